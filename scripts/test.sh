@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the three builds and runs every test: the native tests, the Wine tests
+# on a private Xvfb display, and the static check of the 32-bit product DLL.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+for preset in native wine win32; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+echo "== native tests"
+ctest --preset native -j2
+echo "== static check of the 32-bit DLL"
+python3 scripts/check-dll.py build/win32/bin/w95ZOK56.dll build/win32/export-table.txt
+echo "== Wine tests"
+scripts/with-wine.sh ctest --preset wine
+echo "== all tests passed"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs a command with a private Wine prefix on a private Xvfb display, then
+# stops both. Usage: scripts/with-wine.sh [--prefix DIR] [--display N] cmd args...
+# The prefix is made once (about 15 s) and reused; the display and the
+# wineserver are started here and stopped on exit.
+set -euo pipefail
+WINE64=/usr/lib/wine/wine64
+export WINESERVER=/usr/lib/wine/wineserver64
+here=$(cd "$(dirname "$0")/.." && pwd)
+prefix="${W95_WINEPREFIX:-$here/build/wineprefix}"
+display=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --prefix) prefix="$2"; shift 2 ;;
+    --display) display="$2"; shift 2 ;;
+    *) break ;;
+  esac
+done
+[ $# -gt 0 ] || { echo "usage: $0 [--prefix DIR] [--display N] command..." >&2; exit 2; }
+
+if [ -z "$display" ]; then
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=$n; break; }
+  done
+fi
+Xvfb :"$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=:"$display" WINEPREFIX="$prefix" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winhlp32.exe=d"
+alsa_conf="$prefix.alsa.conf"
+cleanup() {
+  /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
+  kill "$xvfb_pid" >/dev/null 2>&1 || true
+  wait "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X"$display" ] && break; sleep 0.1; done
+
+if [ ! -f "$prefix/.w95-ready" ]; then
+  mkdir -p "$prefix"
+  wineboot -i >/dev/null 2>&1 || true
+  "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  "$WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  /usr/lib/wine/wineserver64 -w || true
+  touch "$prefix/.w95-ready"
+fi
+printf '<%s>\npcm.!default { type null }\nctl.!default { type null }\n' \
+  /usr/share/alsa/alsa.conf > "$alsa_conf"
+export ALSA_CONFIG_PATH="$alsa_conf"
+/usr/lib/wine/wineserver64 -p >/dev/null 2>&1 || true
+# Start the prefix services now, detached from the caller's output: test
+# runners wait for every process that holds their pipes.
+"$WINE64" cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$@"

@@ -1,0 +1,145 @@
+// Operating-system services behind small interfaces. Windows, settings and
+// exports reach the OS only through these; the Win32 build gives the real API
+// (platform/win32), the native build a deterministic simulated machine
+// (platform/sim).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace w95::platform {
+
+// Win32 error codes the services report through LastError().
+enum : uint32_t {
+  kErrNone = 0,
+  kErrFileNotFound = 2,
+  kErrPathNotFound = 3,
+  kErrAccessDenied = 5,
+  kErrNotReady = 21,
+  kErrAlreadyExists = 183,
+};
+
+// File attribute bits, as Windows defines them.
+enum : uint32_t {
+  kAttrReadOnly = 0x01,
+  kAttrHidden = 0x02,
+  kAttrSystem = 0x04,
+  kAttrDirectory = 0x10,
+  kAttrArchive = 0x20,
+  kAttrNormal = 0x80,
+};
+
+// One entry of a directory search (FindFirstFileA / FindNextFileA).
+struct FindData {
+  std::string name;       // long name, case as stored
+  std::string alternate;  // 8.3 alias; empty when the name is already 8.3
+  uint32_t attributes = 0;
+  uint64_t size = 0;
+  uint64_t writeTime = 0;  // FILETIME ticks (100 ns since 1601)
+  bool IsDirectory() const { return (attributes & kAttrDirectory) != 0; }
+};
+
+// Profile (INI) files with the kernel32 rules. A file name without a folder
+// lives in the Windows directory.
+class ProfileStore {
+ public:
+  virtual ~ProfileStore() = default;
+  // GetPrivateProfileStringA(section, key, def, buf, bufSize, file): what the
+  // buffer receives (at most bufSize-1 characters).
+  virtual std::string GetString(const std::string& file, const std::string& section,
+                                const std::string& key, const std::string& def,
+                                size_t bufSize) = 0;
+  // Key names of a section (NULL key), read through a buffer of bufSize bytes
+  // with the truncation rule of the real API.
+  virtual std::vector<std::string> GetKeyNames(const std::string& file,
+                                               const std::string& section,
+                                               size_t bufSize) = 0;
+  // Section names of the file (NULL section).
+  virtual std::vector<std::string> GetSectionNames(const std::string& file,
+                                                   size_t bufSize) = 0;
+  // WritePrivateProfileStringA; key or value nullopt deletes (section or key).
+  virtual bool WriteString(const std::string& file, const std::string& section,
+                           const std::optional<std::string>& key,
+                           const std::optional<std::string>& value) = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // All names found by a wildcard pattern ("c:\dir\*.*"), in directory order,
+  // matched on the long name or the 8.3 alias as Windows does. Empty when the
+  // folder is missing or the drive not ready (LastError tells).
+  virtual std::vector<FindData> Find(const std::string& pattern) = 0;
+  // The entry for one path (no wildcards), if it exists.
+  virtual std::optional<FindData> Stat(const std::string& path) = 0;
+  // GetShortPathNameA; empty when the path does not exist.
+  virtual std::string ShortPath(const std::string& path) = 0;
+  // GetFullPathNameA against the current directory.
+  virtual std::string FullPath(const std::string& path) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+  virtual bool MoveFile(const std::string& from, const std::string& to) = 0;
+  // Replace `to` with `from` (MoveFileEx with MOVEFILE_REPLACE_EXISTING).
+  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+  virtual bool CreateDirectory(const std::string& path) = 0;
+  virtual bool SetAttributes(const std::string& path, uint32_t attributes) = 0;
+  // Whole-file read and write (binary). Write creates or truncates.
+  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  virtual bool WriteFile(const std::string& path, const std::string& data) = 0;
+  virtual std::string CurrentDirectory() = 0;  // "C:\WORK" (no trailing "\" but at a root)
+  virtual bool SetCurrentDirectory(const std::string& path) = 0;
+  // Letters of the drives that exist ("ACD").
+  virtual std::string Drives() = 0;
+  // 0 unknown, 1 no root, 2 removable, 3 fixed, 4 remote, 5 CD-ROM, 6 RAM disk.
+  virtual unsigned DriveType(char letter) = 0;
+  virtual bool DriveReady(char letter) = 0;
+  // Free bytes on the drive of `root`; nullopt when it cannot be read.
+  virtual std::optional<uint64_t> FreeSpace(const std::string& root) = 0;
+  // GetLastError after the last failing call of this service.
+  virtual uint32_t LastError() = 0;
+};
+
+struct ScreenSize {
+  int width = 1024;
+  int height = 768;
+};
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  virtual ScreenSize Screen() = 0;  // GetSystemMetrics(SM_CXSCREEN/SM_CYSCREEN)
+  virtual bool GdiFlush() = 0;
+  virtual void Beep(unsigned type) = 0;  // MessageBeep
+  // WinHelpA(owner, file, command, data); false when help could not start.
+  virtual bool Help(uintptr_t owner, const std::string& file, unsigned command,
+                    uintptr_t data) = 0;
+  // WinExec(command, show); true when the program started.
+  virtual bool Exec(const std::string& command, int show) = 0;
+  // Free paging-file space in bytes (GlobalMemoryStatus dwAvailPageFile).
+  virtual uint64_t AvailPageFile() = 0;
+};
+
+// Messages to the host program (SendMessage to its window, or a broadcast).
+class HostLink {
+ public:
+  virtual ~HostLink() = default;
+  virtual intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
+                        intptr_t lParam) = 0;
+  virtual void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) = 0;
+};
+
+// The services of the machine the library runs on.
+struct Machine {
+  ProfileStore* profiles = nullptr;
+  FileSystem* files = nullptr;
+  Desktop* desktop = nullptr;
+  HostLink* host = nullptr;
+};
+
+// The machine in use. The Win32 build installs the real one at library start;
+// native tests install a simulated machine (platform/sim/sim_machine.h).
+Machine& Current();
+void Install(const Machine& machine);
+
+}  // namespace w95::platform

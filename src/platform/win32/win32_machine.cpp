@@ -1,0 +1,55 @@
+// The real machine: each service calls the Win32 API directly.
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/win32_machine.h"
+
+namespace w95::platform {
+
+namespace {
+
+class Win32Desktop final : public Desktop {
+ public:
+  ScreenSize Screen() override {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  bool GdiFlush() override { return ::GdiFlush() != 0; }
+  void Beep(unsigned type) override { MessageBeep(type); }
+  bool Help(uintptr_t owner, const std::string& file, unsigned command,
+            uintptr_t data) override {
+    return WinHelpA(reinterpret_cast<HWND>(owner), file.c_str(), command, data) != 0;
+  }
+  bool Exec(const std::string& command, int show) override {
+    return WinExec(command.c_str(), static_cast<UINT>(show)) > 31;
+  }
+  uint64_t AvailPageFile() override {
+    MEMORYSTATUS status{};
+    status.dwLength = sizeof status;
+    GlobalMemoryStatus(&status);
+    return status.dwAvailPageFile;
+  }
+};
+
+class Win32HostLink final : public HostLink {
+ public:
+  intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
+                intptr_t lParam) override {
+    return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
+  }
+  void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) override {
+    SendMessageA(HWND_BROADCAST, message, wParam, lParam);
+  }
+};
+
+}  // namespace
+
+void InstallWin32Machine() {
+  static Win32Desktop desktop;
+  static Win32HostLink host;
+  Machine m;
+  m.desktop = &desktop;
+  m.host = &host;
+  Install(m);
+}
+
+}  // namespace w95::platform

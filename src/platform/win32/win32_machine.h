@@ -1,0 +1,8 @@
+#pragma once
+
+namespace w95::platform {
+
+// Installs the real Win32 services as the current machine.
+void InstallWin32Machine();
+
+}  // namespace w95::platform
