@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace w95::platform {
@@ -65,6 +67,17 @@ class ProfileStore {
                            const std::optional<std::string>& value) = 0;
 };
 
+// A file being written from its start (CreateFileA + WriteFile). A backend
+// that can should pass each Write to the file at once, so that a failure is
+// seen at the write that failed.
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  virtual bool Write(std::string_view data) = 0;
+  // Completes the file; false when it could not be completed.
+  virtual bool Close() = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -87,6 +100,26 @@ class FileSystem {
   // Whole-file read and write (binary). Write creates or truncates.
   virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
   virtual bool WriteFile(const std::string& path, const std::string& data) = 0;
+  // Creates or truncates `path` for writing; nullptr when it cannot be made.
+  // This fallback collects the text and writes it whole at Close.
+  virtual std::unique_ptr<OutputFile> CreateOutput(const std::string& path) {
+    class Buffered final : public OutputFile {
+     public:
+      Buffered(FileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+      bool Write(std::string_view data) override {
+        text_.append(data);
+        return true;
+      }
+      bool Close() override { return fs_.WriteFile(path_, text_); }
+
+     private:
+      FileSystem& fs_;
+      std::string path_;
+      std::string text_;
+    };
+    if (!WriteFile(path, std::string())) return nullptr;
+    return std::make_unique<Buffered>(*this, path);
+  }
   virtual std::string CurrentDirectory() = 0;  // "C:\WORK" (no trailing "\" but at a root)
   virtual bool SetCurrentDirectory(const std::string& path) = 0;
   // Letters of the drives that exist ("ACD").
