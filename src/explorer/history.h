@@ -1,0 +1,41 @@
+// The Look-in list: the drives, with the path of the current folder spelled
+// out below the current drive, and the folder an entry of it leads to.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace w95::explorer {
+
+struct LookInEntry {
+  std::string text;
+  bool folder = false;   // a folder entry (indent + "\" + name)
+  bool glyph = false;    // drives and the current folder carry a glyph
+};
+
+struct LookInList {
+  std::vector<LookInEntry> entries;
+  int selected = -1;
+};
+
+// `drives` as the drive box shows them ("c: label"), `driveIndex` the
+// current drive's position, `folders` the names from the root down to the
+// current folder.
+LookInList BuildLookIn(const std::vector<std::string>& drives, int driveIndex,
+                       const std::vector<std::string>& folders);
+
+// The folders from the root to `path` ("c:\a\b" gives "a", "b").
+std::vector<std::string> FolderChain(const std::string& path);
+
+// Where choosing entry `index` leads: a drive root ("d:\") for a drive entry,
+// else the folder built by climbing to the drive above it.
+struct LookInTarget {
+  bool drive = false;
+  char letter = 0;
+  std::string path;
+};
+LookInTarget TargetOf(const std::vector<std::string>& entries, int index);
+
+std::string TrimSpaces(const std::string& s);
+
+}  // namespace w95::explorer

@@ -1,0 +1,85 @@
+#include "explorer/listing.h"
+
+#include <algorithm>
+
+#include "explorer/names.h"
+
+namespace w95::explorer {
+
+namespace {
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+std::vector<std::string> SearchPatterns(std::string_view fileMask) {
+  if (fileMask == "*.*") return {"*.???"};
+  std::vector<std::string> out;
+  size_t start = 0;
+  while (start <= fileMask.size()) {
+    const size_t semi = fileMask.find(';', start);
+    const size_t end = semi == std::string_view::npos ? fileMask.size() : semi;
+    if (end > start) out.emplace_back(fileMask.substr(start, end - start));
+    if (semi == std::string_view::npos) break;
+    start = semi + 1;
+  }
+  return out;
+}
+
+bool ListLess(std::string_view a, std::string_view b) {
+  const size_t n = std::min(a.size(), b.size());
+  for (size_t i = 0; i < n; ++i) {
+    const auto ca = static_cast<unsigned char>(Fold(a[i]));
+    const auto cb = static_cast<unsigned char>(Fold(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  return a.size() < b.size();
+}
+
+Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
+                     const ListOptions& options) {
+  std::vector<std::string> names;
+  names.reserve(files.size());
+  for (const FoundEntry& f : files)
+    if (!f.directory && !f.system) names.push_back(options.lowercase ? LowerAZ(f.name) : f.name);
+  std::stable_sort(names.begin(), names.end(),
+                   [](const std::string& a, const std::string& b) { return ListLess(a, b); });
+
+  Listing out;
+  std::vector<std::string> folders;
+  for (const FoundEntry& f : all) {
+    if (!f.directory) continue;
+    if (!f.name.empty() && f.name[0] == '.') {
+      out.hasParent = true;
+      continue;
+    }
+    folders.push_back(LowerAZ(f.name) + "\\");
+  }
+  std::stable_sort(folders.begin(), folders.end(),
+                   [](const std::string& a, const std::string& b) { return ListLess(a, b); });
+
+  out.entries.reserve(names.size() + folders.size());
+  auto add = [&](std::vector<std::string>& part, bool isFolder) {
+    for (auto& s : part) out.entries.push_back(std::move(s));
+    out.folder.insert(out.folder.end(), part.size(), isFolder);
+  };
+  if (options.foldersLast) {
+    add(names, false);
+    add(folders, true);
+  } else {
+    add(folders, true);
+    add(names, false);
+  }
+  return out;
+}
+
+ColumnLayout CalcColumns(const std::vector<std::string>& entries,
+                         const std::function<int(const std::string&)>& textWidth,
+                         int listWidth) {
+  int widest = 60;
+  for (const auto& e : entries) widest = std::max(widest, textWidth(e));
+  ColumnLayout c;
+  c.columnWidth = textWidth("WW") + widest;
+  c.columns = c.columnWidth > 0 ? std::max(1, listWidth / c.columnWidth) : 1;
+  return c;
+}
+
+}  // namespace w95::explorer

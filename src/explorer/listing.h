@@ -1,0 +1,54 @@
+// The order and layout of the explorer's file list: which patterns are
+// searched, how files and folders are named and placed, and the columns.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace w95::explorer {
+
+// The patterns searched for a file mask, in order; "*.*" becomes "*.???", so
+// that only files whose extension has at most three characters are listed.
+std::vector<std::string> SearchPatterns(std::string_view fileMask);
+
+// The list's collation: byte order with A to Z folded to lower case.
+bool ListLess(std::string_view a, std::string_view b);
+
+struct ListOptions {
+  bool lowercase = true;    // "&Lowercase"
+  bool foldersLast = false;  // "Folders &after files"
+};
+
+// One found directory entry, as the list needs it.
+struct FoundEntry {
+  std::string name;
+  bool directory = false;
+  bool system = false;
+};
+
+struct Listing {
+  std::vector<std::string> entries;  // in list order
+  std::vector<bool> folder;          // per entry
+  bool hasParent = false;            // a "." or ".." entry was found
+};
+
+// The list of one folder: `files` holds what the patterns found (in search
+// order, duplicates possible), `all` what "*.*" found. Files (neither folder
+// nor system) come sorted; folders, lower-cased and ending in "\", stay
+// together before the files, or after them.
+Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
+                     const ListOptions& options);
+
+struct ColumnLayout {
+  int columnWidth = 0;
+  int columns = 1;
+};
+// Column width := width of "WW" + the widest entry (at least 60); columns :=
+// list width / column width, at least 1.
+ColumnLayout CalcColumns(const std::vector<std::string>& entries,
+                         const std::function<int(const std::string&)>& textWidth,
+                         int listWidth);
+
+}  // namespace w95::explorer

@@ -1,0 +1,87 @@
+#include "explorer/modes.h"
+
+#include "explorer/formats.h"
+
+namespace w95::explorer {
+
+ModeSetup ModeFromKind(int32_t kind, int32_t restrict) {
+  ModeSetup s;
+  s.mode = kind;
+  s.restrictedFormats = restrict > 0;
+  if (kind > 100 && kind <= 200) {
+    s.convertFamily = true;
+    s.mode = kind - 100;
+  }
+  return s;
+}
+
+bool ReturnsFormatCode(int32_t mode) { return mode == 0 || IsPixelDepth(mode); }
+
+int HelpContext(int32_t mode) { return ReturnsFormatCode(mode) ? 101 : 100; }
+
+ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
+  ModeLook look;
+  const int32_t mode = setup.mode;
+  if (mode == kReplaceMode) {
+    look.caption = "Replace Slide";
+    look.typeBox = TypeBox::AllValidated;
+    return look;
+  }
+  if (mode == kAddMode) {
+    look.caption = "Add Multiple Slides";
+    look.nameEditable = false;
+    look.multiSelect = true;
+    look.markEntriesShown = true;
+    look.typeBox = TypeBox::AllValidated;
+    return look;
+  }
+  if (mode == kOpenMode) {
+    look.caption = "Open Slideshow";
+    look.typeBox = TypeBox::Slideshow;
+    return look;
+  }
+  if (mode == 0 || mode > kOpenMode) look.typeBox = TypeBox::Slideshow;
+  if (mode > 200) return look;  // an unknown mode keeps the saving look
+  look.labelList = "Save &in";
+  if (mode == kMoveMode) {  // kind 102 (or 2)
+    look.caption = "Move File to";
+    look.nameVisible = false;
+    look.labelName = "File: " + saveAsName;
+    look.typeLabelVisible = false;
+    look.typeBox = TypeBox::Hidden;
+    look.okCaption = "Mo&ve";
+    look.openEntryCaption = "Move";
+    look.compressionButtonAllowed = false;
+  } else if (setup.convertFamily) {
+    look.caption = "Convert Multiple Files";
+    look.nameVisible = false;
+    look.depthBoxVisible = true;
+    look.labelName = "&Pixels:";
+    look.okCaption = "Con&vert";
+    look.openEntryCaption = "Convert";
+    look.inputListEntryShown = true;
+  }
+  return look;
+}
+
+OkCaptions SaveCaptions(const ModeSetup& setup, bool nameHasText) {
+  OkCaptions c;
+  // The move and convert buttons keep the caption of their mode.
+  const bool ownButton = setup.convertFamily || setup.mode == kMoveMode;
+  if (!nameHasText) {
+    c.openEntry = "Open";
+    if (!ownButton) c.button = "&Open";
+    return c;
+  }
+  if (setup.mode == kMoveMode) {
+    c.openEntry = "Move";
+  } else if (setup.convertFamily) {
+    c.openEntry = "Convert";
+  } else {
+    c.openEntry = "Save";
+    c.button = "&Save";
+  }
+  return c;
+}
+
+}  // namespace w95::explorer

@@ -1,0 +1,67 @@
+// The modes of the explorer dialog: what a kind given to the dialog entry
+// means, how each mode looks and what it hands back.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace w95::explorer {
+
+inline constexpr int32_t kWindowMode = 999;  // the modeless explorer window
+inline constexpr int32_t kMoveMode = 2;
+inline constexpr int32_t kReplaceMode = 252;
+inline constexpr int32_t kAddMode = 253;
+inline constexpr int32_t kOpenMode = 254;
+
+struct ModeSetup {
+  int32_t mode = 0;  // ExplorerMode
+  bool convertFamily = false;
+  bool restrictedFormats = false;
+};
+// Kinds 101 to 200 are the convert family at depth kind - 100.
+ModeSetup ModeFromKind(int32_t kind, int32_t restrict);
+
+// Modes whose OK hands back a format code: 0 and the pixel depths (the
+// convert family included).
+bool ReturnsFormatCode(int32_t mode);
+// The help context of the explorer in a mode.
+int HelpContext(int32_t mode);
+
+// What the file type box shows at the start of a mode.
+enum class TypeBox {
+  SaveFormats,  // the save formats of the depth (may be empty)
+  AllValidated,  // browse entry 1
+  Slideshow,     // browse entry 5, disabled
+  Hidden,        // the move mode: empty and hidden
+};
+
+struct ModeLook {
+  std::string caption = "Save File";
+  std::string labelList;  // empty: keep "Look &in:"
+  bool nameEditable = true;   // file name box: editable in the window colour
+  bool nameVisible = true;
+  bool depthBoxVisible = false;  // BPPtype
+  std::string labelName;  // empty: keep "File &name:"
+  bool typeLabelVisible = true;
+  bool multiSelect = false;
+  bool markEntriesShown = false;
+  TypeBox typeBox = TypeBox::SaveFormats;
+  std::string okCaption;         // empty: decided by the file name box
+  std::string openEntryCaption;  // likewise
+  bool inputListEntryShown = false;  // "&View input files"
+  bool compressionButtonAllowed = true;
+};
+
+// The look of a mode of the modal dialog. `saveAsName` fills the move
+// mode's label.
+ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName);
+
+// Captions of BtnOK and the FileMenu open entry in modes up to 200, for a
+// file name box with or without text (empty BtnOK caption: leave it).
+struct OkCaptions {
+  std::string button;
+  std::string openEntry;
+};
+OkCaptions SaveCaptions(const ModeSetup& setup, bool nameHasText);
+
+}  // namespace w95::explorer

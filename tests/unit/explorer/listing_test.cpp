@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "explorer/history.h"
+#include "explorer/layout.h"
+#include "explorer/listing.h"
+
+namespace {
+
+using namespace w95::explorer;
+
+TEST(SearchPatterns, AnyFileMeansThreeLetterExtensions) {
+  EXPECT_EQ(SearchPatterns("*.*"), std::vector<std::string>{"*.???"});
+  EXPECT_EQ(SearchPatterns("*.ras;*.rs"), (std::vector<std::string>{"*.ras", "*.rs"}));
+  EXPECT_EQ(SearchPatterns("*.BMP"), std::vector<std::string>{"*.BMP"});
+}
+
+std::vector<FoundEntry> Found() {
+  return {{".", true, false},        {"..", true, false},         {"Games", true, false},
+          {"AUTOEXEC.BAT", false, false}, {"io.sys", false, true},  {"Zeta.txt", false, false},
+          {"apps", true, false},     {"README.TXT", false, false}};
+}
+
+TEST(BuildListing, FoldersBeforeOrAfterFilesSortedAndLowerCased) {
+  const auto all = Found();
+  struct {
+    ListOptions options;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {{true, false}, {"apps\\", "games\\", "autoexec.bat", "readme.txt", "zeta.txt"}},
+      {{true, true}, {"autoexec.bat", "readme.txt", "zeta.txt", "apps\\", "games\\"}},
+      {{false, false}, {"apps\\", "games\\", "AUTOEXEC.BAT", "README.TXT", "Zeta.txt"}},
+  };
+  for (const auto& c : cases) {
+    const auto l = BuildListing(all, all, c.options);
+    EXPECT_EQ(l.entries, c.expected);
+    EXPECT_TRUE(l.hasParent) << "the dot entries mean the folder has a parent";
+    for (size_t i = 0; i < l.entries.size(); ++i)
+      EXPECT_EQ(l.folder[i], l.entries[i].back() == '\\') << l.entries[i];
+  }
+  const auto root = BuildListing({}, {{"windows", true, false}}, {});
+  EXPECT_FALSE(root.hasParent) << "a root has no dot entries";
+}
+
+TEST(BuildListing, SortsCaseInsensitivelyWithUnderscoreAndDigits) {
+  const std::vector<FoundEntry> files = {{"b.bmp", false, false}, {"A.bmp", false, false},
+                                         {"_x.bmp", false, false}, {"1.bmp", false, false}};
+  const auto l = BuildListing(files, {}, {false, false});
+  EXPECT_EQ(l.entries, (std::vector<std::string>{"1.bmp", "_x.bmp", "A.bmp", "b.bmp"}));
+}
+
+TEST(CalcColumns, WidestEntryAtLeastSixtyPlusWW) {
+  auto width = [](const std::string& s) { return static_cast<int>(s.size()) * 8; };
+  // "WW" is 16 wide here; 3 entries whose widest is 40 pixels.
+  auto c = CalcColumns({"abcde", "ab", "a"}, width, 300);
+  EXPECT_EQ(c.columnWidth, 60 + 16);
+  EXPECT_EQ(c.columns, 3);
+  c = CalcColumns({std::string(20, 'x')}, width, 100);
+  EXPECT_EQ(c.columnWidth, 160 + 16);
+  EXPECT_EQ(c.columns, 1) << "at least one column";
+}
+
+TEST(Placement, DefaultSizeAndCentre) {
+  struct {
+    int w, h;
+    Rect r;
+  } cases[] = {
+      {640, 480, {120, 90, 400, 300}},
+      {1024, 768, {256, 192, 512, 384}},
+      {800, 600, {200, 150, 400, 300}},
+      {1023, 767, {256, 192, 511, 383}},
+  };
+  for (const auto& c : cases) {
+    const Rect r = DefaultPlacement(c.w, c.h);
+    EXPECT_EQ(r.left, c.r.left) << c.w;
+    EXPECT_EQ(r.top, c.r.top) << c.w;
+    EXPECT_EQ(r.width, c.r.width) << c.w;
+    EXPECT_EQ(r.height, c.r.height) << c.w;
+  }
+  EXPECT_FALSE(UsesLargeFontRule(18));
+  EXPECT_TRUE(UsesLargeFontRule(19));
+}
+
+TEST(LookIn, PathBelowTheCurrentDriveAndBackUp) {
+  const std::vector<std::string> drives = {"a:", "c: system", "d:"};
+  const auto list = BuildLookIn(drives, 1, FolderChain("c:\\windows\\system"));
+  std::vector<std::string> texts;
+  for (const auto& e : list.entries) texts.push_back(e.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"a:", "c: system", " \\windows", "  \\system", "d:"}));
+  EXPECT_EQ(list.selected, 3);
+  EXPECT_TRUE(list.entries[3].glyph) << "the current folder carries the glyph";
+  EXPECT_FALSE(list.entries[2].glyph);
+
+  EXPECT_EQ(TargetOf(texts, 3).path, "c:\\windows\\system");
+  EXPECT_EQ(TargetOf(texts, 2).path, "c:\\windows") << "up one level";
+  EXPECT_EQ(TargetOf(texts, 1).path, "c:\\");
+  EXPECT_TRUE(TargetOf(texts, 4).drive);
+  EXPECT_EQ(TargetOf(texts, 4).letter, 'd');
+  const auto root = BuildLookIn(drives, 1, FolderChain("c:\\"));
+  EXPECT_EQ(root.entries.size(), 3u);
+  EXPECT_EQ(root.selected, 1);
+}
+
+}  // namespace
