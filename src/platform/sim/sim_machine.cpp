@@ -4,8 +4,14 @@ namespace w95::platform::sim {
 
 void SimMachine::Install() {
   Machine m;
+  m.files = &files;
   m.desktop = &desktop;
+  m.host = &host;
   platform::Install(m);
+}
+
+SimMachine::~SimMachine() {
+  if (platform::Current().desktop == &desktop) platform::Install(Machine{});
 }
 
 }  // namespace w95::platform::sim

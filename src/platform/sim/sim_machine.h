@@ -1,11 +1,21 @@
 // A deterministic simulated Windows machine for native tests.
+//
+//   SimMachine m;                                   // drive C:, 1024x768, 64 MB page file
+//   m.files.AddFile("C:\\Photos\\Long File Name.jpeg", "data");
+//   m.files.AddDrive('A', /*ready=*/false);
+//   m.desktop.SetScreen(800, 600);
+//   m.host.onSend = [](const SentMessage&) { return 1; };
+//   m.Install();                                    // platform::Current() is now m
+//   ... m.host.sent, m.desktop.beeps, m.desktop.helpCalls record what happened
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sim/sim_files.h"
 
 namespace w95::platform::sim {
 
@@ -13,7 +23,8 @@ class SimDesktop final : public Desktop {
  public:
   ScreenSize screen{1024, 768};
   bool gdiFlushResult = true;
-  uint64_t availPageFile = 64ull << 20;
+  uint64_t availPageFile = 64ull << 20;  // GlobalMemoryStatus dwAvailPageFile
+  bool execResult = true;
   std::vector<unsigned> beeps;
   struct HelpCall {
     uintptr_t owner;
@@ -23,6 +34,8 @@ class SimDesktop final : public Desktop {
   };
   std::vector<HelpCall> helpCalls;
   std::vector<std::string> execs;
+
+  void SetScreen(int width, int height) { screen = {width, height}; }
 
   ScreenSize Screen() override { return screen; }
   bool GdiFlush() override { return gdiFlushResult; }
@@ -34,15 +47,51 @@ class SimDesktop final : public Desktop {
   }
   bool Exec(const std::string& command, int) override {
     execs.push_back(command);
-    return true;
+    return execResult;
   }
   uint64_t AvailPageFile() override { return availPageFile; }
 };
 
-// The whole simulated machine; Install() makes it current.
+// A message the library sent to the host (or broadcast to all windows).
+struct SentMessage {
+  uintptr_t window = 0;  // 0 for a broadcast
+  unsigned message = 0;
+  uintptr_t wParam = 0;
+  intptr_t lParam = 0;
+  bool broadcast = false;
+};
+
+// Records every message; `onSend`, when set, plays the host's window
+// procedure: it runs before Send returns and gives its result.
+class SimHostLink final : public HostLink {
+ public:
+  std::vector<SentMessage> sent;
+  std::function<intptr_t(const SentMessage&)> onSend;
+
+  intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
+                intptr_t lParam) override {
+    sent.push_back({window, message, wParam, lParam, false});
+    return onSend ? onSend(sent.back()) : 0;
+  }
+  void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) override {
+    sent.push_back({0, message, wParam, lParam, true});
+    if (onSend) onSend(sent.back());
+  }
+};
+
+// The whole simulated machine. Install() makes it the current machine; the
+// destructor uninstalls it if it is still current.
 class SimMachine {
  public:
+  SimMachine() = default;
+  SimMachine(const SimMachine&) = delete;
+  SimMachine& operator=(const SimMachine&) = delete;
+  ~SimMachine();
+
+  SimFileSystem files;
   SimDesktop desktop;
+  SimHostLink host;
+
   void Install();
 };
 

@@ -1,0 +1,479 @@
+#include "platform/sim/sim_files.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/sim/dos_names.h"
+
+namespace w95::platform::sim {
+
+struct SimFileSystem::Node {
+  std::string name;
+  std::string alias;  // empty when the name is already 8.3
+  uint32_t attributes = kAttrArchive;
+  std::string data;
+  uint64_t writeTime = 0;
+  Node* parent = nullptr;
+  std::vector<std::unique_ptr<Node>> children;  // ordered by upper-case name
+
+  bool IsDir() const { return (attributes & kAttrDirectory) != 0; }
+  Node* Child(std::string_view n) const {
+    for (const auto& c : children)
+      if (SameName(c->name, n) || (!c->alias.empty() && SameName(c->alias, n))) return c.get();
+    return nullptr;
+  }
+  FindData Entry(std::string shownName) const {
+    FindData d;
+    d.name = std::move(shownName);
+    d.alternate = alias;
+    d.attributes = attributes == 0 ? kAttrNormal : attributes;
+    d.size = IsDir() ? 0 : data.size();
+    d.writeTime = writeTime;
+    return d;
+  }
+  bool Contains(const Node* other) const {
+    for (; other; other = other->parent)
+      if (other == this) return true;
+    return false;
+  }
+};
+
+struct SimFileSystem::Drive {
+  bool ready = true;
+  unsigned type = 3;
+  uint64_t free = 1ull << 30;
+  Node root;
+};
+
+// Where a path leads: its drive, the folder that holds (or would hold) its
+// last component, and the entry itself when it exists.
+struct SimFileSystem::Where {
+  Drive* drive = nullptr;
+  Node* folder = nullptr;
+  Node* node = nullptr;
+  std::string name;
+  uint32_t error = 0;
+};
+
+namespace {
+
+char UpperLetter(char c) { return Upper(std::string(1, c))[0]; }
+
+std::vector<std::string> Components(std::string_view s) {
+  std::vector<std::string> out;
+  size_t start = 0;
+  while (start <= s.size()) {
+    size_t end = s.find('\\', start);
+    if (end == std::string_view::npos) end = s.size();
+    if (end > start) out.emplace_back(s.substr(start, end - start));
+    start = end + 1;
+  }
+  return out;
+}
+
+bool HasWildcards(std::string_view s) { return s.find_first_of("*?") != std::string_view::npos; }
+
+// Windows drops trailing dots and spaces of a name ("file." is "file").
+std::string TrimName(std::string s) {
+  if (HasWildcards(s)) return s;
+  while (!s.empty() && (s.back() == '.' || s.back() == ' ')) s.pop_back();
+  return s;
+}
+
+std::string Slashes(std::string s) {
+  std::replace(s.begin(), s.end(), '/', '\\');
+  return s;
+}
+
+}  // namespace
+
+class SimOutput final : public OutputFile {
+ public:
+  SimOutput(SimFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+  bool Write(std::string_view data) override {
+    auto w = fs_.Locate(path_);
+    if (w.error || !w.node) return fs_.Fail(w.error ? w.error : kErrFileNotFound);
+    return fs_.Store(*w.node, *w.drive, w.node->data + std::string(data));
+  }
+  bool Close() override { return true; }
+
+ private:
+  SimFileSystem& fs_;
+  std::string path_;
+};
+
+SimFileSystem::SimFileSystem() { AddDrive('C'); }
+SimFileSystem::~SimFileSystem() = default;
+
+bool SimFileSystem::Fail(uint32_t error) {
+  lastError_ = error;
+  return false;
+}
+
+bool SimFileSystem::Succeed() {
+  lastError_ = kErrNone;
+  return true;
+}
+
+SimFileSystem::Drive* SimFileSystem::DriveOf(char letter) {
+  auto it = drives_.find(UpperLetter(letter));
+  return it == drives_.end() ? nullptr : it->second.get();
+}
+
+void SimFileSystem::AddDrive(char letter, bool ready, unsigned type) {
+  letter = UpperLetter(letter);
+  if (letter < 'A' || letter > 'Z') throw std::invalid_argument("drive letter");
+  auto d = std::make_unique<Drive>();
+  d->ready = ready;
+  d->type = type ? type : (letter <= 'B' ? 2u : 3u);
+  d->root.attributes = kAttrDirectory;
+  drives_[letter] = std::move(d);
+}
+
+void SimFileSystem::SetDriveReady(char letter, bool ready) {
+  if (Drive* d = DriveOf(letter)) d->ready = ready;
+}
+
+void SimFileSystem::SetFreeSpace(char letter, uint64_t bytes) {
+  if (Drive* d = DriveOf(letter)) d->free = bytes;
+}
+
+std::string SimFileSystem::FullPath(const std::string& input) {
+  const std::string p = Slashes(input);
+  if (p.empty()) return Fail(kErrInvalidName), "";
+  if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') return p;  // network names are not simulated
+  std::string drive = current_.substr(0, 2);
+  std::string base;  // folders of the starting directory, below the root
+  std::string rest = p;
+  if (p.size() >= 2 && p[1] == ':') {
+    drive = p.substr(0, 2);
+    rest = p.substr(2);
+    if (UpperLetter(p[0]) == UpperLetter(current_[0])) {
+      base = current_.substr(3);
+    } else {
+      auto it = driveCurrent_.find(UpperLetter(p[0]));
+      if (it != driveCurrent_.end()) base = it->second.substr(3);
+    }
+  } else {
+    base = current_.substr(3);
+  }
+  if (!rest.empty() && rest[0] == '\\') base.clear();
+  std::vector<std::string> parts = Components(base);
+  for (std::string& c : Components(rest)) {
+    if (c == ".") continue;
+    if (c == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    c = TrimName(c);
+    if (!c.empty()) parts.push_back(c);
+  }
+  std::string out = drive + "\\";
+  for (size_t i = 0; i < parts.size(); ++i) out += (i ? "\\" : "") + parts[i];
+  if (!parts.empty() && p.back() == '\\') out += "\\";
+  return out;
+}
+
+SimFileSystem::Where SimFileSystem::Locate(const std::string& path, bool forBuilding) {
+  Where w;
+  const std::string full = FullPath(path);
+  if (full.size() < 3 || full[1] != ':') return w.error = kErrPathNotFound, w;
+  w.drive = DriveOf(full[0]);
+  if (!w.drive) return w.error = kErrPathNotFound, w;
+  if (!w.drive->ready && !forBuilding) return w.error = kErrNotReady, w;
+  const std::vector<std::string> parts = Components(std::string_view(full).substr(3));
+  Node* cur = &w.drive->root;
+  if (parts.empty()) return w.node = cur, w;
+  for (size_t i = 0; i + 1 < parts.size(); ++i) {
+    cur = cur->Child(parts[i]);
+    if (!cur || !cur->IsDir()) return w.error = kErrPathNotFound, w;
+  }
+  w.folder = cur;
+  w.name = parts.back();
+  w.node = cur->Child(w.name);
+  return w;
+}
+
+SimFileSystem::Node* SimFileSystem::Insert(Node& folder, std::unique_ptr<Node> node) {
+  node->parent = &folder;
+  const std::string key = Upper(node->name);
+  auto pos = std::find_if(folder.children.begin(), folder.children.end(),
+                          [&](const auto& c) { return Upper(c->name) > key; });
+  return folder.children.insert(pos, std::move(node))->get();
+}
+
+std::unique_ptr<SimFileSystem::Node> SimFileSystem::Detach(Node& node) {
+  auto& list = node.parent->children;
+  auto it = std::find_if(list.begin(), list.end(), [&](const auto& c) { return c.get() == &node; });
+  std::unique_ptr<Node> owned = std::move(*it);
+  list.erase(it);
+  owned->parent = nullptr;
+  return owned;
+}
+
+// Gives `node` the name `name` inside `folder`, with a fresh alias unless
+// it keeps its long name and its old alias is still free there.
+void SimFileSystem::NameNode(Node& folder, Node& node, const std::string& name) {
+  auto taken = [&](const std::string& candidate) {
+    for (const auto& c : folder.children)
+      if (c.get() != &node && (SameName(c->name, candidate) || SameName(c->alias, candidate)))
+        return true;
+    return false;
+  };
+  const bool keep = !node.alias.empty() && SameName(node.name, name) && !taken(node.alias);
+  node.name = name;
+  if (IsShortName(name))
+    node.alias.clear();
+  else if (!keep)
+    node.alias = MakeAlias(name, taken);
+}
+
+SimFileSystem::Node* SimFileSystem::MakeFolders(const std::string& path) {
+  const std::string full = FullPath(path);
+  if (full.size() < 3 || full[1] != ':') throw std::invalid_argument("not a drive path: " + path);
+  if (!DriveOf(full[0])) AddDrive(full[0]);
+  Node* cur = &DriveOf(full[0])->root;
+  for (const std::string& part : Components(std::string_view(full).substr(3))) {
+    Node* next = cur->Child(part);
+    if (!next) {
+      auto n = std::make_unique<Node>();
+      n->attributes = kAttrDirectory;
+      n->writeTime = clock;
+      NameNode(*cur, *n, part);
+      next = Insert(*cur, std::move(n));
+    }
+    if (!next->IsDir()) throw std::invalid_argument("a file is in the way: " + path);
+    cur = next;
+  }
+  return cur;
+}
+
+void SimFileSystem::AddFolder(const std::string& path) { MakeFolders(path); }
+
+void SimFileSystem::AddFile(const std::string& path, const std::string& data,
+                            uint32_t attributes) {
+  const std::string full = FullPath(path);
+  const size_t cut = full.rfind('\\');
+  Node* folder = MakeFolders(full.substr(0, cut == 2 ? 3 : cut));
+  const std::string name = full.substr(cut + 1);
+  if (name.empty()) throw std::invalid_argument("no file name: " + path);
+  Node* node = folder->Child(name);
+  if (node && node->IsDir()) throw std::invalid_argument("a folder is in the way: " + path);
+  if (!node) {
+    auto n = std::make_unique<Node>();
+    NameNode(*folder, *n, name);
+    node = Insert(*folder, std::move(n));
+  }
+  node->data = data;
+  node->attributes = attributes & ~(kAttrNormal | kAttrDirectory);
+  node->writeTime = clock;
+}
+
+void SimFileSystem::SetWriteTime(const std::string& path, uint64_t fileTime) {
+  Where w = Locate(path, true);
+  if (!w.node) throw std::invalid_argument("no such file: " + path);
+  w.node->writeTime = fileTime;
+}
+
+std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
+  const std::string full = FullPath(pattern);
+  const size_t cut = full.rfind('\\');
+  if (full.size() < 3 || full[1] != ':' || cut == std::string::npos) return Fail(kErrPathNotFound), std::vector<FindData>{};
+  const std::string mask = full.substr(cut + 1);
+  if (mask.empty()) return Fail(kErrFileNotFound), std::vector<FindData>{};
+  Where w = Locate(full.substr(0, cut == 2 ? 3 : cut));
+  if (w.error || !w.node || !w.node->IsDir())
+    return Fail(w.error ? w.error : kErrPathNotFound), std::vector<FindData>{};
+  std::vector<FindData> found;
+  if (w.node->parent) {  // below the root: "." and ".." come first
+    for (const char* dots : {".", ".."})
+      if (MatchesPattern(mask, dots)) found.push_back(w.node->Entry(dots));
+  }
+  for (const auto& c : w.node->children)
+    if (MatchesPattern(mask, c->name) || (!c->alias.empty() && MatchesPattern(mask, c->alias)))
+      found.push_back(c->Entry(c->name));
+  if (found.empty()) Fail(kErrFileNotFound);
+  else Succeed();
+  return found;
+}
+
+std::optional<FindData> SimFileSystem::Stat(const std::string& path) {
+  Where w = Locate(path);
+  if (w.error || !w.node) return Fail(w.error ? w.error : kErrFileNotFound), std::nullopt;
+  Succeed();
+  return w.node->Entry(w.node->name);
+}
+
+std::string SimFileSystem::ShortPath(const std::string& input) {
+  Where target = Locate(input);
+  if (target.error || !target.node) return Fail(target.error ? target.error : kErrFileNotFound), "";
+  // Rebuild the path as given, each long component replaced by its alias.
+  const std::string p = Slashes(input);
+  std::string out;
+  std::string rest = p;
+  Node* cur = nullptr;
+  if (p.size() >= 2 && p[1] == ':') {
+    out = p.substr(0, 2);
+    rest = p.substr(2);
+    cur = !rest.empty() && rest[0] == '\\' ? &DriveOf(p[0])->root : Locate(p.substr(0, 2)).node;
+  } else {
+    cur = !p.empty() && p[0] == '\\' ? Locate("\\").node : Locate(current_).node;
+  }
+  if (!rest.empty() && rest[0] == '\\') {
+    out += "\\";
+    rest.erase(0, 1);
+  }
+  bool first = true;
+  for (const std::string& c : Components(rest)) {
+    std::string shown = c;
+    if (c == "..") {
+      cur = cur->parent ? cur->parent : cur;
+    } else if (c != ".") {
+      cur = cur->Child(TrimName(c));
+      if (!cur) return Fail(kErrFileNotFound), "";  // not reached: the target exists
+      if (!cur->alias.empty()) shown = cur->alias;
+    }
+    out += (first ? "" : "\\") + shown;
+    first = false;
+  }
+  if (!first && p.back() == '\\') out += "\\";
+  Succeed();
+  return out;
+}
+
+bool SimFileSystem::Store(Node& node, Drive& drive, const std::string& data) {
+  if (data.size() > node.data.size() && data.size() - node.data.size() > drive.free)
+    return Fail(kErrDiskFull);
+  drive.free = drive.free + node.data.size() - data.size();
+  node.data = data;
+  node.attributes |= kAttrArchive;
+  node.writeTime = clock;
+  return Succeed();
+}
+
+bool SimFileSystem::DeleteFile(const std::string& path) {
+  Where w = Locate(path);
+  if (w.error || !w.node) return Fail(w.error ? w.error : kErrFileNotFound);
+  if (w.node->IsDir() || (w.node->attributes & kAttrReadOnly)) return Fail(kErrAccessDenied);
+  w.drive->free += w.node->data.size();
+  Detach(*w.node);
+  return Succeed();
+}
+
+bool SimFileSystem::MoveFile(const std::string& from, const std::string& to) {
+  Where src = Locate(from);
+  if (src.error || !src.node) return Fail(src.error ? src.error : kErrFileNotFound);
+  if (!src.folder) return Fail(kErrAccessDenied);  // a drive root
+  Where dst = Locate(to);
+  if (dst.error || !dst.folder) return Fail(dst.error ? dst.error : kErrPathNotFound);
+  if (dst.node && dst.node != src.node) return Fail(kErrAlreadyExists);
+  if (src.node->Contains(dst.folder)) return Fail(kErrAccessDenied);
+  if (src.drive != dst.drive) {
+    if (src.node->IsDir()) return Fail(kErrNotSameDevice);
+    if (src.node->data.size() > dst.drive->free) return Fail(kErrDiskFull);
+    dst.drive->free -= src.node->data.size();
+    src.drive->free += src.node->data.size();
+  }
+  std::unique_ptr<Node> node = Detach(*src.node);
+  NameNode(*dst.folder, *node, dst.name);
+  Insert(*dst.folder, std::move(node));
+  return Succeed();
+}
+
+bool SimFileSystem::ReplaceFile(const std::string& from, const std::string& to) {
+  Where src = Locate(from);
+  if (src.error || !src.node) return Fail(src.error ? src.error : kErrFileNotFound);
+  Where dst = Locate(to);
+  if (dst.node && dst.node != src.node) {
+    if (dst.node->IsDir() || src.node->IsDir() || (dst.node->attributes & kAttrReadOnly))
+      return Fail(kErrAccessDenied);
+    if (!DeleteFile(to)) return false;
+  }
+  return MoveFile(from, to);
+}
+
+bool SimFileSystem::CreateDirectory(const std::string& path) {
+  Where w = Locate(path);
+  if (w.error) return Fail(w.error);
+  if (w.node) return Fail(kErrAlreadyExists);
+  auto n = std::make_unique<Node>();
+  n->attributes = kAttrDirectory;
+  n->writeTime = clock;
+  NameNode(*w.folder, *n, w.name);
+  Insert(*w.folder, std::move(n));
+  return Succeed();
+}
+
+bool SimFileSystem::SetAttributes(const std::string& path, uint32_t attributes) {
+  Where w = Locate(path);
+  if (w.error || !w.node) return Fail(w.error ? w.error : kErrFileNotFound);
+  w.node->attributes =
+      (attributes & ~(kAttrNormal | kAttrDirectory)) | (w.node->attributes & kAttrDirectory);
+  return Succeed();
+}
+
+std::optional<std::string> SimFileSystem::ReadFile(const std::string& path) {
+  Where w = Locate(path);
+  if (w.error || !w.node) return Fail(w.error ? w.error : kErrFileNotFound), std::nullopt;
+  if (w.node->IsDir()) return Fail(kErrAccessDenied), std::nullopt;
+  Succeed();
+  return w.node->data;
+}
+
+bool SimFileSystem::WriteFile(const std::string& path, const std::string& data) {
+  Where w = Locate(path);
+  if (w.error) return Fail(w.error);
+  if (!w.folder) return Fail(kErrAccessDenied);  // a drive root
+  Node* node = w.node;
+  if (node && (node->IsDir() || (node->attributes & kAttrReadOnly))) return Fail(kErrAccessDenied);
+  if (!node) {
+    if (data.size() > w.drive->free) return Fail(kErrDiskFull);
+    auto n = std::make_unique<Node>();
+    NameNode(*w.folder, *n, w.name);
+    node = Insert(*w.folder, std::move(n));
+  }
+  return Store(*node, *w.drive, data);
+}
+
+std::unique_ptr<OutputFile> SimFileSystem::CreateOutput(const std::string& path) {
+  if (!WriteFile(path, std::string())) return nullptr;
+  return std::make_unique<SimOutput>(*this, FullPath(path));
+}
+
+bool SimFileSystem::SetCurrentDirectory(const std::string& path) {
+  Where w = Locate(path);
+  if (w.error || !w.node) return Fail(w.error ? w.error : kErrFileNotFound);
+  if (!w.node->IsDir()) return Fail(kErrDirectory);
+  std::string full = FullPath(path);
+  if (full.size() > 3 && full.back() == '\\') full.pop_back();
+  current_ = full;
+  driveCurrent_[UpperLetter(full[0])] = full;
+  return Succeed();
+}
+
+std::string SimFileSystem::Drives() {
+  std::string letters;
+  for (const auto& [letter, drive] : drives_) letters += letter;
+  return letters;
+}
+
+unsigned SimFileSystem::DriveType(char letter) {
+  const Drive* d = DriveOf(letter);
+  return d ? d->type : 1;
+}
+
+bool SimFileSystem::DriveReady(char letter) {
+  const Drive* d = DriveOf(letter);
+  return d && d->ready;
+}
+
+std::optional<uint64_t> SimFileSystem::FreeSpace(const std::string& root) {
+  const std::string full = FullPath(root);
+  const Drive* d = full.size() >= 2 && full[1] == ':' ? DriveOf(full[0]) : nullptr;
+  if (!d) return Fail(kErrPathNotFound), std::nullopt;
+  if (!d->ready) return Fail(kErrNotReady), std::nullopt;
+  Succeed();
+  return d->free;
+}
+
+}  // namespace w95::platform::sim
