@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_machine.h"
 
 namespace w95::platform {
@@ -47,6 +48,7 @@ void InstallWin32Machine() {
   static Win32Desktop desktop;
   static Win32HostLink host;
   Machine m;
+  m.files = &Win32Files();
   m.desktop = &desktop;
   m.host = &host;
   Install(m);
