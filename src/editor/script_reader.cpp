@@ -1,0 +1,230 @@
+// Reading a slide script of any generation into the grid.
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <utility>
+
+#include "editor/script_file.h"
+#include "editor/script_model.h"
+#include "settings/ini_file.h"
+
+namespace w95::editor {
+
+namespace {
+
+using ui::StringGrid;
+
+const std::string kMarker(kNotApplicable);
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+class Reader {
+ public:
+  Reader(ScriptSource& source, StringGrid& grid, ScriptFiles& files)
+      : src_(source), grid_(grid), files_(files) {}
+
+  ReadResult Run(ScriptProgress* progress);
+
+ private:
+  std::string Text(const std::string& section, const char* key, const char* def) {
+    return src_.ReadText(section, key, def);
+  }
+  int32_t Number(const std::string& section, const char* key, int32_t def) {
+    int32_t value = def;
+    return ParseProfileNumber(src_.ReadText(section, key, ""), value) ? value : def;
+  }
+  void Set(int row, int col, std::string text) { grid_.SetCell(col, row, std::move(text)); }
+  int ProbeCount();
+  bool ReadRow(int row);
+  bool ReadPath(const std::string& section, std::string& path);
+  std::string FolderNumbered(const std::string& number);
+
+  ScriptSource& src_;
+  StringGrid& grid_;
+  ScriptFiles& files_;
+  int generation_ = 0;
+  std::vector<std::pair<std::string, std::string>> folders_;
+  std::string lastNumber_ = "-1";
+  std::string lastFolder_;
+};
+
+int Reader::ProbeCount() {
+  int n = 1;
+  while (n < kMaxScriptRows && Text(std::to_string(n), "File", "\x01") != "\x01") ++n;
+  return n;
+}
+
+std::string Reader::FolderNumbered(const std::string& number) {
+  if (number != lastNumber_) {
+    lastNumber_ = number;
+    lastFolder_.clear();
+    for (const auto& [key, value] : folders_) {
+      if (EqualNoCase(key, number)) {
+        lastFolder_ = value;
+        break;
+      }
+    }
+  }
+  return lastFolder_;
+}
+
+bool Reader::ReadPath(const std::string& section, std::string& path) {
+  if (generation_ < 4) {
+    path = Text(section, "File", "ERROR");
+    return true;
+  }
+  const std::string f = Text(section, "F", "");
+  if (f == kNotApplicable) {
+    path = f;
+    return true;
+  }
+  const size_t comma = f.find(',');
+  std::string name = f.substr(0, comma);
+  std::string number = comma == std::string::npos ? std::string() : f.substr(comma + 1);
+  if (number.empty()) number = "0";
+  // A slide without a file name is damage, not a slide: it fails its row.
+  if (name.empty()) return false;
+  path = FolderNumbered(number) + name;
+  return true;
+}
+
+bool Reader::ReadRow(int row) {
+  const std::string section = std::to_string(row);
+  const bool old = generation_ < 4;
+  Set(row, kColNumber, section);
+
+  std::string path;
+  if (!ReadPath(section, path)) return false;
+  const bool cd = path == kNotApplicable;
+  if (cd) {
+    Set(row, kColPath, kMarker);
+  } else {
+    Set(row, kColPath, Lower(files_.ShortPathOf(path)));
+    Set(row, kColName, files_.LongNameOf(path));
+  }
+
+  const std::string colourText = Text(section, old ? "Color" : "B", "");
+  std::string colour;
+  if (!colourText.empty()) {
+    const auto value = generation_ >= 6 ? ParseHex(colourText) : ParseDecimal(colourText);
+    if (!value) return false;
+    colour = std::to_string(*value);
+  }
+  Set(row, kColHasColour, std::string(colour.empty() ? kNo : kYes));
+  Set(row, kColColour, std::move(colour));
+
+  int32_t x = Number(section, old ? "FX" : "X", 1);
+  Set(row, kColWait, Text(section, old ? "Wait" : "W", "0"));
+  if (cd) {
+    // The track number as written: tracks go up to 99, past the effects.
+    Set(row, kColValue, std::to_string(x));
+  } else {
+    x = std::clamp<int32_t>(x, 0, kEffectCount);
+    if (x >= kEffectCount) return false;  // no effect of that number
+    Set(row, kColValue, std::to_string(x));
+    Set(row, kColEffect, std::string(EffectNames()[static_cast<size_t>(x)]));
+  }
+  Set(row, kColThumb, Text(section, "T", ""));
+
+  if (cd) {
+    Set(row, kColName, std::string(kCdTrackPrefix) + std::to_string(x));
+    ValidateCD(grid_, row);
+    return true;
+  }
+
+  if (HasLoopCount(path)) Set(row, kColEffect, LoopText(x + 1));
+  if (old) {
+    Set(row, kColHorz, Text(section, "Hpos", "Mid"));
+    Set(row, kColVert, Text(section, "Vpos", "Mid"));
+  } else {
+    const std::string p = Text(section, "P", "");
+    const size_t comma = p.find(',');
+    Set(row, kColHorz, comma == std::string::npos ? std::string(kMid) : p.substr(0, comma));
+    Set(row, kColVert, comma == std::string::npos ? std::string(kMid) : p.substr(comma + 1));
+  }
+
+  const SlideKind kind = KindByLists(path);
+  if (kind == SlideKind::Graphic) {
+    std::string gamma = Text(section, "G", old ? "100" : "0");
+    if (generation_ >= 6) {
+      const auto value = ParseHex(gamma);
+      if (!value) return false;
+      gamma = std::to_string(*value);
+    }
+    if (!old && gamma == "0") gamma = "100";
+    Set(row, kColGamma, std::move(gamma));
+    ValidateGraphic(grid_, row);
+    return true;
+  }
+  Set(row, kColGamma, kMarker);
+  Set(row, kColZoom, Text(section, old ? "Vid" : "Z", "100"));
+  Set(row, kColVolume, Text(section, old ? "Vol" : "L", "100"));
+  Set(row, kColSpeed, Text(section, old ? "Spd" : "S", "100"));
+  Set(row, kColThumb, std::string(kNoThumb));
+  Set(row, kColTag, kMarker);
+  switch (kind) {
+    case SlideKind::Audio: ValidateAudio(grid_, row); break;
+    case SlideKind::Animation: ValidateFLI(grid_, row); break;
+    case SlideKind::Script: ValidateAVL(grid_, row); break;
+    default: break;  // video kinds keep what they read
+  }
+  return true;
+}
+
+ReadResult Reader::Run(ScriptProgress* progress) {
+  ReadResult result;
+  generation_ = Number("Header", "Ver", 0);
+  result.generation = generation_;
+  result.catalogId = Text("Header", "Cat", "");
+  if (generation_ >= 4) {
+    for (auto& key : src_.ReadKeyNames("Directory")) {
+      std::string value = src_.ReadText("Directory", key, "");
+      folders_.emplace_back(std::move(key), std::move(value));
+    }
+  }
+  const int count = generation_ < 4 ? ProbeCount() : Number("Header", "N", 0);
+  if (count <= 1 || count > kMaxScriptRows) return result;
+  result.fileOk = true;
+  result.rowCount = count;
+
+  if (grid_.ColCount() < kColumnCount) grid_.SetColCount(kColumnCount);
+  // The rows get the file's content only: nothing of an earlier script stays.
+  grid_.SetRowCount(1);
+  grid_.SetRowCount(count);
+  if (progress) progress->Begin(count - 1);
+  for (int r = 1; r < count; ++r) {
+    if (progress) progress->Step(r);
+    bool ok = false;
+    try {
+      ok = ReadRow(r);
+    } catch (const std::exception&) {
+      ok = false;
+    }
+    if (!ok) {
+      result.badRow = r;
+      break;
+    }
+  }
+  if (progress) progress->End();
+  return result;
+}
+
+}  // namespace
+
+ReadResult ReadScript(ScriptSource& source, StringGrid& grid, ScriptFiles& files,
+                      ScriptProgress* progress) {
+  return Reader(source, grid, files).Run(progress);
+}
+
+}  // namespace w95::editor

@@ -1,0 +1,49 @@
+// The two ways of reading a script, and the machine's files for loading and
+// saving.
+#pragma once
+
+#include <string>
+
+#include "editor/script_file.h"
+#include "settings/profile_text.h"
+
+namespace w95::editor {
+
+// Reads from the script's text, parsed once (the fast way).
+class TextSource final : public ScriptSource {
+ public:
+  explicit TextSource(std::string text) : profile_(std::move(text)) {}
+  std::string ReadText(const std::string& section, const std::string& key,
+                       const std::string& def) override;
+  std::vector<std::string> ReadKeyNames(const std::string& section) override;
+
+ private:
+  ProfileText profile_;
+};
+
+// Reads key by key through the settings-file object (the profile API).
+class IniFileSource final : public ScriptSource {
+ public:
+  explicit IniFileSource(std::string fileName) : fileName_(std::move(fileName)) {}
+  std::string ReadText(const std::string& section, const std::string& key,
+                       const std::string& def) override;
+  std::vector<std::string> ReadKeyNames(const std::string& section) override;
+
+ private:
+  std::string fileName_;
+};
+
+// Files and path forms through the current machine's services.
+class PlatformScriptFiles final : public ScriptFiles {
+ public:
+  std::string ShortPathOf(const std::string& path) override;
+  std::string LongNameOf(const std::string& path) override;
+  std::string CurrentDirectory() override;
+  bool Exists(const std::string& path) override;
+  std::optional<std::string> ReadAll(const std::string& path) override;
+  std::unique_ptr<platform::OutputFile> Create(const std::string& path) override;
+  bool Replace(const std::string& from, const std::string& to) override;
+  bool Remove(const std::string& path) override;
+};
+
+}  // namespace w95::editor
