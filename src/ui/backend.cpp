@@ -1,0 +1,23 @@
+#include "ui/peer.h"
+#include "ui/types.h"
+
+namespace w95::ui {
+
+namespace {
+Backend* installed = nullptr;
+}
+
+Backend& CurrentBackend() { return installed ? *installed : DefaultBackend(); }
+void SetBackend(Backend* backend) { installed = backend; }
+
+const char* TitleOf(MsgKind kind) {
+  switch (kind) {
+    case MsgKind::Warning: return "Warning";
+    case MsgKind::Error: return "Error";
+    case MsgKind::Information: return "Information";
+    case MsgKind::Confirm: return "Confirm";
+  }
+  return "";
+}
+
+}  // namespace w95::ui

@@ -1,0 +1,32 @@
+// A drawing surface handed to owner-draw handlers (list entries, grid cells)
+// and, later, to images. The Win32 backend draws on a device context; the
+// headless backend records what was drawn so tests can check it.
+#pragma once
+
+#include <string>
+
+#include "ui/types.h"
+
+namespace w95::ui {
+
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual void SetBrushColor(Color c) = 0;
+  virtual void SetFont(const Font& f) = 0;
+  virtual void SetPenColor(Color c) = 0;
+  virtual void FillRect(const Rect& r) = 0;  // with the brush colour
+  virtual void FrameRect(const Rect& r) = 0;  // with the pen colour
+  virtual void PutText(int x, int y, const std::string& text) = 0;
+  virtual void PutTextRect(const Rect& clip, int x, int y, const std::string& text) = 0;
+  virtual int TextWidth(const std::string& text) = 0;
+  virtual int TextHeight(const std::string& text) = 0;
+  // Draws the named bitmap resource (a glyph) with its top-left corner at x, y.
+  virtual void DrawGlyph(int x, int y, const std::string& glyph) = 0;
+  virtual void DrawFocusRect(const Rect& r) = 0;
+};
+
+// State of an owner-drawn entry.
+enum OwnerDrawState : unsigned { odNone = 0, odSelected = 1, odFocused = 2, odDisabled = 4 };
+
+}  // namespace w95::ui

@@ -1,0 +1,44 @@
+// A combo box: a drop-down list (the user picks one of the items) or a
+// drop-down with an edit field. Items and the chosen index live here.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace w95::ui {
+
+enum class ComboStyle { DropDownList, DropDown, Simple };
+
+class ComboBox : public Control {
+ public:
+  ComboBox(Control& parent, std::string name);
+  ComboStyle Style() const { return style_; }
+  void SetStyle(ComboStyle s);
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);
+  void AddItem(std::string item);
+  void Clear();
+  int ItemIndex() const { return itemIndex_; }
+  // Selects an item (-1: none) and shows it as the text; does not fire
+  // OnChange, as on Windows.
+  void SetItemIndex(int index);
+  int DropDownCount() const { return dropDownCount_; }
+  void SetDropDownCount(int n) { dropDownCount_ = n; }
+  bool CanFocus() const override { return true; }
+
+  NotifyEvent OnChange;  // the user chose an item or edited the text
+  NotifyEvent OnDropDown;
+
+  void UserSelected(int index);
+  void UserEdited(std::string text);
+
+ private:
+  ComboStyle style_ = ComboStyle::DropDownList;
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+  int dropDownCount_ = 8;
+};
+
+}  // namespace w95::ui

@@ -1,0 +1,195 @@
+#include "ui/form.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+#include "ui/button.h"
+#include "ui/form_registry.h"
+#include "ui/menu.h"
+
+namespace w95::ui {
+
+Form::Form(std::string name) : Control(std::move(name)) {
+  SetBounds(0, 0, 320, 240);
+  SetVisible(false);
+  detail::RegisterForm(this);
+}
+
+Form::~Form() {
+  detail::UnregisterForm(this);
+  DestroyPeers();
+}
+
+ModalResult Form::ShowModal() {
+  modalResult_ = mrNone;
+  modal_ = true;
+  detail::PushModal(this);
+  struct Pop {
+    Form* f;
+    ~Pop() {
+      detail::PopModal(f);
+      f->modal_ = false;
+    }
+  } pop{this};
+  CreatePeers();
+  return CurrentBackend().RunModal(*this);
+}
+
+void Form::SetModalResult(ModalResult result) {
+  modalResult_ = result;
+  if (result == mrNone || !modal_) return;
+  if (!CloseQuery()) {
+    modalResult_ = mrNone;
+    return;
+  }
+  CloseAction action = CloseAction::Hide;
+  DoClose(action);
+  if (action == CloseAction::None) modalResult_ = mrNone;
+}
+
+void Form::Show() {
+  CreatePeers();
+  detail::Shown(this);
+  if (Visible() && !modal_) {
+    Changed(Prop::Visible);  // bring to front
+    return;
+  }
+  SetVisible(true);
+  Guard([&] { Fire(OnShow); });
+}
+
+void Form::Hide() {
+  if (!Visible()) return;
+  SetVisible(false);
+  Guard([&] { Fire(OnHide); });
+}
+
+void Form::Close() {
+  if (modal_) {
+    if (modalResult_ == mrNone) SetModalResult(mrCancel);
+    return;
+  }
+  if (!CloseQuery()) return;
+  CloseAction action = self_ ? CloseAction::Free : CloseAction::Hide;
+  DoClose(action);
+  if (action == CloseAction::None) return;
+  Hide();
+  if (action == CloseAction::Free && self_) detail::Release(std::move(self_));
+}
+
+void Form::ReleaseOnClose(std::unique_ptr<Form> self) { self_ = std::move(self); }
+
+bool Form::CloseQuery() {
+  bool can = true;
+  Guard([&] {
+    if (OnCloseQuery) OnCloseQuery(*this, can);
+  });
+  return can;
+}
+
+void Form::DoClose(CloseAction& action) {
+  Guard([&] {
+    if (OnClose) OnClose(*this, action);
+  });
+}
+
+void Form::SetClientSize(int width, int height) { SetBounds(Left(), Top(), width, height); }
+
+void Form::SetBorderStyle(BorderStyle style) {
+  borderStyle_ = style;
+  Changed(Prop::BorderStyle);
+}
+
+void Form::SetBorderIcons(bool on) {
+  borderIcons_ = on;
+  Changed(Prop::BorderStyle);
+}
+
+void Form::SetStayOnTop(bool on) {
+  stayOnTop_ = on;
+  Changed(Prop::BorderStyle);
+}
+
+void Form::SetActiveControl(Control* control) {
+  activeControl_ = control;
+}
+
+namespace {
+template <class Pred>
+Button* FindButton(Control& root, Pred pred) {
+  for (Control* c : root.Children()) {
+    if (auto* b = dynamic_cast<Button*>(c); b && pred(*b) && b->CanUse()) return b;
+    if (Button* d = FindButton(*c, pred)) return d;
+  }
+  return nullptr;
+}
+
+void CollectFocusable(Control& root, std::vector<Control*>& out) {
+  for (Control* c : root.Children()) {
+    if (c->CanFocus() && c->CanUse()) out.push_back(c);
+    CollectFocusable(*c, out);
+  }
+}
+}  // namespace
+
+Button* Form::DefaultButton() const {
+  return FindButton(const_cast<Form&>(*this), [](Button& b) { return b.IsDefault(); });
+}
+
+Button* Form::CancelButton() const {
+  return FindButton(const_cast<Form&>(*this), [](Button& b) { return b.IsCancel(); });
+}
+
+void Form::SetMenu(MainMenu* menu) {
+  menu_ = menu;
+  Changed(Prop::Menu);
+}
+
+void Form::ShowHelp() { Application().HelpContext(Handle(), HelpContext()); }
+
+void Form::UserActivated() {
+  if (!activeControl_ || !activeControl_->CanUse()) FocusFirst();
+  Guard([&] { Fire(OnActivate); });
+}
+
+void Form::UserClosing() { Close(); }
+
+bool Form::UserDialogKey(int key, unsigned shift) {
+  if (keyPreview_ && OnKeyDown) {
+    Guard([&] { OnKeyDown(*this, key, shift); });
+    if (key == 0) return true;
+  }
+  if (shift != ssNone) return false;
+  if (key == vkReturn) {
+    if (Button* b = DefaultButton()) {
+      b->UserClick();
+      return true;
+    }
+  } else if (key == vkEscape) {
+    if (Button* b = CancelButton()) {
+      b->UserClick();
+      return true;
+    }
+  }
+  return false;
+}
+
+void Form::UserResized(int clientWidth, int clientHeight) {
+  if (clientWidth == Width() && clientHeight == Height()) return;
+  SetBounds(Left(), Top(), clientWidth, clientHeight);
+  Guard([&] { Fire(OnResize); });
+}
+
+void Form::FocusFirst() {
+  std::vector<Control*> focusable;
+  CollectFocusable(*this, focusable);
+  auto it = std::find_if(focusable.begin(), focusable.end(),
+                         [](Control* c) { return c->TabStop(); });
+  if (it != focusable.end()) (*it)->SetFocus();
+}
+
+void Form::EndModal() {
+  Hide();
+}
+
+}  // namespace w95::ui

@@ -1,0 +1,105 @@
+// A top-level window: modal run with a modal result, or modeless show; close
+// (with free for self-owned modeless windows); caption, client size, border,
+// position, key preview, stay-on-top. Every form is owned by the library's
+// application window.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/control.h"
+
+namespace w95::ui {
+
+class Button;
+class MainMenu;
+
+using CloseEvent = std::function<void(Control& sender, CloseAction& action)>;
+using CloseQueryEvent = std::function<void(Control& sender, bool& canClose)>;
+
+class Form : public Control {
+ public:
+  explicit Form(std::string name);
+  ~Form() override;
+
+  // Runs the form modally; returns the modal result that ended it.
+  ModalResult ShowModal();
+  ModalResult GetModalResult() const { return modalResult_; }
+  // Setting a result other than mrNone ends a modal run (after OnCloseQuery).
+  void SetModalResult(ModalResult result);
+  bool Modal() const { return modal_; }
+
+  void Show();   // modeless: returns at once
+  void Hide();
+  // Closes: a modal form ends with mrCancel; a modeless one runs OnClose and
+  // hides, or with CloseAction::Free is destroyed (see ReleaseOnClose).
+  void Close();
+  // A modeless form owned by nobody but itself: Close with action Free
+  // deletes it once the current event has finished.
+  void ReleaseOnClose(std::unique_ptr<Form> self);
+
+  int ClientWidth() const { return Width(); }
+  int ClientHeight() const { return Height(); }
+  void SetClientSize(int width, int height);
+
+  BorderStyle GetBorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(BorderStyle style);
+  bool BorderIcons() const { return borderIcons_; }  // system menu, min, max
+  void SetBorderIcons(bool on);
+  FormPosition Position() const { return position_; }
+  void SetPosition(FormPosition p) { position_ = p; }
+  bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool on) { keyPreview_ = on; }
+  bool StayOnTop() const { return stayOnTop_; }
+  void SetStayOnTop(bool on);
+
+  Control* ActiveControl() const { return activeControl_; }
+  void SetActiveControl(Control* control);
+  Button* DefaultButton() const;  // the enabled, visible default button
+  Button* CancelButton() const;
+
+  MainMenu* Menu() const { return menu_; }
+  void SetMenu(MainMenu* menu);
+
+  // Opens the help file at this form's help context (the desktop's Help).
+  void ShowHelp();
+
+  NotifyEvent OnShow;
+  NotifyEvent OnActivate;
+  NotifyEvent OnDeactivate;
+  NotifyEvent OnHide;
+  NotifyEvent OnResize;
+  NotifyEvent OnDestroy;
+  CloseEvent OnClose;
+  CloseQueryEvent OnCloseQuery;
+
+  // ---- Backend side.
+  void UserActivated();  // the window became active
+  void UserClosing();    // the close box or Alt+F4
+  // A key as the form sees it before (key preview) and instead of its
+  // controls: Return clicks the default button, Escape the cancel button.
+  // Returns true when the key was consumed.
+  bool UserDialogKey(int key, unsigned shift);
+  void UserResized(int clientWidth, int clientHeight);
+  // Moves the focus to the first control that can take it (tab order).
+  void FocusFirst();
+  // Called when a modal run is over (modal result set, closed).
+  void EndModal();
+
+ private:
+  bool CloseQuery();
+  void DoClose(CloseAction& action);
+
+  ModalResult modalResult_ = mrNone;
+  bool modal_ = false;
+  BorderStyle borderStyle_ = BorderStyle::Sizeable;
+  bool borderIcons_ = true;
+  FormPosition position_ = FormPosition::Designed;
+  bool keyPreview_ = false;
+  bool stayOnTop_ = false;
+  Control* activeControl_ = nullptr;
+  MainMenu* menu_ = nullptr;
+  std::unique_ptr<Form> self_;
+};
+
+}  // namespace w95::ui

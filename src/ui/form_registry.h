@@ -1,0 +1,25 @@
+// Bookkeeping of the live forms: which exist, which run modally (innermost
+// last), which was shown last, and the self-owned forms waiting to be freed.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+namespace w95::ui {
+class Form;
+}
+
+namespace w95::ui::detail {
+
+void RegisterForm(Form* form);
+void UnregisterForm(Form* form);
+void PushModal(Form* form);
+void PopModal(Form* form);
+void Shown(Form* form);
+// The innermost modal form, else the most recently shown visible form.
+Form* ActiveForm();
+const std::vector<Form*>& Forms();
+void Release(std::unique_ptr<Form> form);
+void FreeReleased();
+
+}  // namespace w95::ui::detail

@@ -1,0 +1,75 @@
+// The headless backend: no peers. Modal forms, message boxes, popup menus and
+// common dialogs are answered by the active test session; without one they
+// fail loudly, as does a script that leaves its modal form open.
+#include <memory>
+
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/peer.h"
+#include "ui/test_session.h"
+
+namespace w95::ui {
+
+namespace {
+
+test::Session& RequireSession(const std::string& what) {
+  test::Session* s = test::Session::Active();
+  if (!s) throw ScriptFailure(what + " appeared with no test session to answer it");
+  return *s;
+}
+
+class HeadlessBackend final : public Backend {
+ public:
+  std::unique_ptr<Peer> CreatePeer(Control&) override { return nullptr; }
+
+  ModalResult RunModal(Form& form) override {
+    form.Show();
+    form.UserActivated();
+    if (form.GetModalResult() == mrNone) {
+      test::Session& s = RequireSession("modal form '" + form.Name() + "'");
+      auto script = s.TakeModalScript(form);
+      script(s.GetUser(), form);
+      if (form.GetModalResult() == mrNone)
+        throw ScriptFailure("the script left modal form '" + form.Name() + "' open");
+    }
+    form.EndModal();
+    return form.GetModalResult();
+  }
+
+  void ProcessMessages() override {}
+
+  MenuItem* TrackPopup(PopupMenu& menu, Point) override {
+    return RequireSession("popup menu '" + menu.Name() + "'").TakePopupAnswer(menu);
+  }
+
+  ModalResult Message(MsgKind kind, std::string_view text, Buttons buttons) override {
+    return RequireSession(std::string("message box \"") + std::string(text) + "\"")
+        .TakeMessageAnswer(kind, text, buttons);
+  }
+
+  void StartTimer(Timer&) override {}
+  void StopTimer(Timer&) override {}
+  void SetCursor(Cursor) override {}
+
+  bool PickColor(Color& color) override {
+    auto a = RequireSession("colour dialog").TakeColorAnswer();
+    if (a) color = *a;
+    return a.has_value();
+  }
+  bool PickFont(Font& font) override {
+    auto a = RequireSession("font dialog").TakeFontAnswer();
+    if (a) font = *a;
+    return a.has_value();
+  }
+  bool RunPrintSetup() override { return RequireSession("print setup dialog").TakePrintSetupAnswer(); }
+  uintptr_t ApplicationHandle() override { return 0; }
+};
+
+}  // namespace
+
+Backend& DefaultBackend() {
+  static HeadlessBackend backend;
+  return backend;
+}
+
+}  // namespace w95::ui

@@ -1,0 +1,144 @@
+// The headless User: acts on the control objects through the same entry
+// points the Win32 peers use for real input.
+#include <vector>
+
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/menu.h"
+#include "ui/scroll_bar.h"
+#include "ui/test_session.h"
+
+namespace w95::ui::test {
+
+namespace {
+
+void RequireUsable(Control& c, const char* action) {
+  if (!c.CanUse())
+    throw ScriptFailure(std::string("cannot ") + action + " '" + c.Name() +
+                        "': it is disabled or hidden");
+}
+
+template <class T>
+T& As(Control& c, const char* kind) {
+  auto* t = dynamic_cast<T*>(&c);
+  if (!t) throw ScriptFailure("'" + c.Name() + "' is not " + kind);
+  return *t;
+}
+
+void Focusables(Control& root, std::vector<Control*>& out) {
+  for (Control* c : root.Children()) {
+    if (c->CanFocus() && c->CanUse() && c->TabStop()) out.push_back(c);
+    Focusables(*c, out);
+  }
+}
+
+class HeadlessUser final : public User {
+ public:
+  void Click(std::string_view name) override {
+    Control& c = Named(name);
+    RequireUsable(c, "click");
+    if (c.CanFocus()) c.UserFocused();
+    c.UserClick();
+  }
+
+  void Type(std::string_view name, std::string_view text) override {
+    Control& c = Named(name);
+    RequireUsable(c, "type into");
+    c.UserFocused();
+    if (auto* combo = dynamic_cast<ComboBox*>(&c)) {
+      combo->UserEdited(std::string(text));
+      return;
+    }
+    Edit& e = As<Edit>(c, "an edit box");
+    if (e.ReadOnly()) throw ScriptFailure("cannot type into read-only '" + e.Name() + "'");
+    if (text.empty()) e.UserEdited("");
+    for (size_t i = 0; i < text.size(); ++i)
+      e.UserEdited((i == 0 ? std::string() : e.Text()) + text[i]);
+  }
+
+  void Clear(std::string_view name) override {
+    Edit& e = As<Edit>(Named(name), "an edit box");
+    RequireUsable(e, "clear");
+    e.UserFocused();
+    e.UserEdited("");
+  }
+
+  void PressKey(int key, unsigned shift) override {
+    Form& f = ActiveForm();
+    if (f.UserDialogKey(key, shift)) return;
+    Control* target = f.ActiveControl() ? f.ActiveControl() : &f;
+    if (key == vkTab) {
+      std::vector<Control*> order;
+      Focusables(f, order);
+      if (order.empty()) return;
+      size_t i = 0;
+      while (i < order.size() && order[i] != f.ActiveControl()) ++i;
+      const size_t n = order.size();
+      size_t next = i == n ? 0 : ((shift & ssShift) ? (i + n - 1) % n : (i + 1) % n);
+      order[next]->UserFocused();
+      return;
+    }
+    if (target != &f) target->UserKeyDown(key, shift);
+  }
+
+  void Scroll(std::string_view name, int position) override {
+    ScrollBar& sb = As<ScrollBar>(Named(name), "a scroll bar");
+    RequireUsable(sb, "scroll");
+    sb.UserScroll(ScrollCode::Track, position);
+    sb.UserScroll(ScrollCode::Position, position);
+    sb.UserScroll(ScrollCode::EndScroll, sb.Position());
+  }
+
+  void ScrollStep(std::string_view name, ScrollCode code) override {
+    ScrollBar& sb = As<ScrollBar>(Named(name), "a scroll bar");
+    RequireUsable(sb, "scroll");
+    sb.UserScroll(code, sb.Position());
+    sb.UserScroll(ScrollCode::EndScroll, sb.Position());
+  }
+
+  void Select(std::string_view name, int index, unsigned shift) override {
+    Control& c = Named(name);
+    RequireUsable(c, "select in");
+    c.UserFocused();
+    if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+      if (index < 0 || index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
+      lb->UserSelect(index, shift);
+      return;
+    }
+    ComboBox& cb = As<ComboBox>(c, "a list");
+    if (index < 0 || index >= static_cast<int>(cb.Items().size()))
+      throw ScriptFailure("no entry " + std::to_string(index));
+    cb.UserSelected(index);
+  }
+
+  void Choose(std::string_view menuItem) override {
+    Form& f = ActiveForm();
+    MenuItem* item = f.Menu() ? f.Menu()->Find(menuItem) : nullptr;
+    if (!item) throw ScriptFailure("the menu has no item '" + std::string(menuItem) + "'");
+    for (MenuItem* i = item; i; i = i->Parent())
+      if (!i->Visible() || !i->Enabled())
+        throw ScriptFailure("menu item '" + std::string(menuItem) + "' is hidden or disabled");
+    item->Click();
+  }
+
+  std::string TextOf(std::string_view name) override { return Named(name).Text(); }
+
+  int PositionOf(std::string_view name) override {
+    return As<ScrollBar>(Named(name), "a scroll bar").Position();
+  }
+
+  std::string FocusedName() override {
+    Control* c = ActiveForm().ActiveControl();
+    return c ? c->Name() : std::string();
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<User> MakeUser() { return std::make_unique<HeadlessUser>(); }
+
+}  // namespace w95::ui::test

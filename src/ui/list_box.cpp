@@ -1,0 +1,152 @@
+#include "ui/list_box.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+namespace w95::ui {
+
+namespace {
+// Windows sorts list boxes without regard to case.
+bool LessNoCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
+}
+}  // namespace
+
+ListBox::ListBox(Control& parent, std::string name) : Control(parent, std::move(name)) {
+  SetBounds(0, 0, 121, 97);
+  SetColor(clWindow);
+  SetTabStop(true);
+}
+
+const std::string& ListBox::Item(int index) const {
+  return items_.at(static_cast<size_t>(index)).text;
+}
+
+intptr_t ListBox::ItemData(int index) const { return items_.at(static_cast<size_t>(index)).data; }
+
+int ListBox::Add(std::string text, intptr_t data) {
+  size_t at = items_.size();
+  if (sorted_)
+    at = static_cast<size_t>(
+        std::upper_bound(items_.begin(), items_.end(), text,
+                         [](const std::string& t, const Entry& e) { return LessNoCase(t, e.text); }) -
+        items_.begin());
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Entry{std::move(text), data, false});
+  if (itemIndex_ >= static_cast<int>(at)) ++itemIndex_;
+  Changed(Prop::Items);
+  return static_cast<int>(at);
+}
+
+void ListBox::Delete(int index) {
+  if (index < 0 || index >= Count()) throw std::out_of_range("list index out of range");
+  items_.erase(items_.begin() + index);
+  if (itemIndex_ == index) itemIndex_ = -1;
+  else if (itemIndex_ > index) --itemIndex_;
+  Changed(Prop::Items);
+}
+
+void ListBox::Clear() {
+  items_.clear();
+  itemIndex_ = -1;
+  topIndex_ = 0;
+  Changed(Prop::Items);
+}
+
+int ListBox::IndexOf(const std::string& text) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].text == text) return static_cast<int>(i);
+  return -1;
+}
+
+void ListBox::SetSorted(bool on) {
+  sorted_ = on;
+  if (on)
+    std::stable_sort(items_.begin(), items_.end(),
+                     [](const Entry& a, const Entry& b) { return LessNoCase(a.text, b.text); });
+  Changed(Prop::Style);
+}
+
+void ListBox::SetMultiSelect(bool on) {
+  multiSelect_ = on;
+  Changed(Prop::Style);
+}
+
+void ListBox::SetColumns(int n) {
+  columns_ = n;
+  Changed(Prop::Style);
+}
+
+void ListBox::SetStyle(ListStyle s) {
+  style_ = s;
+  Changed(Prop::Style);
+}
+
+void ListBox::SetItemHeight(int h) {
+  itemHeight_ = h;
+  Changed(Prop::Style);
+}
+
+void ListBox::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  itemIndex_ = index;
+  if (!multiSelect_)
+    for (size_t i = 0; i < items_.size(); ++i) items_[i].selected = static_cast<int>(i) == index;
+  Changed(Prop::ItemIndex);
+}
+
+bool ListBox::Selected(int index) const {
+  return items_.at(static_cast<size_t>(index)).selected;
+}
+
+void ListBox::SetSelected(int index, bool on) {
+  if (!multiSelect_) {
+    SetItemIndex(on ? index : (itemIndex_ == index ? -1 : itemIndex_));
+    return;
+  }
+  items_.at(static_cast<size_t>(index)).selected = on;
+  Changed(Prop::Selection);
+}
+
+int ListBox::SelCount() const {
+  if (!multiSelect_) return -1;  // as Windows reports (LB_ERR)
+  return static_cast<int>(std::count_if(items_.begin(), items_.end(),
+                                        [](const Entry& e) { return e.selected; }));
+}
+
+void ListBox::SetTopIndex(int index) {
+  topIndex_ = std::clamp(index, 0, std::max(Count() - 1, 0));
+  Changed(Prop::TopIndex);
+}
+
+void ListBox::UserSelect(int index, unsigned shift) {
+  if (index < 0 || index >= Count()) return;
+  Guard([&] {
+    if (multiSelect_ && (shift & ssCtrl)) {
+      items_[static_cast<size_t>(index)].selected = !items_[static_cast<size_t>(index)].selected;
+    } else if (multiSelect_ && (shift & ssShift) && itemIndex_ >= 0) {
+      const int lo = std::min(itemIndex_, index), hi = std::max(itemIndex_, index);
+      for (int i = 0; i < Count(); ++i) items_[static_cast<size_t>(i)].selected = i >= lo && i <= hi;
+    } else {
+      for (int i = 0; i < Count(); ++i) items_[static_cast<size_t>(i)].selected = i == index;
+    }
+    itemIndex_ = index;
+    Changed(Prop::Selection);
+    Changed(Prop::ItemIndex);
+    Fire(OnClick);
+  });
+}
+
+void ListBox::DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state) {
+  if (OnDrawItem) {
+    OnDrawItem(*this, index, canvas, rect, state);
+    return;
+  }
+  canvas.SetBrushColor((state & odSelected) ? clHighlight : clWindow);
+  canvas.FillRect(rect);
+  canvas.PutText(rect.left + 2, rect.top, Item(index));
+}
+
+}  // namespace w95::ui

@@ -1,0 +1,83 @@
+// A list box: sorted or not, single or multiple selection, one or several
+// columns, and owner-drawn entries (OnDrawItem draws each entry on a canvas,
+// for example a glyph and the name). Items carry an integer of data each.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/canvas.h"
+#include "ui/control.h"
+
+namespace w95::ui {
+
+enum class ListStyle { Standard, OwnerDrawFixed };
+
+using DrawItemEvent = std::function<void(Control& sender, int index, Canvas& canvas,
+                                         const Rect& rect, unsigned state)>;
+
+class ListBox : public Control {
+ public:
+  ListBox(Control& parent, std::string name);
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  const std::string& Item(int index) const;
+  intptr_t ItemData(int index) const;
+  // Adds an item (at its sorted place when Sorted); returns its index.
+  int Add(std::string text, intptr_t data = 0);
+  void Delete(int index);
+  void Clear();
+  // Finds an item by exact text; -1 when absent.
+  int IndexOf(const std::string& text) const;
+
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool on);
+  bool MultiSelect() const { return multiSelect_; }
+  void SetMultiSelect(bool on);
+  bool ExtendedSelect() const { return extendedSelect_; }
+  void SetExtendedSelect(bool on) { extendedSelect_ = on; }
+  int Columns() const { return columns_; }  // 0: one column, else column width count
+  void SetColumns(int n);
+  ListStyle Style() const { return style_; }
+  void SetStyle(ListStyle s);
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int h);
+
+  // Single selection: the selected item, -1 for none. With multiple
+  // selection: the focused item.
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  bool Selected(int index) const;
+  void SetSelected(int index, bool on);
+  int SelCount() const;
+  int TopIndex() const { return topIndex_; }
+  void SetTopIndex(int index);
+  bool CanFocus() const override { return true; }
+
+  DrawItemEvent OnDrawItem;
+
+  // ---- Entry points for the user and the peers.
+  // A click on an entry: with multiple selection, ctrl toggles it and shift
+  // extends from the focused item; otherwise it selects just that one.
+  void UserSelect(int index, unsigned shift = ssNone);
+  void DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state);
+
+ private:
+  struct Entry {
+    std::string text;
+    intptr_t data = 0;
+    bool selected = false;
+  };
+  std::vector<Entry> items_;
+  bool sorted_ = false;
+  bool multiSelect_ = false;
+  bool extendedSelect_ = true;
+  int columns_ = 0;
+  ListStyle style_ = ListStyle::Standard;
+  int itemHeight_ = 13;
+  int itemIndex_ = -1;
+  int topIndex_ = 0;
+};
+
+}  // namespace w95::ui

@@ -1,0 +1,68 @@
+// The backend seam. A control owns at most one peer (the Win32 backend's
+// window; the headless backend makes none). The peer keeps no state of its
+// own: it re-reads the property it is told about from its control, and it
+// reports user input back through the control's User... entry points.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "ui/types.h"
+
+namespace w95::ui {
+
+class Control;
+class Form;
+class Timer;
+class PopupMenu;
+class MenuItem;
+
+// The properties a peer is told to re-read.
+enum class Prop {
+  Text, Bounds, Enabled, Visible, Font, BackColor, ReadOnly, Alignment, Bevel,
+  Checked, Range, Position, Steps, Items, ItemIndex, Selection, TopIndex,
+  Default, Cells, Menu, Cursor, Caption, BorderStyle, Style,
+};
+
+class Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual void Changed(Prop p) = 0;
+  virtual void Focus() = 0;
+  virtual void Invalidate() = 0;
+  virtual uintptr_t Handle() const = 0;  // the native window (HWND), 0 when none
+};
+
+// What every backend provides. Pure virtual on purpose: a backend that lacks
+// a piece does not compile instead of silently doing nothing.
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // A peer for a control whose parent already has one (or for a form).
+  virtual std::unique_ptr<Peer> CreatePeer(Control& control) = 0;
+  // Runs the form modally until its modal result is set; returns it.
+  virtual ModalResult RunModal(Form& form) = 0;
+  // Lets pending messages run (paint, input, timers).
+  virtual void ProcessMessages() = 0;
+  // Shows the popup menu at a screen point; the chosen item or nullptr.
+  virtual MenuItem* TrackPopup(PopupMenu& menu, Point at) = 0;
+  virtual ModalResult Message(MsgKind kind, std::string_view text, Buttons buttons) = 0;
+  virtual void StartTimer(Timer& timer) = 0;
+  virtual void StopTimer(Timer& timer) = 0;
+  virtual void SetCursor(Cursor cursor) = 0;
+  // Common dialogs; false when the user cancels.
+  virtual bool PickColor(Color& color) = 0;
+  virtual bool PickFont(Font& font) = 0;
+  virtual bool RunPrintSetup() = 0;
+  // The library's hidden application window that owns every form (0 headless).
+  virtual uintptr_t ApplicationHandle() = 0;
+};
+
+// The backend in use: the build's own (headless natively, Win32 in PE
+// builds) unless a test installed another.
+Backend& CurrentBackend();
+void SetBackend(Backend* backend);  // nullptr: back to the build's own
+Backend& DefaultBackend();          // defined by ui/headless or ui/win32
+
+}  // namespace w95::ui
