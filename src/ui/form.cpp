@@ -115,10 +115,17 @@ void Form::SetActiveControl(Control* control) {
 }
 
 namespace {
+// Visible and enabled up to (not including) the form.
+bool UsableOnForm(const Control& c) {
+  for (const Control* p = &c; p && !dynamic_cast<const Form*>(p); p = p->Parent())
+    if (!p->Visible() || !p->Enabled()) return false;
+  return true;
+}
+
 template <class Pred>
 Button* FindButton(Control& root, Pred pred) {
   for (Control* c : root.Children()) {
-    if (auto* b = dynamic_cast<Button*>(c); b && pred(*b) && b->CanUse()) return b;
+    if (auto* b = dynamic_cast<Button*>(c); b && pred(*b) && UsableOnForm(*b)) return b;
     if (Button* d = FindButton(*c, pred)) return d;
   }
   return nullptr;
@@ -126,7 +133,7 @@ Button* FindButton(Control& root, Pred pred) {
 
 void CollectFocusable(Control& root, std::vector<Control*>& out) {
   for (Control* c : root.Children()) {
-    if (c->CanFocus() && c->CanUse()) out.push_back(c);
+    if (c->CanFocus() && UsableOnForm(*c)) out.push_back(c);
     CollectFocusable(*c, out);
   }
 }
