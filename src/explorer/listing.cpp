@@ -76,8 +76,12 @@ ColumnLayout CalcColumns(const std::vector<std::string>& entries,
                          int listWidth) {
   int widest = 60;
   for (const auto& e : entries) widest = std::max(widest, textWidth(e));
+  return ColumnsFor(widest, textWidth("WW"), listWidth);
+}
+
+ColumnLayout ColumnsFor(int widest, int wwWidth, int listWidth) {
   ColumnLayout c;
-  c.columnWidth = textWidth("WW") + widest;
+  c.columnWidth = wwWidth + std::max(60, widest);
   c.columns = c.columnWidth > 0 ? std::max(1, listWidth / c.columnWidth) : 1;
   return c;
 }

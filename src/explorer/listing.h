@@ -47,6 +47,7 @@ struct ColumnLayout {
 };
 // Column width := width of "WW" + the widest entry (at least 60); columns :=
 // list width / column width, at least 1.
+ColumnLayout ColumnsFor(int widest, int wwWidth, int listWidth);
 ColumnLayout CalcColumns(const std::vector<std::string>& entries,
                          const std::function<int(const std::string&)>& textWidth,
                          int listWidth);

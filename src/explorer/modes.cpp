@@ -40,7 +40,9 @@ ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
     look.typeBox = TypeBox::Slideshow;
     return look;
   }
-  if (mode == 0 || mode > kOpenMode) look.typeBox = TypeBox::Slideshow;
+  // An unknown mode above the open mode gets the saving look with an empty
+  // format list, disabled like the slideshow entry.
+  if (mode == 0) look.typeBox = TypeBox::Slideshow;
   if (mode > 200) return look;  // an unknown mode keeps the saving look
   look.labelList = "Save &in";
   if (mode == kMoveMode) {  // kind 102 (or 2)

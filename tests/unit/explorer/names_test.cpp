@@ -88,7 +88,7 @@ TEST(Modes, LookOfEachMode) {
       {252, "Replace Slide", TypeBox::AllValidated, false, true, true},
       {253, "Add Multiple Slides", TypeBox::AllValidated, true, true, false},
       {254, "Open Slideshow", TypeBox::Slideshow, false, true, true},
-      {300, "Save File", TypeBox::Slideshow, false, true, true},
+      {300, "Save File", TypeBox::SaveFormats, false, true, true},
       {77, "Save File", TypeBox::SaveFormats, false, true, true},
   };
   for (const auto& c : cases) {

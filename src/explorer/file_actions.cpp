@@ -1,0 +1,305 @@
+// What the explorer does with a chosen file: the OK work of each mode, the
+// chosen name handed to the host, the exchange file, the file menu.
+#include <optional>
+
+#include "explorer/file_form.h"
+#include "explorer/layout.h"
+#include "explorer/messages.h"
+#include "explorer/names.h"
+#include "explorer/rename.h"
+#include "platform/platform.h"
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "settings/paths.h"
+#include "ui/dialogs.h"
+#include "ui/screen.h"
+
+namespace w95::explorer {
+
+namespace {
+
+platform::FileSystem& Files() { return *platform::Current().files; }
+TIniFile Settings() { return TIniFile(keys::kSettingsFile); }
+
+// Request codes of message 2321 to the host.
+enum : int {
+  kExplorerNotify = 2321,
+  kNotifyPreview = 2307,
+  kNotifyInstantSlideshow = 2311,
+  kNotifyOneFile = 2313,
+  kNotifySeveralFiles = 2320,
+};
+
+// An icon file with no images: enough to make the name exist.
+const std::string kPlaceholder("\0\0\1\0\0\0", 6);
+
+void ShowError(const std::string& text) {
+  ui::MessageDlg(text, ui::MsgKind::Error, ui::Buttons::OK);
+}
+void ShowWarning(const std::string& text) {
+  ui::MessageDlg(text, ui::MsgKind::Warning, ui::Buttons::OK);
+}
+
+}  // namespace
+
+void TFileForm::NotifyHost(int code) {
+  platform::Current().host->Send(state_.hostWindow, kExplorerNotify, 0, code);
+}
+
+void TFileForm::BtnOKClick(ui::Control& sender) {
+  const bool fromOK = &sender == &BtnOK;
+  if (Mode() == kMoveMode) {
+    if (Edit1.Text().empty() && !fromOK) return CommonPath();
+    Settings().WriteText(keys::kSection, keys::kSavename,
+                         AddBackslash(state_.currentFolder) + LongNameOf(state_.saveAsName));
+    return Accept();
+  }
+  if (ReturnsFormatCode(Mode()) || InConvertFamily()) {
+    if (InConvertFamily() && XFiles.Count() == 0) Edit1.SetText("~");
+    if (Edit1.Text().empty() && !(InConvertFamily() && fromOK)) return CommonPath();
+    if (InConvertFamily()) Edit1.SetText(AddBackslash(state_.currentFolder) + "~(_)(_)~");
+    const std::string name = CheckExtension(Edit1.Text());
+    if (name.empty()) return;
+    Edit1.SetText(name);
+    if (ValidateFileName() == 0) return;
+    if (FileExists(name) && ui::MessageDlg(OverwriteQuestion(name), ui::MsgKind::Confirm,
+                                           ui::Buttons::YesNo) != ui::mrYes)
+      return;
+    if (StoreChosenName()) Accept();
+    return;
+  }
+  if (Mode() == kAddMode) {
+    if (ListMultipleFiles() > 0) return Accept();
+    return CommonPath();
+  }
+  if (Edit1.Text().empty()) return CommonPath();
+  if (Mode() >= kOpenMode) {
+    const std::string name = CheckExtension(Edit1.Text());
+    if (name.empty()) return;
+    Edit1.SetText(name);
+  }
+  if (ValidateFileName() == 0) return;
+  if (!FileExists(Edit1.Text())) return ShowError(kMsgFileNotFound);
+  if (StoreChosenName()) Accept();
+}
+
+void TFileForm::CommonPath() {
+  const int i = XFiles.ItemIndex();
+  if (i < 0 || XFiles.Count() == 0) return;
+  if (XFiles.IsFolder(i)) {
+    GoToFolder(AddBackslash(state_.currentFolder) + XFiles.Item(i));
+    return;
+  }
+  if (state_.modal) return;
+  if (XFiles.SelCount() == 1) {
+    if (StoreChosenName()) NotifyHost(kNotifyOneFile);
+  } else if (ListMultipleFiles() > 0) {
+    NotifyHost(kNotifySeveralFiles);
+  } else {
+    ShowWarning(kMsgNoFilesSelected);
+  }
+}
+
+bool TFileForm::StoreChosenName() {
+  const std::string full = FullNameOf(Edit1.Text());
+  // The saving modes need the short path of a file that may not exist yet: a
+  // placeholder makes it exist for the moment. A file that exists already
+  // (the user agreed to overwrite it) is left as it is for the host.
+  const bool saving = state_.modal && Mode() <= 200;
+  bool placeholder = false;
+  if (saving && !Files().Stat(full)) {
+    if (!Files().WriteFile(full, kPlaceholder)) {
+      ShowError(kMsgCannotCreate + full);
+      return false;
+    }
+    placeholder = true;
+  }
+  std::string shortName;
+  try {
+    const TIniFile ini = Settings();
+    ini.WriteText(keys::kSection, keys::kLongName, FileNamePart(full));
+    shortName = ShortPathOf(full);
+    ini.WriteText(keys::kSection, state_.modal ? keys::kSavename : keys::kWin95File, shortName);
+  } catch (...) {
+    if (placeholder) Files().DeleteFile(full);
+    throw;
+  }
+  if (placeholder && !Files().DeleteFile(shortName)) {
+    ShowError(kMsgAccessDenied);
+    return false;
+  }
+  return true;
+}
+
+int TFileForm::ValidateFileName() {
+  const NameVerdict v = explorer::ValidateFileName(
+      Edit1.Text(), [this](const std::string& folder) { return FolderExists(folder); });
+  if (v.check == NameCheck::Rejected) ShowError(v.message);
+  return static_cast<int>(v.check);
+}
+
+void TFileForm::ValidateSelection() {
+  for (int i = 0; i < XFiles.Count(); ++i)
+    if (XFiles.IsFolder(i) && XFiles.Selected(i)) XFiles.SetSelected(i, false);
+}
+
+int TFileForm::ListMultipleFiles() {
+  ValidateSelection();
+  std::vector<int> chosen;
+  for (int i = 0; i < XFiles.Count(); ++i)
+    if (XFiles.Selected(i)) chosen.push_back(i);
+  if (chosen.empty()) return 0;
+  Files().DeleteFile(ExchangeFile());
+  const TIniFile ex(ExchangeFile());
+  ex.WriteNumber("Directory", "Files", static_cast<int32_t>(chosen.size()));
+  const std::string folder = AddBackslash(state_.currentFolder);
+  std::string lastShort;
+  for (size_t n = 0; n < chosen.size(); ++n) {
+    lastShort = FileNamePart(ShortPathOf(folder + XFiles.Item(chosen[n])));
+    ex.WriteText(std::to_string(n + 1), "F", lastShort);
+  }
+  ex.WriteText("Directory", "Name", FolderPart(ShortPathOf(folder + lastShort)));
+  return static_cast<int>(chosen.size());
+}
+
+void TFileForm::InstantSlideshowClick() {
+  ValidateSelection();
+  if (XFiles.Count() == 0) return;
+  std::vector<int> chosen;
+  for (int i = 0; i < XFiles.Count(); ++i)
+    if (XFiles.Selected(i)) chosen.push_back(i);
+  if (chosen.empty()) return ShowWarning(kMsgNoFilesSelected);
+  Files().DeleteFile(ExchangeFile());
+  const TIniFile ex(ExchangeFile());
+  ex.WriteNumber("Header", "Ver", 4);
+  ex.WriteNumber("Header", "N", static_cast<int32_t>(chosen.size() + 1));
+  const std::string folder = AddBackslash(state_.currentFolder);
+  std::string lastShort;
+  for (size_t n = 0; n < chosen.size(); ++n) {
+    lastShort = ShortPathOf(folder + XFiles.Item(chosen[n]));
+    ex.WriteText(std::to_string(n + 1), "F", FileNamePart(lastShort) + ",0");
+  }
+  ex.WriteText("Directory", "0", FolderPart(lastShort));
+  NotifyHost(kNotifyInstantSlideshow);
+}
+
+void TFileForm::Edit1Change(ui::Control&) {
+  const bool hasText = !Edit1.Text().empty();
+  if (!state_.modal || Mode() > 200) {
+    for (ui::MenuItem* item : {mnuFInfo, mnuFPreview, mnuFRename, mnuFDelete})
+      item->SetEnabled(hasText);
+    return;
+  }
+  const OkCaptions c = SaveCaptions(state_.setup, hasText);
+  mnuFOpen->SetCaption(c.openEntry);
+  if (!c.button.empty()) BtnOK.SetCaption(c.button);
+}
+
+void TFileForm::mnuFRenameClick() {
+  for (;;) {
+    const std::string folder = AddBackslash(state_.currentFolder);
+    const std::string oldName = FileNamePart(Edit1.Text());
+    if (oldName.empty()) return ShowWarning(kMsgNoFilesSelected);
+    std::string value = oldName;
+    std::optional<std::string> newName;
+    if (ui::InputQuery("Rename File", RenamePrompt(folder), value))
+      newName = value.substr(0, 255);
+    const bool exists = newName && !newName->empty() && Files().Stat(folder + *newName);
+    const RenameDecision d = DecideRename(folder, oldName, newName, exists);
+    switch (d.action) {
+      case RenameAction::End:
+        return;
+      case RenameAction::WarnExists:
+        ShowWarning(d.message);
+        continue;
+      case RenameAction::AskExtension:
+        if (ui::MessageDlg(d.message, ui::MsgKind::Confirm, ui::Buttons::OKCancel) != ui::mrOk)
+          continue;
+        break;
+      case RenameAction::Rename:
+        break;
+    }
+    if (Files().MoveFile(folder + oldName, d.newFull))
+      UpdateFiles();
+    else
+      ShowError(CouldNotRename(folder + oldName, d.newFull));
+    return;
+  }
+}
+
+void TFileForm::MarkAll(bool mark) {
+  for (int i = 0; i < XFiles.Count(); ++i)
+    XFiles.SetSelected(i, mark && !XFiles.IsFolder(i));
+  ValidateSelection();
+}
+
+void TFileForm::mnuListInputClick() {
+  const bool show = !InputList.Visible();
+  PanelTop.SetVisible(!show);
+  PanelButtons.SetVisible(!show);
+  XFiles.SetVisible(!show);
+  InputList.SetVisible(show);
+  mnuListInput->SetCaption(show ? "&Hide input files" : "&View input files");
+  for (ui::MenuItem* item : {N1, mnuFOpen, mnuFLevel, mnuRefresh}) item->SetVisible(!show);
+  if (show && InputList.Count() == 0) {
+    const TIniFile ex(ExchangeFile());
+    const int32_t n = ex.ReadNumber("Directory", "Files", 1);
+    for (int32_t k = 1; k <= n; ++k)
+      InputList.Add(LowerAZ(ex.ReadText(std::to_string(k), "F", "[ERROR]")));
+  }
+  if (show) InputList.SetFocus();
+}
+
+void TFileForm::PreviewIt() {
+  if (state_.modal) return;
+  if (StoreChosenName()) NotifyHost(kNotifyPreview);
+}
+
+void TFileForm::FileMenuClick(ui::MenuItem& item) {
+  if (&item == mnuFLevel) return BtnUpClick(BtnUp);
+  if (&item == mnuFOpen) return BtnOKClick(*this);
+  if (&item == mnuFPreview) return PreviewIt();
+  if (&item == mnuFRename) return mnuFRenameClick();
+  if (&item == mnuRefresh) return UpdateFiles();
+  if (&item == MarkDirectory) return MarkAll(true);
+  if (&item == UnmarkDirectory) return MarkAll(false);
+  if (&item == InstantSlideshow) return InstantSlideshowClick();
+  if (&item == mnuListInput) return mnuListInputClick();
+}
+
+void TFileForm::ViewMenuClick(ui::MenuItem& item) {
+  if (&item == mnuFile) {
+    Edit1Change(Edit1);
+    FileMenu.Popup(Left() + BtnMenu.Left() + BtnMenu.Width(),
+                   Top() + BtnMenu.Top() + BtnMenu.Height());
+  } else if (&item == mnuOneCol) {
+    const bool on = !item.Checked();
+    item.SetChecked(on);
+    mnuOptimizeWin->SetEnabled(!on);
+    mnuMaxWin->SetEnabled(!on);
+    XFiles.SetColumns(on ? 0 : 2);
+    UpdateFiles();
+  } else if (&item == mnuLowercase || &item == mnuDirLast) {
+    item.SetChecked(!item.Checked());
+    UpdateFiles();
+  } else if (&item == mnuOptimizeWin || &item == mnuMaxWin) {
+    FitWindowWidth(&item == mnuMaxWin);
+  } else if (&item == mnuFont) {
+    ui::Font f = XFiles.GetFont();
+    if (ui::FontDialog(f)) {
+      SetFont(f);
+      UpdateFiles();
+    }
+  } else if (&item == mnuResetWin) {
+    SetFont(state_.defaultFont);
+    const auto r = DefaultPlacement(ui::Screen().Width(), ui::Screen().Height());
+    SetBounds(r.left, r.top, state_.defaultWidth, state_.defaultHeight);
+    UpdateFiles();
+  } else if (&item == PreviewMode) {
+    item.SetChecked(!item.Checked());
+    ui::MessageDlg(item.Checked() ? kMsgPreviewOn : kMsgPreviewOff, ui::MsgKind::Information,
+                   ui::Buttons::OK);
+  }
+}
+
+}  // namespace w95::explorer

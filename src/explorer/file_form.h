@@ -1,0 +1,169 @@
+// The explorer window "Plimbo Explorer": the dialog that the dialog entry
+// runs in one of its modes (save, convert, move, replace, add, open). Every
+// piece of explorer state lives in the window object, so two explorers never
+// share or overwrite each other's state.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "explorer/formats.h"
+#include "explorer/modes.h"
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/file_list_box.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/menu.h"
+#include "ui/panel.h"
+
+namespace w95::explorer {
+
+// The state that the explorer's parts share, one per window.
+struct ExplorerState {
+  bool open = false;          // set up; the list may be rebuilt
+  bool initialising = true;   // being built: no list rebuilds, no columns
+  bool navigating = true;     // re-entry guard of the Look-in handler
+  bool modal = true;
+  ModeSetup setup;            // ExplorerMode, ConvertFamily, RestrictedFormats
+  bool rememberPlacement = false;
+  uintptr_t hostWindow = 0;
+  std::string startFolder;
+  std::string saveAsName;
+  std::string exchangeFile;
+  std::string fileMask;
+  std::vector<int32_t> formatCodeTable = std::vector<int32_t>(kFormatCodeRoom, 0);
+  SavedPositions savedPositions;
+  int32_t currentFormatCode = 0;
+  int columnWidth = 0;
+  ui::Font defaultFont;
+  int defaultWidth = 0;
+  int defaultHeight = 0;
+  std::string currentFolder = "c:\\";  // the folder tree's folder, long form
+  bool activated = false;     // the one-time activation has run
+  bool closed = false;        // the close work has run
+};
+
+class TFileForm : public ui::Form {
+ public:
+  explicit TFileForm(const ModeSetup& setup, bool modal = true);
+  ~TFileForm() override;
+
+  ExplorerState& State() { return state_; }
+  const ExplorerState& State() const { return state_; }
+  const std::string& CurrentFolder() const { return state_.currentFolder; }
+
+  // The dialog entry's steps around the modal run.
+  void ApplyDefaultPlacement();
+  int32_t SelectedFormatCode() const;
+  void StoreSaveSettings();
+  void FormClose();
+
+  // ---- Controls (names are the window's own).
+  ui::Panel PanelTop{*this, "PanelTop"};
+  ui::Label LabelList{PanelTop, "LabelList"};
+  ui::ComboBox LookBox{PanelTop, "LookBox"};
+  ui::Button BtnUp{PanelTop, "BtnUp"};
+  ui::Button BtnMenu{PanelTop, "BtnMenu"};
+  ui::Button BtnHelp{PanelTop, "BtnHelp"};
+  ui::Button BtnJPEG{PanelTop, "BtnJPEG"};
+  ui::Panel PanelList{*this, "PanelList"};
+  ui::XFileListBox XFiles{PanelList, "XFiles"};
+  ui::ListBox InputList{PanelList, "InputList"};
+  ui::Panel PanelButtons{*this, "PanelButtons"};
+  ui::Label LabelName{PanelButtons, "LabelName"};
+  ui::Edit Edit1{PanelButtons, "Edit1"};
+  ui::ComboBox BPPtype{PanelButtons, "BPPtype"};
+  ui::Label Label2{PanelButtons, "Label2"};
+  ui::ComboBox FilterComboBox1{PanelButtons, "FilterComboBox1"};
+  ui::Button BtnOK{PanelButtons, "BtnOK"};
+  ui::Button BtnExit{PanelButtons, "BtnExit"};
+
+  ui::PopupMenu FileMenu{*this, "FileMenu"};
+  ui::MenuItem* mnuFLevel;
+  ui::MenuItem* N1;
+  ui::MenuItem* mnuFOpen;
+  ui::MenuItem* mnuFInfo;
+  ui::MenuItem* mnuFPreview;
+  ui::MenuItem* mnuFRename;
+  ui::MenuItem* mnuFDelete;
+  ui::MenuItem* mnuRefresh;
+  ui::MenuItem* MarkDirectory;
+  ui::MenuItem* UnmarkDirectory;
+  ui::MenuItem* BatchConvert;
+  ui::MenuItem* InstantSlideshow;
+  ui::MenuItem* mnuListInput;
+
+  ui::PopupMenu MainMenu{*this, "MainMenu"};
+  ui::MenuItem* mnuFile;
+  ui::MenuItem* mnuOptimizeWin;
+  ui::MenuItem* mnuMaxWin;
+  ui::MenuItem* mnuFont;
+  ui::MenuItem* mnuResetWin;
+  ui::MenuItem* mnuLowercase;
+  ui::MenuItem* mnuDirLast;
+  ui::MenuItem* mnuOneCol;
+  ui::MenuItem* PreviewMode;
+
+  // ---- Handlers and operations.
+  void FormCreate();
+  void FormActivate(ui::Control& sender);
+  void FormKeyDown(ui::Control& sender, int& key, unsigned shift);
+  void FormResize(ui::Control& sender);
+
+  void SetFileFormats();
+  void FilterComboBox1Change(ui::Control& sender);
+  void BPPtypeChange(ui::Control& sender);
+  std::string CheckExtension(const std::string& name);
+
+  void GoToFolder(const std::string& folder);
+  void UpdateFiles();
+  void CalcStringWidth();
+  void InitFocus();
+  void UpdateHistory();
+  void LookBoxChange(ui::Control& sender);
+  void BtnUpClick(ui::Control& sender);
+  void XFilesClick(ui::Control& sender);
+  void XFilesDblClick(ui::Control& sender);
+  void XFilesKeyDown(ui::Control& sender, int& key, unsigned shift);
+  void Edit1KeyPress(ui::Control& sender, char& key);
+  void BtnHelpClick(ui::Control& sender);
+  void BtnMenuClick(ui::Control& sender);
+  void ViewMenuClick(ui::MenuItem& item);
+  void FileMenuClick(ui::MenuItem& item);
+
+  void BtnOKClick(ui::Control& sender);
+  bool StoreChosenName();
+  int ValidateFileName();
+  int ListMultipleFiles();
+  void Edit1Change(ui::Control& sender);
+  void InstantSlideshowClick();
+  void mnuFRenameClick();
+  void MarkAll(bool mark);
+  void ValidateSelection();
+  void mnuListInputClick();
+  void PreviewIt();
+
+ private:
+  bool InConvertFamily() const { return state_.setup.convertFamily; }
+  int32_t Mode() const { return state_.setup.mode; }
+  void BuildControls();
+  void BuildMenus();
+  void ApplyModeLook();
+  void CommonPath();
+  bool FileExists(const std::string& name) const;
+  bool FolderExists(const std::string& folder) const;
+  std::string FullNameOf(const std::string& boxText) const;
+  std::string ExchangeFile() const { return state_.exchangeFile; }
+  void Accept() { SetModalResult(ui::mrOk); }
+  void NotifyHost(int code);
+  void FitWindowWidth(bool toScreen);
+
+  ExplorerState state_;
+  ModeLook look_;
+};
+
+}  // namespace w95::explorer

@@ -1,0 +1,51 @@
+#include "ui/file_list_box.h"
+
+namespace w95::ui {
+
+XFileListBox::XFileListBox(Control& parent, std::string name)
+    : ListBox(parent, std::move(name)) {
+  SetStyle(ListStyle::OwnerDrawFixed);
+  SetItemHeight(16);
+  SetColumns(2);
+  SetMultiSelect(true);
+  OnDrawItem = [this](Control&, int index, Canvas& canvas, const Rect& rect, unsigned state) {
+    DrawEntry(index, canvas, rect, state);
+  };
+}
+
+void XFileListBox::SetEntries(const std::vector<std::string>& texts,
+                              const std::vector<bool>& folder) {
+  Clear();
+  for (size_t i = 0; i < texts.size(); ++i)
+    Add(texts[i], i < folder.size() && folder[i] ? kFolderGlyph : kFileGlyph);
+}
+
+void XFileListBox::ReplaceEntry(int index, const std::string& text) {
+  if (index < 0 || index >= Count()) return;
+  std::vector<std::string> texts = Texts();
+  std::vector<bool> folder;
+  for (int i = 0; i < Count(); ++i) folder.push_back(IsFolder(i));
+  texts[static_cast<size_t>(index)] = text;
+  SetEntries(texts, folder);
+}
+
+std::vector<std::string> XFileListBox::Texts() const {
+  std::vector<std::string> out;
+  out.reserve(static_cast<size_t>(Count()));
+  for (int i = 0; i < Count(); ++i) out.push_back(Item(i));
+  return out;
+}
+
+void XFileListBox::DrawEntry(int index, Canvas& canvas, const Rect& rect, unsigned state) {
+  if (index < 0 || index >= Count()) return;
+  canvas.SetBrushColor((state & odSelected) ? clHighlight : clWindow);
+  canvas.FillRect(rect);
+  canvas.DrawGlyph(rect.left + 2, rect.top, IsFolder(index) ? folderGlyph : fileGlyph);
+  Font f = GetFont();
+  f.color = (state & odSelected) ? clHighlightText : clWindowText;
+  canvas.SetFont(f);
+  canvas.PutText(rect.left + 20, rect.top + 1, Item(index));
+  if (state & odFocused) canvas.DrawFocusRect(rect);
+}
+
+}  // namespace w95::ui

@@ -1,0 +1,32 @@
+// Measuring text in a font and reading the system metrics that window layout
+// depends on (menu-bar height, border and sizing-frame widths). The Win32
+// backend asks the system; the headless one gives fixed values that a test
+// may change.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/types.h"
+
+namespace w95::ui {
+
+enum class Metric { MenuBarHeight, BorderWidth, FrameWidth };
+
+int SystemMetric(Metric metric);
+
+// Width in pixels of one text, and the widest of many (measured in one go).
+int TextWidth(const Font& font, const std::string& text);
+int WidestText(const Font& font, const std::vector<std::string>& texts);
+
+namespace headless {
+// The values the headless backend reports (tests may change them).
+struct Metrics {
+  int menuBarHeight = 18;
+  int borderWidth = 1;
+  int frameWidth = 4;
+};
+Metrics& TestMetrics();
+}  // namespace headless
+
+}  // namespace w95::ui

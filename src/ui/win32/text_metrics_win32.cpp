@@ -1,0 +1,68 @@
+// Text measure and system metrics from the system: a screen device context
+// with the font selected, GetTextExtentPoint32A, GetSystemMetrics.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "ui/text_metrics.h"
+
+namespace w95::ui {
+
+namespace headless {
+Metrics& TestMetrics() {
+  static Metrics metrics;
+  return metrics;
+}
+}  // namespace headless
+
+int SystemMetric(Metric metric) {
+  switch (metric) {
+    case Metric::MenuBarHeight: return GetSystemMetrics(SM_CYMENU);
+    case Metric::BorderWidth: return GetSystemMetrics(SM_CXBORDER);
+    case Metric::FrameWidth: return GetSystemMetrics(SM_CXFRAME);
+  }
+  return 0;
+}
+
+namespace {
+// A screen DC with the font selected, released on every way out.
+class MeasureDC {
+ public:
+  explicit MeasureDC(const Font& font) : dc_(GetDC(nullptr)) {
+    const int height = -MulDiv(font.size, GetDeviceCaps(dc_, LOGPIXELSY), 72);
+    font_ = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                        font.underline, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                        font.name.c_str());
+    old_ = SelectObject(dc_, font_);
+  }
+  ~MeasureDC() {
+    SelectObject(dc_, old_);
+    DeleteObject(font_);
+    ReleaseDC(nullptr, dc_);
+  }
+  MeasureDC(const MeasureDC&) = delete;
+  MeasureDC& operator=(const MeasureDC&) = delete;
+  int Width(const std::string& text) const {
+    SIZE size{};
+    GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+  }
+
+ private:
+  HDC dc_;
+  HFONT font_;
+  HGDIOBJ old_;
+};
+}  // namespace
+
+int TextWidth(const Font& font, const std::string& text) { return MeasureDC(font).Width(text); }
+
+int WidestText(const Font& font, const std::vector<std::string>& texts) {
+  MeasureDC dc(font);
+  int widest = 0;
+  for (const auto& t : texts) widest = std::max(widest, dc.Width(t));
+  return widest;
+}
+
+}  // namespace w95::ui
