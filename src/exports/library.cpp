@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "explorer/remote_dlg.h"
 #include "platform/platform.h"
 
 namespace w95 {
@@ -23,7 +24,9 @@ void LibraryStart(void* /*moduleHandle*/) {
 
 void LibraryEnd() {}
 
-int32_t RemoteDlg(int32_t /*kind*/, int32_t /*restrictFormats*/) { return -1; }
+int32_t RemoteDlg(int32_t kind, int32_t restrictFormats) {
+  return explorer::RunRemoteDlg(kind, restrictFormats);
+}
 void RemoteWin(HostWindow /*host*/, int32_t /*restorePlacement*/) {}
 void RemoteWinUpdate() {}
 void RemoteWinHide() {}
