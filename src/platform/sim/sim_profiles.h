@@ -1,0 +1,58 @@
+// The simulated machine's profile files: our profile text over the files of
+// any FileSystem, with the Windows rules for file names (a name without a
+// folder lives in the Windows directory; names differ only in case resolve to
+// one file, as the file system decides) and for UTF-16LE files.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "settings/profile_text.h"
+
+namespace w95::platform::sim {
+
+class SimProfileStore final : public ProfileStore {
+ public:
+  // `files` nullptr: the file system of platform::Current() at each call.
+  explicit SimProfileStore(FileSystem* files = nullptr) : files_(files) {}
+  void SetFileSystem(FileSystem* files) { files_ = files; }
+
+  // Where files named without a folder live.
+  std::string windowsDirectory = "C:\\WINDOWS";
+
+  // The path the profile functions use for `file`.
+  std::string Resolve(const std::string& file);
+  // The file's text as the profile functions read it (empty when missing).
+  ProfileText Load(const std::string& file);
+
+  std::string GetString(const std::string& file, const std::string& section,
+                        const std::string& key, const std::string& def,
+                        size_t bufSize) override;
+  std::vector<std::string> GetKeyNames(const std::string& file, const std::string& section,
+                                       size_t bufSize) override;
+  std::vector<std::string> GetSectionNames(const std::string& file, size_t bufSize) override;
+  bool WriteString(const std::string& file, const std::string& section,
+                   const std::optional<std::string>& key,
+                   const std::optional<std::string>& value) override;
+
+ private:
+  FileSystem& Files();
+  const ProfileText& Cached(const std::string& file);
+
+  FileSystem* files_;
+  // The last file read, so that a run of reads parses it once; checked
+  // against the file's bytes at every call.
+  std::string cachePath_, cacheBytes_;
+  bool cacheValid_ = false;
+  ProfileText cacheText_;
+};
+
+// The ANSI (code page 1252) text of a UTF-16LE file without its byte order
+// mark, and back.
+std::string AnsiFromUtf16(const std::string& bytes);
+std::string Utf16FromAnsi(const std::string& text);
+
+}  // namespace w95::platform::sim

@@ -1,0 +1,516 @@
+#include "settings/profile_text.h"
+
+#include <utility>
+
+namespace w95 {
+
+namespace {
+
+enum : uint8_t { kEolNone = 0, kEolCr = 1, kEolLf = 2, kEolCrLf = 3 };
+constexpr std::string_view kEolText[] = {"", "\r", "\n", "\r\n"};
+
+// Blanks around names and values in the file.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
+}
+
+char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
+
+bool FoldEq(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (Fold(a[i]) != Fold(b[i])) return false;
+  return true;
+}
+
+uint64_t FoldHash(std::string_view s, uint64_t seed) {
+  uint64_t h = 1469598103934665603ull ^ (seed * 0x9E3779B97F4A7C15ull);
+  for (char c : s) h = (h ^ static_cast<unsigned char>(Fold(c))) * 1099511628211ull;
+  return h ^ (h >> 29);
+}
+
+// The callers' section and key names lose their outer spaces, and only those.
+std::string_view StripSpaces(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+std::string Truncated(std::string_view s, size_t bufSize) {
+  if (bufSize == 0) return {};
+  return std::string(s.substr(0, bufSize - 1));
+}
+
+bool HasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != s.npos; }
+
+// What a list call writes into a buffer of bufSize bytes: the list and its
+// closing NUL when it fits with a byte to spare; otherwise the first
+// bufSize-2 characters and two NULs.
+ProfileText::Listing MakeListing(std::string list, size_t bufSize) {
+  ProfileText::Listing out;
+  if (bufSize == 0) return out;
+  if (list.size() + 2 <= bufSize) {
+    out.ret = list.size();
+    out.bytes = std::move(list);
+    out.bytes.push_back('\0');
+    if (out.ret == 0) out.bytes.push_back('\0');
+    return out;
+  }
+  if (bufSize < 3) {
+    out.bytes.assign(bufSize, '\0');
+    return out;
+  }
+  out.ret = bufSize - 2;
+  out.bytes = list.substr(0, bufSize - 2);
+  out.bytes.append(2, '\0');
+  return out;
+}
+
+}  // namespace
+
+// ---- index table ----
+
+void ProfileText::Table::Reset(size_t expected) {
+  size_t cap = 16;
+  while (cap < expected * 2) cap <<= 1;
+  slots_.assign(cap, Slot{});
+  used_ = 0;
+}
+
+template <class Eq>
+int32_t ProfileText::Table::Find(uint64_t hash, Eq eq) const {
+  if (slots_.empty()) return -1;
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& s = slots_[i];
+    if (s.id == -1) return -1;
+    if (s.id >= 0 && s.hash == hash && eq(s.id)) return s.id;
+  }
+}
+
+void ProfileText::Table::Grow() {
+  std::vector<Slot> old;
+  old.swap(slots_);
+  Reset(old.size());  // twice the old capacity, erased slots dropped
+  for (const Slot& s : old)
+    if (s.id >= 0) Insert(s.hash, s.id);
+}
+
+void ProfileText::Table::Insert(uint64_t hash, int32_t id) {
+  if (slots_.empty() || (used_ + 1) * 4 > slots_.size() * 3) Grow();
+  const size_t mask = slots_.size() - 1;
+  size_t i = hash & mask;
+  while (slots_[i].id >= 0) i = (i + 1) & mask;
+  if (slots_[i].id == -1) ++used_;
+  slots_[i] = Slot{hash, id};
+}
+
+void ProfileText::Table::Erase(uint64_t hash, int32_t id) {
+  if (slots_.empty()) return;
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = hash & mask; slots_[i].id != -1; i = (i + 1) & mask) {
+    if (slots_[i].id == id) {
+      slots_[i].id = -2;
+      return;
+    }
+  }
+}
+
+// ---- parsing ----
+
+ProfileText::ProfileText(std::string text) : text_(std::move(text)) { Parse(); }
+
+std::string_view ProfileText::Content(const Line& line) const {
+  const std::string& store = line.inExtra ? extra_ : text_;
+  return std::string_view(store).substr(line.off, line.len);
+}
+
+std::string_view ProfileText::Name(const Line& line) const {
+  return Content(line).substr(line.nameOff, line.nameLen);
+}
+
+std::string_view ProfileText::Value(const Line& line) const {
+  return Content(line).substr(line.valueOff, line.valueLen);
+}
+
+void ProfileText::Classify(Line& line) const {
+  const std::string_view c = Content(line);
+  const auto trim = [&](size_t b, size_t e, uint32_t& off, uint32_t& len) {
+    while (b < e && IsBlank(c[b])) ++b;
+    while (e > b && IsBlank(c[e - 1])) --e;
+    off = static_cast<uint32_t>(b);
+    len = static_cast<uint32_t>(e - b);
+  };
+  size_t b = 0;
+  while (b < c.size() && IsBlank(c[b])) ++b;
+  line.nameOff = line.nameLen = line.valueOff = line.valueLen = 0;
+  if (b == c.size()) {
+    line.kind = Kind::Blank;
+  } else if (c[b] == '[') {
+    // The name runs to the first ']' or to the end of the line.
+    size_t e = c.find(']', b + 1);
+    if (e == c.npos) e = c.size();
+    line.kind = Kind::Section;
+    trim(b + 1, e, line.nameOff, line.nameLen);
+  } else if (c[b] == ';') {
+    line.kind = Kind::Comment;
+  } else if (size_t eq = c.find('=', b); eq == c.npos) {
+    line.kind = Kind::Bare;
+    trim(b, c.size(), line.nameOff, line.nameLen);
+  } else {
+    line.kind = Kind::Key;
+    trim(b, eq, line.nameOff, line.nameLen);
+    // A reader sees the value up to a NUL byte.
+    size_t end = c.find('\0', eq + 1);
+    trim(eq + 1, end == c.npos ? c.size() : end, line.valueOff, line.valueLen);
+  }
+}
+
+void ProfileText::Parse() {
+  lines_.clear();
+  sections_.clear();
+  extra_.clear();
+  dirty_ = false;
+  first_ = lastLine_ = -1;
+  const std::string& t = text_;
+  const size_t n = t.size();
+  lines_.reserve(n / 12 + 1);
+  int32_t current = -1;
+  size_t keys = 0;
+  for (size_t i = 0; i < n;) {
+    const size_t start = i;
+    while (i < n && t[i] != '\r' && t[i] != '\n') ++i;
+    Line line;
+    line.off = static_cast<uint32_t>(start);
+    line.len = static_cast<uint32_t>(i - start);
+    if (i < n) {
+      if (t[i] == '\n') {
+        line.eol = kEolLf;
+        ++i;
+      } else if (i + 1 < n && t[i + 1] == '\n') {
+        line.eol = kEolCrLf;
+        i += 2;
+      } else {
+        line.eol = kEolCr;
+        ++i;
+      }
+    }
+    Classify(line);
+    const auto id = static_cast<int32_t>(lines_.size());
+    if (line.kind == Kind::Section) {
+      sections_.push_back({id, id});
+      current = static_cast<int32_t>(sections_.size()) - 1;
+    } else if ((line.kind == Kind::Key || line.kind == Kind::Bare) && current >= 0) {
+      sections_[current].last = id;
+      if (line.kind == Kind::Key) ++keys;
+    }
+    line.section = current;
+    line.prev = lastLine_;
+    if (lastLine_ >= 0) lines_[lastLine_].next = id;
+    if (first_ < 0) first_ = id;
+    lastLine_ = id;
+    lines_.push_back(line);
+  }
+  sectionIndex_.Reset(sections_.size());
+  keyIndex_.Reset(keys);
+  for (int32_t id = first_; id >= 0; id = lines_[id].next) IndexLine(id);
+}
+
+// Enters a section header or key line into the index unless an earlier one
+// of the same name is there already.
+void ProfileText::IndexLine(int32_t id) {
+  const Line& line = lines_[id];
+  if (line.kind == Kind::Section) {
+    const std::string_view name = Name(line);
+    if (FindSection(name) < 0) sectionIndex_.Insert(FoldHash(name, 0), line.section);
+  } else if (line.kind == Kind::Key && line.section >= 0) {
+    const std::string_view name = Name(line);
+    if (FindKey(line.section, name) < 0)
+      keyIndex_.Insert(FoldHash(name, static_cast<uint64_t>(line.section) + 1), id);
+  }
+}
+
+int32_t ProfileText::FindSection(std::string_view name) const {
+  return sectionIndex_.Find(FoldHash(name, 0), [&](int32_t s) {
+    return FoldEq(Name(lines_[sections_[s].header]), name);
+  });
+}
+
+int32_t ProfileText::FindKey(int32_t section, std::string_view name) const {
+  return keyIndex_.Find(FoldHash(name, static_cast<uint64_t>(section) + 1), [&](int32_t id) {
+    return lines_[id].section == section && FoldEq(Name(lines_[id]), name);
+  });
+}
+
+const std::string& ProfileText::Text() const {
+  if (dirty_) {
+    std::string out;
+    out.reserve(text_.size() + extra_.size());
+    for (int32_t id = first_; id >= 0; id = lines_[id].next) {
+      Line& line = lines_[id];
+      const size_t off = out.size();
+      out.append(Content(line));
+      out.append(kEolText[line.eol]);
+      line.off = static_cast<uint32_t>(off);
+      line.inExtra = false;
+    }
+    text_.swap(out);
+    extra_.clear();
+    dirty_ = false;
+  }
+  return text_;
+}
+
+// ---- reading ----
+
+std::string ProfileText::GetString(std::string_view section, std::string_view key,
+                                   std::string_view def, size_t bufSize) const {
+  const int32_t s = FindSection(StripSpaces(section));
+  const int32_t id = s < 0 ? -1 : FindKey(s, StripSpaces(key));
+  if (id < 0) {
+    while (!def.empty() && def.back() == ' ') def.remove_suffix(1);
+    return Truncated(def, bufSize);
+  }
+  std::string_view v = Value(lines_[id]);
+  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+    v = v.substr(1, v.size() - 2);
+  return Truncated(v, bufSize);
+}
+
+bool ProfileText::HasKey(std::string_view section, std::string_view key) const {
+  const int32_t s = FindSection(StripSpaces(section));
+  return s >= 0 && FindKey(s, StripSpaces(key)) >= 0;
+}
+
+bool ProfileText::HasSection(std::string_view section) const {
+  return FindSection(StripSpaces(section)) >= 0;
+}
+
+ProfileText::Listing ProfileText::KeyList(std::string_view section, size_t bufSize) const {
+  std::string list;
+  if (const int32_t s = FindSection(StripSpaces(section)); s >= 0) {
+    for (int32_t id = lines_[sections_[s].header].next;
+         id >= 0 && lines_[id].kind != Kind::Section; id = lines_[id].next) {
+      // An empty name would end the list for every reader: it is left out.
+      if (lines_[id].kind == Kind::Key && lines_[id].nameLen > 0) {
+        list.append(Name(lines_[id]));
+        list.push_back('\0');
+      }
+    }
+  }
+  return MakeListing(std::move(list), bufSize);
+}
+
+ProfileText::Listing ProfileText::SectionList(size_t bufSize) const {
+  std::string list;
+  for (const Section& s : sections_) {
+    const Line& header = lines_[s.header];
+    if (header.kind != Kind::Section || header.nameLen == 0) continue;
+    list.append(Name(header));
+    list.push_back('\0');
+  }
+  return MakeListing(std::move(list), bufSize);
+}
+
+ProfileText::Listing ProfileText::SectionData(std::string_view section, size_t bufSize) const {
+  std::string list;
+  if (const int32_t s = FindSection(StripSpaces(section)); s >= 0) {
+    for (int32_t id = lines_[sections_[s].header].next;
+         id >= 0 && lines_[id].kind != Kind::Section; id = lines_[id].next) {
+      const Line& line = lines_[id];
+      if (line.kind != Kind::Key && line.kind != Kind::Bare) continue;
+      list.append(Name(line));
+      if (line.kind == Kind::Key) {
+        list.push_back('=');
+        list.append(Value(line));
+      }
+      list.push_back('\0');
+    }
+  }
+  return MakeListing(std::move(list), bufSize);
+}
+
+std::vector<std::string> ProfileText::Split(const Listing& listing) {
+  std::vector<std::string> names;
+  const std::string_view all = std::string_view(listing.bytes).substr(0, listing.ret);
+  size_t pos = 0;
+  while (pos < all.size()) {
+    size_t end = all.find('\0', pos);
+    if (end == all.npos) end = all.size();
+    if (end == pos) break;
+    names.emplace_back(all.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return names;
+}
+
+std::vector<std::string> ProfileText::KeyNames(std::string_view section, size_t bufSize) const {
+  return Split(KeyList(section, bufSize));
+}
+
+std::vector<std::string> ProfileText::SectionNames(size_t bufSize) const {
+  return Split(SectionList(bufSize));
+}
+
+std::vector<std::string> ProfileText::SectionLines(std::string_view section,
+                                                   size_t bufSize) const {
+  return Split(SectionData(section, bufSize));
+}
+
+// ---- writing ----
+
+bool ProfileText::Write(std::string_view section, const std::optional<std::string_view>& key,
+                        const std::optional<std::string_view>& value) {
+  section = StripSpaces(section);
+  if (!key) return DeleteSection(section);
+  if (!value) return DeleteKey(section, StripSpaces(*key));
+  return WriteValue(section, StripSpaces(*key), *value);
+}
+
+// Links a new line after `after` (at the start when -1) and enters it in the
+// index. Text that would change the structure around it (a line break in it,
+// or a section header inside the file) makes the whole text parse again;
+// then -1 is returned.
+int32_t ProfileText::AddLine(std::string_view content, uint8_t eol, int32_t after) {
+  Line line;
+  line.off = static_cast<uint32_t>(extra_.size());
+  line.len = static_cast<uint32_t>(content.size());
+  line.inExtra = true;
+  line.eol = eol;
+  extra_.append(content);
+  Classify(line);
+  const auto id = static_cast<int32_t>(lines_.size());
+  line.prev = after;
+  line.next = after >= 0 ? lines_[after].next : first_;
+  line.section = after >= 0 ? lines_[after].section : -1;
+  lines_.push_back(line);
+  if (line.next >= 0) lines_[line.next].prev = id;
+  if (after >= 0) lines_[after].next = id;
+  if (after < 0) first_ = id;
+  if (after == lastLine_) lastLine_ = id;
+  dirty_ = true;
+  ++revision_;
+  if (HasLineBreak(content) || (line.kind == Kind::Section && lastLine_ != id)) {
+    Rebuild();
+    return -1;
+  }
+  Line& added = lines_[id];
+  if (added.kind == Kind::Section) {
+    sections_.push_back({id, id});
+    added.section = static_cast<int32_t>(sections_.size()) - 1;
+  } else if ((added.kind == Kind::Key || added.kind == Kind::Bare) && added.section >= 0) {
+    sections_[added.section].last = id;
+  }
+  IndexLine(id);
+  return id;
+}
+
+void ProfileText::Unlink(int32_t id) {
+  Line& line = lines_[id];
+  if (line.prev >= 0) lines_[line.prev].next = line.next;
+  else first_ = line.next;
+  if (line.next >= 0) lines_[line.next].prev = line.prev;
+  else lastLine_ = line.prev;
+  line.prev = line.next = -1;
+  dirty_ = true;
+  ++revision_;
+}
+
+// A line that text is put after needs a line break of its own.
+void ProfileText::EnsureBreak(int32_t id) {
+  if (id >= 0 && lines_[id].eol == kEolNone) {
+    lines_[id].eol = kEolCrLf;
+    dirty_ = true;
+    ++revision_;
+  }
+}
+
+void ProfileText::Rebuild() {
+  Text();
+  Parse();
+}
+
+bool ProfileText::WriteValue(std::string_view section, std::string_view key,
+                             std::string_view value) {
+  const int32_t s = FindSection(section);
+  const int32_t found = s < 0 ? -1 : FindKey(s, key);
+  if (found >= 0) {
+    Line& line = lines_[found];
+    if (Value(line) == value) return true;
+    // The line keeps the spelling of its key and its line break.
+    std::string content(Name(line));
+    content.push_back('=');
+    content.append(value);
+    line.off = static_cast<uint32_t>(extra_.size());
+    line.len = static_cast<uint32_t>(content.size());
+    line.inExtra = true;
+    extra_.append(content);
+    if (line.eol == kEolNone) line.eol = kEolCrLf;
+    Classify(line);
+    dirty_ = true;
+    ++revision_;
+    if (HasLineBreak(value)) Rebuild();
+    return true;
+  }
+  std::string content(key);
+  content.push_back('=');
+  content.append(value);
+  if (s >= 0) {
+    const int32_t after = sections_[s].last;
+    EnsureBreak(after);
+    AddLine(content, kEolCrLf, after);
+    return true;
+  }
+  EnsureBreak(lastLine_);
+  std::string header = "[";
+  header.append(section);
+  header.push_back(']');
+  const int32_t h = AddLine(header, kEolCrLf, lastLine_);
+  if (h < 0) {
+    // The section name held a line break: the key goes after the last line.
+    AddLine(content, kEolCrLf, lastLine_);
+    Rebuild();
+    return true;
+  }
+  AddLine(content, kEolCrLf, h);
+  return true;
+}
+
+bool ProfileText::DeleteKey(std::string_view section, std::string_view key) {
+  const int32_t s = FindSection(section);
+  const int32_t id = s < 0 ? -1 : FindKey(s, key);
+  if (id < 0) return true;
+  const Line line = lines_[id];
+  keyIndex_.Erase(FoldHash(Name(line), static_cast<uint64_t>(s) + 1), id);
+  if (sections_[s].last == id) {
+    int32_t p = line.prev;
+    while (lines_[p].kind == Kind::Comment || lines_[p].kind == Kind::Blank) p = lines_[p].prev;
+    sections_[s].last = p;
+  }
+  Unlink(id);
+  // A later key of the same name in this section is now the first.
+  for (int32_t n = line.next; n >= 0 && lines_[n].kind != Kind::Section; n = lines_[n].next) {
+    if (lines_[n].kind == Kind::Key && FoldEq(Name(lines_[n]), Name(line))) {
+      IndexLine(n);
+      break;
+    }
+  }
+  return true;
+}
+
+// Removes the header and the key lines of the first section of that name;
+// its comments and blank lines stay where they are.
+bool ProfileText::DeleteSection(std::string_view section) {
+  const int32_t s = FindSection(section);
+  if (s < 0) return true;
+  int32_t id = sections_[s].header;
+  do {
+    const int32_t next = lines_[id].next;
+    if (lines_[id].kind != Kind::Comment && lines_[id].kind != Kind::Blank) Unlink(id);
+    id = next;
+  } while (id >= 0 && lines_[id].kind != Kind::Section);
+  Rebuild();
+  return true;
+}
+
+}  // namespace w95
