@@ -53,8 +53,8 @@ std::string LongPathOf(const std::string& path) {
     size_t end = rest.find('\\', start);
     if (end == std::string::npos) end = rest.size();
     if (end > start) {  // "\\" doubled or at the end: no component
-      running += "\\" + rest.substr(start, end - start);
-      result += "\\" + LongNameOf(running);
+      running.append(1, '\\').append(rest, start, end - start);
+      result.append(1, '\\').append(LongNameOf(running));
     }
     start = end + 1;
   }
