@@ -47,8 +47,6 @@ class SimFileSystem final : public FileSystem {
   void SetWriteTime(const std::string& path, uint64_t fileTime);
   // FILETIME stamped on files written from now on (default 2001-01-01).
   uint64_t clock = 126227808000000000ull;
-  // Folder of the profile files named without a folder (made when first used).
-  std::string windowsDirectory = "C:\\WINDOWS";
 
   bool Exists(const std::string& path) { return Stat(path).has_value(); }
 

@@ -2,8 +2,11 @@
 
 namespace w95::platform::sim {
 
+SimMachine::SimMachine() { files.AddFolder(profiles.windowsDirectory); }
+
 void SimMachine::Install() {
   Machine m;
+  m.profiles = &profiles;
   m.files = &files;
   m.desktop = &desktop;
   m.host = &host;

@@ -1,6 +1,6 @@
 // A deterministic simulated Windows machine for native tests.
 //
-//   SimMachine m;                                   // drive C:, 1024x768, 64 MB page file
+//   SimMachine m;                   // drive C: with C:\WINDOWS, 1024x768, 64 MB page file
 //   m.files.AddFile("C:\\Photos\\Long File Name.jpeg", "data");
 //   m.files.AddDrive('A', /*ready=*/false);
 //   m.desktop.SetScreen(800, 600);
@@ -16,6 +16,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_profiles.h"
 
 namespace w95::platform::sim {
 
@@ -83,12 +84,13 @@ class SimHostLink final : public HostLink {
 // destructor uninstalls it if it is still current.
 class SimMachine {
  public:
-  SimMachine() = default;
+  SimMachine();
   SimMachine(const SimMachine&) = delete;
   SimMachine& operator=(const SimMachine&) = delete;
   ~SimMachine();
 
-  SimFileSystem files;
+  SimFileSystem files;  // drive C: with the Windows directory C:\WINDOWS
+  SimProfileStore profiles{&files};  // "plimbo.ini" is C:\WINDOWS\plimbo.ini
   SimDesktop desktop;
   SimHostLink host;
 
