@@ -1,10 +1,9 @@
 #include "editor/script_sources.h"
 
-#include <cctype>
-
 #include "platform/error.h"
 #include "platform/platform.h"
 #include "settings/ini_file.h"
+#include "settings/paths.h"
 
 namespace w95::editor {
 
@@ -17,11 +16,6 @@ platform::FileSystem& Files() {
   platform::FileSystem* files = platform::Current().files;
   if (!files) throw Error("No file system");
   return *files;
-}
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 }  // namespace
@@ -47,16 +41,11 @@ std::vector<std::string> IniFileSource::ReadKeyNames(const std::string& section)
 }
 
 std::string PlatformScriptFiles::ShortPathOf(const std::string& path) {
-  std::string shortPath = Files().ShortPath(path);
-  return shortPath.empty() ? path : shortPath;
+  return w95::ShortPathOf(path);
 }
 
 std::string PlatformScriptFiles::LongNameOf(const std::string& path) {
-  if (auto found = Files().Stat(path)) {
-    return found->alternate.empty() ? Lower(found->name) : found->name;
-  }
-  const size_t sep = path.find_last_of("\\:");
-  return Lower(sep == std::string::npos ? path : path.substr(sep + 1));
+  return w95::LongNameOf(path);
 }
 
 std::string PlatformScriptFiles::CurrentDirectory() { return Files().CurrentDirectory(); }
