@@ -318,8 +318,11 @@ void TFileForm::StoreSaveSettings() {
   if (IsPixelDepth(Mode()))
     ini.WriteNumber(keys::kSection, SaveKey(Mode()), state_.savedPositions.Get(Mode()));
   const std::string full = FullNameOf(Edit1.Text());
-  const std::string shortName = ShortPathOf(full);
-  ini.WriteText(keys::kSection, keys::kSavePath, FolderPart(ShortPathOf(shortName)));
+  // The chosen file need not exist (the host writes it later), so the short
+  // form of the folder is taken from the folder itself.
+  std::string folder = FolderPart(ShortPathOf(full));
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  ini.WriteText(keys::kSection, keys::kSavePath, AddBackslash(ShortPathOf(folder)));
   ini.WriteText(keys::kSection, keys::kSaveExt, ExtensionOf(full));
   if (Mode() > 0 && Mode() < 200) ini.WriteNumber(keys::kSection, keys::kMultiBPP, Mode());
 }
