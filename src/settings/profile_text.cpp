@@ -26,7 +26,12 @@ bool FoldEq(std::string_view a, std::string_view b) {
 uint64_t FoldHash(std::string_view s, uint64_t seed) {
   uint64_t h = 1469598103934665603ull ^ (seed * 0x9E3779B97F4A7C15ull);
   for (char c : s) h = (h ^ static_cast<unsigned char>(Fold(c))) * 1099511628211ull;
-  return h ^ (h >> 29);
+  // Final mix, so that the low bits the table uses depend on every byte.
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 33;
+  h *= 0xC4CEB9FE1A85EC53ull;
+  return h ^ (h >> 33);
 }
 
 // The callers' section and key names lose their outer spaces, and only those.
@@ -72,7 +77,7 @@ ProfileText::Listing MakeListing(std::string list, size_t bufSize) {
 
 void ProfileText::Table::Reset(size_t expected) {
   size_t cap = 16;
-  while (cap < expected * 2) cap <<= 1;
+  while (cap < expected + expected / 2) cap <<= 1;
   slots_.assign(cap, Slot{});
   used_ = 0;
 }
@@ -84,14 +89,14 @@ int32_t ProfileText::Table::Find(uint64_t hash, Eq eq) const {
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& s = slots_[i];
     if (s.id == -1) return -1;
-    if (s.id >= 0 && s.hash == hash && eq(s.id)) return s.id;
+    if (s.id >= 0 && s.hash == static_cast<uint32_t>(hash) && eq(s.id)) return s.id;
   }
 }
 
 void ProfileText::Table::Grow() {
   std::vector<Slot> old;
   old.swap(slots_);
-  Reset(old.size());  // twice the old capacity, erased slots dropped
+  Reset(old.size() * 4 / 3 + 1);  // twice the old capacity, erased slots dropped
   for (const Slot& s : old)
     if (s.id >= 0) Insert(s.hash, s.id);
 }
@@ -102,7 +107,25 @@ void ProfileText::Table::Insert(uint64_t hash, int32_t id) {
   size_t i = hash & mask;
   while (slots_[i].id >= 0) i = (i + 1) & mask;
   if (slots_[i].id == -1) ++used_;
-  slots_[i] = Slot{hash, id};
+  slots_[i] = Slot{static_cast<uint32_t>(hash), id};
+}
+
+template <class Eq>
+void ProfileText::Table::InsertFirst(uint64_t hash, int32_t id, Eq eq) {
+  if (slots_.empty() || (used_ + 1) * 4 > slots_.size() * 3) Grow();
+  const size_t mask = slots_.size() - 1;
+  size_t free = slots_.size();
+  size_t i = hash & mask;
+  for (; slots_[i].id != -1; i = (i + 1) & mask) {
+    const Slot& s = slots_[i];
+    if (s.id >= 0 && s.hash == static_cast<uint32_t>(hash) && eq(s.id)) return;
+    if (s.id == -2 && free == slots_.size()) free = i;
+  }
+  if (free == slots_.size()) {
+    free = i;
+    ++used_;
+  }
+  slots_[free] = Slot{static_cast<uint32_t>(hash), id};
 }
 
 void ProfileText::Table::Erase(uint64_t hash, int32_t id) {
@@ -174,7 +197,9 @@ void ProfileText::Parse() {
   first_ = lastLine_ = -1;
   const std::string& t = text_;
   const size_t n = t.size();
-  lines_.reserve(n / 12 + 1);
+  size_t breaks = 1;
+  for (char c : t) breaks += (c == '\n' || c == '\r');
+  lines_.reserve(breaks);
   int32_t current = -1;
   size_t keys = 0;
   for (size_t i = 0; i < n;) {
@@ -220,13 +245,18 @@ void ProfileText::Parse() {
 // of the same name is there already.
 void ProfileText::IndexLine(int32_t id) {
   const Line& line = lines_[id];
+  const std::string_view name = Name(line);
   if (line.kind == Kind::Section) {
-    const std::string_view name = Name(line);
-    if (FindSection(name) < 0) sectionIndex_.Insert(FoldHash(name, 0), line.section);
+    sectionIndex_.InsertFirst(FoldHash(name, 0), line.section, [&](int32_t s) {
+      return FoldEq(Name(lines_[sections_[s].header]), name);
+    });
   } else if (line.kind == Kind::Key && line.section >= 0) {
-    const std::string_view name = Name(line);
-    if (FindKey(line.section, name) < 0)
-      keyIndex_.Insert(FoldHash(name, static_cast<uint64_t>(line.section) + 1), id);
+    const int32_t section = line.section;
+    keyIndex_.InsertFirst(FoldHash(name, static_cast<uint64_t>(section) + 1), id,
+                          [&](int32_t other) {
+                            return lines_[other].section == section &&
+                                   FoldEq(Name(lines_[other]), name);
+                          });
   }
 }
 

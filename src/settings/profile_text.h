@@ -84,11 +84,14 @@ class ProfileText {
     template <class Eq>
     int32_t Find(uint64_t hash, Eq eq) const;
     void Insert(uint64_t hash, int32_t id);
+    // Inserts unless an equal entry is there already.
+    template <class Eq>
+    void InsertFirst(uint64_t hash, int32_t id, Eq eq);
     void Erase(uint64_t hash, int32_t id);
 
    private:
     struct Slot {
-      uint64_t hash = 0;
+      uint32_t hash = 0;
       int32_t id = -1;  // -1 empty, -2 erased
     };
     void Grow();
