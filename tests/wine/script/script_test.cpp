@@ -1,0 +1,152 @@
+// Under Wine: the editor's one-pass reader gives what the real profile API
+// gives key by key, and the one-text writer produces the very bytes that
+// key-by-key WritePrivateProfileStringA calls produce.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "api_script.h"
+#include "editor/script_model.h"
+#include "editor/script_sources.h"
+#include "platform/platform.h"
+#include "platform/win32/win32_machine.h"
+#include "script_fixture.h"
+
+namespace w95 {
+namespace {
+
+const std::string kFolder = "c:\\w95script";
+const std::string M(editor::kNotApplicable);
+
+void WriteBytes(const std::string& file, const std::string& bytes) {
+  ASSERT_TRUE(platform::Current().files->WriteFile(file, bytes)) << file;
+  apiscript::MakeOld(file);
+}
+
+std::string ReadBytes(const std::string& file) {
+  return platform::Current().files->ReadFile(file).value_or("<missing>");
+}
+
+class ScriptUnderWine : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    platform::InstallWin32Machine();
+    platform::Current().files->CreateDirectory(kFolder);
+  }
+  // Reads `file` both ways and expects the same outcome and the same cells.
+  void ExpectSameReading(const std::string& file, const std::string& what) {
+    ui::StringGrid byApi, byText;
+    editor::SetUpGrid(byApi);
+    editor::SetUpGrid(byText);
+    apiscript::ApiSource api(file);
+    editor::TextSource text(ReadBytes(file));
+    const auto a = editor::ReadScript(api, byApi, files);
+    const auto t = editor::ReadScript(text, byText, files);
+    EXPECT_EQ(a.fileOk, t.fileOk) << what;
+    EXPECT_EQ(a.badRow, t.badRow) << what;
+    EXPECT_EQ(a.rowCount, t.rowCount) << what;
+    EXPECT_EQ(a.generation, t.generation) << what;
+    EXPECT_EQ(a.catalogId, t.catalogId) << what;
+    ASSERT_EQ(byApi.RowCount(), byText.RowCount()) << what;
+    for (int r = 0; r < byApi.RowCount(); ++r) {
+      for (int c = 0; c < editor::kColumnCount; ++c) {
+        EXPECT_EQ(byApi.Cell(c, r), byText.Cell(c, r)) << what << " row " << r << " col " << c;
+      }
+    }
+  }
+  editor::PlatformScriptFiles files;
+};
+
+struct Case {
+  const char* what;
+  std::string text;
+};
+
+std::vector<Case> Cases() {
+  const std::string longValue(1500, 'A');
+  return {
+      {"generation 6 with the profile rules at work",
+       "[Header]\r\nVer=6\r\nScreenW=800\r\nScreenH=600\r\nN=7\r\nCat=J74S8\r\n"
+       "[Directory]\r\n0=C:\\VIEWER\\\r\n1=c:\\pics\\\r\n  2 = c:\\music\\  \r\n"
+       "[1]\r\nF=sunset.bmp,1\r\nB=800000\r\nX=5\r\nW=3\r\nP=Left,120\r\nG=FF\r\nT=1F\r\n"
+       "[2]\r\nf = \"logo.bmp,0\"\r\nb=0\r\nx=12\r\nno equals sign here\r\nW=\r\n"
+       "[3]\r\nF=clip.mov,1\r\nX=2\r\nL=75\r\nZ=200\r\nS=150\r\nX=9\r\n"
+       "[4]\r\nF=" + M + "\r\nX=77\r\nT=" + longValue + "\r\n"
+       "[5]\r\nF=song.wav,2\r\nX=1\r\n"
+       "[6]\r\nF=anim.flc,\r\nX=3\r\nP=10,20\r\n"
+       "[2]\r\nF=shadowed.bmp,1\r\nX=4\r\n"},
+      {"generation 5: decimal colour and gamma",
+       "[Header]\nVer=5\nN=3\n[Directory]\n0=c:\\v\\\n[1]\nF=a.bmp\nG=64\nB=255\n"
+       "[2]\nF=b.bmp,7\nX=29\n"},
+      {"oldest generation, counted by probing",
+       "[1]\r\nFile=c:\\pics\\old.bmp\r\nColor=65280\r\nFX=3\r\nWait=2\r\nHpos=Left\r\n"
+       "Vpos=Top\r\nG=120\r\n[2]\r\nFile=c:\\pics\\clip.avi\r\nFX=2\r\nVid=200\r\nVol=30\r\n"
+       "[3]\r\nFile=" + M + "\r\nFX=45\r\n[5]\r\nFile=c:\\pics\\unreached.bmp\r\n"},
+      {"carriage returns only",
+       "[Header]\rVer=6\rN=2\r[Directory]\r0=c:\\\r[1]\rF=x.bmp,0\rG=C8\r"},
+      {"a bad row stops the reading",
+       "[Header]\r\nVer=6\r\nN=4\r\n[Directory]\r\n0=c:\\\r\n[1]\r\nF=a.bmp,0\r\n"
+       "[2]\r\nF=b.bmp,0\r\nX=30\r\n[3]\r\nF=c.bmp,0\r\n"},
+      {"a count of one", "[Header]\r\nVer=6\r\nN=1\r\n"},
+      {"not a script", "just some text\r\nwith=keys\r\n"},
+  };
+}
+
+TEST_F(ScriptUnderWine, OnePassReadingMatchesTheProfileApi) {
+  const auto cases = Cases();
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const std::string file = kFolder + "\\case" + std::to_string(i) + ".avl";
+    WriteBytes(file, cases[i].text);
+    ExpectSameReading(file, cases[i].what);
+  }
+}
+
+TEST_F(ScriptUnderWine, AMissingFileIsABadFileBothWays) {
+  ExpectSameReading(kFolder + "\\nothere.avl", "missing file");
+}
+
+TEST_F(ScriptUnderWine, LargeScriptReadsTheSameAndWritesTheSameBytes) {
+  ui::StringGrid grid;
+  bench::MakeScript(grid, 1800);
+  const editor::ScriptHeader header{1024, 768, "J74S8", "C:\\VIEWER\\"};
+  const std::string target = kFolder + "\\large.avl";
+  ASSERT_TRUE(editor::SaveScriptFile(grid, header, files, target).ok);
+  apiscript::MakeOld(target);
+  ExpectSameReading(target, "1800 slides");
+
+  // Key by key into a new file gives the same bytes (a shorter script: the
+  // profile API takes seconds for this).
+  ui::StringGrid small;
+  bench::MakeScript(small, 120);
+  const std::string byText = kFolder + "\\bytext.avl";
+  const std::string byApi = kFolder + "\\byapi.avl";
+  platform::Current().files->DeleteFile(byApi);
+  ASSERT_TRUE(editor::SaveScriptFile(small, header, files, byText).ok);
+  apiscript::ApiSink sink(byApi);
+  ASSERT_TRUE(editor::WriteScript(small, header, files, sink).ok);
+  const std::string text = ReadBytes(byText);
+  EXPECT_GT(text.size(), 3000u);
+  EXPECT_EQ(text, ReadBytes(byApi));
+}
+
+TEST_F(ScriptUnderWine, SavingReplacesTheOldScriptAndFailsWithoutHarm) {
+  const std::string target = kFolder + "\\replace.avl";
+  WriteBytes(target, "[Header]\r\nVer=6\r\nN=2\r\nOld=1\r\n[1]\r\nF=old.bmp,0\r\n[77]\r\nX=1\r\n");
+  ui::StringGrid grid;
+  bench::MakeScript(grid, 12);
+  const editor::ScriptHeader header{1024, 768, "J74S8", "C:\\VIEWER\\"};
+  ASSERT_TRUE(editor::SaveScriptFile(grid, header, files, target).ok);
+  const std::string text = ReadBytes(target);
+  EXPECT_EQ(text.find("Old="), std::string::npos);
+  EXPECT_EQ(text.find("[77]"), std::string::npos);
+  EXPECT_FALSE(files.Exists(kFolder + "\\~avl0.tmp"));
+
+  // A folder that does not exist: nothing can be written, nothing is left.
+  const auto failed = editor::SaveScriptFile(grid, header, files, kFolder + "\\no\\x.avl");
+  EXPECT_FALSE(failed.ok);
+  EXPECT_EQ(failed.slide, 0);
+}
+
+}  // namespace
+}  // namespace w95
