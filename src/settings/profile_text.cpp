@@ -1,5 +1,6 @@
 #include "settings/profile_text.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace w95 {
@@ -374,17 +375,36 @@ std::vector<std::string> ProfileText::Split(const Listing& listing) {
   return names;
 }
 
+namespace {
+
+// The names of a whole list that a buffer of bufSize bytes holds uncut.
+std::vector<std::string> WholeNames(const ProfileText::Listing& full, size_t bufSize) {
+  std::vector<std::string> names;
+  if (bufSize < 3) return names;
+  size_t pos = 0;
+  for (std::string& name : ProfileText::Split(full)) {
+    if (pos + name.size() > bufSize - 2) break;
+    pos += name.size() + 1;
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+constexpr size_t kWholeList = SIZE_MAX;
+
+}  // namespace
+
 std::vector<std::string> ProfileText::KeyNames(std::string_view section, size_t bufSize) const {
-  return Split(KeyList(section, bufSize));
+  return WholeNames(KeyList(section, kWholeList), bufSize);
 }
 
 std::vector<std::string> ProfileText::SectionNames(size_t bufSize) const {
-  return Split(SectionList(bufSize));
+  return WholeNames(SectionList(kWholeList), bufSize);
 }
 
 std::vector<std::string> ProfileText::SectionLines(std::string_view section,
                                                    size_t bufSize) const {
-  return Split(SectionData(section, bufSize));
+  return WholeNames(SectionData(section, kWholeList), bufSize);
 }
 
 // ---- writing ----

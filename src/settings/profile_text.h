@@ -36,10 +36,11 @@ class ProfileText {
   // True when the key exists in the first section of that name.
   bool HasKey(std::string_view section, std::string_view key) const;
   bool HasSection(std::string_view section) const;
-  // NULL-key listing through a buffer of bufSize bytes (truncation rule of
-  // Windows: a list that does not fit keeps its first bufSize-2 characters).
+  // NULL-key listing through a buffer of bufSize bytes: the names that lie
+  // whole in the first bufSize-2 characters (Windows keeps that much of a list
+  // that does not fit; a name it cuts is left out here).
   std::vector<std::string> KeyNames(std::string_view section, size_t bufSize) const;
-  // NULL-section listing.
+  // NULL-section listing, the same way.
   std::vector<std::string> SectionNames(size_t bufSize) const;
   // GetPrivateProfileSectionA lines ("key=value" or the bare name).
   std::vector<std::string> SectionLines(std::string_view section, size_t bufSize) const;

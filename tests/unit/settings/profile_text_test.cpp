@@ -120,6 +120,23 @@ TEST(ProfileText, LineBreaksInWrittenTextChangeTheStructure) {
   }
 }
 
+TEST(ProfileText, NameListsKeepOnlyNamesTheBufferHoldsWhole) {
+  const ProfileText text("[k]\r\nalpha=1\r\nbeta=2\r\ngamma=3\r\n");
+  using Names = std::vector<std::string>;
+  const struct {
+    size_t size;
+    Names want;
+  } cases[] = {
+      {100, {"alpha", "beta", "gamma"}}, {18, {"alpha", "beta", "gamma"}},
+      {17, {"alpha", "beta"}},           {12, {"alpha", "beta"}},
+      {11, {"alpha"}},                   {7, {"alpha"}},
+      {6, {}},                           {2, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(text.KeyNames("K", c.size), c.want) << c.size;
+  EXPECT_EQ(text.SectionNames(3), Names{"k"});
+  EXPECT_EQ(text.SectionLines("k", 100), (Names{"alpha=1", "beta=2", "gamma=3"}));
+}
+
 TEST(ProfileText, RevisionCountsOnlyChanges) {
   ProfileText text("[s]\r\nk = v\r\n");
   const uint64_t start = text.Revision();

@@ -1,0 +1,118 @@
+// The settings-file object over the simulated profile store.
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include "memory_files.h"
+#include "platform/error.h"
+#include "platform/sim/sim_profiles.h"
+#include "settings/keys.h"
+
+namespace w95 {
+namespace {
+
+class IniFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::Machine m;
+    m.files = &files;
+    m.profiles = &store;
+    platform::Install(m);
+  }
+  void TearDown() override { platform::Install(platform::Machine{}); }
+  // What the host wrote into plimbo.ini.
+  void HostWrites(const std::string& key, const std::string& value) {
+    store.WriteString(keys::kSettingsFile, keys::kSection, key, value);
+  }
+
+  test::MemoryFiles files;
+  platform::sim::SimProfileStore store{&files};
+  TIniFile ini{keys::kSettingsFile};
+};
+
+TEST_F(IniFileTest, ReadNumberTakesDecimalOrHexAndOtherwiseTheDefault) {
+  const struct {
+    const char* text;
+    int32_t want;
+  } cases[] = {
+      {"0x1F", 31},          {"0X1f", 31},         {"0x", 911},         {"0X", 911},
+      {"42", 42},            {"-5", -5},           {"+7", 7},           {"", 911},
+      {"12abc", 911},        {"abc", 911},         {"1F", 911},         {"0xG1", 911},
+      {"2147483647", 2147483647},                  {"2147483648", 911}, {"-2147483648", INT32_MIN},
+      {"0xFFFFFFFF", -1},    {"0x100000000", 911}, {"\"9\"", 9},        {"0x-1", 911},
+      {"+-1", 911},          {"12.5", 911},
+  };
+  for (const auto& c : cases) {
+    HostWrites("Save8", c.text);
+    EXPECT_EQ(ini.ReadNumber(keys::kSection, keys::kSave8, 911), c.want) << c.text;
+  }
+  EXPECT_EQ(ini.ReadNumber(keys::kSection, "NoSuchKey", -1), -1);
+  EXPECT_EQ(TIniFile("c:\\missing.ini").ReadNumber("s", "k", 5), 5);
+}
+
+TEST_F(IniFileTest, ReadTextGetsAtMost1023CharactersOrTheDefault) {
+  const std::string value(1500, 'v');
+  HostWrites("BMP", value);
+  EXPECT_EQ(ini.ReadText(keys::kSection, keys::kBmp, ""), value.substr(0, 1023));
+  EXPECT_EQ(ini.ReadText(keys::kSection, keys::kAvlTmp, keys::kAbsent), "ERROR");
+  HostWrites("AVLTMP", "");
+  EXPECT_EQ(ini.ReadText(keys::kSection, keys::kAvlTmp, keys::kAbsent), "");
+}
+
+TEST_F(IniFileTest, SavenameAndSaveNameAreOneKey) {
+  HostWrites("SaveName", "C:\\OLD.BMP");
+  ini.WriteText(keys::kSection, keys::kSavename, "C:\\PHOTOS\\SUNSET.BMP");
+  EXPECT_EQ(TIniFile("PLIMBO.INI").ReadText(keys::kSection, keys::kSaveName, "ERROR"),
+            "C:\\PHOTOS\\SUNSET.BMP");
+  EXPECT_EQ(*files.ReadFile("C:\\WINDOWS\\plimbo.ini"),
+            "[plimbo]\r\nSaveName=C:\\PHOTOS\\SUNSET.BMP\r\n");
+}
+
+TEST_F(IniFileTest, EveryReadSeesWhatTheHostWroteLast) {
+  HostWrites("AVLidx", "7");
+  EXPECT_EQ(ini.ReadNumber(keys::kSection, keys::kAvlIdx, 0), 7);
+  HostWrites("AVLidx", "8");
+  EXPECT_EQ(ini.ReadNumber(keys::kSection, keys::kAvlIdx, 0), 8);
+  ini.WriteNumber(keys::kSection, keys::kAvlIdx, -12);
+  EXPECT_EQ(store.GetString("plimbo.ini", "plimbo", "avlidx", "", 1024), "-12");
+}
+
+TEST_F(IniFileTest, AFailedWriteRaisesUnableToWrite) {
+  HostWrites("prL", "1");
+  files.SetAttributes("C:\\WINDOWS\\plimbo.ini", platform::kAttrReadOnly);
+  try {
+    ini.WriteNumber(keys::kSection, keys::kPrLeft, 2);
+    FAIL() << "no error";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Unable to write to plimbo.ini");
+  }
+  EXPECT_THROW(TIniFile("c:\\nofolder\\x.ini").WriteText("s", "k", "v"), Error);
+  EXPECT_EQ(ini.ReadNumber(keys::kSection, keys::kPrLeft, 0), 1);
+}
+
+TEST_F(IniFileTest, ReadsKeyNamesAndKeyValuesOfASection) {
+  files.WriteFile("C:\\show.avl", "[Header]\r\nVer=6\r\n[1]\r\nF=a.bmp,0\r\n;c\r\nB=FF\r\nf=dup\r\n");
+  TIniFile script("c:\\SHOW.AVL");
+  std::vector<std::string> list = {"stale"};
+  script.ReadKeyNames("1", list);
+  EXPECT_EQ(list, (std::vector<std::string>{"F", "B", "f"}));
+  script.ReadKeyValues("1", list);
+  EXPECT_EQ(list, (std::vector<std::string>{"F=a.bmp,0", "B=FF", "f=a.bmp,0"}));
+  script.ReadKeyNames("2", list);
+  EXPECT_TRUE(list.empty());
+}
+
+TEST_F(IniFileTest, KeyNamesComeThroughAn8192ByteBuffer) {
+  std::string text = "[big]\r\n";
+  for (int i = 0; i < 1200; ++i) text += "key" + std::to_string(1000 + i) + "=1\r\n";
+  files.WriteFile("C:\\big.ini", text);
+  std::vector<std::string> list;
+  TIniFile("c:\\big.ini").ReadKeyNames("big", list);
+  // 8190 characters of "keyNNNN\0" names: 1023 whole names, and "key202"
+  // of the next, which is left out.
+  ASSERT_EQ(list.size(), 1023u);
+  EXPECT_EQ(list.back(), "key2022");
+}
+
+}  // namespace
+}  // namespace w95
