@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_machine.h"
+#include "platform/win32/win32_profiles.h"
 
 namespace w95::platform {
 
@@ -48,6 +49,7 @@ void InstallWin32Machine() {
   static Win32Desktop desktop;
   static Win32HostLink host;
   Machine m;
+  m.profiles = &Win32Profiles();
   m.files = &Win32Files();
   m.desktop = &desktop;
   m.host = &host;
