@@ -18,6 +18,7 @@
 
 #include "explorer/file_form.h"
 #include "explorer/listing.h"
+#include "platform/platform.h"
 
 namespace {
 

@@ -15,9 +15,15 @@ XFileListBox::XFileListBox(Control& parent, std::string name)
 
 void XFileListBox::SetEntries(const std::vector<std::string>& texts,
                               const std::vector<bool>& folder) {
+  // ListBox::Add hands the whole list to the native control on every entry;
+  // for a folder of thousands of files the native list is made afresh
+  // instead, and takes all entries at once when it is created.
+  const bool native = GetPeer() != nullptr;
+  if (native) DestroyPeers();
   Clear();
   for (size_t i = 0; i < texts.size(); ++i)
     Add(texts[i], i < folder.size() && folder[i] ? kFolderGlyph : kFileGlyph);
+  if (native) CreatePeers();
 }
 
 void XFileListBox::ReplaceEntry(int index, const std::string& text) {

@@ -1,0 +1,310 @@
+// The explorer dialog through the real DLL: the host calls RemoteDlg95 and a
+// timer on the host's thread plays the user, pressing keys and buttons in the
+// real windows while the dialog's modal loop runs.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Step = std::function<void(HWND dialog)>;
+
+std::deque<Step> steps;            // what the user does, one per tick
+std::vector<std::string> boxes;    // texts of the message boxes seen
+std::deque<int> boxAnswers;        // button ids to answer them with
+
+std::string TextOf(HWND h) {
+  char buf[512] = "";
+  GetWindowTextA(h, buf, sizeof buf);
+  return buf;
+}
+
+std::string ClassOf(HWND h) {
+  char buf[64] = "";
+  GetClassNameA(h, buf, sizeof buf);
+  return buf;
+}
+
+// A visible descendant of `parent` of that class (and caption, when given).
+HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
+  struct Query {
+    std::string cls, text;
+    HWND found;
+  } q{cls, text, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* q = reinterpret_cast<Query*>(p);
+        if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), q->cls.c_str()) != 0) return TRUE;
+        if (!q->text.empty() && TextOf(h) != q->text) return TRUE;
+        q->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+HWND FindTopLevel(const std::string& cls, const std::string& caption) {
+  struct Query {
+    std::string cls, caption;
+    HWND found;
+  } q{cls, caption, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* q = reinterpret_cast<Query*>(p);
+        if (!IsWindowVisible(h)) return TRUE;
+        if (!q->cls.empty() && ClassOf(h) != q->cls) return TRUE;
+        if (!q->caption.empty() && TextOf(h) != q->caption) return TRUE;
+        q->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+// While W95_SHOTS is set, shows the window for a screenshot: writes
+// c:\w95shots\<name>.ready and waits until the shell taking the shot deletes it.
+void Shot(HWND dialog, const char* name) {
+  if (!std::getenv("W95_SHOTS")) return;
+  RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  CreateDirectoryA("c:\\w95shots", nullptr);
+  const std::string marker = std::string("c:\\w95shots\\") + name + ".ready";
+  FILE* f = std::fopen(marker.c_str(), "w");
+  if (f) std::fclose(f);
+  for (int i = 0; i < 100 && GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    Sleep(50);
+  }
+}
+
+HWND theDialog = nullptr;
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+  // A message box of the dialog first: note its text and answer it.
+  for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
+    HWND box = FindTopLevel("#32770", title);
+    if (!box) continue;
+    HWND text = Child(box, "Static");
+    std::string shown;
+    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
+    (void)text;
+    boxes.push_back(shown);
+    const int answer = boxAnswers.empty() ? IDOK : boxAnswers.front();
+    if (!boxAnswers.empty()) boxAnswers.pop_front();
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    return;
+  }
+  if (steps.empty()) return;
+  HWND dialog = nullptr;
+  for (const char* caption : {"Save File", "Add Multiple Slides", "Open Slideshow",
+                              "Convert Multiple Files", "Move File to", "Replace Slide"})
+    if ((dialog = FindTopLevel("", caption)) != nullptr) break;
+  if (!dialog) return;
+  theDialog = dialog;
+  Step step = steps.front();
+  steps.pop_front();
+  step(dialog);
+}
+
+void Type(HWND dialog, const char* text) {
+  HWND edit = Child(dialog, "Edit");
+  ASSERT_NE(edit, nullptr) << "no file name box";
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+void Press(HWND dialog, const char* caption) {
+  HWND button = Child(dialog, "Button", caption);
+  ASSERT_NE(button, nullptr) << "no button " << caption;
+  PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void Key(HWND dialog, int vk) {
+  HWND list = Child(dialog, "ListBox");
+  HWND target = list ? list : dialog;
+  SetFocus(target);
+  PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
+  PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(vk), 0);
+}
+
+std::string HostRead(const char* key, const char* file = "plimbo.ini",
+                     const char* section = "plimbo") {
+  char buf[1024] = "";
+  GetPrivateProfileStringA(section, key, "(none)", buf, sizeof buf, file);
+  return buf;
+}
+void HostWrite(const char* key, const char* value) {
+  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
+}
+
+void MakeFile(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+}
+
+std::string ShortOf(const std::string& path) {
+  char buf[MAX_PATH] = "";
+  GetShortPathNameA(path.c_str(), buf, sizeof buf);
+  return buf;
+}
+
+class ExplorerDll : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dll = LoadLibraryA("w95ZOK56.dll");
+    ASSERT_NE(dll, nullptr);
+    remoteDlg = reinterpret_cast<Fn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteDlg95")));
+    ASSERT_NE(remoteDlg, nullptr);
+    CreateDirectoryA("c:\\w95exp", nullptr);
+    CreateDirectoryA("c:\\w95exp\\Holiday Pictures", nullptr);
+    steps.clear();
+    boxes.clear();
+    boxAnswers.clear();
+    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
+    HostWrite("Win95Tmp", "c:\\w95exp\\plimbo.tmp");
+    timer = SetTimer(nullptr, 0, 150, &Tick);
+  }
+  void TearDown() override {
+    KillTimer(nullptr, timer);
+    if (dll) FreeLibrary(dll);
+  }
+  // Runs the dialog; the steps must close it (a safety step cancels).
+  LONG Run(LONG kind, LONG restrict = 0) {
+    for (int i = 0; i < 3; ++i) steps.push_back([](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
+    return remoteDlg(kind, restrict);
+  }
+  using Fn = LONG(WINAPI*)(LONG, LONG);
+  HMODULE dll = nullptr;
+  Fn remoteDlg = nullptr;
+  UINT_PTR timer = 0;
+};
+
+TEST_F(ExplorerDll, Depth24SaveStoresTheChosenNameAndLeavesNoFile) {
+  const std::string folder = "c:\\w95exp\\Holiday Pictures";
+  HostWrite("SavePath", (ShortOf(folder) + "\\").c_str());
+  steps.push_back([](HWND d) { Shot(d, "save24"); Type(d, "photo"); });
+  steps.push_back([](HWND d) { Press(d, "&Save"); });
+  EXPECT_EQ(Run(24), 99) << "JPG JPEG/JFIF(Enhanced), the default position";
+  EXPECT_EQ(HostRead("LongName"), "photo.JPG");
+  EXPECT_EQ(_stricmp(HostRead("Savename").c_str(),
+                     (ShortOf(folder) + "\\photo.JPG").c_str()), 0)
+      << HostRead("Savename");
+  EXPECT_EQ(_stricmp(HostRead("SavePath").c_str(), (ShortOf(folder) + "\\").c_str()), 0)
+      << HostRead("SavePath");
+  EXPECT_EQ(HostRead("SaveExt"), ".JPG");
+  EXPECT_EQ(HostRead("MultiBPP"), "24");
+  EXPECT_EQ(HostRead("Save24"), "5");
+  EXPECT_EQ(GetFileAttributesA((folder + "\\photo.JPG").c_str()), INVALID_FILE_ATTRIBUTES)
+      << "no placeholder left behind";
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(ExplorerDll, CancelAndEscapeReturnMinusOneAndWriteLastDir) {
+  HostWrite("LastDir", "c:\\w95exp\\");
+  steps.push_back([](HWND d) { Press(d, "Cancel"); });
+  EXPECT_EQ(Run(253), -1);
+  EXPECT_EQ(_stricmp(HostRead("LastDir").c_str(), "c:\\w95exp\\"), 0) << HostRead("LastDir");
+  WritePrivateProfileStringA("plimbo", "LastDir", nullptr, "plimbo.ini");
+  HostWrite("SavePath", "c:\\w95exp\\");
+  steps.push_back([](HWND d) { Key(d, VK_ESCAPE); });
+  EXPECT_EQ(Run(0), -1);
+  EXPECT_EQ(_stricmp(HostRead("LastDir").c_str(), "c:\\w95exp\\"), 0) << HostRead("LastDir");
+  EXPECT_EQ(HostRead("Savename"), "(none)");
+}
+
+TEST_F(ExplorerDll, AddWritesTheExchangeFileOfTheMarkedFiles) {
+  CreateDirectoryA("c:\\w95exp\\add", nullptr);
+  MakeFile("c:\\w95exp\\add\\one.bmp");
+  MakeFile("c:\\w95exp\\add\\Second Picture.jpg");
+  CreateDirectoryA("c:\\w95exp\\add\\sub", nullptr);
+  HostWrite("LastDir", "c:\\w95exp\\add\\");
+  steps.push_back([](HWND d) {
+    Shot(d, "add253");
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    ASSERT_EQ(n, 3);
+    SendMessageA(list, LB_SETSEL, TRUE, -1);  // the user marks everything
+    SendMessageA(GetParent(list), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  });
+  steps.push_back([](HWND d) { Press(d, "&Open"); });
+  EXPECT_EQ(Run(253), 0);
+  const char* ex = "c:\\w95exp\\plimbo.tmp";
+  EXPECT_EQ(HostRead("Files", ex, "Directory"), "2") << "the folder is not a file";
+  EXPECT_EQ(HostRead("F", ex, "1"), "one.bmp");
+  EXPECT_EQ(HostRead("F", ex, "2"), ShortOf("c:\\w95exp\\add\\Second Picture.jpg").substr(15));
+  EXPECT_EQ(_stricmp(HostRead("Name", ex, "Directory").c_str(), "c:\\w95exp\\add\\"), 0);
+}
+
+TEST_F(ExplorerDll, OpenSlideshowFindsTheScriptOrSaysFileNotFound) {
+  CreateDirectoryA("c:\\w95exp\\shows", nullptr);
+  MakeFile("c:\\w95exp\\shows\\trip.avl");
+  HostWrite("LastDir", "c:\\w95exp\\shows\\");
+  boxAnswers.push_back(IDOK);
+  steps.push_back([](HWND d) { Type(d, "missing"); });
+  steps.push_back([](HWND d) { Press(d, "&Open"); });
+  steps.push_back([](HWND d) { Type(d, "trip"); });
+  steps.push_back([](HWND d) { Press(d, "&Open"); });
+  EXPECT_EQ(Run(254), 0);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "File not found.");
+  EXPECT_EQ(HostRead("LongName"), "trip.AVL");
+  EXPECT_EQ(_stricmp(HostRead("Savename").c_str(), "c:\\w95exp\\shows\\trip.AVL"), 0)
+      << HostRead("Savename");
+}
+
+TEST_F(ExplorerDll, ConvertAndMoveModesShowTheirButtons) {
+  HostWrite("SavePath", "c:\\w95exp\\");
+  steps.push_back([](HWND d) {
+    Shot(d, "convert108");
+    EXPECT_NE(Child(d, "Button", "Con&vert"), nullptr);
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(108), -1);
+  MakeFile("c:\\w95exp\\moved.bmp");
+  HostWrite("SaveAs", "c:\\w95exp\\moved.bmp");
+  steps.push_back([](HWND d) {
+    Shot(d, "move102");
+    Press(d, "Mo&ve");
+  });
+  EXPECT_EQ(Run(102), 0);
+  EXPECT_EQ(_stricmp(HostRead("Savename").c_str(), "c:\\w95exp\\moved.bmp"), 0)
+      << HostRead("Savename");
+}
+
+TEST_F(ExplorerDll, ListsTenThousandFilesQuickly) {
+  const std::string big = "c:\\w95exp\\big";
+  CreateDirectoryA(big.c_str(), nullptr);
+  if (GetFileAttributesA((big + "\\f09999.bmp").c_str()) == INVALID_FILE_ATTRIBUTES)
+    for (int i = 0; i < 10000; ++i) {
+      char name[64];
+      std::snprintf(name, sizeof name, "%s\\f%05d.bmp", big.c_str(), i);
+      MakeFile(name);
+    }
+  HostWrite("LastDir", (big + "\\").c_str());
+  DWORD shown = 0;
+  const DWORD start = GetTickCount();
+  steps.push_back([&](HWND d) {
+    shown = GetTickCount() - start;
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 10000);
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(252), -1);
+  std::printf("10,000 files listed and shown in %lu ms\n", static_cast<unsigned long>(shown));
+  EXPECT_LT(shown, 1500u) << "including the first timer tick";
+}
+
+}  // namespace
