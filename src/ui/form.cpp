@@ -155,17 +155,19 @@ void Form::SetMenu(MainMenu* menu) {
 void Form::ShowHelp() { Application().HelpContext(Handle(), HelpContext()); }
 
 void Form::UserActivated() {
-  if (!activeControl_ || !activeControl_->CanUse()) FocusFirst();
+  if (activeControl_ && activeControl_->CanUse()) activeControl_->SetFocus();
+  else FocusFirst();
   Guard([&] { Fire(OnActivate); });
 }
 
 void Form::UserClosing() { Close(); }
 
+bool Form::UserPreviewKey(int& key, unsigned shift) {
+  if (keyPreview_ && OnKeyDown) Guard([&] { OnKeyDown(*this, key, shift); });
+  return key == 0;
+}
+
 bool Form::UserDialogKey(int key, unsigned shift) {
-  if (keyPreview_ && OnKeyDown) {
-    Guard([&] { OnKeyDown(*this, key, shift); });
-    if (key == 0) return true;
-  }
   if (shift != ssNone) return false;
   if (key == vkReturn) {
     if (Button* b = DefaultButton()) {

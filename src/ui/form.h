@@ -76,9 +76,11 @@ class Form : public Control {
   // ---- Backend side.
   void UserActivated();  // the window became active
   void UserClosing();    // the close box or Alt+F4
-  // A key as the form sees it before (key preview) and instead of its
-  // controls: Return clicks the default button, Escape the cancel button.
-  // Returns true when the key was consumed.
+  // A key as the form sees it before its controls when KeyPreview is on;
+  // true when the handler consumed it (set the key to 0).
+  bool UserPreviewKey(int& key, unsigned shift);
+  // The dialog keys: Return clicks the default button, Escape the cancel
+  // button. True when the key was used.
   bool UserDialogKey(int key, unsigned shift);
   void UserResized(int clientWidth, int clientHeight);
   // Moves the focus to the first control that can take it (tab order).

@@ -139,6 +139,16 @@ void ListBox::UserSelect(int index, unsigned shift) {
   });
 }
 
+void ListBox::UserSelectionChanged(int focused, const std::vector<bool>& selected) {
+  Guard([&] {
+    for (size_t i = 0; i < items_.size(); ++i)
+      items_[i].selected = multiSelect_ ? (i < selected.size() && selected[i])
+                                        : static_cast<int>(i) == focused;
+    itemIndex_ = focused;
+    Fire(OnClick);
+  });
+}
+
 void ListBox::DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state) {
   if (OnDrawItem) {
     OnDrawItem(*this, index, canvas, rect, state);

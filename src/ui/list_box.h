@@ -61,6 +61,9 @@ class ListBox : public Control {
   // A click on an entry: with multiple selection, ctrl toggles it and shift
   // extends from the focused item; otherwise it selects just that one.
   void UserSelect(int index, unsigned shift = ssNone);
+  // The native list changed its selection: the focused item and the state of
+  // every item (for a single-selection list, only `focused` counts).
+  void UserSelectionChanged(int focused, const std::vector<bool>& selected);
   void DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state);
 
  private:

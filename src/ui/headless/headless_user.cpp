@@ -69,7 +69,7 @@ class HeadlessUser final : public User {
 
   void PressKey(int key, unsigned shift) override {
     Form& f = ActiveForm();
-    if (f.UserDialogKey(key, shift)) return;
+    if (f.UserPreviewKey(key, shift) || f.UserDialogKey(key, shift)) return;
     Control* target = f.ActiveControl() ? f.ActiveControl() : &f;
     if (key == vkTab) {
       std::vector<Control*> order;

@@ -1,0 +1,318 @@
+// The Win32 backend: modal loops with IsDialogMessage, message boxes, timers
+// on the application window, cursors, popup menus and the common dialogs.
+// Under a test session, scripts run inside the modal loop and message boxes
+// and common dialogs are answered through a CBT hook once they are active.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <map>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/form_registry.h"
+#include "ui/menu.h"
+#include "ui/screen.h"
+#include "ui/test_session.h"
+#include "ui/timer.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_internal.h"
+
+namespace w95::ui::win32 {
+
+void QueueScript(Form& form, test::Session::Script script);  // win32_form.cpp
+
+namespace {
+
+std::map<UINT_PTR, Timer*> timers;
+UINT_PTR nextTimer = 1;
+LastBox lastBox;
+
+LRESULT CALLBACK AppProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER) {
+    auto it = timers.find(wp);
+    if (it != timers.end()) Safely([&] { it->second->Fire(); });
+    return 0;
+  }
+  return DefWindowProcA(h, msg, wp, lp);
+}
+
+// ---- Answering boxes and dialogs of a test session.
+struct Answer {
+  bool active = false;
+  std::string title;  // the window to answer, by its title
+  int button = 0;     // the command posted to it
+};
+Answer pendingAnswer;
+HHOOK cbtHook = nullptr;
+
+std::string TextOf(HWND h) {
+  char buf[1024] = {};
+  GetWindowTextA(h, buf, sizeof buf);
+  return buf;
+}
+
+BOOL CALLBACK CollectButton(HWND child, LPARAM lp) {
+  char cls[32] = {};
+  GetClassNameA(child, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Button") == 0 && (GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE))
+    reinterpret_cast<std::vector<std::string>*>(lp)->push_back(TextOf(child));
+  return TRUE;
+}
+
+LRESULT CALLBACK CbtProc(int code, WPARAM wp, LPARAM lp) {
+  if (code == HCBT_ACTIVATE && pendingAnswer.active) {
+    HWND h = reinterpret_cast<HWND>(wp);
+    if (TextOf(h) == pendingAnswer.title) {
+      pendingAnswer.active = false;
+      lastBox.title = TextOf(h);
+      lastBox.text = TextOf(GetDlgItem(h, 0xFFFF));
+      lastBox.buttons.clear();
+      EnumChildWindows(h, &CollectButton, reinterpret_cast<LPARAM>(&lastBox.buttons));
+      PostMessageA(h, WM_COMMAND, MAKEWPARAM(pendingAnswer.button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(h, pendingAnswer.button)));
+    }
+  }
+  return CallNextHookEx(cbtHook, code, wp, lp);
+}
+
+// Answers the next window titled `title` with `button` while fn runs.
+template <class Fn>
+auto Answering(const std::string& title, int button, Fn fn) {
+  pendingAnswer = {true, title, button};
+  cbtHook = SetWindowsHookExA(WH_CBT, &CbtProc, nullptr, GetCurrentThreadId());
+  struct Unhook {
+    ~Unhook() {
+      UnhookWindowsHookEx(cbtHook);
+      cbtHook = nullptr;
+      pendingAnswer.active = false;
+    }
+  } unhook;
+  return fn();
+}
+
+HWND OwnerWindow() {
+  if (Form* f = detail::ActiveForm(); f && f->Handle()) return reinterpret_cast<HWND>(f->Handle());
+  return AppWindow();
+}
+
+// Windows of this thread that a modal form disables while it runs.
+struct TaskWindows {
+  std::vector<HWND> disabled;
+  HWND except;
+  explicit TaskWindows(HWND modal) : except(modal) {
+    EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
+    for (HWND h : disabled) EnableWindow(h, FALSE);
+  }
+  ~TaskWindows() {
+    for (HWND h : disabled)
+      if (IsWindow(h)) EnableWindow(h, TRUE);
+  }
+  static BOOL CALLBACK Collect(HWND h, LPARAM lp) {
+    auto* self = reinterpret_cast<TaskWindows*>(lp);
+    if (h != self->except && IsWindowVisible(h) && IsWindowEnabled(h)) self->disabled.push_back(h);
+    return TRUE;
+  }
+};
+
+class Win32Backend final : public Backend {
+ public:
+  std::unique_ptr<Peer> CreatePeer(Control& control) override { return MakePeer(control); }
+
+  ModalResult RunModal(Form& form) override {
+    HWND h = reinterpret_cast<HWND>(form.Handle());
+    TaskWindows disabled(h);
+    form.Show();
+    SetActiveWindow(h);
+    if (test::Session* s = test::Session::Active()) QueueScript(form, s->TakeModalScript(form));
+    MSG msg;
+    while (form.GetModalResult() == mrNone && !HasParkedFailure()) {
+      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      if (got <= 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        form.SetModalResult(mrCancel);
+        break;
+      }
+      PumpMessage(msg);
+      Application().FreeReleasedForms();
+    }
+    form.EndModal();
+    RethrowParkedFailure();
+    return form.GetModalResult();
+  }
+
+  void ProcessMessages() override { PumpPending(); }
+
+  MenuItem* TrackPopup(PopupMenu& menu, Point at) override {
+    HMENU h = BuildMenu(menu, false);
+    MenuItem* chosen = nullptr;
+    if (test::Session* s = test::Session::Active()) {
+      chosen = s->TakePopupAnswer(menu);
+    } else {
+      const UINT cmd = static_cast<UINT>(TrackPopupMenu(h, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
+                                                        at.x, at.y, 0, OwnerWindow(), nullptr));
+      chosen = cmd ? FindMenuCommand(cmd) : nullptr;
+    }
+    DestroyMenu(h);
+    return chosen;
+  }
+
+  ModalResult Message(MsgKind kind, std::string_view text, Buttons buttons) override {
+    UINT type = MB_TASKMODAL;
+    switch (kind) {
+      case MsgKind::Warning: type |= MB_ICONWARNING; break;
+      case MsgKind::Error: type |= MB_ICONERROR; break;
+      case MsgKind::Information: type |= MB_ICONINFORMATION; break;
+      case MsgKind::Confirm: type |= MB_ICONQUESTION; break;
+    }
+    switch (buttons) {
+      case Buttons::OK: type |= MB_OK; break;
+      case Buttons::YesNo: type |= MB_YESNO; break;
+      case Buttons::YesNoCancel: type |= MB_YESNOCANCEL; break;
+      case Buttons::OKCancel: type |= MB_OKCANCEL; break;
+    }
+    const std::string body(text);
+    const char* title = TitleOf(kind);
+    HWND owner = OwnerWindow();
+    if (test::Session* s = test::Session::Active()) {
+      const ModalResult answer = s->TakeMessageAnswer(kind, text, buttons);
+      return static_cast<ModalResult>(
+          Answering(title, answer, [&] { return MessageBoxA(owner, body.c_str(), title, type); }));
+    }
+    return static_cast<ModalResult>(MessageBoxA(owner, body.c_str(), title, type));
+  }
+
+  void StartTimer(Timer& t) override {
+    const UINT_PTR id = nextTimer++;
+    t.backendId = id;
+    timers[id] = &t;
+    SetTimer(AppWindow(), id, t.Interval(), nullptr);
+  }
+
+  void StopTimer(Timer& t) override {
+    KillTimer(AppWindow(), t.backendId);
+    timers.erase(t.backendId);
+    t.backendId = 0;
+  }
+
+  void SetCursor(Cursor c) override { ::SetCursor(LoadCursorA(nullptr, CursorId(c))); }
+
+  bool PickColor(Color& color) override {
+    static COLORREF custom[16] = {};
+    CHOOSECOLORA cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = OwnerWindow();
+    cc.rgbResult = ColorRef(color);
+    cc.lpCustColors = custom;
+    cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+    const BOOL ok = Dialog("Color", [&] { return ChooseColorA(&cc); }, &test::Session::TakeColorAnswer);
+    if (ok) color = cc.rgbResult;
+    return ok;
+  }
+
+  bool PickFont(Font& font) override {
+    LOGFONTA lf{};
+    HDC screen = GetDC(nullptr);
+    lf.lfHeight = -MulDiv(font.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+    CHOOSEFONTA cf{};
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = OwnerWindow();
+    cf.lpLogFont = &lf;
+    cf.iPointSize = font.size * 10;
+    cf.rgbColors = ColorRef(font.color);
+    cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+    const BOOL ok = Dialog("Font", [&] { return ChooseFontA(&cf); }, &test::Session::TakeFontAnswer);
+    if (ok) {
+      font.name = lf.lfFaceName;
+      font.size = cf.iPointSize / 10;
+      font.bold = lf.lfWeight >= FW_BOLD;
+      font.italic = lf.lfItalic != 0;
+      font.underline = lf.lfUnderline != 0;
+      font.color = cf.rgbColors;
+    }
+    return ok;
+  }
+
+  bool RunPrintSetup() override {
+    PRINTDLGA pd{};
+    pd.lStructSize = sizeof pd;
+    pd.hwndOwner = OwnerWindow();
+    pd.Flags = PD_PRINTSETUP;
+    const BOOL ok = Dialog("Print Setup", [&] { return PrintDlgA(&pd); }, &test::Session::TakePrintSetupAnswer);
+    if (pd.hDevMode) GlobalFree(pd.hDevMode);
+    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+    return ok;
+  }
+
+  uintptr_t ApplicationHandle() override { return reinterpret_cast<uintptr_t>(AppWindow()); }
+
+ private:
+  // Runs a common dialog; under a session it is answered OK or Cancel as
+  // scripted (the values it returns are the dialog's own).
+  template <class Run, class Take>
+  BOOL Dialog(const char* title, Run run, Take take) {
+    test::Session* s = test::Session::Active();
+    if (!s) return run();
+    const bool ok = static_cast<bool>((s->*take)());
+    return Answering(title, ok ? IDOK : IDCANCEL, run);
+  }
+};
+
+}  // namespace
+
+const LastBox& LastMessageBox() { return lastBox; }
+
+HWND AppWindow() {
+  static HWND app = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &AppProc;
+    wc.hInstance = Instance();
+    wc.lpszClassName = "W95Application";
+    RegisterClassA(&wc);
+    return CreateWindowExA(WS_EX_TOOLWINDOW, "W95Application", "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                           nullptr, Instance(), nullptr);
+  }();
+  return app;
+}
+
+void PumpMessage(MSG& msg) {
+  Form* form = detail::ActiveForm();
+  HWND fh = form ? reinterpret_cast<HWND>(form->Handle()) : nullptr;
+  if (fh && msg.message == WM_KEYDOWN && (msg.hwnd == fh || IsChild(fh, msg.hwnd))) {
+    int key = static_cast<int>(msg.wParam);
+    bool used = false;
+    Safely([&] { used = form->UserPreviewKey(key, ShiftState()); });
+    if (used) return;
+    msg.wParam = static_cast<WPARAM>(key);
+  }
+  if (fh && IsDialogMessageA(fh, &msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+void PumpPending() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    PumpMessage(msg);
+  }
+}
+
+}  // namespace w95::ui::win32
+
+namespace w95::ui {
+
+Backend& DefaultBackend() {
+  static win32::Win32Backend backend;
+  return backend;
+}
+
+}  // namespace w95::ui

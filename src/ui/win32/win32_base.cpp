@@ -1,0 +1,121 @@
+#include <map>
+#include <tuple>
+
+#include "ui/win32/win32_internal.h"
+
+namespace w95::ui::win32 {
+
+namespace {
+std::exception_ptr parked;
+}
+
+HINSTANCE Instance() {
+  // The module that holds this code (the DLL, or a test program).
+  static HINSTANCE instance = [] {
+    HMODULE m = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&Instance), &m);
+    return m;
+  }();
+  return instance;
+}
+
+void Safely(const std::function<void()>& fn) {
+  try {
+    fn();
+  } catch (...) {
+    if (!parked) parked = std::current_exception();
+  }
+}
+
+bool HasParkedFailure() { return parked != nullptr; }
+
+void RethrowParkedFailure() {
+  if (!parked) return;
+  std::exception_ptr e = parked;
+  parked = nullptr;
+  std::rethrow_exception(e);
+}
+
+WindowPeer::WindowPeer(Control& control, HWND hwnd) : control_(control), hwnd_(hwnd) {
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+WindowPeer::~WindowPeer() {
+  if (!IsWindow(hwnd_)) return;
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  DestroyWindow(hwnd_);
+}
+
+WindowPeer* WindowPeer::From(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != GetCurrentProcessId()) return nullptr;
+  return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void WindowPeer::PutText(const std::string& text) {
+  std::string now(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+  now.resize(static_cast<size_t>(GetWindowTextA(hwnd_, now.data(), static_cast<int>(now.size()))));
+  if (now == text) return;
+  updating_ = true;
+  SetWindowTextA(hwnd_, text.c_str());
+  updating_ = false;
+}
+
+void WindowPeer::Changed(Prop p) {
+  const Rect& r = control_.Bounds();
+  switch (p) {
+    case Prop::Text:
+    case Prop::Caption: PutText(control_.Text()); break;
+    case Prop::Bounds: MoveWindow(hwnd_, r.left, r.top, r.width, r.height, TRUE); break;
+    case Prop::Enabled: EnableWindow(hwnd_, control_.Enabled()); break;
+    case Prop::Visible: ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+    case Prop::Font:
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.GetFont())), TRUE);
+      for (Control* c : control_.Children())
+        if (c->ParentFont() && c->GetPeer()) c->GetPeer()->Changed(Prop::Font);
+      break;
+    default: Invalidate(); break;
+  }
+}
+
+void WindowPeer::Focus() {
+  if (GetFocus() != hwnd_) SetFocus(hwnd_);
+}
+
+HBRUSH WindowPeer::ControlColor(HDC dc) {
+  SetTextColor(dc, ColorRef(control_.GetFont().color));
+  SetBkColor(dc, ColorRef(control_.GetColor()));
+  return BrushOf(control_.GetColor());
+}
+
+COLORREF ColorRef(Color c) {
+  return IsSystemColor(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : static_cast<COLORREF>(c);
+}
+
+HBRUSH BrushOf(Color c) {
+  if (IsSystemColor(c)) return GetSysColorBrush(static_cast<int>(c & 0xFF));
+  static std::map<Color, HBRUSH> brushes;
+  auto& b = brushes[c];
+  if (!b) b = CreateSolidBrush(static_cast<COLORREF>(c));
+  return b;
+}
+
+HFONT FontHandle(const Font& f) {
+  static std::map<std::tuple<std::string, int, bool, bool, bool>, HFONT> fonts;
+  auto& h = fonts[{f.name, f.size, f.bold, f.italic, f.underline}];
+  if (!h) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(f.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    h = CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, FALSE,
+                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, f.name.c_str());
+  }
+  return h;
+}
+
+
+}  // namespace w95::ui::win32

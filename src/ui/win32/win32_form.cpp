@@ -1,0 +1,176 @@
+// The form's window: a top-level window of our own class owned by the
+// application window, with dialog keys (DM_GETDEFID, IDCANCEL) for the
+// modal loop's IsDialogMessage, activation, closing, sizing and the menu bar.
+#include "platform/platform.h"
+#include "ui/button.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/test_session.h"
+#include "ui/win32/win32_internal.h"
+
+namespace w95::ui::win32 {
+
+namespace {
+
+DWORD StyleOf(const Form& f) {
+  DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+  switch (f.GetBorderStyle()) {
+    case BorderStyle::None: break;
+    case BorderStyle::Single: style |= WS_CAPTION | WS_BORDER | (f.BorderIcons() ? WS_MINIMIZEBOX : 0); break;
+    case BorderStyle::Sizeable:
+      style |= WS_CAPTION | WS_THICKFRAME | (f.BorderIcons() ? WS_MINIMIZEBOX | WS_MAXIMIZEBOX : 0);
+      break;
+    case BorderStyle::Dialog: style |= WS_CAPTION | DS_MODALFRAME; break;
+    case BorderStyle::ToolWindow: style |= WS_CAPTION; break;
+  }
+  if (f.BorderIcons() && f.GetBorderStyle() != BorderStyle::None) style |= WS_SYSMENU;
+  return style;
+}
+
+DWORD ExStyleOf(const Form& f) {
+  DWORD ex = WS_EX_CONTROLPARENT;
+  if (f.GetBorderStyle() == BorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
+  if (f.GetBorderStyle() == BorderStyle::ToolWindow) ex |= WS_EX_TOOLWINDOW;
+  if (f.StayOnTop()) ex |= WS_EX_TOPMOST;
+  return ex;
+}
+
+class FormPeer final : public ContainerPeer {
+ public:
+  FormPeer(Form& f, HWND h) : ContainerPeer(f, h) {}
+  Form& GetForm() { return static_cast<Form&>(control_); }
+
+  ~FormPeer() override {
+    if (HMENU m = GetMenu(hwnd_)) {
+      SetMenu(hwnd_, nullptr);
+      DestroyMenu(m);
+    }
+  }
+
+  // Outer rectangle for the form's client size and position.
+  RECT Outer() {
+    Form& f = GetForm();
+    RECT r{0, 0, f.ClientWidth(), f.ClientHeight()};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    int x = f.Left(), y = f.Top();
+    if (f.Position() == FormPosition::ScreenCenter) {
+      const auto screen = platform::Current().desktop->Screen();
+      x = (screen.width - w) / 2;
+      y = (screen.height - h) / 2;
+    }
+    return RECT{x, y, x + w, y + h};
+  }
+
+  void Place() {
+    const RECT r = Outer();
+    placing_ = true;
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+  }
+
+  void Changed(Prop p) override {
+    Form& f = GetForm();
+    switch (p) {
+      case Prop::Bounds: Place(); break;
+      case Prop::Visible:
+        if (f.Visible()) {
+          if (!placed_) {
+            Place();
+            placed_ = true;
+          }
+          ShowWindow(hwnd_, SW_SHOW);
+          SetForegroundWindow(hwnd_);
+        } else {
+          ShowWindow(hwnd_, SW_HIDE);
+        }
+        break;
+      case Prop::BorderStyle:
+        SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(StyleOf(f) | (IsWindowVisible(hwnd_) ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(ExStyleOf(f)));
+        SetWindowPos(hwnd_, f.StayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        Place();
+        break;
+      case Prop::Menu: {
+        HMENU old = GetMenu(hwnd_);
+        SetMenu(hwnd_, f.Menu() ? BuildMenu(*f.Menu(), true) : nullptr);
+        if (old) DestroyMenu(old);
+        Place();
+        break;
+      }
+      default: WindowPeer::Changed(p);
+    }
+  }
+
+  LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp) override {
+    Form& f = GetForm();
+    switch (msg) {
+      case WM_ACTIVATE:
+        if (LOWORD(wp) != WA_INACTIVE && f.Visible()) f.UserActivated();
+        else if (LOWORD(wp) == WA_INACTIVE)
+          Guard([&] {
+            if (f.OnDeactivate) f.OnDeactivate(f);
+          });
+        return 0;
+      case WM_SETFOCUS:
+        if (Control* a = f.ActiveControl(); a && a->Handle()) SetFocus(reinterpret_cast<HWND>(a->Handle()));
+        return 0;
+      case WM_CLOSE: f.UserClosing(); return 0;
+      case WM_SIZE:
+        if (wp != SIZE_MINIMIZED && !placing_) f.UserResized(LOWORD(lp), HIWORD(lp));
+        return 0;
+      case DM_GETDEFID:
+        if (Button* b = f.DefaultButton(); b && b->Handle())
+          return MAKELRESULT(GetDlgCtrlID(reinterpret_cast<HWND>(b->Handle())), DC_HASDEFID);
+        return 0;
+      case WM_COMMAND:
+        if (lp == 0 && HIWORD(wp) == 0 && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
+          f.UserDialogKey(LOWORD(wp) == IDOK ? vkReturn : vkEscape, ssNone);
+          return 0;
+        }
+        break;
+      case WM_INITMENUPOPUP: RefreshPopup(reinterpret_cast<HMENU>(wp)); return 0;
+      case kRunScript: {
+        test::Session* s = test::Session::Active();
+        if (s && pendingScript_) {
+          auto script = std::move(pendingScript_);
+          pendingScript_ = nullptr;
+          script(s->GetUser(), f);
+        }
+        return 0;
+      }
+      default: break;
+    }
+    return ContainerPeer::Proc(msg, wp, lp);
+  }
+
+  test::Session::Script pendingScript_;
+
+ private:
+  bool placed_ = false;
+  bool placing_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Peer> MakeFormPeer(Form& form) {
+  HWND h = CreateContainer(form, ExStyleOf(form), StyleOf(form), AppWindow(), 0, Rect{form.Left(), form.Top(), 100, 100});
+  auto peer = std::make_unique<FormPeer>(form, h);
+  peer->Changed(Prop::Font);
+  if (form.Menu()) peer->Changed(Prop::Menu);
+  peer->Place();
+  return peer;
+}
+
+// Queues a session's script to run inside the form's modal loop.
+void QueueScript(Form& form, test::Session::Script script) {
+  if (auto* p = dynamic_cast<FormPeer*>(form.GetPeer())) {
+    p->pendingScript_ = std::move(script);
+    PostMessageA(p->Hwnd(), kRunScript, 0, 0);
+  }
+}
+
+}  // namespace w95::ui::win32

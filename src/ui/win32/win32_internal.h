@@ -1,0 +1,86 @@
+// Shared pieces of the Win32 backend: the peer base class (an HWND mapped to
+// its peer through GWLP_USERDATA), fonts and brushes, the application window
+// and the error parking that keeps C++ exceptions out of window procedures.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/control.h"
+#include "ui/menu.h"
+#include "ui/peer.h"
+
+namespace w95::ui::win32 {
+
+// The message that runs a test session's script inside a modal loop.
+constexpr UINT kRunScript = WM_APP + 0x95;
+
+class WindowPeer : public Peer {
+ public:
+  WindowPeer(Control& control, HWND hwnd);
+  ~WindowPeer() override;
+  void Changed(Prop p) override;
+  void Focus() override;
+  void Invalidate() override { InvalidateRect(hwnd_, nullptr, TRUE); }
+  uintptr_t Handle() const override { return reinterpret_cast<uintptr_t>(hwnd_); }
+
+  Control& GetControl() const { return control_; }
+  HWND Hwnd() const { return hwnd_; }
+  static WindowPeer* From(HWND hwnd);
+
+  // Notifications the parent window reflects to its child's peer.
+  virtual void Command(WORD /*code*/) {}
+  virtual void Scroll(WORD /*code*/, int /*pos*/) {}
+  virtual void DrawItem(const DRAWITEMSTRUCT&) {}
+  virtual void MeasureItem(MEASUREITEMSTRUCT&) {}
+  virtual HBRUSH ControlColor(HDC dc);
+  // Subclassed native controls: the original window procedure.
+  WNDPROC original = nullptr;
+
+ protected:
+  // Sets the native text without echoing a change notification back.
+  void PutText(const std::string& text);
+  bool updating_ = false;
+  Control& control_;
+  HWND hwnd_;
+};
+
+// Windows of our own class (forms, panels, grids): one procedure, virtual
+// handling per kind; child notifications are reflected to the child's peer.
+class ContainerPeer : public WindowPeer {
+ public:
+  using WindowPeer::WindowPeer;
+  virtual LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
+  virtual void Paint(HDC) {}
+};
+HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id, const Rect& r);
+unsigned ShiftState();
+LPCSTR CursorId(Cursor c);
+
+HFONT FontHandle(const Font& font);
+HBRUSH BrushOf(Color color);
+COLORREF ColorRef(Color color);
+HWND AppWindow();
+HINSTANCE Instance();
+
+// Runs fn; an exception is parked (and every modal loop ends) instead of
+// unwinding through Windows. RunModal rethrows it.
+void Safely(const std::function<void()>& fn);
+bool HasParkedFailure();
+void RethrowParkedFailure();
+
+// Builds the peer for a control (win32_peers.cpp).
+std::unique_ptr<Peer> MakePeer(Control& control);
+// Lets the pending messages run, with dialog navigation for the active form.
+void PumpPending();
+// Dispatches one message as the modal loop does (key preview, dialog keys).
+void PumpMessage(MSG& msg);
+// Menus (win32_menus.cpp).
+HMENU BuildMenu(const w95::ui::MenuItem& root, bool bar);
+void RefreshPopup(HMENU menu);
+
+}  // namespace w95::ui::win32

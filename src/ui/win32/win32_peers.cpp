@@ -1,0 +1,564 @@
+// The Win32 peers: one native window per control. Forms and panels are
+// windows of our own class whose procedure reflects child notifications
+// (WM_COMMAND, WM_xSCROLL, WM_DRAWITEM, WM_CTLCOLOR...) to the child's peer;
+// native controls are subclassed for focus, keys and mouse.
+
+#include <vector>
+
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/list_box.h"
+#include "ui/panel.h"
+#include "ui/screen.h"
+#include "ui/scroll_bar.h"
+#include "ui/string_grid.h"
+#include "ui/win32/win32_canvas.h"
+#include "ui/win32/win32_internal.h"
+
+namespace w95::ui::win32 {
+
+namespace {
+
+constexpr char kWindowClass[] = "W95Window";
+int nextId = 100;
+
+std::string NativeText(HWND h) {
+  std::string s(static_cast<size_t>(GetWindowTextLengthA(h)) + 1, '\0');
+  s.resize(static_cast<size_t>(GetWindowTextA(h, s.data(), static_cast<int>(s.size()))));
+  return s;
+}
+
+
+// Input common to every peer; true when the message was used up.
+bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
+  Control& c = p.GetControl();
+  const int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
+  switch (msg) {
+    case WM_SETFOCUS: c.UserFocused(); return false;
+    case WM_KEYDOWN:
+      if (c.OnKeyDown) {
+        int key = static_cast<int>(wp);
+        c.UserKeyDown(key, ShiftState());
+        return key == 0;
+      }
+      return false;
+    case WM_CHAR:
+      if (c.OnKeyPress) {
+        char ch = static_cast<char>(wp);
+        c.UserKeyPress(ch);
+        return ch == 0;
+      }
+      return false;
+    case WM_LBUTTONDBLCLK: c.UserDblClick(); return false;
+    case WM_RBUTTONDOWN: c.UserMouseDown(MouseButton::Right, ShiftState(), x, y); return false;
+    case WM_RBUTTONUP: c.UserMouseUp(MouseButton::Right, ShiftState(), x, y); return false;
+    case WM_LBUTTONUP: c.UserMouseUp(MouseButton::Left, ShiftState(), x, y); return false;
+    case WM_MOUSEMOVE:
+      if (c.OnMouseMove) c.UserMouseMove(ShiftState(), x, y);
+      return false;
+    case WM_SETCURSOR:
+      if (Screen().GetCursor() != Cursor::Default) {
+        ::SetCursor(LoadCursorA(nullptr, CursorId(Screen().GetCursor())));
+        return true;
+      }
+      return false;
+    default: return false;
+  }
+}
+
+LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  WindowPeer* p = WindowPeer::From(h);
+  if (!p) return DefWindowProcA(h, msg, wp, lp);
+  WNDPROC original = p->original;
+  LRESULT result = 0;
+  bool used = false;
+  Safely([&] {
+    if (msg == WM_LBUTTONDOWN) {
+      // The control's own handling (a scroll bar tracks the mouse until the
+      // button is released) comes first; the mouse-down event after it.
+      result = CallWindowProcA(original, h, msg, wp, lp);
+      used = true;
+      if (WindowPeer::From(h) == p)
+        p->GetControl().UserMouseDown(MouseButton::Left, ShiftState(),
+                                      static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+      return;
+    }
+    used = CommonInput(*p, msg, wp, lp);
+    if (used && msg == WM_SETCURSOR) result = TRUE;
+  });
+  if (used) return result;
+  return CallWindowProcA(original, h, msg, wp, lp);
+}
+
+// ---- Peers of native controls.
+
+class NativePeer : public WindowPeer {
+ public:
+  NativePeer(Control& c, HWND h) : WindowPeer(c, h) {
+    original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+  }
+  ~NativePeer() override {
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+  }
+};
+
+class ButtonPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  void Command(WORD code) override {
+    if (code == BN_CLICKED) control_.UserClick();
+  }
+  void Changed(Prop p) override {
+    if (p == Prop::Checked) {
+      bool on = false;
+      if (auto* cb = dynamic_cast<CheckBox*>(&control_)) on = cb->Checked();
+      if (auto* rb = dynamic_cast<RadioButton*>(&control_)) on = rb->Checked();
+      SendMessageA(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    } else if (p == Prop::Default) {
+      auto* b = dynamic_cast<Button*>(&control_);
+      SendMessageA(hwnd_, BM_SETSTYLE, b && b->IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    } else {
+      WindowPeer::Changed(p);
+    }
+  }
+};
+
+class LabelPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  void Command(WORD code) override {
+    if (code == STN_CLICKED) control_.UserClick();
+    if (code == STN_DBLCLK) control_.UserDblClick();
+  }
+  HBRUSH ControlColor(HDC dc) override {
+    SetTextColor(dc, ColorRef(control_.GetFont().color));
+    SetBkMode(dc, TRANSPARENT);
+    Control* parent = control_.Parent();
+    return BrushOf(parent ? parent->GetColor() : clBtnFace);
+  }
+  void Changed(Prop p) override {
+    if (p == Prop::Alignment) {
+      auto& l = static_cast<Label&>(control_);
+      LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(SS_TYPEMASK);
+      style |= l.GetAlignment() == Alignment::Right ? SS_RIGHT
+               : l.GetAlignment() == Alignment::Center ? SS_CENTER : SS_LEFT;
+      SetWindowLongPtrA(hwnd_, GWL_STYLE, style);
+      Invalidate();
+    } else {
+      WindowPeer::Changed(p);
+    }
+  }
+};
+
+class EditPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  void Command(WORD code) override {
+    if (code == EN_CHANGE && !updating_) static_cast<Edit&>(control_).UserEdited(NativeText(hwnd_));
+  }
+  HBRUSH ControlColor(HDC dc) override {
+    SetTextColor(dc, ColorRef(control_.GetFont().color));
+    SetBkColor(dc, ColorRef(control_.GetColor()));
+    return BrushOf(control_.GetColor());
+  }
+  void Changed(Prop p) override {
+    auto& e = static_cast<Edit&>(control_);
+    if (p == Prop::ReadOnly) SendMessageA(hwnd_, EM_SETREADONLY, e.ReadOnly(), 0);
+    else if (p == Prop::Selection) SendMessageA(hwnd_, EM_SETSEL, 0, -1);
+    else WindowPeer::Changed(p);
+  }
+};
+
+class ScrollBarPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  void Scroll(WORD code, int pos) override {
+    auto& sb = static_cast<ScrollBar&>(control_);
+    ScrollCode c;
+    switch (code) {
+      case SB_LINEUP: c = ScrollCode::LineUp; break;
+      case SB_LINEDOWN: c = ScrollCode::LineDown; break;
+      case SB_PAGEUP: c = ScrollCode::PageUp; break;
+      case SB_PAGEDOWN: c = ScrollCode::PageDown; break;
+      case SB_THUMBPOSITION: c = ScrollCode::Position; break;
+      case SB_THUMBTRACK: c = ScrollCode::Track; break;
+      case SB_TOP: c = ScrollCode::Top; break;
+      case SB_BOTTOM: c = ScrollCode::Bottom; break;
+      default: c = ScrollCode::EndScroll; break;
+    }
+    sb.UserScroll(c, pos);
+  }
+  void Changed(Prop p) override {
+    if (p == Prop::Range || p == Prop::Position || p == Prop::Steps) Sync();
+    else WindowPeer::Changed(p);
+  }
+  void Sync() {
+    auto& sb = static_cast<ScrollBar&>(control_);
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_POS | SIF_DISABLENOSCROLL;
+    si.nMin = sb.Min();
+    si.nMax = sb.Max();
+    si.nPos = sb.Position();
+    SetScrollInfo(hwnd_, SB_CTL, &si, TRUE);
+  }
+};
+
+class ComboPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  void Command(WORD code) override {
+    auto& cb = static_cast<ComboBox&>(control_);
+    if (code == CBN_SELCHANGE && !updating_)
+      cb.UserSelected(static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)));
+    else if (code == CBN_EDITCHANGE && !updating_)
+      cb.UserEdited(NativeText(hwnd_));
+    else if (code == CBN_DROPDOWN)
+      Guard([&] {
+        if (cb.OnDropDown) cb.OnDropDown(cb);
+      });
+  }
+  void Changed(Prop p) override {
+    auto& cb = static_cast<ComboBox&>(control_);
+    updating_ = true;
+    if (p == Prop::Items) {
+      SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+      for (const auto& s : cb.Items()) SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+      SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(cb.ItemIndex()), 0);
+    } else if (p == Prop::ItemIndex) {
+      SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(cb.ItemIndex()), 0);
+    } else if (p == Prop::Text) {
+      if (cb.Style() != ComboStyle::DropDownList && NativeText(hwnd_) != cb.Text())
+        SetWindowTextA(hwnd_, cb.Text().c_str());
+    } else {
+      WindowPeer::Changed(p);
+    }
+    updating_ = false;
+  }
+};
+
+class ListPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  ListBox& List() { return static_cast<ListBox&>(control_); }
+  void Command(WORD code) override {
+    if (code != LBN_SELCHANGE || updating_) return;
+    ListBox& lb = List();
+    std::vector<bool> sel(static_cast<size_t>(lb.Count()));
+    for (int i = 0; i < lb.Count(); ++i) sel[static_cast<size_t>(i)] = SendMessageA(hwnd_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+    const int focused = static_cast<int>(
+        SendMessageA(hwnd_, lb.MultiSelect() ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0));
+    lb.UserSelectionChanged(focused, sel);
+  }
+  void DrawItem(const DRAWITEMSTRUCT& d) override {
+    if (static_cast<int>(d.itemID) < 0 || static_cast<int>(d.itemID) >= List().Count()) return;
+    HdcCanvas canvas(d.hDC, control_.GetFont());
+    unsigned state = odNone;
+    if (d.itemState & ODS_SELECTED) state |= odSelected;
+    if (d.itemState & ODS_FOCUS) state |= odFocused;
+    if (d.itemState & ODS_DISABLED) state |= odDisabled;
+    const Rect r{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top};
+    Guard([&] { List().DrawItem(static_cast<int>(d.itemID), canvas, r, state); });
+    if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
+  }
+  void MeasureItem(MEASUREITEMSTRUCT& m) override { m.itemHeight = static_cast<UINT>(List().ItemHeight()); }
+  void Changed(Prop p) override {
+    ListBox& lb = List();
+    updating_ = true;
+    if (p == Prop::Items) {
+      SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+      SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+      for (int i = 0; i < lb.Count(); ++i)
+        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lb.Item(i).c_str()));
+      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+      SyncSelection();
+      Invalidate();
+    } else if (p == Prop::ItemIndex || p == Prop::Selection) {
+      SyncSelection();
+    } else if (p == Prop::TopIndex) {
+      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.TopIndex()), 0);
+    } else if (p == Prop::Style || p == Prop::Bounds) {
+      if (lb.Columns() > 0)
+        SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(lb.Width() / lb.Columns()), 0);
+      SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, lb.ItemHeight());
+      WindowPeer::Changed(p);
+    } else {
+      WindowPeer::Changed(p);
+    }
+    updating_ = false;
+  }
+  void SyncSelection() {
+    ListBox& lb = List();
+    if (lb.MultiSelect()) {
+      for (int i = 0; i < lb.Count(); ++i)
+        SendMessageA(hwnd_, LB_SETSEL, lb.Selected(i), i);
+      if (lb.ItemIndex() >= 0) SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(lb.ItemIndex()), FALSE);
+    } else {
+      SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(lb.ItemIndex()), 0);
+    }
+  }
+};
+
+// ---- Peers of our own windows (forms, panels, grids).
+
+class PanelPeer : public ContainerPeer {
+ public:
+  using ContainerPeer::ContainerPeer;
+  void Paint(HDC dc) override {
+    auto& p = static_cast<Panel&>(control_);
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    FillRect(dc, &r, BrushOf(p.GetColor()));
+    UINT edge = 0;
+    if (p.BevelOuter() == Bevel::Lowered) edge |= BDR_SUNKENOUTER;
+    if (p.BevelOuter() == Bevel::Raised) edge |= BDR_RAISEDOUTER;
+    if (p.BevelInner() == Bevel::Lowered) edge |= BDR_SUNKENINNER;
+    if (p.BevelInner() == Bevel::Raised) edge |= BDR_RAISEDINNER;
+    if (edge) DrawEdge(dc, &r, edge, BF_RECT);
+    if (!p.Text().empty()) {
+      SetBkMode(dc, TRANSPARENT);
+      HGDIOBJ old = SelectObject(dc, FontHandle(p.GetFont()));
+      DrawTextA(dc, p.Text().c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+      SelectObject(dc, old);
+    }
+  }
+  void Changed(Prop p) override {
+    if (p == Prop::Bevel || p == Prop::Text || p == Prop::Alignment) Invalidate();
+    else WindowPeer::Changed(p);
+  }
+};
+
+class GridPeer : public ContainerPeer {
+ public:
+  using ContainerPeer::ContainerPeer;
+  StringGrid& Grid() { return static_cast<StringGrid&>(control_); }
+  // Cell under a client point, or false.
+  bool HitTest(int x, int y, int& col, int& row) {
+    StringGrid& g = Grid();
+    int left = 0;
+    col = -1;
+    for (int c = 0; c < g.ColCount(); ++c) {
+      if (x >= left && x < left + g.ColWidth(c) + 1) { col = c; break; }
+      left += g.ColWidth(c) + 1;
+    }
+    const int h = g.DefaultRowHeight() + 1;
+    row = y < g.FixedRows() * h ? y / h : g.TopRow() + (y - g.FixedRows() * h) / h;
+    return col >= 0 && row < g.RowCount();
+  }
+  void Paint(HDC dc) override {
+    StringGrid& g = Grid();
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    FillRect(dc, &client, BrushOf(g.GetColor()));
+    HdcCanvas canvas(dc, g.GetFont());
+    const int h = g.DefaultRowHeight();
+    int y = 0;
+    auto paintRow = [&](int row) {
+      int x = 0;
+      for (int c = 0; c < g.ColCount(); ++c) {
+        const int w = g.ColWidth(c);
+        if (w > 0) {
+          unsigned state = (row == g.Row() && (g.RowSelect() || c == g.Col())) ? odSelected : odNone;
+          Guard([&] { g.DrawCell(c, row, canvas, Rect{x, y, w, h}, state); });
+        }
+        x += w + 1;
+      }
+      y += h + 1;
+    };
+    for (int r = 0; r < g.FixedRows() && r < g.RowCount(); ++r) paintRow(r);
+    for (int r = g.TopRow(); r < g.RowCount() && y < client.bottom; ++r) paintRow(r);
+  }
+  LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_LBUTTONDOWN) {
+      SetFocus(hwnd_);
+      int col, row;
+      if (HitTest(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)), col, row))
+        Grid().UserSelectCell(col, row);
+    }
+    if (msg == WM_GETDLGCODE) return DLGC_WANTARROWS;
+    return ContainerPeer::Proc(msg, wp, lp);
+  }
+  void Changed(Prop p) override {
+    if (p == Prop::Cells || p == Prop::Selection || p == Prop::TopIndex) Invalidate();
+    else WindowPeer::Changed(p);
+  }
+};
+
+LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* p = dynamic_cast<ContainerPeer*>(WindowPeer::From(h));
+  if (!p) return DefWindowProcA(h, msg, wp, lp);
+  LRESULT result = 0;
+  bool handled = false;
+  Safely([&] {
+    result = p->Proc(msg, wp, lp);
+    handled = true;
+  });
+  return handled ? result : DefWindowProcA(h, msg, wp, lp);
+}
+
+}  // namespace
+
+LPCSTR CursorId(Cursor c) {
+  switch (c) {
+    case Cursor::HourGlass: return IDC_WAIT;
+    case Cursor::NoDrop: return IDC_NO;
+    case Cursor::HSplit:
+    case Cursor::SizeWE: return IDC_SIZEWE;
+    case Cursor::VSplit:
+    case Cursor::SizeNS: return IDC_SIZENS;
+    case Cursor::Cross: return IDC_CROSS;
+    case Cursor::Drag: return IDC_UPARROW;
+    default: return IDC_ARROW;
+  }
+}
+unsigned ShiftState() {
+  unsigned s = ssNone;
+  if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+  return s;
+}
+
+// Messages every container handles: reflection to child peers, painting and
+// the common input.
+LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (lp) {
+        if (WindowPeer* child = From(reinterpret_cast<HWND>(lp))) child->Command(HIWORD(wp));
+        return 0;
+      }
+      if (MenuItem* item = FindMenuCommand(LOWORD(wp))) item->Click();
+      return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lp)
+        if (WindowPeer* child = From(reinterpret_cast<HWND>(lp)))
+          child->Scroll(LOWORD(wp), static_cast<short>(HIWORD(wp)));
+      return 0;
+    case WM_DRAWITEM: {
+      auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      if (WindowPeer* child = From(d->hwndItem)) child->DrawItem(*d);
+      return TRUE;
+    }
+    case WM_MEASUREITEM: {
+      auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      if (WindowPeer* child = From(GetDlgItem(hwnd_, static_cast<int>(m->CtlID)))) child->MeasureItem(*m);
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
+      if (WindowPeer* child = From(reinterpret_cast<HWND>(lp)))
+        return reinterpret_cast<LRESULT>(child->ControlColor(reinterpret_cast<HDC>(wp)));
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+    case WM_ERASEBKGND: return TRUE;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd_, &ps);
+      Paint(dc);
+      EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      control_.UserMouseDown(MouseButton::Left, ShiftState(), static_cast<short>(LOWORD(lp)),
+                             static_cast<short>(HIWORD(lp)));
+      return 0;
+    case WM_LBUTTONUP:
+      control_.UserMouseUp(MouseButton::Left, ShiftState(), static_cast<short>(LOWORD(lp)),
+                           static_cast<short>(HIWORD(lp)));
+      control_.UserClick();
+      return 0;
+    default:
+      if (CommonInput(*this, msg, wp, lp)) return msg == WM_SETCURSOR ? TRUE : 0;
+      return DefWindowProcA(hwnd_, msg, wp, lp);
+  }
+}
+
+HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id, const Rect& r) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = &ContainerProc;
+    wc.hInstance = Instance();
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  return CreateWindowExA(exStyle, kWindowClass, c.Text().c_str(), style, r.left, r.top, r.width,
+                         r.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         Instance(), nullptr);
+}
+
+std::unique_ptr<Peer> MakeFormPeer(Form& form);  // win32_form.cpp
+
+std::unique_ptr<Peer> MakePeer(Control& c) {
+  if (auto* f = dynamic_cast<Form*>(&c)) return MakeFormPeer(*f);
+  Control* parent = c.Parent();
+  HWND ph = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
+  if (!ph) return nullptr;  // not on a window (yet)
+  const Rect& r = c.Bounds();
+  const int id = nextId++;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) |
+                (c.TabStop() ? WS_TABSTOP : 0) | (c.Enabled() ? 0 : WS_DISABLED);
+  auto native = [&](const char* cls, DWORD more, DWORD ex) {
+    return CreateWindowExA(ex, cls, c.Text().c_str(), style | more, r.left, r.top, r.width, r.height,
+                           ph, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
+  };
+  std::unique_ptr<WindowPeer> peer;
+  if (auto* b = dynamic_cast<Button*>(&c)) {
+    peer = std::make_unique<ButtonPeer>(c, native("BUTTON", b->IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 0));
+  } else if (dynamic_cast<CheckBox*>(&c)) {
+    peer = std::make_unique<ButtonPeer>(c, native("BUTTON", BS_CHECKBOX, 0));
+  } else if (dynamic_cast<RadioButton*>(&c)) {
+    peer = std::make_unique<ButtonPeer>(c, native("BUTTON", BS_RADIOBUTTON, 0));
+  } else if (auto* l = dynamic_cast<Label*>(&c)) {
+    const DWORD align = l->GetAlignment() == Alignment::Right ? SS_RIGHT
+                        : l->GetAlignment() == Alignment::Center ? SS_CENTER : SS_LEFT;
+    peer = std::make_unique<LabelPeer>(c, native("STATIC", align | SS_NOTIFY, 0));
+  } else if (auto* e = dynamic_cast<Edit*>(&c)) {
+    const DWORD align = e->GetAlignment() == Alignment::Right ? ES_RIGHT
+                        : e->GetAlignment() == Alignment::Center ? ES_CENTER : ES_LEFT;
+    peer = std::make_unique<EditPeer>(
+        c, native("EDIT", ES_AUTOHSCROLL | align | (e->ReadOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE));
+    if (e->MaxLength() > 0) SendMessageA(peer->Hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(e->MaxLength()), 0);
+  } else if (auto* sb = dynamic_cast<ScrollBar*>(&c)) {
+    auto p = std::make_unique<ScrollBarPeer>(c, native("SCROLLBAR", sb->Vertical() ? SBS_VERT : SBS_HORZ, 0));
+    p->Sync();
+    peer = std::move(p);
+  } else if (auto* cb = dynamic_cast<ComboBox*>(&c)) {
+    const DWORD kind = cb->Style() == ComboStyle::DropDownList ? CBS_DROPDOWNLIST
+                       : cb->Style() == ComboStyle::DropDown   ? CBS_DROPDOWN : CBS_SIMPLE;
+    HWND h = CreateWindowExA(0, "COMBOBOX", "", style | kind | WS_VSCROLL | CBS_AUTOHSCROLL, r.left, r.top,
+                             r.width, r.height + 16 * cb->DropDownCount(), ph,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
+    peer = std::make_unique<ComboPeer>(c, h);
+    peer->Changed(Prop::Items);
+    peer->Changed(Prop::Text);
+  } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+    DWORD more = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
+    if (lb->MultiSelect()) more |= lb->ExtendedSelect() ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
+    if (lb->Columns() > 0) more |= LBS_MULTICOLUMN | WS_HSCROLL;
+    if (lb->Style() == ListStyle::OwnerDrawFixed) more |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    peer = std::make_unique<ListPeer>(c, native("LISTBOX", more, WS_EX_CLIENTEDGE));
+    peer->Changed(Prop::Style);
+    peer->Changed(Prop::Items);
+  } else if (dynamic_cast<StringGrid*>(&c)) {
+    peer = std::make_unique<GridPeer>(c, CreateContainer(c, WS_EX_CLIENTEDGE, style, ph, id, r));
+  } else {  // panels and any other container
+    peer = std::make_unique<PanelPeer>(c, CreateContainer(c, WS_EX_CONTROLPARENT, style, ph, id, r));
+  }
+  peer->Changed(Prop::Font);
+  return peer;
+}
+
+}  // namespace w95::ui::win32

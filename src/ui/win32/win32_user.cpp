@@ -1,0 +1,182 @@
+// The Win32 User: finds each control's window through its object and sends
+// what a user's input would produce (BM_CLICK, WM_CHAR, scroll messages, key
+// presses through the modal loop's own dispatch); reads back what the native
+// controls show.
+#include "ui/combo_box.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/list_box.h"
+#include "ui/menu.h"
+#include "ui/scroll_bar.h"
+#include "ui/test_session.h"
+#include "ui/win32/win32_internal.h"
+
+namespace w95::ui::test {
+
+namespace {
+
+using win32::WindowPeer;
+
+class Win32User final : public User {
+ public:
+  void Click(std::string_view name) override {
+    HWND h = Usable(name, "click");
+    SendMessageA(h, BM_CLICK, 0, 0);
+    Settle();
+  }
+
+  void Type(std::string_view name, std::string_view text) override {
+    HWND h = Usable(name, "type into");
+    if (auto* e = dynamic_cast<Edit*>(&Named(name)); e && e->ReadOnly())
+      throw ScriptFailure("cannot type into read-only '" + std::string(name) + "'");
+    SetFocus(h);
+    SendMessageA(h, EM_SETSEL, 0, -1);
+    if (text.empty()) SendMessageA(h, WM_CHAR, VK_BACK, 1);
+    for (size_t i = 0; i < text.size(); ++i) {
+      // The first character replaces the selection; the others go at the end.
+      const int len = GetWindowTextLengthA(h);
+      if (i > 0) SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(len), len);
+      SendMessageA(h, WM_CHAR, static_cast<unsigned char>(text[i]), 1);
+    }
+    Settle();
+  }
+
+  void Clear(std::string_view name) override {
+    HWND h = Usable(name, "clear");
+    SetFocus(h);
+    SendMessageA(h, EM_SETSEL, 0, -1);
+    SendMessageA(h, WM_CHAR, VK_BACK, 1);
+    Settle();
+  }
+
+  void PressKey(int key, unsigned shift) override {
+    HWND target = GetFocus();
+    if (!target) target = reinterpret_cast<HWND>(ActiveForm().Handle());
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    BYTE saved[256];
+    memcpy(saved, state, sizeof state);
+    if (shift & ssShift) state[VK_SHIFT] = 0x80;
+    if (shift & ssCtrl) state[VK_CONTROL] = 0x80;
+    if (shift & ssAlt) state[VK_MENU] = 0x80;
+    SetKeyboardState(state);
+    PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(key), static_cast<LPARAM>(0xC0000001u));
+    win32::PumpPending();
+    SetKeyboardState(saved);
+    Settle();
+  }
+
+  void Scroll(std::string_view name, int position) override {
+    HWND h = Usable(name, "scroll");
+    const UINT msg = As<ScrollBar>(name).Vertical() ? WM_VSCROLL : WM_HSCROLL;
+    HWND parent = GetParent(h);
+    const WPARAM pos = static_cast<WORD>(position);
+    SendMessageA(parent, msg, MAKEWPARAM(SB_THUMBTRACK, pos), reinterpret_cast<LPARAM>(h));
+    SendMessageA(parent, msg, MAKEWPARAM(SB_THUMBPOSITION, pos), reinterpret_cast<LPARAM>(h));
+    SendMessageA(parent, msg, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(h));
+    Settle();
+  }
+
+  void ScrollStep(std::string_view name, ScrollCode code) override {
+    HWND h = Usable(name, "scroll");
+    const UINT msg = As<ScrollBar>(name).Vertical() ? WM_VSCROLL : WM_HSCROLL;
+    WORD sb = SB_ENDSCROLL;
+    switch (code) {
+      case ScrollCode::LineUp: sb = SB_LINEUP; break;
+      case ScrollCode::LineDown: sb = SB_LINEDOWN; break;
+      case ScrollCode::PageUp: sb = SB_PAGEUP; break;
+      case ScrollCode::PageDown: sb = SB_PAGEDOWN; break;
+      case ScrollCode::Top: sb = SB_TOP; break;
+      case ScrollCode::Bottom: sb = SB_BOTTOM; break;
+      default: break;
+    }
+    SendMessageA(GetParent(h), msg, MAKEWPARAM(sb, 0), reinterpret_cast<LPARAM>(h));
+    SendMessageA(GetParent(h), msg, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(h));
+    Settle();
+  }
+
+  void Select(std::string_view name, int index, unsigned shift) override {
+    HWND h = Usable(name, "select in");
+    SetFocus(h);
+    const WORD id = static_cast<WORD>(GetDlgCtrlID(h));
+    if (auto* lb = dynamic_cast<ListBox*>(&Named(name))) {
+      if (index < 0 || index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
+      if (lb->MultiSelect()) {
+        if (!(shift & (ssCtrl | ssShift))) SendMessageA(h, LB_SETSEL, FALSE, -1);
+        const bool on = (shift & ssCtrl) ? SendMessageA(h, LB_GETSEL, static_cast<WPARAM>(index), 0) <= 0 : true;
+        SendMessageA(h, LB_SETSEL, on, index);
+        SendMessageA(h, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+      } else {
+        SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+      }
+      SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
+    } else {
+      auto& cb = As<ComboBox>(name);
+      if (index < 0 || index >= static_cast<int>(cb.Items().size()))
+        throw ScriptFailure("no entry " + std::to_string(index));
+      SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+      SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
+    }
+    Settle();
+  }
+
+  void Choose(std::string_view menuItem) override {
+    Form& f = ActiveForm();
+    MenuItem* item = f.Menu() ? f.Menu()->Find(menuItem) : nullptr;
+    if (!item) throw ScriptFailure("the menu has no item '" + std::string(menuItem) + "'");
+    for (MenuItem* i = item; i; i = i->Parent())
+      if (!i->Visible() || !i->Enabled())
+        throw ScriptFailure("menu item '" + std::string(menuItem) + "' is hidden or disabled");
+    SendMessageA(reinterpret_cast<HWND>(f.Handle()), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+    Settle();
+  }
+
+  std::string TextOf(std::string_view name) override {
+    HWND h = Window(name);
+    std::string s(static_cast<size_t>(GetWindowTextLengthA(h)) + 1, '\0');
+    s.resize(static_cast<size_t>(GetWindowTextA(h, s.data(), static_cast<int>(s.size()))));
+    return s;
+  }
+
+  int PositionOf(std::string_view name) override {
+    return static_cast<int>(SendMessageA(Window(name), SBM_GETPOS, 0, 0));
+  }
+
+  std::string FocusedName() override {
+    WindowPeer* p = WindowPeer::From(GetFocus());
+    return p ? p->GetControl().Name() : std::string();
+  }
+
+ private:
+  HWND Window(std::string_view name) {
+    Control& c = Named(name);
+    HWND h = reinterpret_cast<HWND>(c.Handle());
+    if (!h) throw ScriptFailure("'" + std::string(name) + "' has no window");
+    return h;
+  }
+
+  HWND Usable(std::string_view name, const char* action) {
+    HWND h = Window(name);
+    if (!IsWindowVisible(h) || !IsWindowEnabled(h))
+      throw ScriptFailure(std::string("cannot ") + action + " '" + std::string(name) +
+                          "': it is disabled or hidden");
+    return h;
+  }
+
+  template <class T>
+  T& As(std::string_view name) {
+    auto* t = dynamic_cast<T*>(&Named(name));
+    if (!t) throw ScriptFailure("'" + std::string(name) + "' is not the expected kind of control");
+    return *t;
+  }
+
+  // After an action: a failure parked inside a window procedure surfaces here.
+  static void Settle() { win32::RethrowParkedFailure(); }
+};
+
+}  // namespace
+
+std::unique_ptr<User> MakeUser() { return std::make_unique<Win32User>(); }
+
+}  // namespace w95::ui::test
