@@ -55,7 +55,7 @@ class ContainerPeer : public WindowPeer {
  public:
   using WindowPeer::WindowPeer;
   virtual LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
-  virtual void Paint(HDC) {}
+  virtual void Paint(HDC dc);  // fills the client area with the control's colour
 };
 HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id, const Rect& r);
 unsigned ShiftState();

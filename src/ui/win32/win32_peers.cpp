@@ -423,6 +423,12 @@ unsigned ShiftState() {
   return s;
 }
 
+void ContainerPeer::Paint(HDC dc) {
+  RECT r;
+  GetClientRect(hwnd_, &r);
+  FillRect(dc, &r, BrushOf(control_.GetColor()));
+}
+
 // Messages every container handles: reflection to child peers, painting and
 // the common input.
 LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
