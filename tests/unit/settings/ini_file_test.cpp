@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "memory_files.h"
 #include "platform/error.h"
-#include "platform/sim/sim_profiles.h"
+#include "platform/sim/sim_machine.h"
 #include "settings/keys.h"
 
 namespace w95 {
@@ -13,20 +12,15 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    platform::Machine m;
-    m.files = &files;
-    m.profiles = &store;
-    platform::Install(m);
-  }
-  void TearDown() override { platform::Install(platform::Machine{}); }
+  void SetUp() override { machine.Install(); }
   // What the host wrote into plimbo.ini.
   void HostWrites(const std::string& key, const std::string& value) {
     store.WriteString(keys::kSettingsFile, keys::kSection, key, value);
   }
 
-  test::MemoryFiles files;
-  platform::sim::SimProfileStore store{&files};
+  platform::sim::SimMachine machine;
+  platform::sim::SimFileSystem& files = machine.files;
+  platform::sim::SimProfileStore& store = machine.profiles;
   TIniFile ini{keys::kSettingsFile};
 };
 
@@ -91,7 +85,7 @@ TEST_F(IniFileTest, AFailedWriteRaisesUnableToWrite) {
 }
 
 TEST_F(IniFileTest, ReadsKeyNamesAndKeyValuesOfASection) {
-  files.WriteFile("C:\\show.avl", "[Header]\r\nVer=6\r\n[1]\r\nF=a.bmp,0\r\n;c\r\nB=FF\r\nf=dup\r\n");
+  files.AddFile("C:\\show.avl", "[Header]\r\nVer=6\r\n[1]\r\nF=a.bmp,0\r\n;c\r\nB=FF\r\nf=dup\r\n");
   TIniFile script("c:\\SHOW.AVL");
   std::vector<std::string> list = {"stale"};
   script.ReadKeyNames("1", list);
@@ -105,7 +99,7 @@ TEST_F(IniFileTest, ReadsKeyNamesAndKeyValuesOfASection) {
 TEST_F(IniFileTest, KeyNamesComeThroughAn8192ByteBuffer) {
   std::string text = "[big]\r\n";
   for (int i = 0; i < 1200; ++i) text += "key" + std::to_string(1000 + i) + "=1\r\n";
-  files.WriteFile("C:\\big.ini", text);
+  files.AddFile("C:\\big.ini", text);
   std::vector<std::string> list;
   TIniFile("c:\\big.ini").ReadKeyNames("big", list);
   // 8190 characters of "keyNNNN\0" names: 1023 whole names, and "key202"

@@ -1,10 +1,10 @@
 // The team's profile vectors against our profile text, through the
-// simulated profile store over an in-memory file system.
+// simulated profile store over the simulated file system.
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "memory_files.h"
+#include "platform/sim/sim_files.h"
 #include "platform/sim/sim_profiles.h"
 #include "profile_vectors.h"
 
@@ -16,7 +16,8 @@ class SimBackend final : public VectorBackend {
   SimBackend() : store(&files) {
     files.AddFolder("C:\\W");
     files.AddFolder("C:\\CWD");
-    files.current = "C:\\CWD";
+    files.AddFolder(store.windowsDirectory);
+    files.SetCurrentDirectory("C:\\CWD");
   }
   std::string Path(const std::string& p) override {
     std::string out = p;
@@ -56,7 +57,7 @@ class SimBackend final : public VectorBackend {
     return files.SetAttributes(path, a);
   }
 
-  MemoryFiles files;
+  platform::sim::SimFileSystem files;
   platform::sim::SimProfileStore store;
 
  private:
