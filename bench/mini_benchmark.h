@@ -32,6 +32,8 @@ class State {
   State(int64_t iterations, std::vector<int64_t> args)
       : iterations_(iterations), args_(std::move(args)) {}
 
+  // Marked unused, as Google Benchmark does, so `for (auto _ : state)` is quiet.
+  struct __attribute__((unused)) Value {};
   struct Iterator {
     State* state;
     int64_t left;
@@ -41,7 +43,7 @@ class State {
       return false;
     }
     void operator++() { --left; }
-    int operator*() const { return 0; }
+    Value operator*() const { return {}; }
   };
   Iterator begin() {
     Start();

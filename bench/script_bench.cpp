@@ -2,6 +2,7 @@
 // the parsed text, one text written section by section into a new file.
 #ifdef _WIN32
 #include "mini_benchmark.h"
+#include "platform/platform.h"
 #include "platform/win32/win32_machine.h"
 #else
 #include <benchmark/benchmark.h>
