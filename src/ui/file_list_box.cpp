@@ -42,11 +42,26 @@ std::vector<std::string> XFileListBox::Texts() const {
   return out;
 }
 
+void XFileListBox::DrawGlyph(Canvas& canvas, int x, int y, bool folder) {
+  // A small sheet of paper for a file, a yellow folder for a folder.
+  canvas.SetPenColor(clBlack);
+  if (folder) {
+    canvas.SetBrushColor(0x00C0FF);  // amber
+    canvas.FillRect({x, y + 3, 14, 9});
+    canvas.FillRect({x, y + 1, 6, 3});
+    canvas.FrameRect({x, y + 3, 14, 9});
+  } else {
+    canvas.SetBrushColor(clWhite);
+    canvas.FillRect({x + 2, y, 10, 12});
+    canvas.FrameRect({x + 2, y, 10, 12});
+  }
+}
+
 void XFileListBox::DrawEntry(int index, Canvas& canvas, const Rect& rect, unsigned state) {
   if (index < 0 || index >= Count()) return;
   canvas.SetBrushColor((state & odSelected) ? clHighlight : clWindow);
   canvas.FillRect(rect);
-  canvas.DrawGlyph(rect.left + 2, rect.top, IsFolder(index) ? folderGlyph : fileGlyph);
+  DrawGlyph(canvas, rect.left + 3, rect.top + 2, IsFolder(index));
   Font f = GetFont();
   f.color = (state & odSelected) ? clHighlightText : clWindowText;
   canvas.SetFont(f);

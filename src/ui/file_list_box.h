@@ -25,11 +25,8 @@ class XFileListBox : public ListBox {
   bool IsFolder(int index) const { return ItemData(index) == kFolderGlyph; }
   std::vector<std::string> Texts() const;
 
-  // The bitmap resources drawn for files and folders.
-  std::string fileGlyph = "FILEGLYPH";
-  std::string folderGlyph = "FOLDERGLYPH";
-
  private:
+  static void DrawGlyph(Canvas& canvas, int x, int y, bool folder);
   void DrawEntry(int index, Canvas& canvas, const Rect& rect, unsigned state);
 };
 
