@@ -362,3 +362,45 @@ TEST_F(Explorer, HelpContextsByMode) {
 
 }  // namespace
 }  // namespace explorer_test
+
+namespace explorer_test {
+namespace {
+
+TEST_F(Explorer, EnterInTheNameBoxOrOnAFileRunsTheOkWorkOnce) {
+  machine.files.AddFile("C:\\Shows\\trip.avl");
+  SetKey("LastDir", "c:\\shows\\");
+  const int32_t r = Run(24, 0, [](User& u, TFileForm& f) {
+    u.Type("Edit1", "photo");
+    f.Edit1.SetFocus();
+    u.PressKey(w95::ui::vkReturn);
+  });
+  EXPECT_EQ(r, 99);
+  EXPECT_EQ(Key("LongName"), "photo.JPG");
+  EXPECT_TRUE(session.Messages().empty());
+  SetKey("LastDir", "c:\\shows\\");
+  const int32_t s = Run(254, 0, [](User& u, TFileForm&) {
+    u.Select("XFiles", 0);
+    u.PressKey(w95::ui::vkReturn);
+  });
+  EXPECT_EQ(s, 0);
+  EXPECT_EQ(Key("LongName"), "trip.avl");
+}
+
+TEST_F(Explorer, DoubleClickEntersAFolderAndOpensAFile) {
+  machine.files.AddFile("C:\\Shows\\Inner\\deep.avl");
+  SetKey("LastDir", "c:\\shows\\");
+  const int32_t r = Run(254, 0, [](User& u, TFileForm& f) {
+    u.Select("XFiles", 0);
+    EXPECT_EQ(f.Edit1.Text(), "") << "a folder puts no name in the box";
+    f.XFiles.UserDblClick();
+    EXPECT_EQ(f.CurrentFolder(), "c:\\shows\\inner");
+    EXPECT_EQ(f.LookBox.Items()[static_cast<size_t>(f.LookBox.ItemIndex())], "  \\inner");
+    u.Select("XFiles", 0);
+    f.XFiles.UserDblClick();
+  });
+  EXPECT_EQ(r, 0);
+  EXPECT_EQ(Key("Savename"), "c:\\shows\\inner\\deep.avl");
+}
+
+}  // namespace
+}  // namespace explorer_test
