@@ -136,8 +136,9 @@ void SetUpFLI(StringGrid& grid, int row) {
 void SetUpAudio(StringGrid& grid, int row) {
   Fill(grid, row, {"1", "", M, M, "0", M, M, M, M, M, M, kNoThumb, M});
 }
-void SetUpAVL(StringGrid& grid, int row) {
+std::string_view SetUpAVL(StringGrid& grid, int row) {
   Fill(grid, row, {M, "", M, M, M, M, M, M, M, M, M, kNoThumb, M});
+  return kAvlLastWarning;
 }
 void SetUpCD(StringGrid& grid, int row, int track) {
   SetUpAudio(grid, row);
@@ -146,16 +147,17 @@ void SetUpCD(StringGrid& grid, int row, int track) {
   Set(grid, row, kColName, std::string(kCdTrackPrefix) + std::to_string(track));
 }
 
-void SetUpKind(StringGrid& grid, int row, SlideKind kind) {
+std::string_view SetUpKind(StringGrid& grid, int row, SlideKind kind) {
   switch (kind) {
-    case SlideKind::Graphic: return SetUpGraphic(grid, row);
-    case SlideKind::Video: return SetUpAVI(grid, row);
-    case SlideKind::QuickTime: return SetUpMOV(grid, row);
-    case SlideKind::Animation: return SetUpFLI(grid, row);
-    case SlideKind::Audio: return SetUpAudio(grid, row);
+    case SlideKind::Graphic: SetUpGraphic(grid, row); break;
+    case SlideKind::Video: SetUpAVI(grid, row); break;
+    case SlideKind::QuickTime: SetUpMOV(grid, row); break;
+    case SlideKind::Animation: SetUpFLI(grid, row); break;
+    case SlideKind::Audio: SetUpAudio(grid, row); break;
     case SlideKind::Script: return SetUpAVL(grid, row);
-    case SlideKind::CdTrack: return SetUpCD(grid, row, 1);
+    case SlideKind::CdTrack: SetUpCD(grid, row, 1); break;
   }
+  return {};
 }
 
 void ValidateGraphic(StringGrid& grid, int row) {

@@ -88,12 +88,14 @@ void SetUpAVI(ui::StringGrid& grid, int row);
 void SetUpMOV(ui::StringGrid& grid, int row);
 void SetUpFLI(ui::StringGrid& grid, int row);
 void SetUpAudio(ui::StringGrid& grid, int row);
-// A nested script; the caller shows kAvlLastWarning (warning, OK) each time.
-void SetUpAVL(ui::StringGrid& grid, int row);
+// A nested script. Returns the warning the window shows (warning, OK) each
+// time one is added: kAvlLastWarning.
+[[nodiscard]] std::string_view SetUpAVL(ui::StringGrid& grid, int row);
 // A CD track: the audio defaults, the marker as path, the track in column 2.
 void SetUpCD(ui::StringGrid& grid, int row, int track);
-// The set-up of a kind (the CD track gets track 1).
-void SetUpKind(ui::StringGrid& grid, int row, SlideKind kind);
+// The set-up of a kind (the CD track gets track 1); the warning to show, or
+// empty.
+std::string_view SetUpKind(ui::StringGrid& grid, int row, SlideKind kind);
 
 // Corrections of a loaded row.
 void ValidateGraphic(ui::StringGrid& grid, int row);

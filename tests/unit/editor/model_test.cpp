@@ -61,9 +61,12 @@ TEST(SlideDefaults, EachKindFillsItsColumns) {
       {SlideKind::Script, {M, "", M, M, M, M, M, M, M, M, M, "-", M}},
   };
   for (const auto& [kind, expected] : table) {
-    SetUpKind(grid, 1, kind);
+    const std::string_view warning = SetUpKind(grid, 1, kind);
     EXPECT_EQ(Row(grid, 1), expected) << static_cast<int>(kind);
+    EXPECT_EQ(warning.empty(), kind != SlideKind::Script);
   }
+  EXPECT_EQ(SetUpAVL(grid, 1),
+            "AVL file should be the LAST slide.\nSubsequent slides are disregarded.");
   SetUpCD(grid, 1, 42);
   EXPECT_EQ(grid.Cell(kColPath, 1), M);
   EXPECT_EQ(grid.Cell(kColValue, 1), "42");

@@ -1,0 +1,18 @@
+# avltool upgrade of an oldest-generation script: exit 0, a generation-6
+# file with the folders numbered, and the same slides when shown again.
+file(REMOVE ${OUT})
+execute_process(COMMAND ${TOOL} upgrade ${IN} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "upgrade exited ${rc}")
+endif()
+file(READ ${OUT} text)
+foreach(expected "Ver=6" "N=5" "1=c:\\pics\\" "F=old.bmp,1" "B=FF00" "G=78" "X=12")
+  string(FIND "${text}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "upgraded file lacks ${expected}:\n${text}")
+  endif()
+endforeach()
+execute_process(COMMAND ${TOOL} show ${OUT} RESULT_VARIABLE rc OUTPUT_VARIABLE shown)
+if(NOT rc EQUAL 0 OR NOT shown MATCHES "4 audio")
+  message(FATAL_ERROR "show of the upgraded file: ${rc}\n${shown}")
+endif()
