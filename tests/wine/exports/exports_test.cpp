@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct Export {
@@ -39,11 +41,96 @@ TEST_F(ExportsTest, EveryExportIsFoundByNameAndByItsOrdinal) {
   }
 }
 
+using VoidFn = void(WINAPI*)();
+
+// GetProcAddress as a typed function pointer (through void(*)(), the type
+// that may stand for any function).
+template <typename F>
+F Proc(HMODULE dll, const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
+}
+using LongFn = LONG(WINAPI*)();
+
+// The host's side of "plimbo.ini": the real profile API, file in the Windows directory.
+std::string HostRead(const char* key) {
+  char buf[1024] = "";
+  GetPrivateProfileStringA("plimbo", key, "(none)", buf, sizeof buf, "plimbo.ini");
+  return buf;
+}
+void HostWrite(const char* key, const char* value) {
+  ASSERT_TRUE(WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini"));
+}
+
 TEST_F(ExportsTest, GdiFlushReturnsExactlyOne) {
   using Fn = LONG(WINAPI*)();
-  auto flush = reinterpret_cast<Fn>(GetProcAddress(dll, "GDIflush95"));
+  auto flush = Proc<Fn>(dll, "GDIflush95");
   ASSERT_NE(flush, nullptr);
   EXPECT_EQ(flush(), 1);
+}
+
+TEST_F(ExportsTest, GetFreePageMemReportsTheFreePagingFile) {
+  auto freeMem = Proc<DWORD(WINAPI*)()>(dll, "GetFreePageMem95");
+  ASSERT_NE(freeMem, nullptr);
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+  const DWORD got = freeMem();
+  if (status.ullAvailPageFile >= 0xFFFFFFFFull)
+    EXPECT_EQ(got, 0xFFFFFFFFu);  // more than 32 bits hold
+  else
+    EXPECT_GT(got, 0u);
+}
+
+class ShortToLongNameTest : public ExportsTest {
+ protected:
+  void SetUp() override {
+    ExportsTest::SetUp();
+    shortToLong = Proc<VoidFn>(dll, "ShortToLongName95");
+    ASSERT_NE(shortToLong, nullptr);
+    CreateDirectoryA(kFolder, nullptr);
+    HANDLE h = CreateFileA(kFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CloseHandle(h);
+  }
+  void TearDown() override {
+    DeleteFileA(kFile);
+    RemoveDirectoryA(kFolder);
+    ExportsTest::TearDown();
+  }
+  static constexpr const char* kFolder = "C:\\W95 Export Test";
+  static constexpr const char* kFile = "C:\\W95 Export Test\\Long File Name.jpeg";
+  VoidFn shortToLong = nullptr;
+};
+
+TEST_F(ShortToLongNameTest, ExistingFileGivenByItsShortPath) {
+  char shortPath[MAX_PATH] = "";
+  ASSERT_GT(GetShortPathNameA(kFile, shortPath, sizeof shortPath), 0u);
+  ASSERT_STRNE(shortPath, kFile);
+  HostWrite("SaveName", shortPath);
+  shortToLong();
+  EXPECT_EQ(HostRead("LongName"), "Long File Name.jpeg") << shortPath;
+}
+
+TEST_F(ShortToLongNameTest, MissingFileGivesTheNamePartAndAbsentKeyGivesError) {
+  HostWrite("SaveName", "C:\\Nowhere\\Missing File.BMP");
+  shortToLong();
+  EXPECT_EQ(HostRead("LongName"), "Missing File.BMP");
+  HostWrite("SaveName", nullptr);  // delete the key
+  shortToLong();
+  EXPECT_EQ(HostRead("LongName"), "ERROR");
+}
+
+TEST_F(ShortToLongNameTest, HostAndLibrarySeeEachOthersWritesAtOnce) {
+  // The host writes "Savename", the library reads "SaveName" and writes
+  // "LongName", the host reads it back: one value after another with no
+  // pause, so nothing may be served from a cache on either side.
+  const char* names[] = {"C:\\a\\First One.bmp", "C:\\b\\Second One.bmp", "C:\\c\\Third.bmp"};
+  const char* expected[] = {"First One.bmp", "Second One.bmp", "Third.bmp"};
+  for (int i = 0; i < 3; ++i) {
+    HostWrite("Savename", names[i]);
+    shortToLong();
+    EXPECT_EQ(HostRead("longname"), expected[i]);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,167 @@
+// plimbo-host: a sample host program for w95ZOK56.dll. It loads the library
+// the way the viewer does (LoadLibrary, exports by name), passes inputs
+// through "plimbo.ini" and prints what each export returned and wrote.
+//
+//   plimbo-host.exe [--dll PATH] [command]
+//   commands: services (default)  the small service exports
+//             help                this list
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kIni[] = "plimbo.ini";
+const char kSection[] = "plimbo";
+
+struct Host {
+  HMODULE dll = nullptr;
+  int failures = 0;
+
+  template <typename F>
+  F Export(const char* name) {
+    FARPROC p = GetProcAddress(dll, name);
+    if (!p) {
+      std::printf("  %-22s MISSING from the DLL\n", name);
+      ++failures;
+    }
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(p));
+  }
+  void Check(bool ok, const char* what) {
+    if (!ok) {
+      std::printf("  !! unexpected: %s\n", what);
+      ++failures;
+    }
+  }
+};
+
+std::string ReadKey(const char* key) {
+  char buf[1024] = "";
+  GetPrivateProfileStringA(kSection, key, "(absent)", buf, sizeof buf, kIni);
+  return buf;
+}
+
+void WriteKey(const char* key, const std::string& value) {
+  WritePrivateProfileStringA(kSection, key, value.c_str(), kIni);
+}
+
+std::string IniPath() {
+  char dir[MAX_PATH] = "";
+  GetWindowsDirectoryA(dir, sizeof dir);
+  return std::string(dir) + "\\" + kIni;
+}
+
+// Writes SaveName, calls ShortToLongName95 and shows the LongName it wrote.
+void ShowLongName(Host& host, const std::string& saveName, const std::string& expected) {
+  auto shortToLong = host.Export<void(WINAPI*)()>("ShortToLongName95");
+  if (!shortToLong) return;
+  WriteKey("SaveName", saveName);
+  shortToLong();
+  const std::string longName = ReadKey("LongName");
+  std::printf("  ShortToLongName95()    SaveName = %s\n", saveName.c_str());
+  std::printf("                         -> wrote LongName = %s\n", longName.c_str());
+  host.Check(longName == expected, ("LongName should be " + expected).c_str());
+}
+
+int Services(Host& host) {
+  std::printf("Small services:\n");
+  if (auto flush = host.Export<LONG(WINAPI*)()>("GDIflush95")) {
+    const LONG r = flush();
+    std::printf("  GDIflush95()           -> %ld (1: the drawing batch was flushed)\n", r);
+    host.Check(r == 1, "GDIflush95 should return 1");
+  }
+  if (auto freeMem = host.Export<DWORD(WINAPI*)()>("GetFreePageMem95")) {
+    const DWORD r = freeMem();
+    std::printf("  GetFreePageMem95()     -> %lu bytes free in the paging file%s\n", r,
+                r == 0xFFFFFFFFu ? " (4 GB or more: the 32-bit result saturates)" : "");
+  }
+
+  // A file with a long name, named to the library by its short (8.3) path.
+  char temp[MAX_PATH] = "";
+  GetTempPathA(sizeof temp, temp);
+  const std::string folder = std::string(temp) + "Plimbo Host Sample";
+  const std::string file = folder + "\\Long File Name Example.jpeg";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  char shortPath[MAX_PATH] = "";
+  if (!GetShortPathNameA(file.c_str(), shortPath, sizeof shortPath)) {
+    std::printf("  could not create %s\n", file.c_str());
+    ++host.failures;
+  } else {
+    std::printf("  created %s\n", file.c_str());
+    ShowLongName(host, shortPath, "Long File Name Example.jpeg");
+  }
+  ShowLongName(host, "C:\\No Such Folder\\Missing Picture.bmp", "Missing Picture.bmp");
+  DeleteFileA(file.c_str());
+  RemoveDirectoryA(folder.c_str());
+
+  if (auto status = host.Export<LONG(WINAPI*)()>("VideoWinStatus95"))
+    std::printf("  VideoWinStatus95()     -> %ld (256 + host mode while the video window is open)\n",
+                status());
+  if (auto check = host.Export<LONG(WINAPI*)()>("PrintCheck95"))
+    std::printf("  PrintCheck95()         -> %ld (1 while the print setup window exists)\n", check());
+
+  std::printf("\n[plimbo] section of %s now:\n", IniPath().c_str());
+  std::vector<char> keys(32768);
+  const DWORD n = GetPrivateProfileSectionA(kSection, keys.data(), static_cast<DWORD>(keys.size()), kIni);
+  for (const char* p = keys.data(); p < keys.data() + n && *p; p += std::strlen(p) + 1)
+    std::printf("  %s\n", p);
+  return 0;
+}
+
+void Usage() {
+  std::printf(
+      "usage: plimbo-host.exe [--dll PATH] [command]\n"
+      "  services   call the small service exports and show what they return and write\n"
+      "             to plimbo.ini (the default)\n"
+      "  help       this text\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string dllPath = "w95ZOK56.dll";
+  std::string command = "services";
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--dll") == 0 && i + 1 < argc) {
+      dllPath = argv[++i];
+    } else {
+      command = argv[i];
+    }
+  }
+  if (command == "help" || command == "--help" || command == "/?") {
+    Usage();
+    return 0;
+  }
+  struct Command {
+    const char* name;
+    int (*run)(Host&);
+  } commands[] = {{"services", Services}};
+  const Command* chosen = nullptr;
+  for (const auto& c : commands)
+    if (command == c.name) chosen = &c;
+  if (!chosen) {
+    std::printf("plimbo-host: unknown command '%s'\n", command.c_str());
+    Usage();
+    return 2;
+  }
+
+  Host host;
+  host.dll = LoadLibraryA(dllPath.c_str());
+  if (!host.dll) {
+    std::printf("plimbo-host: cannot load %s (error %lu)\n", dllPath.c_str(), GetLastError());
+    return 1;
+  }
+  char loaded[MAX_PATH] = "";
+  GetModuleFileNameA(host.dll, loaded, sizeof loaded);
+  std::printf("plimbo-host: loaded %s\n\n", loaded);
+  chosen->run(host);
+  FreeLibrary(host.dll);
+  std::printf("\n%s\n", host.failures ? "plimbo-host: SOME CALLS DID NOT DO WHAT THEY SHOULD"
+                                      : "plimbo-host: all calls behaved as expected");
+  return host.failures ? 1 : 0;
+}
