@@ -5,6 +5,8 @@
 #include "editor/script_file.h"
 #include "editor/script_sources.h"
 #include "mini_benchmark.h"
+#include "platform/platform.h"
+#include "platform/win32/win32_machine.h"
 #include "script_fixture.h"
 
 namespace {
@@ -13,7 +15,16 @@ using namespace w95;
 
 const editor::ScriptHeader kHeader{1024, 768, "J74S8", "C:\\VIEWER\\"};
 
+void InstallOnce() {
+  static const bool installed = [] {
+    platform::InstallWin32Machine();
+    return platform::Current().files->CreateDirectory("c:\\w95bench");
+  }();
+  (void)installed;
+}
+
 void BM_LoadKeyByKey(benchmark::State& state) {
+  InstallOnce();
   const int slides = static_cast<int>(state.range(0));
   editor::PlatformScriptFiles files;
   const std::string target = "c:\\w95bench\\api" + std::to_string(slides) + ".avl";
@@ -33,6 +44,7 @@ void BM_LoadKeyByKey(benchmark::State& state) {
 }
 
 void BM_SaveKeyByKey(benchmark::State& state) {
+  InstallOnce();
   const int slides = static_cast<int>(state.range(0));
   editor::PlatformScriptFiles files;
   const std::string target = "c:\\w95bench\\api_out" + std::to_string(slides) + ".avl";

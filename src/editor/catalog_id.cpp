@@ -20,7 +20,7 @@ std::string NextCatalogId(std::string_view lastId, double now) {
     const std::string a = ToBase32(d).substr(1);
     id = (a + ToBase32(t)).substr(1, 5);
   }
-  if (id.size() < 5) id.insert(0, "0");
+  if (id.size() < 5) id = "0" + id;
   return id;
 }
 

@@ -92,7 +92,7 @@ bool Reader::ReadPath(const std::string& section, std::string& path) {
   const size_t comma = f.find(',');
   std::string name = f.substr(0, comma);
   std::string number = comma == std::string::npos ? std::string() : f.substr(comma + 1);
-  if (number.empty()) number = "0";
+  if (number.empty()) number.assign(1, '0');
   // A slide without a file name is damage, not a slide: it fails its row.
   if (name.empty()) return false;
   path = FolderNumbered(number) + name;
