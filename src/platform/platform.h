@@ -54,7 +54,8 @@ class ProfileStore {
                                 const std::string& key, const std::string& def,
                                 size_t bufSize) = 0;
   // Key names of a section (NULL key), read through a buffer of bufSize bytes
-  // with the truncation rule of the real API.
+  // with the truncation rule of the real API: the names that lie whole in its
+  // first bufSize-2 characters (a name the buffer cuts is left out).
   virtual std::vector<std::string> GetKeyNames(const std::string& file,
                                                const std::string& section,
                                                size_t bufSize) = 0;
