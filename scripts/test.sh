@@ -12,6 +12,7 @@ echo "== native tests"
 ctest --preset native -j2
 echo "== static check of the 32-bit DLL"
 python3 scripts/check-dll.py build/win32/bin/w95ZOK56.dll build/win32/export-table.txt
+python3 scripts/check-dll-test.py  # the check itself fails on cdecl, decorated names, wrong ordinals
 echo "== Wine tests"
 scripts/with-wine.sh ctest --preset wine
 echo "== all tests passed"
