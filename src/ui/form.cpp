@@ -1,9 +1,11 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "ui/application.h"
 #include "ui/button.h"
+#include "ui/label.h"
 #include "ui/form_registry.h"
 #include "ui/menu.h"
 
@@ -181,6 +183,46 @@ bool Form::UserDialogKey(int key, unsigned shift) {
     }
   }
   return false;
+}
+
+namespace {
+char AcceleratorOf(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
+  }
+  return 0;
+}
+
+Control* FindAccelerated(Control& root, char letter) {
+  for (Control* c : root.Children()) {
+    const bool takes = dynamic_cast<Label*>(c) || dynamic_cast<Button*>(c) ||
+                       dynamic_cast<CheckBox*>(c) || dynamic_cast<RadioButton*>(c);
+    if (takes && UsableOnForm(*c) && AcceleratorOf(c->Text()) == letter) return c;
+    if (Control* d = FindAccelerated(*c, letter)) return d;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool Form::UserAccelerator(char letter) {
+  letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
+  Control* c = FindAccelerated(*this, letter);
+  if (!c) return false;
+  if (auto* l = dynamic_cast<Label*>(c)) {
+    Control* target = l->FocusControl();
+    if (!target || !target->CanUse()) return false;
+    target->UserFocused();
+    target->SetFocus();
+    return true;
+  }
+  if (c->CanFocus()) c->UserFocused();
+  c->UserClick();
+  return true;
 }
 
 void Form::UserResized(int clientWidth, int clientHeight) {

@@ -82,6 +82,9 @@ class Form : public Control {
   // The dialog keys: Return clicks the default button, Escape the cancel
   // button. True when the key was used.
   bool UserDialogKey(int key, unsigned shift);
+  // Alt and a letter: a label with that accelerator focuses its focus
+  // control, a button with it is clicked. True when one was found.
+  bool UserAccelerator(char letter);
   void UserResized(int clientWidth, int clientHeight);
   // Moves the focus to the first control that can take it (tab order).
   void FocusFirst();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/form.h"
+#include "ui/peer.h"
 
 namespace w95::ui::detail {
 
@@ -40,7 +41,10 @@ Form* ActiveForm() {
 
 const std::vector<Form*>& Forms() { return forms; }
 
-void Release(std::unique_ptr<Form> form) { released.push_back(std::move(form)); }
+void Release(std::unique_ptr<Form> form) {
+  released.push_back(std::move(form));
+  CurrentBackend().ScheduleFree();
+}
 
 void FreeReleased() {
   auto dying = std::move(released);

@@ -55,6 +55,9 @@ class Backend {
   virtual bool PickColor(Color& color) = 0;
   virtual bool PickFont(Font& font) = 0;
   virtual bool RunPrintSetup() = 0;
+  // A form closed with CloseAction::Free waits to be freed: free it once the
+  // current event is over (Application().FreeReleasedForms()).
+  virtual void ScheduleFree() = 0;
   // The library's hidden application window that owns every form (0 headless).
   virtual uintptr_t ApplicationHandle() = 0;
 };

@@ -62,6 +62,7 @@ class HeadlessBackend final : public Backend {
     return a.has_value();
   }
   bool RunPrintSetup() override { return RequireSession("print setup dialog").TakePrintSetupAnswer(); }
+  void ScheduleFree() override {}  // freed by the next ProcessMessages, as a test calls it
   uintptr_t ApplicationHandle() override { return 0; }
 };
 

@@ -1,5 +1,6 @@
 // The headless User: acts on the control objects through the same entry
 // points the Win32 peers use for real input.
+#include <cctype>
 #include <vector>
 
 #include "ui/button.h"
@@ -70,6 +71,7 @@ class HeadlessUser final : public User {
   void PressKey(int key, unsigned shift) override {
     Form& f = ActiveForm();
     if (f.UserPreviewKey(key, shift) || f.UserDialogKey(key, shift)) return;
+    if ((shift & ssAlt) && std::isalnum(key) && f.UserAccelerator(static_cast<char>(key))) return;
     Control* target = f.ActiveControl() ? f.ActiveControl() : &f;
     if (key == vkTab) {
       std::vector<Control*> order;

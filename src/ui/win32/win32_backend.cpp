@@ -28,7 +28,13 @@ std::map<UINT_PTR, Timer*> timers;
 UINT_PTR nextTimer = 1;
 LastBox lastBox;
 
+constexpr UINT kFreeReleased = WM_APP + 0x96;
+
 LRESULT CALLBACK AppProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kFreeReleased) {
+    Safely([] { Application().FreeReleasedForms(); });
+    return 0;
+  }
   if (msg == WM_TIMER) {
     auto it = timers.find(wp);
     if (it != timers.end()) Safely([&] { it->second->Fire(); });
@@ -249,6 +255,7 @@ class Win32Backend final : public Backend {
     return ok;
   }
 
+  void ScheduleFree() override { PostMessageA(AppWindow(), kFreeReleased, 0, 0); }
   uintptr_t ApplicationHandle() override { return reinterpret_cast<uintptr_t>(AppWindow()); }
 
  private:
@@ -289,6 +296,11 @@ void PumpMessage(MSG& msg) {
     Safely([&] { used = form->UserPreviewKey(key, ShiftState()); });
     if (used) return;
     msg.wParam = static_cast<WPARAM>(key);
+  }
+  if (fh && msg.message == WM_SYSCHAR && (msg.hwnd == fh || IsChild(fh, msg.hwnd))) {
+    bool used = false;
+    Safely([&] { used = form->UserAccelerator(static_cast<char>(msg.wParam)); });
+    if (used) return;
   }
   if (fh && IsDialogMessageA(fh, &msg)) return;
   TranslateMessage(&msg);

@@ -139,6 +139,8 @@ class FormPeer final : public ContainerPeer {
           auto script = std::move(pendingScript_);
           pendingScript_ = nullptr;
           script(s->GetUser(), f);
+          if (f.Modal() && f.GetModalResult() == mrNone)
+            throw ScriptFailure("the script left modal form '" + f.Name() + "' open");
         }
         return 0;
       }

@@ -2,6 +2,8 @@
 // what a user's input would produce (BM_CLICK, WM_CHAR, scroll messages, key
 // presses through the modal loop's own dispatch); reads back what the native
 // controls show.
+#include <algorithm>
+
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
@@ -60,8 +62,11 @@ class Win32User final : public User {
     if (shift & ssCtrl) state[VK_CONTROL] = 0x80;
     if (shift & ssAlt) state[VK_MENU] = 0x80;
     SetKeyboardState(state);
-    PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
-    PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(key), static_cast<LPARAM>(0xC0000001u));
+    const bool alt = (shift & ssAlt) != 0;
+    const LPARAM context = alt ? (1 << 29) : 0;
+    PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<WPARAM>(key), 1 | context);
+    PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, static_cast<WPARAM>(key),
+                 static_cast<LPARAM>(0xC0000001u) | context);
     win32::PumpPending();
     SetKeyboardState(saved);
     Settle();
@@ -103,9 +108,16 @@ class Win32User final : public User {
     if (auto* lb = dynamic_cast<ListBox*>(&Named(name))) {
       if (index < 0 || index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
       if (lb->MultiSelect()) {
-        if (!(shift & (ssCtrl | ssShift))) SendMessageA(h, LB_SETSEL, FALSE, -1);
-        const bool on = (shift & ssCtrl) ? SendMessageA(h, LB_GETSEL, static_cast<WPARAM>(index), 0) <= 0 : true;
-        SendMessageA(h, LB_SETSEL, on, index);
+        const int caret = static_cast<int>(SendMessageA(h, LB_GETCARETINDEX, 0, 0));
+        if (shift & ssCtrl) {
+          const bool on = SendMessageA(h, LB_GETSEL, static_cast<WPARAM>(index), 0) <= 0;
+          SendMessageA(h, LB_SETSEL, on, index);
+        } else {
+          SendMessageA(h, LB_SETSEL, FALSE, -1);
+          const int from = (shift & ssShift) && caret >= 0 ? std::min(caret, index) : index;
+          const int to = (shift & ssShift) && caret >= 0 ? std::max(caret, index) : index;
+          for (int i = from; i <= to; ++i) SendMessageA(h, LB_SETSEL, TRUE, i);
+        }
         SendMessageA(h, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
       } else {
         SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);

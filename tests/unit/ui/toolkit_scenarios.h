@@ -1,0 +1,277 @@
+// Scenarios of the toolkit's own rules, written once against the test
+// session and its User: the native tests run them on the headless backend,
+// the Wine tests on real windows.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/error.h"
+#include "ui/controls.h"
+#include "ui/input_box.h"
+#include "ui/test_session.h"
+
+namespace toolkit_scenarios {
+
+using namespace w95::ui;
+using test::Session;
+using test::User;
+
+class Sample : public Form {
+ public:
+  Sample() : Form("Sample") {
+    SetCaption("Sample");
+    SetHelpContext(300);
+    BtnOK.SetCaption("&Ok");
+    BtnOK.SetDefault(true);
+    BtnOK.SetModalResult(mrOk);
+    BtnCancel.SetCaption("Cancel");
+    BtnCancel.SetCancel(true);
+    BtnCancel.SetModalResult(mrCancel);
+    BtnSave.SetCaption("&Save");
+    LabelName.SetCaption("&Name:");
+    LabelName.SetFocusControl(&EditName);
+    Radio1.SetChecked(true);
+    Timer1.SetEnabled(false);
+    Timer1.SetInterval(500);
+  }
+  Label LabelName{*this, "LabelName"};
+  Edit EditName{*this, "EditName"};
+  Button BtnSave{*this, "BtnSave"};
+  Button BtnOK{*this, "BtnOK"};
+  Button BtnCancel{*this, "BtnCancel"};
+  Panel Group{*this, "Group"};
+  RadioButton Radio1{Group, "Radio1"};
+  RadioButton Radio2{Group, "Radio2"};
+  RadioButton Radio3{Group, "Radio3"};
+  CheckBox Check1{*this, "Check1"};
+  ListBox Files{*this, "Files"};
+  Timer Timer1{*this, "Timer1"};
+};
+
+inline void HandlerErrorShowsTheErrorBoxAndTheFormStaysOpen() {
+  Session session;
+  Sample f;
+  int saves = 0;
+  f.BtnSave.OnClick = [&](Control&) {
+    BusyCursor busy;
+    ++saves;
+    throw w95::Error("Unable to write to c:\\plimbo.ini");
+  };
+  session.ExpectMessage(MsgKind::Error, "Unable to write to c:\\plimbo.ini", mrOk);
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.Click("BtnSave");
+    EXPECT_TRUE(f.Visible()) << "the form stays open";
+    EXPECT_EQ(f.GetModalResult(), mrNone);
+    EXPECT_EQ(Screen().GetCursor(), Cursor::Default) << "busy cursor restored";
+    u.Click("BtnOK");
+  });
+  EXPECT_EQ(f.ShowModal(), mrOk);
+  EXPECT_EQ(saves, 1);
+  ASSERT_EQ(session.Messages().size(), 1u);
+  EXPECT_EQ(session.Messages()[0].buttons, Buttons::OK);
+}
+
+inline void UnscriptedWindowsFailLoudly() {
+  Session session;
+  Sample f;
+  EXPECT_THROW(f.ShowModal(), ScriptFailure) << "modal form without a script";
+  EXPECT_THROW(MessageDlg("Delete?", MsgKind::Confirm, Buttons::YesNo), ScriptFailure);
+  session.WhenModal<Sample>([](User&, Sample&) {});
+  EXPECT_THROW(f.ShowModal(), ScriptFailure) << "script that leaves the form open";
+  session.WhenModal<InputBoxForm>([](User& u, InputBoxForm&) { u.Click("BtnOK"); });
+  EXPECT_THROW(f.ShowModal(), ScriptFailure) << "script queued for another form";
+}
+
+inline void ClickingDisabledOrHiddenControlsFails() {
+  Session session;
+  Sample f;
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    f.BtnSave.SetEnabled(false);
+    EXPECT_THROW(u.Click("BtnSave"), ScriptFailure);
+    f.Group.SetVisible(false);
+    EXPECT_THROW(u.Click("Radio2"), ScriptFailure) << "inside a hidden panel";
+    EXPECT_THROW(u.Click("NoSuchButton"), ScriptFailure);
+    u.Click("BtnCancel");
+  });
+  EXPECT_EQ(f.ShowModal(), mrCancel);
+}
+
+inline void DialogKeysAndAccelerators() {
+  Session session;
+  struct Row {
+    int key;
+    unsigned shift;
+    ModalResult result;
+    const char* focused;
+  };
+  const Row rows[] = {
+      {vkReturn, ssNone, mrOk, ""},
+      {vkEscape, ssNone, mrCancel, ""},
+      {'N', ssAlt, mrNone, "EditName"},  // label accelerator focuses its control
+  };
+  for (const Row& r : rows) {
+    Sample f;
+    session.WhenModal<Sample>([&](User& u, Sample&) {
+      u.Click("Check1");
+      u.PressKey(r.key, r.shift);
+      if (r.result == mrNone) {
+        EXPECT_EQ(u.FocusedName(), r.focused);
+        u.Click("BtnOK");
+      }
+    });
+    EXPECT_EQ(f.ShowModal(), r.result == mrNone ? mrOk : r.result) << r.key;
+  }
+}
+
+inline void KeyPreviewCanSwallowKeys() {
+  Session session;
+  Sample f;
+  f.SetKeyPreview(true);
+  std::vector<int> seen;
+  f.OnKeyDown = [&](Control&, int& key, unsigned) {
+    seen.push_back(key);
+    if (key == vkEscape) key = 0;
+  };
+  session.WhenModal<Sample>([](User& u, Sample&) {
+    u.PressKey(vkEscape);  // swallowed: the form stays
+    u.PressKey(vkReturn);
+  });
+  EXPECT_EQ(f.ShowModal(), mrOk);
+  EXPECT_EQ(seen, (std::vector<int>{vkEscape, vkReturn}));
+}
+
+inline void RadioButtonsOfAGroupExcludeEachOther() {
+  Session session;
+  Sample f;
+  f.Radio3.SetGroup(1);
+  f.Radio3.SetChecked(true);
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.Click("Radio2");
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_FALSE(f.Radio1.Checked());
+  EXPECT_TRUE(f.Radio2.Checked());
+  EXPECT_TRUE(f.Radio3.Checked()) << "another group keeps its check";
+}
+
+inline void ListBoxSortsAndSelectsLikeWindows() {
+  Session session;
+  Sample f;
+  f.Files.SetSorted(true);
+  f.Files.SetMultiSelect(true);
+  for (const char* n : {"b.bmp", "A.gif", "c.jpg", "a.avi"}) f.Files.Add(n);
+  EXPECT_EQ(f.Files.Item(0), "a.avi") << "sorted without regard to case";
+  EXPECT_EQ(f.Files.Item(1), "A.gif");
+  EXPECT_EQ(f.Files.Item(3), "c.jpg");
+  int clicks = 0;
+  f.Files.OnClick = [&](Control&) { ++clicks; };
+  session.WhenModal<Sample>([](User& u, Sample&) {
+    u.Select("Files", 1);
+    u.Select("Files", 3, ssShift);  // 1..3
+    u.Select("Files", 2, ssCtrl);   // toggles 2 off
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(f.Files.SelCount(), 2);
+  EXPECT_TRUE(f.Files.Selected(1));
+  EXPECT_FALSE(f.Files.Selected(2));
+  EXPECT_TRUE(f.Files.Selected(3));
+  EXPECT_EQ(clicks, 3);
+}
+
+inline void MenusCheckRadioItemsHideItemsAndTellTheSender() {
+  Session session;
+  Sample f;
+  MainMenu menu(f, "MainMenu1");
+  MenuItem& zoom = menu.Add("mnuZoom", "&Zoom");
+  MenuItem* chosen = nullptr;
+  for (const char* n : {"mnuZoom100", "mnuZoom200", "mnuZoom400"}) {
+    MenuItem& i = zoom.Add(n, n);
+    i.SetRadioItem(true);
+    i.OnClick = [&](MenuItem& sender) {
+      chosen = &sender;
+      sender.SetChecked(true);
+    };
+  }
+  zoom.Item(2).SetVisible(false);
+  f.SetMenu(&menu);
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.Choose("mnuZoom100");
+    u.Choose("mnuZoom200");
+    EXPECT_THROW(u.Choose("mnuZoom400"), ScriptFailure) << "hidden item";
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(chosen, &zoom.Item(1));
+  EXPECT_FALSE(zoom.Item(0).Checked());
+  EXPECT_TRUE(zoom.Item(1).Checked());
+}
+
+inline void PopupMenuRunsTheChosenItem() {
+  Session session;
+  Sample f;
+  PopupMenu popup(f.Files, "PopupMenu1");
+  MenuItem& del = popup.Add("mnuDelete", "&Delete");
+  bool deleted = false;
+  del.OnClick = [&](MenuItem&) { deleted = true; };
+  session.AnswerPopup("");
+  popup.Popup(10, 10);
+  EXPECT_FALSE(deleted) << "closed without a choice";
+  session.AnswerPopup("mnuDelete");
+  popup.Popup(10, 10);
+  EXPECT_TRUE(deleted);
+}
+
+inline void TimersFireOnlyWhileRunning() {
+  Session session;
+  Sample f;
+  int ticks = 0;
+  f.Timer1.OnTimer = [&](Control&) { ++ticks; };
+  EXPECT_THROW(session.FireTimer("Timer1"), ScriptFailure);
+  f.Timer1.SetEnabled(true);
+  session.FireTimer("Timer1");
+  session.FireTimer("Timer1");
+  EXPECT_EQ(ticks, 2);
+}
+
+inline void InputBoxGivesTheTextOrTheDefault() {
+  Session session;
+  session.WhenModal<InputBoxForm>([](User& u, InputBoxForm&) {
+    EXPECT_EQ(u.FocusedName(), "Value");
+    u.Type("Value", "new.bmp");
+    u.PressKey(vkReturn);
+  });
+  EXPECT_EQ(InputBox("Rename", "New name:", "old.bmp"), "new.bmp");
+  session.WhenModal<InputBoxForm>([](User& u, InputBoxForm&) {
+    u.Type("Value", "typed");
+    u.PressKey(vkEscape);
+  });
+  EXPECT_EQ(InputBox("Rename", "New name:", "old.bmp"), "old.bmp");
+}
+
+// Every shared scenario, by name.
+struct Named {
+  const char* name;
+  void (*run)();
+};
+inline const std::vector<Named>& All() {
+  static const std::vector<Named> all = {
+      {"HandlerErrorShowsTheErrorBoxAndTheFormStaysOpen", &HandlerErrorShowsTheErrorBoxAndTheFormStaysOpen},
+      {"UnscriptedWindowsFailLoudly", &UnscriptedWindowsFailLoudly},
+      {"ClickingDisabledOrHiddenControlsFails", &ClickingDisabledOrHiddenControlsFails},
+      {"DialogKeysAndAccelerators", &DialogKeysAndAccelerators},
+      {"KeyPreviewCanSwallowKeys", &KeyPreviewCanSwallowKeys},
+      {"RadioButtonsOfAGroupExcludeEachOther", &RadioButtonsOfAGroupExcludeEachOther},
+      {"ListBoxSortsAndSelectsLikeWindows", &ListBoxSortsAndSelectsLikeWindows},
+      {"MenusCheckRadioItemsHideItemsAndTellTheSender", &MenusCheckRadioItemsHideItemsAndTellTheSender},
+      {"PopupMenuRunsTheChosenItem", &PopupMenuRunsTheChosenItem},
+      {"TimersFireOnlyWhileRunning", &TimersFireOnlyWhileRunning},
+      {"InputBoxGivesTheTextOrTheDefault", &InputBoxGivesTheTextOrTheDefault},
+  };
+  return all;
+}
+
+}  // namespace toolkit_scenarios

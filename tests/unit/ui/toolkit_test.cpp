@@ -1,0 +1,120 @@
+// The toolkit's own rules on the headless backend: the error convention, the
+// busy cursor, help, loud failures of unscripted windows, dialog keys,
+// accelerators, radio groups, lists, menus, timers and the input box.
+#include <gtest/gtest.h>
+
+#include "platform/error.h"
+#include "platform/sim/sim_machine.h"
+#include "ui/controls.h"
+#include "ui/input_box.h"
+#include "ui/test_session.h"
+#include "ui/toolkit_scenarios.h"
+
+namespace {
+
+using namespace w95::ui;
+using test::Session;
+using test::User;
+
+using toolkit_scenarios::Sample;
+
+class ToolkitTest : public ::testing::Test {
+ protected:
+  void SetUp() override { machine.Install(); }
+  w95::platform::sim::SimMachine machine;
+  Session session;
+};
+
+class ToolkitScenario : public ::testing::TestWithParam<toolkit_scenarios::Named> {
+ protected:
+  void SetUp() override { machine.Install(); }
+  w95::platform::sim::SimMachine machine;
+};
+
+TEST_P(ToolkitScenario, Runs) { GetParam().run(); }
+
+INSTANTIATE_TEST_SUITE_P(Toolkit, ToolkitScenario, ::testing::ValuesIn(toolkit_scenarios::All()),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+
+
+TEST_F(ToolkitTest, MessageAnswersMustMatchKindTextAndButtons) {
+  session.ExpectMessage(MsgKind::Warning, mrYes);
+  EXPECT_THROW(MessageDlg("x", MsgKind::Confirm, Buttons::YesNo), ScriptFailure) << "kind";
+  Session other;
+  other.ExpectMessage(MsgKind::Confirm, "Replace it?", mrCancel);
+  EXPECT_THROW(MessageDlg("Replace it?", MsgKind::Confirm, Buttons::YesNo), ScriptFailure)
+      << "no Cancel button on a Yes/No box";
+  Session third;
+  third.ExpectMessage(MsgKind::Confirm, "Replace it?", mrNo);
+  EXPECT_EQ(MessageDlg("Replace it?", MsgKind::Confirm, Buttons::YesNoCancel), mrNo);
+}
+
+
+
+
+
+TEST_F(ToolkitTest, HelpOpensTheHelpFileAtTheFormsContext) {
+  Sample f;
+  f.ShowHelp();
+  ASSERT_EQ(machine.desktop.helpCalls.size(), 1u);
+  EXPECT_EQ(machine.desktop.helpCalls[0].file, "PLIMBO.HLP");
+  EXPECT_EQ(machine.desktop.helpCalls[0].command, 1u);  // HELP_CONTEXT
+  EXPECT_EQ(machine.desktop.helpCalls[0].data, 300u);
+}
+
+TEST_F(ToolkitTest, BusyCursorIsRestoredWhenWorkThrows) {
+  try {
+    BusyCursor busy;
+    EXPECT_EQ(Screen().GetCursor(), Cursor::HourGlass);
+    throw w95::Error("disk full");
+  } catch (const w95::Error&) {
+  }
+  EXPECT_EQ(Screen().GetCursor(), Cursor::Default);
+}
+
+
+
+
+
+
+TEST_F(ToolkitTest, CommonDialogsAreAnsweredFromTheScript) {
+  Color c = clBlack;
+  session.AnswerColor(clRed);
+  EXPECT_TRUE(ColorDialog(c));
+  EXPECT_EQ(c, clRed);
+  session.AnswerColor(std::nullopt);
+  EXPECT_FALSE(ColorDialog(c));
+  EXPECT_EQ(c, clRed);
+  Font font;
+  Font big;
+  big.size = 14;
+  session.AnswerFont(big);
+  EXPECT_TRUE(FontDialog(font));
+  EXPECT_EQ(font.size, 14);
+  session.AnswerPrintSetup(false);
+  EXPECT_FALSE(PrintSetupDialog());
+}
+
+TEST_F(ToolkitTest, ModelessFormClosedWithFreeIsDestroyedAfterTheEvent) {
+  struct Tracked : Sample {
+    explicit Tracked(bool& gone) : gone_(gone) {}
+    ~Tracked() override { gone_ = true; }
+    bool& gone_;
+  };
+  bool gone = false;
+  auto form = std::make_unique<Tracked>(gone);
+  Tracked* raw = form.get();
+  CloseAction seen = CloseAction::None;
+  raw->OnClose = [&](Control&, CloseAction& a) { seen = a; };
+  raw->ReleaseOnClose(std::move(form));
+  raw->Show();
+  EXPECT_TRUE(raw->Visible());
+  raw->Close();
+  EXPECT_EQ(seen, CloseAction::Free);
+  EXPECT_FALSE(gone) << "not while the closing event runs";
+  Application().ProcessMessages();
+  EXPECT_TRUE(gone);
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+// The toolkit's shared scenarios on real windows, and help on a real window.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "../../unit/ui/toolkit_scenarios.h"
+#include "wine_ui_support.h"
+
+namespace {
+
+class ToolkitOnWine : public ::testing::TestWithParam<toolkit_scenarios::Named> {
+ protected:
+  wine_ui::RealMachine machine;
+};
+
+TEST_P(ToolkitOnWine, Runs) { GetParam().run(); }
+
+INSTANTIATE_TEST_SUITE_P(Toolkit, ToolkitOnWine, ::testing::ValuesIn(toolkit_scenarios::All()),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(HelpOnWine, OpensThePlimboHelpFileOnTheFormsOwnWindow) {
+  wine_ui::RealMachine machine;
+  toolkit_scenarios::Session s;
+  toolkit_scenarios::Sample f;
+  s.WhenModal<toolkit_scenarios::Sample>([&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+    f.ShowHelp();
+    u.Click("BtnCancel");
+  });
+  f.ShowModal();
+  ASSERT_EQ(machine.desktop->helpCalls.size(), 1u);
+  EXPECT_NE(machine.desktop->helpCalls[0].owner, 0u);
+  EXPECT_EQ(machine.desktop->helpCalls[0].file, "PLIMBO.HLP");
+  EXPECT_EQ(machine.desktop->helpCalls[0].command, static_cast<unsigned>(HELP_CONTEXT));
+  EXPECT_EQ(machine.desktop->helpCalls[0].data, 300u);
+}
+
+}  // namespace
