@@ -235,7 +235,10 @@ class Win32Backend final : public Backend {
     const BOOL ok = Dialog("Font", [&] { return ChooseFontA(&cf); }, &test::Session::TakeFontAnswer);
     if (ok) {
       font.name = lf.lfFaceName;
-      font.size = cf.iPointSize / 10;
+      HDC dc = GetDC(nullptr);
+      const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+      ReleaseDC(nullptr, dc);
+      font.size = lf.lfHeight < 0 ? MulDiv(-lf.lfHeight, 72, dpi) : (cf.iPointSize + 5) / 10;
       font.bold = lf.lfWeight >= FW_BOLD;
       font.italic = lf.lfItalic != 0;
       font.underline = lf.lfUnderline != 0;

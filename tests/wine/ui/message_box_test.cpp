@@ -103,3 +103,28 @@ TEST(InputBoxOnWine, ReturnsWhatWasTyped) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CommonDialogsOnWine, ColourAndFontDialogsAreShownAndAnswered) {
+  wine_ui::RealMachine machine;
+  test::Session s;
+  Color c = clRed;
+  s.AnswerColor(clRed);
+  EXPECT_TRUE(ColorDialog(c)) << "OK pressed";
+  EXPECT_EQ(c, clRed) << "the dialog gives back the colour it started with";
+  s.AnswerColor(std::nullopt);
+  EXPECT_FALSE(ColorDialog(c)) << "Cancel pressed";
+  Font f;  // a font Wine lists (its "MS Sans Serif" is only a substitute)
+  f.name = "Tahoma";
+  f.size = 10;
+  s.AnswerFont(f);
+  EXPECT_TRUE(FontDialog(f));
+  EXPECT_EQ(f.name, "Tahoma");
+  EXPECT_EQ(f.size, 10);
+  s.AnswerFont(std::nullopt);
+  EXPECT_FALSE(FontDialog(f));
+  EXPECT_TRUE(s.Unused().empty());
+}
+
+}  // namespace
