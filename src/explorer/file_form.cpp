@@ -72,7 +72,7 @@ void TFileForm::BuildControls() {
   LabelList.SetCaption("Look &in:");
   LabelList.SetBounds(6, 9, 64, 15);
   LabelList.SetFocusControl(&LookBox);
-  LookBox.SetBounds(78, 5, 200, 21);
+  LookBox.SetBounds(78, 5, 186, 21);
   LookBox.SetTabStop(true);
   BtnUp.SetBounds(268, 4, 24, 24);
   BtnUp.SetCaption("..");
@@ -297,7 +297,6 @@ void TFileForm::FormActivate(ui::Control&) {
   ui::Application().ProcessMessages();
   XFiles.SetFocus();
   UpdateFiles();
-  ui::Application().ProcessMessages();
   if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
   if (Mode() > 0 && Mode() < 200) {
     BtnJPEG.SetVisible(look_.compressionButtonAllowed &&
@@ -306,6 +305,8 @@ void TFileForm::FormActivate(ui::Control&) {
     if (!state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
   }
   FormResize(*this);
+  // Pending messages run once the dialog is complete.
+  ui::Application().ProcessMessages();
 }
 
 int32_t TFileForm::SelectedFormatCode() const {

