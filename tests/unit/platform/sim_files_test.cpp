@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/sim/sim_machine.h"
+#include "platform/file_cases.h"
 
 namespace {
 
@@ -248,6 +249,22 @@ TEST(SimMachine, LeavesNoDanglingMachineBehind) {
     m.Install();
   }
   EXPECT_EQ(Current().files, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SimFiles, SharedCasesHoldOnTheSimulation) {
+  SimFileSystem fs;
+  const std::string root = "C:\\Cases";
+  ASSERT_TRUE(w95::test::MakeCaseFiles(fs, root));
+  for (const auto& c : w95::test::FileCases()) {
+    EXPECT_EQ(c.call(fs, root), c.ok) << c.what;
+    if (!c.ok) {
+      EXPECT_EQ(fs.LastError(), c.error) << c.what;
+    }
+  }
 }
 
 }  // namespace

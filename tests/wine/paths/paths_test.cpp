@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "../unit/platform/file_cases.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_machine.h"
 #include "settings/paths.h"
@@ -121,6 +122,30 @@ TEST_F(WinFiles, DrivesCurrentDirectoryAndFreeSpace) {
   auto root = fs().Stat("C:\\");
   ASSERT_TRUE(root);
   EXPECT_TRUE(root->IsDirectory());
+}
+
+// The cases the simulated file system is held to, on the real one.
+TEST(WinFileCases, SharedCasesHoldOnKernel32) {
+  InstallWin32Machine();
+  FileSystem& fs = *Current().files;
+  const std::string root = "C:\\W95 File Cases";
+  auto clean = [&] {
+    for (const char* f : {"\\a.txt", "\\b.txt", "\\ro.txt", "\\Dir\\Long Name.txt"}) {
+      SetFileAttributesA((root + f).c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA((root + f).c_str());
+    }
+    RemoveDirectoryA((root + "\\Dir").c_str());
+    RemoveDirectoryA(root.c_str());
+  };
+  clean();
+  ASSERT_TRUE(w95::test::MakeCaseFiles(fs, root)) << fs.LastError();
+  for (const auto& c : w95::test::FileCases()) {
+    EXPECT_EQ(c.call(fs, root), c.ok) << c.what;
+    if (!c.ok) {
+      EXPECT_EQ(fs.LastError(), c.error) << c.what;
+    }
+  }
+  clean();
 }
 
 }  // namespace
