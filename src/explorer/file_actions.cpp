@@ -8,6 +8,7 @@
 #include "explorer/names.h"
 #include "explorer/rename.h"
 #include "platform/platform.h"
+#include "settings/exchange.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
@@ -143,43 +144,34 @@ void TFileForm::ValidateSelection() {
     if (XFiles.IsFolder(i) && XFiles.Selected(i)) XFiles.SetSelected(i, false);
 }
 
-int TFileForm::ListMultipleFiles() {
+std::vector<int> TFileForm::MarkedEntries() {
   ValidateSelection();
   std::vector<int> chosen;
   for (int i = 0; i < XFiles.Count(); ++i)
     if (XFiles.Selected(i)) chosen.push_back(i);
-  if (chosen.empty()) return 0;
-  Files().DeleteFile(ExchangeFile());
-  const TIniFile ex(ExchangeFile());
-  ex.WriteNumber("Directory", "Files", static_cast<int32_t>(chosen.size()));
+  return chosen;
+}
+
+FileList TFileForm::ShortNamesOf(const std::vector<int>& entries) const {
+  FileList list;
   const std::string folder = AddBackslash(state_.currentFolder);
-  std::string lastShort;
-  for (size_t n = 0; n < chosen.size(); ++n) {
-    lastShort = FileNamePart(ShortPathOf(folder + XFiles.Item(chosen[n])));
-    ex.WriteText(std::to_string(n + 1), "F", lastShort);
-  }
-  ex.WriteText("Directory", "Name", FolderPart(ShortPathOf(folder + lastShort)));
+  for (int i : entries) list.files.push_back(FileNamePart(ShortPathOf(folder + XFiles.Item(i))));
+  list.folder = FolderPart(ShortPathOf(folder + list.files.back()));
+  return list;
+}
+
+int TFileForm::ListMultipleFiles() {
+  const std::vector<int> chosen = MarkedEntries();
+  if (chosen.empty()) return 0;
+  WriteFileList(ExchangeFile(), ShortNamesOf(chosen));
   return static_cast<int>(chosen.size());
 }
 
 void TFileForm::InstantSlideshowClick() {
-  ValidateSelection();
+  const std::vector<int> chosen = MarkedEntries();
   if (XFiles.Count() == 0) return;
-  std::vector<int> chosen;
-  for (int i = 0; i < XFiles.Count(); ++i)
-    if (XFiles.Selected(i)) chosen.push_back(i);
   if (chosen.empty()) return ShowWarning(kMsgNoFilesSelected);
-  Files().DeleteFile(ExchangeFile());
-  const TIniFile ex(ExchangeFile());
-  ex.WriteNumber("Header", "Ver", 4);
-  ex.WriteNumber("Header", "N", static_cast<int32_t>(chosen.size() + 1));
-  const std::string folder = AddBackslash(state_.currentFolder);
-  std::string lastShort;
-  for (size_t n = 0; n < chosen.size(); ++n) {
-    lastShort = ShortPathOf(folder + XFiles.Item(chosen[n]));
-    ex.WriteText(std::to_string(n + 1), "F", FileNamePart(lastShort) + ",0");
-  }
-  ex.WriteText("Directory", "0", FolderPart(lastShort));
+  WriteInstantSlideshow(ExchangeFile(), ShortNamesOf(chosen));
   NotifyHost(kNotifyInstantSlideshow);
 }
 
@@ -242,10 +234,8 @@ void TFileForm::mnuListInputClick() {
   mnuListInput->SetCaption(show ? "&Hide input files" : "&View input files");
   for (ui::MenuItem* item : {N1, mnuFOpen, mnuFLevel, mnuRefresh}) item->SetVisible(!show);
   if (show && InputList.Count() == 0) {
-    const TIniFile ex(ExchangeFile());
-    const int32_t n = ex.ReadNumber("Directory", "Files", 1);
-    for (int32_t k = 1; k <= n; ++k)
-      InputList.Add(LowerAZ(ex.ReadText(std::to_string(k), "F", "[ERROR]")));
+    for (const std::string& name : ReadFileList(ExchangeFile(), kViewInputDefaults).files)
+      InputList.Add(LowerAZ(name));
   }
   if (show) InputList.SetFocus();
 }

@@ -10,6 +10,7 @@
 
 #include "explorer/formats.h"
 #include "explorer/modes.h"
+#include "settings/exchange.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
@@ -160,6 +161,8 @@ class TFileForm : public ui::Form {
   std::string ExchangeFile() const { return state_.exchangeFile; }
   void Accept() { SetModalResult(ui::mrOk); }
   void NotifyHost(int code);
+  std::vector<int> MarkedEntries();
+  FileList ShortNamesOf(const std::vector<int>& entries) const;
   void FitWindowWidth(bool toScreen);
 
   ExplorerState state_;
