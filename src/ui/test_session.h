@@ -44,9 +44,11 @@ class User {
   virtual void Clear(std::string_view name) = 0;  // select all, delete
   // Presses a key on the focused control (Return, Escape, Tab ...).
   virtual void PressKey(int key, unsigned shift = ssNone) = 0;
-  // Drags the thumb of a scroll bar to a position and lets go.
+  // Drags the thumb of a scroll bar to a position and lets go (scroll events
+  // only: track, position, end).
   virtual void Scroll(std::string_view name, int position) = 0;
-  // Clicks an arrow or the page area of a scroll bar.
+  // Clicks an arrow or the page area of a scroll bar: the step, the end of
+  // scrolling, then the mouse-down event (it arrives after tracking).
   virtual void ScrollStep(std::string_view name, ScrollCode code) = 0;
   // Picks an entry of a list box or combo box.
   virtual void Select(std::string_view name, int index, unsigned shift = ssNone) = 0;

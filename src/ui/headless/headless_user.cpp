@@ -100,6 +100,8 @@ class HeadlessUser final : public User {
     RequireUsable(sb, "scroll");
     sb.UserScroll(code, sb.Position());
     sb.UserScroll(ScrollCode::EndScroll, sb.Position());
+    // A scroll bar reports the mouse-down only once tracking has ended.
+    sb.UserMouseDown(MouseButton::Left, ssNone, 0, 0);
   }
 
   void Select(std::string_view name, int index, unsigned shift) override {

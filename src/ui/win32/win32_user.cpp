@@ -83,21 +83,36 @@ class Win32User final : public User {
     Settle();
   }
 
+  // A real click on an arrow or on the page area: the scroll bar tracks the
+  // mouse (the button-up is already queued), then the mouse-down event runs.
   void ScrollStep(std::string_view name, ScrollCode code) override {
     HWND h = Usable(name, "scroll");
-    const UINT msg = As<ScrollBar>(name).Vertical() ? WM_VSCROLL : WM_HSCROLL;
-    WORD sb = SB_ENDSCROLL;
+    const bool vertical = As<ScrollBar>(name).Vertical();
+    RECT rc;
+    GetClientRect(h, &rc);
+    const int length = vertical ? rc.bottom : rc.right;
+    const int across = (vertical ? rc.right : rc.bottom) / 2;
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    const bool haveInfo = GetScrollBarInfo(h, OBJID_CLIENT, &info) != 0;
+    const int arrow = haveInfo && info.dxyLineButton > 0 ? info.dxyLineButton
+                                                          : GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
+    int at = -1;
     switch (code) {
-      case ScrollCode::LineUp: sb = SB_LINEUP; break;
-      case ScrollCode::LineDown: sb = SB_LINEDOWN; break;
-      case ScrollCode::PageUp: sb = SB_PAGEUP; break;
-      case ScrollCode::PageDown: sb = SB_PAGEDOWN; break;
-      case ScrollCode::Top: sb = SB_TOP; break;
-      case ScrollCode::Bottom: sb = SB_BOTTOM; break;
+      case ScrollCode::LineUp: at = arrow / 2; break;
+      case ScrollCode::LineDown: at = length - arrow / 2 - 1; break;
+      case ScrollCode::PageUp:
+        if (haveInfo && info.xyThumbTop > arrow + 1) at = (arrow + info.xyThumbTop) / 2;
+        break;
+      case ScrollCode::PageDown:
+        if (haveInfo && info.xyThumbBottom < length - arrow - 1) at = (info.xyThumbBottom + length - arrow) / 2;
+        break;
       default: break;
     }
-    SendMessageA(GetParent(h), msg, MAKEWPARAM(sb, 0), reinterpret_cast<LPARAM>(h));
-    SendMessageA(GetParent(h), msg, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(h));
+    if (at < 0) throw ScriptFailure("cannot click there on scroll bar '" + std::string(name) + "'");
+    const LPARAM point = vertical ? MAKELPARAM(across, at) : MAKELPARAM(at, across);
+    PostMessageA(h, WM_LBUTTONUP, 0, point);
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, point);
     Settle();
   }
 

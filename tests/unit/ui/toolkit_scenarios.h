@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/error.h"
@@ -35,6 +36,10 @@ class Sample : public Form {
     Radio1.SetChecked(true);
     Timer1.SetEnabled(false);
     Timer1.SetInterval(500);
+    Bar.SetBounds(8, 150, 200, 17);
+    Bar.SetParams(50, 0, 100);
+    Bar.SetSmallChange(2);
+    Bar.SetLargeChange(10);
   }
   Label LabelName{*this, "LabelName"};
   Edit EditName{*this, "EditName"};
@@ -46,6 +51,7 @@ class Sample : public Form {
   RadioButton Radio2{Group, "Radio2"};
   RadioButton Radio3{Group, "Radio3"};
   CheckBox Check1{*this, "Check1"};
+  ScrollBar Bar{*this, "Bar"};
   ListBox Files{*this, "Files"};
   Timer Timer1{*this, "Timer1"};
 };
@@ -252,6 +258,27 @@ inline void InputBoxGivesTheTextOrTheDefault() {
   EXPECT_EQ(InputBox("Rename", "New name:", "old.bmp"), "old.bmp");
 }
 
+inline void ScrollBarMouseDownComesAfterTracking() {
+  Session session;
+  Sample f;
+  std::vector<std::string> log;
+  f.Bar.OnScroll = [&](Control&, ScrollCode code, int& pos) {
+    if (code == ScrollCode::LineDown) log.push_back("line down to " + std::to_string(pos));
+    if (code == ScrollCode::PageUp) log.push_back("page up to " + std::to_string(pos));
+    if (code == ScrollCode::EndScroll) log.push_back("end");
+  };
+  f.Bar.OnMouseDown = [&](Control&, MouseButton, unsigned, int, int) { log.push_back("mouse down"); };
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.ScrollStep("Bar", ScrollCode::LineDown);
+    u.ScrollStep("Bar", ScrollCode::PageUp);
+    EXPECT_EQ(u.PositionOf("Bar"), 42);
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(log, (std::vector<std::string>{"line down to 52", "end", "mouse down", "page up to 42",
+                                           "end", "mouse down"}));
+}
+
 // Every shared scenario, by name.
 struct Named {
   const char* name;
@@ -270,6 +297,7 @@ inline const std::vector<Named>& All() {
       {"PopupMenuRunsTheChosenItem", &PopupMenuRunsTheChosenItem},
       {"TimersFireOnlyWhileRunning", &TimersFireOnlyWhileRunning},
       {"InputBoxGivesTheTextOrTheDefault", &InputBoxGivesTheTextOrTheDefault},
+      {"ScrollBarMouseDownComesAfterTracking", &ScrollBarMouseDownComesAfterTracking},
   };
   return all;
 }
