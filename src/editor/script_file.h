@@ -52,6 +52,18 @@ class ScriptFiles {
   // Puts `from` in the place of `to`, replacing it.
   virtual bool Replace(const std::string& from, const std::string& to) = 0;
   virtual bool Remove(const std::string& path) = 0;
+
+  // The entries of a folder (given with its trailing "\"), so that a reader
+  // finds the path forms of many files of one folder with one search;
+  // nullopt where the files are to be asked one by one.
+  struct FolderEntry {
+    std::string name;       // long name
+    std::string alternate;  // 8.3 alias; empty when the name is already 8.3
+  };
+  virtual std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) {
+    (void)folder;
+    return std::nullopt;
+  }
 };
 
 // Gauge of a long load or save: Begin(max), then Step(1..max), then End().

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 #include "editor/script_file.h"
@@ -29,10 +30,69 @@ std::string Lower(std::string text) {
   return text;
 }
 
+// Short form and display name of the slide files. A run of slides from one
+// folder costs one search of that folder instead of a few calls a slide.
+class PathForms {
+ public:
+  explicit PathForms(ScriptFiles& files) : files_(files) {}
+
+  // Column 1 (before lower-casing) and column 4 of `path`.
+  std::pair<std::string, std::string> Of(const std::string& path) {
+    const size_t sep = path.rfind('\\');
+    const std::string name = sep == std::string::npos ? path : path.substr(sep + 1);
+    Folder* folder = nullptr;
+    if (sep != std::string::npos && !name.empty() &&
+        name.find_first_of(":*?") == std::string::npos) {
+      folder = &Listed(path.substr(0, sep + 1));
+    }
+    if (!folder || !folder->listed) return {files_.ShortPathOf(path), files_.LongNameOf(path)};
+    const auto found = folder->byName.find(Lower(name));
+    if (found == folder->byName.end()) return {path, Lower(name)};  // no such file
+    const ScriptFiles::FolderEntry& entry = folder->entries[found->second];
+    const bool isShort = entry.alternate.empty();
+    std::string shortPath = folder->shortForm + (isShort ? entry.name : entry.alternate);
+    if (shortPath.size() > kMaxShortPath) shortPath = path;
+    return {std::move(shortPath), isShort ? Lower(entry.name) : entry.name};
+  }
+
+ private:
+  static constexpr size_t kMaxShortPath = 255;
+  struct Folder {
+    bool listed = false;
+    std::string shortForm;  // ends in "\"
+    std::vector<ScriptFiles::FolderEntry> entries;
+    std::unordered_map<std::string, size_t> byName;  // long and 8.3 names, lower case
+  };
+
+  Folder& Listed(const std::string& folderPath) {
+    auto [it, added] = folders_.try_emplace(Lower(folderPath));
+    Folder& folder = it->second;
+    if (!added) return folder;
+    auto entries = files_.ListFolder(folderPath);
+    if (!entries) return folder;
+    folder.listed = true;
+    folder.entries = std::move(*entries);
+    for (size_t i = 0; i < folder.entries.size(); ++i) {
+      folder.byName.try_emplace(Lower(folder.entries[i].name), i);
+      if (!folder.entries[i].alternate.empty())
+        folder.byName.try_emplace(Lower(folder.entries[i].alternate), i);
+    }
+    if (folderPath.size() <= 3 || folder.entries.empty()) {
+      folder.shortForm = folderPath;  // a drive root, or nothing will be found
+    } else {
+      folder.shortForm = files_.ShortPathOf(folderPath.substr(0, folderPath.size() - 1)) + "\\";
+    }
+    return folder;
+  }
+
+  ScriptFiles& files_;
+  std::unordered_map<std::string, Folder> folders_;
+};
+
 class Reader {
  public:
   Reader(ScriptSource& source, StringGrid& grid, ScriptFiles& files)
-      : src_(source), grid_(grid), files_(files) {}
+      : src_(source), grid_(grid), forms_(files) {}
 
   ReadResult Run(ScriptProgress* progress);
 
@@ -52,7 +112,7 @@ class Reader {
 
   ScriptSource& src_;
   StringGrid& grid_;
-  ScriptFiles& files_;
+  PathForms forms_;
   int generation_ = 0;
   std::vector<std::pair<std::string, std::string>> folders_;
   std::string lastNumber_ = "-1";
@@ -110,8 +170,9 @@ bool Reader::ReadRow(int row) {
   if (cd) {
     Set(row, kColPath, kMarker);
   } else {
-    Set(row, kColPath, Lower(files_.ShortPathOf(path)));
-    Set(row, kColName, files_.LongNameOf(path));
+    auto [shortPath, displayName] = forms_.Of(path);
+    Set(row, kColPath, Lower(std::move(shortPath)));
+    Set(row, kColName, std::move(displayName));
   }
 
   const std::string colourText = Text(section, old ? "Color" : "B", "");

@@ -68,4 +68,14 @@ bool PlatformScriptFiles::Replace(const std::string& from, const std::string& to
 
 bool PlatformScriptFiles::Remove(const std::string& path) { return Files().DeleteFile(path); }
 
+std::optional<std::vector<ScriptFiles::FolderEntry>> PlatformScriptFiles::ListFolder(
+    const std::string& folder) {
+  std::vector<FolderEntry> entries;
+  for (auto& found : Files().Find(folder + "*.*")) {
+    if (found.name != "." && found.name != "..")
+      entries.push_back({std::move(found.name), std::move(found.alternate)});
+  }
+  return entries;
+}
+
 }  // namespace w95::editor

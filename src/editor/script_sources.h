@@ -44,6 +44,7 @@ class PlatformScriptFiles final : public ScriptFiles {
   std::unique_ptr<platform::OutputFile> Create(const std::string& path) override;
   bool Replace(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
+  std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override;
 };
 
 }  // namespace w95::editor

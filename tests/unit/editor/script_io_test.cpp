@@ -10,6 +10,7 @@
 #include "platform/sim/sim_machine.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
+#include "settings/paths.h"
 
 namespace w95::editor {
 namespace {
@@ -182,6 +183,31 @@ TEST_F(ScriptIoTest, AFailedSaveKeepsTheOldFileAndTheChanges) {
   EXPECT_TRUE(state.Modified);
   EXPECT_EQ(machine.files.ReadFile("c:\\shows\\show.avl"), old);
   EXPECT_TRUE(machine.files.Find("c:\\shows\\~*.*").empty());  // no temporary file left
+}
+
+TEST_F(ScriptIoTest, PathFormsFromOneSearchAFolderAreThoseOfTheFileByFile) {
+  machine.files.AddFile("C:\\Photos\\Long File Name.jpeg", "x");
+  machine.files.AddFile("C:\\Photos\\SHORT.BMP", "x");
+  machine.files.AddFile("C:\\Long Folder\\Pic.JPG", "x");
+  const std::vector<std::string> paths = {
+      "c:\\photos\\long file name.jpeg", "C:\\PHOTOS\\LONGFI~1.JPE", "c:\\photos\\short.bmp",
+      "c:\\photos\\gone.bmp",            "c:\\long folder\\pic.jpg",  "c:\\nowhere\\x.bmp",
+      "c:\\photos\\*.bmp",               "c:\\Long Folder\\PIC.jpg"};
+  std::string text;
+  for (size_t i = 0; i < paths.size(); ++i)
+    text += "[" + std::to_string(i + 1) + "]\r\nFile=" + paths[i] + "\r\n";
+  TextSource source(text);
+  ui::StringGrid g;
+  SetUpGrid(g);
+  ASSERT_TRUE(ReadScript(source, g, files).Ok());
+  for (size_t i = 0; i < paths.size(); ++i) {
+    std::string expected = w95::ShortPathOf(paths[i]);
+    for (char& c : expected) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const int row = static_cast<int>(i) + 1;
+    EXPECT_EQ(g.Cell(kColPath, row), expected) << paths[i];
+    EXPECT_EQ(g.Cell(kColName, row), w95::LongNameOf(paths[i])) << paths[i];
+  }
+  EXPECT_EQ(g.Cell(kColName, 1), "Long File Name.jpeg");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_machine.h"
 #include "script_fixture.h"
+#include "settings/paths.h"
 
 namespace w95 {
 namespace {
@@ -158,6 +159,37 @@ TEST_F(ScriptUnderWine, SavingReplacesTheOldScriptAndFailsWithoutHarm) {
   const auto failed = editor::SaveScriptFile(grid, header, files, kFolder + "\\no\\x.avl");
   EXPECT_FALSE(failed.ok);
   EXPECT_EQ(failed.slide, 0);
+}
+
+TEST_F(ScriptUnderWine, PathFormsFromOneSearchOfAFolderAreThoseOfTheFileByFile) {
+  auto& fs = *platform::Current().files;
+  fs.CreateDirectory(kFolder + "\\Long Folder Name");
+  ASSERT_TRUE(fs.WriteFile(kFolder + "\\Long Folder Name\\Holiday Picture.jpeg", "x"));
+  ASSERT_TRUE(fs.WriteFile(kFolder + "\\Long Folder Name\\short.bmp", "x"));
+  ASSERT_TRUE(fs.WriteFile(kFolder + "\\MixedCase.Bmp", "x"));
+  const std::string shortHoliday = fs.ShortPath(kFolder + "\\Long Folder Name\\Holiday Picture.jpeg");
+  ASSERT_FALSE(shortHoliday.empty());
+  const std::vector<std::string> paths = {
+      kFolder + "\\long folder name\\holiday picture.jpeg", shortHoliday,
+      kFolder + "\\Long Folder Name\\SHORT.BMP", kFolder + "\\long folder name\\gone.bmp",
+      kFolder + "\\mixedcase.bmp", kFolder + "\\nowhere\\x.bmp", "c:\\x.bmp"};
+  std::string text;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    text.append(1, '[').append(std::to_string(i + 1)).append("]\r\nFile=");
+    text.append(paths[i]).append("\r\n");
+  }
+  editor::TextSource source(text);
+  ui::StringGrid g;
+  editor::SetUpGrid(g);
+  ASSERT_TRUE(editor::ReadScript(source, g, files).Ok());
+  for (size_t i = 0; i < paths.size(); ++i) {
+    std::string expected = w95::ShortPathOf(paths[i]);
+    for (char& c : expected) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const int row = static_cast<int>(i) + 1;
+    EXPECT_EQ(g.Cell(editor::kColPath, row), expected) << paths[i];
+    EXPECT_EQ(g.Cell(editor::kColName, row), w95::LongNameOf(paths[i])) << paths[i];
+  }
+  EXPECT_EQ(g.Cell(editor::kColName, 1), "Holiday Picture.jpeg");
 }
 
 }  // namespace
