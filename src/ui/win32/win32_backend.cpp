@@ -25,6 +25,7 @@ void QueueScript(Form& form, test::Session::Script script);  // win32_form.cpp
 namespace {
 
 std::map<UINT_PTR, Timer*> timers;
+int ownLoops = 0;  // our modal loop or PumpPending is fetching messages
 UINT_PTR nextTimer = 1;
 LastBox lastBox;
 
@@ -133,7 +134,9 @@ class Win32Backend final : public Backend {
     if (test::Session* s = test::Session::Active()) QueueScript(form, s->TakeModalScript(form));
     MSG msg;
     while (form.GetModalResult() == mrNone && !HasParkedFailure()) {
+      ++ownLoops;
       const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      --ownLoops;
       if (got <= 0) {
         PostQuitMessage(static_cast<int>(msg.wParam));
         form.SetModalResult(mrCancel);
@@ -290,28 +293,63 @@ HWND AppWindow() {
   return app;
 }
 
-void PumpMessage(MSG& msg) {
-  Form* form = detail::ActiveForm();
+namespace {
+
+HHOOK getMessageHook = nullptr;
+
+// What a dialog does with a message before it is dispatched: key preview,
+// accelerators of labels, IsDialogMessage (Tab, Return, Escape, mnemonics).
+// True when the message was used up.
+bool PreTranslate(MSG& msg, Form* form) {
   HWND fh = form ? reinterpret_cast<HWND>(form->Handle()) : nullptr;
-  if (fh && msg.message == WM_KEYDOWN && (msg.hwnd == fh || IsChild(fh, msg.hwnd))) {
+  if (!fh || !(msg.hwnd == fh || IsChild(fh, msg.hwnd))) return false;
+  bool used = false;
+  if (msg.message == WM_KEYDOWN) {
     int key = static_cast<int>(msg.wParam);
-    bool used = false;
     Safely([&] { used = form->UserPreviewKey(key, ShiftState()); });
-    if (used) return;
+    if (used) return true;
     msg.wParam = static_cast<WPARAM>(key);
   }
-  if (fh && msg.message == WM_SYSCHAR && (msg.hwnd == fh || IsChild(fh, msg.hwnd))) {
-    bool used = false;
+  if (msg.message == WM_SYSCHAR) {
     Safely([&] { used = form->UserAccelerator(static_cast<char>(msg.wParam)); });
-    if (used) return;
+    if (used) return true;
   }
-  if (fh && IsDialogMessageA(fh, &msg)) return;
+  return IsDialogMessageA(fh, &msg) != 0;
+}
+
+// Modeless forms live on the host's message loop, which knows nothing of
+// them: a message hook gives them the same dialog keys.
+LRESULT CALLBACK GetMessageProc(int code, WPARAM wp, LPARAM lp) {
+  if (code == HC_ACTION && wp == PM_REMOVE && ownLoops == 0) {
+    MSG* msg = reinterpret_cast<MSG*>(lp);
+    if (msg->hwnd && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+      WindowPeer* p = WindowPeer::From(GetAncestor(msg->hwnd, GA_ROOT));
+      auto* form = p ? dynamic_cast<Form*>(&p->GetControl()) : nullptr;
+      if (form && !form->Modal() && PreTranslate(*msg, form)) msg->message = WM_NULL;
+    }
+  }
+  return CallNextHookEx(getMessageHook, code, wp, lp);
+}
+
+}  // namespace
+
+void WatchModelessForms() {
+  if (!getMessageHook)
+    getMessageHook = SetWindowsHookExA(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
+}
+
+void PumpMessage(MSG& msg) {
+  if (PreTranslate(msg, detail::ActiveForm())) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }
 
 void PumpPending() {
   MSG msg;
+  ++ownLoops;
+  struct Leave {
+    ~Leave() { --ownLoops; }
+  } leave;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));

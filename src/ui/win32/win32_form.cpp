@@ -81,6 +81,7 @@ class FormPeer final : public ContainerPeer {
             Place();
             placed_ = true;
           }
+          if (!f.Modal()) WatchModelessForms();
           ShowWindow(hwnd_, SW_SHOW);
           SetForegroundWindow(hwnd_);
         } else {

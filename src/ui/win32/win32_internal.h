@@ -79,6 +79,8 @@ std::unique_ptr<Peer> MakePeer(Control& control);
 void PumpPending();
 // Dispatches one message as the modal loop does (key preview, dialog keys).
 void PumpMessage(MSG& msg);
+// Gives modeless forms their dialog keys on the host's message loop.
+void WatchModelessForms();
 // Menus (win32_menus.cpp).
 HMENU BuildMenu(const w95::ui::MenuItem& root, bool bar);
 void RefreshPopup(HMENU menu);

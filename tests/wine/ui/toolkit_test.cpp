@@ -35,3 +35,40 @@ TEST(HelpOnWine, OpensThePlimboHelpFileOnTheFormsOwnWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// The host's loop: no IsDialogMessage, as a host that knows nothing of us.
+void HostLoop() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+void Press(HWND target, WPARAM key) {
+  PostMessageA(target, WM_KEYDOWN, key, 1);
+  PostMessageA(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+  HostLoop();
+}
+
+TEST(ModelessOnWine, DialogKeysWorkOnTheHostsPlainMessageLoop) {
+  wine_ui::RealMachine machine;
+  toolkit_scenarios::Sample f;
+  int cancels = 0;
+  f.BtnCancel.OnClick = [&](w95::ui::Control&) { ++cancels; };
+  f.Show();
+  HostLoop();
+  auto hwnd = [](w95::ui::Control& c) { return reinterpret_cast<HWND>(c.Handle()); };
+  ASSERT_EQ(GetFocus(), hwnd(f.EditName)) << "first control focused on activation";
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), hwnd(f.BtnSave)) << "Tab moves on";
+  EXPECT_EQ(f.ActiveControl(), &f.BtnSave);
+  Press(GetFocus(), VK_ESCAPE);
+  EXPECT_EQ(cancels, 1) << "Escape presses the cancel button";
+  f.Close();
+  EXPECT_FALSE(IsWindowVisible(hwnd(f)));
+}
+
+}  // namespace
