@@ -220,8 +220,7 @@ void TFileForm::mnuFRenameClick() {
 }
 
 void TFileForm::MarkAll(bool mark) {
-  for (int i = 0; i < XFiles.Count(); ++i)
-    XFiles.SetSelected(i, mark && !XFiles.IsFolder(i));
+  XFiles.SelectWhere([&](int i) { return mark && !XFiles.IsFolder(i); });
   ValidateSelection();
 }
 

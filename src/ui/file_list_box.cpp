@@ -35,6 +35,25 @@ void XFileListBox::ReplaceEntry(int index, const std::string& text) {
   SetEntries(texts, folder);
 }
 
+void XFileListBox::SelectWhere(const std::function<bool(int)>& select) {
+  // Each SetSelected re-sends the whole selection to the native list; the
+  // native list is made afresh instead and takes the selection once.
+  // It is hidden meanwhile, so that it paints nothing entry by entry.
+  const bool native = GetPeer() != nullptr;
+  const bool focused = native && Focused();
+  const bool shown = Visible();
+  if (native) {
+    SetVisible(false);
+    DestroyPeers();
+  }
+  for (int i = 0; i < Count(); ++i) SetSelected(i, select(i));
+  if (native) {
+    CreatePeers();
+    SetVisible(shown);
+  }
+  if (focused) SetFocus();
+}
+
 std::vector<std::string> XFileListBox::Texts() const {
   std::vector<std::string> out;
   out.reserve(static_cast<size_t>(Count()));
