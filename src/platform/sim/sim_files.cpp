@@ -287,7 +287,10 @@ std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
   std::vector<FindData> found;
   if (w.node->parent) {  // below the root: "." and ".." come first
     for (const char* dots : {".", ".."})
-      if (MatchesPattern(mask, dots)) found.push_back(w.node->Entry(dots));
+      if (MatchesPattern(mask, dots)) {
+        found.push_back(w.node->Entry(dots));
+        found.back().alternate.clear();
+      }
   }
   for (const auto& c : w.node->children)
     if (MatchesPattern(mask, c->name) || (!c->alias.empty() && MatchesPattern(mask, c->alias)))

@@ -63,6 +63,10 @@ TEST(SimFiles, FindMatchesLongAndAliasNamesWithDotEntriesBelowTheRoot) {
       {"C:\\*.*", {"Pics"}},  // no dot entries at a root
   };
   for (const auto& r : rows) EXPECT_EQ(Names(fs.Find(r.pattern)), r.names) << r.pattern;
+  auto inSub = fs.Find("C:\\Pics\\Sub Folder\\*");
+  ASSERT_EQ(inSub.size(), 2u);
+  EXPECT_TRUE(inSub[0].IsDirectory());
+  EXPECT_EQ(inSub[0].alternate, "");  // "." has no alias of its own
 }
 
 TEST(SimFiles, FindReportsWhyNothingWasFound) {
