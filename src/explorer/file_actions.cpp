@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "explorer/file_form.h"
+#include "explorer/form_support.h"
 #include "explorer/layout.h"
 #include "explorer/messages.h"
 #include "explorer/names.h"
@@ -18,9 +19,6 @@
 namespace w95::explorer {
 
 namespace {
-
-platform::FileSystem& Files() { return *platform::Current().files; }
-TIniFile Settings() { return TIniFile(keys::kSettingsFile); }
 
 // Request codes of message 2321 to the host.
 enum : int {

@@ -1,17 +1,15 @@
-// The explorer window: construction, activation in each mode, the file type
-// box, the file list and the folder navigation.
+// The explorer window: construction, activation in each mode, the settings
+// handed back, and the file type box.
 #include "explorer/file_form.h"
 
 #include <algorithm>
 
+#include "explorer/form_support.h"
 #include "explorer/history.h"
 #include "explorer/layout.h"
 #include "explorer/listing.h"
 #include "explorer/messages.h"
 #include "explorer/names.h"
-#include "platform/platform.h"
-#include "settings/ini_file.h"
-#include "settings/keys.h"
 #include "settings/paths.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -19,33 +17,6 @@
 #include "ui/text_metrics.h"
 
 namespace w95::explorer {
-
-namespace {
-
-platform::FileSystem& Files() { return *platform::Current().files; }
-
-TIniFile Settings() { return TIniFile(keys::kSettingsFile); }
-
-// "c:\a\b\" and "c:\a\b" name one folder; a root keeps its backslash.
-std::string NormalFolder(std::string folder) {
-  if (folder.size() == 2 && folder[1] == ':') folder += '\\';
-  while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
-  return folder;
-}
-
-// Clears a flag on every way out of a block.
-class FlagGuard {
- public:
-  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagGuard() { flag_ = false; }
-  FlagGuard(const FlagGuard&) = delete;
-  FlagGuard& operator=(const FlagGuard&) = delete;
-
- private:
-  bool& flag_;
-};
-
-}  // namespace
 
 TFileForm::TFileForm(const ModeSetup& setup, bool modal) : ui::Form("FileForm") {
   state_.setup = setup;
@@ -401,214 +372,6 @@ std::string TFileForm::CheckExtension(const std::string& name) {
                                   ui::MsgKind::Warning, ui::Buttons::YesNo) != ui::mrYes)
     return {};
   return check.name;
-}
-
-// ---- Folders and the file list.
-
-bool TFileForm::FolderExists(const std::string& folder) const {
-  const std::string f = NormalFolder(folder);
-  if (f.size() == 3 && f[1] == ':') {
-    const char letter = UpperAZ(std::string(1, f[0]))[0];
-    return Files().Drives().find(letter) != std::string::npos && Files().DriveReady(letter);
-  }
-  const auto found = Files().Stat(f);
-  return found && found->IsDirectory();
-}
-
-bool TFileForm::FileExists(const std::string& name) const {
-  const auto found = Files().Stat(FullNameOf(name));
-  return found && !found->IsDirectory();
-}
-
-std::string TFileForm::FullNameOf(const std::string& boxText) const {
-  return IsFullPath(boxText) ? boxText : AddBackslash(state_.currentFolder) + boxText;
-}
-
-void TFileForm::GoToFolder(const std::string& folder) {
-  state_.currentFolder = NormalFolder(folder);
-  Files().SetCurrentDirectory(state_.currentFolder);
-  if (!state_.open) return;
-  UpdateFiles();
-  UpdateHistory();
-}
-
-void TFileForm::UpdateFiles() {
-  if (!state_.open || state_.initialising) return;
-  XFiles.SetVisible(false);
-  BtnUp.SetEnabled(false);
-  mnuFLevel->SetEnabled(false);
-  Edit1.SetText("");
-  const std::string folder = AddBackslash(state_.currentFolder);
-  auto found = [](const platform::FindData& d) {
-    return FoundEntry{d.name, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0};
-  };
-  std::vector<FoundEntry> files, all;
-  for (const std::string& pattern : SearchPatterns(state_.fileMask))
-    for (const auto& d : Files().Find(folder + pattern)) files.push_back(found(d));
-  for (const auto& d : Files().Find(folder + "*.*")) all.push_back(found(d));
-  const Listing listing =
-      BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
-  XFiles.SetEntries(listing.entries, listing.folder);
-  if (listing.hasParent) {
-    BtnUp.SetEnabled(true);
-    mnuFLevel->SetEnabled(true);
-  }
-  CalcStringWidth();
-  XFiles.SetVisible(!InputList.Visible());
-  InitFocus();
-}
-
-void TFileForm::CalcStringWidth() {
-  if (mnuOneCol->Checked()) return;
-  const ui::Font& font = XFiles.GetFont();
-  const int widest = std::max(60, ui::WidestText(font, XFiles.Texts()));
-  const ColumnLayout c = ColumnsFor(widest, ui::TextWidth(font, "WW"), XFiles.Width());
-  state_.columnWidth = c.columnWidth;
-  XFiles.SetColumns(c.columns);
-}
-
-void TFileForm::InitFocus() {
-  if (XFiles.Count() == 0) {
-    mnuFOpen->SetEnabled(false);
-    return;
-  }
-  if (!XFiles.IsFolder(0)) Edit1.SetText(XFiles.Item(0));
-  if (XFiles.MultiSelect()) XFiles.SetSelected(0, true);
-  XFiles.SetItemIndex(0);
-  if (XFiles.Showing()) XFiles.SetFocus();
-  mnuFOpen->SetEnabled(true);
-}
-
-void TFileForm::UpdateHistory() {
-  std::vector<std::string> drives;
-  int driveIndex = 0;
-  const char current = LowerAZ(state_.currentFolder.substr(0, 1))[0];
-  for (char letter : Files().Drives()) {
-    const std::string lower = LowerAZ(std::string(1, letter));
-    if (lower[0] == current) driveIndex = static_cast<int>(drives.size());
-    drives.push_back(lower + ":");
-  }
-  const LookInList list = BuildLookIn(drives, driveIndex, FolderChain(state_.currentFolder));
-  std::vector<std::string> texts;
-  for (const auto& e : list.entries) texts.push_back(e.text);
-  LookBox.SetItems(std::move(texts));
-  LookBox.SetItemIndex(list.selected);
-}
-
-void TFileForm::LookBoxChange(ui::Control&) {
-  if (state_.navigating) return;
-  FlagGuard guard(state_.navigating);
-  const LookInTarget target = TargetOf(LookBox.Items(), LookBox.ItemIndex());
-  if (target.path.empty()) return;
-  if (target.drive && !Files().DriveReady(UpperAZ(std::string(1, target.letter))[0])) {
-    GoToFolder("c:\\");
-    ui::MessageDlg(DriveNotReady(UpperAZ(std::string(1, target.letter))[0]), ui::MsgKind::Error,
-                   ui::Buttons::OK);
-    return;
-  }
-  GoToFolder(target.path);
-}
-
-void TFileForm::BtnUpClick(ui::Control&) {
-  const int above = LookBox.ItemIndex() - 1;
-  if (above < 0 || !BtnUp.Enabled()) return;
-  LookBox.SetItemIndex(above);
-  LookBoxChange(LookBox);
-}
-
-void TFileForm::XFilesClick(ui::Control&) {
-  const int i = XFiles.ItemIndex();
-  if (i < 0) return;
-  Edit1.SetText(XFiles.IsFolder(i) ? std::string() : XFiles.Item(i));
-}
-
-void TFileForm::XFilesDblClick(ui::Control&) {
-  const int i = XFiles.ItemIndex();
-  if (i < 0) return;
-  if (XFiles.IsFolder(i)) {
-    GoToFolder(AddBackslash(state_.currentFolder) + XFiles.Item(i));
-  } else if (PreviewMode->Checked()) {
-    PreviewIt();
-  } else {
-    BtnOKClick(XFiles);
-  }
-}
-
-void TFileForm::XFilesKeyDown(ui::Control& sender, int& key, unsigned) {
-  if (key != ui::vkReturn && key != ui::vkSpace) return;
-  const int i = XFiles.ItemIndex();
-  if (i < 0 || XFiles.IsFolder(i)) return;
-  key = 0;
-  XFilesDblClick(sender);
-}
-
-void TFileForm::Edit1KeyPress(ui::Control& sender, char& key) {
-  if (key != '\r') return;
-  key = 0;
-  if (state_.modal) BtnOKClick(sender);
-}
-
-void TFileForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
-  ui::Application().ProcessMessages();
-  if (key == ui::vkEscape) {
-    key = 0;
-    if (InputList.Visible())
-      mnuListInputClick();
-    else
-      BtnExit.UserClick();
-    return;
-  }
-  if (key != ui::vkTab) return;
-  key = 0;
-  ui::Control* ring[] = {&LookBox, &XFiles, &FilterComboBox1, &BtnOK, &BtnExit};
-  const int n = 5;
-  int at = -1;
-  for (int i = 0; i < n; ++i)
-    if (ring[i] == ActiveControl()) at = i;
-  const int step = shift == ui::ssShift ? n - 1 : 1;
-  for (int k = 1; k <= n; ++k) {
-    ui::Control* next = ring[((at < 0 ? 0 : at) + step * k) % n];
-    if (next->CanUse()) {
-      next->SetFocus();
-      return;
-    }
-  }
-}
-
-void TFileForm::BtnHelpClick(ui::Control&) {
-  ui::Application().HelpContext(Handle(), explorer::HelpContext(Mode()));
-}
-
-void TFileForm::BtnMenuClick(ui::Control&) {
-  ui::Application().ProcessMessages();
-  MainMenu.Popup(Left() + BtnMenu.Left() + BtnMenu.Width(), Top() + BtnMenu.Top() + BtnMenu.Height());
-}
-
-void TFileForm::FormResize(ui::Control&) {
-  const int w = PanelButtons.Width() - (LabelName.Width() + BtnUp.Width() + BtnOK.Width() + 24);
-  if (w <= 0) return;
-  (InConvertFamily() ? static_cast<ui::Control&>(BPPtype) : Edit1).SetWidth(w);
-  FilterComboBox1.SetWidth(w);
-  LookBox.SetWidth(w);
-  BtnOK.SetLeft(Edit1.Left() + w + 8);
-  BtnUp.SetLeft(BtnOK.Left());
-  BtnMenu.SetLeft(BtnUp.Left() + BtnUp.Width() + 2);
-  BtnHelp.SetLeft(BtnMenu.Left() + BtnUp.Width() + 2);
-  BtnJPEG.SetLeft(BtnHelp.Left() + BtnUp.Width() + 2);
-  BtnOK.SetLeft(BtnOK.Left() + (PanelButtons.Width() - BtnOK.Left() - BtnOK.Width()) / 2);
-  BtnExit.SetLeft(BtnOK.Left());
-  if (!state_.initialising) CalcStringWidth();
-}
-
-void TFileForm::FitWindowWidth(bool toScreen) {
-  if (state_.columnWidth <= 0) return;
-  const int frame =
-      2 * (ui::SystemMetric(ui::Metric::BorderWidth) + ui::SystemMetric(ui::Metric::FrameWidth));
-  const int screen = ui::Screen().Width();
-  const int wanted = (toScreen ? screen - frame : XFiles.Width()) / state_.columnWidth;
-  SetWidth(FittedWindowWidth(frame, wanted, state_.columnWidth));
-  ui::Application().ProcessMessages();
-  if (Left() + Width() > screen) SetLeft((screen - Width()) / 2);
 }
 
 }  // namespace w95::explorer
