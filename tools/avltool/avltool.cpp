@@ -109,7 +109,8 @@ int Show(const std::string& file, editor::ScriptFiles& files) {
     std::string colour = "-";
     if (s.grid.Cell(editor::kColHasColour, r) == editor::kYes) {
       const auto value = editor::ParseDecimal(s.grid.Cell(editor::kColColour, r));
-      colour = value ? "#" + editor::HexText(static_cast<uint32_t>(*value)) : "?";
+      colour = value ? std::string(1, '#').append(editor::HexText(static_cast<uint32_t>(*value)))
+                     : std::string("?");
     }
     const std::string& path = s.grid.Cell(editor::kColPath, r);
     const std::string shownFile =
