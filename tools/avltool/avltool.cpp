@@ -75,6 +75,10 @@ bool Report(const std::string& file, const Loaded& s) {
   return true;
 }
 
+std::string Generation(int ver) {
+  return ver < 4 ? std::string("generation below 4") : "generation " + std::to_string(ver);
+}
+
 std::string Shown(const std::string& cell) { return cell == kNotApplicable ? "-" : cell; }
 
 const char* KindName(const ui::StringGrid& g, int r) {
@@ -96,8 +100,8 @@ int Show(const std::string& file, editor::ScriptFiles& files) {
   Load(file, files, s);
   const bool whole = Report(file, s);
   if (!s.result.fileOk) return kProblem;
-  std::printf("%s: generation %d, %d slides, catalog %s\n", file.c_str(), s.result.generation,
-              s.result.rowCount - 1,
+  std::printf("%s: %s, %d slides, catalog %s\n", file.c_str(),
+              Generation(s.result.generation).c_str(), s.result.rowCount - 1,
               s.result.catalogId.empty() ? "(none)" : s.result.catalogId.c_str());
   std::printf("%5s %-9s %-14s %5s %-9s %5s %5s %5s %5s %-8s %-5s %s\n", "N", "Kind", "Effect",
               "Wait", "Position", "Gamma", "Zoom", "Vol", "Speed", "Colour", "Thumb", "File");
@@ -175,8 +179,8 @@ int Upgrade(const std::string& file, const std::string& out, editor::ScriptFiles
                  result.slide);
     return kProblem;
   }
-  std::printf("%s: generation %d -> 6, %d slides written to %s\n", file.c_str(),
-              s.result.generation, s.result.rowCount - 1, out.c_str());
+  std::printf("%s: %s -> generation 6, %d slides written to %s\n", file.c_str(),
+              Generation(s.result.generation).c_str(), s.result.rowCount - 1, out.c_str());
   return kOk;
 }
 
