@@ -331,3 +331,45 @@ TEST_F(ExplorerDll, ListsTenThousandFilesQuickly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Holds Shift down (for the key handler's GetKeyState) or lets it go.
+void HoldShift(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+// Tab as the user presses it: through the dialog's message loop.
+void PostTab(HWND focused) {
+  PostMessageA(focused, WM_KEYDOWN, VK_TAB, 0);
+  PostMessageA(focused, WM_KEYUP, VK_TAB, 0);
+}
+
+TEST_F(ExplorerDll, TabRingPassesOverTheDisabledTypeBox) {
+  HostWrite("SavePath", "c:\\w95exp\\");
+  std::string afterList, afterBack;
+  steps.push_back([](HWND d) {
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    SetFocus(list);
+    PostTab(list);
+  });
+  steps.push_back([&](HWND) {
+    afterList = TextOf(GetFocus());
+    HoldShift(true);
+    PostTab(GetFocus());
+  });
+  steps.push_back([&](HWND d) {
+    HoldShift(false);
+    afterBack = ClassOf(GetFocus());
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(0), -1);
+  EXPECT_EQ(afterList, "&Open") << "kind 0 disables the file type box: Tab goes to OK";
+  EXPECT_EQ(afterBack, "ListBox");
+}
+
+}  // namespace
