@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/menu.h"

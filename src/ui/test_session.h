@@ -50,7 +50,7 @@ class User {
   // Clicks an arrow or the page area of a scroll bar: the step, the end of
   // scrolling, then the mouse-down event (it arrives after tracking).
   virtual void ScrollStep(std::string_view name, ScrollCode code) = 0;
-  // Picks an entry of a list box or combo box.
+  // Picks an entry of a list box or combo box, or a tab.
   virtual void Select(std::string_view name, int index, unsigned shift = ssNone) = 0;
   // Chooses an item of the form's main menu.
   virtual void Choose(std::string_view menuItem) = 0;

@@ -7,6 +7,7 @@
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/menu.h"
@@ -111,6 +112,12 @@ class HeadlessUser final : public User {
     if (auto* lb = dynamic_cast<ListBox*>(&c)) {
       if (index < 0 || index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
       lb->UserSelect(index, shift);
+      return;
+    }
+    if (auto* tabs = dynamic_cast<TabControl*>(&c)) {
+      if (index < 0 || index >= static_cast<int>(tabs->Tabs().size()))
+        throw ScriptFailure("no tab " + std::to_string(index));
+      tabs->UserSelected(index);
       return;
     }
     ComboBox& cb = As<ComboBox>(c, "a list");

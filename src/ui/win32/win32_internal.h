@@ -37,6 +37,7 @@ class WindowPeer : public Peer {
   virtual void Scroll(WORD /*code*/, int /*pos*/) {}
   virtual void DrawItem(const DRAWITEMSTRUCT&) {}
   virtual void MeasureItem(MEASUREITEMSTRUCT&) {}
+  virtual void Notify(const NMHDR&) {}
   virtual HBRUSH ControlColor(HDC dc);
   // Subclassed native controls: the original window procedure.
   WNDPROC original = nullptr;

@@ -3,12 +3,16 @@
 // (WM_COMMAND, WM_xSCROLL, WM_DRAWITEM, WM_CTLCOLOR...) to the child's peer;
 // native controls are subclassed for focus, keys and mouse.
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <vector>
 
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/panel.h"
@@ -388,6 +392,45 @@ class GridPeer : public ContainerPeer {
   }
 };
 
+class ImagePeer : public ContainerPeer {
+ public:
+  using ContainerPeer::ContainerPeer;
+  void Paint(HDC dc) override {
+    ContainerPeer::Paint(dc);
+    HdcCanvas canvas(dc, control_.GetFont());
+    if (auto* image = dynamic_cast<Image*>(&control_)) image->Paint(canvas);
+    if (auto* gauge = dynamic_cast<Gauge*>(&control_)) gauge->Paint(canvas);
+  }
+};
+
+class TabPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  TabControl& Tabs() { return static_cast<TabControl&>(control_); }
+  void Notify(const NMHDR& n) override {
+    if (n.code == static_cast<UINT>(TCN_SELCHANGE) && !updating_)
+      Tabs().UserSelected(static_cast<int>(SendMessageA(hwnd_, TCM_GETCURSEL, 0, 0)));
+  }
+  void Changed(Prop p) override {
+    updating_ = true;
+    if (p == Prop::Items) {
+      SendMessageA(hwnd_, TCM_DELETEALLITEMS, 0, 0);
+      for (size_t i = 0; i < Tabs().Tabs().size(); ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(Tabs().Tabs()[i].c_str());
+        SendMessageA(hwnd_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+      }
+      SendMessageA(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(Tabs().TabIndex()), 0);
+    } else if (p == Prop::ItemIndex) {
+      SendMessageA(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(Tabs().TabIndex()), 0);
+    } else {
+      WindowPeer::Changed(p);
+    }
+    updating_ = false;
+  }
+};
+
 LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   auto* p = dynamic_cast<ContainerPeer*>(WindowPeer::From(h));
   if (!p) return DefWindowProcA(h, msg, wp, lp);
@@ -446,6 +489,11 @@ LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
         if (WindowPeer* child = From(reinterpret_cast<HWND>(lp)))
           child->Scroll(LOWORD(wp), static_cast<short>(HIWORD(wp)));
       return 0;
+    case WM_NOTIFY: {
+      const auto* n = reinterpret_cast<const NMHDR*>(lp);
+      if (WindowPeer* child = From(n->hwndFrom)) child->Notify(*n);
+      return 0;
+    }
     case WM_DRAWITEM: {
       auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
       if (WindowPeer* child = From(d->hwndItem)) child->DrawItem(*d);
@@ -560,6 +608,16 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
     peer->Changed(Prop::Items);
   } else if (dynamic_cast<StringGrid*>(&c)) {
     peer = std::make_unique<GridPeer>(c, CreateContainer(c, WS_EX_CLIENTEDGE, style, ph, id, r));
+  } else if (dynamic_cast<Image*>(&c) || dynamic_cast<Gauge*>(&c)) {
+    peer = std::make_unique<ImagePeer>(c, CreateContainer(c, 0, style, ph, id, r));
+  } else if (dynamic_cast<TabControl*>(&c)) {
+    static const bool ready = [] {
+      INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
+      return InitCommonControlsEx(&icc) != FALSE;
+    }();
+    (void)ready;
+    peer = std::make_unique<TabPeer>(c, native(WC_TABCONTROLA, WS_CLIPCHILDREN, 0));
+    peer->Changed(Prop::Items);
   } else {  // panels and any other container
     peer = std::make_unique<PanelPeer>(c, CreateContainer(c, WS_EX_CONTROLPARENT, style, ph, id, r));
   }

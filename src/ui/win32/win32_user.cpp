@@ -2,11 +2,15 @@
 // what a user's input would produce (BM_CLICK, WM_CHAR, scroll messages, key
 // presses through the modal loop's own dispatch); reads back what the native
 // controls show.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "ui/combo_box.h"
 #include "ui/edit.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/list_box.h"
 #include "ui/menu.h"
 #include "ui/scroll_bar.h"
@@ -138,6 +142,12 @@ class Win32User final : public User {
         SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
       }
       SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
+    } else if (auto* tabs = dynamic_cast<TabControl*>(&Named(name))) {
+      if (index < 0 || index >= static_cast<int>(tabs->Tabs().size()))
+        throw ScriptFailure("no tab " + std::to_string(index));
+      SendMessageA(h, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+      NMHDR n{h, static_cast<UINT_PTR>(id), static_cast<UINT>(TCN_SELCHANGE)};
+      SendMessageA(GetParent(h), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&n));
     } else {
       auto& cb = As<ComboBox>(name);
       if (index < 0 || index >= static_cast<int>(cb.Items().size()))

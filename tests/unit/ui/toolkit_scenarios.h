@@ -279,6 +279,29 @@ inline void ScrollBarMouseDownComesAfterTracking() {
                                            "end", "mouse down"}));
 }
 
+inline void TabsChangeAndGaugeKeepsItsRange() {
+  Session session;
+  Sample f;
+  TabControl tabs(f, "Tabs");
+  tabs.SetBounds(220, 8, 200, 60);
+  tabs.SetTabs({"General", "Compression"});
+  Gauge gauge(f, "Gauge1");
+  gauge.SetBounds(220, 80, 150, 18);
+  gauge.SetRange(0, 200);
+  std::vector<int> changes;
+  tabs.OnChange = [&](Control&) { changes.push_back(tabs.TabIndex()); };
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.Select("Tabs", 1);
+    gauge.SetProgress(50);
+    gauge.SetProgress(500);
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(changes, std::vector<int>{1});
+  EXPECT_EQ(gauge.Progress(), 200) << "kept within the range";
+  EXPECT_EQ(gauge.Percent(), 100);
+}
+
 // Every shared scenario, by name.
 struct Named {
   const char* name;
@@ -298,6 +321,7 @@ inline const std::vector<Named>& All() {
       {"TimersFireOnlyWhileRunning", &TimersFireOnlyWhileRunning},
       {"InputBoxGivesTheTextOrTheDefault", &InputBoxGivesTheTextOrTheDefault},
       {"ScrollBarMouseDownComesAfterTracking", &ScrollBarMouseDownComesAfterTracking},
+      {"TabsChangeAndGaugeKeepsItsRange", &TabsChangeAndGaugeKeepsItsRange},
   };
   return all;
 }

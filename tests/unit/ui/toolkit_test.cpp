@@ -7,6 +7,7 @@
 #include "platform/sim/sim_machine.h"
 #include "ui/controls.h"
 #include "ui/input_box.h"
+#include "ui/recording_canvas.h"
 #include "ui/test_session.h"
 #include "ui/toolkit_scenarios.h"
 
@@ -115,6 +116,32 @@ TEST_F(ToolkitTest, ModelessFormClosedWithFreeIsDestroyedAfterTheEvent) {
   EXPECT_FALSE(gone) << "not while the closing event runs";
   Application().ProcessMessages();
   EXPECT_TRUE(gone);
+}
+
+TEST_F(ToolkitTest, GaugeDrawsItsShareAndPercentage) {
+  Sample f;
+  Gauge g(f, "Gauge1");
+  g.SetBounds(0, 0, 200, 20);
+  g.SetRange(0, 50);
+  g.SetProgress(10);
+  RecordingCanvas canvas;
+  g.Paint(canvas);
+  EXPECT_EQ(canvas.ops, (std::vector<std::string>{"fill 0,0 40x20 #00800000",
+                                                   "fill 40,0 160x20 #80000005", "text 91,3 20%"}));
+}
+
+TEST_F(ToolkitTest, OwnerDrawnListEntriesGetTheirStateAndRectangle) {
+  Sample f;
+  f.Files.SetStyle(ListStyle::OwnerDrawFixed);
+  f.Files.Add("a.bmp", 1);
+  f.Files.OnDrawItem = [](Control& s, int i, Canvas& c, const Rect& r, unsigned state) {
+    auto& lb = static_cast<ListBox&>(s);
+    c.DrawGlyph(r.left, r.top, lb.ItemData(i) == 1 ? "FILE" : "FOLDER");
+    c.PutText(r.left + 18, r.top, lb.Item(i) + ((state & odSelected) ? " (selected)" : ""));
+  };
+  RecordingCanvas canvas;
+  f.Files.DrawItem(0, canvas, Rect{0, 16, 100, 16}, odSelected);
+  EXPECT_EQ(canvas.ops, (std::vector<std::string>{"glyph 0,16 FILE", "text 18,16 a.bmp (selected)"}));
 }
 
 }  // namespace
