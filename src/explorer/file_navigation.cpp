@@ -160,7 +160,9 @@ void TFileForm::XFilesKeyDown(ui::Control& sender, int& key, unsigned) {
 void TFileForm::Edit1KeyPress(ui::Control& sender, char& key) {
   if (key != '\r') return;
   key = 0;
-  if (state_.modal) BtnOKClick(sender);
+  // Enter has clicked the default button already (BtnOK, which runs the same
+  // OK work); a second run would ask every question twice.
+  if (state_.modal && DefaultButton() == nullptr) BtnOKClick(sender);
 }
 
 void TFileForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {

@@ -373,3 +373,26 @@ TEST_F(ExplorerDll, TabRingPassesOverTheDisabledTypeBox) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExplorerDll, EnterInTheNameBoxSavesOnce) {
+  HostWrite("SavePath", "c:\\w95exp\\");
+  MakeFile("c:\\w95exp\\twice.JPG");
+  boxAnswers.push_back(IDYES);
+  steps.push_back([](HWND d) {
+    Type(d, "twice");
+    HWND edit = Child(d, "Edit");
+    SetFocus(edit);
+    PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(edit, WM_CHAR, '\r', 0);
+    PostMessageA(edit, WM_KEYUP, VK_RETURN, 0);
+  });
+  EXPECT_EQ(Run(24), 99);
+  ASSERT_EQ(boxes.size(), 1u) << "one question, one OK work";
+  EXPECT_EQ(boxes[0], "twice.JPG\nin use.  Overwrite?");
+  EXPECT_NE(GetFileAttributesA("c:\\w95exp\\twice.JPG"), INVALID_FILE_ATTRIBUTES)
+      << "the existing file is left for the host";
+}
+
+}  // namespace
