@@ -396,3 +396,29 @@ TEST_F(ExplorerDll, EnterInTheNameBoxSavesOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExplorerDll, EnterOnAFileOpensIt) {
+  CreateDirectoryA("c:\\w95exp\\enter", nullptr);
+  MakeFile("c:\\w95exp\\enter\\first.avl");
+  MakeFile("c:\\w95exp\\enter\\second.avl");
+  HostWrite("LastDir", "c:\\w95exp\\enter\\");
+  steps.push_back([](HWND d) {
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    SetFocus(list);
+    PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(list, WM_KEYUP, VK_DOWN, 0);
+  });
+  steps.push_back([](HWND d) {
+    HWND list = Child(d, "ListBox");
+    PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(list, WM_KEYUP, VK_RETURN, 0);
+  });
+  EXPECT_EQ(Run(254), 0);
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_EQ(HostRead("LongName"), "second.avl") << "the entry the arrow key moved to";
+}
+
+}  // namespace
