@@ -404,3 +404,30 @@ TEST_F(Explorer, DoubleClickEntersAFolderAndOpensAFile) {
 
 }  // namespace
 }  // namespace explorer_test
+
+namespace explorer_test {
+namespace {
+
+TEST_F(Explorer, MenuButtonOpensTheViewMenuAndItsFileActions) {
+  machine.files.AddFile("C:\\M\\a.bmp");
+  machine.files.AddFile("C:\\M\\b.bmp");
+  machine.files.AddFolder("C:\\M\\sub");
+  SetKey("LastDir", "c:\\m\\");
+  session.AnswerPopup("mnuDirLast");
+  session.AnswerPopup("mnuFile");
+  session.AnswerPopup("MarkDirectory");
+  session.ExpectMessage(MsgKind::Information, "Preview mode enabled.", w95::ui::mrOk);
+  Run(253, 0, [](User& u, TFileForm& f) {
+    EXPECT_FALSE(f.PreviewMode->Visible()) << "no preview in the dialog";
+    u.Click("BtnMenu");
+    EXPECT_EQ(f.XFiles.Texts().back(), "sub\\");
+    u.Click("BtnMenu");  // File actions, then Mark all files
+    EXPECT_EQ(f.XFiles.SelCount(), 2);
+    f.ViewMenuClick(*f.PreviewMode);
+    u.Click("BtnExit");
+  });
+  EXPECT_TRUE(session.Unused().empty());
+}
+
+}  // namespace
+}  // namespace explorer_test
