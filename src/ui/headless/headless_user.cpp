@@ -12,6 +12,7 @@
 #include "ui/list_box.h"
 #include "ui/menu.h"
 #include "ui/scroll_bar.h"
+#include "ui/string_grid.h"
 #include "ui/test_session.h"
 
 namespace w95::ui::test {
@@ -124,6 +125,15 @@ class HeadlessUser final : public User {
     if (index < 0 || index >= static_cast<int>(cb.Items().size()))
       throw ScriptFailure("no entry " + std::to_string(index));
     cb.UserSelected(index);
+  }
+
+  void SelectCell(std::string_view name, int col, int row) override {
+    StringGrid& g = As<StringGrid>(Named(name), "a string grid");
+    RequireUsable(g, "click in");
+    if (col < 0 || col >= g.ColCount() || row < 0 || row >= g.RowCount() || g.ColWidth(col) <= 0)
+      throw ScriptFailure("no visible cell " + std::to_string(col) + "," + std::to_string(row));
+    g.UserFocused();
+    g.UserSelectCell(col, row);
   }
 
   void Choose(std::string_view menuItem) override {

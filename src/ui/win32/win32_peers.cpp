@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/button.h"
@@ -340,24 +341,58 @@ class GridPeer : public ContainerPeer {
  public:
   using ContainerPeer::ContainerPeer;
   StringGrid& Grid() { return static_cast<StringGrid&>(control_); }
+  int RowStep() { return Grid().DefaultRowHeight() + 1; }
+  // Rows below the fixed ones that fit in the window.
+  int VisibleRows() {
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    return std::max(1, static_cast<int>((r.bottom - Grid().FixedRows() * RowStep()) / RowStep()));
+  }
   // Cell under a client point, or false.
   bool HitTest(int x, int y, int& col, int& row) {
     StringGrid& g = Grid();
     int left = 0;
     col = -1;
     for (int c = 0; c < g.ColCount(); ++c) {
-      if (x >= left && x < left + g.ColWidth(c) + 1) { col = c; break; }
+      if (g.ColWidth(c) > 0 && x >= left && x < left + g.ColWidth(c) + 1) { col = c; break; }
       left += g.ColWidth(c) + 1;
     }
-    const int h = g.DefaultRowHeight() + 1;
+    const int h = RowStep();
     row = y < g.FixedRows() * h ? y / h : g.TopRow() + (y - g.FixedRows() * h) / h;
     return col >= 0 && row < g.RowCount();
+  }
+  // Where a cell is drawn now (it must be visible).
+  RECT CellRect(int col, int row) {
+    StringGrid& g = Grid();
+    int left = 0;
+    for (int c = 0; c < col; ++c) left += g.ColWidth(c) + 1;
+    const int top = row < g.FixedRows() ? row * RowStep()
+                                         : (g.FixedRows() + row - g.TopRow()) * RowStep();
+    return RECT{left, top, left + g.ColWidth(col), top + g.DefaultRowHeight()};
+  }
+  void ShowRow(int row) {
+    StringGrid& g = Grid();
+    if (row < g.FixedRows()) return;
+    if (row < g.TopRow()) g.SetTopRow(row);
+    else if (row >= g.TopRow() + VisibleRows()) g.SetTopRow(row - VisibleRows() + 1);
+  }
+  void SyncScroll() {
+    StringGrid& g = Grid();
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = g.FixedRows();
+    si.nMax = std::max(g.RowCount() - 1, g.FixedRows());
+    si.nPage = static_cast<UINT>(VisibleRows());
+    si.nPos = g.TopRow();
+    SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
   }
   void Paint(HDC dc) override {
     StringGrid& g = Grid();
     RECT client;
     GetClientRect(hwnd_, &client);
     FillRect(dc, &client, BrushOf(g.GetColor()));
+    HBRUSH lines = GetSysColorBrush(COLOR_BTNSHADOW);
     HdcCanvas canvas(dc, g.GetFont());
     const int h = g.DefaultRowHeight();
     int y = 0;
@@ -368,27 +403,77 @@ class GridPeer : public ContainerPeer {
         if (w > 0) {
           unsigned state = (row == g.Row() && (g.RowSelect() || c == g.Col())) ? odSelected : odNone;
           Guard([&] { g.DrawCell(c, row, canvas, Rect{x, y, w, h}, state); });
+          RECT v{x + w, y, x + w + 1, y + h + 1};
+          FillRect(dc, &v, lines);
         }
         x += w + 1;
       }
+      RECT line{0, y + h, x, y + h + 1};
+      FillRect(dc, &line, lines);
       y += h + 1;
     };
     for (int r = 0; r < g.FixedRows() && r < g.RowCount(); ++r) paintRow(r);
     for (int r = g.TopRow(); r < g.RowCount() && y < client.bottom; ++r) paintRow(r);
   }
   LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp) override {
-    if (msg == WM_LBUTTONDOWN) {
-      SetFocus(hwnd_);
-      int col, row;
-      if (HitTest(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)), col, row))
-        Grid().UserSelectCell(col, row);
+    StringGrid& g = Grid();
+    switch (msg) {
+      case WM_LBUTTONDOWN: {
+        SetFocus(hwnd_);
+        int col, row;
+        if (HitTest(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)), col, row))
+          g.UserSelectCell(col, row);
+        break;
+      }
+      case WM_GETDLGCODE: return DLGC_WANTARROWS;
+      case WM_KEYDOWN:
+        if (wp == VK_UP || wp == VK_DOWN || wp == VK_PRIOR || wp == VK_NEXT) {
+          const int step = (wp == VK_UP || wp == VK_DOWN) ? 1 : VisibleRows();
+          const int row = std::clamp(g.Row() + ((wp == VK_UP || wp == VK_PRIOR) ? -step : step),
+                                     g.FixedRows(), g.RowCount() - 1);
+          g.UserSelectCell(g.Col(), row);
+          return 0;
+        }
+        break;
+      case WM_VSCROLL: {
+        int top = g.TopRow();
+        switch (LOWORD(wp)) {
+          case SB_LINEUP: --top; break;
+          case SB_LINEDOWN: ++top; break;
+          case SB_PAGEUP: top -= VisibleRows(); break;
+          case SB_PAGEDOWN: top += VisibleRows(); break;
+          case SB_THUMBTRACK:
+          case SB_THUMBPOSITION: {
+            SCROLLINFO si{};
+            si.cbSize = sizeof si;
+            si.fMask = SIF_TRACKPOS;
+            GetScrollInfo(hwnd_, SB_VERT, &si);
+            top = si.nTrackPos;
+            break;
+          }
+          default: return 0;
+        }
+        g.SetTopRow(std::clamp(top, g.FixedRows(), std::max(g.FixedRows(), g.RowCount() - VisibleRows())));
+        return 0;
+      }
+      case WM_MOUSEWHEEL: {
+        const int top = g.TopRow() - 3 * GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA;
+        g.SetTopRow(std::clamp(top, g.FixedRows(), std::max(g.FixedRows(), g.RowCount() - VisibleRows())));
+        return 0;
+      }
+      case WM_SIZE: SyncScroll(); break;
+      default: break;
     }
-    if (msg == WM_GETDLGCODE) return DLGC_WANTARROWS;
     return ContainerPeer::Proc(msg, wp, lp);
   }
   void Changed(Prop p) override {
-    if (p == Prop::Cells || p == Prop::Selection || p == Prop::TopIndex) Invalidate();
-    else WindowPeer::Changed(p);
+    if (p == Prop::Selection) ShowRow(Grid().Row());
+    if (p == Prop::Cells || p == Prop::Selection || p == Prop::TopIndex) {
+      SyncScroll();
+      Invalidate();
+    } else {
+      WindowPeer::Changed(p);
+    }
   }
 };
 
@@ -607,7 +692,9 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
     peer->Changed(Prop::Style);
     peer->Changed(Prop::Items);
   } else if (dynamic_cast<StringGrid*>(&c)) {
-    peer = std::make_unique<GridPeer>(c, CreateContainer(c, WS_EX_CLIENTEDGE, style, ph, id, r));
+    auto grid = std::make_unique<GridPeer>(c, CreateContainer(c, WS_EX_CLIENTEDGE, style | WS_VSCROLL, ph, id, r));
+    grid->SyncScroll();
+    peer = std::move(grid);
   } else if (dynamic_cast<Image*>(&c) || dynamic_cast<Gauge*>(&c)) {
     peer = std::make_unique<ImagePeer>(c, CreateContainer(c, 0, style, ph, id, r));
   } else if (dynamic_cast<TabControl*>(&c)) {

@@ -14,6 +14,7 @@
 #include "ui/list_box.h"
 #include "ui/menu.h"
 #include "ui/scroll_bar.h"
+#include "ui/string_grid.h"
 #include "ui/test_session.h"
 #include "ui/win32/win32_internal.h"
 
@@ -155,6 +156,26 @@ class Win32User final : public User {
       SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
       SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
     }
+    Settle();
+  }
+
+  void SelectCell(std::string_view name, int col, int row) override {
+    HWND h = Usable(name, "click in");
+    auto& g = As<StringGrid>(name);
+    if (col < 0 || col >= g.ColCount() || row < 0 || row >= g.RowCount() || g.ColWidth(col) <= 0)
+      throw ScriptFailure("no visible cell " + std::to_string(col) + "," + std::to_string(row));
+    RECT rc;
+    GetClientRect(h, &rc);
+    const int step = g.DefaultRowHeight() + 1;
+    const int visible = std::max(1, static_cast<int>((rc.bottom - g.FixedRows() * step) / step));
+    if (row >= g.FixedRows() && (row < g.TopRow() || row >= g.TopRow() + visible))
+      g.SetTopRow(row);  // the user scrolls it into view first
+    int x = 0;
+    for (int c = 0; c < col; ++c) x += g.ColWidth(c) + 1;
+    x += g.ColWidth(col) / 2;
+    const int y = (row < g.FixedRows() ? row : g.FixedRows() + row - g.TopRow()) * step + step / 2;
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     Settle();
   }
 

@@ -302,6 +302,36 @@ inline void TabsChangeAndGaugeKeepsItsRange() {
   EXPECT_EQ(gauge.Percent(), 100);
 }
 
+inline void GridCellsAreChosenByClickAndHiddenColumnsKeepData() {
+  Session session;
+  Sample f;
+  StringGrid grid(f, "Grid");
+  grid.SetBounds(220, 8, 300, 120);
+  grid.SetColCount(4);
+  grid.SetRowCount(41);
+  grid.SetColWidth(3, 0);  // hidden: data only
+  for (int r = 1; r < 41; ++r) {
+    grid.SetCell(1, r, "slide" + std::to_string(r) + ".bmp");
+    grid.SetCell(3, r, "secret" + std::to_string(r));
+  }
+  std::vector<std::string> chosen;
+  grid.OnSelectCell = [&](Control&, int col, int row, bool& can) {
+    can = col != 2;  // column 2 is not selectable
+    chosen.push_back(std::to_string(col) + "," + std::to_string(row));
+  };
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.SelectCell("Grid", 1, 3);
+    u.SelectCell("Grid", 2, 5);   // refused: stays on row 3
+    u.SelectCell("Grid", 1, 40);  // far below: scrolled into view
+    EXPECT_THROW(u.SelectCell("Grid", 3, 4), ScriptFailure) << "hidden column";
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(chosen, (std::vector<std::string>{"1,3", "2,5", "1,40"}));
+  EXPECT_EQ(grid.Row(), 40);
+  EXPECT_EQ(grid.Cell(3, 40), "secret40");
+}
+
 // Every shared scenario, by name.
 struct Named {
   const char* name;
@@ -322,6 +352,7 @@ inline const std::vector<Named>& All() {
       {"InputBoxGivesTheTextOrTheDefault", &InputBoxGivesTheTextOrTheDefault},
       {"ScrollBarMouseDownComesAfterTracking", &ScrollBarMouseDownComesAfterTracking},
       {"TabsChangeAndGaugeKeepsItsRange", &TabsChangeAndGaugeKeepsItsRange},
+      {"GridCellsAreChosenByClickAndHiddenColumnsKeepData", &GridCellsAreChosenByClickAndHiddenColumnsKeepData},
   };
   return all;
 }
