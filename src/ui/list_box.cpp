@@ -66,7 +66,7 @@ void ListBox::SetSorted(bool on) {
   if (on)
     std::stable_sort(items_.begin(), items_.end(),
                      [](const Entry& a, const Entry& b) { return LessNoCase(a.text, b.text); });
-  Changed(Prop::Style);
+  Changed(Prop::Items);
 }
 
 void ListBox::SetMultiSelect(bool on) {
