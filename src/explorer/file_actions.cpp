@@ -1,5 +1,6 @@
 // What the explorer does with a chosen file: the OK work of each mode, the
 // chosen name handed to the host, the exchange file, the file menu.
+#include <algorithm>
 #include <optional>
 
 #include "explorer/file_form.h"
@@ -13,6 +14,7 @@
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
+#include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/screen.h"
 
@@ -274,7 +276,9 @@ void TFileForm::ViewMenuClick(ui::MenuItem& item) {
   } else if (&item == mnuFont) {
     ui::Font f = XFiles.GetFont();
     if (ui::FontDialog(f)) {
+      f.size = std::clamp(f.size, 6, 14);  // the sizes the dialog offers
       SetFont(f);
+      ui::Application().ProcessMessages();
       UpdateFiles();
     }
   } else if (&item == mnuResetWin) {

@@ -129,3 +129,29 @@ TEST_F(Explorer, ColumnWidthFollowsTheWidestEntry) {
 
 }  // namespace
 }  // namespace explorer_test
+
+namespace explorer_test {
+namespace {
+
+TEST_F(Explorer, ChangeFontKeepsTheOfferedSizesAndResetRestoresTheDefault) {
+  machine.files.AddFile("C:\\F\\a.bmp");
+  SetKey("LastDir", "c:\\f\\");
+  w95::ui::Font big;
+  big.name = "Arial";
+  big.size = 20;
+  session.AnswerFont(big);
+  Run(252, 0, [](User& u, TFileForm& f) {
+    const int before = f.State().columnWidth;
+    f.ViewMenuClick(*f.mnuFont);
+    EXPECT_EQ(f.XFiles.GetFont().name, "Arial");
+    EXPECT_EQ(f.XFiles.GetFont().size, 14) << "sizes 6 to 14";
+    EXPECT_GT(f.State().columnWidth, before) << "columns measured in the new font";
+    f.ViewMenuClick(*f.mnuResetWin);
+    EXPECT_EQ(f.GetFont(), f.State().defaultFont);
+    EXPECT_EQ(f.Width(), 512);
+    u.Click("BtnExit");
+  });
+}
+
+}  // namespace
+}  // namespace explorer_test
