@@ -28,6 +28,16 @@ Control& User::Named(std::string_view name) {
   return *c;
 }
 
+MenuItem& User::MenuUsable(std::string_view name) {
+  Form& f = ActiveForm();
+  MenuItem* item = f.Menu() ? f.Menu()->Find(name) : nullptr;
+  if (!item) throw ScriptFailure("the menu has no item '" + std::string(name) + "'");
+  for (MenuItem* i = item; i; i = i->Parent())
+    if (!i->Visible() || !i->Enabled())
+      throw ScriptFailure("menu item '" + std::string(name) + "' is hidden or disabled");
+  return *item;
+}
+
 Session::Session() : user_(MakeUser()), previous_(active) { active = this; }
 Session::~Session() { active = previous_; }
 Session* Session::Active() { return active; }

@@ -63,6 +63,8 @@ class User {
 
   Form& ActiveForm();
   Control& Named(std::string_view name);  // fails when there is no such control
+  // An item of the active form's main menu that the user can choose.
+  MenuItem& MenuUsable(std::string_view name);
 };
 
 struct ShownMessage {

@@ -137,13 +137,7 @@ class HeadlessUser final : public User {
   }
 
   void Choose(std::string_view menuItem) override {
-    Form& f = ActiveForm();
-    MenuItem* item = f.Menu() ? f.Menu()->Find(menuItem) : nullptr;
-    if (!item) throw ScriptFailure("the menu has no item '" + std::string(menuItem) + "'");
-    for (MenuItem* i = item; i; i = i->Parent())
-      if (!i->Visible() || !i->Enabled())
-        throw ScriptFailure("menu item '" + std::string(menuItem) + "' is hidden or disabled");
-    item->Click();
+    MenuUsable(menuItem).Click();
   }
 
   std::string TextOf(std::string_view name) override { return Named(name).Text(); }

@@ -180,13 +180,8 @@ class Win32User final : public User {
   }
 
   void Choose(std::string_view menuItem) override {
-    Form& f = ActiveForm();
-    MenuItem* item = f.Menu() ? f.Menu()->Find(menuItem) : nullptr;
-    if (!item) throw ScriptFailure("the menu has no item '" + std::string(menuItem) + "'");
-    for (MenuItem* i = item; i; i = i->Parent())
-      if (!i->Visible() || !i->Enabled())
-        throw ScriptFailure("menu item '" + std::string(menuItem) + "' is hidden or disabled");
-    SendMessageA(reinterpret_cast<HWND>(f.Handle()), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+    MenuItem& item = MenuUsable(menuItem);
+    SendMessageA(reinterpret_cast<HWND>(ActiveForm().Handle()), WM_COMMAND, MAKEWPARAM(item.Command(), 0), 0);
     Settle();
   }
 
