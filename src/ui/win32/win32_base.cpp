@@ -1,6 +1,7 @@
 #include <map>
 #include <tuple>
 
+#include "ui/application.h"
 #include "ui/win32/win32_internal.h"
 
 namespace w95::ui::win32 {
@@ -23,6 +24,16 @@ HINSTANCE Instance() {
 void Safely(const std::function<void()>& fn) {
   try {
     fn();
+  } catch (const ScriptFailure&) {
+    if (!parked) parked = std::current_exception();
+  } catch (const std::exception& e) {
+    // An error outside any handler's Guard: the standard error box, as for
+    // handlers; only a failing box itself is parked.
+    try {
+      Application().ShowException(e);
+    } catch (...) {
+      if (!parked) parked = std::current_exception();
+    }
   } catch (...) {
     if (!parked) parked = std::current_exception();
   }

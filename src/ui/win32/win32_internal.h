@@ -68,8 +68,9 @@ COLORREF ColorRef(Color color);
 HWND AppWindow();
 HINSTANCE Instance();
 
-// Runs fn; an exception is parked (and every modal loop ends) instead of
-// unwinding through Windows. RunModal rethrows it.
+// Runs fn without letting an exception unwind through Windows: an error is
+// shown in the standard error box; a test's ScriptFailure is parked (every
+// modal loop then ends) and RunModal or the test user rethrows it.
 void Safely(const std::function<void()>& fn);
 bool HasParkedFailure();
 void RethrowParkedFailure();
