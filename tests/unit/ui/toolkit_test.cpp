@@ -144,4 +144,45 @@ TEST_F(ToolkitTest, OwnerDrawnListEntriesGetTheirStateAndRectangle) {
   EXPECT_EQ(canvas.ops, (std::vector<std::string>{"glyph 0,16 FILE", "text 18,16 a.bmp (selected)"}));
 }
 
+TEST_F(ToolkitTest, AlignedPanelsShareTheClientAreaInOrder) {
+  Form f("Layout");
+  f.SetClientSize(300, 200);
+  Panel top(f, "PanelTop"), bottom(f, "PanelBottom"), left(f, "PanelLeft"), client(f, "PanelClient");
+  top.SetHeight(30);
+  bottom.SetHeight(20);
+  left.SetWidth(50);
+  client.SetAlign(Align::Client);
+  left.SetAlign(Align::Left);
+  bottom.SetAlign(Align::Bottom);
+  top.SetAlign(Align::Top);
+  struct Want {
+    Panel* p;
+    Rect r;
+  };
+  for (const Want& w : {Want{&top, {0, 0, 300, 30}}, Want{&bottom, {0, 180, 300, 20}},
+                        Want{&left, {0, 30, 50, 150}}, Want{&client, {50, 30, 250, 150}}}) {
+    EXPECT_EQ(w.p->Left(), w.r.left) << w.p->Name();
+    EXPECT_EQ(w.p->Top(), w.r.top) << w.p->Name();
+    EXPECT_EQ(w.p->Width(), w.r.width) << w.p->Name();
+    EXPECT_EQ(w.p->Height(), w.r.height) << w.p->Name();
+  }
+  f.UserResized(400, 200);
+  EXPECT_EQ(client.Width(), 350) << "the client panel follows the form";
+  top.SetVisible(false);
+  EXPECT_EQ(left.Top(), 0) << "a hidden panel gives up its place";
+}
+
+TEST_F(ToolkitTest, CloseQueryCanKeepAModalFormOpen) {
+  Sample f;
+  bool allow = false;
+  f.OnCloseQuery = [&](Control&, bool& can) { can = allow; };
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.Click("BtnOK");
+    EXPECT_EQ(f.GetModalResult(), mrNone) << "refused";
+    allow = true;
+    u.PressKey(vkEscape);
+  });
+  EXPECT_EQ(f.ShowModal(), mrCancel);
+}
+
 }  // namespace
