@@ -52,6 +52,8 @@ class User {
   virtual void ScrollStep(std::string_view name, ScrollCode code) = 0;
   // Picks an entry of a list box or combo box, or a tab.
   virtual void Select(std::string_view name, int index, unsigned shift = ssNone) = 0;
+  // Double-clicks a control; in a list box, on the entry `index`.
+  virtual void DoubleClick(std::string_view name, int index = -1) = 0;
   // Clicks a cell of a string grid (scrolled into view first).
   virtual void SelectCell(std::string_view name, int col, int row) = 0;
   // Chooses an item of the form's main menu.

@@ -127,6 +127,17 @@ class HeadlessUser final : public User {
     cb.UserSelected(index);
   }
 
+  void DoubleClick(std::string_view name, int index) override {
+    Control& c = Named(name);
+    RequireUsable(c, "double-click");
+    if (c.CanFocus()) c.UserFocused();
+    if (auto* lb = dynamic_cast<ListBox*>(&c); lb && index >= 0) {
+      if (index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
+      lb->UserSelect(index);
+    }
+    c.UserDblClick();
+  }
+
   void SelectCell(std::string_view name, int col, int row) override {
     StringGrid& g = As<StringGrid>(Named(name), "a string grid");
     RequireUsable(g, "click in");

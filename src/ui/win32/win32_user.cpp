@@ -159,6 +159,24 @@ class Win32User final : public User {
     Settle();
   }
 
+  // The mouse messages of a double click: down, up, double-click, up.
+  void DoubleClick(std::string_view name, int index) override {
+    HWND h = Usable(name, "double-click");
+    RECT r;
+    GetClientRect(h, &r);
+    if (auto* lb = dynamic_cast<ListBox*>(&Named(name)); lb && index >= 0) {
+      if (index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
+      SendMessageA(h, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+      SendMessageA(h, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    }
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(h, WM_LBUTTONUP, 0, at);
+    SendMessageA(h, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(h, WM_LBUTTONUP, 0, at);
+    Settle();
+  }
+
   void SelectCell(std::string_view name, int col, int row) override {
     HWND h = Usable(name, "click in");
     auto& g = As<StringGrid>(name);

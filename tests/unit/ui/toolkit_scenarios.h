@@ -182,6 +182,7 @@ inline void ListBoxSortsAndSelectsLikeWindows() {
   });
   f.ShowModal();
   EXPECT_EQ(f.Files.SelCount(), 2);
+  EXPECT_EQ(f.Files.ItemIndex(), 2) << "the focused entry";
   EXPECT_TRUE(f.Files.Selected(1));
   EXPECT_FALSE(f.Files.Selected(2));
   EXPECT_TRUE(f.Files.Selected(3));
@@ -332,6 +333,21 @@ inline void GridCellsAreChosenByClickAndHiddenColumnsKeepData() {
   EXPECT_EQ(grid.Cell(3, 40), "secret40");
 }
 
+inline void DoubleClickOnAListEntryChoosesItFirst() {
+  Session session;
+  Sample f;
+  for (const char* n : {"dir1", "dir2", "photo.bmp"}) f.Files.Add(n);
+  std::vector<std::string> opened;
+  f.Files.OnDblClick = [&](Control&) { opened.push_back(f.Files.Item(f.Files.ItemIndex())); };
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    u.DoubleClick("Files", 2);
+    u.DoubleClick("Files", 0);
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(opened, (std::vector<std::string>{"photo.bmp", "dir1"}));
+}
+
 // Every shared scenario, by name.
 struct Named {
   const char* name;
@@ -352,6 +368,7 @@ inline const std::vector<Named>& All() {
       {"InputBoxGivesTheTextOrTheDefault", &InputBoxGivesTheTextOrTheDefault},
       {"ScrollBarMouseDownComesAfterTracking", &ScrollBarMouseDownComesAfterTracking},
       {"TabsChangeAndGaugeKeepsItsRange", &TabsChangeAndGaugeKeepsItsRange},
+      {"DoubleClickOnAListEntryChoosesItFirst", &DoubleClickOnAListEntryChoosesItFirst},
       {"GridCellsAreChosenByClickAndHiddenColumnsKeepData", &GridCellsAreChosenByClickAndHiddenColumnsKeepData},
   };
   return all;
