@@ -30,8 +30,13 @@ UINT_PTR nextTimer = 1;
 LastBox lastBox;
 
 constexpr UINT kFreeReleased = WM_APP + 0x96;
+constexpr UINT kEndMenu = WM_APP + 0x97;
 
 LRESULT CALLBACK AppProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kEndMenu) {
+    EndMenu();
+    return 0;
+  }
   if (msg == kFreeReleased) {
     Safely([] { Application().FreeReleasedForms(); });
     return 0;
@@ -155,13 +160,17 @@ class Win32Backend final : public Backend {
   MenuItem* TrackPopup(PopupMenu& menu, Point at) override {
     HMENU h = BuildMenu(menu, false);
     MenuItem* chosen = nullptr;
-    if (test::Session* s = test::Session::Active()) {
+    test::Session* s = test::Session::Active();
+    if (s) {
+      // Under a test the menu is shown for real and closed again at once
+      // (the posted message runs inside the menu's own loop); the script
+      // says which item the user chose.
       chosen = s->TakePopupAnswer(menu);
-    } else {
-      const UINT cmd = static_cast<UINT>(TrackPopupMenu(h, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
-                                                        at.x, at.y, 0, OwnerWindow(), nullptr));
-      chosen = cmd ? FindMenuCommand(cmd) : nullptr;
+      PostMessageA(AppWindow(), kEndMenu, 0, 0);
     }
+    const UINT cmd = static_cast<UINT>(TrackPopupMenu(h, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
+                                                      at.x, at.y, 0, OwnerWindow(), nullptr));
+    if (!s) chosen = cmd ? FindMenuCommand(cmd) : nullptr;
     DestroyMenu(h);
     return chosen;
   }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../../unit/ui/toolkit_scenarios.h"
+#include "ui/win32/win32_internal.h"
 #include "wine_ui_support.h"
 
 namespace {
@@ -69,6 +70,66 @@ TEST(ModelessOnWine, DialogKeysWorkOnTheHostsPlainMessageLoop) {
   EXPECT_EQ(cancels, 1) << "Escape presses the cancel button";
   f.Close();
   EXPECT_FALSE(IsWindowVisible(hwnd(f)));
+}
+
+}  // namespace
+
+namespace {
+
+// How a menu tree becomes a native menu: hidden items left out, checks,
+// radio checks, column breaks, sub-menus, disabled items.
+TEST(MenusOnWine, NativeMenuFollowsTheItems) {
+  using namespace w95::ui;
+  wine_ui::RealMachine machine;
+  toolkit_scenarios::Sample f;
+  PopupMenu popup(f, "PopupMenu1");
+  popup.Add("mnuA", "&Alpha").SetChecked(true);
+  popup.Add("mnuHidden", "Hidden").SetVisible(false);
+  MenuItem& radio = popup.Add("mnuB", "&Beta");
+  radio.SetRadioItem(true);
+  radio.SetChecked(true);
+  popup.Add("mnuSep", "-");
+  MenuItem& next = popup.Add("mnuC", "&Gamma");
+  next.SetColumnBreak(true);
+  next.SetEnabled(false);
+  MenuItem& sub = popup.Add("mnuSub", "&More");
+  sub.Add("mnuSub1", "One");
+  HMENU h = w95::ui::win32::BuildMenu(popup, false);
+  ASSERT_EQ(GetMenuItemCount(h), 5) << "the hidden item is left out";
+  auto info = [&](UINT pos) {
+    MENUITEMINFOA mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+    GetMenuItemInfoA(h, pos, TRUE, &mi);
+    return mi;
+  };
+  EXPECT_TRUE(info(0).fState & MFS_CHECKED);
+  EXPECT_EQ(info(0).wID, popup.Item(0).Command());
+  EXPECT_TRUE(info(1).fType & MFT_RADIOCHECK);
+  EXPECT_TRUE(info(1).fState & MFS_CHECKED);
+  EXPECT_TRUE(info(2).fType & MFT_SEPARATOR);
+  EXPECT_TRUE(info(3).fType & MFT_MENUBARBREAK) << "column break";
+  EXPECT_TRUE(info(3).fState & MFS_GRAYED);
+  ASSERT_NE(info(4).hSubMenu, nullptr);
+  EXPECT_EQ(GetMenuItemCount(info(4).hSubMenu), 1);
+  DestroyMenu(h);
+}
+
+TEST(MenusOnWine, PopupIsShownAndTheScriptedItemRuns) {
+  using namespace w95::ui;
+  wine_ui::RealMachine machine;
+  toolkit_scenarios::Session s;
+  toolkit_scenarios::Sample f;
+  PopupMenu popup(f.Files, "PopupMenu1");
+  int runs = 0;
+  popup.Add("mnuDelete", "&Delete").OnClick = [&](MenuItem&) { ++runs; };
+  s.WhenModal<toolkit_scenarios::Sample>([&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+    s.AnswerPopup("mnuDelete");
+    popup.Popup(200, 200);
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(runs, 1);
 }
 
 }  // namespace
