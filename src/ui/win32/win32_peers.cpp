@@ -658,8 +658,10 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
     peer = std::make_unique<ButtonPeer>(c, native("BUTTON", b->IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 0));
   } else if (dynamic_cast<CheckBox*>(&c)) {
     peer = std::make_unique<ButtonPeer>(c, native("BUTTON", BS_CHECKBOX, 0));
+    peer->Changed(Prop::Checked);
   } else if (dynamic_cast<RadioButton*>(&c)) {
     peer = std::make_unique<ButtonPeer>(c, native("BUTTON", BS_RADIOBUTTON, 0));
+    peer->Changed(Prop::Checked);
   } else if (auto* l = dynamic_cast<Label*>(&c)) {
     const DWORD align = l->GetAlignment() == Alignment::Right ? SS_RIGHT
                         : l->GetAlignment() == Alignment::Center ? SS_CENTER : SS_LEFT;
