@@ -175,9 +175,11 @@ std::string TypeLetters(std::string_view entry) {
   return std::string(entry.substr(0, 3));
 }
 
-std::string SaveMask(std::string_view entry) { return "*." + TypeLetters(entry); }
+std::string SaveMask(std::string_view entry) { return std::string("*.").append(TypeLetters(entry)); }
 
-std::string ExpectedExtension(std::string_view entry) { return "." + TypeLetters(entry); }
+std::string ExpectedExtension(std::string_view entry) {
+  return std::string(".").append(TypeLetters(entry));
+}
 
 bool ShowsCompressionButton(int32_t code) { return code < 7 || code == 98 || code == 99; }
 
