@@ -133,3 +133,43 @@ TEST(MenusOnWine, PopupIsShownAndTheScriptedItemRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(TimersOnWine, ARunningTimerTicksInTheModalLoopAndStopsWhenDisabled) {
+  using namespace w95::ui;
+  wine_ui::RealMachine machine;
+  toolkit_scenarios::Session s;
+  toolkit_scenarios::Sample f;
+  int ticks = 0;
+  f.Timer1.SetInterval(10);
+  f.Timer1.OnTimer = [&](Control&) {
+    if (++ticks == 3) f.Timer1.SetEnabled(false);
+  };
+  s.WhenModal<toolkit_scenarios::Sample>([&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+    f.Timer1.SetEnabled(true);
+    for (int i = 0; i < 100 && f.Timer1.Running(); ++i) {
+      w95::ui::win32::PumpPending();
+      Sleep(10);
+    }
+    for (int i = 0; i < 5; ++i) {
+      w95::ui::win32::PumpPending();
+      Sleep(15);
+    }
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(ticks, 3);
+}
+
+TEST(CursorOnWine, BusyCursorIsTheHourglassUntilTheWorkEnds) {
+  using namespace w95::ui;
+  wine_ui::RealMachine machine;
+  {
+    BusyCursor busy;
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+  }
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+}
+
+}  // namespace
