@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the three builds and runs every test: the native tests, the Wine tests
-# on a private Xvfb display, and the static check of the 32-bit product DLL.
+# on a private Xvfb display, the static check of the 32-bit product DLL, and a
+# one-minute fuzzing run of the slide-script reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -15,4 +16,6 @@ python3 scripts/check-dll.py build/win32/bin/w95ZOK56.dll build/win32/export-tab
 python3 scripts/check-dll-test.py  # the check itself fails on cdecl, decorated names, wrong ordinals
 echo "== Wine tests"
 scripts/with-wine.sh ctest --preset wine
+echo "== fuzzing the slide-script reader"
+scripts/fuzz.sh 60
 echo "== all tests passed"
