@@ -82,7 +82,7 @@ class FormPeer final : public ContainerPeer {
             placed_ = true;
           }
           if (!f.Modal()) WatchModelessForms();
-          ShowWindow(hwnd_, SW_SHOW);
+          ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
           SetForegroundWindow(hwnd_);
         } else {
           ShowWindow(hwnd_, SW_HIDE);

@@ -68,6 +68,9 @@ TEST(ModelessOnWine, DialogKeysWorkOnTheHostsPlainMessageLoop) {
   EXPECT_EQ(f.ActiveControl(), &f.BtnSave);
   Press(GetFocus(), VK_ESCAPE);
   EXPECT_EQ(cancels, 1) << "Escape presses the cancel button";
+  ShowWindow(hwnd(f), SW_MINIMIZE);
+  f.Show();
+  EXPECT_FALSE(IsIconic(hwnd(f))) << "showing again restores a minimised window";
   f.Close();
   EXPECT_FALSE(IsWindowVisible(hwnd(f)));
 }
