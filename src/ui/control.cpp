@@ -18,6 +18,26 @@ void Guard(const std::function<void()>& fn) {
   }
 }
 
+namespace {
+// Added under a parent that has a peer, still waiting for their own.
+std::vector<Control*>& Pending() {
+  static std::vector<Control*> pending;
+  return pending;
+}
+}  // namespace
+
+void FlushPendingPeers() {
+  auto controls = std::move(Pending());
+  Pending().clear();
+  for (Control* c : controls)
+    if (c->Parent() && c->Parent()->GetPeer()) c->CreatePeers();
+}
+
+uintptr_t Control::Handle() const {
+  if (!peer_ && parent_ && parent_->peer_) FlushPendingPeers();
+  return peer_ ? peer_->Handle() : 0;
+}
+
 Control::Control(std::string name) : name_(std::move(name)) {}
 
 Control::Control(Control& parent, std::string name) : name_(std::move(name)), parent_(&parent) {
@@ -25,6 +45,8 @@ Control::Control(Control& parent, std::string name) : name_(std::move(name)), pa
 }
 
 Control::~Control() {
+  auto& pending = Pending();
+  pending.erase(std::remove(pending.begin(), pending.end(), this), pending.end());
   peer_.reset();
   for (Control* c : children_) c->parent_ = nullptr;
   if (parent_) parent_->RemoveChild(this);
@@ -35,9 +57,9 @@ Control::~Control() {
 
 void Control::AddChild(Control* child) {
   children_.push_back(child);
-  // A control added to a window that is already on screen gets its peer now.
-  // (Designed controls are members, constructed before the form shows.)
-  if (peer_) child->CreatePeers();
+  // A control added to a window already on screen: its own constructor has
+  // not run yet, so its peer is made a little later (FlushPendingPeers).
+  if (peer_) Pending().push_back(child);
 }
 
 void Control::RemoveChild(Control* child) {

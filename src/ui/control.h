@@ -94,7 +94,9 @@ class Control {
   virtual bool CanFocus() const { return false; }
 
   Peer* GetPeer() const { return peer_.get(); }
-  uintptr_t Handle() const { return peer_ ? peer_->Handle() : 0; }
+  // The native window; a control added to a window on screen gets it here at
+  // the latest (see FlushPendingPeers).
+  uintptr_t Handle() const;
   void Invalidate() {
     if (peer_) peer_->Invalidate();
   }
@@ -153,6 +155,11 @@ class Control {
   int helpContext_ = 0;
   intptr_t tag_ = 0;
 };
+
+// Controls added at run time to a window that is on screen get their peers
+// once fully constructed: here, which the backends call before they dispatch
+// the next message (and Handle() calls for its own control).
+void FlushPendingPeers();
 
 // Runs fn under the library's error convention: a w95::Error or any other
 // std::exception is shown in the standard error box with its message; a

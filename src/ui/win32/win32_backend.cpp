@@ -132,6 +132,7 @@ class Win32Backend final : public Backend {
   std::unique_ptr<Peer> CreatePeer(Control& control) override { return MakePeer(control); }
 
   ModalResult RunModal(Form& form) override {
+    FlushPendingPeers();
     HWND h = reinterpret_cast<HWND>(form.Handle());
     TaskWindows disabled(h);
     form.Show();
@@ -330,6 +331,7 @@ bool PreTranslate(MSG& msg, Form* form) {
 // them: a message hook gives them the same dialog keys.
 LRESULT CALLBACK GetMessageProc(int code, WPARAM wp, LPARAM lp) {
   if (code == HC_ACTION && wp == PM_REMOVE && ownLoops == 0) {
+    Safely([] { FlushPendingPeers(); });
     MSG* msg = reinterpret_cast<MSG*>(lp);
     if (msg->hwnd && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
       WindowPeer* p = WindowPeer::From(GetAncestor(msg->hwnd, GA_ROOT));
@@ -348,6 +350,7 @@ void WatchModelessForms() {
 }
 
 void PumpMessage(MSG& msg) {
+  FlushPendingPeers();
   if (PreTranslate(msg, detail::ActiveForm())) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -348,6 +349,28 @@ inline void DoubleClickOnAListEntryChoosesItFirst() {
   EXPECT_EQ(opened, (std::vector<std::string>{"photo.bmp", "dir1"}));
 }
 
+inline void ControlsAddedWhileTheFormIsOnScreenWork() {
+  Session session;
+  Sample f;
+  std::vector<std::unique_ptr<Button>> late;
+  int clicks = 0;
+  session.WhenModal<Sample>([&](User& u, Sample&) {
+    for (int i = 0; i < 2; ++i) {
+      late.push_back(std::make_unique<Button>(f.Group, "BtnLate" + std::to_string(i)));
+      late.back()->SetCaption("Late");
+      late.back()->SetBounds(4, 4 + 30 * i, 60, 25);
+      late.back()->OnClick = [&](Control&) { ++clicks; };
+    }
+    u.Click("BtnLate1");
+    EXPECT_EQ(u.TextOf("BtnLate1"), "Late");
+    late.pop_back();  // removed again while on screen
+    u.Click("BtnLate0");
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(clicks, 2);
+}
+
 // Every shared scenario, by name.
 struct Named {
   const char* name;
@@ -368,6 +391,7 @@ inline const std::vector<Named>& All() {
       {"InputBoxGivesTheTextOrTheDefault", &InputBoxGivesTheTextOrTheDefault},
       {"ScrollBarMouseDownComesAfterTracking", &ScrollBarMouseDownComesAfterTracking},
       {"TabsChangeAndGaugeKeepsItsRange", &TabsChangeAndGaugeKeepsItsRange},
+      {"ControlsAddedWhileTheFormIsOnScreenWork", &ControlsAddedWhileTheFormIsOnScreenWork},
       {"DoubleClickOnAListEntryChoosesItFirst", &DoubleClickOnAListEntryChoosesItFirst},
       {"GridCellsAreChosenByClickAndHiddenColumnsKeepData", &GridCellsAreChosenByClickAndHiddenColumnsKeepData},
   };
