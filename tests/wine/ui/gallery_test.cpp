@@ -134,15 +134,7 @@ TEST(GalleryOnWine, EveryControlPaints) {
     EXPECT_EQ(SendMessageA(hwnd(g.Bar), SBM_GETPOS, 0, 0), 30);
     EXPECT_EQ(u.TextOf("Edit1"), "Edit box");
     w95::ui::win32::PumpPending();
-    if (const char* dir = std::getenv("W95_SHOTS")) {
-      const std::string ready = std::string(dir) + "\\gallery.ready";
-      const std::string done = std::string(dir) + "\\gallery.done";
-      CloseHandle(CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-      for (int i = 0; i < 600 && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
-        w95::ui::win32::PumpPending();
-        Sleep(50);
-      }
-    }
+    wine_ui::WaitForScreenshot("gallery");
     u.PressKey(vkEscape);
   });
   Gallery g;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,7 @@ TEST(InputBoxOnWine, ReturnsWhatWasTyped) {
   s.WhenModal<InputBoxForm>([](test::User& u, InputBoxForm&) {
     EXPECT_EQ(u.FocusedName(), "Value");
     u.Type("Value", "new name.bmp");
+    wine_ui::WaitForScreenshot("input_box");
     u.PressKey(vkReturn);
   });
   EXPECT_EQ(InputBox("Rename", "New name:", "old.bmp"), "new name.bmp");

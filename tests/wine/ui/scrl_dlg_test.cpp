@@ -57,15 +57,7 @@ TEST(ScrlDlgWindow, HasTheDesignedClientSizeFontsAndDefaultButton) {
         << "owned by the library's application window";
 
     // On request, keep the dialog up until a screenshot was taken.
-    if (const char* dir = std::getenv("W95_SHOTS")) {
-      const std::string ready = std::string(dir) + "\\scrl_dlg.ready";
-      const std::string done = std::string(dir) + "\\scrl_dlg.done";
-      CloseHandle(CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-      for (int i = 0; i < 600 && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) {
-        w95::ui::win32::PumpPending();
-        Sleep(50);
-      }
-    }
+    wine_ui::WaitForScreenshot("scrl_dlg");
     u.Click("BtnOK");
   });
   EXPECT_EQ(w95::editor::RunScrlDlg("Slide delay", 0, 600, 1, 10, 42), 42);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,5 +59,9 @@ class RealMachine {
  private:
   w95::platform::Machine machine_;
 };
+
+// With W95_SHOTS set to a folder, announces "<name>.ready" there and keeps
+// the windows alive until "<name>.done" appears (a shell takes the shot).
+void WaitForScreenshot(const std::string& name);
 
 }  // namespace wine_ui
