@@ -15,43 +15,14 @@ XFileListBox::XFileListBox(Control& parent, std::string name)
 
 void XFileListBox::SetEntries(const std::vector<std::string>& texts,
                               const std::vector<bool>& folder) {
-  // ListBox::Add hands the whole list to the native control on every entry;
-  // for a folder of thousands of files the native list is made afresh
-  // instead, and takes all entries at once when it is created.
-  const bool native = GetPeer() != nullptr;
-  if (native) DestroyPeers();
-  Clear();
-  for (size_t i = 0; i < texts.size(); ++i)
-    Add(texts[i], i < folder.size() && folder[i] ? kFolderGlyph : kFileGlyph);
-  if (native) CreatePeers();
+  std::vector<intptr_t> glyphs(texts.size(), kFileGlyph);
+  for (size_t i = 0; i < texts.size() && i < folder.size(); ++i)
+    if (folder[i]) glyphs[i] = kFolderGlyph;
+  Assign(texts, glyphs);
 }
 
 void XFileListBox::ReplaceEntry(int index, const std::string& text) {
-  if (index < 0 || index >= Count()) return;
-  std::vector<std::string> texts = Texts();
-  std::vector<bool> folder;
-  for (int i = 0; i < Count(); ++i) folder.push_back(IsFolder(i));
-  texts[static_cast<size_t>(index)] = text;
-  SetEntries(texts, folder);
-}
-
-void XFileListBox::SelectWhere(const std::function<bool(int)>& select) {
-  // Each SetSelected re-sends the whole selection to the native list; the
-  // native list is made afresh instead and takes the selection once.
-  // It is hidden meanwhile, so that it paints nothing entry by entry.
-  const bool native = GetPeer() != nullptr;
-  const bool focused = native && Focused();
-  const bool shown = Visible();
-  if (native) {
-    SetVisible(false);
-    DestroyPeers();
-  }
-  for (int i = 0; i < Count(); ++i) SetSelected(i, select(i));
-  if (native) {
-    CreatePeers();
-    SetVisible(shown);
-  }
-  if (focused) SetFocus();
+  if (index >= 0 && index < Count()) SetItemText(index, text);
 }
 
 std::vector<std::string> XFileListBox::Texts() const {

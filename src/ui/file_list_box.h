@@ -4,7 +4,6 @@
 // entries itself); an entry can be replaced in place without moving.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,8 +22,6 @@ class XFileListBox : public ListBox {
   void SetEntries(const std::vector<std::string>& texts, const std::vector<bool>& folder);
   // Replaces the text of entry i; it keeps its place and its glyph.
   void ReplaceEntry(int index, const std::string& text);
-  // Selects exactly the entries for which `select` is true, in one go.
-  void SelectWhere(const std::function<bool(int)>& select);
   bool IsFolder(int index) const { return ItemData(index) == kFolderGlyph; }
   std::vector<std::string> Texts() const;
 

@@ -55,6 +55,25 @@ void ListBox::Clear() {
   Changed(Prop::Items);
 }
 
+void ListBox::Assign(const std::vector<std::string>& texts, const std::vector<intptr_t>& data) {
+  items_.clear();
+  items_.reserve(texts.size());
+  for (size_t i = 0; i < texts.size(); ++i)
+    items_.push_back(Entry{texts[i], i < data.size() ? data[i] : 0, false});
+  if (sorted_)
+    std::stable_sort(items_.begin(), items_.end(),
+                     [](const Entry& a, const Entry& b) { return LessNoCase(a.text, b.text); });
+  itemIndex_ = -1;
+  topIndex_ = 0;
+  Changed(Prop::Items);
+}
+
+void ListBox::SetItemText(int index, std::string text) {
+  if (index < 0 || index >= Count()) throw std::out_of_range("list index out of range");
+  items_[static_cast<size_t>(index)].text = std::move(text);
+  Changed(Prop::Items);
+}
+
 int ListBox::IndexOf(const std::string& text) const {
   for (size_t i = 0; i < items_.size(); ++i)
     if (items_[i].text == text) return static_cast<int>(i);
@@ -107,6 +126,12 @@ void ListBox::SetSelected(int index, bool on) {
     return;
   }
   items_.at(static_cast<size_t>(index)).selected = on;
+  Changed(Prop::Selection);
+}
+
+void ListBox::SelectWhere(const std::function<bool(int)>& select) {
+  if (!multiSelect_) throw std::logic_error("SelectWhere needs a multiple-selection list");
+  for (size_t i = 0; i < items_.size(); ++i) items_[i].selected = select(static_cast<int>(i));
   Changed(Prop::Selection);
 }
 

@@ -28,6 +28,11 @@ class ListBox : public Control {
   int Add(std::string text, intptr_t data = 0);
   void Delete(int index);
   void Clear();
+  // Replaces all items in one go (sorted when Sorted); data[i] goes with
+  // texts[i] (0 where data is shorter).
+  void Assign(const std::vector<std::string>& texts, const std::vector<intptr_t>& data = {});
+  // Replaces the text of one item; it keeps its place, data and selection.
+  void SetItemText(int index, std::string text);
   // Finds an item by exact text; -1 when absent.
   int IndexOf(const std::string& text) const;
 
@@ -50,6 +55,9 @@ class ListBox : public Control {
   void SetItemIndex(int index);
   bool Selected(int index) const;
   void SetSelected(int index, bool on);
+  // Multiple selection: selects exactly the items for which `select` is true,
+  // in one change.
+  void SelectWhere(const std::function<bool(int)>& select);
   int SelCount() const;
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int index);

@@ -275,15 +275,22 @@ class ListPeer : public NativePeer {
     ListBox& lb = List();
     updating_ = true;
     if (p == Prop::Items) {
+      // The whole list is sent again; where the user had scrolled stays.
+      const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
       SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
       SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+      SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
       for (int i = 0; i < lb.Count(); ++i)
         SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lb.Item(i).c_str()));
-      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
       SyncSelection();
+      if (top > 0 && top < lb.Count()) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
       Invalidate();
     } else if (p == Prop::ItemIndex || p == Prop::Selection) {
+      SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
       SyncSelection();
+      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+      Invalidate();
     } else if (p == Prop::TopIndex) {
       SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.TopIndex()), 0);
     } else if (p == Prop::Style || p == Prop::Bounds) {
@@ -299,8 +306,16 @@ class ListPeer : public NativePeer {
   void SyncSelection() {
     ListBox& lb = List();
     if (lb.MultiSelect()) {
-      for (int i = 0; i < lb.Count(); ++i)
-        SendMessageA(hwnd_, LB_SETSEL, lb.Selected(i), i);
+      // Clear all, then select each run of selected items with one message.
+      SendMessageA(hwnd_, LB_SETSEL, FALSE, -1);
+      for (int i = 0; i < lb.Count(); ++i) {
+        if (!lb.Selected(i)) continue;
+        int last = i;
+        while (last + 1 < lb.Count() && lb.Selected(last + 1)) ++last;
+        if (last == i) SendMessageA(hwnd_, LB_SETSEL, TRUE, i);
+        else SendMessageA(hwnd_, LB_SELITEMRANGEEX, static_cast<WPARAM>(i), last);
+        i = last;
+      }
       if (lb.ItemIndex() >= 0) SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(lb.ItemIndex()), FALSE);
     } else {
       SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(lb.ItemIndex()), 0);

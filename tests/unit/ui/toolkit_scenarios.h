@@ -190,6 +190,26 @@ inline void ListBoxSortsAndSelectsLikeWindows() {
   EXPECT_EQ(clicks, 3);
 }
 
+inline void ListBoxTakesAWholeListAndSelectionInOneGo() {
+  Session session;
+  Sample f;
+  f.Files.SetMultiSelect(true);
+  session.WhenModal<Sample>([](User& u, Sample& s) {
+    s.Files.Assign({"one", "two", "three", "four", "five"}, {1, 2, 3, 4, 5});
+    s.Files.SelectWhere([](int i) { return i == 1 || i == 2 || i == 4; });
+    s.Files.SetItemText(2, "THREE");
+    u.Select("Files", 0, ssCtrl);  // the user adds the first entry
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(f.Files.Item(2), "THREE");
+  EXPECT_EQ(f.Files.ItemData(2), 3) << "a replaced entry keeps its data";
+  EXPECT_EQ(f.Files.SelCount(), 4) << "the list kept the selection made in one go";
+  EXPECT_TRUE(f.Files.Selected(0));
+  EXPECT_TRUE(f.Files.Selected(2)) << "a replaced entry keeps its selection";
+  EXPECT_FALSE(f.Files.Selected(3));
+}
+
 inline void MenusCheckRadioItemsHideItemsAndTellTheSender() {
   Session session;
   Sample f;
@@ -385,6 +405,7 @@ inline const std::vector<Named>& All() {
       {"KeyPreviewCanSwallowKeys", &KeyPreviewCanSwallowKeys},
       {"RadioButtonsOfAGroupExcludeEachOther", &RadioButtonsOfAGroupExcludeEachOther},
       {"ListBoxSortsAndSelectsLikeWindows", &ListBoxSortsAndSelectsLikeWindows},
+      {"ListBoxTakesAWholeListAndSelectionInOneGo", &ListBoxTakesAWholeListAndSelectionInOneGo},
       {"MenusCheckRadioItemsHideItemsAndTellTheSender", &MenusCheckRadioItemsHideItemsAndTellTheSender},
       {"PopupMenuRunsTheChosenItem", &PopupMenuRunsTheChosenItem},
       {"TimersFireOnlyWhileRunning", &TimersFireOnlyWhileRunning},
