@@ -10,7 +10,9 @@
 namespace w95::explorer {
 
 int32_t RunRemoteDlg(int32_t kind, int32_t restrictFormats) {
-  ui::Screen().SetCursor(ui::Cursor::HourGlass);
+  // The hourglass until the dialog is up; the default cursor again on every
+  // way out, a failure to build the window included.
+  const ui::BusyCursor busy;
   int32_t result = -1;
   {
     auto form = std::make_unique<TFileForm>(ModeFromKind(kind, restrictFormats), true);
@@ -27,7 +29,6 @@ int32_t RunRemoteDlg(int32_t kind, int32_t restrictFormats) {
     });
     ui::Guard([&] { form->FormClose(); });
   }
-  ui::Screen().SetCursor(ui::Cursor::Default);
   return result;
 }
 
