@@ -7,4 +7,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# 32-bit code cannot run on this machine: this build is only checked statically.
+# The product build. Its programs run under Debian's 32-bit Wine loader (wine32)
+# in a 32-bit prefix: scripts/with-wine.sh --arch 32.
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The main job: build the product DLL (32-bit), check its export table, and
-# run the sample host against the library under Wine (the 64-bit build of the
-# same sources; 32-bit code cannot run on this machine).
+# run the sample host against it under Wine: the i686 host and product DLL
+# under 32-bit Wine where this machine can run 32-bit code, otherwise the
+# 64-bit build of the same sources under wine64 (it says which).
 # Usage: scripts/run-host.sh [host command...]   (default: services; "help" lists them)
 # Optional: W95_WIN32_BUILD, W95_WINE_BUILD (build folders), W95_WINEPREFIX,
-# W95_DISPLAY (Xvfb display number).
+# W95_WINEPREFIX32, W95_DISPLAY (Xvfb display number), W95_HOST_ARCH=64 to
+# use the 64-bit pair even where the 32-bit one can run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 win32_dir="${W95_WIN32_BUILD:-build/win32}"
@@ -25,14 +27,33 @@ step() {
 }
 
 scripts/setup.sh
+arch=64
+why=""
+if [ "${W95_HOST_ARCH:-}" = 64 ]; then
+  why="W95_HOST_ARCH=64 asks for the 64-bit pair"
+elif ! why=$(scripts/can-run-32.sh 2>&1); then
+  :
+elif [ ! -x /usr/lib/wine/wine ]; then
+  why="no 32-bit Wine loader (wine32) is installed"
+else
+  arch=32
+fi
+
 echo "run-host: building the product DLL and the sample host (first time: a few minutes)"
 step "configuring the 32-bit build" cmake --preset win32 -B "$win32_dir"
 step "building the 32-bit DLL" cmake --build "$win32_dir" --target w95ZOK56
-step "configuring the Wine build" cmake --preset wine -B "$wine_dir"
-step "building the sample host" cmake --build "$wine_dir" --target plimbo-host
-echo "run-host: product DLL $win32_dir/bin/w95ZOK56.dll"
 python3 scripts/check-dll.py "$win32_dir/bin/w95ZOK56.dll" "$win32_dir/export-table.txt"
-echo "run-host: starting the sample host under Wine (first time: the Wine prefix is made, ~20 s)"
+if [ "$arch" = 32 ]; then
+  step "building the 32-bit sample host" cmake --build "$win32_dir" --target plimbo-host
+  host="$win32_dir/bin/plimbo-host.exe"
+  echo "run-host: running the product itself: the i686 host and $win32_dir/bin/w95ZOK56.dll under 32-bit Wine"
+else
+  step "configuring the Wine build" cmake --preset wine -B "$wine_dir"
+  step "building the sample host" cmake --build "$wine_dir" --target plimbo-host
+  host="$wine_dir/bin/plimbo-host.exe"
+  echo "run-host: running the 64-bit twin $wine_dir/bin/w95ZOK56.dll under wine64 ($why)"
+fi
+echo "run-host: starting the sample host (first time: the Wine prefix is made, ~20 s)"
 echo
-scripts/with-wine.sh ${W95_DISPLAY:+--display "$W95_DISPLAY"} \
-  /usr/lib/wine/wine64 "$wine_dir/bin/plimbo-host.exe" "$@"
+scripts/with-wine.sh --arch "$arch" ${W95_DISPLAY:+--display "$W95_DISPLAY"} \
+  "$( [ "$arch" = 32 ] && echo /usr/lib/wine/wine || echo /usr/lib/wine/wine64 )" "$host" "$@"

@@ -1,22 +1,39 @@
 #!/usr/bin/env bash
 # Runs a command with a private Wine prefix on a private Xvfb display, then
-# stops both. Usage: scripts/with-wine.sh [--prefix DIR] [--display N] cmd args...
+# stops both. Usage: scripts/with-wine.sh [--arch 64|32] [--prefix DIR] [--display N] cmd args...
+# --arch 64 (default): a 64-bit prefix, build/wineprefix, programs run by wine64.
+# --arch 32: a 32-bit prefix (WINEARCH=win32), build/wineprefix32, programs run
+# by the 32-bit loader: this is how the i686 product DLL runs.
 # The prefix is made once (about 15 s) and reused; the display and the
-# wineserver are started here and stopped on exit.
+# wineserver are started here and stopped on exit. The command sees W95_WINE,
+# the loader to start Windows programs with, and W95_WINE_ARCH.
 set -euo pipefail
-WINE64=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
 here=$(cd "$(dirname "$0")/.." && pwd)
-prefix="${W95_WINEPREFIX:-$here/build/wineprefix}"
+arch="${W95_WINE_ARCH:-64}"
+prefix=""
 display=""
 while [ $# -gt 0 ]; do
   case "$1" in
+    --arch) arch="$2"; shift 2 ;;
     --prefix) prefix="$2"; shift 2 ;;
     --display) display="$2"; shift 2 ;;
     *) break ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: $0 [--prefix DIR] [--display N] command..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: $0 [--arch 64|32] [--prefix DIR] [--display N] command..." >&2; exit 2; }
+case "$arch" in
+  64) WINE=/usr/lib/wine/wine64; unset WINEARCH
+      prefix="${prefix:-${W95_WINEPREFIX:-$here/build/wineprefix}}" ;;
+  32) WINE=/usr/lib/wine/wine; export WINEARCH=win32
+      prefix="${prefix:-${W95_WINEPREFIX32:-$here/build/wineprefix32}}"
+      if [ ! -x "$WINE" ]; then
+        echo "with-wine: no 32-bit Wine loader ($WINE); scripts/setup.sh installs it where the machine can run 32-bit code" >&2
+        exit 3
+      fi ;;
+  *) echo "with-wine: --arch is 64 or 32" >&2; exit 2 ;;
+esac
+export W95_WINE="$WINE" W95_WINE_ARCH="$arch"
 
 if [ -z "$display" ]; then
   for n in $(seq 90 140); do
@@ -38,10 +55,10 @@ for _ in $(seq 50); do [ -e /tmp/.X11-unix/X"$display" ] && break; sleep 0.1; do
 
 if [ ! -f "$prefix/.w95-ready" ]; then
   mkdir -p "$prefix"
-  wineboot -i >/dev/null 2>&1 || true
-  "$WINE64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  "$WINE64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-  "$WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  "$WINE" wineboot -i >/dev/null 2>&1 || true
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
   /usr/lib/wine/wineserver64 -w || true
   touch "$prefix/.w95-ready"
@@ -52,5 +69,5 @@ export ALSA_CONFIG_PATH="$alsa_conf"
 /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 || true
 # Start the prefix services now, detached from the caller's output: test
 # runners wait for every process that holds their pipes.
-"$WINE64" cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 "$@"

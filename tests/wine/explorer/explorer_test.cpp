@@ -32,42 +32,40 @@ std::string ClassOf(HWND h) {
   return buf;
 }
 
+struct WindowQuery {
+  std::string cls, text;
+  HWND found = nullptr;
+};
+
+// Window enumeration callbacks are stdcall in the 32-bit build: named
+// functions, since a lambda does not convert to one there.
+BOOL CALLBACK MatchVisibleChild(HWND h, LPARAM p) {
+  auto* query = reinterpret_cast<WindowQuery*>(p);
+  if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), query->cls.c_str()) != 0) return TRUE;
+  if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
+  query->found = h;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchVisibleTopLevel(HWND h, LPARAM p) {
+  auto* query = reinterpret_cast<WindowQuery*>(p);
+  if (!IsWindowVisible(h)) return TRUE;
+  if (!query->cls.empty() && ClassOf(h) != query->cls) return TRUE;
+  if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
+  query->found = h;
+  return FALSE;
+}
+
 // A visible descendant of `parent` of that class (and caption, when given).
 HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
-  struct Query {
-    std::string cls, text;
-    HWND found;
-  } q{cls, text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM p) -> BOOL {
-        auto* query = reinterpret_cast<Query*>(p);
-        if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), query->cls.c_str()) != 0)
-          return TRUE;
-        if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
-        query->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&q));
+  WindowQuery q{cls, text};
+  EnumChildWindows(parent, MatchVisibleChild, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
 HWND FindTopLevel(const std::string& cls, const std::string& caption) {
-  struct Query {
-    std::string cls, caption;
-    HWND found;
-  } q{cls, caption, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM p) -> BOOL {
-        auto* query = reinterpret_cast<Query*>(p);
-        if (!IsWindowVisible(h)) return TRUE;
-        if (!query->cls.empty() && ClassOf(h) != query->cls) return TRUE;
-        if (!query->caption.empty() && TextOf(h) != query->caption) return TRUE;
-        query->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&q));
+  WindowQuery q{cls, caption};
+  EnumThreadWindows(GetCurrentThreadId(), MatchVisibleTopLevel, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
