@@ -7,6 +7,8 @@
 //             help                this list
 #include <windows.h>
 
+#include "w95ZOK56.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -14,8 +16,8 @@
 
 namespace {
 
-const char kIni[] = "plimbo.ini";
-const char kSection[] = "plimbo";
+const char kIni[] = W95_SETTINGS_FILE;
+const char kSection[] = W95_SECTION;
 
 struct Host {
   HMODULE dll = nullptr;
@@ -56,7 +58,7 @@ std::string IniPath() {
 
 // Writes SaveName, calls ShortToLongName95 and shows the LongName it wrote.
 void ShowLongName(Host& host, const std::string& saveName, const std::string& expected) {
-  auto shortToLong = host.Export<void(WINAPI*)()>("ShortToLongName95");
+  auto shortToLong = host.Export<W95_PFN_ShortToLongName95>("ShortToLongName95");
   if (!shortToLong) return;
   WriteKey("SaveName", saveName);
   shortToLong();
@@ -68,12 +70,12 @@ void ShowLongName(Host& host, const std::string& saveName, const std::string& ex
 
 int Services(Host& host) {
   std::printf("Small services:\n");
-  if (auto flush = host.Export<LONG(WINAPI*)()>("GDIflush95")) {
+  if (auto flush = host.Export<W95_PFN_GDIflush95>("GDIflush95")) {
     const LONG r = flush();
     std::printf("  GDIflush95()           -> %ld (1: the drawing batch was flushed)\n", r);
     host.Check(r == 1, "GDIflush95 should return 1");
   }
-  if (auto freeMem = host.Export<DWORD(WINAPI*)()>("GetFreePageMem95")) {
+  if (auto freeMem = host.Export<W95_PFN_GetFreePageMem95>("GetFreePageMem95")) {
     const DWORD r = freeMem();
     std::printf("  GetFreePageMem95()     -> %lu bytes free in the paging file%s\n", r,
                 r == 0xFFFFFFFFu ? " (4 GB or more: the 32-bit result saturates)" : "");
@@ -99,10 +101,10 @@ int Services(Host& host) {
   DeleteFileA(file.c_str());
   RemoveDirectoryA(folder.c_str());
 
-  if (auto status = host.Export<LONG(WINAPI*)()>("VideoWinStatus95"))
+  if (auto status = host.Export<W95_PFN_VideoWinStatus95>("VideoWinStatus95"))
     std::printf("  VideoWinStatus95()     -> %ld (256 + host mode while the video window is open)\n",
                 status());
-  if (auto check = host.Export<LONG(WINAPI*)()>("PrintCheck95"))
+  if (auto check = host.Export<W95_PFN_PrintCheck95>("PrintCheck95"))
     std::printf("  PrintCheck95()         -> %ld (1 while the print setup window exists)\n", check());
 
   std::printf("\n[plimbo] section of %s now:\n", IniPath().c_str());
