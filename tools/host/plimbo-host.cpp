@@ -2,59 +2,19 @@
 // the way the viewer does (LoadLibrary, exports by name), passes inputs
 // through "plimbo.ini" and prints what each export returned and wrote.
 //
-//   plimbo-host.exe [--dll PATH] [command]
+//   plimbo-host.exe [--dll PATH] [command [arguments...]]
 //   commands: services (default)  the small service exports
 //             help                this list
 #include <windows.h>
 
-#include "w95ZOK56.h"
+#include "host.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
-namespace {
-
-const char kIni[] = W95_SETTINGS_FILE;
-const char kSection[] = W95_SECTION;
-
-struct Host {
-  HMODULE dll = nullptr;
-  int failures = 0;
-
-  template <typename F>
-  F Export(const char* name) {
-    FARPROC p = GetProcAddress(dll, name);
-    if (!p) {
-      std::printf("  %-22s MISSING from the DLL\n", name);
-      ++failures;
-    }
-    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(p));
-  }
-  void Check(bool ok, const char* what) {
-    if (!ok) {
-      std::printf("  !! unexpected: %s\n", what);
-      ++failures;
-    }
-  }
-};
-
-std::string ReadKey(const char* key) {
-  char buf[1024] = "";
-  GetPrivateProfileStringA(kSection, key, "(absent)", buf, sizeof buf, kIni);
-  return buf;
-}
-
-void WriteKey(const char* key, const std::string& value) {
-  WritePrivateProfileStringA(kSection, key, value.c_str(), kIni);
-}
-
-std::string IniPath() {
-  char dir[MAX_PATH] = "";
-  GetWindowsDirectoryA(dir, sizeof dir);
-  return std::string(dir) + "\\" + kIni;
-}
+namespace w95host {
 
 // Writes SaveName, calls ShortToLongName95 and shows the LongName it wrote.
 void ShowLongName(Host& host, const std::string& saveName, const std::string& expected) {
@@ -68,7 +28,7 @@ void ShowLongName(Host& host, const std::string& saveName, const std::string& ex
   host.Check(longName == expected, ("LongName should be " + expected).c_str());
 }
 
-int Services(Host& host) {
+int Services(Host& host, const Args&) {
   std::printf("Small services:\n");
   if (auto flush = host.Export<W95_PFN_GDIflush95>("GDIflush95")) {
     const LONG r = flush();
@@ -115,6 +75,12 @@ int Services(Host& host) {
   return 0;
 }
 
+}  // namespace w95host
+
+namespace {
+
+using namespace w95host;
+
 void Usage() {
   std::printf(
       "usage: plimbo-host.exe [--dll PATH] [command]\n"
@@ -128,11 +94,16 @@ void Usage() {
 int main(int argc, char** argv) {
   std::string dllPath = "w95ZOK56.dll";
   std::string command = "services";
+  Args args;  // what follows the command
+  bool commandGiven = false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--dll") == 0 && i + 1 < argc) {
       dllPath = argv[++i];
-    } else {
+    } else if (!commandGiven) {
       command = argv[i];
+      commandGiven = true;
+    } else {
+      args.push_back(argv[i]);
     }
   }
   if (command == "help" || command == "--help" || command == "/?") {
@@ -141,8 +112,11 @@ int main(int argc, char** argv) {
   }
   struct Command {
     const char* name;
-    int (*run)(Host&);
-  } commands[] = {{"services", Services}};
+    int (*run)(Host&, const Args&);
+  } commands[] = {
+      // One line per command; the others live in files of their own (host.h declares them).
+      {"services", Services},
+  };
   const Command* chosen = nullptr;
   for (const auto& c : commands)
     if (command == c.name) chosen = &c;
@@ -161,9 +135,9 @@ int main(int argc, char** argv) {
   char loaded[MAX_PATH] = "";
   GetModuleFileNameA(host.dll, loaded, sizeof loaded);
   std::printf("plimbo-host: loaded %s\n\n", loaded);
-  chosen->run(host);
+  const int status = chosen->run(host, args);
   FreeLibrary(host.dll);
   std::printf("\n%s\n", host.failures ? "plimbo-host: SOME CALLS DID NOT DO WHAT THEY SHOULD"
                                       : "plimbo-host: all calls behaved as expected");
-  return host.failures ? 1 : 0;
+  return status != 0 ? status : host.failures ? 1 : 0;
 }

@@ -1,0 +1,60 @@
+// The sample host's shared parts: the loaded library, the settings file as
+// the host reads and writes it, and the commands (one file each).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "w95ZOK56.h"
+
+namespace w95host {
+
+inline constexpr char kIni[] = W95_SETTINGS_FILE;
+inline constexpr char kSection[] = W95_SECTION;
+
+struct Host {
+  HMODULE dll = nullptr;
+  int failures = 0;
+
+  template <typename F>
+  F Export(const char* name) {
+    FARPROC p = GetProcAddress(dll, name);
+    if (!p) {
+      std::printf("  %-22s MISSING from the DLL\n", name);
+      ++failures;
+    }
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(p));
+  }
+  void Check(bool ok, const char* what) {
+    if (!ok) {
+      std::printf("  !! unexpected: %s\n", what);
+      ++failures;
+    }
+  }
+};
+
+inline std::string ReadKey(const char* key) {
+  char buf[1024] = "";
+  GetPrivateProfileStringA(kSection, key, "(absent)", buf, sizeof buf, kIni);
+  return buf;
+}
+
+inline void WriteKey(const char* key, const std::string& value) {
+  WritePrivateProfileStringA(kSection, key, value.c_str(), kIni);
+}
+
+inline std::string IniPath() {
+  char dir[MAX_PATH] = "";
+  GetWindowsDirectoryA(dir, sizeof dir);
+  return std::string(dir) + "\\" + kIni;
+}
+
+using Args = std::vector<std::string>;
+
+// Commands: (host, arguments after the command name) -> exit status.
+int Services(Host& host, const Args& args);
+
+}  // namespace w95host
