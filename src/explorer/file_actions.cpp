@@ -22,15 +22,6 @@ namespace w95::explorer {
 
 namespace {
 
-// Request codes of message 2321 to the host.
-enum : int {
-  kExplorerNotify = 2321,
-  kNotifyPreview = 2307,
-  kNotifyInstantSlideshow = 2311,
-  kNotifyOneFile = 2313,
-  kNotifySeveralFiles = 2320,
-};
-
 // An icon file with no images: enough to make the name exist.
 const std::string kPlaceholder("\0\0\1\0\0\0", 6);
 
@@ -49,6 +40,7 @@ void TFileForm::NotifyHost(int code) {
 
 void TFileForm::BtnOKClick(ui::Control& sender) {
   const bool fromOK = &sender == &BtnOK;
+  if (!state_.modal) return CommonPath();
   if (Mode() == kMoveMode) {
     if (Edit1.Text().empty() && !fromOK) return CommonPath();
     Settings().WriteText(keys::kSection, keys::kSavename,
@@ -247,7 +239,10 @@ void TFileForm::PreviewIt() {
 void TFileForm::FileMenuClick(ui::MenuItem& item) {
   if (&item == mnuFLevel) return BtnUpClick(BtnUp);
   if (&item == mnuFOpen) return BtnOKClick(*this);
+  if (&item == mnuFInfo) return InfoClick();
   if (&item == mnuFPreview) return PreviewIt();
+  if (&item == mnuFDelete) return mnuFDeleteClick();
+  if (&item == BatchConvert) return BatchConvertClick();
   if (&item == mnuFRename) return mnuFRenameClick();
   if (&item == mnuRefresh) return UpdateFiles();
   if (&item == MarkDirectory) return MarkAll(true);
@@ -284,7 +279,7 @@ void TFileForm::ViewMenuClick(ui::MenuItem& item) {
   } else if (&item == mnuResetWin) {
     SetFont(state_.defaultFont);
     const auto r = DefaultPlacement(ui::Screen().Width(), ui::Screen().Height());
-    SetBounds(r.left, r.top, state_.defaultWidth, state_.defaultHeight);
+    SetWindowBounds(r.left, r.top, state_.defaultWidth, state_.defaultHeight);
     UpdateFiles();
   } else if (&item == PreviewMode) {
     item.SetChecked(!item.Checked());

@@ -186,7 +186,7 @@ void TFileForm::FormCreate() {
   }
 }
 
-void TFileForm::ApplyDefaultPlacement() {
+void TFileForm::ApplyFontRule() {
   if (UsesLargeFontRule(ui::SystemMetric(ui::Metric::MenuBarHeight))) {
     ui::Font f = GetFont();
     f.size = 10;
@@ -194,12 +194,34 @@ void TFileForm::ApplyDefaultPlacement() {
     SetFont(f);
   }
   state_.defaultFont = GetFont();
+}
+
+void TFileForm::ApplyDefaultPlacement() {
+  ApplyFontRule();
+  SetBorderStyle(ui::BorderStyle::Dialog);
+  SetBorderIcons(false);
   const Rect r = DefaultPlacement(ui::Screen().Width(), ui::Screen().Height());
   state_.defaultWidth = r.width;
   state_.defaultHeight = r.height;
-  SetBounds(r.left, r.top, r.width, r.height);
-  SetBorderStyle(ui::BorderStyle::Dialog);
-  SetBorderIcons(false);
+  SetWindowBounds(r.left, r.top, r.width, r.height);
+}
+
+int TFileForm::WindowWidth() const { return Width() + FrameOf(GetBorderStyle()).width; }
+int TFileForm::WindowHeight() const { return Height() + FrameOf(GetBorderStyle()).height; }
+
+void TFileForm::SetWindowBounds(int left, int top, int width, int height) {
+  const FrameSize frame = FrameOf(GetBorderStyle());
+  SetBounds(left, top, std::max(0, width - frame.width), std::max(0, height - frame.height));
+}
+
+ui::Point TFileForm::ScreenPointOf(const ui::Control& control, int x, int y) const {
+  const FrameSize frame = FrameOf(GetBorderStyle());
+  ui::Point p{Left() + frame.width / 2 + x, Top() + frame.height - frame.width / 2 + y};
+  for (const ui::Control* c = &control; c && c != this; c = c->Parent()) {
+    p.x += c->Left();
+    p.y += c->Top();
+  }
+  return p;
 }
 
 void TFileForm::ApplyModeLook() {
@@ -303,12 +325,16 @@ void TFileForm::FormClose() {
   if (state_.closed) return;
   state_.closed = true;
   state_.open = false;
+  SaveWindowState();
+}
+
+void TFileForm::SaveWindowState() {
   const TIniFile ini = Settings();
   if (!state_.modal) {
     ini.WriteNumber(keys::kSection, keys::kWinTop, Top());
     ini.WriteNumber(keys::kSection, keys::kWinLeft, Left());
-    ini.WriteNumber(keys::kSection, keys::kWinWidth, Width());
-    ini.WriteNumber(keys::kSection, keys::kWinHeight, Height());
+    ini.WriteNumber(keys::kSection, keys::kWinWidth, WindowWidth());
+    ini.WriteNumber(keys::kSection, keys::kWinHeight, WindowHeight());
   }
   ini.WriteText(keys::kSection, keys::kLastDir, AddBackslash(ShortPathOf(state_.currentFolder)));
 }

@@ -59,9 +59,28 @@ class TFileForm : public ui::Form {
 
   // The dialog entry's steps around the modal run.
   void ApplyDefaultPlacement();
+  void ApplyFontRule();
   int32_t SelectedFormatCode() const;
   void StoreSaveSettings();
   void FormClose();
+  // Placement keys and "LastDir".
+  void SaveWindowState();
+
+  // ---- The modeless window (explorer_window.cpp).
+  void OpenWindow(uintptr_t hostWindow, bool rememberPlacement);
+  void RestoreWindowPlacement();
+  void RefreshWindow();
+  void InfoClick();
+  void mnuFDeleteClick();
+  void BatchConvertClick();
+
+  // The whole window, frame and caption included (the form's own width and
+  // height are those of its client area).
+  int WindowWidth() const;
+  int WindowHeight() const;
+  void SetWindowBounds(int left, int top, int width, int height);
+  // The screen point of a point given in a control's own coordinates.
+  ui::Point ScreenPointOf(const ui::Control& control, int x, int y) const;
 
   // ---- Controls (names are the window's own).
   ui::Panel PanelTop{*this, "PanelTop"};

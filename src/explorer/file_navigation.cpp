@@ -167,6 +167,12 @@ void TFileForm::Edit1KeyPress(ui::Control& sender, char& key) {
 
 void TFileForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
   ui::Application().ProcessMessages();
+  // Enter and Space on a file belong to the list (preview or open), before
+  // Enter could click the default button.
+  if (ActiveControl() == &XFiles && XFiles.Visible()) {
+    XFilesKeyDown(XFiles, key, shift);
+    if (key == 0) return;
+  }
   if (key == ui::vkEscape) {
     key = 0;
     if (InputList.Visible())
@@ -222,10 +228,13 @@ void TFileForm::FitWindowWidth(bool toScreen) {
   const int frame =
       2 * (ui::SystemMetric(ui::Metric::BorderWidth) + ui::SystemMetric(ui::Metric::FrameWidth));
   const int screen = ui::Screen().Width();
-  const int wanted = (toScreen ? screen - frame : XFiles.Width()) / state_.columnWidth;
-  SetWidth(FittedWindowWidth(frame, wanted, state_.columnWidth));
+  // At least one column: an entry wider than the list still gets a whole one.
+  const int wanted =
+      std::max(1, (toScreen ? screen - frame : XFiles.Width()) / state_.columnWidth);
+  SetWindowBounds(Left(), Top(), FittedWindowWidth(frame, wanted, state_.columnWidth),
+                  WindowHeight());
   ui::Application().ProcessMessages();
-  if (Left() + Width() > screen) SetLeft((screen - Width()) / 2);
+  if (Left() + WindowWidth() > screen) SetLeft((screen - WindowWidth()) / 2);
 }
 
 }  // namespace w95::explorer

@@ -1,5 +1,7 @@
 #include "explorer/layout.h"
 
+#include "ui/text_metrics.h"
+
 namespace w95::explorer {
 
 Rect DefaultPlacement(int screenWidth, int screenHeight) {
@@ -18,6 +20,19 @@ Rect DefaultPlacement(int screenWidth, int screenHeight) {
 
 int FittedWindowWidth(int frame, int columnsWanted, int columnWidth) {
   return frame + columnsWanted * columnWidth + 4;
+}
+
+FrameSize FrameOf(ui::BorderStyle border) {
+  using ui::Metric;
+  int side = 0;
+  int caption = ui::SystemMetric(Metric::CaptionHeight);
+  switch (border) {
+    case ui::BorderStyle::None: caption = 0; break;
+    case ui::BorderStyle::Dialog: side = ui::SystemMetric(Metric::DialogFrameWidth); break;
+    case ui::BorderStyle::Sizeable: side = ui::SystemMetric(Metric::FrameWidth); break;
+    default: side = ui::SystemMetric(Metric::BorderWidth); break;
+  }
+  return {2 * side, 2 * side + caption};
 }
 
 }  // namespace w95::explorer

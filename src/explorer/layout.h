@@ -2,6 +2,8 @@
 // centred position and the menu-bar font rule.
 #pragma once
 
+#include "ui/types.h"
+
 namespace w95::explorer {
 
 struct Rect {
@@ -19,5 +21,12 @@ inline bool UsesLargeFontRule(int menuBarHeight) { return menuBarHeight > 18; }
 // "&Optimize files list" / "Maximi&ze files list": the new window width.
 // `frame` is 2 x (border + sizing frame).
 int FittedWindowWidth(int frame, int columnsWanted, int columnWidth);
+
+// What the frame and caption of a window with this border add to its client
+// area, from the system metrics.
+struct FrameSize {
+  int width = 0, height = 0;
+};
+FrameSize FrameOf(ui::BorderStyle border);
 
 }  // namespace w95::explorer

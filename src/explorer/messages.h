@@ -5,6 +5,19 @@
 
 namespace w95::explorer {
 
+// The message of the explorer window's requests to the host, and the
+// request codes it carries.
+enum : int {
+  kExplorerNotify = 2321,
+  kNotifyInfo = 2305,
+  kNotifyPreview = 2307,
+  kNotifyDelete = 2308,
+  kNotifyInstantSlideshow = 2311,
+  kNotifyConvert = 2312,
+  kNotifyOneFile = 2313,
+  kNotifySeveralFiles = 2320,
+};
+
 inline constexpr const char* kMsgInvalidFilename = "Invalid filename.\nPlease reenter.";
 inline constexpr const char* kMsgInvalidPath = "Invalid path.\nPlease reenter.";
 inline constexpr const char* kMsgAccessDenied = "Access denied.";

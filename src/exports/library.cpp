@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "explorer/remote_dlg.h"
+#include "explorer/remote_win.h"
 #include "exports/module_state.h"
 #include "platform/platform.h"
 
@@ -15,10 +16,12 @@ void LibraryEnd() {}
 int32_t RemoteDlg(int32_t kind, int32_t restrictFormats) {
   return explorer::RunRemoteDlg(kind, restrictFormats);
 }
-void RemoteWin(HostWindow /*host*/, int32_t /*restorePlacement*/) {}
-void RemoteWinUpdate() {}
-void RemoteWinHide() {}
-void RemoteWinClose() {}
+void RemoteWin(HostWindow host, int32_t restorePlacement) {
+  explorer::RunRemoteWin(host, restorePlacement != 0);
+}
+void RemoteWinUpdate() { explorer::RemoteWinUpdate(); }
+void RemoteWinHide() { explorer::RemoteWinHide(); }
+void RemoteWinClose() { explorer::RemoteWinClose(); }
 int32_t EditorWin() { return 0; }
 int32_t VideoWinPlayer(HostWindow /*host*/, int32_t /*hostMode*/, int /*kind*/) { return 0; }
 int32_t VideoWinStatus() {

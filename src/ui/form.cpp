@@ -231,6 +231,11 @@ void Form::UserResized(int clientWidth, int clientHeight) {
   Guard([&] { Fire(OnResize); });
 }
 
+void Form::UserMoved(int left, int top) {
+  if (left == Left() && top == Top()) return;
+  SetBounds(left, top, Width(), Height());
+}
+
 void Form::FocusFirst() {
   std::vector<Control*> focusable;
   CollectFocusable(*this, focusable);

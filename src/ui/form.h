@@ -86,6 +86,7 @@ class Form : public Control {
   // control, a button with it is clicked. True when one was found.
   bool UserAccelerator(char letter);
   void UserResized(int clientWidth, int clientHeight);
+  void UserMoved(int left, int top);  // the window's outer top-left corner
   // Moves the focus to the first control that can take it (tab order).
   void FocusFirst();
   // Called when a modal run is over (modal result set, closed).

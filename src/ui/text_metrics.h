@@ -11,7 +11,13 @@
 
 namespace w95::ui {
 
-enum class Metric { MenuBarHeight, BorderWidth, FrameWidth };
+enum class Metric {
+  MenuBarHeight,
+  BorderWidth,
+  FrameWidth,        // sizing frame, each side
+  DialogFrameWidth,  // frame of a dialog border, each side
+  CaptionHeight,
+};
 
 int SystemMetric(Metric metric);
 
@@ -25,6 +31,8 @@ struct Metrics {
   int menuBarHeight = 18;
   int borderWidth = 1;
   int frameWidth = 4;
+  int dialogFrameWidth = 3;
+  int captionHeight = 19;
 };
 Metrics& TestMetrics();
 }  // namespace headless

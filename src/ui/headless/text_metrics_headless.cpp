@@ -19,6 +19,8 @@ int SystemMetric(Metric metric) {
     case Metric::MenuBarHeight: return m.menuBarHeight;
     case Metric::BorderWidth: return m.borderWidth;
     case Metric::FrameWidth: return m.frameWidth;
+    case Metric::DialogFrameWidth: return m.dialogFrameWidth;
+    case Metric::CaptionHeight: return m.captionHeight;
   }
   return 0;
 }

@@ -20,6 +20,8 @@ int SystemMetric(Metric metric) {
     case Metric::MenuBarHeight: return GetSystemMetrics(SM_CYMENU);
     case Metric::BorderWidth: return GetSystemMetrics(SM_CXBORDER);
     case Metric::FrameWidth: return GetSystemMetrics(SM_CXFRAME);
+    case Metric::DialogFrameWidth: return GetSystemMetrics(SM_CXDLGFRAME);
+    case Metric::CaptionHeight: return GetSystemMetrics(SM_CYCAPTION);
   }
   return 0;
 }

@@ -123,6 +123,13 @@ class FormPeer final : public ContainerPeer {
       case WM_SIZE:
         if (wp != SIZE_MINIMIZED && !placing_) f.UserResized(LOWORD(lp), HIWORD(lp));
         return 0;
+      case WM_MOVE:
+        if (!placing_ && !IsIconic(hwnd_) && f.Position() != FormPosition::ScreenCenter) {
+          RECT r;
+          GetWindowRect(hwnd_, &r);
+          f.UserMoved(r.left, r.top);
+        }
+        return 0;
       case DM_GETDEFID:
         if (Button* b = f.DefaultButton(); b && b->Handle())
           return MAKELRESULT(GetDlgCtrlID(reinterpret_cast<HWND>(b->Handle())), DC_HASDEFID);

@@ -148,7 +148,7 @@ TEST_F(Explorer, ChangeFontKeepsTheOfferedSizesAndResetRestoresTheDefault) {
     EXPECT_GT(f.State().columnWidth, before) << "columns measured in the new font";
     f.ViewMenuClick(*f.mnuResetWin);
     EXPECT_EQ(f.GetFont(), f.State().defaultFont);
-    EXPECT_EQ(f.Width(), 512);
+    EXPECT_EQ(f.WindowWidth(), 512);
     u.Click("BtnExit");
   });
 }

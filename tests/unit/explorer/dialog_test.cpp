@@ -127,8 +127,10 @@ TEST_F(Explorer, DefaultSizeFollowsTheScreen) {
     Run(254, 0, [&](User& u, TFileForm& f) {
       EXPECT_EQ(f.Left(), c.left) << c.w;
       EXPECT_EQ(f.Top(), c.top) << c.w;
-      EXPECT_EQ(f.Width(), c.width) << c.w;
-      EXPECT_EQ(f.Height(), c.height) << c.w;
+      EXPECT_EQ(f.WindowWidth(), c.width) << c.w;
+      EXPECT_EQ(f.Width(), c.width - 6) << "the client area: the dialog frame is 3 a side";
+      EXPECT_EQ(f.WindowHeight(), c.height) << c.w;
+      EXPECT_EQ(f.Height(), c.height - 6 - 19) << "and the caption 19 high";
       u.Click("BtnExit");
     });
   }

@@ -209,7 +209,15 @@ class ExplorerDll : public ::testing::Test {
 TEST_F(ExplorerDll, Depth24SaveStoresTheChosenNameAndLeavesNoFile) {
   const std::string folder = "c:\\w95exp\\Holiday Pictures";
   HostWrite("SavePath", (ShortOf(folder) + "\\").c_str());
-  steps.push_back([](HWND d) { Shot(d, "save24"); Type(d, "photo"); });
+  steps.push_back([](HWND d) {
+    RECT r;
+    GetWindowRect(d, &r);  // the whole window, frame and caption included
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN) / 2);
+    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN) / 2);
+    EXPECT_EQ(r.left, GetSystemMetrics(SM_CXSCREEN) / 4);
+    Shot(d, "save24");
+    Type(d, "photo");
+  });
   steps.push_back([](HWND d) { Press(d, "&Save"); });
   EXPECT_EQ(Run(24), 99) << "JPG JPEG/JFIF(Enhanced), the default position";
   EXPECT_EQ(HostRead("LongName"), "photo.JPG");

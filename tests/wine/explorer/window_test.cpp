@@ -1,0 +1,324 @@
+// The modeless explorer window through the real DLL, beside a real host
+// window of this test: the host's window procedure records each request
+// (message 0x911) with the keys and the exchange file as they are at that
+// moment. The window runs in the test's own message loop, as in a host.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Read(const char* key, const char* file = "plimbo.ini",
+                 const char* section = "plimbo") {
+  char buf[1024] = "";
+  GetPrivateProfileStringA(section, key, "(none)", buf, sizeof buf, file);
+  return buf;
+}
+void Write(const char* key, const char* value) {
+  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
+}
+const char* kExchange = "c:\\w95win\\plimbo.tmp";
+
+struct Request {
+  HWND window;
+  WPARAM wParam;
+  LPARAM code;
+  std::string longName, win95file, files, first;
+};
+std::vector<Request> requests;
+
+LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == 0x911) {
+    requests.push_back({h, wp, lp, Read("LongName"), Read("Win95file"),
+                        Read("Files", kExchange, "Directory"), Read("F", kExchange, "1")});
+    return 0;
+  }
+  return DefWindowProcA(h, msg, wp, lp);
+}
+
+HWND MakeHost(const char* title) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = HostProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "W95TestHost";
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  return CreateWindowA("W95TestHost", title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                       nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// The host's message loop for a while.
+void Pump(int ms = 300) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  MSG m;
+  while (static_cast<int>(end - GetTickCount()) > 0) {
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+    Sleep(10);
+  }
+}
+
+std::string Text(HWND h) {
+  char buf[512] = "";
+  GetWindowTextA(h, buf, sizeof buf);
+  return buf;
+}
+std::string Class(HWND h) {
+  char buf[64] = "";
+  GetClassNameA(h, buf, sizeof buf);
+  return buf;
+}
+
+HWND FindChild(HWND parent, const std::string& cls, const std::string& text = {}) {
+  struct Q {
+    std::string cls, text;
+    HWND found;
+  } q{cls, text, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* q = reinterpret_cast<Q*>(p);
+        if (!IsWindowVisible(h) || _stricmp(Class(h).c_str(), q->cls.c_str()) != 0) return TRUE;
+        if (!q->text.empty() && Text(h) != q->text) return TRUE;
+        q->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+HWND ExplorerWindow() {
+  struct Q {
+    HWND found;
+  } q{nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM p) -> BOOL {
+        if (Text(h) != "Plimbo Explorer") return TRUE;
+        reinterpret_cast<Q*>(p)->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+void Shot(HWND window, const char* name) {
+  if (!std::getenv("W95_SHOTS")) return;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  CreateDirectoryA("c:\\w95shots", nullptr);
+  const std::string marker = std::string("c:\\w95shots\\") + name + ".ready";
+  if (FILE* f = std::fopen(marker.c_str(), "w")) std::fclose(f);
+  for (int i = 0; i < 100 && GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; ++i)
+    Pump(50);
+}
+
+void MakeFile(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+}
+
+// A click on a list entry as the list reports it to its window.
+void ClickEntry(HWND list, int index) {
+  SendMessageA(list, LB_SETSEL, FALSE, -1);
+  SendMessageA(list, LB_SETSEL, TRUE, index);
+  SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+  SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+void PostKey(HWND target, int vk) {
+  SetFocus(target);
+  PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
+  PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(vk), 0);
+}
+
+class ExplorerWindowDll : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dll = LoadLibraryA("w95ZOK56.dll");
+    ASSERT_NE(dll, nullptr);
+    open = reinterpret_cast<OpenFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteWin95")));
+    update = Proc("RemoteWinUpdate95");
+    hide = Proc("RemoteWinHide95");
+    close = Proc("RemoteWinClose95");
+    ASSERT_TRUE(open && update && hide && close);
+    CreateDirectoryA("c:\\w95win", nullptr);
+    CreateDirectoryA("c:\\w95win\\pics", nullptr);
+    CreateDirectoryA("c:\\w95win\\pics\\sub", nullptr);
+    MakeFile("c:\\w95win\\pics\\A Long Name.bmp");
+    MakeFile("c:\\w95win\\pics\\b.jpg");
+    DeleteFileA("c:\\w95win\\pics\\added.jpg");
+    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
+    Write("Win95Tmp", kExchange);
+    Write("LastDir", "c:\\w95win\\pics\\");
+    requests.clear();
+    host = MakeHost("Host");
+    ASSERT_NE(host, nullptr);
+  }
+  void TearDown() override {
+    if (close) close();
+    Pump(100);
+    if (host) DestroyWindow(host);
+    if (dll) FreeLibrary(dll);
+  }
+  using OpenFn = void(WINAPI*)(HWND, LONG);
+  using VoidFn = void(WINAPI*)();
+  VoidFn Proc(const char* name) {
+    return reinterpret_cast<VoidFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
+  }
+  HWND Open(HWND h, LONG remember = 0) {
+    open(h, remember);
+    Pump();
+    HWND w = ExplorerWindow();
+    EXPECT_NE(w, nullptr);
+    return w;
+  }
+
+  HMODULE dll = nullptr;
+  OpenFn open = nullptr;
+  VoidFn update = nullptr, hide = nullptr, close = nullptr;
+  HWND host = nullptr;
+};
+
+TEST_F(ExplorerWindowDll, WindowSendsEachRequestWithItsKeysWritten) {
+  HWND w = Open(host);
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(IsWindowVisible(w));
+  RECT r;
+  GetWindowRect(w, &r);
+  const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(r.right - r.left, sw / 2) << "the whole window is half the screen";
+  EXPECT_EQ(r.bottom - r.top, sh / 2);
+  EXPECT_EQ(r.left, sw / 4);
+  EXPECT_EQ(r.top, sh / 4);
+  EXPECT_NE(GetWindowLongPtrA(w, GWL_STYLE) & WS_THICKFRAME, 0) << "sizeable";
+  HWND list = FindChild(w, "ListBox");
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3) << "sub\\, the bitmap, the jpeg";
+  EXPECT_NE(GetWindowLongPtrA(list, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL), 0);
+  HWND edit = FindChild(w, "Edit");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_NE(GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_NE(FindChild(w, "Button", "Close"), nullptr);
+  Shot(w, "explorer_window");
+
+  ClickEntry(list, 1);
+  Pump(100);
+  EXPECT_EQ(Text(edit), "a long name.bmp");
+  PostMessageA(FindChild(w, "Button", "&Open"), BM_CLICK, 0, 0);
+  Pump();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].window, host);
+  EXPECT_EQ(requests[0].wParam, 0u);
+  EXPECT_EQ(requests[0].code, 0x909);
+  EXPECT_EQ(requests[0].longName, "a long name.bmp");
+  char shortName[MAX_PATH] = "";
+  GetShortPathNameA("c:\\w95win\\pics\\A Long Name.bmp", shortName, sizeof shortName);
+  EXPECT_EQ(_stricmp(requests[0].win95file.c_str(), shortName), 0) << requests[0].win95file;
+
+  // Enter on a file in the list: the same request, through the keyboard.
+  PostKey(list, VK_RETURN);
+  Pump();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[1].code, 0x909);
+
+  // Several files marked: the exchange file holds them when the host hears.
+  SendMessageA(list, LB_SETSEL, TRUE, -1);
+  SendMessageA(w, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  PostMessageA(FindChild(w, "Button", "&Open"), BM_CLICK, 0, 0);
+  Pump();
+  ASSERT_EQ(requests.size(), 3u);
+  EXPECT_EQ(requests[2].code, 0x910);
+  EXPECT_EQ(requests[2].files, "2") << "the folder is not a file";
+  EXPECT_EQ(_stricmp(requests[2].first.c_str(), std::strrchr(shortName, '\\') + 1), 0);
+  EXPECT_TRUE(IsWindowVisible(w)) << "the window stays open";
+
+  // Escape closes it; the placement keys and the folder are written.
+  PostKey(list, VK_ESCAPE);
+  Pump();
+  EXPECT_EQ(ExplorerWindow(), nullptr);
+  EXPECT_EQ(Read("bWinL"), std::to_string(sw / 4));
+  EXPECT_EQ(Read("bWinW"), std::to_string(sw / 2));
+  EXPECT_EQ(Read("bWinH"), std::to_string(sh / 2));
+  EXPECT_EQ(_stricmp(Read("LastDir").c_str(), "c:\\w95win\\pics\\"), 0) << Read("LastDir");
+}
+
+TEST_F(ExplorerWindowDll, HiddenOrMinimisedWindowComesBackForTheFirstHost) {
+  HWND w = Open(host);
+  ASSERT_NE(w, nullptr);
+  hide();
+  Pump(100);
+  EXPECT_FALSE(IsWindowVisible(w));
+  HWND other = MakeHost("Other");
+  Open(other);
+  EXPECT_TRUE(IsWindowVisible(w));
+  ShowWindow(w, SW_MINIMIZE);
+  Pump(100);
+  ASSERT_TRUE(IsIconic(w));
+  EXPECT_EQ(Open(other), w) << "the same window";
+  EXPECT_FALSE(IsIconic(w)) << "restored";
+  HWND list = FindChild(w, "ListBox");
+  ASSERT_NE(list, nullptr);
+  ClickEntry(list, 2);
+  PostMessageA(FindChild(w, "Button", "&Open"), BM_CLICK, 0, 0);
+  Pump();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].window, host) << "the host window given first";
+  EXPECT_EQ(requests[0].longName, "b.jpg");
+  DestroyWindow(other);
+}
+
+TEST_F(ExplorerWindowDll, UpdateListsAFileTheHostAdded) {
+  HWND w = Open(host);
+  ASSERT_NE(w, nullptr);
+  HWND list = FindChild(w, "ListBox");
+  ASSERT_NE(list, nullptr);
+  ClickEntry(list, 2);
+  MakeFile("c:\\w95win\\pics\\added.jpg");
+  update();
+  Pump(100);
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(SendMessageA(list, LB_GETSEL, 0, 0), 0) << "entry 0 let go";
+  EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0) << "the entry before the remembered one";
+  EXPECT_EQ(Text(FindChild(w, "Edit")), "a long name.bmp");
+}
+
+TEST_F(ExplorerWindowDll, StoredPlacementIsAppliedAndCloseWritesItBack) {
+  Write("bWinT", "100");
+  Write("bWinL", "50");
+  Write("bWinW", "700");
+  Write("bWinH", "500");
+  HWND w = Open(host, 1);
+  ASSERT_NE(w, nullptr);
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r.left, 50);
+  EXPECT_EQ(r.top, 100);
+  EXPECT_EQ(r.right - r.left, 700);
+  EXPECT_EQ(r.bottom - r.top, 500);
+  MoveWindow(w, 60, 70, 600, 400, TRUE);  // the user moves and sizes it
+  Pump(100);
+  close();
+  Pump(100);
+  EXPECT_EQ(ExplorerWindow(), nullptr);
+  EXPECT_EQ(Read("bWinT"), "70");
+  EXPECT_EQ(Read("bWinL"), "60");
+  EXPECT_EQ(Read("bWinW"), "600");
+  EXPECT_EQ(Read("bWinH"), "400");
+  update();  // closed: nothing happens
+  hide();
+  close();
+}
+
+}  // namespace
