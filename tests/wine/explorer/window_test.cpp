@@ -79,36 +79,36 @@ std::string Class(HWND h) {
   return buf;
 }
 
+struct Query {
+  std::string cls, text;
+  HWND found = nullptr;
+};
+
+// Enumeration callbacks are stdcall in the 32-bit build: named functions.
+BOOL CALLBACK MatchChild(HWND h, LPARAM p) {
+  auto* q = reinterpret_cast<Query*>(p);
+  if (!IsWindowVisible(h) || _stricmp(Class(h).c_str(), q->cls.c_str()) != 0) return TRUE;
+  if (!q->text.empty() && Text(h) != q->text) return TRUE;
+  q->found = h;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchCaption(HWND h, LPARAM p) {
+  auto* q = reinterpret_cast<Query*>(p);
+  if (Text(h) != q->text) return TRUE;
+  q->found = h;
+  return FALSE;
+}
+
 HWND FindChild(HWND parent, const std::string& cls, const std::string& text = {}) {
-  struct Q {
-    std::string cls, text;
-    HWND found;
-  } q{cls, text, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM p) -> BOOL {
-        auto* q = reinterpret_cast<Q*>(p);
-        if (!IsWindowVisible(h) || _stricmp(Class(h).c_str(), q->cls.c_str()) != 0) return TRUE;
-        if (!q->text.empty() && Text(h) != q->text) return TRUE;
-        q->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&q));
+  Query q{cls, text};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
 HWND ExplorerWindow() {
-  struct Q {
-    HWND found;
-  } q{nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM p) -> BOOL {
-        if (Text(h) != "Plimbo Explorer") return TRUE;
-        reinterpret_cast<Q*>(p)->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&q));
+  Query q{{}, "Plimbo Explorer"};
+  EnumThreadWindows(GetCurrentThreadId(), MatchCaption, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
