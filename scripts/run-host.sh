@@ -3,7 +3,11 @@
 # run the sample host against it under Wine: the i686 host and product DLL
 # under 32-bit Wine where this machine can run 32-bit code, otherwise the
 # 64-bit build of the same sources under wine64 (it says which).
-# Usage: scripts/run-host.sh [host command...]   (default: services; "help" lists them)
+# Usage: scripts/run-host.sh [host command...]
+# Without a command it runs the tour on a private Xvfb: every window of the
+# library opened through the DLL and used as a person would, with a screenshot
+# of each step in build/tour/ (index.html, contact-sheet.png). "help" lists
+# the host's other commands.
 # Optional: W95_WIN32_BUILD, W95_WINE_BUILD (build folders), W95_WINEPREFIX,
 # W95_WINEPREFIX32, W95_DISPLAY (Xvfb display number), W95_HOST_ARCH=64 to
 # use the 64-bit pair even where the 32-bit one can run.
@@ -53,7 +57,19 @@ else
   host="$wine_dir/bin/plimbo-host.exe"
   echo "run-host: running the 64-bit twin $wine_dir/bin/w95ZOK56.dll under wine64 ($why)"
 fi
+loader=$( [ "$arch" = 32 ] && echo /usr/lib/wine/wine || echo /usr/lib/wine/wine64 )
 echo "run-host: starting the sample host (first time: the Wine prefix is made, ~20 s)"
 echo
-scripts/with-wine.sh --arch "$arch" ${W95_DISPLAY:+--display "$W95_DISPLAY"} \
-  "$( [ "$arch" = 32 ] && echo /usr/lib/wine/wine || echo /usr/lib/wine/wine64 )" "$host" "$@"
+if [ $# -eq 0 ] || [ "$1" = tour ]; then
+  tour_dir="$PWD/build/tour"
+  rm -rf "$tour_dir"
+  mkdir -p "$tour_dir"
+  status=0
+  scripts/with-wine.sh --arch "$arch" ${W95_DISPLAY:+--display "$W95_DISPLAY"} \
+    "$loader" "$host" tour "Z:${tour_dir//\//\\}" || status=$?
+  echo
+  scripts/tour-report.sh "$tour_dir"
+  echo "run-host: open $tour_dir/index.html to see every step"
+  exit "$status"
+fi
+scripts/with-wine.sh --arch "$arch" ${W95_DISPLAY:+--display "$W95_DISPLAY"} "$loader" "$host" "$@"

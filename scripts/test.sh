@@ -23,6 +23,8 @@ if why=$(scripts/can-run-32.sh 2>&1) && [ -x /usr/lib/wine/wine ]; then
 else
   echo "== Wine tests, 32-bit: skipped: ${why:-no 32-bit Wine loader (wine32) installed}"
 fi
+echo "== the tour: every window through the product DLL, as the main job runs it"
+scripts/run-host.sh
 echo "== fuzzing the slide-script reader"
 scripts/fuzz.sh 60
 echo "== all tests passed"

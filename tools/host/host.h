@@ -56,5 +56,7 @@ using Args = std::vector<std::string>;
 
 // Commands: (host, arguments after the command name) -> exit status.
 int Services(Host& host, const Args& args);
+// Every window, driven as a person would, with screenshots (host_tour.cpp).
+int Tour(Host& host, const Args& args);
 
 }  // namespace w95host

@@ -86,6 +86,8 @@ void Usage() {
       "usage: plimbo-host.exe [--dll PATH] [command]\n"
       "  services   call the small service exports and show what they return and write\n"
       "             to plimbo.ini (the default)\n"
+      "  tour [DIR]  open every window through the DLL, act in it, and save a\n"
+      "             screenshot of each step with DIR\\tour.txt describing them\n"
       "  help       this text\n");
 }
 
@@ -116,6 +118,7 @@ int main(int argc, char** argv) {
   } commands[] = {
       // One line per command; the others live in files of their own (host.h declares them).
       {"services", Services},
+      {"tour", Tour},
   };
   const Command* chosen = nullptr;
   for (const auto& c : commands)

@@ -1,0 +1,177 @@
+// "tour DIR": opens every window of the library through the real DLL, acts
+// in it as a person would, photographs each step into DIR (NN-name.bmp) and
+// writes DIR\tour.txt, one line per step: picture, the window's rectangle on
+// it, window, what was done, what the host received (tab-separated). scripts/run-host.sh turns that into
+// build/tour/index.html and a contact sheet.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host.h"
+#include "tour_driver.h"
+
+namespace w95host {
+
+namespace {
+
+using tour::Step;
+
+struct TourLog {
+  std::string dir;
+  int shots = 0;
+  int faults = 0;
+  FILE* lines = nullptr;
+
+  // Photographs the screen now; returns the picture's file name followed by
+  // a tab and the rectangle of `window` on it (WxH+X+Y), for cropping.
+  std::string Shot(const std::string& name, HWND window) {
+    tour::Pump(150);  // let the last changes paint
+    char file[128];
+    std::snprintf(file, sizeof file, "%02d-%s.bmp", ++shots, name.c_str());
+    if (!tour::SaveScreen(dir + "\\" + file)) {
+      std::printf("  !! could not save the screenshot %s\n", file);
+      ++faults;
+    }
+    RECT r{};
+    GetWindowRect(window, &r);
+    char crop[64];
+    std::snprintf(crop, sizeof crop, "\t%ldx%ld+%ld+%ld", r.right - r.left, r.bottom - r.top,
+                  r.left, r.top);
+    return file + std::string(crop);
+  }
+  // One line of tour.txt: picture, crop, window, what was done, what the host received.
+  void Line(const std::string& picture, const std::string& window, const std::string& did,
+            const std::string& received) {
+    if (lines) std::fprintf(lines, "%s\t%s\t%s\t%s\n", picture.c_str(), window.c_str(),
+                            did.c_str(), received.c_str());
+  }
+  // One line of the summary; a fault when `ok` is false.
+  void Summary(const std::string& window, bool ok, const std::string& text) {
+    std::printf("  %-22s %s %s\n", window.c_str(), ok ? "ok  " : "FAIL", text.c_str());
+    if (!ok) ++faults;
+  }
+  void Missing(const tour::Outcome& o, const std::string& window) {
+    for (const auto& m : o.missing) Summary(window, false, "window \"" + m + "\" did not appear");
+  }
+};
+
+// A small picture file of our own: a w x h gradient, 24 bits.
+void WriteBitmap(const std::string& path, int w, int h, int r, int g, int b) {
+  const int stride = (w * 3 + 3) & ~3;
+  std::vector<unsigned char> pixels(static_cast<size_t>(stride) * h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      unsigned char* p = &pixels[static_cast<size_t>(y) * stride + x * 3];
+      p[0] = static_cast<unsigned char>(b * x / w);
+      p[1] = static_cast<unsigned char>(g * y / h);
+      p[2] = static_cast<unsigned char>(r * (x + y) / (w + h));
+    }
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(&file, sizeof file, 1, f);
+    std::fwrite(&info, sizeof info, 1, f);
+    std::fwrite(pixels.data(), pixels.size(), 1, f);
+    std::fclose(f);
+  }
+}
+
+std::string ShortOf(const std::string& path) {
+  char buf[MAX_PATH] = "";
+  return GetShortPathNameA(path.c_str(), buf, sizeof buf) ? buf : path;
+}
+
+const char kRoot[] = "C:\\PlimboTour";
+const char kPictures[] = "C:\\PlimboTour\\Pictures";
+
+void MakeMaterial() {
+  CreateDirectoryA(kRoot, nullptr);
+  CreateDirectoryA(kPictures, nullptr);
+  CreateDirectoryA("C:\\PlimboTour\\Shows", nullptr);
+  const struct {
+    const char* name;
+    int r, g, b;
+  } pictures[] = {{"Harbour at Dawn.bmp", 255, 160, 60},
+                  {"forest.bmp", 40, 200, 80},
+                  {"Lake in Winter.bmp", 80, 140, 255},
+                  {"portrait.bmp", 220, 90, 160}};
+  for (const auto& p : pictures)
+    WriteBitmap(std::string(kPictures) + "\\" + p.name, 160, 120, p.r, p.g, p.b);
+  WriteKey(W95_KEY_EXCHANGE_FILE, std::string(kRoot) + "\\plimbo.tmp");
+}
+
+// The explorer dialog: saving a picture at 24 bits per pixel, then adding
+// slides, as the viewer and the slide editor call it.
+void ExplorerDialog(Host& host, TourLog& log) {
+  auto remoteDlg = host.Export<W95_PFN_RemoteDlg95>("RemoteDlg95");
+  if (!remoteDlg) return;
+
+  WriteKey(W95_KEY_SAVE_PATH, ShortOf(kPictures) + "\\");
+  std::string picture;
+  LONG result = 0;
+  auto outcome = tour::Play(
+      {{"Save File", [&](HWND d) { tour::SetEditText(d, "Sunset"); picture = log.Shot("explorer-save", d); }},
+       {"Save File", [](HWND d) { tour::Click(d, "&Save"); }}},
+      [&] { result = remoteDlg(24, 0); });
+  log.Missing(outcome, "explorer dialog");
+  const std::string saved = ReadKey(W95_KEY_LONG_NAME);
+  log.Line(picture, "Explorer dialog, save at 24 bits (RemoteDlg95(24, 0))",
+           "typed \"Sunset\" and pressed Save",
+           "result " + std::to_string(result) + ", Savename=" + ReadKey("Savename") +
+               ", LongName=" + saved + ", SaveExt=" + ReadKey(W95_KEY_SAVE_EXT));
+  log.Summary("explorer dialog", outcome.missing.empty() && result >= 0 && saved == "Sunset.JPG",
+              "save at 24 bits: format code " + std::to_string(result) + ", " + saved);
+
+  WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
+  outcome = tour::Play(
+      {{"Add Multiple Slides",
+        [&](HWND d) {
+          if (HWND list = tour::Child(d, "ListBox")) {
+            SendMessageA(list, LB_SETSEL, TRUE, -1);  // marks every picture
+            SendMessageA(d, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list));
+          }
+          picture = log.Shot("explorer-add", d);
+        }},
+       {"Add Multiple Slides", [](HWND d) { tour::Click(d, "&Open"); }}},
+      [&] { result = remoteDlg(253, 0); });
+  log.Missing(outcome, "explorer dialog");
+  char count[16] = "";
+  const std::string exchange = std::string(kRoot) + "\\plimbo.tmp";
+  GetPrivateProfileStringA("Directory", "Files", "0", count, sizeof count, exchange.c_str());
+  log.Line(picture, "Explorer dialog, add slides (RemoteDlg95(253, 0))",
+           "marked every picture and pressed Open",
+           "result " + std::to_string(result) + ", exchange file lists " + count + " files");
+  log.Summary("explorer dialog", outcome.missing.empty() && result == 0 && std::string(count) == "4",
+              std::string("add slides: ") + count + " files in the exchange file");
+}
+
+}  // namespace
+
+int Tour(Host& host, const Args& args) {
+  TourLog log;
+  log.dir = args.empty() ? std::string(kRoot) + "\\Tour" : args[0];
+  CreateDirectoryA(log.dir.c_str(), nullptr);
+  log.lines = std::fopen((log.dir + "\\tour.txt").c_str(), "w");
+  if (!log.lines) {
+    std::printf("plimbo-host: cannot write into %s\n", log.dir.c_str());
+    return 1;
+  }
+  MakeMaterial();
+  std::printf("The tour (screenshots into %s):\n", log.dir.c_str());
+  ExplorerDialog(host, log);
+  std::fclose(log.lines);
+  std::printf("  %d screenshots\n", log.shots);
+  host.failures += log.faults;
+  return 0;
+}
+
+}  // namespace w95host

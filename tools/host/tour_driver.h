@@ -1,0 +1,54 @@
+// The tour's hands and eyes: finds the library's windows as they appear,
+// acts in them as a person would (through the same messages a person's
+// clicks and keys produce), answers message boxes, and photographs the
+// screen into bitmap files.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace w95host::tour {
+
+// --- finding windows ---------------------------------------------------------
+std::string TextOf(HWND h);
+std::string ClassOf(HWND h);
+// A visible top-level window of this thread whose caption starts with `caption`.
+HWND FindWindowStarting(const std::string& caption);
+// A visible descendant of that class (and caption, when given).
+HWND Child(HWND parent, const std::string& cls, const std::string& text = {});
+
+// --- acting ------------------------------------------------------------------
+void Click(HWND window, const std::string& buttonCaption);
+void SetEditText(HWND window, const std::string& text);  // the first edit box
+void Key(HWND target, int vk);
+// Lets the windows of this thread run for `ms` milliseconds.
+void Pump(DWORD ms);
+
+// --- seeing ------------------------------------------------------------------
+// Saves the whole screen as a 24-bit bitmap file; false when it could not.
+bool SaveScreen(const std::string& bmpFile);
+
+// --- steps ---------------------------------------------------------------------
+// A step waits for a window whose caption starts with `caption`, lets it
+// settle for one tick, then acts on it.
+struct Step {
+  std::string caption;
+  std::function<void(HWND)> act;
+};
+
+// Runs `call` (an export that shows a modal window, or that opens a modeless
+// one) while a thread timer plays the steps. Message boxes that appear are
+// answered with OK (or the next of `answers`) and their texts collected.
+// Steps not played within `timeoutMs` are reported as missing windows and the
+// window in front is closed so that the tour never hangs.
+struct Outcome {
+  std::vector<std::string> boxes;    // texts of the message boxes answered
+  std::vector<std::string> missing;  // captions of windows that never appeared
+};
+Outcome Play(std::vector<Step> steps, const std::function<void()>& call,
+             DWORD timeoutMs = 20000, std::vector<int> answers = {});
+
+}  // namespace w95host::tour
