@@ -4,10 +4,12 @@
 # under 32-bit Wine where this machine can run 32-bit code, otherwise the
 # 64-bit build of the same sources under wine64 (it says which).
 # Usage: scripts/run-host.sh [host command...]
-# Without a command it runs the tour on a private Xvfb: every window of the
-# library opened through the DLL and used as a person would, with a screenshot
-# of each step in build/tour/ (index.html, contact-sheet.png). "help" lists
-# the host's other commands.
+# Without a command: where a display is set (DISPLAY), the sample host's
+# window opens there for a person to use (its menu calls every export); with
+# no display, or with the command "tour", it runs the tour on a private Xvfb:
+# every window of the library opened through the DLL and used as a person
+# would, with a screenshot of each step in build/tour/ (index.html,
+# contact-sheet.png). "help" lists the host's other commands.
 # Optional: W95_WIN32_BUILD, W95_WINE_BUILD (build folders), W95_WINEPREFIX,
 # W95_WINEPREFIX32, W95_DISPLAY (Xvfb display number), W95_HOST_ARCH=64 to
 # use the 64-bit pair even where the 32-bit one can run.
@@ -60,6 +62,10 @@ fi
 loader=$( [ "$arch" = 32 ] && echo /usr/lib/wine/wine || echo /usr/lib/wine/wine64 )
 echo "run-host: starting the sample host (first time: the Wine prefix is made, ~20 s)"
 echo
+if [ $# -eq 0 ] && [ -n "${DISPLAY:-}" ]; then
+  echo "run-host: the host window is on display $DISPLAY; close it to end"
+  exec scripts/with-wine.sh --arch "$arch" --visible "$loader" "$host" window
+fi
 if [ $# -eq 0 ] || [ "$1" = tour ]; then
   tour_dir="$PWD/build/tour"
   rm -rf "$tour_dir"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command with a private Wine prefix on a private Xvfb display, then
-# stops both. Usage: scripts/with-wine.sh [--arch 64|32] [--prefix DIR] [--display N] cmd args...
+# stops both. Usage: scripts/with-wine.sh [--arch 64|32] [--prefix DIR] [--display N | --visible] cmd args...
+# --visible: no private display; windows appear on the caller's $DISPLAY.
 # --arch 64 (default): a 64-bit prefix, build/wineprefix, programs run by wine64.
 # --arch 32: a 32-bit prefix (WINEARCH=win32), build/wineprefix32, programs run
 # by the 32-bit loader: this is how the i686 product DLL runs.
@@ -13,15 +14,17 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 arch="${W95_WINE_ARCH:-64}"
 prefix=""
 display=""
+visible=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --arch) arch="$2"; shift 2 ;;
     --prefix) prefix="$2"; shift 2 ;;
     --display) display="$2"; shift 2 ;;
+    --visible) visible=1; shift ;;
     *) break ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: $0 [--arch 64|32] [--prefix DIR] [--display N] command..." >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: $0 [--arch 64|32] [--prefix DIR] [--display N | --visible] command..." >&2; exit 2; }
 case "$arch" in
   64) WINE=/usr/lib/wine/wine64; unset WINEARCH
       prefix="${prefix:-${W95_WINEPREFIX:-$here/build/wineprefix}}" ;;
@@ -35,23 +38,31 @@ case "$arch" in
 esac
 export W95_WINE="$WINE" W95_WINE_ARCH="$arch"
 
-if [ -z "$display" ]; then
-  for n in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=$n; break; }
-  done
+xvfb_pid=""
+if [ "$visible" = 1 ]; then
+  [ -n "${DISPLAY:-}" ] || { echo "with-wine: --visible needs DISPLAY" >&2; exit 2; }
+else
+  if [ -z "$display" ]; then
+    for n in $(seq 90 140); do
+      [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=$n; break; }
+    done
+  fi
+  Xvfb :"$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=:"$display"
 fi
-Xvfb :"$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=:"$display" WINEPREFIX="$prefix" WINEDEBUG=-all
+export WINEPREFIX="$prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winhlp32.exe=d"
 alsa_conf="$prefix.alsa.conf"
 cleanup() {
   /usr/lib/wine/wineserver64 -k >/dev/null 2>&1 || true
-  kill "$xvfb_pid" >/dev/null 2>&1 || true
-  wait "$xvfb_pid" 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" >/dev/null 2>&1 || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
 }
 trap cleanup EXIT
-for _ in $(seq 50); do [ -e /tmp/.X11-unix/X"$display" ] && break; sleep 0.1; done
+[ -z "$xvfb_pid" ] || for _ in $(seq 50); do [ -e /tmp/.X11-unix/X"$display" ] && break; sleep 0.1; done
 
 if [ ! -f "$prefix/.w95-ready" ]; then
   mkdir -p "$prefix"

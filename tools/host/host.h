@@ -58,5 +58,14 @@ using Args = std::vector<std::string>;
 int Services(Host& host, const Args& args);
 // Every window, driven as a person would, with screenshots (host_tour.cpp).
 int Tour(Host& host, const Args& args);
+// The host as a person uses it: a window with a menu of every export (host_window.cpp).
+int HostWindow(Host& host, const Args& args);
+
+// That window without its message loop, for the tour: the library's messages
+// reach it (it does the host's half of each protocol) and its pane logs.
+HWND CreateHostWindow(Host& host);
+void HostLog(const std::string& line);
+// The messages the library sent to it so far: "0x911 <code>", "0x912", "0x913", "0x905".
+const std::vector<std::string>& HostMessages();
 
 }  // namespace w95host

@@ -44,6 +44,8 @@ struct TourLog {
             const std::string& received) {
     if (lines) std::fprintf(lines, "%s\t%s\t%s\t%s\n", picture.c_str(), window.c_str(),
                             did.c_str(), received.c_str());
+    HostLog(window + ": " + did);
+    HostLog("    " + received);
   }
   // One line of the summary; a fault when `ok` is false.
   void Summary(const std::string& window, bool ok, const std::string& text) {
@@ -167,7 +169,14 @@ int Tour(Host& host, const Args& args) {
   }
   MakeMaterial();
   std::printf("The tour (screenshots into %s):\n", log.dir.c_str());
+  HWND hostWindow = CreateHostWindow(host);
+  HostLog("The tour: every window of the library, driven through the DLL.");
   ExplorerDialog(host, log);
+  tour::Pump(100);
+  log.Line(log.Shot("host", hostWindow), "The sample host's window",
+           "the log of the calls the tour made", std::to_string(HostMessages().size()) +
+           " messages from the library");
+  DestroyWindow(hostWindow);
   std::fclose(log.lines);
   std::printf("  %d screenshots\n", log.shots);
   host.failures += log.faults;

@@ -86,6 +86,8 @@ void Usage() {
       "usage: plimbo-host.exe [--dll PATH] [command]\n"
       "  services   call the small service exports and show what they return and write\n"
       "             to plimbo.ini (the default)\n"
+      "  window     a host window whose menu calls every export and logs what\n"
+      "             comes back, for a person to use\n"
       "  tour [DIR]  open every window through the DLL, act in it, and save a\n"
       "             screenshot of each step with DIR\\tour.txt describing them\n"
       "  help       this text\n");
@@ -119,6 +121,7 @@ int main(int argc, char** argv) {
       // One line per command; the others live in files of their own (host.h declares them).
       {"services", Services},
       {"tour", Tour},
+      {"window", HostWindow},
   };
   const Command* chosen = nullptr;
   for (const auto& c : commands)
