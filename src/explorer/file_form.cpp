@@ -46,13 +46,17 @@ void TFileForm::BuildControls() {
   LookBox.SetBounds(78, 5, 186, 21);
   LookBox.SetTabStop(true);
   BtnUp.SetBounds(268, 4, 24, 24);
-  BtnUp.SetCaption("..");
+  BtnUp.SetGlyph(ui::GlyphKind::UpFolder);
+  BtnUp.SetHint("Up One Level");
   BtnMenu.SetBounds(294, 4, 24, 24);
-  BtnMenu.SetCaption("*");
+  BtnMenu.SetGlyph(ui::GlyphKind::MarkAll);
+  BtnMenu.SetHint("Goodies");
   BtnHelp.SetBounds(320, 4, 24, 24);
-  BtnHelp.SetCaption("?");
+  BtnHelp.SetGlyph(ui::GlyphKind::Question);
+  BtnHelp.SetHint("Help");
   BtnJPEG.SetBounds(346, 4, 24, 24);
-  BtnJPEG.SetCaption("J");
+  BtnJPEG.SetGlyph(ui::GlyphKind::Compression);
+  BtnJPEG.SetHint("JPEG Compression");
   BtnJPEG.SetVisible(false);
 
   PanelList.SetAlign(ui::Align::Client);
@@ -62,6 +66,7 @@ void TFileForm::BuildControls() {
   InputList.SetAlign(ui::Align::Client);
   InputList.SetColumns(4);
   InputList.SetVisible(false);
+  InputList.SetHint("Right-click or press Esc to go back");
 
   PanelButtons.SetAlign(ui::Align::Bottom);
   PanelButtons.SetHeight(64);

@@ -203,8 +203,10 @@ void TFileForm::BtnHelpClick(ui::Control&) {
 }
 
 void TFileForm::BtnMenuClick(ui::Control&) {
+  BtnMenu.SetShowHint(false);  // no tooltip over the menu
   ui::Application().ProcessMessages();
   MainMenu.Popup(Left() + BtnMenu.Left() + BtnMenu.Width(), Top() + BtnMenu.Top() + BtnMenu.Height());
+  BtnMenu.SetShowHint(true);
 }
 
 void TFileForm::FormResize(ui::Control&) {

@@ -14,9 +14,10 @@ void Button::SetDefault(bool on) {
   Changed(Prop::Default);
 }
 
-void Button::SetGlyph(std::string name) {
-  glyph_ = std::move(name);
-  Invalidate();
+void Button::SetGlyph(GlyphKind glyph) {
+  if (glyph == glyph_) return;
+  glyph_ = glyph;
+  Changed(Prop::Glyph);
 }
 
 void Button::UserClick() {
@@ -25,6 +26,18 @@ void Button::UserClick() {
     if (form && modalResult_ != mrNone) form->SetModalResult(modalResult_);
     Fire(OnClick);
   });
+}
+
+ButtonFace LayoutButtonFace(const Rect& r, bool hasGlyph, int textWidth, int textHeight,
+                            bool pressed) {
+  const int glyph = hasGlyph ? kGlyphSize : 0;
+  const int gap = hasGlyph && textWidth > 0 ? 4 : 0;
+  const int shift = pressed ? 1 : 0;
+  const int left = r.left + (r.width - (glyph + gap + textWidth)) / 2 + shift;
+  ButtonFace face;
+  face.glyph = Point{left, r.top + (r.height - kGlyphSize) / 2 + shift};
+  face.text = Rect{left + glyph + gap, r.top + (r.height - textHeight) / 2 + shift, textWidth, textHeight};
+  return face;
 }
 
 CheckBox::CheckBox(Control& parent, std::string name) : Control(parent, std::move(name)) {

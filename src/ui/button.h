@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/glyphs.h"
 
 namespace w95::ui {
 
@@ -19,9 +20,10 @@ class Button : public Control {
   // Clicking sets the form's modal result to this (unless mrNone).
   ModalResult GetModalResult() const { return modalResult_; }
   void SetModalResult(ModalResult r) { modalResult_ = r; }
-  // Name of a bitmap resource drawn beside the caption (empty: none).
-  const std::string& Glyph() const { return glyph_; }
-  void SetGlyph(std::string name);
+  // A glyph drawn centred on the button, or left of its caption when it has
+  // one; greyed while the button is disabled. None: a plain push button.
+  GlyphKind Glyph() const { return glyph_; }
+  void SetGlyph(GlyphKind glyph);
   bool CanFocus() const override { return true; }
   void UserClick() override;
 
@@ -29,8 +31,18 @@ class Button : public Control {
   bool default_ = false;
   bool cancel_ = false;
   ModalResult modalResult_ = mrNone;
-  std::string glyph_;
+  GlyphKind glyph_ = GlyphKind::None;
 };
+
+// Where a glyph button's picture and caption go inside its rectangle: the
+// glyph left of the caption (4 pixels apart), the pair centred; pressed
+// buttons show both one pixel down and right.
+struct ButtonFace {
+  Point glyph;  // top-left corner of the 16 x 16 glyph
+  Rect text;    // the caption's box (empty without a caption)
+};
+ButtonFace LayoutButtonFace(const Rect& button, bool hasGlyph, int textWidth, int textHeight,
+                            bool pressed);
 
 class CheckBox : public Control {
  public:

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "ui/glyphs.h"
 #include "ui/types.h"
 
 namespace w95::ui {
@@ -21,8 +22,9 @@ class Canvas {
   virtual void PutTextRect(const Rect& clip, int x, int y, const std::string& text) = 0;
   virtual int TextWidth(const std::string& text) = 0;
   virtual int TextHeight(const std::string& text) = 0;
-  // Draws the named bitmap resource (a glyph) with its top-left corner at x, y.
-  virtual void DrawGlyph(int x, int y, const std::string& glyph) = 0;
+  // Draws one of the toolkit's glyphs (16 x 16) with its top-left corner at
+  // x, y, greyed when not enabled.
+  virtual void DrawGlyph(int x, int y, GlyphKind glyph, bool enabled = true) = 0;
   virtual void DrawFocusRect(const Rect& r) = 0;
 };
 

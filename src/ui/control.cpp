@@ -172,6 +172,18 @@ void Control::SetColor(Color color) {
   Changed(Prop::BackColor);
 }
 
+void Control::SetHint(std::string hint) {
+  if (hint == hint_) return;
+  hint_ = std::move(hint);
+  Changed(Prop::Hint);
+}
+
+void Control::SetShowHint(bool on) {
+  if (on == showHint_) return;
+  showHint_ = on;
+  Changed(Prop::Hint);
+}
+
 void Control::SetFocus() {
   if (Form* f = OwnerForm(); f && f != this) f->SetActiveControl(this);
   if (peer_) peer_->Focus();

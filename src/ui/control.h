@@ -82,6 +82,13 @@ class Control {
   Color GetColor() const { return color_; }
   void SetColor(Color color);
 
+  // The hint: a short help text shown as a tooltip while the mouse rests on
+  // the control (Win32), when ShowHint is on (the default).
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string hint);
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool on);
+
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool on) { tabStop_ = on; }
   int HelpContext() const { return helpContext_; }
@@ -152,6 +159,8 @@ class Control {
   Font font_;
   Color color_ = clBtnFace;
   bool tabStop_ = false;
+  std::string hint_;
+  bool showHint_ = true;
   int helpContext_ = 0;
   intptr_t tag_ = 0;
 };

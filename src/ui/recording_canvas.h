@@ -27,8 +27,9 @@ class RecordingCanvas final : public Canvas {
   void PutTextRect(const Rect&, int x, int y, const std::string& t) override { PutText(x, y, t); }
   int TextWidth(const std::string& t) override { return charWidth * static_cast<int>(t.size()); }
   int TextHeight(const std::string&) override { return lineHeight; }
-  void DrawGlyph(int x, int y, const std::string& g) override {
-    ops.push_back("glyph " + std::to_string(x) + "," + std::to_string(y) + " " + g);
+  void DrawGlyph(int x, int y, GlyphKind g, bool enabled = true) override {
+    ops.push_back("glyph " + std::to_string(x) + "," + std::to_string(y) + " " +
+                  std::string(GlyphName(g)) + (enabled ? "" : " disabled"));
   }
   void DrawFocusRect(const Rect& r) override { ops.push_back("focus " + Box(r)); }
 

@@ -58,6 +58,9 @@ constexpr Color clBtnFace = 0x8000000F;
 constexpr Color clHighlight = 0x8000000D;
 constexpr Color clHighlightText = 0x8000000E;
 constexpr Color clGrayText = 0x80000011;
+constexpr Color clBtnShadow = 0x80000010;
+constexpr Color clBtnHighlight = 0x80000014;
+constexpr Color clNone = 0x1FFFFFFF;  // no colour: the background shows through
 inline bool IsSystemColor(Color c) { return (c & 0x80000000u) != 0; }
 
 struct Font {

@@ -54,6 +54,7 @@ WindowPeer::WindowPeer(Control& control, HWND hwnd) : control_(control), hwnd_(h
 
 WindowPeer::~WindowPeer() {
   if (!IsWindow(hwnd_)) return;
+  if (!control_.Hint().empty()) DropHint(*this);
   SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
   DestroyWindow(hwnd_);
 }
@@ -80,7 +81,11 @@ void WindowPeer::Changed(Prop p) {
   switch (p) {
     case Prop::Text:
     case Prop::Caption: PutText(control_.Text()); break;
-    case Prop::Bounds: MoveWindow(hwnd_, r.left, r.top, r.width, r.height, TRUE); break;
+    case Prop::Bounds:
+      MoveWindow(hwnd_, r.left, r.top, r.width, r.height, TRUE);
+      if (!control_.Hint().empty()) MoveHint(*this);
+      break;
+    case Prop::Hint: SyncHint(*this); break;
     case Prop::Enabled: EnableWindow(hwnd_, control_.Enabled()); break;
     case Prop::Visible: ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
     case Prop::Font:

@@ -54,17 +54,10 @@ int HdcCanvas::TextHeight(const std::string& text) {
   return s.cy;
 }
 
-void HdcCanvas::DrawGlyph(int x, int y, const std::string& glyph) {
-  HBITMAP bmp = static_cast<HBITMAP>(LoadImageA(Instance(), glyph.c_str(), IMAGE_BITMAP, 0, 0, 0));
-  if (!bmp) return;
-  BITMAP info{};
-  GetObjectA(bmp, sizeof info, &info);
-  HDC mem = CreateCompatibleDC(dc_);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(dc_, x, y, info.bmWidth, info.bmHeight, mem, 0, 0, SRCCOPY);
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  DeleteObject(bmp);
+void HdcCanvas::DrawGlyph(int x, int y, GlyphKind glyph, bool enabled) {
+  const Color brush = brush_;
+  PaintGlyphPixels(*this, x, y, glyph, enabled);
+  SetBrushColor(brush);
 }
 
 void HdcCanvas::DrawFocusRect(const Rect& r) {

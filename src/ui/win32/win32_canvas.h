@@ -20,7 +20,7 @@ class HdcCanvas final : public Canvas {
   void PutTextRect(const Rect& clip, int x, int y, const std::string& text) override;
   int TextWidth(const std::string& text) override;
   int TextHeight(const std::string& text) override;
-  void DrawGlyph(int x, int y, const std::string& glyph) override;
+  void DrawGlyph(int x, int y, GlyphKind glyph, bool enabled = true) override;
   void DrawFocusRect(const Rect& r) override;
 
  private:

@@ -83,6 +83,16 @@ void PumpPending();
 void PumpMessage(MSG& msg);
 // Gives modeless forms their dialog keys on the host's message loop.
 void WatchModelessForms();
+// Hints as tooltips (win32_hints.cpp): SyncHint after the control's hint
+// changed or its window was made, MoveHint after it moved, DropHint before
+// its window goes; RelayHint passes a window's mouse message to the tooltip.
+void EnsureCommonControls();
+HWND HintWindow(HWND anyWindowOfForm);  // the form's tooltip window, or null
+void SyncHint(WindowPeer& peer);
+void MoveHint(WindowPeer& peer);
+void DropHint(WindowPeer& peer);
+void DropHintWindow(HWND form);
+void RelayHint(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 // Menus (win32_menus.cpp).
 HMENU BuildMenu(const w95::ui::MenuItem& root, bool bar);
 void RefreshPopup(HMENU menu);

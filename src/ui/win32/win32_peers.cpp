@@ -81,6 +81,7 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   bool used = false;
   Safely([&] {
+    RelayHint(h, msg, wp, lp);
     if (msg == WM_LBUTTONDOWN) {
       // The control's own handling (a scroll bar tracks the mouse until the
       // button is released) comes first; the mouse-down event after it.
@@ -118,16 +119,68 @@ class ButtonPeer : public NativePeer {
     if (code == BN_CLICKED) control_.UserClick();
   }
   void Changed(Prop p) override {
+    auto* b = dynamic_cast<Button*>(&control_);
     if (p == Prop::Checked) {
       bool on = false;
       if (auto* cb = dynamic_cast<CheckBox*>(&control_)) on = cb->Checked();
       if (auto* rb = dynamic_cast<RadioButton*>(&control_)) on = rb->Checked();
       SendMessageA(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-    } else if (p == Prop::Default) {
-      auto* b = dynamic_cast<Button*>(&control_);
-      SendMessageA(hwnd_, BM_SETSTYLE, b && b->IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    } else if (p == Prop::Default || p == Prop::Glyph) {
+      // Glyph buttons are drawn here (owner drawn), the others by the system.
+      if (!b) return;
+      const DWORD type = b->Glyph() != GlyphKind::None ? BS_OWNERDRAW
+                         : b->IsDefault()               ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+      if (type == BS_OWNERDRAW) {
+        LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE) & ~static_cast<LONG_PTR>(BS_TYPEMASK);
+        SetWindowLongPtrA(hwnd_, GWL_STYLE, style | BS_OWNERDRAW);
+        Invalidate();
+      } else {
+        SendMessageA(hwnd_, BM_SETSTYLE, type, TRUE);
+      }
     } else {
       WindowPeer::Changed(p);
+    }
+  }
+  void DrawItem(const DRAWITEMSTRUCT& d) override {
+    auto* b = dynamic_cast<Button*>(&control_);
+    if (!b) return;
+    HDC dc = d.hDC;
+    RECT r = d.rcItem;
+    const bool pressed = (d.itemState & ODS_SELECTED) != 0;
+    const bool enabled = (d.itemState & ODS_DISABLED) == 0;
+    if (b->IsDefault() || (d.itemState & ODS_FOCUS)) {
+      FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      InflateRect(&r, -1, -1);
+    }
+    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+    HFONT old = static_cast<HFONT>(SelectObject(dc, FontHandle(control_.GetFont())));
+    RECT calc{0, 0, 0, 0};
+    const std::string& text = control_.Text();
+    if (!text.empty()) DrawTextA(dc, text.c_str(), -1, &calc, DT_CALCRECT | DT_SINGLELINE);
+    const Rect whole{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top};
+    const ButtonFace face = LayoutButtonFace(whole, true, calc.right, calc.bottom, pressed);
+    HdcCanvas canvas(dc, control_.GetFont());
+    canvas.DrawGlyph(face.glyph.x, face.glyph.y, b->Glyph(), enabled);
+    if (!text.empty()) {
+      RECT tr{face.text.left, face.text.top, face.text.Right(), face.text.Bottom()};
+      SetBkMode(dc, TRANSPARENT);
+      if (!enabled) {
+        // Embossed: the highlight one pixel down and right, the shadow over it.
+        RECT hr = tr;
+        OffsetRect(&hr, 1, 1);
+        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextA(dc, text.c_str(), -1, &hr, DT_SINGLELINE);
+        SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+      } else {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      }
+      DrawTextA(dc, text.c_str(), -1, &tr, DT_SINGLELINE);
+    }
+    SelectObject(dc, old);
+    if (d.itemState & ODS_FOCUS) {
+      RECT f = r;
+      InflateRect(&f, -3, -3);
+      ::DrawFocusRect(dc, &f);
     }
   }
 };
@@ -537,6 +590,7 @@ LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   bool handled = false;
   Safely([&] {
+    RelayHint(h, msg, wp, lp);
     result = p->Proc(msg, wp, lp);
     handled = true;
   });
@@ -670,7 +724,9 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   };
   std::unique_ptr<WindowPeer> peer;
   if (auto* b = dynamic_cast<Button*>(&c)) {
-    peer = std::make_unique<ButtonPeer>(c, native("BUTTON", b->IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 0));
+    const DWORD type = b->Glyph() != GlyphKind::None ? BS_OWNERDRAW
+                       : b->IsDefault()               ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    peer = std::make_unique<ButtonPeer>(c, native("BUTTON", type, 0));
   } else if (dynamic_cast<CheckBox*>(&c)) {
     peer = std::make_unique<ButtonPeer>(c, native("BUTTON", BS_CHECKBOX, 0));
     peer->Changed(Prop::Checked);
@@ -715,17 +771,14 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   } else if (dynamic_cast<Image*>(&c) || dynamic_cast<Gauge*>(&c)) {
     peer = std::make_unique<ImagePeer>(c, CreateContainer(c, 0, style, ph, id, r));
   } else if (dynamic_cast<TabControl*>(&c)) {
-    static const bool ready = [] {
-      INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES};
-      return InitCommonControlsEx(&icc) != FALSE;
-    }();
-    (void)ready;
+    EnsureCommonControls();
     peer = std::make_unique<TabPeer>(c, native(WC_TABCONTROLA, WS_CLIPCHILDREN, 0));
     peer->Changed(Prop::Items);
   } else {  // panels and any other container
     peer = std::make_unique<PanelPeer>(c, CreateContainer(c, WS_EX_CONTROLPARENT, style, ph, id, r));
   }
   peer->Changed(Prop::Font);
+  if (!c.Hint().empty()) SyncHint(*peer);
   return peer;
 }
 

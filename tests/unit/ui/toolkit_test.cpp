@@ -136,12 +136,12 @@ TEST_F(ToolkitTest, OwnerDrawnListEntriesGetTheirStateAndRectangle) {
   f.Files.Add("a.bmp", 1);
   f.Files.OnDrawItem = [](Control& s, int i, Canvas& c, const Rect& r, unsigned state) {
     auto& lb = static_cast<ListBox&>(s);
-    c.DrawGlyph(r.left, r.top, lb.ItemData(i) == 1 ? "FILE" : "FOLDER");
+    c.DrawGlyph(r.left, r.top, lb.ItemData(i) == 1 ? GlyphKind::File : GlyphKind::Folder);
     c.PutText(r.left + 18, r.top, lb.Item(i) + ((state & odSelected) ? " (selected)" : ""));
   };
   RecordingCanvas canvas;
   f.Files.DrawItem(0, canvas, Rect{0, 16, 100, 16}, odSelected);
-  EXPECT_EQ(canvas.ops, (std::vector<std::string>{"glyph 0,16 FILE", "text 18,16 a.bmp (selected)"}));
+  EXPECT_EQ(canvas.ops, (std::vector<std::string>{"glyph 0,16 file", "text 18,16 a.bmp (selected)"}));
 }
 
 TEST_F(ToolkitTest, AlignedPanelsShareTheClientAreaInOrder) {

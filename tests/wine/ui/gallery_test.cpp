@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/controls.h"
 #include "ui/test_session.h"
@@ -92,6 +94,22 @@ class Gallery : public Form {
       c.FillRect(Rect{20, 20, 60, 40});
       c.PutText(20, 70, "Image canvas");
     };
+    int x = 8;
+    for (GlyphKind k : {GlyphKind::Play, GlyphKind::Pause, GlyphKind::Stop, GlyphKind::Next,
+                        GlyphKind::Prev, GlyphKind::Step, GlyphKind::Back, GlyphKind::Record,
+                        GlyphKind::Eject}) {
+      auto& b = *media.emplace_back(std::make_unique<Button>(*this, std::string(GlyphName(k))));
+      b.SetBounds(x, 292, 24, 24);
+      b.SetGlyph(k);
+      b.SetHint(std::string(GlyphName(k)));
+      b.SetEnabled(k != GlyphKind::Record);
+      x += 24;
+    }
+    BtnFind.SetBounds(x + 8, 292, 24, 24);
+    BtnFind.SetGlyph(GlyphKind::Find);
+    BtnSetup.SetBounds(x + 36, 290, 78, 27);
+    BtnSetup.SetGlyph(GlyphKind::Print);
+    BtnSetup.SetCaption("&Setup");
     BtnOK.SetCaption("&Ok");
     BtnOK.SetDefault(true);
     BtnOK.SetModalResult(mrOk);
@@ -114,6 +132,9 @@ class Gallery : public Form {
   Gauge Gauge1{*this, "Gauge1"};
   TabControl Tabs{*this, "Tabs"};
   Image Paint{*this, "Paint"};
+  std::vector<std::unique_ptr<Button>> media;
+  Button BtnFind{*this, "BtnFind"};
+  Button BtnSetup{*this, "BtnSetup"};
   Button BtnOK{*this, "BtnOK"};
   Button BtnCancel{*this, "BtnCancel"};
 };
