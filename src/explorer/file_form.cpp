@@ -10,6 +10,7 @@
 #include "explorer/listing.h"
 #include "explorer/messages.h"
 #include "explorer/names.h"
+#include "explorer/user_compress.h"
 #include "settings/paths.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -105,6 +106,7 @@ void TFileForm::BuildControls() {
   LookBox.OnChange = [this](ui::Control& s) { LookBoxChange(s); };
   BtnUp.OnClick = [this](ui::Control& s) { BtnUpClick(s); };
   BtnHelp.OnClick = [this](ui::Control& s) { BtnHelpClick(s); };
+  BtnJPEG.OnClick = [this](ui::Control& s) { BtnJPEGClick(s); };
   BtnMenu.OnClick = [this](ui::Control& s) { BtnMenuClick(s); };
   BtnOK.OnClick = [this](ui::Control& s) { BtnOKClick(s); };
   XFiles.OnClick = [this](ui::Control& s) { XFilesClick(s); };
@@ -392,6 +394,12 @@ void TFileForm::BPPtypeChange(ui::Control&) {
   state_.savedPositions.At(choice.depth) = choice.savedPosition;
   SetFileFormats();
   FilterComboBox1Change(FilterComboBox1);
+}
+
+void TFileForm::BtnJPEGClick(ui::Control&) {
+  state_.currentFormatCode = SelectedFormatCode();
+  CompressionSettings accepted;
+  if (RunCompressionDialog(state_.currentFormatCode, accepted)) WriteCompressionSettings(accepted);
 }
 
 std::string TFileForm::CheckExtension(const std::string& name) {

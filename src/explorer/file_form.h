@@ -151,6 +151,7 @@ class TFileForm : public ui::Form {
   void XFilesKeyDown(ui::Control& sender, int& key, unsigned shift);
   void Edit1KeyPress(ui::Control& sender, char& key);
   void BtnHelpClick(ui::Control& sender);
+  void BtnJPEGClick(ui::Control& sender);
   void BtnMenuClick(ui::Control& sender);
   void ViewMenuClick(ui::MenuItem& item);
   void FileMenuClick(ui::MenuItem& item);

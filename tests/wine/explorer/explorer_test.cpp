@@ -81,7 +81,7 @@ void Shot(HWND dialog, const char* name) {
   for (int i = 0; i < 100 && GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
     MSG m;
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    Sleep(50);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);  // lets Wine draw
   }
 }
 
@@ -425,6 +425,93 @@ TEST_F(ExplorerDll, EnterOnAFileOpensIt) {
   EXPECT_EQ(Run(254), 0);
   EXPECT_TRUE(boxes.empty());
   EXPECT_EQ(HostRead("LongName"), "second.avl") << "the entry the arrow key moved to";
+}
+
+}  // namespace
+
+namespace {
+
+BOOL CALLBACK MatchTypeBox(HWND h, LPARAM p) {
+  if (ClassOf(h) != "ComboBox" || SendMessageA(h, CB_GETCOUNT, 0, 0) != 15) return TRUE;
+  *reinterpret_cast<HWND*>(p) = h;
+  return FALSE;
+}
+
+// Picks a save format as the user does: the box's selection and its notice.
+void PickFormat(HWND dialog, int index) {
+  HWND box = nullptr;
+  EnumChildWindows(dialog, MatchTypeBox, reinterpret_cast<LPARAM>(&box));
+  ASSERT_NE(box, nullptr) << "no file type box of depth 24";
+  SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box));
+}
+
+BOOL CALLBACK CollectEdits(HWND h, LPARAM p) {
+  if (IsWindowVisible(h) && ClassOf(h) == "Edit")
+    reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+  return TRUE;
+}
+
+std::vector<HWND> Edits(HWND dialog) {
+  std::vector<HWND> out;
+  EnumChildWindows(dialog, CollectEdits, reinterpret_cast<LPARAM>(&out));
+  return out;
+}
+
+// Under Xvfb a dialog opened from a button of the save dialog stays black on
+// the screen until it is moved or uncovered, though it paints: it is moved
+// aside for its photograph.
+void ShotMoved(HWND dialog, const char* name) {
+  RECT r;
+  GetWindowRect(dialog, &r);
+  MoveWindow(dialog, 40, 40, r.right - r.left, r.bottom - r.top, TRUE);
+  Shot(dialog, name);
+}
+
+TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
+  HostWrite("SavePath", "c:\\w95exp\\");
+  std::string luma, color, typed;
+  steps.push_back([](HWND d) { Press(d, "J"); });
+  steps.push_back([](HWND) {});  // the dialog settles
+  steps.push_back([&](HWND) {
+    HWND c = FindTopLevel("", "Compression Setting");
+    ASSERT_NE(c, nullptr) << "the compression dialog is up";
+    const std::vector<HWND> edits = Edits(c);
+    ASSERT_EQ(edits.size(), 2u) << "code 99: luminance and colour rows";
+    luma = TextOf(edits[0]);
+    color = TextOf(edits[1]);
+    SendMessageA(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300"));
+    typed = TextOf(edits[0]);
+    ShotMoved(c, "compress99");
+    Press(c, "&Ok");
+  });
+  steps.push_back([](HWND d) {
+    EXPECT_EQ(HostRead("SaveJPG"), "255") << "OK writes the keys";
+    EXPECT_EQ(HostRead("SavePIC"), "12");
+    EXPECT_EQ(HostRead("SaveYUV"), "0");
+    EXPECT_EQ(HostRead("SaveCMP"), "0") << "code 99 sets no preset";
+    HostWrite("SaveCMP", "3");
+    PickFormat(d, 2);  // CMP, format code 0
+  });
+  steps.push_back([](HWND d) { Press(d, "J"); });
+  steps.push_back([](HWND) {});
+  steps.push_back([](HWND) {
+    HWND c = FindTopLevel("", "Compression Setting");
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(Edits(c).size(), 1u) << "code 0: the preset box in place of the colour row";
+    EXPECT_FALSE(IsWindowEnabled(Edits(c)[0])) << "preset 3 decides the quality";
+    ShotMoved(c, "compress0");
+    PostMessageA(c, WM_CLOSE, 0, 0);
+  });
+  steps.push_back([](HWND d) {
+    EXPECT_EQ(HostRead("SaveJPG"), "255") << "closing writes nothing";
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(24), -1);
+  EXPECT_EQ(luma, "6");
+  EXPECT_EQ(color, "12");
+  EXPECT_EQ(typed, "255") << "brought back into range as it was typed";
 }
 
 }  // namespace
