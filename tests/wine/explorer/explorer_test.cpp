@@ -437,6 +437,24 @@ BOOL CALLBACK MatchTypeBox(HWND h, LPARAM p) {
   return FALSE;
 }
 
+BOOL CALLBACK RightmostGlyphButton(HWND h, LPARAM p) {
+  if (!IsWindowVisible(h) || ClassOf(h) != "Button" || !TextOf(h).empty()) return TRUE;
+  auto* best = reinterpret_cast<HWND*>(p);
+  RECT r, b;
+  GetWindowRect(h, &r);
+  if (*best) GetWindowRect(*best, &b);
+  if (!*best || r.left > b.left) *best = h;
+  return TRUE;
+}
+
+// The compression button: the last of the glyph buttons by the Look-in box.
+void PressCompression(HWND dialog) {
+  HWND button = nullptr;
+  EnumChildWindows(dialog, RightmostGlyphButton, reinterpret_cast<LPARAM>(&button));
+  ASSERT_NE(button, nullptr);
+  PostMessageA(button, BM_CLICK, 0, 0);
+}
+
 // Picks a save format as the user does: the box's selection and its notice.
 void PickFormat(HWND dialog, int index) {
   HWND box = nullptr;
@@ -472,7 +490,7 @@ void ShotMoved(HWND dialog, const char* name) {
 TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
   HostWrite("SavePath", "c:\\w95exp\\");
   std::string luma, color, typed;
-  steps.push_back([](HWND d) { Press(d, "J"); });
+  steps.push_back([](HWND d) { PressCompression(d); });
   steps.push_back([](HWND) {});  // the dialog settles
   steps.push_back([&](HWND) {
     HWND c = FindTopLevel("", "Compression Setting");
@@ -494,7 +512,7 @@ TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
     HostWrite("SaveCMP", "3");
     PickFormat(d, 2);  // CMP, format code 0
   });
-  steps.push_back([](HWND d) { Press(d, "J"); });
+  steps.push_back([](HWND d) { PressCompression(d); });
   steps.push_back([](HWND) {});
   steps.push_back([](HWND) {
     HWND c = FindTopLevel("", "Compression Setting");
