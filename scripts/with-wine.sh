@@ -43,12 +43,19 @@ if [ "$visible" = 1 ]; then
   [ -n "${DISPLAY:-}" ] || { echo "with-wine: --visible needs DISPLAY" >&2; exit 2; }
 else
   if [ -z "$display" ]; then
-    for n in $(seq 90 140); do
-      [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=$n; break; }
-    done
+    # Xvfb picks a free display itself and tells its number: no race with
+    # other test runs on this machine starting their own at the same time.
+    numfile=$(mktemp)
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$numfile" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$numfile" ] && break; sleep 0.1; done
+    display=$(tr -dc 0-9 < "$numfile")
+    rm -f "$numfile"
+    [ -n "$display" ] || { echo "with-wine: Xvfb did not start" >&2; exit 3; }
+  else
+    Xvfb :"$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
   fi
-  Xvfb :"$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
   export DISPLAY=:"$display"
 fi
 export WINEPREFIX="$prefix" WINEDEBUG=-all

@@ -156,6 +156,67 @@ void ExplorerDialog(Host& host, TourLog& log) {
               std::string("add slides: ") + count + " files in the exchange file");
 }
 
+// Marks entry `index` of the file list (all entries for -1) as a click would.
+void MarkEntries(HWND window, int index) {
+  HWND list = tour::Child(window, "ListBox");
+  if (!list) return;
+  if (index >= 0) SendMessageA(list, LB_SETSEL, FALSE, -1);
+  SendMessageA(list, LB_SETSEL, TRUE, index);
+  SendMessageA(list, LB_SETCARETINDEX, index < 0 ? 0 : index, FALSE);
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+// The index of the first list entry that is a file ("name.ext", not "sub\").
+int FirstFile(HWND window) {
+  HWND list = tour::Child(window, "ListBox");
+  const int n = list ? static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)) : 0;
+  for (int i = 0; i < n; ++i) {
+    char text[MAX_PATH] = "";
+    if (SendMessageA(list, LB_GETTEXTLEN, i, 0) < MAX_PATH) SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    if (text[0] && text[std::char_traits<char>::length(text) - 1] != '\\') return i;
+  }
+  return 0;
+}
+
+bool Received(size_t from, const std::string& message) {
+  const auto& all = HostMessages();
+  for (size_t i = from; i < all.size(); ++i)
+    if (all[i] == message) return true;
+  return false;
+}
+
+// The explorer window beside the host: the user opens one picture, then all
+// of them; each time the host hears of it through 0x911.
+void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
+  auto open = host.Export<W95_PFN_RemoteWin95>("RemoteWin95");
+  auto close = host.Export<W95_PFN_RemoteWinClose95>("RemoteWinClose95");
+  if (!open || !close) return;
+  WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
+  const size_t before = HostMessages().size();
+  std::string first, all;
+  auto outcome = tour::Play(
+      {{"Plimbo Explorer", [&](HWND w) { MarkEntries(w, FirstFile(w)); first = log.Shot("explorer-window", w); }},
+       {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
+       {"Plimbo Explorer", [&](HWND w) { MarkEntries(w, -1); all = log.Shot("explorer-window-all", w); }},
+       {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
+       {"Plimbo Explorer", [](HWND) {}}},
+      [&] { open(hostWindow, 0); });
+  log.Missing(outcome, "explorer window");
+  const bool one = Received(before, "0x911 " + std::to_string(W95_REQ_ONE_FILE));
+  const bool several = Received(before, "0x911 " + std::to_string(W95_REQ_SEVERAL_FILES));
+  log.Line(first, "Explorer window (RemoteWin95(host, 0))", "chose one picture and pressed Open",
+           one ? "0x911 with 2313 (one file), LongName=" + ReadKey(W95_KEY_LONG_NAME)
+               : "no 0x911 2313");
+  log.Line(all, "Explorer window", "marked every picture and pressed Open",
+           several ? "0x911 with 2320 (several files) and the exchange file" : "no 0x911 2320");
+  close();
+  tour::Pump(200);
+  const bool closed = tour::FindWindowStarting("Plimbo Explorer") == nullptr;
+  log.Summary("explorer window", outcome.missing.empty() && one && several && closed,
+              std::string("requests 2313 and 2320 received") + (closed ? ", closed by the host" : ", NOT closed"));
+}
+
 }  // namespace
 
 int Tour(Host& host, const Args& args) {
@@ -172,6 +233,7 @@ int Tour(Host& host, const Args& args) {
   HWND hostWindow = CreateHostWindow(host);
   HostLog("The tour: every window of the library, driven through the DLL.");
   ExplorerDialog(host, log);
+  ExplorerWindow(host, log, hostWindow);
   tour::Pump(100);
   log.Line(log.Shot("host", hostWindow), "The sample host's window",
            "the log of the calls the tour made", std::to_string(HostMessages().size()) +
