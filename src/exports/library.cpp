@@ -6,6 +6,7 @@
 #include "explorer/remote_win.h"
 #include "exports/module_state.h"
 #include "platform/platform.h"
+#include "video/video_form.h"
 
 namespace w95 {
 
@@ -23,12 +24,11 @@ void RemoteWinUpdate() { explorer::RemoteWinUpdate(); }
 void RemoteWinHide() { explorer::RemoteWinHide(); }
 void RemoteWinClose() { explorer::RemoteWinClose(); }
 int32_t EditorWin() { return 0; }
-int32_t VideoWinPlayer(HostWindow /*host*/, int32_t /*hostMode*/, int /*kind*/) { return 0; }
-int32_t VideoWinStatus() {
-  const VideoModule& v = Module().video;
-  return v.open ? (256 | v.hostMode) : 0;
+int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int kind) {
+  return video::VideoWinPlayer(host, hostMode, kind);
 }
-void VideoWinClose() {}
+int32_t VideoWinStatus() { return video::VideoWinStatus(); }
+void VideoWinClose() { video::VideoWinClose(); }
 void PrintDlg(HostWindow /*host*/, int32_t /*width*/, int32_t /*height*/, int32_t /*enhance*/) {}
 int32_t PrintCheck() { return Module().print.PrintOpen ? 1 : 0; }
 void PrintEnd() {}

@@ -12,7 +12,6 @@ void InitialiseModules() {
   m.explorer = ExplorerModule{};
   m.print = PrintModule{};
   m.editor = EditorModule{};
-  m.video = VideoModule{};
 }
 
 }  // namespace w95

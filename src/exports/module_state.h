@@ -26,12 +26,6 @@ struct PrintModule {
   int32_t PrintOpen = 0;
 };
 
-// The video window.
-struct VideoModule {
-  bool open = false;
-  int32_t hostMode = 0;
-};
-
 // The slide editor's defaults.
 struct EditorModule {
   std::string caption = "Plimbo Slide Editor";
@@ -44,7 +38,6 @@ struct EditorModule {
 struct ModuleState {
   ExplorerModule explorer;
   PrintModule print;
-  VideoModule video;
   EditorModule editor;
 };
 

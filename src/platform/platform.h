@@ -13,6 +13,8 @@
 
 namespace w95::platform {
 
+class MediaService;  // platform/media.h
+
 // Win32 error codes the services report through LastError().
 enum : uint32_t {
   kErrNone = 0,
@@ -169,6 +171,7 @@ struct Machine {
   FileSystem* files = nullptr;
   Desktop* desktop = nullptr;
   HostLink* host = nullptr;
+  MediaService* media = nullptr;
 };
 
 // The machine in use. The Win32 build installs the real one at library start;

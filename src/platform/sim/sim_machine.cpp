@@ -10,6 +10,7 @@ void SimMachine::Install() {
   m.files = &files;
   m.desktop = &desktop;
   m.host = &host;
+  m.media = &media;
   platform::Install(m);
 }
 

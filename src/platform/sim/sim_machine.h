@@ -16,6 +16,7 @@
 
 #include "platform/platform.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_media.h"
 #include "platform/sim/sim_profiles.h"
 
 namespace w95::platform::sim {
@@ -93,6 +94,7 @@ class SimMachine {
   SimProfileStore profiles{&files};  // "plimbo.ini" is C:\WINDOWS\plimbo.ini
   SimDesktop desktop;
   SimHostLink host;
+  SimMedia media{&files};
 
   void Install();
 };

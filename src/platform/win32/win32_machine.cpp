@@ -1,12 +1,15 @@
 // The real machine: each service calls the Win32 API directly.
 #include <windows.h>
 
+#include "platform/pause_keeper.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_profiles.h"
 
 namespace w95::platform {
+
+MediaService& Win32MediaService();  // win32_media.cpp
 
 namespace {
 
@@ -53,6 +56,8 @@ void InstallWin32Machine() {
   m.files = &Win32Files();
   m.desktop = &desktop;
   m.host = &host;
+  static PauseKeeper media(Win32MediaService());
+  m.media = &media;
   Install(m);
 }
 

@@ -72,7 +72,6 @@ TEST(LibraryStart, SetsTheModuleStateOfEachWindow) {
   m.Install();
   w95::Module().print.PrintOpen = 1;
   w95::Module().print.Zoom = 2.5;
-  w95::Module().video = {true, 7};
   w95::LibraryStart(nullptr);
   const auto& s = w95::Module();
   EXPECT_EQ(s.print.Zoom, 1.0);

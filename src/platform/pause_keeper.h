@@ -1,0 +1,86 @@
+// Keeps pause and resume working on a device whose pause ends the play
+// instead of holding it (the device then reports itself stopped, and a
+// resume does nothing). Wrapped around the real service:
+//
+// - a pause of a playing device is remembered; while it holds, a device that
+//   reports itself stopped is reported paused, as a holding device would be;
+// - a resume of such a device whose last reported mode was stopped continues
+//   the play with a play command (which starts from the current position).
+//
+// A device that holds its pauses reports them itself, so for it every command
+// passes through unchanged and nothing extra is sent.
+#pragma once
+
+#include <map>
+
+#include "platform/media.h"
+
+namespace w95::platform {
+
+class PauseKeeper final : public MediaService {
+ public:
+  explicit PauseKeeper(MediaService& inner) : inner_(inner) {}
+
+  uint32_t Open(const std::string& element, uint32_t& device) override;
+  uint32_t Close(uint32_t device, const MediaCall& call) override;
+  uint32_t Status(uint32_t device, MediaItem item, uint32_t& value) override;
+  uint32_t Play(uint32_t device, const MediaCall& call) override;
+  uint32_t Stop(uint32_t device, const MediaCall& call) override;
+  uint32_t Pause(uint32_t device, const MediaCall& call) override;
+  uint32_t Resume(uint32_t device, const MediaCall& call) override;
+  uint32_t SeekToStart(uint32_t device, const MediaCall& call) override;
+  uint32_t SeekTo(uint32_t device, int32_t frame, const MediaCall& call) override;
+
+  uint32_t Window(uint32_t device, uintptr_t window, const MediaCall& call) override {
+    return inner_.Window(device, window, call);
+  }
+  uint32_t PutDestination(uint32_t device, int left, int top, int width, int height,
+                          const MediaCall& call) override {
+    return inner_.PutDestination(device, left, top, width, height, call);
+  }
+  uint32_t WhereSource(uint32_t device, int& width, int& height) override {
+    return inner_.WhereSource(device, width, height);
+  }
+  uint32_t HasVideo(uint32_t device, bool& yes) override { return inner_.HasVideo(device, yes); }
+  uint32_t Realize(uint32_t device) override { return inner_.Realize(device); }
+  uint32_t Update(uint32_t device, uintptr_t dc, int left, int top, int width,
+                  int height) override {
+    return inner_.Update(device, dc, left, top, width, height);
+  }
+  uint32_t SetTimeFormatFrames(uint32_t device, const MediaCall& call) override {
+    return inner_.SetTimeFormatFrames(device, call);
+  }
+  uint32_t Step(uint32_t device, int frames, const MediaCall& call) override {
+    return inner_.Step(device, frames, call);  // a held pause stays held
+  }
+  uint32_t SetVolume(uint32_t device, uint32_t volume) override {
+    return inner_.SetVolume(device, volume);
+  }
+  uint32_t SetSpeed(uint32_t device, uint32_t speed) override {
+    return inner_.SetSpeed(device, speed);
+  }
+  uint32_t SetAudio(uint32_t device, bool on) override { return inner_.SetAudio(device, on); }
+  uint32_t Configure(uint32_t device) override { return inner_.Configure(device); }
+  std::string ErrorText(uint32_t code) override { return inner_.ErrorText(code); }
+  FrameMetrics Frame() override { return inner_.Frame(); }
+  uintptr_t ClientDC(uintptr_t window) override { return inner_.ClientDC(window); }
+  void ReleaseClientDC(uintptr_t window, uintptr_t dc) override {
+    inner_.ReleaseClientDC(window, dc);
+  }
+  void SendToBack(uintptr_t window) override { inner_.SendToBack(window); }
+  void OnPaletteChanged(std::function<void(uintptr_t)> handler) override {
+    inner_.OnPaletteChanged(std::move(handler));
+  }
+
+ private:
+  struct State {
+    bool playing = false;    // a play was started and has not ended
+    bool held = false;       // paused by us while playing
+    uint32_t lastMode = 0;   // the mode the device itself reported last
+  };
+  MediaCall Watched(uint32_t device, const MediaCall& call);
+  MediaService& inner_;
+  std::map<uint32_t, State> states_;
+};
+
+}  // namespace w95::platform

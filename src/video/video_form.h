@@ -1,0 +1,169 @@
+// The video window: plays one clip through the media device service in a
+// modeless, always-on-top window with a media button bar, a seek bar, a
+// status line and a popup menu (zoom, fit, status rate, sound, looping,
+// options, grab). The host opens it with VideoWinPlayer, polls it with
+// VideoWinStatus and asks it to close with VideoWinClose.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ui/button.h"
+#include "ui/form.h"
+#include "ui/media_bar.h"
+#include "ui/menu.h"
+#include "ui/panel.h"
+#include "ui/scroll_bar.h"
+#include "ui/timer.h"
+
+namespace w95::video {
+
+using HostWindow = uintptr_t;
+
+// Messages to the host.
+enum : unsigned {
+  kVideoClosedMessage = 0x0905,  // broadcast when the window has closed
+  kGrabFrameMessage = 0x0913,    // to the host window: lParam the client area's device context
+};
+
+// The button sets the bar shows.
+inline constexpr ui::MediaButtons kButtonsReady =
+    ui::ButtonSet(ui::MediaButton::Play, ui::MediaButton::Stop);
+inline constexpr ui::MediaButtons kButtonsPlaying =
+    ui::ButtonSet(ui::MediaButton::Pause, ui::MediaButton::Stop);
+inline constexpr ui::MediaButtons kButtonsPaused =
+    ui::ButtonSet(ui::MediaButton::Play, ui::MediaButton::Step);
+inline constexpr ui::MediaButtons kButtonsAtEnd =
+    ui::ButtonSet(ui::MediaButton::Stop, ui::MediaButton::Prev);
+inline constexpr ui::MediaButtons kButtonsEnabled =
+    ui::ButtonSet(ui::MediaButton::Play, ui::MediaButton::Pause, ui::MediaButton::Stop,
+                  ui::MediaButton::Prev, ui::MediaButton::Step);
+
+class TVideoForm;
+
+// The video window's module state: one window at a time; it outlives the
+// window and is reset by each VideoWinPlayer.
+struct VideoState {
+  HostWindow hostWindow = 0;
+  int32_t hostMode = 0;
+  uint16_t kind = 0;
+  uint16_t videoOpen = 0;
+  bool closeRequested = false;
+  bool closing = false;
+  bool resizing = false;
+  bool timerMovingBar = false;
+  bool firstStopPending = false;
+  std::string fileName;
+  int volume = 1000;
+  int speed = 1000;
+  uint16_t videoWidth = 0;
+  uint16_t videoHeight = 0;
+  int32_t clipLength = 0;
+  int32_t currentFrame = 0;
+  uint16_t barMax = 0;
+  uint16_t nonClientWidth = 0;
+  uint16_t nonClientHeight = 0;
+  TVideoForm* form = nullptr;  // the window while it exists
+};
+VideoState& Video();
+
+int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind);
+int32_t VideoWinStatus();
+void VideoWinClose();
+
+class TVideoForm : public ui::Form {
+ public:
+  TVideoForm();
+  ~TVideoForm() override;
+
+  ui::Panel VideoWinBack{*this, "VideoWinBack"};
+  ui::Panel VideoWin{VideoWinBack, "VideoWin"};
+  ui::Panel Status{*this, "Status"};  // bottom-most
+  ui::Panel Panel4{*this, "Panel4"};
+  ui::Panel MediaPanel{Panel4, "MediaPanel"};
+  ui::Panel MenuPanel{Panel4, "MenuPanel"};
+  ui::Panel Panel2{Panel4, "Panel2"};
+  ui::MediaBar MediaPlayer1{MediaPanel, "MediaPlayer1"};
+  ui::ScrollBar XScrollbar1{Panel2, "XScrollbar1"};
+  ui::Button MenuButton{MenuPanel, "MenuButton"};
+  ui::Timer Timer1{*this, "Timer1"};
+  ui::PopupMenu MenuOptions{*this, "MenuOptions"};
+
+  ui::MenuItem* ZoomWindow1;
+  ui::MenuItem* mnuZoom100;
+  ui::MenuItem* mnuZoom200;
+  ui::MenuItem* mnuZoom300;
+  ui::MenuItem* mnuZoom400;
+  ui::MenuItem* mnuOptimize;
+  ui::MenuItem* DisplayStatus;
+  ui::MenuItem* StatusUpdate1;
+  ui::MenuItem* mnuUpdate[6];  // 1000, 500, 333, 250, 200, 167 ms
+  ui::MenuItem* mnuConfigure;
+  ui::MenuItem* VideoOptions1;
+  ui::MenuItem* mnuQuietPlayback;
+  ui::MenuItem* mnuPlaybackLoop;
+  ui::MenuItem* mnuPlay;
+  ui::MenuItem* mnuPause;
+  ui::MenuItem* mnuGrab;
+  ui::MenuItem* mnuExit;
+
+  // Opens the device on FileName; false (after the error message) when the
+  // file will not open.
+  bool OpenDevice();
+  // The set-up at the first activation; false when it failed (the window is
+  // then closed).
+  bool SetUp();
+  bool SetUpDone() const { return setUpDone_; }
+
+  // ---- Part of the window's behaviour that tests and the exports call.
+  void Timer1Timer();
+  void FormClose(ui::CloseAction& action);
+  void FormActivate();
+  void FormResize();
+  void FormKeyDown(int& key, unsigned shift);
+  void FormClick();
+  void PaletteChanged(uintptr_t changedBy);
+  void MediaPlayer1Click(ui::MediaButton button, bool& doDefault);
+  void MediaPlayer1Notify();
+  void MenuButtonClick();
+  void ZoomVideo(int factor);
+  void mnuOptimizeClick();
+  void DisplayStatusClick();
+  void UpdateReset();
+  void mnuUpdateClick(ui::MenuItem& sender);
+  void mnuConfigureClick();
+  void mnuQuietPlaybackClick();
+  void mnuPlaybackLoopClick();
+  void mnuPlayClick();
+  void mnuPauseClick();
+  void mnuGrabClick();
+  void mnuExitClick();
+  void VideoOptions1Click();
+  void XScrollbar1Change();
+  void XScrollbar1Scroll();
+  void XScrollbar1MouseDown();
+
+  void UpdateVideo();
+  void UpdateVideoBkgd();
+  void ApplyVolume();
+  void ApplySpeed();
+  void ShowStepStatus();
+  void ReportDeviceError();
+  void FitVideo();
+  void PauseForResize();
+  void ReseekStill();
+  void PlayPreparation();
+  void PausePreparation();
+
+ private:
+  // Runs a device action; a failure of the bar reports it and closes.
+  void Act(const std::function<void()>& action);
+  void Busy(bool on);
+  void ReadPosition();
+  int StatusHeight() const { return Status.Visible() ? Status.Height() : 0; }
+  void LayoutBars();
+  bool setUpDone_ = false;
+};
+
+}  // namespace w95::video

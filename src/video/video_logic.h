@@ -1,0 +1,50 @@
+// The video window's arithmetic: the long-clip rule of the seek bar, the
+// names of the device modes, the open error text, fitting the picture into
+// its area and the window size of a zoom factor.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace w95::video {
+
+// A clip longer than this counts its seek bar in tens of frames.
+constexpr int32_t kLongClip = 32760;
+inline bool IsLongClip(int32_t length) { return length > kLongClip; }
+
+uint16_t BarMaxFor(int32_t length);
+int BarPositionFor(int32_t frame, int32_t length);
+int32_t FrameForBar(int position, int32_t length);
+// The bar position below which a stopped clip has stopped before its end.
+int EndPositionFor(int32_t length);
+
+// "Playing", "Paused" ... for the device modes 524..530; "" for others.
+std::string ModeName(uint32_t mode);
+
+// The message for a file that would not open: the platform's text for the
+// code followed by the hint for unknown devices, or by the code.
+std::string OpenErrorText(uint32_t code, const std::string& platformText);
+
+struct PictureRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PictureRect&) const = default;
+};
+
+// The largest picture with the clip's proportions that fits an area one
+// pixel larger than the back panel each way, centred on the panel (32-bit
+// floating point, as the window has always computed it).
+PictureRect FitPicture(int backWidth, int backHeight, int videoWidth, int videoHeight);
+
+struct WindowSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The outer window size that shows the clip at factor f (16-bit arithmetic).
+WindowSize ZoomSize(int videoWidth, int videoHeight, int factor, int nonClientWidth,
+                    int nonClientHeight, int statusHeight, int barHeight);
+
+}  // namespace w95::video
