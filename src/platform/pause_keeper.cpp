@@ -2,19 +2,6 @@
 
 namespace w95::platform {
 
-// The play's completion ends the play (unless a pause is holding it: the
-// device that ends the play at a pause reports that as a completion).
-MediaCall PauseKeeper::Watched(uint32_t device, const MediaCall& call) {
-  MediaCall watched = call;
-  if (call.notify)
-    watched.onNotify = [this, device, inner = call.onNotify](unsigned code) {
-      if (auto it = states_.find(device); it != states_.end() && !it->second.held)
-        it->second.playing = false;
-      if (inner) inner(code);
-    };
-  return watched;
-}
-
 uint32_t PauseKeeper::Open(const std::string& element, uint32_t& device) {
   const uint32_t e = inner_.Open(element, device);
   if (e == 0) states_[device] = State{};
@@ -32,16 +19,13 @@ uint32_t PauseKeeper::Status(uint32_t device, MediaItem item, uint32_t& value) {
   State& s = states_[device];
   s.lastMode = value;
   if (s.held && value == kModeStop) value = kModePause;
-  else if (value != kModePlay && value != kModePause) s.playing = s.held = false;
+  else if (value != kModePause) s.held = false;
   return e;
 }
 
 uint32_t PauseKeeper::Play(uint32_t device, const MediaCall& call) {
-  const uint32_t e = inner_.Play(device, Watched(device, call));
-  State& s = states_[device];
-  s.held = false;
-  s.playing = e == 0;
-  return e;
+  states_[device].held = false;
+  return inner_.Play(device, call);
 }
 
 uint32_t PauseKeeper::Stop(uint32_t device, const MediaCall& call) {
@@ -50,10 +34,11 @@ uint32_t PauseKeeper::Stop(uint32_t device, const MediaCall& call) {
 }
 
 uint32_t PauseKeeper::Pause(uint32_t device, const MediaCall& call) {
+  // Whether it plays, the device said when last asked (a pause is sent
+  // after a look at the mode).
   State& s = states_[device];
-  const bool wasPlaying = s.playing;
   const uint32_t e = inner_.Pause(device, call);
-  if (e == 0 && wasPlaying) s.held = true;
+  if (e == 0 && s.lastMode == kModePlay) s.held = true;
   return e;
 }
 
@@ -61,10 +46,7 @@ uint32_t PauseKeeper::Resume(uint32_t device, const MediaCall& call) {
   State& s = states_[device];
   if (s.held && s.lastMode == kModeStop) return Play(device, call);
   const uint32_t e = inner_.Resume(device, call);
-  if (e == 0 && s.held) {
-    s.held = false;
-    s.playing = true;
-  }
+  if (e == 0) s.held = false;
   return e;
 }
 

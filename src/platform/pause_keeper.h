@@ -2,7 +2,7 @@
 // instead of holding it (the device then reports itself stopped, and a
 // resume does nothing). Wrapped around the real service:
 //
-// - a pause of a playing device is remembered; while it holds, a device that
+// - a pause of a device that said it plays (when last asked) is remembered; while it holds, a device that
 //   reports itself stopped is reported paused, as a holding device would be;
 // - a resume of such a device whose last reported mode was stopped continues
 //   the play with a play command (which starts from the current position).
@@ -74,11 +74,9 @@ class PauseKeeper final : public MediaService {
 
  private:
   struct State {
-    bool playing = false;    // a play was started and has not ended
-    bool held = false;       // paused by us while playing
-    uint32_t lastMode = 0;   // the mode the device itself reported last
+    bool held = false;      // paused by us while it played
+    uint32_t lastMode = 0;  // the mode the device itself reported last
   };
-  MediaCall Watched(uint32_t device, const MediaCall& call);
   MediaService& inner_;
   std::map<uint32_t, State> states_;
 };

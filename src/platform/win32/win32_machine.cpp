@@ -1,6 +1,8 @@
 // The real machine: each service calls the Win32 API directly.
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/pause_keeper.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_files.h"
@@ -41,8 +43,18 @@ class Win32HostLink final : public HostLink {
                 intptr_t lParam) override {
     return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
   }
+  // Sent to each top-level window in turn, as a broadcast is: Wine passes
+  // only registered messages on to HWND_BROADCAST.
   void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) override {
-    SendMessageA(HWND_BROADCAST, message, wParam, lParam);
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND h, LPARAM p) -> BOOL {
+          reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    for (HWND h : windows)
+      if (IsWindow(h)) SendMessageA(h, message, wParam, lParam);
   }
 };
 

@@ -183,10 +183,10 @@ class Win32Media final : public MediaService {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kNotifyClass;
     RegisterClassA(&wc);
-    // A hidden top-level window: it hears palette changes, which only
-    // top-level windows are told of.
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kNotifyClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                              nullptr, wc.hInstance, nullptr);
+    // A hidden overlapped top-level window: it hears palette changes, which
+    // only top-level windows are told of.
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kNotifyClass, "", WS_OVERLAPPED, 0, 0, 0, 0,
+                              nullptr, nullptr, wc.hInstance, nullptr);
     return window_;
   }
 

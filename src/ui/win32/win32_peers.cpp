@@ -400,6 +400,7 @@ class PanelPeer : public ContainerPeer {
     }
   }
   void Changed(Prop p) override {
+    if (p == Prop::Text) PutText(control_.Text());  // the caption is also the window's text
     if (p == Prop::Bevel || p == Prop::Text || p == Prop::Alignment) Invalidate();
     else WindowPeer::Changed(p);
   }

@@ -1,0 +1,419 @@
+// The video window through the real DLL and the real media control
+// interface: the host opens a clip the test writes itself, plays it to its
+// end, pauses and steps, seeks with the bar, grabs a frame into its own
+// window and closes; and the open errors reach the user.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "avi_writer.h"
+
+namespace {
+
+using namespace video_wine;
+
+std::string TextOf(HWND h) {
+  char buf[512] = "";
+  GetWindowTextA(h, buf, sizeof buf);
+  return buf;
+}
+std::string ClassOf(HWND h) {
+  char buf[64] = "";
+  GetClassNameA(h, buf, sizeof buf);
+  return buf;
+}
+
+HWND FindTopLevel(const std::string& cls, const std::string& caption) {
+  struct Query {
+    std::string cls, caption;
+    HWND found;
+  } q{cls, caption, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* query = reinterpret_cast<Query*>(p);
+        if (!IsWindowVisible(h)) return TRUE;
+        if (!query->cls.empty() && ClassOf(h) != query->cls) return TRUE;
+        if (!query->caption.empty() && TextOf(h) != query->caption) return TRUE;
+        query->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> all;
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM p) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+// The buttons the media bar shows, left to right (the bar's buttons are
+// the visible push buttons that have a visible sibling button).
+std::vector<HWND> BarButtons(HWND form) {
+  std::vector<HWND> shown;
+  for (HWND h : Descendants(form))
+    if (IsWindowVisible(h) && ClassOf(h) == "Button") shown.push_back(h);
+  std::vector<HWND> bar;
+  for (HWND h : shown)
+    for (HWND o : shown)
+      if (o != h && GetParent(o) == GetParent(h)) {
+        bar.push_back(h);
+        break;
+      }
+  std::sort(bar.begin(), bar.end(), [](HWND a, HWND b) {
+    RECT ra, rb;
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    return ra.left < rb.left;
+  });
+  return bar;
+}
+HWND MenuButtonOf(HWND form) {
+  const auto bar = BarButtons(form);
+  for (HWND h : Descendants(form))
+    if (IsWindowVisible(h) && ClassOf(h) == "Button" &&
+        std::find(bar.begin(), bar.end(), h) == bar.end())
+      return h;
+  return nullptr;
+}
+// The status line: the panel whose text ends a mode or seek report.
+std::string StatusOf(HWND form) {
+  for (HWND h : Descendants(form)) {
+    const std::string t = TextOf(h);
+    if (t == "Ready" || t.find("Frame:") != std::string::npos) return t;
+  }
+  return "(none)";
+}
+HWND ScrollBarOf(HWND form) {
+  for (HWND h : Descendants(form))
+    if (ClassOf(h) == "ScrollBar") return h;
+  return nullptr;
+}
+
+// ---- The host's side: its window, a second top-level window, the loop.
+
+struct Received {
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  std::string keys;  // prL prT prW prH as read when the message arrived
+  bool dcValid;
+};
+std::vector<Received> hostGot, otherGot;
+std::vector<UINT> notifications;  // MM_MCINOTIFY codes that passed the loop
+
+int Key(const char* key) { return GetPrivateProfileIntA("plimbo", key, -999, "plimbo.ini"); }
+
+LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == 0x0913 || msg == 0x0905) {
+    Received r{msg, wp, lp, {}, false};
+    if (msg == 0x0913) {
+      r.keys = std::to_string(Key("prL")) + "," + std::to_string(Key("prT")) + "," +
+               std::to_string(Key("prW")) + "," + std::to_string(Key("prH"));
+      r.dcValid = GetObjectType(reinterpret_cast<HGDIOBJ>(lp)) == OBJ_DC;
+    }
+    (GetWindowLongPtrA(h, GWLP_USERDATA) ? otherGot : hostGot).push_back(r);
+    return 0;
+  }
+  return DefWindowProcA(h, msg, wp, lp);
+}
+
+HWND MakeTopLevel(const char* title, bool other) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &HostProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "W95VideoHost";
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  // Hidden top-level windows: a broadcast reaches them too.
+  HWND h = CreateWindowExA(WS_EX_TOOLWINDOW, "W95VideoHost", title, WS_OVERLAPPEDWINDOW, 0, 0,
+                           100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetWindowLongPtrA(h, GWLP_USERDATA, other ? 1 : 0);
+  return h;
+}
+
+// What runs inside modal loops (message boxes, the popup menu, dialogs):
+// one step per tick of a thread timer.
+std::deque<std::function<bool()>> modalSteps;  // a step returns true when done
+std::vector<std::string> boxes;
+void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
+  static bool busy = false;
+  if (busy) return;
+  busy = true;
+  HWND box = FindTopLevel("#32770", "Error");
+  if (box) {
+    std::string shown;
+    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
+    boxes.push_back(shown);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  } else if (!modalSteps.empty() && modalSteps.front()()) {
+    modalSteps.pop_front();
+  }
+  busy = false;
+}
+
+void PumpFor(int ms) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < end) {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      if (m.message == MM_MCINOTIFY) notifications.push_back(static_cast<UINT>(m.wParam));
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+    Sleep(10);
+  }
+}
+bool PumpUntil(const std::function<bool()>& done, int ms = 5000) {
+  for (int waited = 0; waited < ms; waited += 20) {
+    if (done()) return true;
+    PumpFor(20);
+  }
+  return done();
+}
+
+// While W95_SHOTS is set, holds the window on screen for a screenshot (see
+// scripts/shots.sh); the picture is not repainted first, so that the frame
+// the device drew stays.
+void Shot(const char* name) {
+  if (!std::getenv("W95_SHOTS")) return;
+  CreateDirectoryA("c:\\w95shots", nullptr);
+  const std::string marker = std::string("c:\\w95shots\\") + name + ".ready";
+  if (FILE* f = std::fopen(marker.c_str(), "w")) std::fclose(f);
+  for (int i = 0; i < 100 && GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; ++i)
+    PumpFor(50);
+}
+
+// Chooses a popup menu item by its place among the visible items.
+std::function<bool()> ChooseMenuItem(int place, const char* shot = nullptr) {
+  return [place, shot, seen = HWND{}]() mutable {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) return false;
+    if (menu != seen) {  // act at the next tick, once the menu has settled
+      seen = menu;
+      return false;
+    }
+    if (shot) Shot(shot);
+    for (int i = 0; i < place; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return true;
+  };
+}
+
+class VideoDll : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dll = LoadLibraryA("w95ZOK56.dll");
+    ASSERT_NE(dll, nullptr);
+    player = reinterpret_cast<PlayerFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(dll, "VideoWinPlayer95")));
+    status = reinterpret_cast<StatusFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(dll, "VideoWinStatus95")));
+    closeFn = reinterpret_cast<CloseFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(dll, "VideoWinClose95")));
+    ASSERT_TRUE(player && status && closeFn);
+    CreateDirectoryA("c:\\w95vid", nullptr);
+    clip = "c:\\w95vid\\Video Clip.avi";
+    ASSERT_TRUE(WriteAvi(clip, 160, 120, 24, 12));
+    char shortName[MAX_PATH] = "";
+    GetShortPathNameA(clip.c_str(), shortName, sizeof shortName);
+    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
+    WritePrivateProfileStringA("plimbo", "SaveName", shortName, "plimbo.ini");
+    host = MakeTopLevel("host", false);
+    other = MakeTopLevel("other", true);
+    hostGot.clear();
+    otherGot.clear();
+    notifications.clear();
+    boxes.clear();
+    modalSteps.clear();
+    timer = SetTimer(nullptr, 0, 100, &ModalTick);
+  }
+  void TearDown() override {
+    if (status && status() != 0) {
+      closeFn();
+      closeFn();
+      PumpFor(100);
+    }
+    KillTimer(nullptr, timer);
+    DestroyWindow(host);
+    DestroyWindow(other);
+    PumpFor(50);
+    if (dll) FreeLibrary(dll);
+  }
+  void Click(HWND form, size_t index) {
+    const auto bar = BarButtons(form);
+    ASSERT_GT(bar.size(), index);
+    SendMessageA(bar[index], BM_CLICK, 0, 0);
+  }
+
+  using PlayerFn = LONG(WINAPI*)(HWND, LONG, LONG);
+  using StatusFn = LONG(WINAPI*)();
+  using CloseFn = void(WINAPI*)();
+  HMODULE dll = nullptr;
+  PlayerFn player = nullptr;
+  StatusFn status = nullptr;
+  CloseFn closeFn = nullptr;
+  std::string clip;
+  HWND host = nullptr, other = nullptr;
+  UINT_PTR timer = 0;
+};
+
+TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
+  ASSERT_EQ(player(host, 0, 0), 1);
+  EXPECT_EQ(status(), 256);
+  HWND form = FindTopLevel("", "Video Clip.avi");
+  ASSERT_NE(form, nullptr) << "the caption is the long name";
+  EXPECT_TRUE(GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  RECT rc;
+  GetClientRect(form, &rc);
+  EXPECT_EQ(rc.right, 160);
+  EXPECT_EQ(rc.bottom, 120 + 17 + 23);
+  EXPECT_EQ(BarButtons(form).size(), 2u);  // Play, Stop
+  EXPECT_EQ(StatusOf(form), "Ready");
+
+  // Play to the end: the completion notification passes the host's loop.
+  Click(form, 0);
+  PumpFor(700);
+  Shot("video_frame");
+  // The last position is the last frame (23 here) or the length, by device.
+  EXPECT_TRUE(PumpUntil([&] { return StatusOf(form).rfind("Stopped Frame:2", 0) == 0; }, 6000))
+      << StatusOf(form);
+  EXPECT_NE(std::find(notifications.begin(), notifications.end(), MCI_NOTIFY_SUCCESSFUL),
+            notifications.end());
+  EXPECT_EQ(BarButtons(form).size(), 2u);  // Stop, Prev
+
+  // Back to the start, play a little, pause: the pause holds and steps go on
+  // from where it stopped.
+  Click(form, 1);  // Prev
+  EXPECT_EQ(StatusOf(form), "Ready");
+  Click(form, 0);  // Play
+  PumpFor(500);
+  Click(form, 0);  // Pause
+  PumpFor(300);
+  ASSERT_EQ(BarButtons(form).size(), 2u);  // Play, Step
+  Click(form, 1);  // Step: the status shows the frame before the step
+  const std::string before = StatusOf(form);
+  ASSERT_EQ(before.rfind("PausedFrame:", 0), 0u) << before;
+  const int frame = std::atoi(before.c_str() + 12);
+  EXPECT_GT(frame, 0);
+  EXPECT_LT(frame, 24);
+  PumpFor(100);
+  Click(form, 1);
+  EXPECT_EQ(StatusOf(form), "PausedFrame:" + std::to_string(frame + 1));
+
+  // The seek bar: a click on its page area moves it on; the seek follows
+  // the release.
+  HWND bar = ScrollBarOf(form);
+  ASSERT_NE(bar, nullptr);
+  RECT br;
+  GetClientRect(bar, &br);
+  const LPARAM at = MAKELPARAM(br.right - GetSystemMetrics(SM_CXHSCROLL) - 3, br.bottom / 2);
+  PostMessageA(bar, WM_LBUTTONUP, 0, at);
+  SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PumpFor(100);
+  const std::string seek = StatusOf(form);
+  ASSERT_EQ(seek.rfind("Seek Frame:", 0), 0u) << seek;
+  const int target = std::atoi(seek.c_str() + 11);
+  EXPECT_GT(target, frame);
+  Click(form, 1);  // Step shows where the seek went
+  EXPECT_EQ(StatusOf(form), "StoppedFrame:" + std::to_string(target));
+
+  // Grab: the keys are in the settings file when the host gets the message.
+  modalSteps.push_back(ChooseMenuItem(11, "video_menu"));
+  HWND menuButton = MenuButtonOf(form);
+  ASSERT_NE(menuButton, nullptr);
+  SendMessageA(menuButton, BM_CLICK, 0, 0);
+  PumpFor(100);
+  ASSERT_EQ(hostGot.size(), 1u);
+  EXPECT_EQ(hostGot[0].message, 0x0913u);
+  EXPECT_EQ(hostGot[0].wParam, 0u);
+  EXPECT_TRUE(hostGot[0].dcValid);
+  EXPECT_EQ(hostGot[0].keys, "-1,0,161,120");
+
+  // Close: the first request waits for a tick, the second closes at once;
+  // every top-level window hears of it.
+  closeFn();
+  EXPECT_EQ(status(), 0 | 256);
+  closeFn();
+  EXPECT_EQ(status(), 0);
+  PumpFor(100);
+  EXPECT_EQ(FindTopLevel("", "Video Clip.avi"), nullptr);
+  ASSERT_EQ(otherGot.size(), 1u);
+  EXPECT_EQ(otherGot[0].message, 0x0905u);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+}
+
+TEST_F(VideoDll, OptionsDialogOpensFromTheMenuAndCancels) {
+  ASSERT_EQ(player(host, 0, 0), 1);
+  HWND form = FindTopLevel("", "Video Clip.avi");
+  ASSERT_NE(form, nullptr);
+  std::string speed;
+  modalSteps.push_back(ChooseMenuItem(6));
+  modalSteps.push_back([&] {
+    HWND dialog = FindTopLevel("", "Playback Options");
+    if (!dialog) return false;
+    Shot("video_options");
+    for (HWND h : Descendants(dialog))
+      if (TextOf(h).rfind("&Speed", 0) == 0) speed = TextOf(h);
+    for (HWND h : Descendants(dialog))
+      if (ClassOf(h) == "Button" && TextOf(h) == "Cancel") PostMessageA(h, BM_CLICK, 0, 0);
+    return true;
+  });
+  SendMessageA(MenuButtonOf(form), BM_CLICK, 0, 0);
+  PumpFor(200);
+  EXPECT_TRUE(modalSteps.empty());
+  EXPECT_EQ(speed, "&Speed: 100%");
+  EXPECT_NE(FindTopLevel("", "Video Clip.avi"), nullptr);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(VideoDll, FilesThatWillNotOpenAreReportedAndReturnZero) {
+  if (FILE* f = std::fopen("c:\\w95vid\\notes.avi", "w")) {
+    std::fputs("not a clip", f);
+    std::fclose(f);
+  }
+  struct Case {
+    const char* file;
+    const char* expected;
+  } cases[] = {
+      {"c:\\w95vid\\missing.avi", "ErrCode=275"},
+      {"c:\\w95vid\\clip.xyz", "\r\nPlease see README file."},
+      {"c:\\w95vid\\notes.avi", "ErrCode="},
+  };
+  for (const Case& c : cases) {
+    WritePrivateProfileStringA("plimbo", "SaveName", c.file, "plimbo.ini");
+    boxes.clear();
+    EXPECT_EQ(player(host, 2, 0), 0) << c.file;
+    ASSERT_EQ(boxes.size(), 1u) << c.file;
+    EXPECT_NE(boxes[0].find(c.expected), std::string::npos) << boxes[0];
+    EXPECT_EQ(status(), 2);  // no window; the host mode stays readable
+  }
+  closeFn();  // no window: ignored, and the next window is not closed by it
+  EXPECT_EQ(status(), 0);
+  WritePrivateProfileStringA("plimbo", "SaveName", clip.c_str(), "plimbo.ini");
+  ASSERT_EQ(player(host, 0, 0), 1);
+  PumpFor(1200);
+  EXPECT_EQ(status(), 256);
+}
+
+}  // namespace
