@@ -10,9 +10,9 @@ constexpr MediaButtons kAll = (1u << kMediaButtonCount) - 1;
 
 const char* const kNames[kMediaButtonCount] = {"Play", "Pause", "Stop", "Next", "Prev",
                                                "Step", "Back", "Record", "Eject"};
-const char* const kGlyphs[kMediaButtonCount] = {"mpPlay", "mpPause", "mpStop",
-                                                "mpNext", "mpPrev",  "mpStep",
-                                                "mpBack", "mpRecord", "mpEject"};
+const GlyphKind kGlyphs[kMediaButtonCount] = {
+    GlyphKind::Play, GlyphKind::Pause, GlyphKind::Stop, GlyphKind::Next,  GlyphKind::Prev,
+    GlyphKind::Step, GlyphKind::Back,  GlyphKind::Record, GlyphKind::Eject};
 
 platform::MediaService& Media() {
   platform::MediaService* m = platform::Current().media;
@@ -29,6 +29,7 @@ MediaBar::MediaBar(Control& parent, std::string name)
   for (int i = 0; i < kMediaButtonCount; ++i) {
     auto b = std::make_unique<Button>(*this, Name() + kNames[i]);
     b->SetGlyph(kGlyphs[i]);
+    b->SetHint(kNames[i]);
     b->SetTabStop(false);
     const auto kind = static_cast<MediaButton>(i);
     b->OnClick = [this, kind](Control&) { UserButtonClick(kind); };

@@ -85,7 +85,8 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   XScrollbar1.SetBounds(2, 3, 100, 14);
   XScrollbar1.SetParams(0, 0, 0);
   MenuButton.SetBounds(1, 1, 23, 20);
-  MenuButton.SetGlyph("mpMenu");
+  MenuButton.SetCaption("...");
+  MenuButton.SetHint("Menu (Ctrl+M)");
   MenuButton.SetTabStop(false);
   MenuButton.SetVisible(false);
 

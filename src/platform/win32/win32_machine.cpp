@@ -38,6 +38,11 @@ class Win32Desktop final : public Desktop {
 };
 
 class Win32HostLink final : public HostLink {
+  static BOOL CALLBACK Collect(HWND h, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(h);
+    return TRUE;
+  }
+
  public:
   intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
                 intptr_t lParam) override {
@@ -47,12 +52,7 @@ class Win32HostLink final : public HostLink {
   // only registered messages on to HWND_BROADCAST.
   void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) override {
     std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND h, LPARAM p) -> BOOL {
-          reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumWindows(&Collect, reinterpret_cast<LPARAM>(&windows));
     for (HWND h : windows)
       if (IsWindow(h)) SendMessageA(h, message, wParam, lParam);
   }
