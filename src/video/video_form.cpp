@@ -159,6 +159,7 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   XScrollbar1.OnMouseDown = [this](ui::Control&, ui::MouseButton, unsigned, int, int) {
     XScrollbar1MouseDown();
   };
+  Realign();
 }
 
 TVideoForm::~TVideoForm() {
@@ -242,6 +243,7 @@ bool TVideoForm::SetUp() {
     st.barMax = BarMaxFor(st.clipLength);
     XScrollbar1.SetParams(0, 0, st.barMax);
     SetClientSize(st.videoWidth, st.videoHeight + Status.Height() + Panel4.Height());
+    Realign();
     MediaPlayer1.Stop();
     VideoOptions1->SetVisible(st.hostMode != 2);
     mnuQuietPlayback->SetVisible(st.hostMode != 2);
