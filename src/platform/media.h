@@ -113,6 +113,8 @@ class MediaService {
   // The device context of a window's client area, and its release.
   virtual uintptr_t ClientDC(uintptr_t window) = 0;
   virtual void ReleaseClientDC(uintptr_t window, uintptr_t dc) = 0;
+  // A window's outer rectangle on the screen; false when it has none.
+  virtual bool ScreenRect(uintptr_t window, int& left, int& top, int& width, int& height) = 0;
   // Moves a top-level window to the back of the z-order.
   virtual void SendToBack(uintptr_t window) = 0;
   // Called with the window that changed the system palette, from the message

@@ -67,6 +67,9 @@ class PauseKeeper final : public MediaService {
   void ReleaseClientDC(uintptr_t window, uintptr_t dc) override {
     inner_.ReleaseClientDC(window, dc);
   }
+  bool ScreenRect(uintptr_t window, int& left, int& top, int& width, int& height) override {
+    return inner_.ScreenRect(window, left, top, width, height);
+  }
   void SendToBack(uintptr_t window) override { inner_.SendToBack(window); }
   void OnPaletteChanged(std::function<void(uintptr_t)> handler) override {
     inner_.OnPaletteChanged(std::move(handler));

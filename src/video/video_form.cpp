@@ -544,9 +544,10 @@ void TVideoForm::DisplayStatusClick() {
 
 void TVideoForm::MenuButtonClick() {
   const VideoState& st = Video();
-  const int width = Width() + st.nonClientWidth;
-  const int height = Height() + st.nonClientHeight;
-  MenuOptions.Popup(Left() + width / 2, Top() + height / 4);
+  int left = Left(), top = Top();
+  int width = Width() + st.nonClientWidth, height = Height() + st.nonClientHeight;
+  Media().ScreenRect(Handle(), left, top, width, height);
+  MenuOptions.Popup(left + width / 2, top + height / 4);
 }
 
 void TVideoForm::UpdateReset() {

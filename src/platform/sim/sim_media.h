@@ -99,6 +99,7 @@ class SimMedia final : public MediaService {
   FrameMetrics Frame() override { return frame; }
   uintptr_t ClientDC(uintptr_t) override { return clientDC; }
   void ReleaseClientDC(uintptr_t, uintptr_t) override {}
+  bool ScreenRect(uintptr_t, int&, int&, int&, int&) override { return false; }
   void SendToBack(uintptr_t window) override { sentToBack.push_back(window); }
   void OnPaletteChanged(std::function<void(uintptr_t)> handler) override {
     paletteHandler_ = std::move(handler);

@@ -150,6 +150,15 @@ class Win32Media final : public MediaService {
   void ReleaseClientDC(uintptr_t window, uintptr_t dc) override {
     if (dc) ReleaseDC(reinterpret_cast<HWND>(window), reinterpret_cast<HDC>(dc));
   }
+  bool ScreenRect(uintptr_t window, int& left, int& top, int& width, int& height) override {
+    RECT r;
+    if (!window || !GetWindowRect(reinterpret_cast<HWND>(window), &r)) return false;
+    left = r.left;
+    top = r.top;
+    width = r.right - r.left;
+    height = r.bottom - r.top;
+    return true;
+  }
   void SendToBack(uintptr_t window) override {
     SetWindowPos(reinterpret_cast<HWND>(window), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
