@@ -47,7 +47,9 @@ void TFileForm::BtnOKClick(ui::Control& sender) {
                          AddBackslash(state_.currentFolder) + LongNameOf(state_.saveAsName));
     return Accept();
   }
-  if (ReturnsFormatCode(Mode()) || InConvertFamily()) {
+  // A convert-family kind whose depth is not in the table has no formats to
+  // save in: it takes the generic path below.
+  if (ReturnsFormatCode(Mode())) {
     if (InConvertFamily() && XFiles.Count() == 0) Edit1.SetText("~");
     if (Edit1.Text().empty() && !(InConvertFamily() && fromOK)) return CommonPath();
     if (InConvertFamily()) Edit1.SetText(AddBackslash(state_.currentFolder) + "~(_)(_)~");
@@ -195,6 +197,9 @@ void TFileForm::mnuFRenameClick() {
         return;
       case RenameAction::WarnExists:
         ShowWarning(d.message);
+        continue;
+      case RenameAction::WarnInvalid:
+        ShowError(d.message);
         continue;
       case RenameAction::AskExtension:
         if (ui::MessageDlg(d.message, ui::MsgKind::Confirm, ui::Buttons::OKCancel) != ui::mrOk)

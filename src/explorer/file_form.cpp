@@ -116,14 +116,19 @@ void TFileForm::BuildControls() {
   };
   Edit1.OnKeyPress = [this](ui::Control& s, char& key) { Edit1KeyPress(s, key); };
   Edit1.OnChange = [this](ui::Control& s) { Edit1Change(s); };
-  auto rightClickMenu = [this](ui::Control&, ui::MouseButton b, unsigned, int, int) {
-    if (b == ui::MouseButton::Right) BtnMenuClick(BtnMenu);
+  // Right-click menus open where the user clicked.
+  auto rightClickMenu = [this](ui::Control& c, ui::MouseButton b, unsigned, int x, int y) {
+    if (b != ui::MouseButton::Right) return;
+    const ui::Point at = ScreenPointOf(c, x, y);
+    MainMenu.Popup(at.x, at.y);
   };
   PanelTop.OnMouseDown = rightClickMenu;
   PanelButtons.OnMouseDown = rightClickMenu;
   FilterComboBox1.OnMouseDown = rightClickMenu;
-  auto fileMenu = [this](ui::Control&, ui::MouseButton b, unsigned, int x, int y) {
-    if (b == ui::MouseButton::Right) FileMenu.Popup(Left() + x, Top() + y);
+  auto fileMenu = [this](ui::Control& c, ui::MouseButton b, unsigned, int x, int y) {
+    if (b != ui::MouseButton::Right) return;
+    const ui::Point at = ScreenPointOf(c, x, y);
+    FileMenu.Popup(at.x, at.y);
   };
   XFiles.OnMouseDown = fileMenu;
   InputList.OnMouseDown = fileMenu;
@@ -222,13 +227,7 @@ void TFileForm::SetWindowBounds(int left, int top, int width, int height) {
 }
 
 ui::Point TFileForm::ScreenPointOf(const ui::Control& control, int x, int y) const {
-  const FrameSize frame = FrameOf(GetBorderStyle());
-  ui::Point p{Left() + frame.width / 2 + x, Top() + frame.height - frame.width / 2 + y};
-  for (const ui::Control* c = &control; c && c != this; c = c->Parent()) {
-    p.x += c->Left();
-    p.y += c->Top();
-  }
-  return p;
+  return ui::ClientToScreen(control, {x, y});
 }
 
 void TFileForm::ApplyModeLook() {
@@ -236,7 +235,7 @@ void TFileForm::ApplyModeLook() {
   SetCaption(look_.caption);
   if (!look_.labelList.empty()) LabelList.SetCaption(look_.labelList);
   Edit1.SetReadOnly(!look_.nameEditable);
-  Edit1.SetColor(look_.nameEditable ? ui::clWindow : ui::clBtnFace);
+  Edit1.SetColor(look_.nameColor);
   Edit1.SetVisible(look_.nameVisible);
   BPPtype.SetVisible(look_.depthBoxVisible);
   if (look_.depthBoxVisible) {
@@ -363,6 +362,9 @@ void TFileForm::SetFileFormats() {
   FilterComboBox1.SetItems(std::move(entries));
   FilterComboBox1.SetItemIndex(
       count == 0 ? -1 : PositionToSelect(state_.savedPositions.Get(depth), count));
+  // What is written back is the position shown, not a stored one that lies
+  // outside this list.
+  if (count > 0) state_.savedPositions.At(depth) = FilterComboBox1.ItemIndex();
 }
 
 void TFileForm::FilterComboBox1Change(ui::Control&) {

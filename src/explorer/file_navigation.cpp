@@ -59,7 +59,8 @@ void TFileForm::UpdateFiles() {
   };
   std::vector<FoundEntry> files, all;
   for (const std::string& pattern : SearchPatterns(state_.fileMask))
-    for (const auto& d : Files().Find(folder + pattern)) files.push_back(found(d));
+    for (const auto& d : Files().Find(folder + pattern))
+      if (MatchesMask(d.name, pattern)) files.push_back(found(d));
   for (const auto& d : Files().Find(folder + "*.*")) all.push_back(found(d));
   const Listing listing =
       BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});

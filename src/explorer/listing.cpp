@@ -24,6 +24,32 @@ std::vector<std::string> SearchPatterns(std::string_view fileMask) {
   return out;
 }
 
+namespace {
+bool Matches(std::string_view name, std::string_view pattern) {
+  if (pattern.empty()) return name.empty();
+  const char p = pattern[0];
+  const std::string_view rest = pattern.substr(1);
+  if (p == '*') {
+    for (size_t i = 0; i <= name.size(); ++i)
+      if (Matches(name.substr(i), rest)) return true;
+    return false;
+  }
+  if (p == '?') {
+    if (name.empty() || name[0] == '.') return Matches(name, rest);
+    return Matches(name.substr(1), rest);
+  }
+  if (name.empty() || Fold(name[0]) != Fold(p)) return false;
+  return Matches(name.substr(1), rest);
+}
+}  // namespace
+
+bool MatchesMask(std::string_view name, std::string_view pattern) {
+  // A name without extension meets a pattern's "." at its end.
+  if (name.find('.') == std::string_view::npos && pattern.find('.') != std::string_view::npos)
+    return Matches(std::string(name) + ".", pattern);
+  return Matches(name, pattern);
+}
+
 bool ListLess(std::string_view a, std::string_view b) {
   const size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {

@@ -30,6 +30,7 @@ ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
   if (mode == kAddMode) {
     look.caption = "Add Multiple Slides";
     look.nameEditable = false;
+    look.nameColor = ui::clBtnHighlight;
     look.multiSelect = true;
     look.markEntriesShown = true;
     look.typeBox = TypeBox::AllValidated;

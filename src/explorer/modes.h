@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/types.h"
+
 namespace w95::explorer {
 
 inline constexpr int32_t kWindowMode = 999;  // the modeless explorer window
@@ -39,6 +41,7 @@ struct ModeLook {
   std::string caption = "Save File";
   std::string labelList;  // empty: keep "Look &in:"
   bool nameEditable = true;   // file name box: editable in the window colour
+  ui::Color nameColor = ui::clWindow;
   bool nameVisible = true;
   bool depthBoxVisible = false;  // BPPtype
   std::string labelName;  // empty: keep "File &name:"

@@ -19,13 +19,13 @@ int32_t RunRemoteDlg(int32_t kind, int32_t restrictFormats) {
     form->ApplyDefaultPlacement();
     const ui::ModalResult closedWith = form->ShowModal();
     ui::Guard([&] {
-      if (closedWith == ui::mrOk) {
-        result = 0;
-        if (ReturnsFormatCode(form->State().setup.mode)) {
-          result = form->SelectedFormatCode();
-          form->StoreSaveSettings();
-        }
+      if (closedWith != ui::mrOk) return;
+      int32_t chosen = 0;
+      if (ReturnsFormatCode(form->State().setup.mode)) {
+        chosen = form->SelectedFormatCode();
+        form->StoreSaveSettings();  // a failed write is shown and is no success
       }
+      result = chosen;
     });
     ui::Guard([&] { form->FormClose(); });
   }

@@ -13,6 +13,13 @@ RenameDecision DecideRename(const std::string& folder, const std::string& oldNam
                             const std::optional<std::string>& newName, bool exists) {
   RenameDecision d;
   if (!newName || newName->empty() || *newName == oldName) return d;
+  // A folder part in the new name would move the file, or name a stream;
+  // renaming keeps a file in its folder.
+  if (newName->find_first_of("\\/:") != std::string::npos) {
+    d.action = RenameAction::WarnInvalid;
+    d.message = kMsgInvalidFilename;
+    return d;
+  }
   d.newFull = folder + *newName;
   // A change of case only finds the file itself: that is no clash.
   const bool sameFile = LowerAZ(*newName) == LowerAZ(oldName);

@@ -12,6 +12,7 @@ std::string RenamePrompt(const std::string& folder);
 enum class RenameAction {
   End,           // cancelled, unchanged or empty: nothing to do
   WarnExists,    // warn, then ask again
+  WarnInvalid,   // a name that would leave the folder: say so, ask again
   AskExtension,  // confirm the new extension; Cancel asks again
   Rename,        // rename now
 };

@@ -21,6 +21,12 @@ enum class Metric {
 
 int SystemMetric(Metric metric);
 
+class Control;
+// The screen point of a point in a control's client area (where its mouse
+// events are measured). Headless: the control's and its parents' positions
+// added up, the form's frame not counted.
+Point ClientToScreen(const Control& control, Point p);
+
 // Width in pixels of one text, and the widest of many (measured in one go).
 int TextWidth(const Font& font, const std::string& text);
 int WidestText(const Font& font, const std::vector<std::string>& texts);

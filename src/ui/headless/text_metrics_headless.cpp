@@ -2,6 +2,7 @@
 // (6 pixels at 8 points), so layouts are deterministic in tests.
 #include <algorithm>
 
+#include "ui/control.h"
 #include "ui/text_metrics.h"
 
 namespace w95::ui {
@@ -23,6 +24,14 @@ int SystemMetric(Metric metric) {
     case Metric::CaptionHeight: return m.captionHeight;
   }
   return 0;
+}
+
+Point ClientToScreen(const Control& control, Point p) {
+  for (const Control* c = &control; c; c = c->Parent()) {
+    p.x += c->Left();
+    p.y += c->Top();
+  }
+  return p;
 }
 
 int TextWidth(const Font& font, const std::string& text) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/control.h"
 #include "ui/text_metrics.h"
 
 namespace w95::ui {
@@ -24,6 +25,19 @@ int SystemMetric(Metric metric) {
     case Metric::CaptionHeight: return GetSystemMetrics(SM_CYCAPTION);
   }
   return 0;
+}
+
+Point ClientToScreen(const Control& control, Point p) {
+  POINT pt{p.x, p.y};
+  if (HWND h = reinterpret_cast<HWND>(control.Handle())) {
+    ::ClientToScreen(h, &pt);
+  } else {
+    for (const Control* c = &control; c; c = c->Parent()) {
+      pt.x += c->Left();
+      pt.y += c->Top();
+    }
+  }
+  return {pt.x, pt.y};
 }
 
 namespace {

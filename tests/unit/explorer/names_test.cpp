@@ -138,6 +138,11 @@ TEST(Rename, QuestionsInOrder) {
        "Different FILE extension.\nOld Type:.bmp\nNew Type:.BMP\nContinue ?"},
       {"a", false, RenameAction::AskExtension,
        "Different FILE extension.\nOld Type:.bmp\nNew Type:\nContinue ?"},
+      // A folder part would move the file elsewhere: refused, asked again.
+      {"..\\a.bmp", false, RenameAction::WarnInvalid, "Invalid filename.\nPlease reenter."},
+      {"d:\\a.bmp", false, RenameAction::WarnInvalid, "Invalid filename.\nPlease reenter."},
+      {"a.bmp:x", false, RenameAction::WarnInvalid, "Invalid filename.\nPlease reenter."},
+      {"sub/a.bmp", false, RenameAction::WarnInvalid, "Invalid filename.\nPlease reenter."},
   };
   for (const auto& c : cases) {
     const auto d = DecideRename(dir, "a.bmp", c.newName, c.exists);

@@ -533,3 +533,30 @@ TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExplorerDll, RightClickMenuOpensAtTheClick) {
+  HostWrite("LastDir", "c:\\w95exp\\");
+  POINT click{40, 30};
+  RECT menu{};
+  steps.push_back([&](HWND d) {
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(click.x, click.y));
+    PostMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(click.x, click.y));
+    ClientToScreen(list, &click);
+  });
+  steps.push_back([&](HWND) {
+    HWND popup = FindTopLevel("#32768", "");
+    ASSERT_NE(popup, nullptr) << "the file menu is up";
+    GetWindowRect(popup, &menu);
+    EndMenu();
+  });
+  steps.push_back([](HWND d) { Press(d, "Cancel"); });
+  EXPECT_EQ(Run(252), -1);
+  EXPECT_EQ(menu.left, click.x);
+  EXPECT_EQ(menu.top, click.y);
+}
+
+}  // namespace
