@@ -61,6 +61,9 @@ int Tour(Host& host, const Args& args);
 // The host as a person uses it: a window with a menu of every export (host_window.cpp).
 int HostWindow(Host& host, const Args& args);
 
+// The video window on one file, the host polling its status (host_video.cpp).
+int Video(Host& host, const Args& args);
+
 // That window without its message loop, for the tour: the library's messages
 // reach it (it does the host's half of each protocol) and its pane logs.
 HWND CreateHostWindow(Host& host);

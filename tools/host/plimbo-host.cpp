@@ -90,6 +90,8 @@ void Usage() {
       "             comes back, for a person to use\n"
       "  tour [DIR]  open every window through the DLL, act in it, and save a\n"
       "             screenshot of each step with DIR\\tour.txt describing them\n"
+      "  video FILE [MODE [KIND]]  play FILE in the video window, polling its status;\n"
+      "             grabbed frames are saved as grabN.bmp\n"
       "  help       this text\n");
 }
 
@@ -122,6 +124,7 @@ int main(int argc, char** argv) {
       {"services", Services},
       {"tour", Tour},
       {"window", HostWindow},
+      {"video", Video},
   };
   const Command* chosen = nullptr;
   for (const auto& c : commands)
