@@ -2,8 +2,10 @@
 """Proves that scripts/check-dll.py catches what it is for.
 
 Builds tiny i686 DLLs with the 15 entry points (no runtime, nothing
-imported): one correct, then one with a cdecl export, one exporting a
-decorated name and one with two ordinals swapped. The check must pass the
+imported), a version resource and their debug information split off: one
+correct, then one with a cdecl export, one exporting a decorated name, one
+with two ordinals swapped, one without a version resource, one with the wrong
+product name and one shipped with its debug sections. The check must pass the
 first and fail each of the others, naming the fault.
 """
 import os
@@ -13,6 +15,29 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CC = "i686-w64-mingw32-gcc"
+WINDRES = "i686-w64-mingw32-windres"
+OBJCOPY = "i686-w64-mingw32-objcopy"
+
+
+def resource(product="Plimbo"):
+    return f"""1 VERSIONINFO
+FILEVERSION 1,0,0,0
+PRODUCTVERSION 1,0,0,0
+FILETYPE 2
+BEGIN
+  BLOCK "StringFileInfo"
+  BEGIN
+    BLOCK "040904E4"
+    BEGIN
+      VALUE "FileDescription", "test\\0"
+      VALUE "FileVersion", "1.0.0.0\\0"
+      VALUE "OriginalFilename", "w95ZOK56.dll\\0"
+      VALUE "ProductName", "{product}\\0"
+      VALUE "ProductVersion", "1.0.0.0\\0"
+    END
+  END
+END
+"""
 EXPORTS = [("GetFreePageMem95", 0), ("VideoWinStatus95", 0), ("VideoWinClose95", 0),
            ("VideoWinPlayer95", 3), ("PrintEnd95", 0), ("PrintDlg95", 4), ("PrintCheck95", 0),
            ("EditorWin95", 0), ("RemoteDlg95", 2), ("ShortToLongName95", 0),
@@ -52,6 +77,9 @@ CASES = [
     ("decorated name", {}, {"decorated": ("PrintDlg95",)}, 1, "PrintDlg95@16"),
     ("wrong ordinal", {}, {"swap": ("RemoteDlg95", "ShortToLongName95")}, 1,
      "RemoteDlg95 is at ordinal 10"),
+    ("no version resource", {"rc": None}, {}, 1, "no version resource"),
+    ("wrong product name", {"rc": "Other"}, {}, 1, "ProductName is 'Other'"),
+    ("debug sections shipped", {"split": False}, {}, 1, "ships debug section .debug_info"),
 ]
 
 
@@ -63,11 +91,25 @@ def main():
             for i, (name, nargs) in enumerate(EXPORTS):
                 f.write(f"{name} {i + 1} {nargs}\n")
         for n, (label, src_opts, def_opts, want_code, want_text) in enumerate(CASES):
-            c, d, dll = (os.path.join(tmp, f"case{n}.{ext}") for ext in ("c", "def", "dll"))
+            src_opts = dict(src_opts)
+            product = src_opts.pop("rc", "Plimbo")
+            split = src_opts.pop("split", True)
+            c, d, rc, res = (os.path.join(tmp, f"case{n}.{ext}") for ext in ("c", "def", "rc", "o"))
+            dll = os.path.join(tmp, f"case{n}", "w95ZOK56.dll")
+            os.mkdir(os.path.dirname(dll))
             open(c, "w").write(source(**src_opts))
             open(d, "w").write(def_file(**def_opts))
-            subprocess.run([CC, "-O1", "-shared", "-nostdlib", "-Wl,-e,_DllMainCRTStartup@12",
-                            "-Wl,--enable-stdcall-fixup", "-o", dll, c, d], check=True)
+            objects = [c, d]
+            if product is not None:
+                open(rc, "w").write(resource(product))
+                subprocess.run([WINDRES, rc, "-o", res], check=True)
+                objects.append(res)
+            subprocess.run([CC, "-g", "-O1", "-shared", "-nostdlib", "-Wl,-e,_DllMainCRTStartup@12",
+                            "-Wl,--enable-stdcall-fixup", "-o", dll] + objects, check=True)
+            if split:
+                subprocess.run([OBJCOPY, "--only-keep-debug", dll, dll + ".debug"], check=True)
+                subprocess.run([OBJCOPY, "--strip-all", "--add-gnu-debuglink=" + dll + ".debug",
+                                dll], check=True)
             run = subprocess.run([sys.executable, os.path.join(HERE, "check-dll.py"), dll, table],
                                  capture_output=True, text=True)
             ok = run.returncode == want_code and want_text in run.stdout

@@ -16,7 +16,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=cl
 cmake --build "$build" --target w95_editor -j2
 clang++ -std=c++20 $flags -fsanitize=fuzzer -Isrc fuzz/script_reader_fuzz.cpp \
   -Wl,--start-group "$build"/libw95_editor.a "$build"/libw95_ui.a "$build"/libw95_settings.a \
-  "$build"/libw95_platform.a -Wl,--end-group -o "$build/script_reader_fuzz"
+  "$build"/libw95_platform.a "$build"/libw95_text.a -Wl,--end-group -o "$build/script_reader_fuzz"
 
 mkdir -p "$build/corpus"
 cd "$build"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "editor/script_file.h"
-#include "settings/profile_text.h"
+#include "text/profile_text.h"
 
 namespace w95::editor {
 

@@ -1,3 +1,4 @@
+#include "ui/automation.h"
 #include "ui/peer.h"
 #include "ui/types.h"
 
@@ -5,10 +6,14 @@ namespace w95::ui {
 
 namespace {
 Backend* installed = nullptr;
+Automation* automation = nullptr;
 }
 
 Backend& CurrentBackend() { return installed ? *installed : DefaultBackend(); }
 void SetBackend(Backend* backend) { installed = backend; }
+
+Automation* ActiveAutomation() { return automation; }
+void SetActiveAutomation(Automation* a) { automation = a; }
 
 const char* TitleOf(MsgKind kind) {
   switch (kind) {

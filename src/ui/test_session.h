@@ -3,6 +3,7 @@
 // User acts on controls by name. The same scenario runs on the headless
 // backend (natively) and on real windows (ui/win32, under Wine): each backend
 // supplies its own User. Anything unscripted fails loudly (ScriptFailure).
+// Sessions live in the test library (w95_ui_testing), never in the product.
 //
 //   ui::test::Session s;
 //   s.WhenModal<TScrlDlg>([](ui::test::User& u, TScrlDlg&) {
@@ -21,6 +22,7 @@
 #include <typeindex>
 #include <vector>
 
+#include "ui/automation.h"
 #include "ui/types.h"
 
 namespace w95::ui {
@@ -76,12 +78,12 @@ struct ShownMessage {
   ModalResult answer;
 };
 
-class Session {
+class Session final : public Automation {
  public:
   using Script = std::function<void(User&, Form&)>;
 
   Session();  // the active session until destroyed; one at a time
-  ~Session();
+  ~Session() override;
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -111,14 +113,14 @@ class Session {
   // What was scripted but never used; empty when the scenario ran as planned.
   std::vector<std::string> Unused() const;
 
-  // ---- Backend side.
+  // ---- Backend side: each fails when nothing fitting is queued.
   static Session* Active();
-  Script TakeModalScript(Form& form);  // fails when none is queued
-  ModalResult TakeMessageAnswer(MsgKind kind, std::string_view text, Buttons buttons);
-  MenuItem* TakePopupAnswer(PopupMenu& menu);
-  std::optional<Color> TakeColorAnswer();
-  std::optional<Font> TakeFontAnswer();
-  bool TakePrintSetupAnswer();
+  std::function<void(Form&)> TakeModalScript(Form& form) override;
+  ModalResult TakeMessageAnswer(MsgKind kind, std::string_view text, Buttons buttons) override;
+  MenuItem* TakePopupAnswer(PopupMenu& menu) override;
+  std::optional<Color> TakeColorAnswer() override;
+  std::optional<Font> TakeFontAnswer() override;
+  bool TakePrintSetupAnswer() override;
 
  private:
   struct ModalScript {
@@ -142,6 +144,7 @@ class Session {
   std::vector<ShownMessage> messages_;
   std::unique_ptr<User> user_;
   Session* previous_ = nullptr;
+  Automation* previousAutomation_ = nullptr;
 };
 
 // Each backend's User (ui/headless, ui/win32).

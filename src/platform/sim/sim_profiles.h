@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "settings/profile_text.h"
+#include "text/profile_text.h"
 
 namespace w95::platform::sim {
 

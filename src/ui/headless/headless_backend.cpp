@@ -1,19 +1,19 @@
 // The headless backend: no peers. Modal forms, message boxes, popup menus and
-// common dialogs are answered by the active test session; without one they
-// fail loudly, as does a script that leaves its modal form open.
+// common dialogs are answered by the installed automation (a test session);
+// without one they fail loudly, as does a script that leaves its modal form open.
 #include <memory>
 
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/peer.h"
-#include "ui/test_session.h"
+#include "ui/automation.h"
 
 namespace w95::ui {
 
 namespace {
 
-test::Session& RequireSession(const std::string& what) {
-  test::Session* s = test::Session::Active();
+Automation& RequireSession(const std::string& what) {
+  Automation* s = ActiveAutomation();
   if (!s) throw ScriptFailure(what + " appeared with no test session to answer it");
   return *s;
 }
@@ -26,9 +26,8 @@ class HeadlessBackend final : public Backend {
     form.Show();
     form.UserActivated();
     if (form.GetModalResult() == mrNone) {
-      test::Session& s = RequireSession("modal form '" + form.Name() + "'");
-      auto script = s.TakeModalScript(form);
-      script(s.GetUser(), form);
+      auto script = RequireSession("modal form '" + form.Name() + "'").TakeModalScript(form);
+      script(form);
       if (form.GetModalResult() == mrNone)
         throw ScriptFailure("the script left modal form '" + form.Name() + "' open");
     }

@@ -1,6 +1,6 @@
 // The Win32 backend: modal loops with IsDialogMessage, message boxes, timers
 // on the application window, cursors, popup menus and the common dialogs.
-// Under a test session, scripts run inside the modal loop and message boxes
+// Under a test session (an installed automation), scripts run inside the modal loop and message boxes
 // and common dialogs are answered through a CBT hook once they are active.
 #include <windows.h>
 #include <commdlg.h>
@@ -9,18 +9,18 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/automation.h"
 #include "ui/form.h"
 #include "ui/form_registry.h"
 #include "ui/menu.h"
 #include "ui/screen.h"
-#include "ui/test_session.h"
 #include "ui/timer.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_internal.h"
 
 namespace w95::ui::win32 {
 
-void QueueScript(Form& form, test::Session::Script script);  // win32_form.cpp
+void QueueScript(Form& form, std::function<void(Form&)> script);  // win32_form.cpp
 
 namespace {
 
@@ -137,7 +137,7 @@ class Win32Backend final : public Backend {
     TaskWindows disabled(h);
     form.Show();
     SetActiveWindow(h);
-    if (test::Session* s = test::Session::Active()) QueueScript(form, s->TakeModalScript(form));
+    if (Automation* s = ActiveAutomation()) QueueScript(form, s->TakeModalScript(form));
     MSG msg;
     while (form.GetModalResult() == mrNone && !HasParkedFailure()) {
       ++ownLoops;
@@ -161,7 +161,7 @@ class Win32Backend final : public Backend {
   MenuItem* TrackPopup(PopupMenu& menu, Point at) override {
     HMENU h = BuildMenu(menu, false);
     MenuItem* chosen = nullptr;
-    test::Session* s = test::Session::Active();
+    Automation* s = ActiveAutomation();
     if (s) {
       // Under a test the menu is shown for real and closed again at once
       // (the posted message runs inside the menu's own loop); the script
@@ -193,7 +193,7 @@ class Win32Backend final : public Backend {
     const std::string body(text);
     const char* title = TitleOf(kind);
     HWND owner = OwnerWindow();
-    if (test::Session* s = test::Session::Active()) {
+    if (Automation* s = ActiveAutomation()) {
       const ModalResult answer = s->TakeMessageAnswer(kind, text, buttons);
       return static_cast<ModalResult>(
           Answering(title, answer, [&] { return MessageBoxA(owner, body.c_str(), title, type); }));
@@ -224,7 +224,7 @@ class Win32Backend final : public Backend {
     cc.rgbResult = ColorRef(color);
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-    const BOOL ok = Dialog("Color", [&] { return ChooseColorA(&cc); }, &test::Session::TakeColorAnswer);
+    const BOOL ok = Dialog("Color", [&] { return ChooseColorA(&cc); }, &Automation::TakeColorAnswer);
     if (ok) color = cc.rgbResult;
     return ok;
   }
@@ -245,7 +245,7 @@ class Win32Backend final : public Backend {
     cf.iPointSize = font.size * 10;
     cf.rgbColors = ColorRef(font.color);
     cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
-    const BOOL ok = Dialog("Font", [&] { return ChooseFontA(&cf); }, &test::Session::TakeFontAnswer);
+    const BOOL ok = Dialog("Font", [&] { return ChooseFontA(&cf); }, &Automation::TakeFontAnswer);
     if (ok) {
       font.name = lf.lfFaceName;
       HDC dc = GetDC(nullptr);
@@ -265,7 +265,7 @@ class Win32Backend final : public Backend {
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = OwnerWindow();
     pd.Flags = PD_PRINTSETUP;
-    const BOOL ok = Dialog("Print Setup", [&] { return PrintDlgA(&pd); }, &test::Session::TakePrintSetupAnswer);
+    const BOOL ok = Dialog("Print Setup", [&] { return PrintDlgA(&pd); }, &Automation::TakePrintSetupAnswer);
     if (pd.hDevMode) GlobalFree(pd.hDevMode);
     if (pd.hDevNames) GlobalFree(pd.hDevNames);
     return ok;
@@ -279,7 +279,7 @@ class Win32Backend final : public Backend {
   // scripted (the values it returns are the dialog's own).
   template <class Run, class Take>
   BOOL Dialog(const char* title, Run run, Take take) {
-    test::Session* s = test::Session::Active();
+    Automation* s = ActiveAutomation();
     if (!s) return run();
     const bool ok = static_cast<bool>((s->*take)());
     return Answering(title, ok ? IDOK : IDCANCEL, run);

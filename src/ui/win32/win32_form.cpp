@@ -2,10 +2,10 @@
 // application window, with dialog keys (DM_GETDEFID, IDCANCEL) for the
 // modal loop's IsDialogMessage, activation, closing, sizing and the menu bar.
 #include "platform/platform.h"
+#include "ui/automation.h"
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/menu.h"
-#include "ui/test_session.h"
 #include "ui/win32/win32_internal.h"
 
 namespace w95::ui::win32 {
@@ -142,11 +142,10 @@ class FormPeer final : public ContainerPeer {
         break;
       case WM_INITMENUPOPUP: RefreshPopup(reinterpret_cast<HMENU>(wp)); return 0;
       case kRunScript: {
-        test::Session* s = test::Session::Active();
-        if (s && pendingScript_) {
+        if (pendingScript_) {
           auto script = std::move(pendingScript_);
           pendingScript_ = nullptr;
-          script(s->GetUser(), f);
+          script(f);
           if (f.Modal() && f.GetModalResult() == mrNone)
             throw ScriptFailure("the script left modal form '" + f.Name() + "' open");
         }
@@ -157,7 +156,7 @@ class FormPeer final : public ContainerPeer {
     return ContainerPeer::Proc(msg, wp, lp);
   }
 
-  test::Session::Script pendingScript_;
+  std::function<void(Form&)> pendingScript_;
 
  private:
   bool placed_ = false;
@@ -176,7 +175,7 @@ std::unique_ptr<Peer> MakeFormPeer(Form& form) {
 }
 
 // Queues a session's script to run inside the form's modal loop.
-void QueueScript(Form& form, test::Session::Script script) {
+void QueueScript(Form& form, std::function<void(Form&)> script) {
   if (auto* p = dynamic_cast<FormPeer*>(form.GetPeer())) {
     p->pendingScript_ = std::move(script);
     PostMessageA(p->Hwnd(), kRunScript, 0, 0);

@@ -10,7 +10,7 @@
 
 #include "../../unit/settings/profile_vectors.h"
 #include "platform/win32/win32_profiles.h"
-#include "settings/profile_text.h"
+#include "text/profile_text.h"
 
 namespace w95::test {
 namespace {

@@ -1,6 +1,6 @@
 // Profile text beyond the vectors: long edit sequences, the index after
 // deletes, and whole slide scripts written and read key by key.
-#include "settings/profile_text.h"
+#include "text/profile_text.h"
 
 #include <gtest/gtest.h>
 

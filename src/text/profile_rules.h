@@ -1,5 +1,5 @@
 // The rules of profile text shared by its reading and writing halves:
-// blanks, line breaks, name folding and hashing. Internal to the settings
+// blanks, line breaks, name folding and hashing. Internal to the text
 // library.
 #pragma once
 

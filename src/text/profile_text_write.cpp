@@ -2,8 +2,8 @@
 // Windows does it.
 #include <utility>
 
-#include "settings/profile_rules.h"
-#include "settings/profile_text.h"
+#include "text/profile_rules.h"
+#include "text/profile_text.h"
 
 namespace w95 {
 

@@ -1,9 +1,9 @@
-#include "settings/profile_text.h"
+#include "text/profile_text.h"
 
 #include <cstdint>
 #include <utility>
 
-#include "settings/profile_rules.h"
+#include "text/profile_rules.h"
 
 namespace w95 {
 

@@ -38,8 +38,14 @@ MenuItem& User::MenuUsable(std::string_view name) {
   return *item;
 }
 
-Session::Session() : user_(MakeUser()), previous_(active) { active = this; }
-Session::~Session() { active = previous_; }
+Session::Session() : user_(MakeUser()), previous_(active), previousAutomation_(ActiveAutomation()) {
+  active = this;
+  SetActiveAutomation(this);
+}
+Session::~Session() {
+  active = previous_;
+  SetActiveAutomation(previousAutomation_);
+}
 Session* Session::Active() { return active; }
 
 void Session::AddModal(std::type_index type, std::string name, Script script) {
@@ -81,7 +87,7 @@ std::vector<std::string> Session::Unused() const {
   return out;
 }
 
-Session::Script Session::TakeModalScript(Form& form) {
+std::function<void(Form&)> Session::TakeModalScript(Form& form) {
   if (modals_.empty())
     throw ScriptFailure("unscripted modal form '" + form.Name() + "' (" + form.Caption() + ")");
   ModalScript m = std::move(modals_.front());
@@ -90,7 +96,7 @@ Session::Script Session::TakeModalScript(Form& form) {
     throw ScriptFailure("modal form '" + form.Name() + "' appeared; the script expected " +
                         (m.type ? std::string(m.type->name()) : m.name));
   modals_.pop_front();
-  return std::move(m.script);
+  return [script = std::move(m.script), user = user_.get()](Form& f) { script(*user, f); };
 }
 
 ModalResult Session::TakeMessageAnswer(MsgKind kind, std::string_view text, Buttons buttons) {
