@@ -1,11 +1,15 @@
-// Keeps pause and resume working on a device whose pause ends the play
-// instead of holding it (the device then reports itself stopped, and a
-// resume does nothing). Wrapped around the real service:
+// Keeps pause, resume and the end of a clip working on a device that
+// differs from the usual one in three ways: its pause ends the play instead
+// of holding it (it then reports itself stopped), its resume does nothing,
+// and a clip played to its end rests on its last frame (length - 1) instead
+// of at its length. Wrapped around the real service:
 //
 // - a pause of a device that said it plays (when last asked) is remembered; while it holds, a device that
 //   reports itself stopped is reported paused, as a holding device would be;
 // - a resume of such a device whose last reported mode was stopped continues
-//   the play with a play command (which starts from the current position).
+//   the play with a play command (which starts from the current position);
+// - a play that ran out by itself and rests one frame short of the length
+//   reports the length as its position, so that the next play rewinds first.
 //
 // A device that holds its pauses reports them itself, so for it every command
 // passes through unchanged and nothing extra is sent.
@@ -51,7 +55,9 @@ class PauseKeeper final : public MediaService {
     return inner_.SetTimeFormatFrames(device, call);
   }
   uint32_t Step(uint32_t device, int frames, const MediaCall& call) override {
-    return inner_.Step(device, frames, call);  // a held pause stays held
+    State& s = states_[device];  // a held pause stays held
+    s.played = s.ranOut = false;
+    return inner_.Step(device, frames, call);
   }
   uint32_t SetVolume(uint32_t device, uint32_t volume) override {
     return inner_.SetVolume(device, volume);
@@ -78,8 +84,12 @@ class PauseKeeper final : public MediaService {
  private:
   struct State {
     bool held = false;      // paused by us while it played
+    bool played = false;    // a play was started and nothing has stopped it
+    bool ranOut = false;    // that play ended by itself
     uint32_t lastMode = 0;  // the mode the device itself reported last
+    uint32_t length = 0;    // the length it reported last
   };
+  void Forget(uint32_t device);
   MediaService& inner_;
   std::map<uint32_t, State> states_;
 };

@@ -76,7 +76,7 @@ void SimMedia::Advance(uint32_t frames) {
     if (d.mode != kModePlay) continue;
     const uint64_t to = uint64_t{d.position} + frames;
     if (to >= d.clip.length) {
-      d.position = d.clip.length;
+      d.position = endOnLastFrame ? d.clip.length - 1 : d.clip.length;
       d.mode = kModeStop;
       Finish(id, d, kNotifySuccessful);
     } else {

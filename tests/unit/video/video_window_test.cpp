@@ -290,5 +290,37 @@ TEST_F(VideoWindow, PauseHoldsOnADeviceWhosePauseEndsThePlay) {
   machine.Install();
 }
 
+// The same device rests on the last frame after playing to the end: a loop
+// still starts again from the first frame.
+TEST_F(VideoWindow, LoopRewindsOnADeviceThatEndsOnTheLastFrame) {
+  w95::platform::PauseKeeper keeper(machine.media);
+  auto m = w95::platform::Current();
+  m.media = &keeper;
+  w95::platform::Install(m);
+  machine.media.pauseEndsPlay = true;
+  machine.media.endOnLastFrame = true;
+
+  TVideoForm* f = Open();
+  f->mnuPlaybackLoop->Click();
+  Click(MediaButton::Play);
+  machine.media.RunToEnd();
+  EXPECT_EQ(machine.media.Position(), 99u);
+  machine.media.ClearLog();
+  Tick();
+  EXPECT_EQ(machine.media.CountOf("seek start wait"), 1);
+  EXPECT_EQ(machine.media.Mode(), w95::platform::kModePlay);
+  EXPECT_EQ(machine.media.Position(), 0u);
+
+  // Played to the end without looping: the buttons show the end.
+  f->mnuPlaybackLoop->Click();
+  machine.media.RunToEnd();
+  Tick();
+  EXPECT_EQ(Shown(), w95::video::kButtonsAtEnd);
+  EXPECT_EQ(f->Status.Caption(), "Stopped Frame:100");
+  w95::VideoWinClose();
+  w95::VideoWinClose();
+  machine.Install();
+}
+
 }  // namespace
 }  // namespace video_test

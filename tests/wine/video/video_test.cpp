@@ -32,34 +32,27 @@ std::string ClassOf(HWND h) {
   return buf;
 }
 
+// Window enumeration callbacks are stdcall functions (on 32-bit too).
+BOOL CALLBACK Collect(HWND h, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+  return TRUE;
+}
+
 HWND FindTopLevel(const std::string& cls, const std::string& caption) {
-  struct Query {
-    std::string cls, caption;
-    HWND found;
-  } q{cls, caption, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND h, LPARAM p) -> BOOL {
-        auto* query = reinterpret_cast<Query*>(p);
-        if (!IsWindowVisible(h)) return TRUE;
-        if (!query->cls.empty() && ClassOf(h) != query->cls) return TRUE;
-        if (!query->caption.empty() && TextOf(h) != query->caption) return TRUE;
-        query->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  std::vector<HWND> windows;
+  EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(&windows));
+  for (HWND h : windows) {
+    if (!IsWindowVisible(h)) continue;
+    if (!cls.empty() && ClassOf(h) != cls) continue;
+    if (!caption.empty() && TextOf(h) != caption) continue;
+    return h;
+  }
+  return nullptr;
 }
 
 std::vector<HWND> Descendants(HWND parent) {
   std::vector<HWND> all;
-  EnumChildWindows(
-      parent,
-      [](HWND h, LPARAM p) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
+  EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&all));
   return all;
 }
 
@@ -361,6 +354,27 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   ASSERT_EQ(otherGot.size(), 1u);
   EXPECT_EQ(otherGot[0].message, 0x0905u);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
+}
+
+// Frame number of a "Playing Frame:n" status, or -1.
+int PlayingFrame(HWND form) {
+  const std::string s = StatusOf(form);
+  return s.rfind("Playing Frame:", 0) == 0 ? std::atoi(s.c_str() + 14) : -1;
+}
+
+TEST_F(VideoDll, LoopPlaybackStartsTheClipAgainFromItsStart) {
+  ASSERT_EQ(player(host, 0, 0), 1);
+  HWND form = FindTopLevel("", "Video Clip.avi");
+  ASSERT_NE(form, nullptr);
+  modalSteps.push_back(ChooseMenuItem(8));  // "&Loop Playback"
+  SendMessageA(MenuButtonOf(form), BM_CLICK, 0, 0);
+  PumpFor(100);
+  ASSERT_TRUE(modalSteps.empty());
+  Click(form, 0);  // Play
+  EXPECT_TRUE(PumpUntil([&] { return PlayingFrame(form) >= 16; }, 5000)) << StatusOf(form);
+  EXPECT_TRUE(PumpUntil([&] { return PlayingFrame(form) >= 0 && PlayingFrame(form) < 8; }, 5000))
+      << StatusOf(form);
+  EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(VideoDll, OptionsDialogOpensFromTheMenuAndCancels) {
