@@ -163,9 +163,12 @@ class Win32Media final : public MediaService {
     SetWindowPos(reinterpret_cast<HWND>(window), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // The hidden window lives while someone listens: a library that is
+  // unloaded later leaves no window behind whose procedure is gone.
   void OnPaletteChanged(std::function<void(uintptr_t)> handler) override {
     palette_ = std::move(handler);
     if (palette_) NotifyWindow();
+    else if (callbacks_.empty()) ReleaseWindow();
   }
 
  private:
@@ -185,11 +188,24 @@ class Win32Media final : public MediaService {
     return Direct(device, command, flags, params);
   }
 
+  static HINSTANCE Module() {
+    HMODULE module = nullptr;
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&Proc), &module);
+    return module;
+  }
+  void ReleaseWindow() {
+    if (!window_) return;
+    DestroyWindow(window_);
+    window_ = nullptr;
+    UnregisterClassA(kNotifyClass, Module());
+  }
   HWND NotifyWindow() {
     if (window_) return window_;
     WNDCLASSA wc{};
     wc.lpfnWndProc = &Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = Module();
     wc.lpszClassName = kNotifyClass;
     RegisterClassA(&wc);
     // A hidden overlapped top-level window: it hears palette changes, which

@@ -351,6 +351,8 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   EXPECT_EQ(status(), 0);
   PumpFor(100);
   EXPECT_EQ(FindTopLevel("", "Video Clip.avi"), nullptr);
+  // Nothing of the window stays behind that could outlive the library.
+  EXPECT_EQ(FindWindowA("w95MediaNotify", nullptr), nullptr);
   ASSERT_EQ(otherGot.size(), 1u);
   EXPECT_EQ(otherGot[0].message, 0x0905u);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
