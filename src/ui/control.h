@@ -99,6 +99,9 @@ class Control {
   void SetFocus();
   bool Focused();
   virtual bool CanFocus() const { return false; }
+  // A key this control handles itself while focused, which the form then
+  // does not take as a dialog key (Return for the default button).
+  virtual bool WantsKey(int /*key*/) const { return false; }
 
   Peer* GetPeer() const { return peer_.get(); }
   // The native window; a control added to a window on screen gets it here at
@@ -124,7 +127,7 @@ class Control {
   virtual void UserClick();
   void UserDblClick();
   void UserFocused();  // the control received the input focus
-  void UserKeyDown(int& key, unsigned shift);
+  virtual void UserKeyDown(int& key, unsigned shift);
   void UserKeyPress(char& key);
   void UserMouseDown(MouseButton button, unsigned shift, int x, int y);
   void UserMouseUp(MouseButton button, unsigned shift, int x, int y);

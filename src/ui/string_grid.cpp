@@ -35,6 +35,11 @@ void StringGrid::SetFixedRows(int n) {
   Changed(Prop::Cells);
 }
 
+void StringGrid::SetOptions(unsigned options) {
+  options_ = options;
+  Changed(Prop::Cells);
+}
+
 const std::string& StringGrid::Cell(int col, int row) const {
   if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_)
     throw std::out_of_range("grid cell out of range");
@@ -45,7 +50,8 @@ void StringGrid::SetCell(int col, int row, std::string text) {
   if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_)
     throw std::out_of_range("grid cell out of range");
   cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = std::move(text);
-  Invalidate();
+  // Filling thousands of rows repaints nothing that is out of view.
+  if (row < fixedRows_ || (row >= topRow_ && row <= topRow_ + pageRows_)) Invalidate();
 }
 
 int StringGrid::ColWidth(int col) const { return colWidths_.at(static_cast<size_t>(col)); }
@@ -75,6 +81,65 @@ void StringGrid::SetTopRow(int row) {
   Changed(Prop::TopIndex);
 }
 
+void StringGrid::MoveRow(int from, int to) {
+  if (from < 0 || from >= RowCount() || to < 0 || to >= RowCount())
+    throw std::out_of_range("grid row out of range");
+  if (from == to) return;
+  auto moved = std::move(cells_[static_cast<size_t>(from)]);
+  cells_.erase(cells_.begin() + from);
+  cells_.insert(cells_.begin() + to, std::move(moved));
+  if (row_ == from) row_ = to;
+  else if (from < row_ && row_ <= to) --row_;
+  else if (to <= row_ && row_ < from) ++row_;
+  Changed(Prop::Selection);
+}
+
+// ---- Layout.
+
+int StringGrid::VisibleRows(int clientHeight) const {
+  return std::max(1, (clientHeight - fixedRows_ * RowStep()) / RowStep());
+}
+
+int StringGrid::MaxTopRow(int clientHeight) const {
+  return std::max(fixedRows_, RowCount() - VisibleRows(clientHeight));
+}
+
+Rect StringGrid::CellRect(int col, int row) const {
+  int left = 0;
+  for (int c = 0; c < col; ++c) left += ColWidth(c) + 1;
+  const int line = row < fixedRows_ ? row : fixedRows_ + row - topRow_;
+  return Rect{left, line * RowStep(), ColWidth(col), defaultRowHeight_};
+}
+
+bool StringGrid::CellAt(Point p, int& col, int& row) const {
+  if (p.x < 0 || p.y < 0) return false;
+  col = -1;
+  int left = 0;
+  for (int c = 0; c < colCount_; ++c) {
+    if (ColWidth(c) > 0 && p.x >= left && p.x < left + ColWidth(c) + 1) {
+      col = c;
+      break;
+    }
+    left += ColWidth(c) + 1;
+  }
+  const int line = p.y / RowStep();
+  row = line < fixedRows_ ? line : topRow_ + line - fixedRows_;
+  return col >= 0 && row < RowCount();
+}
+
+int StringGrid::SizingColAt(Point p) const {
+  if (p.y < 0 || p.y >= fixedRows_ * RowStep()) return -1;
+  int right = 0;
+  for (int c = 0; c < colCount_; ++c) {
+    right += ColWidth(c);
+    if (!Hidden(c) && p.x >= right - 2 && p.x <= right + 2) return c;
+    right += 1;
+  }
+  return -1;
+}
+
+// ---- User input.
+
 void StringGrid::UserSelectCell(int col, int row) {
   if (col < fixedCols_ || row < fixedRows_ || col >= colCount_ || row >= RowCount()) return;
   Guard([&] {
@@ -88,15 +153,109 @@ void StringGrid::UserSelectCell(int col, int row) {
   });
 }
 
+void StringGrid::UserMoveRow(int from, int to) {
+  if (!(options_ & goRowMoving) || from < fixedRows_ || to < fixedRows_ || from >= RowCount() ||
+      to >= RowCount() || from == to)
+    return;
+  Guard([&] {
+    MoveRow(from, to);
+    if (OnRowMoved) OnRowMoved(*this, from, to);
+  });
+}
+
+void StringGrid::UserSizeCol(int col, int width) {
+  if (!(options_ & goColSizing) || col < 0 || col >= colCount_) return;
+  SetColWidth(col, std::max(width, 0));
+}
+
+int StringGrid::NextCol(int col, int step) const {
+  for (int c = col + step; c >= fixedCols_ && c < colCount_; c += step)
+    if (!Hidden(c)) return c;
+  return col;
+}
+
+void StringGrid::UserKeyDown(int& key, unsigned shift) {
+  Control::UserKeyDown(key, shift);
+  if (RowCount() <= fixedRows_) return;
+  int col = col_, row = row_;
+  switch (key) {
+    case vkUp: --row; break;
+    case vkDown: ++row; break;
+    case vkPrior: row -= pageRows_; break;
+    case vkNext: row += pageRows_; break;
+    case vkLeft: col = NextCol(col, -1); break;
+    case vkRight: col = NextCol(col, 1); break;
+    case vkHome:
+      if (shift & ssCtrl) row = fixedRows_;
+      else col = NextCol(fixedCols_ - 1, 1);
+      break;
+    case vkEnd:
+      if (shift & ssCtrl) row = RowCount() - 1;
+      else col = NextCol(colCount_, -1);
+      break;
+    default: return;
+  }
+  row = std::clamp(row, fixedRows_, RowCount() - 1);
+  if (col != col_ || row != row_) UserSelectCell(col, row);
+}
+
+// ---- Painting.
+
 void StringGrid::DrawCell(int col, int row, Canvas& canvas, const Rect& rect, unsigned state) {
   const bool fixed = col < fixedCols_ || row < fixedRows_;
   if (OnDrawCell && !fixed) {
     OnDrawCell(*this, col, row, canvas, rect, state);
     return;
   }
-  canvas.SetBrushColor(fixed ? clBtnFace : ((state & odSelected) ? clHighlight : clWindow));
+  const bool selected = !fixed && (state & odSelected);
+  canvas.SetBrushColor(fixed ? clBtnFace : selected ? clHighlight : GetColor());
   canvas.FillRect(rect);
+  Font f = GetFont();
+  if (selected) f.color = clHighlightText;
+  canvas.SetFont(f);
   canvas.PutTextRect(rect, rect.left + 2, rect.top + 2, Cell(col, row));
+}
+
+void StringGrid::Paint(Canvas& canvas, int clientWidth, int clientHeight, bool focused) {
+  canvas.SetBrushColor(GetColor());
+  canvas.FillRect(Rect{0, 0, clientWidth, clientHeight});
+  const int h = defaultRowHeight_;
+  auto line = [&](bool fixed, bool vertical, const Rect& r) {
+    const unsigned wanted = fixed ? (vertical ? goFixedVertLine : goFixedHorzLine)
+                                  : (vertical ? goVertLine : goHorzLine);
+    if (!(options_ & wanted)) return;
+    canvas.SetBrushColor(fixed ? clBtnShadow : 0xC0C0C0);
+    canvas.FillRect(r);
+  };
+  int y = 0;
+  auto paintRow = [&](int row) {
+    int x = 0;
+    for (int col = 0; col < colCount_ && x < clientWidth; ++col) {
+      const int w = ColWidth(col);
+      const bool fixed = row < fixedRows_ || col < fixedCols_;
+      if (w > 0) {
+        const bool current = !fixed && row == row_ && (rowSelect_ || col == col_);
+        unsigned state = odNone;
+        if (current && (rowSelect_ || (options_ & goDrawFocusSelected))) state |= odSelected;
+        if (current && focused && col == col_) state |= odFocused;
+        const Rect cell{x, y, w, h};
+        Guard([&] { DrawCell(col, row, canvas, cell, state); });
+        if (fixed && (options_ & (goFixedVertLine | goFixedHorzLine)) && w > 2) {
+          // Raised: a highlight along the top and the left.
+          canvas.SetBrushColor(clBtnHighlight);
+          canvas.FillRect(Rect{x, y, w, 1});
+          canvas.FillRect(Rect{x, y, 1, h});
+        }
+        if (state & odFocused) canvas.DrawFocusRect(cell);
+        line(fixed, true, Rect{x + w, y, 1, h + 1});
+        line(fixed, false, Rect{x, y + h, w + 1, 1});
+      }
+      x += w + 1;
+    }
+    y += h + 1;
+  };
+  for (int r = 0; r < fixedRows_ && r < RowCount(); ++r) paintRow(r);
+  for (int r = topRow_; r < RowCount() && y < clientHeight; ++r) paintRow(r);
 }
 
 }  // namespace w95::ui

@@ -1,6 +1,10 @@
 // A grid of text cells with fixed (heading) rows and columns; columns can be
 // narrowed to one pixel to hide data the window keeps in them. Usable on its
 // own (as a data model in tests) or placed on a form.
+//
+// Layout: each row is DefaultRowHeight pixels plus a one-pixel line below it,
+// each column its width plus a line at its right; the fixed rows stay at the
+// top and the others scroll from TopRow. Only the rows in view are painted.
 #pragma once
 
 #include <functional>
@@ -15,6 +19,19 @@ namespace w95::ui {
 using SelectCellEvent = std::function<void(Control& sender, int col, int row, bool& canSelect)>;
 using DrawCellEvent = std::function<void(Control& sender, int col, int row, Canvas& canvas,
                                          const Rect& rect, unsigned state)>;
+// A row dragged by the user from one place to another (after the move).
+using RowMovedEvent = std::function<void(Control& sender, int from, int to)>;
+
+enum GridOption : unsigned {
+  goFixedVertLine = 1,       // lines between fixed cells
+  goFixedHorzLine = 2,
+  goVertLine = 4,            // lines between the other cells
+  goHorzLine = 8,
+  goDrawFocusSelected = 16,  // the current cell is drawn highlighted
+  goColSizing = 32,          // column borders in the fixed rows can be dragged
+  goRowMoving = 64,          // rows can be dragged by their fixed cells
+  goThumbTracking = 128,     // the grid scrolls while the scroll thumb is dragged
+};
 
 class StringGrid : public Control {
  public:
@@ -30,6 +47,8 @@ class StringGrid : public Control {
   void SetFixedCols(int n);
   int FixedRows() const { return fixedRows_; }
   void SetFixedRows(int n);
+  unsigned Options() const { return options_; }
+  void SetOptions(unsigned options);
 
   const std::string& Cell(int col, int row) const;
   void SetCell(int col, int row, std::string text);
@@ -50,15 +69,52 @@ class StringGrid : public Control {
   bool RowSelect() const { return rowSelect_; }
   void SetRowSelect(bool on) { rowSelect_ = on; }
   bool CanFocus() const override { return true; }
+  bool WantsKey(int key) const override { return key == vkReturn; }
+  // Moves row `from` to index `to` (the rows between shift by one); the
+  // current row goes with its contents.
+  void MoveRow(int from, int to);
+
+  // ---- Layout, in the grid's client coordinates.
+  int RowStep() const { return defaultRowHeight_ + 1; }
+  // Scrolling rows that fit wholly in a client area of that height (at least 1).
+  int VisibleRows(int clientHeight) const;
+  // The last top row that still fills the view.
+  int MaxTopRow(int clientHeight) const;
+  // Where a cell is drawn now (rows above TopRow are off the top).
+  Rect CellRect(int col, int row) const;
+  // The cell under a point, or false.
+  bool CellAt(Point p, int& col, int& row) const;
+  // In a fixed row, the column whose right border is within 2 pixels of x
+  // (the column the mouse resizes), or -1.
+  int SizingColAt(Point p) const;
 
   SelectCellEvent OnSelectCell;
   DrawCellEvent OnDrawCell;  // when set, draws the non-fixed cells
+  RowMovedEvent OnRowMoved;
 
   // The user clicked a cell (OnSelectCell may refuse it), then OnClick.
   void UserSelectCell(int col, int row);
+  // The user dragged row `from` to `to` (goRowMoving): moves it, then OnRowMoved.
+  void UserMoveRow(int from, int to);
+  // The user dragged a column border (goColSizing).
+  void UserSizeCol(int col, int width);
+  // OnKeyDown first; a key it leaves moves the current cell: arrows, Page
+  // Up/Down by the rows in view, Home/End to the first/last column (with
+  // Ctrl: row). Hidden (narrower than 2 pixels) columns are skipped.
+  void UserKeyDown(int& key, unsigned shift) override;
+  // Rows in view, as the backend's window says (headless: 10).
+  int PageRows() const { return pageRows_; }
+  void SetPageRows(int rows) { pageRows_ = rows < 1 ? 1 : rows; }
+
   void DrawCell(int col, int row, Canvas& canvas, const Rect& rect, unsigned state);
+  // Paints the visible part of the grid: the fixed rows, then the rows from
+  // TopRow that fall into the client area, with the lines the options ask for.
+  void Paint(Canvas& canvas, int clientWidth, int clientHeight, bool focused);
 
  private:
+  bool Hidden(int col) const { return ColWidth(col) < 2; }
+  int NextCol(int col, int step) const;
+
   int colCount_ = 5;
   int fixedCols_ = 1;
   int fixedRows_ = 1;
@@ -67,7 +123,9 @@ class StringGrid : public Control {
   int row_ = 1;
   int col_ = 1;
   int topRow_ = 1;
+  int pageRows_ = 10;
   bool rowSelect_ = false;
+  unsigned options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine;
   std::vector<int> colWidths_ = std::vector<int>(5, 64);
   std::vector<std::vector<std::string>> cells_ =
       std::vector<std::vector<std::string>>(5, std::vector<std::string>(5));

@@ -58,6 +58,10 @@ class User {
   virtual void DoubleClick(std::string_view name, int index = -1) = 0;
   // Clicks a cell of a string grid (scrolled into view first).
   virtual void SelectCell(std::string_view name, int col, int row) = 0;
+  // Drags row `from` of a string grid by its fixed cell and drops it on row `to`.
+  virtual void DragRow(std::string_view name, int from, int to) = 0;
+  // Drags the right border of a grid column (in the fixed row) to that width.
+  virtual void SizeColumn(std::string_view name, int col, int width) = 0;
   // Chooses an item of the form's main menu.
   virtual void Choose(std::string_view menuItem) = 0;
   // What the window shows now (under Win32: read back from the native control).

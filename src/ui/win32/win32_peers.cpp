@@ -410,108 +410,163 @@ class GridPeer : public ContainerPeer {
  public:
   using ContainerPeer::ContainerPeer;
   StringGrid& Grid() { return static_cast<StringGrid&>(control_); }
-  int RowStep() { return Grid().DefaultRowHeight() + 1; }
-  // Rows below the fixed ones that fit in the window.
-  int VisibleRows() {
+  int ClientHeight() {
     RECT r;
     GetClientRect(hwnd_, &r);
-    return std::max(1, static_cast<int>((r.bottom - Grid().FixedRows() * RowStep()) / RowStep()));
-  }
-  // Cell under a client point, or false.
-  bool HitTest(int x, int y, int& col, int& row) {
-    StringGrid& g = Grid();
-    int left = 0;
-    col = -1;
-    for (int c = 0; c < g.ColCount(); ++c) {
-      if (g.ColWidth(c) > 0 && x >= left && x < left + g.ColWidth(c) + 1) { col = c; break; }
-      left += g.ColWidth(c) + 1;
-    }
-    const int h = RowStep();
-    row = y < g.FixedRows() * h ? y / h : g.TopRow() + (y - g.FixedRows() * h) / h;
-    return col >= 0 && row < g.RowCount();
-  }
-  // Where a cell is drawn now (it must be visible).
-  RECT CellRect(int col, int row) {
-    StringGrid& g = Grid();
-    int left = 0;
-    for (int c = 0; c < col; ++c) left += g.ColWidth(c) + 1;
-    const int top = row < g.FixedRows() ? row * RowStep()
-                                         : (g.FixedRows() + row - g.TopRow()) * RowStep();
-    return RECT{left, top, left + g.ColWidth(col), top + g.DefaultRowHeight()};
+    return r.bottom;
   }
   void ShowRow(int row) {
     StringGrid& g = Grid();
     if (row < g.FixedRows()) return;
+    const int visible = g.VisibleRows(ClientHeight());
     if (row < g.TopRow()) g.SetTopRow(row);
-    else if (row >= g.TopRow() + VisibleRows()) g.SetTopRow(row - VisibleRows() + 1);
+    else if (row >= g.TopRow() + visible) g.SetTopRow(row - visible + 1);
   }
   void SyncScroll() {
     StringGrid& g = Grid();
+    g.SetPageRows(g.VisibleRows(ClientHeight()));
     SCROLLINFO si{};
     si.cbSize = sizeof si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     si.nMin = g.FixedRows();
     si.nMax = std::max(g.RowCount() - 1, g.FixedRows());
-    si.nPage = static_cast<UINT>(VisibleRows());
+    si.nPage = static_cast<UINT>(g.PageRows());
     si.nPos = g.TopRow();
     SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
   }
-  void Paint(HDC dc) override {
+  void ScrollTo(int top) {
     StringGrid& g = Grid();
+    g.SetTopRow(std::clamp(top, g.FixedRows(), g.MaxTopRow(ClientHeight())));
+  }
+  void Paint(HDC dc) override {
+    // Drawn off screen, then put on screen at once: no flicker, and far
+    // fewer trips to the display than cell by cell.
     RECT client;
     GetClientRect(hwnd_, &client);
-    FillRect(dc, &client, BrushOf(g.GetColor()));
-    HBRUSH lines = GetSysColorBrush(COLOR_BTNSHADOW);
-    HdcCanvas canvas(dc, g.GetFont());
-    const int h = g.DefaultRowHeight();
-    int y = 0;
-    auto paintRow = [&](int row) {
-      int x = 0;
-      for (int c = 0; c < g.ColCount(); ++c) {
-        const int w = g.ColWidth(c);
-        if (w > 0) {
-          unsigned state = (row == g.Row() && (g.RowSelect() || c == g.Col())) ? odSelected : odNone;
-          Guard([&] { g.DrawCell(c, row, canvas, Rect{x, y, w, h}, state); });
-          RECT v{x + w, y, x + w + 1, y + h + 1};
-          FillRect(dc, &v, lines);
-        }
-        x += w + 1;
-      }
-      RECT line{0, y + h, x, y + h + 1};
-      FillRect(dc, &line, lines);
-      y += h + 1;
-    };
-    for (int r = 0; r < g.FixedRows() && r < g.RowCount(); ++r) paintRow(r);
-    for (int r = g.TopRow(); r < g.RowCount() && y < client.bottom; ++r) paintRow(r);
+    HDC mem = CreateCompatibleDC(dc);
+    HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, client.right), std::max(1L, client.bottom));
+    HGDIOBJ old = SelectObject(mem, bmp);
+    {
+      HdcCanvas canvas(mem, control_.GetFont());
+      Grid().Paint(canvas, client.right, client.bottom, GetFocus() == hwnd_);
+    }
+    BitBlt(dc, 0, 0, client.right, client.bottom, mem, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
   }
+
+  // Row dragging shows where the row will land as an inverted bar, drawn
+  // over a fully painted grid and inverted back before the grid changes.
+  void DropMark() {
+    StringGrid& g = Grid();
+    if (dragTo_ < g.TopRow() && dragTo_ >= g.FixedRows()) return;
+    const Rect r = g.CellRect(0, dragTo_);
+    const int y = dragTo_ > dragFrom_ ? r.Bottom() - 1 : r.top - 1;
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    HDC dc = GetDC(hwnd_);
+    PatBlt(dc, 0, y, client.right, 2, DSTINVERT);
+    ReleaseDC(hwnd_, dc);
+  }
+  void EndDrag() {
+    if (dragFrom_ >= 0) {
+      DropMark();
+      dragFrom_ = -1;
+    }
+    sizing_ = -1;
+    if (GetCapture() == hwnd_) ReleaseCapture();
+  }
+
   LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp) override {
     StringGrid& g = Grid();
+    const Point at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
     switch (msg) {
       case WM_LBUTTONDOWN: {
         SetFocus(hwnd_);
         int col, row;
-        if (HitTest(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)), col, row))
+        if ((g.Options() & goColSizing) && (sizing_ = g.SizingColAt(at)) >= 0) {
+          sizeFrom_ = at.x - g.ColWidth(sizing_);
+          SetCapture(hwnd_);
+        } else if ((g.Options() & goRowMoving) && g.CellAt(at, col, row) && col < g.FixedCols() &&
+                   row >= g.FixedRows()) {
+          dragFrom_ = dragTo_ = row;
+          SetCapture(hwnd_);
+          UpdateWindow(hwnd_);
+          DropMark();
+        } else if (g.CellAt(at, col, row)) {
           g.UserSelectCell(col, row);
+        }
+        g.UserMouseDown(MouseButton::Left, ShiftState(), at.x, at.y);
+        return 0;
+      }
+      case WM_MOUSEMOVE:
+        if (sizing_ >= 0) {
+          g.UserSizeCol(sizing_, at.x - sizeFrom_);
+          UpdateWindow(hwnd_);
+        } else if (dragFrom_ >= 0) {
+          int col, row = -1;
+          if (at.y < g.FixedRows() * g.RowStep()) row = g.TopRow() > g.FixedRows() ? g.TopRow() - 1 : g.FixedRows();
+          else if (!g.CellAt(Point{0, at.y}, col, row)) row = g.RowCount() - 1;
+          row = std::clamp(row, g.FixedRows(), g.RowCount() - 1);
+          if (row != dragTo_) {
+            DropMark();
+            dragTo_ = row;
+            ShowRow(row);
+            UpdateWindow(hwnd_);
+            DropMark();
+          }
+        }
+        break;
+      case WM_LBUTTONUP: {
+        const int from = dragFrom_, to = dragTo_;
+        EndDrag();
+        if (from >= 0 && from != to) g.UserMoveRow(from, to);
+        g.UserMouseUp(MouseButton::Left, ShiftState(), at.x, at.y);
+        return 0;
+      }
+      case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lp) != hwnd_) EndDrag();
+        return 0;
+      case WM_SETCURSOR: {
+        POINT p;
+        GetCursorPos(&p);
+        ScreenToClient(hwnd_, &p);
+        if (LOWORD(lp) == HTCLIENT && (g.Options() & goColSizing) &&
+            (sizing_ >= 0 || g.SizingColAt(Point{p.x, p.y}) >= 0)) {
+          ::SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
+          return TRUE;
+        }
         break;
       }
-      case WM_GETDLGCODE: return DLGC_WANTARROWS;
-      case WM_KEYDOWN:
-        if (wp == VK_UP || wp == VK_DOWN || wp == VK_PRIOR || wp == VK_NEXT) {
-          const int step = (wp == VK_UP || wp == VK_DOWN) ? 1 : VisibleRows();
-          const int row = std::clamp(g.Row() + ((wp == VK_UP || wp == VK_PRIOR) ? -step : step),
-                                     g.FixedRows(), g.RowCount() - 1);
-          g.UserSelectCell(g.Col(), row);
-          return 0;
-        }
+      case WM_GETDLGCODE: {
+        // Arrows and characters, and the keys the grid wants for itself
+        // (Return), but not Tab and Escape, which stay the dialog's.
+        const auto* m = reinterpret_cast<const MSG*>(lp);
+        const bool own = m && m->message == WM_KEYDOWN && g.WantsKey(static_cast<int>(m->wParam));
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (own ? DLGC_WANTMESSAGE : 0);
+      }
+      case WM_KEYDOWN: {
+        int key = static_cast<int>(wp);
+        g.UserKeyDown(key, ShiftState());
+        return 0;
+      }
+      case WM_SETFOCUS:
+      case WM_KILLFOCUS:
+        Invalidate();
         break;
       case WM_VSCROLL: {
         int top = g.TopRow();
         switch (LOWORD(wp)) {
           case SB_LINEUP: --top; break;
           case SB_LINEDOWN: ++top; break;
-          case SB_PAGEUP: top -= VisibleRows(); break;
-          case SB_PAGEDOWN: top += VisibleRows(); break;
+          case SB_PAGEUP: top -= g.PageRows(); break;
+          case SB_PAGEDOWN: top += g.PageRows(); break;
+          case SB_TOP: top = g.FixedRows(); break;
+          case SB_BOTTOM: top = g.RowCount(); break;
           case SB_THUMBTRACK:
+            if (!(g.Options() & goThumbTracking)) return 0;
+            [[fallthrough]];
           case SB_THUMBPOSITION: {
             SCROLLINFO si{};
             si.cbSize = sizeof si;
@@ -522,14 +577,12 @@ class GridPeer : public ContainerPeer {
           }
           default: return 0;
         }
-        g.SetTopRow(std::clamp(top, g.FixedRows(), std::max(g.FixedRows(), g.RowCount() - VisibleRows())));
+        ScrollTo(top);
         return 0;
       }
-      case WM_MOUSEWHEEL: {
-        const int top = g.TopRow() - 3 * GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA;
-        g.SetTopRow(std::clamp(top, g.FixedRows(), std::max(g.FixedRows(), g.RowCount() - VisibleRows())));
+      case WM_MOUSEWHEEL:
+        ScrollTo(g.TopRow() - 3 * GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA);
         return 0;
-      }
       case WM_SIZE: SyncScroll(); break;
       default: break;
     }
@@ -544,6 +597,12 @@ class GridPeer : public ContainerPeer {
       WindowPeer::Changed(p);
     }
   }
+
+ private:
+  int sizing_ = -1;    // the column whose border is being dragged
+  int sizeFrom_ = 0;   // mouse x less that column's width
+  int dragFrom_ = -1;  // the row being dragged
+  int dragTo_ = -1;    // where it would land
 };
 
 class ImagePeer : public ContainerPeer {

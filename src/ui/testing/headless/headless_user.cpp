@@ -72,9 +72,10 @@ class HeadlessUser final : public User {
 
   void PressKey(int key, unsigned shift) override {
     Form& f = ActiveForm();
-    if (f.UserPreviewKey(key, shift) || f.UserDialogKey(key, shift)) return;
-    if ((shift & ssAlt) && std::isalnum(key) && f.UserAccelerator(static_cast<char>(key))) return;
     Control* target = f.ActiveControl() ? f.ActiveControl() : &f;
+    if (f.UserPreviewKey(key, shift)) return;
+    if (!target->WantsKey(key) && f.UserDialogKey(key, shift)) return;
+    if ((shift & ssAlt) && std::isalnum(key) && f.UserAccelerator(static_cast<char>(key))) return;
     if (key == vkTab) {
       std::vector<Control*> order;
       Focusables(f, order);
@@ -145,6 +146,24 @@ class HeadlessUser final : public User {
       throw ScriptFailure("no visible cell " + std::to_string(col) + "," + std::to_string(row));
     g.UserFocused();
     g.UserSelectCell(col, row);
+  }
+
+  void DragRow(std::string_view name, int from, int to) override {
+    StringGrid& g = As<StringGrid>(Named(name), "a string grid");
+    RequireUsable(g, "drag in");
+    if (!(g.Options() & goRowMoving) || from < g.FixedRows() || from >= g.RowCount() ||
+        to < g.FixedRows() || to >= g.RowCount())
+      throw ScriptFailure("row " + std::to_string(from) + " cannot be dragged to " + std::to_string(to));
+    g.UserFocused();
+    g.UserMoveRow(from, to);
+  }
+
+  void SizeColumn(std::string_view name, int col, int width) override {
+    StringGrid& g = As<StringGrid>(Named(name), "a string grid");
+    RequireUsable(g, "size a column of");
+    if (!(g.Options() & goColSizing) || col < 0 || col >= g.ColCount() || g.ColWidth(col) < 2)
+      throw ScriptFailure("column " + std::to_string(col) + " cannot be sized");
+    g.UserSizeCol(col, width);
   }
 
   void Choose(std::string_view menuItem) override {

@@ -182,19 +182,51 @@ class Win32User final : public User {
     auto& g = As<StringGrid>(name);
     if (col < 0 || col >= g.ColCount() || row < 0 || row >= g.RowCount() || g.ColWidth(col) <= 0)
       throw ScriptFailure("no visible cell " + std::to_string(col) + "," + std::to_string(row));
+    const LPARAM at = CellPoint(h, g, col, row);
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(h, WM_LBUTTONUP, 0, at);
+    Settle();
+  }
+
+  void DragRow(std::string_view name, int from, int to) override {
+    HWND h = Usable(name, "drag in");
+    auto& g = As<StringGrid>(name);
+    if (!(g.Options() & goRowMoving) || from < g.FixedRows() || from >= g.RowCount() ||
+        to < g.FixedRows() || to >= g.RowCount())
+      throw ScriptFailure("row " + std::to_string(from) + " cannot be dragged to " + std::to_string(to));
+    int fixedCol = 0;
+    while (fixedCol + 1 < g.FixedCols() && g.ColWidth(fixedCol) < 2) ++fixedCol;
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, CellPoint(h, g, fixedCol, from));
+    // The mouse goes down the rows in view, as a hand would (the grid
+    // scrolls when the target is out of view).
+    const LPARAM target = CellPoint(h, g, fixedCol, to);
+    SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, target);
+    SendMessageA(h, WM_LBUTTONUP, 0, target);
+    Settle();
+  }
+
+  void SizeColumn(std::string_view name, int col, int width) override {
+    HWND h = Usable(name, "size a column of");
+    auto& g = As<StringGrid>(name);
+    if (!(g.Options() & goColSizing) || col < 0 || col >= g.ColCount() || g.ColWidth(col) < 2)
+      throw ScriptFailure("column " + std::to_string(col) + " cannot be sized");
+    const Rect r = g.CellRect(col, 0);
+    const int y = r.top + r.height / 2;
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.Right(), y));
+    SendMessageA(h, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(r.left + width, y));
+    SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(r.left + width, y));
+    Settle();
+  }
+
+  // The middle of a cell, scrolled into view first as a user would.
+  static LPARAM CellPoint(HWND h, StringGrid& g, int col, int row) {
     RECT rc;
     GetClientRect(h, &rc);
-    const int step = g.DefaultRowHeight() + 1;
-    const int visible = std::max(1, static_cast<int>((rc.bottom - g.FixedRows() * step) / step));
+    const int visible = g.VisibleRows(rc.bottom);
     if (row >= g.FixedRows() && (row < g.TopRow() || row >= g.TopRow() + visible))
-      g.SetTopRow(row);  // the user scrolls it into view first
-    int x = 0;
-    for (int c = 0; c < col; ++c) x += g.ColWidth(c) + 1;
-    x += g.ColWidth(col) / 2;
-    const int y = (row < g.FixedRows() ? row : g.FixedRows() + row - g.TopRow()) * step + step / 2;
-    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    Settle();
+      g.SetTopRow(std::min(row, g.MaxTopRow(rc.bottom)));
+    const Rect r = g.CellRect(col, row);
+    return MAKELPARAM(r.left + r.width / 2, r.top + r.height / 2);
   }
 
   void Choose(std::string_view menuItem) override {
