@@ -81,10 +81,19 @@ void WindowPeer::Changed(Prop p) {
   switch (p) {
     case Prop::Text:
     case Prop::Caption: PutText(control_.Text()); break;
-    case Prop::Bounds:
+    case Prop::Bounds: {
+      // The parent repaints where the control stood, so no piece of it is
+      // left behind, whatever the parent's own clipping.
+      HWND parent = GetParent(hwnd_);
+      RECT old{};
+      GetWindowRect(hwnd_, &old);
+      MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);
       MoveWindow(hwnd_, r.left, r.top, r.width, r.height, TRUE);
+      if (parent && (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_CHILD) && IsWindowVisible(hwnd_))
+        InvalidateRect(parent, &old, TRUE);
       if (!control_.Hint().empty()) MoveHint(*this);
       break;
+    }
     case Prop::Hint: SyncHint(*this); break;
     case Prop::Enabled: EnableWindow(hwnd_, control_.Enabled()); break;
     case Prop::Visible: ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
