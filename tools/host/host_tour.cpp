@@ -3,10 +3,12 @@
 // writes DIR\tour.txt, one line per step: picture, the window's rectangle on
 // it, window, what was done, what the host received (tab-separated). scripts/run-host.sh turns that into
 // build/tour/index.html and a contact sheet.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "avi_writer.h"
 #include "host.h"
 #include "tour_driver.h"
 
@@ -93,6 +95,7 @@ std::string ShortOf(const std::string& path) {
 
 const char kRoot[] = "C:\\PlimboTour";
 const char kPictures[] = "C:\\PlimboTour\\Pictures";
+const char kClip[] = "C:\\PlimboTour\\Harbour Clip.avi";  // 8-bit palettised, 2 s
 
 void MakeMaterial() {
   CreateDirectoryA(kRoot, nullptr);
@@ -108,6 +111,7 @@ void MakeMaterial() {
   for (const auto& p : pictures)
     WriteBitmap(std::string(kPictures) + "\\" + p.name, 160, 120, p.r, p.g, p.b);
   WriteKey(W95_KEY_EXCHANGE_FILE, std::string(kRoot) + "\\plimbo.tmp");
+  video_wine::WriteAvi(kClip, 160, 120, 24, 12);
 }
 
 // The explorer dialog: saving a picture at 24 bits per pixel, then adding
@@ -217,6 +221,82 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
               std::string("requests 2313 and 2320 received") + (closed ? ", closed by the host" : ", NOT closed"));
 }
 
+// The buttons of the video window's media bar: the visible push buttons that
+// share a parent with another one (the menu button stands alone).
+std::vector<HWND> MediaButtons(HWND form) {
+  std::vector<HWND> shown, bar;
+  for (HWND h : tour::Descendants(form))
+    if (IsWindowVisible(h) && tour::ClassOf(h) == "Button") shown.push_back(h);
+  for (HWND h : shown)
+    for (HWND o : shown)
+      if (o != h && GetParent(o) == GetParent(h)) {
+        bar.push_back(h);
+        break;
+      }
+  return bar;
+}
+
+HWND MenuButton(HWND form) {
+  const auto bar = MediaButtons(form);
+  for (HWND h : tour::Descendants(form))
+    if (IsWindowVisible(h) && tour::ClassOf(h) == "Button" &&
+        std::find(bar.begin(), bar.end(), h) == bar.end())
+      return h;
+  return nullptr;
+}
+
+// The video window: the clip plays, a frame is grabbed through the window's
+// menu (the host copies it on 0x913), and the host closes the window (0x905).
+void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
+  auto player = host.Export<W95_PFN_VideoWinPlayer95>("VideoWinPlayer95");
+  auto status = host.Export<W95_PFN_VideoWinStatus95>("VideoWinStatus95");
+  auto close = host.Export<W95_PFN_VideoWinClose95>("VideoWinClose95");
+  if (!player || !status || !close) return;
+  WriteKey(W95_KEY_SAVE_NAME, ShortOf(kClip));
+  const size_t before = HostMessages().size();
+  LONG opened = 0;
+  std::string playing, menu;
+  auto outcome = tour::Play(
+      {{"Harbour Clip.avi",
+        [&](HWND w) {
+          const auto bar = MediaButtons(w);
+          if (!bar.empty()) SendMessageA(bar[0], BM_CLICK, 0, 0);  // Play
+          tour::Pump(900);
+          playing = log.Shot("video-playing", w);
+        }},
+       {"Harbour Clip.avi",
+        [&](HWND w) {
+          if (HWND m = MenuButton(w)) PostMessageA(m, BM_CLICK, 0, 0);
+        }},
+       {tour::kPopupMenu,
+        [&](HWND m) {
+          menu = log.Shot("video-menu", tour::FindWindowStarting("Harbour Clip.avi"));
+          for (int i = 0; i < 11; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "&Grab Frame"
+          PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
+        }},
+       {"Harbour Clip.avi", [](HWND) {}}},
+      [&] { opened = player(hostWindow, 0, 0); });
+  log.Missing(outcome, "video window");
+  const bool grabbed = Received(before, "0x913");
+  log.Line(playing, "Video window (VideoWinPlayer95(host, 0, 0))", "pressed Play",
+           "result " + std::to_string(opened) + ", status " + std::to_string(status()));
+  log.Line(menu, "Video window, its menu", "chose \"&Grab Frame\"",
+           grabbed ? "0x913 with the window's DC; prL/prT/prW/prH = " +
+                         ReadKey(W95_KEY_IMAGE_LEFT) + "/" + ReadKey(W95_KEY_IMAGE_TOP) + "/" +
+                         ReadKey(W95_KEY_IMAGE_WIDTH) + "/" + ReadKey(W95_KEY_IMAGE_HEIGHT)
+                   : "no 0x913");
+  // The host asks the window to close; it goes at its next tick.
+  for (int i = 0; i < 40 && status() != 0; ++i) {
+    if (i % 10 == 0) close();
+    tour::Pump(100);
+  }
+  const bool closed = status() == 0 && Received(before, "0x905");
+  log.Summary("video window", outcome.missing.empty() && opened == 1 && grabbed && closed,
+              std::string("opened (") + std::to_string(opened) + "), " +
+                  (grabbed ? "frame grabbed (0x913)" : "NO 0x913") +
+                  (closed ? ", closed with the 0x905 broadcast" : ", NOT closed or no 0x905"));
+}
+
 }  // namespace
 
 int Tour(Host& host, const Args& args) {
@@ -234,6 +314,7 @@ int Tour(Host& host, const Args& args) {
   HostLog("The tour: every window of the library, driven through the DLL.");
   ExplorerDialog(host, log);
   ExplorerWindow(host, log, hostWindow);
+  VideoWindow(host, log, hostWindow);
   tour::Pump(100);
   log.Line(log.Shot("host", hostWindow), "The sample host's window",
            "the log of the calls the tour made", std::to_string(HostMessages().size()) +

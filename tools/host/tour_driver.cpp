@@ -42,6 +42,11 @@ BOOL CALLBACK MatchTopLevel(HWND h, LPARAM p) {
   return FALSE;
 }
 
+BOOL CALLBACK CollectChild(HWND h, LPARAM p) {
+  reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+  return TRUE;
+}
+
 HWND FindTopLevel(const std::string& cls, const std::string& caption) {
   Query q{cls, caption};
   EnumThreadWindows(GetCurrentThreadId(), MatchTopLevel, reinterpret_cast<LPARAM>(&q));
@@ -101,12 +106,24 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-HWND FindWindowStarting(const std::string& caption) { return FindTopLevel("", caption); }
+HWND FindWindowStarting(const std::string& caption) {
+  if (caption == kPopupMenu) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? menu : nullptr;
+  }
+  return FindTopLevel("", caption);
+}
 
 HWND Child(HWND parent, const std::string& cls, const std::string& text) {
   Query q{cls, text};
   EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
   return q.found;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> all;
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
+  return all;
 }
 
 void Click(HWND window, const std::string& buttonCaption) {

@@ -15,10 +15,15 @@ namespace w95host::tour {
 // --- finding windows ---------------------------------------------------------
 std::string TextOf(HWND h);
 std::string ClassOf(HWND h);
-// A visible top-level window of this thread whose caption starts with `caption`.
+// A visible top-level window of this thread whose caption starts with
+// `caption`; for kPopupMenu, the popup menu on screen.
+inline constexpr char kPopupMenu[] = "#menu";
 HWND FindWindowStarting(const std::string& caption);
 // A visible descendant of that class (and caption, when given).
 HWND Child(HWND parent, const std::string& cls, const std::string& text = {});
+
+// Every descendant of `parent`, in creation order.
+std::vector<HWND> Descendants(HWND parent);
 
 // --- acting ------------------------------------------------------------------
 void Click(HWND window, const std::string& buttonCaption);
