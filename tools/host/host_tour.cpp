@@ -26,7 +26,7 @@ struct TourLog {
 
   // Photographs the screen now; returns the picture's file name followed by
   // a tab and the rectangle of `window` on it (WxH+X+Y), for cropping.
-  std::string Shot(const std::string& name, HWND window) {
+  std::string Shot(const std::string& name, HWND window, HWND also = nullptr) {
     tour::Pump(150);  // let the last changes paint
     char file[128];
     std::snprintf(file, sizeof file, "%02d-%s.bmp", ++shots, name.c_str());
@@ -34,8 +34,9 @@ struct TourLog {
       std::printf("  !! could not save the screenshot %s\n", file);
       ++faults;
     }
-    RECT r{};
+    RECT r{}, r2{};
     GetWindowRect(window, &r);
+    if (also && GetWindowRect(also, &r2)) UnionRect(&r, &r, &r2);
     char crop[64];
     std::snprintf(crop, sizeof crop, "\t%ldx%ld+%ld+%ld", r.right - r.left, r.bottom - r.top,
                   r.left, r.top);
@@ -263,19 +264,22 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
           if (!bar.empty()) SendMessageA(bar[0], BM_CLICK, 0, 0);  // Play
           tour::Pump(900);
           playing = log.Shot("video-playing", w);
-        }},
-       {"Harbour Clip.avi",
-        [&](HWND w) {
-          if (HWND m = MenuButton(w)) PostMessageA(m, BM_CLICK, 0, 0);
-        }},
-       {tour::kPopupMenu,
-        [&](HWND m) {
-          menu = log.Shot("video-menu", tour::FindWindowStarting("Harbour Clip.avi"));
-          for (int i = 0; i < 11; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "&Grab Frame"
-          PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
-        }},
-       {"Harbour Clip.avi", [](HWND) {}}},
+        }}},
       [&] { opened = player(hostWindow, 0, 0); });
+  // The menu, as the menu button opens it (it returns when the menu closes).
+  HWND form = tour::FindWindowStarting("Harbour Clip.avi");
+  if (HWND button = form ? MenuButton(form) : nullptr) {
+    auto chosen = tour::Play(
+        {{tour::kPopupMenu,
+          [&](HWND m) {
+            menu = log.Shot("video-menu", form, m);
+            for (int i = 0; i < 11; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "&Grab Frame"
+            PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
+          }}},
+        [&] { SendMessageA(button, BM_CLICK, 0, 0); }, 8000);
+    outcome.missing.insert(outcome.missing.end(), chosen.missing.begin(), chosen.missing.end());
+    tour::Pump(200);
+  }
   log.Missing(outcome, "video window");
   const bool grabbed = Received(before, "0x913");
   log.Line(playing, "Video window (VideoWinPlayer95(host, 0, 0))", "pressed Play",
