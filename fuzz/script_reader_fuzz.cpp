@@ -1,8 +1,11 @@
 // libFuzzer target: any bytes as a slide script file. Reading must neither
-// crash nor misbehave (ASan, UBSan); a script read whole must write, and what
-// was written must read back as a script of the same length.
+// crash nor misbehave (ASan, UBSan); a script read whole either writes or is
+// refused for a slide the writer names, and what was written must read back
+// as the same slides.
 #include <cstddef>
+#include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -15,12 +18,15 @@ namespace {
 
 using namespace w95;
 
-// Path forms without a machine: a path is its own short form.
+// Path forms without a machine: a path is its own short form, and its
+// display name does not depend on how the path was spelt (as on a disk).
 class NoFiles final : public editor::ScriptFiles {
  public:
   std::string ShortPathOf(const std::string& path) override { return path; }
   std::string LongNameOf(const std::string& path) override {
-    return path.substr(path.find_last_of("\\:") + 1);
+    std::string name = path.substr(path.find_last_of("\\:") + 1);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
   }
   std::string CurrentDirectory() override { return "c:\\work"; }
   bool Exists(const std::string&) override { return false; }
@@ -53,12 +59,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   StringOutput out;
   editor::TextSink sink(out);
   const editor::ScriptHeader header{640, 480, read.catalogId, "c:\\viewer\\"};
-  if (!editor::WriteScript(grid, header, files, sink).ok) return 0;  // cells that are no numbers
+  const editor::WriteResult written = editor::WriteScript(grid, header, files, sink);
+  if (!written.ok) {
+    // Only a slide the file cannot hold may stop the writer, and it says why.
+    if (written.fault != editor::WriteResult::Fault::Slide || written.problem.empty()) std::abort();
+    return 0;
+  }
 
   ui::StringGrid again;
   editor::SetUpGrid(again);
-  editor::TextSource written(out.text);
-  const editor::ReadResult reread = editor::ReadScript(written, again, files);
-  if (!reread.fileOk || reread.rowCount != read.rowCount || reread.generation != 6) std::abort();
+  editor::TextSource text(out.text);
+  const editor::ReadResult reread = editor::ReadScript(text, again, files);
+  if (!reread.Ok() || reread.rowCount != read.rowCount || reread.generation != 6 ||
+      reread.catalogId != read.catalogId) {
+    std::abort();
+  }
+  const std::string difference = editor::SlideDifference(grid, again);
+  if (!difference.empty()) {
+    std::fprintf(stderr, "read back differently: %s\n", difference.c_str());
+    std::abort();
+  }
   return 0;
 }

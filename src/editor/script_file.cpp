@@ -1,6 +1,7 @@
 // Number forms of the script file and the safe save.
 #include "editor/script_file.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/platform.h"
@@ -38,6 +39,32 @@ std::string SaveAbortedMessage(int slide) {
   return "Save aborted at slide #" + std::to_string(k) + "\nToo many slides or features.";
 }
 
+std::string SaveErrorMessage(const WriteResult& result, const std::string& target) {
+  switch (result.fault) {
+    case WriteResult::Fault::Target: return "Unable to write to " + target;
+    case WriteResult::Fault::Slide:
+      return "Slide " + std::to_string(result.slide) + " cannot be saved: " + result.problem + ".";
+    default: return SaveAbortedMessage(result.slide);
+  }
+}
+
+std::string SlideDifference(const ui::StringGrid& a, const ui::StringGrid& b) {
+  if (a.RowCount() != b.RowCount()) {
+    return std::to_string(a.RowCount() - 1) + " slides against " +
+           std::to_string(b.RowCount() - 1);
+  }
+  const int cols = std::min(a.ColCount(), b.ColCount());
+  for (int r = 1; r < a.RowCount(); ++r) {
+    for (int c = 0; c < cols; ++c) {
+      if (a.Cell(c, r) != b.Cell(c, r)) {
+        return "slide " + std::to_string(r) + ", column " + std::to_string(c) + ": \"" +
+               a.Cell(c, r) + "\" against \"" + b.Cell(c, r) + "\"";
+      }
+    }
+  }
+  return {};
+}
+
 namespace {
 
 // A name in the target's folder that no file has yet.
@@ -59,14 +86,14 @@ WriteResult SaveScriptFile(const ui::StringGrid& grid, const ScriptHeader& heade
   const std::string temp = TemporaryBeside(target, files);
   const int last = grid.RowCount() - 1;
   auto out = files.Create(temp);
-  if (!out) return {false, 0};
+  if (!out) return {false, 0, WriteResult::Fault::Target, {}};
   TextSink sink(*out);
   WriteResult result = WriteScript(grid, header, files, sink, folders, progress);
   // Closing can still fail (the last pieces may only reach the disk now).
   const bool closed = out->Close();
   out.reset();
-  if (result.ok && !closed) result = {false, last};
-  if (result.ok && !files.Replace(temp, target)) result = {false, last};
+  if (result.ok && !closed) result = {false, last, WriteResult::Fault::Full, {}};
+  if (result.ok && !files.Replace(temp, target)) result = {false, last, WriteResult::Fault::Target, {}};
   if (!result.ok) files.Remove(temp);
   return result;
 }

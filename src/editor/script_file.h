@@ -64,6 +64,10 @@ class ScriptFiles {
     (void)folder;
     return std::nullopt;
   }
+  // The file the profile functions would use for a script of this name (a
+  // name without a folder lives in the Windows directory), so that reading
+  // and writing a script whole finds the file they find.
+  virtual std::string ProfileFileOf(const std::string& name) { return name; }
 };
 
 // Gauge of a long load or save: Begin(max), then Step(1..max), then End().
@@ -130,6 +134,14 @@ struct ScriptHeader {
 struct WriteResult {
   bool ok = true;
   int slide = 0;  // the slide being written when it failed; 0 = the header
+  enum class Fault {
+    None,
+    Full,    // a write failed on the way (SaveAbortedMessage)
+    Target,  // the file could not be made or put in place at all
+    Slide,   // the slide holds what a script cannot store: see `problem`
+  };
+  Fault fault = Fault::None;
+  std::string problem;  // Slide: "its gamma "FF" is not a number"
 };
 
 // Writes the grid as generation 6: "Header", "Directory" (entry 0 = AppDir,
@@ -151,6 +163,14 @@ WriteResult SaveScriptFile(const ui::StringGrid& grid, const ScriptHeader& heade
 // "Save aborted at slide #k\nToo many slides or features." (k is the slide,
 // less 8 when above 10).
 std::string SaveAbortedMessage(int slide);
+// What the user is told about a failed save to `target`: "Unable to write to"
+// the file when it could not be written at all; the slide and its offending
+// value when a slide cannot be stored; otherwise SaveAbortedMessage.
+std::string SaveErrorMessage(const WriteResult& result, const std::string& target);
+
+// Where two grids hold different slides: "" when rows 1 on are the same,
+// else the first slide and column that differ and both cells.
+std::string SlideDifference(const ui::StringGrid& a, const ui::StringGrid& b);
 
 // ---- number forms ------------------------------------------------------------
 

@@ -74,7 +74,7 @@ bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window,
   window.SetCaption(EditorCaption(name));
 
   Busy busy(window);
-  const auto text = files.ReadAll(state.ScriptPath);
+  const auto text = files.ReadAll(files.ProfileFileOf(state.ScriptPath));
   TextSource source(text.value_or(std::string()));
   const ReadResult result = ReadScript(source, grid, files, &window);
   state.CatalogId = result.catalogId;
@@ -95,7 +95,6 @@ bool SaveFile(ScriptState& state, const ui::StringGrid& grid, ScriptWindow& wind
     Settings().WriteText(keys::kSection, keys::kSaveAs, state.ScriptTitle);
     std::string chosen = ChooseFile(state, window, kExplorerSave);
     if (chosen.empty()) return false;
-    state.Modified = false;
     state.ScriptPath = chosen;
     state.ScriptTitle = files.LongNameOf(chosen);
     window.SetCaption(EditorCaption(state.ScriptTitle));
@@ -103,6 +102,11 @@ bool SaveFile(ScriptState& state, const ui::StringGrid& grid, ScriptWindow& wind
   }
 
   Busy busy(window);
+  // The script counts as saved only once the file is in place: until then a
+  // failure (a catalog identifier that cannot be recorded, a file that
+  // cannot be written) leaves it modified.
+  const bool wasModified = state.Modified;
+  if (!forTest) state.Modified = true;
   if (state.CatalogId.empty()) state.CatalogId = NewCatalogId(window.Now());
   ScriptHeader header;
   if (platform::Desktop* desktop = platform::Current().desktop) {
@@ -113,11 +117,11 @@ bool SaveFile(ScriptState& state, const ui::StringGrid& grid, ScriptWindow& wind
   header.catalogId = state.CatalogId;
   header.appDir = state.AppDir;
   const WriteResult result =
-      SaveScriptFile(grid, header, files, target, &state.Directories, &window);
-  if (!result.ok) {
-    // The file on disk is still the old one: the changes are not saved.
-    if (!forTest) state.Modified = true;
-    window.ShowError(SaveAbortedMessage(result.slide));
+      SaveScriptFile(grid, header, files, files.ProfileFileOf(target), &state.Directories, &window);
+  if (result.ok) {
+    state.Modified = forTest ? wasModified : false;
+  } else {
+    window.ShowError(SaveErrorMessage(result, target));
   }
   return result.ok;
 }

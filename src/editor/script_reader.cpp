@@ -100,6 +100,13 @@ class Reader {
   std::string Text(const std::string& section, const char* key, const char* def) {
     return src_.ReadText(section, key, def);
   }
+  // An attribute's text. The not-applicable marker is no value a file can
+  // give an attribute that applies: it reads as the key's default.
+  std::string Value(const std::string& section, const char* key, const char* def) {
+    std::string text = src_.ReadText(section, key, def);
+    if (text == kNotApplicable) text = def;
+    return text;
+  }
   int32_t Number(const std::string& section, const char* key, int32_t def) {
     int32_t value = def;
     return ParseProfileNumber(src_.ReadText(section, key, ""), value) ? value : def;
@@ -129,11 +136,19 @@ std::string Reader::FolderNumbered(const std::string& number) {
   if (number != lastNumber_) {
     lastNumber_ = number;
     lastFolder_.clear();
+    bool found = false;
     for (const auto& [key, value] : folders_) {
       if (EqualNoCase(key, number)) {
         lastFolder_ = value;
+        found = true;
         break;
       }
+    }
+    // The key list is read through a limited buffer; a script with very many
+    // folders has numbers past its end, which are asked for one by one.
+    if (!found && !number.empty() &&
+        number.find_first_not_of("0123456789") == std::string::npos) {
+      lastFolder_ = src_.ReadText("Directory", number, "");
     }
   }
   return lastFolder_;
@@ -142,21 +157,24 @@ std::string Reader::FolderNumbered(const std::string& number) {
 bool Reader::ReadPath(const std::string& section, std::string& path) {
   if (generation_ < 4) {
     path = Text(section, "File", "ERROR");
-    return true;
+    return !path.empty();
   }
   const std::string f = Text(section, "F", "");
   if (f == kNotApplicable) {
     path = f;
     return true;
   }
-  const size_t comma = f.find(',');
+  // The folder number follows the last comma: a long file name may hold
+  // commas of its own, a number never does.
+  const size_t comma = f.rfind(',');
   std::string name = f.substr(0, comma);
   std::string number = comma == std::string::npos ? std::string() : f.substr(comma + 1);
   if (number.empty()) number.assign(1, '0');
-  // A slide without a file name is damage, not a slide: it fails its row.
-  if (name.empty()) return false;
+  // "F" missing or empty is damage, not a slide: it fails its row. An empty
+  // name before the comma stands for the folder itself.
+  if (f.empty()) return false;
   path = FolderNumbered(number) + name;
-  return true;
+  return !path.empty();
 }
 
 bool Reader::ReadRow(int row) {
@@ -186,7 +204,7 @@ bool Reader::ReadRow(int row) {
   Set(row, kColColour, std::move(colour));
 
   int32_t x = Number(section, old ? "FX" : "X", 1);
-  Set(row, kColWait, Text(section, old ? "Wait" : "W", "0"));
+  Set(row, kColWait, Value(section, old ? "Wait" : "W", "0"));
   if (cd) {
     // The track number as written: tracks go up to 99, past the effects.
     Set(row, kColValue, std::to_string(x));
@@ -196,7 +214,9 @@ bool Reader::ReadRow(int row) {
     Set(row, kColValue, std::to_string(x));
     Set(row, kColEffect, std::string(EffectNames()[static_cast<size_t>(x)]));
   }
-  Set(row, kColThumb, Text(section, "T", ""));
+  std::string thumb = Text(section, "T", "");
+  if (thumb == kNoThumb) thumb.clear();  // only kinds without thumbnails have "-"
+  Set(row, kColThumb, std::move(thumb));
 
   if (cd) {
     Set(row, kColName, std::string(kCdTrackPrefix) + std::to_string(x));
@@ -205,33 +225,44 @@ bool Reader::ReadRow(int row) {
   }
 
   if (HasLoopCount(path)) Set(row, kColEffect, LoopText(x + 1));
+  std::string horz(kMid), vert(kMid);
   if (old) {
-    Set(row, kColHorz, Text(section, "Hpos", "Mid"));
-    Set(row, kColVert, Text(section, "Vpos", "Mid"));
+    horz = Value(section, "Hpos", "Mid");
+    vert = Value(section, "Vpos", "Mid");
   } else {
-    const std::string p = Text(section, "P", "");
-    const size_t comma = p.find(',');
-    Set(row, kColHorz, comma == std::string::npos ? std::string(kMid) : p.substr(0, comma));
-    Set(row, kColVert, comma == std::string::npos ? std::string(kMid) : p.substr(comma + 1));
+    const std::string p = Value(section, "P", "");
+    if (const size_t comma = p.find(','); comma != std::string::npos) {
+      horz = p.substr(0, comma);
+      vert = p.substr(comma + 1);
+    }
   }
+  // "Mid" is a setting of both axes at once, as the editor makes it.
+  if (horz == kMid || vert == kMid || horz == kNotApplicable || vert == kNotApplicable)
+    horz = vert = kMid;
+  Set(row, kColHorz, std::move(horz));
+  Set(row, kColVert, std::move(vert));
 
   const SlideKind kind = KindByLists(path);
   if (kind == SlideKind::Graphic) {
-    std::string gamma = Text(section, "G", old ? "100" : "0");
+    std::string gamma = Value(section, "G", old ? "100" : "0");
     if (generation_ >= 6) {
       const auto value = ParseHex(gamma);
       if (!value) return false;
       gamma = std::to_string(*value);
+    } else if (const auto value = ParseDecimal(gamma)) {
+      gamma = std::to_string(*value);  // "0100" is 100; other text stays as it is
     }
-    if (!old && gamma == "0") gamma = "100";
+    // 0 is no gamma a slide can have: the later generations store "no
+    // correction" as 0, and the oldest means nothing else by it.
+    if (gamma == "0") gamma = "100";
     Set(row, kColGamma, std::move(gamma));
     ValidateGraphic(grid_, row);
     return true;
   }
   Set(row, kColGamma, kMarker);
-  Set(row, kColZoom, Text(section, old ? "Vid" : "Z", "100"));
-  Set(row, kColVolume, Text(section, old ? "Vol" : "L", "100"));
-  Set(row, kColSpeed, Text(section, old ? "Spd" : "S", "100"));
+  Set(row, kColZoom, Value(section, old ? "Vid" : "Z", "100"));
+  Set(row, kColVolume, Value(section, old ? "Vol" : "L", "100"));
+  Set(row, kColSpeed, Value(section, old ? "Spd" : "S", "100"));
   Set(row, kColThumb, std::string(kNoThumb));
   Set(row, kColTag, kMarker);
   switch (kind) {

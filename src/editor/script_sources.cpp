@@ -78,4 +78,9 @@ std::optional<std::vector<ScriptFiles::FolderEntry>> PlatformScriptFiles::ListFo
   return entries;
 }
 
+std::string PlatformScriptFiles::ProfileFileOf(const std::string& name) {
+  platform::ProfileStore* profiles = platform::Current().profiles;
+  return profiles ? profiles->PathOf(name) : name;
+}
+
 }  // namespace w95::editor

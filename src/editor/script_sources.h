@@ -5,14 +5,16 @@
 #include <string>
 
 #include "editor/script_file.h"
+#include "text/code_page.h"
 #include "text/profile_text.h"
 
 namespace w95::editor {
 
-// Reads from the script's text, parsed once (the fast way).
+// Reads from the script file's bytes, parsed once (the fast way); a UTF-16
+// file reads as the profile functions read it.
 class TextSource final : public ScriptSource {
  public:
-  explicit TextSource(std::string text) : profile_(std::move(text)) {}
+  explicit TextSource(std::string bytes) : profile_(ProfileTextOf(std::move(bytes))) {}
   std::string ReadText(const std::string& section, const std::string& key,
                        const std::string& def) override;
   std::vector<std::string> ReadKeyNames(const std::string& section) override;
@@ -45,6 +47,7 @@ class PlatformScriptFiles final : public ScriptFiles {
   bool Replace(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
   std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override;
+  std::string ProfileFileOf(const std::string& name) override;
 };
 
 }  // namespace w95::editor

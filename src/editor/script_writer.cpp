@@ -1,11 +1,13 @@
 // Writing the grid as a generation-6 slide script.
 #include <cctype>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "editor/script_file.h"
 #include "editor/script_model.h"
 #include "platform/platform.h"
+#include "settings/ini_file.h"
 
 namespace w95::editor {
 
@@ -22,20 +24,48 @@ bool Writable(const std::string& cell, std::string_view unset) {
   return cell != kNotApplicable && cell != unset;
 }
 
-// The folder part of column 1 (up to and including the last "\" or ":"),
-// lower case, ending in "\".
-std::string FolderOf(const std::string& path, ScriptFiles& files) {
+// The folder part of column 1: up to and including the last "\" or ":",
+// lower case. A folder that ends in neither gets a "\". A drive-relative
+// folder ("c:") and a path without folder (empty) are stored as they stand,
+// so that they read back as the same path.
+std::string FolderOf(const std::string& path) {
   const size_t sep = path.find_last_of("\\:");
-  std::string folder = Lower(sep == std::string::npos ? std::string() : path.substr(0, sep + 1));
-  if (folder == "\\") folder = Lower(files.CurrentDirectory());
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder;
+  return sep == std::string::npos ? std::string() : Lower(path.substr(0, sep + 1));
 }
 
 std::string FileNameOf(const std::string& path) {
   const size_t sep = path.find_last_of("\\:");
   return sep == std::string::npos ? path : path.substr(sep + 1);
 }
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
+}
+
+// The longest value a reader gets back whole (a 1024-byte buffer).
+constexpr size_t kLongestValue = 1023;
+
+// Why `value` cannot be stored as a profile value and read back the same;
+// nullptr when it can.
+const char* Unstorable(std::string_view value) {
+  if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
+    return "holds a line break";
+  if (value.size() > kLongestValue) return "is longer than 1023 characters";
+  return nullptr;
+}
+
+// The value as the file must hold it: the profile functions trim blanks
+// around a value and take off a pair of quotes enclosing it, so a value that
+// would lose either is put in quotes of its own.
+std::string Stored(std::string value) {
+  const bool padded = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                      value.back() == value.front();
+  if (padded || quoted) value = '"' + value + '"';
+  return value;
+}
+
+std::string Quote(const std::string& text) { return "\"" + text + "\""; }
 
 // The directory list: AppDir as entry 0, then each other folder at its first
 // use; folders are compared without regard to case.
@@ -54,34 +84,87 @@ class Folders {
   std::unordered_map<std::string, int> index_;
 };
 
-// The keys of one slide in their order; false when a cell that must be a
-// number is not one.
-bool SlideKeys(const StringGrid& grid, int r, const std::string& fileValue,
-               std::vector<KeyValue>& keys) {
-  keys.clear();
-  keys.push_back({"F", fileValue});
-  const auto& cell = [&](int col) -> const std::string& { return grid.Cell(col, r); };
-  if (cell(kColHasColour) == kYes && !cell(kColColour).empty()) {
-    const auto colour = ParseDecimal(cell(kColColour));
-    if (!colour) return false;
-    keys.push_back({"B", HexText(static_cast<uint32_t>(*colour))});
+// What a cell holds, as the message about it names it.
+const char* Attribute(int col) {
+  switch (col) {
+    case kColValue: return "effect, loop or track value";
+    case kColColour: return "background colour";
+    case kColWait: return "wait";
+    case kColHorz:
+    case kColVert: return "position";
+    case kColGamma: return "gamma";
+    case kColZoom: return "zoom";
+    case kColVolume: return "volume";
+    case kColSpeed: return "speed";
+    case kColThumb: return "thumbnail index";
+    default: return "file name";
   }
-  if (cell(kColValue) != kNotApplicable) keys.push_back({"X", cell(kColValue)});
-  if (Writable(cell(kColWait), "0")) keys.push_back({"W", cell(kColWait)});
-  if (Writable(cell(kColHorz), kMid) && Writable(cell(kColVert), kMid))
-    keys.push_back({"P", cell(kColHorz) + "," + cell(kColVert)});
-  if (Writable(cell(kColGamma), "100")) {
-    const auto gamma = ParseDecimal(cell(kColGamma));
-    if (!gamma) return false;
-    keys.push_back({"G", HexText(static_cast<uint32_t>(*gamma))});
-  }
-  if (Writable(cell(kColZoom), "100")) keys.push_back({"Z", cell(kColZoom)});
-  if (Writable(cell(kColVolume), "100")) keys.push_back({"L", cell(kColVolume)});
-  if (Writable(cell(kColSpeed), "100")) keys.push_back({"S", cell(kColSpeed)});
-  const std::string& thumb = cell(kColThumb);
-  if (thumb != kNoThumb && !thumb.empty()) keys.push_back({"T", thumb});
-  return true;
 }
+
+// Builds the keys of one slide in their order. Returns what stops the slide
+// from being written (empty when nothing does): a cell that must be a number
+// and is not, or a value the file cannot hold.
+class SlideWriter {
+ public:
+  SlideWriter(const StringGrid& grid, int row, std::vector<KeyValue>& keys)
+      : grid_(grid), row_(row), keys_(keys) {}
+
+  std::string Keys(const std::string& fileValue) {
+    keys_.clear();
+    keys_.push_back({"F", Stored(fileValue)});
+    if (Cell(kColHasColour) == kYes && !Cell(kColColour).empty()) {
+      const auto colour = ParseDecimal(Cell(kColColour));
+      if (!colour) return NotANumber(kColColour);
+      keys_.push_back({"B", HexText(static_cast<uint32_t>(*colour))});
+    }
+    if (Cell(kColValue) != kNotApplicable) {
+      int32_t x = 0;
+      if (!ParseProfileNumber(Cell(kColValue), x)) return NotANumber(kColValue);
+      if (!Text("X", kColValue)) return problem_;
+    }
+    if (Writable(Cell(kColWait), "0") && !Text("W", kColWait)) return problem_;
+    if (Writable(Cell(kColHorz), kMid) && Writable(Cell(kColVert), kMid)) {
+      // The reader splits at the first comma.
+      if (Cell(kColHorz).find(',') != std::string::npos)
+        return Problem(kColHorz, "holds a comma");
+      if (!Text("P", kColHorz, Cell(kColHorz) + "," + Cell(kColVert))) return problem_;
+    }
+    if (Writable(Cell(kColGamma), "100")) {
+      const auto gamma = ParseDecimal(Cell(kColGamma));
+      if (!gamma) return NotANumber(kColGamma);
+      keys_.push_back({"G", HexText(static_cast<uint32_t>(*gamma))});
+    }
+    if (Writable(Cell(kColZoom), "100") && !Text("Z", kColZoom)) return problem_;
+    if (Writable(Cell(kColVolume), "100") && !Text("L", kColVolume)) return problem_;
+    if (Writable(Cell(kColSpeed), "100") && !Text("S", kColSpeed)) return problem_;
+    const std::string& thumb = Cell(kColThumb);
+    if (thumb != kNoThumb && !thumb.empty() && !Text("T", kColThumb)) return problem_;
+    return {};
+  }
+
+ private:
+  const std::string& Cell(int col) const { return grid_.Cell(col, row_); }
+
+  // Adds a text key: the cell itself, or `value` made of it.
+  bool Text(std::string_view key, int col, std::optional<std::string> value = std::nullopt) {
+    std::string text = value ? std::move(*value) : Cell(col);
+    if (const char* why = Unstorable(text)) {
+      problem_ = Problem(col, why);
+      return false;
+    }
+    keys_.push_back({key, Stored(std::move(text))});
+    return true;
+  }
+  std::string NotANumber(int col) { return Problem(col, "is not a number"); }
+  std::string Problem(int col, const char* why) {
+    return std::string("its ") + Attribute(col) + " " + Quote(Cell(col)) + " " + why;
+  }
+
+  const StringGrid& grid_;
+  int row_;
+  std::vector<KeyValue>& keys_;
+  std::string problem_;
+};
 
 }  // namespace
 
@@ -104,7 +187,7 @@ bool TextSink::Section(std::string_view name, const std::vector<KeyValue>& keys)
   return out_.Write(text_);
 }
 
-WriteResult WriteScript(const StringGrid& grid, const ScriptHeader& header, ScriptFiles& files,
+WriteResult WriteScript(const StringGrid& grid, const ScriptHeader& header, ScriptFiles&,
                         ScriptSink& sink, std::vector<std::string>* folderList,
                         ScriptProgress* progress) {
   const int rows = grid.RowCount();
@@ -116,10 +199,17 @@ WriteResult WriteScript(const StringGrid& grid, const ScriptHeader& header, Scri
     const std::string& path = grid.Cell(kColPath, r);
     if (path.empty() || path == kNotApplicable) {
       fileValues[static_cast<size_t>(r)] = std::string(kNotApplicable);
-    } else {
-      fileValues[static_cast<size_t>(r)] =
-          FileNameOf(path) + "," + std::to_string(folders.Number(FolderOf(path, files)));
+      continue;
     }
+    const std::string folder = FolderOf(path);
+    std::string value = FileNameOf(path) + "," + std::to_string(folders.Number(folder));
+    const char* why = Unstorable(folder);
+    if (!why) why = Unstorable(value);
+    if (why) {
+      return {false, r, WriteResult::Fault::Slide,
+              "its file name " + Quote(path) + " " + why};
+    }
+    fileValues[static_cast<size_t>(r)] = std::move(value);
   }
   if (folderList) *folderList = folders.List();
 
@@ -127,21 +217,26 @@ WriteResult WriteScript(const StringGrid& grid, const ScriptHeader& header, Scri
                                 {"ScreenW", std::to_string(header.screenWidth)},
                                 {"ScreenH", std::to_string(header.screenHeight)},
                                 {"N", std::to_string(rows)},
-                                {"Cat", header.catalogId}};
-  if (!sink.Section("Header", keys)) return {false, 0};
+                                {"Cat", Stored(header.catalogId)}};
+  if (!sink.Section("Header", keys)) return {false, 0, WriteResult::Fault::Full, {}};
   std::vector<std::string> numbers;  // the keys of "Directory" must outlive `keys`
   for (size_t i = 0; i < folders.List().size(); ++i) numbers.push_back(std::to_string(i));
   keys.clear();
-  for (size_t i = 0; i < numbers.size(); ++i) keys.push_back({numbers[i], folders.List()[i]});
-  if (!sink.Section("Directory", keys)) return {false, 0};
+  for (size_t i = 0; i < numbers.size(); ++i)
+    keys.push_back({numbers[i], Stored(folders.List()[i])});
+  if (!sink.Section("Directory", keys)) return {false, 0, WriteResult::Fault::Full, {}};
 
   if (progress) progress->Begin(rows - 1);
   WriteResult result;
   for (int r = 1; r < rows; ++r) {
     if (progress) progress->Step(r);
-    if (!SlideKeys(grid, r, fileValues[static_cast<size_t>(r)], keys) ||
-        !sink.Section(std::to_string(r), keys)) {
-      result = {false, r};
+    std::string problem = SlideWriter(grid, r, keys).Keys(fileValues[static_cast<size_t>(r)]);
+    if (!problem.empty()) {
+      result = {false, r, WriteResult::Fault::Slide, std::move(problem)};
+      break;
+    }
+    if (!sink.Section(std::to_string(r), keys)) {
+      result = {false, r, WriteResult::Fault::Full, {}};
       break;
     }
   }

@@ -50,6 +50,9 @@ struct FindData {
 class ProfileStore {
  public:
   virtual ~ProfileStore() = default;
+  // The file the profile functions use for `file`: a name without a folder
+  // lives in the Windows directory, any other name is the file's own.
+  virtual std::string PathOf(const std::string& file) { return file; }
   // GetPrivateProfileStringA(section, key, def, buf, bufSize, file): what the
   // buffer receives (at most bufSize-1 characters).
   virtual std::string GetString(const std::string& file, const std::string& section,

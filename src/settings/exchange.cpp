@@ -21,9 +21,13 @@ constexpr char kFolderZero[] = "0";
 constexpr char kCountSection[] = "Count";
 constexpr char kTagList[] = "tag.lst";
 
-// Any old file goes first, so that no section of it survives.
+// Any old file goes first, so that no section of it survives: the file the
+// profile functions will write, which for a name without a folder is in the
+// Windows directory.
 void DeleteOld(const std::string& file) {
-  if (platform::FileSystem* files = platform::Current().files) files->DeleteFile(file);
+  const platform::Machine& machine = platform::Current();
+  if (!machine.files) return;
+  machine.files->DeleteFile(machine.profiles ? machine.profiles->PathOf(file) : file);
 }
 
 // A count read from a file: never below zero, and never more entries than

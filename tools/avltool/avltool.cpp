@@ -173,10 +173,32 @@ int Upgrade(const std::string& file, const std::string& out, editor::ScriptFiles
     header.appDir = sep == std::string::npos ? ".\\" : file.substr(0, sep + 1);
   }
   if (header.appDir.back() != '\\') header.appDir += '\\';
-  const auto result = editor::SaveScriptFile(s.grid, header, files, out);
+  // The new script goes beside the output first and takes its place only
+  // when it reads back as the slides that were read.
+  const std::string fresh = out + ".new";
+  if (files.Exists(fresh)) {
+    std::fprintf(stderr, "%s: %s is in the way; nothing written\n", out.c_str(), fresh.c_str());
+    return kProblem;
+  }
+  const auto result = editor::SaveScriptFile(s.grid, header, files, fresh);
   if (!result.ok) {
-    std::fprintf(stderr, "%s: write failed at slide %d; the file is unchanged\n", out.c_str(),
-                 result.slide);
+    std::fprintf(stderr, "%s: not upgraded, the file is unchanged: %s\n", out.c_str(),
+                 editor::SaveErrorMessage(result, fresh).c_str());
+    return kProblem;
+  }
+  Loaded again;
+  Load(fresh, files, again);
+  const std::string difference =
+      again.result.Ok() ? editor::SlideDifference(s.grid, again.grid) : "it cannot be read";
+  if (!difference.empty()) {
+    files.Remove(fresh);
+    std::fprintf(stderr, "%s: not upgraded, the file is unchanged: the new script would not "
+                 "read back the same (%s)\n", out.c_str(), difference.c_str());
+    return kProblem;
+  }
+  if (!files.Replace(fresh, out)) {
+    files.Remove(fresh);
+    std::fprintf(stderr, "%s: not upgraded: Unable to write to %s\n", out.c_str(), out.c_str());
     return kProblem;
   }
   std::printf("%s: %s -> generation 6, %d slides written to %s\n", file.c_str(),

@@ -25,6 +25,9 @@ class SimProfileStore final : public ProfileStore {
 
   // The path the profile functions use for `file`.
   std::string Resolve(const std::string& file);
+  std::string PathOf(const std::string& file) override {
+    return file.empty() ? file : Resolve(file);
+  }
   // The file's text as the profile functions read it (empty when missing).
   ProfileText Load(const std::string& file);
 
@@ -50,9 +53,5 @@ class SimProfileStore final : public ProfileStore {
   ProfileText cacheText_;
 };
 
-// The ANSI (code page 1252) text of a UTF-16LE file without its byte order
-// mark, and back.
-std::string AnsiFromUtf16(const std::string& bytes);
-std::string Utf16FromAnsi(const std::string& text);
 
 }  // namespace w95::platform::sim

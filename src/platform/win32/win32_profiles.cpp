@@ -42,6 +42,15 @@ std::vector<std::string> ReadList(const std::function<DWORD(char*, DWORD)>& call
 
 class Win32ProfileStore final : public ProfileStore {
  public:
+  std::string PathOf(const std::string& file) override {
+    if (file.empty() || file.find_first_of("\\/:") != std::string::npos) return file;
+    char dir[MAX_PATH];
+    const UINT n = GetWindowsDirectoryA(dir, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return file;
+    std::string path(dir, n);
+    if (path.back() != '\\') path += '\\';
+    return path + file;
+  }
   std::string GetString(const std::string& file, const std::string& section,
                         const std::string& key, const std::string& def,
                         size_t bufSize) override {

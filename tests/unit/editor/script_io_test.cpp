@@ -7,10 +7,12 @@
 #include "editor/script_io.h"
 #include "editor/script_model.h"
 #include "editor/script_sources.h"
+#include "platform/error.h"
 #include "platform/sim/sim_machine.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
+#include "text/code_page.h"
 
 namespace w95::editor {
 namespace {
@@ -208,6 +210,111 @@ TEST_F(ScriptIoTest, PathFormsFromOneSearchAFolderAreThoseOfTheFileByFile) {
     EXPECT_EQ(g.Cell(kColName, row), w95::LongNameOf(paths[i])) << paths[i];
   }
   EXPECT_EQ(g.Cell(kColName, 1), "Long File Name.jpeg");
+}
+
+TEST_F(ScriptIoTest, SaveErrorsSayWhatHappened) {
+  const std::string old = "[Header]\r\nVer=6\r\nN=2\r\n[1]\r\nF=old.bmp,0\r\n";
+  machine.files.AddFile("c:\\shows\\locked.avl", old);
+  machine.files.SetAttributes("c:\\shows\\locked.avl", platform::kAttrReadOnly);
+  AddSlides(20);
+  state.CatalogId = "ABCDE";
+  for (const char* target : {"c:\\shows\\locked.avl", "c:\\nowhere\\new.avl"}) {
+    window.errors.clear();
+    state.Modified = false;
+    Choose(target);
+    EXPECT_FALSE(SaveFile(state, grid, window, files, false));
+    EXPECT_EQ(window.errors, std::vector<std::string>{std::string("Unable to write to ") + target});
+    EXPECT_TRUE(state.Modified) << target;
+  }
+  EXPECT_EQ(machine.files.ReadFile("c:\\shows\\locked.avl"), old);
+
+  // A generation 5 gamma that is no number loads as text and stops the save
+  // at its slide, naming it; the old file stays.
+  machine.files.AddFile("c:\\shows\\g5.avl",
+                        "[Header]\r\nVer=5\r\nN=3\r\n[Directory]\r\n0=c:\\viewer\\\r\n"
+                        "[1]\r\nF=a.bmp,0\r\n[2]\r\nF=b.bmp,0\r\nG=FF\r\n");
+  const std::string g5 = *machine.files.ReadFile("c:\\shows\\g5.avl");
+  state.ScriptPath = "c:\\shows\\g5.avl";
+  ASSERT_TRUE(LoadFile(state, grid, window, files, true));
+  window.errors.clear();
+  Choose("c:\\shows\\g5.avl");
+  EXPECT_FALSE(SaveFile(state, grid, window, files, false));
+  EXPECT_EQ(window.errors, std::vector<std::string>{
+                               "Slide 2 cannot be saved: its gamma \"FF\" is not a number."});
+  EXPECT_EQ(machine.files.ReadFile("c:\\shows\\g5.avl"), g5);
+}
+
+// Profile functions that refuse to record a new catalog identifier.
+class NoThmIdx final : public platform::ProfileStore {
+ public:
+  explicit NoThmIdx(platform::ProfileStore& real) : real_(real) {}
+  std::string GetString(const std::string& f, const std::string& s, const std::string& k,
+                        const std::string& d, size_t n) override {
+    return real_.GetString(f, s, k, d, n);
+  }
+  std::vector<std::string> GetKeyNames(const std::string& f, const std::string& s,
+                                       size_t n) override {
+    return real_.GetKeyNames(f, s, n);
+  }
+  std::vector<std::string> GetSectionNames(const std::string& f, size_t n) override {
+    return real_.GetSectionNames(f, n);
+  }
+  bool WriteString(const std::string& f, const std::string& s, const std::optional<std::string>& k,
+                   const std::optional<std::string>& v) override {
+    return k != keys::kThmIdx && real_.WriteString(f, s, k, v);
+  }
+
+ private:
+  platform::ProfileStore& real_;
+};
+
+TEST_F(ScriptIoTest, AFailedCatalogIdentifierLeavesTheScriptModified) {
+  NoThmIdx profiles(machine.profiles);
+  platform::Machine m = platform::Current();
+  m.profiles = &profiles;
+  platform::Install(m);
+  AddSlides(2);
+  Choose("c:\\shows\\show.avl");
+  try {
+    SaveFile(state, grid, window, files, false);
+    ADD_FAILURE() << "no error";
+  } catch (const Error& e) {
+    EXPECT_STREQ(e.what(), "Unable to write to plimbo.ini");
+  }
+  EXPECT_TRUE(state.Modified);
+  EXPECT_FALSE(machine.files.Stat("c:\\shows\\show.avl").has_value());
+  machine.Install();
+}
+
+TEST_F(ScriptIoTest, ScriptsReadAndWriteWhereTheProfileFunctionsWould) {
+  // UTF-16 with its byte order mark reads as through the profile functions.
+  const std::string text =
+      "[Header]\r\nVer=6\r\nN=3\r\n[Directory]\r\n0=c:\\viewer\\\r\n1=c:\\pics\\\r\n"
+      "[1]\r\nF=sunset.bmp,1\r\nW=5\r\n[2]\r\nF=caf\xe9.bmp,1\r\n";
+  machine.files.AddFile("c:\\shows\\wide.avl", Utf16FromAnsi(text));
+  state.ScriptPath = "c:\\shows\\wide.avl";
+  ASSERT_TRUE(LoadFile(state, grid, window, files, true));
+  IniFileSource throughApi("c:\\shows\\wide.avl");
+  ui::StringGrid api;
+  SetUpGrid(api);
+  ASSERT_TRUE(ReadScript(throughApi, api, files).Ok());
+  EXPECT_EQ(SlideDifference(grid, api), "");
+  EXPECT_EQ(grid.Cell(kColWait, 1), "5");
+  EXPECT_EQ(grid.Cell(kColPath, 2), "c:\\pics\\caf\xe9.bmp");
+
+  // A name without a folder ("AVLTMP" = "test.avl") is the Windows
+  // directory's file, not the current folder's.
+  machine.files.SetCurrentDirectory("c:\\shows");
+  state.TempScriptPath = "test.avl";
+  ASSERT_TRUE(SaveFile(state, grid, window, files, true));
+  EXPECT_TRUE(machine.files.Stat("C:\\WINDOWS\\test.avl").has_value());
+  EXPECT_FALSE(machine.files.Stat("c:\\shows\\test.avl").has_value());
+  EXPECT_EQ(TIniFile("test.avl").ReadText("1", "W", ""), "5");
+  state.ScriptPath = "test.avl";
+  ui::StringGrid again;
+  SetUpGrid(again);
+  ASSERT_TRUE(LoadFile(state, again, window, files, true));
+  EXPECT_EQ(SlideDifference(grid, again), "");
 }
 
 }  // namespace

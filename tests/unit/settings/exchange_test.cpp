@@ -80,6 +80,18 @@ TEST_F(ExchangeTest, ExchangeFileNameComesFromWin95Tmp) {
   EXPECT_EQ(ExchangeFileName(), "C:\\TEMP\\PL.TMP");
 }
 
+TEST_F(ExchangeTest, ANameWithoutFolderIsTheFileInTheWindowsDirectory) {
+  // The old file the profile functions would add to is the one deleted,
+  // whatever the current folder holds.
+  machine.files.AddFile("C:\\WINDOWS\\plimbo.tmp", "[9]\r\nF=OLD.BMP\r\n");
+  machine.files.AddFile("C:\\plimbo.tmp", "kept");
+  machine.files.SetCurrentDirectory("C:\\");
+  WriteFileList("plimbo.tmp", photos);
+  EXPECT_EQ(Bytes("C:\\WINDOWS\\plimbo.tmp").find("OLD"), std::string::npos);
+  EXPECT_EQ(Bytes("C:\\plimbo.tmp"), "kept");
+  EXPECT_EQ(ReadFileList("plimbo.tmp", kAddSlidesDefaults).files, photos.files);
+}
+
 TEST_F(ExchangeTest, AWriteThatFailsRaisesTheError) {
   try {
     WriteFileList("c:\\nofolder\\plimbo.tmp", photos);

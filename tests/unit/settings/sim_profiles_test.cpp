@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/sim/sim_files.h"
+#include "text/code_page.h"
 
 namespace w95::platform::sim {
 namespace {
