@@ -93,7 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view removed = std::string_view(original).substr(head, original.size() - head - tail);
   const std::string_view added = std::string_view(now).substr(head, now.size() - head - tail);
   if (LineBreaks(removed) > 1) Fail("an edit of one key changed more than one line");
-  if (op != 2 && LineBreaks(value) == 0 && LineBreaks(added) > (newSection ? 3u : 2u))
+  // (Names and values are written as given: line breaks in them add lines.)
+  const bool oneLine = LineBreaks(section) + LineBreaks(key) + LineBreaks(value) == 0;
+  if (op != 2 && oneLine && LineBreaks(added) > (newSection ? 3u : 2u))
     Fail("an edit of one key added more than one line");
 
   if (op < 2 && PlainName(section) && PlainName(key) && PlainValue(value) &&
