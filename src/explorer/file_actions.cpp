@@ -272,6 +272,7 @@ void TFileForm::ViewMenuClick(ui::MenuItem& item) {
     item.SetChecked(!item.Checked());
     UpdateFiles();
   } else if (&item == mnuOptimizeWin || &item == mnuMaxWin) {
+    SetWindowState(ui::WindowState::Normal);  // sizes are those of a normal window
     FitWindowWidth(&item == mnuMaxWin);
   } else if (&item == mnuFont) {
     ui::Font f = XFiles.GetFont();
@@ -282,6 +283,7 @@ void TFileForm::ViewMenuClick(ui::MenuItem& item) {
       UpdateFiles();
     }
   } else if (&item == mnuResetWin) {
+    SetWindowState(ui::WindowState::Normal);
     SetFont(state_.defaultFont);
     const auto r = DefaultPlacement(ui::Screen().Width(), ui::Screen().Height());
     SetWindowBounds(r.left, r.top, state_.defaultWidth, state_.defaultHeight);

@@ -107,6 +107,12 @@ void Form::SetBorderIcons(bool on) {
   Changed(Prop::BorderStyle);
 }
 
+void Form::SetWindowState(WindowState state) {
+  if (state == windowState_) return;
+  windowState_ = state;
+  Changed(Prop::WindowState);
+}
+
 void Form::SetStayOnTop(bool on) {
   stayOnTop_ = on;
   Changed(Prop::BorderStyle);

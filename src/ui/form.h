@@ -46,6 +46,9 @@ class Form : public Control {
   void SetBorderStyle(BorderStyle style);
   bool BorderIcons() const { return borderIcons_; }  // system menu, min, max
   void SetBorderIcons(bool on);
+  // Minimised, maximised or normal; bounds are those of the normal window.
+  WindowState GetWindowState() const { return windowState_; }
+  void SetWindowState(WindowState state);
   FormPosition Position() const { return position_; }
   void SetPosition(FormPosition p) { position_ = p; }
   bool KeyPreview() const { return keyPreview_; }
@@ -87,6 +90,7 @@ class Form : public Control {
   bool UserAccelerator(char letter);
   void UserResized(int clientWidth, int clientHeight);
   void UserMoved(int left, int top);  // the window's outer top-left corner
+  void UserWindowState(WindowState state) { windowState_ = state; }
   // Moves the focus to the first control that can take it (tab order).
   void FocusFirst();
   // Called when a modal run is over (modal result set, closed).
@@ -103,6 +107,7 @@ class Form : public Control {
   FormPosition position_ = FormPosition::Designed;
   bool keyPreview_ = false;
   bool stayOnTop_ = false;
+  WindowState windowState_ = WindowState::Normal;
   Control* activeControl_ = nullptr;
   MainMenu* menu_ = nullptr;
   std::unique_ptr<Form> self_;

@@ -22,7 +22,7 @@ class MenuItem;
 enum class Prop {
   Text, Bounds, Enabled, Visible, Font, BackColor, ReadOnly, Alignment, Bevel,
   Checked, Range, Position, Steps, Items, ItemIndex, Selection, TopIndex,
-  Default, Cells, Menu, Cursor, Caption, BorderStyle, Style, Hint, Glyph,
+  Default, Cells, Menu, Cursor, Caption, BorderStyle, Style, Hint, Glyph, WindowState,
 };
 
 class Peer {

@@ -79,6 +79,7 @@ enum class Align { None, Top, Bottom, Left, Right, Client };
 enum class Alignment { Left, Right, Center };
 enum class Bevel { None, Lowered, Raised };
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow };
+enum class WindowState { Normal, Minimized, Maximized };
 enum class FormPosition { Designed, ScreenCenter };
 enum class CloseAction { None, Hide, Free, Minimize };
 

@@ -75,6 +75,12 @@ class FormPeer final : public ContainerPeer {
     Form& f = GetForm();
     switch (p) {
       case Prop::Bounds: Place(); break;
+      case Prop::WindowState:
+        if (IsWindowVisible(hwnd_))
+          ShowWindow(hwnd_, f.GetWindowState() == WindowState::Minimized   ? SW_MINIMIZE
+                            : f.GetWindowState() == WindowState::Maximized ? SW_MAXIMIZE
+                                                                           : SW_RESTORE);
+        break;
       case Prop::Visible:
         if (f.Visible()) {
           if (!placed_) {
@@ -83,6 +89,7 @@ class FormPeer final : public ContainerPeer {
           }
           if (!f.Modal()) WatchModelessForms();
           ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
+          f.UserWindowState(IsZoomed(hwnd_) ? WindowState::Maximized : WindowState::Normal);
           SetForegroundWindow(hwnd_);
         } else {
           ShowWindow(hwnd_, SW_HIDE);
@@ -121,6 +128,9 @@ class FormPeer final : public ContainerPeer {
         return 0;
       case WM_CLOSE: f.UserClosing(); return 0;
       case WM_SIZE:
+        f.UserWindowState(wp == SIZE_MINIMIZED   ? WindowState::Minimized
+                          : wp == SIZE_MAXIMIZED ? WindowState::Maximized
+                                                 : WindowState::Normal);
         if (wp != SIZE_MINIMIZED && !placing_) f.UserResized(LOWORD(lp), HIWORD(lp));
         return 0;
       case WM_MOVE:

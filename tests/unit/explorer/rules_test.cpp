@@ -104,3 +104,26 @@ TEST(Masks, LongNameRules) {
 
 }  // namespace
 }  // namespace explorer_test
+
+namespace explorer_test {
+namespace {
+
+using w95::ui::WindowState;
+
+TEST_F(Explorer, OptimizeMaximizeAndResetFirstReturnTheWindowToNormal) {
+  machine.files.AddFile("C:\\W\\a.bmp");
+  SetKey("LastDir", "c:\\w\\");
+  Run(252, 0, [](User& u, TFileForm& f) {
+    for (auto* item : {f.mnuOptimizeWin, f.mnuMaxWin, f.mnuResetWin}) {
+      for (WindowState state : {WindowState::Maximized, WindowState::Minimized}) {
+        f.SetWindowState(state);
+        f.ViewMenuClick(*item);
+        EXPECT_EQ(f.GetWindowState(), WindowState::Normal) << item->Caption();
+      }
+    }
+    u.Click("BtnExit");
+  });
+}
+
+}  // namespace
+}  // namespace explorer_test
