@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "editor/editor_form.h"
 #include "explorer/remote_dlg.h"
 #include "explorer/remote_win.h"
 #include "exports/module_state.h"
@@ -23,7 +24,7 @@ void RemoteWin(HostWindow host, int32_t restorePlacement) {
 void RemoteWinUpdate() { explorer::RemoteWinUpdate(); }
 void RemoteWinHide() { explorer::RemoteWinHide(); }
 void RemoteWinClose() { explorer::RemoteWinClose(); }
-int32_t EditorWin() { return 0; }
+int32_t EditorWin() { return editor::RunEditorWin(); }
 int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int kind) {
   return video::VideoWinPlayer(host, hostMode, kind);
 }

@@ -144,6 +144,11 @@ struct ScreenSize {
   int height = 768;
 };
 
+struct ScreenPoint {
+  int x = 0;
+  int y = 0;
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -157,6 +162,14 @@ class Desktop {
   virtual bool Exec(const std::string& command, int show) = 0;
   // Free paging-file space in bytes (GlobalMemoryStatus dwAvailPageFile).
   virtual uint64_t AvailPageFile() = 0;
+  // The mouse pointer in screen coordinates (GetCursorPos).
+  virtual ScreenPoint CursorPos() { return cursor; }
+  // A file time (FILETIME ticks, UTC) as local time in the user's short date
+  // and time form. This fallback (simulated machines) gives "M/D/YYYY H:MM"
+  // of the time as it stands.
+  virtual std::string ShortDateTime(uint64_t fileTime);
+
+  ScreenPoint cursor;  // what the fallback CursorPos reports
 };
 
 // Messages to the host program (SendMessage to its window, or a broadcast).

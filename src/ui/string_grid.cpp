@@ -25,6 +25,29 @@ void StringGrid::SetRowCount(int n) {
   Changed(Prop::Cells);
 }
 
+void StringGrid::InsertRows(int at, int count) {
+  if (at < 0 || at > RowCount() || count < 0) throw std::out_of_range("grid row out of range");
+  cells_.insert(cells_.begin() + at, static_cast<size_t>(count),
+                std::vector<std::string>(static_cast<size_t>(colCount_)));
+  Changed(Prop::Cells);
+}
+
+void StringGrid::DeleteRow(int row) {
+  if (row < 0 || row >= RowCount()) throw std::out_of_range("grid row out of range");
+  cells_.erase(cells_.begin() + row);
+  Changed(Prop::Cells);
+}
+
+void StringGrid::MoveRow(int from, int to) {
+  if (from < 0 || from >= RowCount() || to < 0 || to >= RowCount())
+    throw std::out_of_range("grid row out of range");
+  const auto f = cells_.begin() + from;
+  const auto t = cells_.begin() + to;
+  if (from < to) std::rotate(f, f + 1, t + 1);
+  else if (to < from) std::rotate(t, f, f + 1);
+  Changed(Prop::Cells);
+}
+
 void StringGrid::SetFixedCols(int n) {
   fixedCols_ = n;
   Changed(Prop::Cells);

@@ -17,6 +17,7 @@ enum class Metric {
   FrameWidth,        // sizing frame, each side
   DialogFrameWidth,  // frame of a dialog border, each side
   CaptionHeight,
+  HThumbWidth,       // width of a horizontal scroll bar's thumb
 };
 
 int SystemMetric(Metric metric);
@@ -39,6 +40,7 @@ struct Metrics {
   int frameWidth = 4;
   int dialogFrameWidth = 3;
   int captionHeight = 19;
+  int hThumbWidth = 16;  // SM_CXHTHUMB
 };
 Metrics& TestMetrics();
 }  // namespace headless

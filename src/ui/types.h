@@ -18,6 +18,7 @@ enum ModalResult : int {
   mrIgnore = 5,
   mrYes = 6,
   mrNo = 7,
+  mrAll = 8,
 };
 
 // The four kinds of message box; each has its own title and icon.

@@ -58,6 +58,9 @@ using Args = std::vector<std::string>;
 int Services(Host& host, const Args& args);
 // Every window, driven as a person would, with screenshots (host_tour.cpp).
 int Tour(Host& host, const Args& args);
+// The slide editor: writes its keys, calls EditorWin95 and prints the result
+// and the file handed back (host_editor.cpp).
+int Editor(Host& host, const Args& args);
 // The host as a person uses it: a window with a menu of every export (host_window.cpp).
 int HostWindow(Host& host, const Args& args);
 

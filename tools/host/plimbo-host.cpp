@@ -4,6 +4,7 @@
 //
 //   plimbo-host.exe [--dll PATH] [command [arguments...]]
 //   commands: services (default)  the small service exports
+//             editor [script]     the slide editor and the file it hands back
 //             help                this list
 #include <windows.h>
 
@@ -86,6 +87,8 @@ void Usage() {
       "usage: plimbo-host.exe [--dll PATH] [command]\n"
       "  services   call the small service exports and show what they return and write\n"
       "             to plimbo.ini (the default)\n"
+      "  editor [script.avl]\n"
+      "             run the slide editor (on that script) and show the file it hands back\n"
       "  window     a host window whose menu calls every export and logs what\n"
       "             comes back, for a person to use\n"
       "  tour [DIR]  open every window through the DLL, act in it, and save a\n"
@@ -122,6 +125,7 @@ int main(int argc, char** argv) {
   } commands[] = {
       // One line per command; the others live in files of their own (host.h declares them).
       {"services", Services},
+      {"editor", Editor},
       {"tour", Tour},
       {"window", HostWindow},
       {"video", Video},

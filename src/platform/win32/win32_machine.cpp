@@ -35,6 +35,23 @@ class Win32Desktop final : public Desktop {
     GlobalMemoryStatus(&status);
     return status.dwAvailPageFile;
   }
+  ScreenPoint CursorPos() override {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+  }
+  std::string ShortDateTime(uint64_t fileTime) override {
+    FILETIME utc{static_cast<DWORD>(fileTime), static_cast<DWORD>(fileTime >> 32)};
+    FILETIME local{};
+    SYSTEMTIME st{};
+    if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &st))
+      return Desktop::ShortDateTime(fileTime);
+    char date[64] = "";
+    char time[64] = "";
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, date, sizeof date);
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &st, nullptr, time, sizeof time);
+    return std::string(date) + " " + time;
+  }
 };
 
 class Win32HostLink final : public HostLink {

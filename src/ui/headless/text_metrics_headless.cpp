@@ -22,6 +22,7 @@ int SystemMetric(Metric metric) {
     case Metric::FrameWidth: return m.frameWidth;
     case Metric::DialogFrameWidth: return m.dialogFrameWidth;
     case Metric::CaptionHeight: return m.captionHeight;
+    case Metric::HThumbWidth: return m.hThumbWidth;
   }
   return 0;
 }

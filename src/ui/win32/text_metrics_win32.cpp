@@ -23,6 +23,7 @@ int SystemMetric(Metric metric) {
     case Metric::FrameWidth: return GetSystemMetrics(SM_CXFRAME);
     case Metric::DialogFrameWidth: return GetSystemMetrics(SM_CXDLGFRAME);
     case Metric::CaptionHeight: return GetSystemMetrics(SM_CYCAPTION);
+    case Metric::HThumbWidth: return GetSystemMetrics(SM_CXHTHUMB);
   }
   return 0;
 }

@@ -1,0 +1,406 @@
+// The editor window: construction, the first showing, enabling, the slide
+// display, closing, the keys, and the entry that runs it.
+#include "editor/editor_form.h"
+
+#include <memory>
+
+#include "editor/script_model.h"
+#include "editor/slide_ops.h"
+#include "explorer/remote_dlg.h"
+#include "platform/platform.h"
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "settings/paths.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/screen.h"
+#include "ui/text_metrics.h"
+
+namespace w95::editor {
+
+namespace {
+
+constexpr int kClientWidth = 607;
+constexpr int kPathPanelHeight = 24;
+constexpr int kControlsHeight = 94;
+constexpr int kThumbRowHeight = 80;
+
+ui::Font BoldSans(int size) {
+  ui::Font f;
+  f.name = "MS Sans Serif";
+  f.size = size;
+  f.bold = true;
+  return f;
+}
+
+}  // namespace
+
+ExplorerCall& EditorExplorer() {
+  static ExplorerCall call = [](int32_t kind, int32_t restrict) {
+    return explorer::RunRemoteDlg(kind, restrict);
+  };
+  return call;
+}
+
+TEditorForm::TEditorForm(ScriptState state) : ui::Form("EditorForm"), state_(std::move(state)) {
+  BuildControls();
+  BuildMenus();
+  FormCreate();
+}
+
+TEditorForm::~TEditorForm() = default;
+
+void TEditorForm::BuildControls() {
+  ui::Form::SetCaption(EditorCaption("*New*"));
+  SetBorderStyle(ui::BorderStyle::Dialog);
+  SetBorderIcons(false);
+  SetPosition(ui::FormPosition::ScreenCenter);
+  SetBounds(0, 0, kClientWidth, 440);
+  SetKeyPreview(true);
+  SetFont(BoldSans(8));
+  SetHelpContext(kEditorHelpContext);
+
+  Fullname.SetAlign(ui::Align::Top);
+  Fullname.SetHeight(kPathPanelHeight);
+  Fullname.SetAlignment(ui::Alignment::Left);
+  Fullname.SetBevelOuter(ui::Bevel::Lowered);
+  Fullname.SetCaption("Slide Pathname: <blank>");
+  Gauge.SetBounds(2, 2, kClientWidth - 4, kPathPanelHeight - 4);
+  Gauge.SetVisible(false);
+
+  PanelControls.SetAlign(ui::Align::Bottom);
+  PanelControls.SetHeight(kControlsHeight);
+  PanelGrid.SetAlign(ui::Align::Client);
+  PanelGrid.SetBevelOuter(ui::Bevel::None);
+  Grid.SetAlign(ui::Align::Client);
+  Grid.SetFont(BoldSans(9));
+  PanelThumbs.SetAlign(ui::Align::Client);
+  PanelThumbs.SetVisible(false);
+  Image2.SetAlign(ui::Align::Client);
+
+  // Two rows of slide buttons at the left; the pages and the colour panel
+  // at the right.
+  struct Place {
+    ui::Button& button;
+    const char* caption;
+    int left, top, width;
+  };
+  const Place places[] = {
+      {BtnAdd, "&Add", 6, 8, 56},       {BtnInsert, "&Insert", 64, 8, 56},
+      {BtnDelete, "", 124, 8, 27},      {BtnTrash, "", 153, 8, 27},
+      {BtnMove, "", 182, 8, 27},        {BtnFind, "", 211, 8, 27},
+      {BtnTag, "&Tag", 240, 8, 40},     {BtnInfo, "", 124, 50, 27},
+      {BtnRelocate, "", 153, 50, 27},   {BtnLoad, "&Open", 6, 36, 56},
+      {BtnNew, "Ne&w", 64, 36, 56},     {BtnSave, "&Save", 6, 64, 56},
+      {BtnView, "Vie&w", 64, 64, 56},   {BtnTest, "&Test", 240, 36, 40},
+      {BtnHelp, "", 182, 50, 27},       {BtnQuit, "", 211, 50, 27},
+  };
+  for (const Place& p : places) {
+    p.button.SetCaption(p.caption);
+    p.button.SetBounds(p.left, p.top, p.width, p.top == 50 ? 27 : 25);
+    p.button.SetTabStop(true);
+  }
+  BtnDelete.SetGlyph("erase");
+  BtnTrash.SetGlyph("trash");
+  BtnMove.SetGlyph("move");
+  BtnFind.SetGlyph("find");
+  BtnInfo.SetGlyph("info");
+  BtnRelocate.SetGlyph("movefile");
+  BtnHelp.SetGlyph("help");
+  BtnQuit.SetGlyph("close");
+  BtnQuit.SetCancel(true);
+  BtnQuit.SetModalResult(ui::mrCancel);
+
+  Tab.SetTabs({"&Editor (text)", "Th&umbnails"});
+  Tab.SetTabIndex(0);
+  Tab.SetBounds(288, 4, 220, 24);
+  Tab.SetTabStop(true);
+  for (ui::Panel* page : {&PageEditor, &PageThumbs}) {
+    page->SetBounds(288, 30, 220, 58);
+    page->SetBevelOuter(ui::Bevel::Lowered);
+  }
+  BtnGlobal.SetCaption("&Global");
+  BtnGlobal.SetBounds(8, 16, 96, 25);
+  BtnCD.SetCaption("C&D trk");
+  BtnCD.SetBounds(114, 16, 96, 25);
+  PageThumbs.SetVisible(false);
+  BtnCatalog.SetCaption("&Update");
+  BtnCatalog.SetBounds(8, 4, 96, 25);
+  BtnKillCat.SetCaption("&Kill all");
+  BtnKillCat.SetBounds(114, 4, 96, 25);
+  CatScroll.SetBounds(8, 34, 202, 17);
+  for (ui::Control* c : {static_cast<ui::Control*>(&BtnGlobal), static_cast<ui::Control*>(&BtnCD),
+                         static_cast<ui::Control*>(&BtnCatalog),
+                         static_cast<ui::Control*>(&BtnKillCat)})
+    c->SetTabStop(true);
+
+  ColorPanel.SetBounds(514, 4, 88, 86);
+  ColorPanel.SetBevelOuter(ui::Bevel::Lowered);
+  ColorLabel.SetCaption("NO background");
+  ColorLabel.SetBounds(3, 3, 82, 14);
+  ColorLabel.SetAlignment(ui::Alignment::Center);
+  ColorLabel.SetTransparent(true);
+  Thumbnail.SetBounds(12, 19, 64, 64);
+  Thumbnail.SetVisible(false);
+
+  OnShow = [this](ui::Control& s) { FormShow(s); };
+  OnCloseQuery = [this](ui::Control& s, bool& can) { FormCloseQuery(s, can); };
+  OnClose = [this](ui::Control&, ui::CloseAction&) { FormClose(); };
+  OnKeyDown = [this](ui::Control& s, int& key, unsigned shift) { FormKeyDown(s, key, shift); };
+  Grid.OnClick = [this](ui::Control& s) { GridClick(s); };
+  Grid.OnDblClick = [this](ui::Control& s) { GridDblClick(s); };
+  Grid.OnMouseUp = [this](ui::Control& s, ui::MouseButton b, unsigned shift, int x, int y) {
+    GridMouseUp(s, b, shift, x, y);
+  };
+  Grid.OnKeyDown = [this](ui::Control& s, int& key, unsigned shift) { GridKeyDown(s, key, shift); };
+  Tab.OnChange = [this](ui::Control& s) { TabClick(s); };
+  BtnAdd.OnClick = [this](ui::Control&) { BtnAddClick(false); };
+  BtnInsert.OnClick = [this](ui::Control&) { BtnAddClick(true); };
+  BtnDelete.OnClick = [this](ui::Control&) { BtnDeleteClick(kEraseAsked); };
+  BtnTrash.OnClick = [this](ui::Control& s) { BtnTrashClick(s); };
+  BtnMove.OnClick = [this](ui::Control& s) { BtnMoveClick(s); };
+  BtnFind.OnClick = [this](ui::Control& s) { BtnFindClick(s); };
+  BtnTag.OnClick = [this](ui::Control&) { TagSlide(); };
+  BtnInfo.OnClick = [this](ui::Control& s) { BtnInfoClick(s); };
+  BtnRelocate.OnClick = [this](ui::Control&) { mnuRelocateClick(); };
+  BtnLoad.OnClick = [this](ui::Control& s) { BtnLoadClick(s); };
+  BtnNew.OnClick = [this](ui::Control& s) { BtnNewClick(s); };
+  BtnSave.OnClick = [this](ui::Control& s) { BtnSaveClick(s); };
+  BtnTest.OnClick = [this](ui::Control& s) { BtnTestClick(s); };
+  BtnHelp.OnClick = [this](ui::Control& s) { BtnHelpClick(s); };
+  BtnGlobal.OnClick = [this](ui::Control& s) { BtnGlobalClick(s); };
+  BtnCD.OnClick = [this](ui::Control& s) { BtnCDClick(s); };
+}
+
+void TEditorForm::FormCreate() {
+  state_.Directories.clear();
+  SetUpGrid(Grid);
+  for (int c = 0; c < kColumnCount; ++c)
+    if (Grid.ColWidth(c) != 1) Grid.SetColWidth(c, 40);
+  SetUpClear(Grid);
+  Grid.SetRow(1);
+  Grid.SetCol(kColName);
+  Tab.SetTabIndex(0);
+  ui::Application().SetHelpFile(ui::kHelpFile);
+  for (ui::Control* c : {static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnDelete),
+                         static_cast<ui::Control*>(&BtnTrash), static_cast<ui::Control*>(&BtnMove),
+                         static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnTag),
+                         static_cast<ui::Control*>(&BtnInfo), static_cast<ui::Control*>(&BtnRelocate),
+                         static_cast<ui::Control*>(&BtnSave), static_cast<ui::Control*>(&BtnView),
+                         static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnCatalog),
+                         static_cast<ui::Control*>(&BtnKillCat), static_cast<ui::Control*>(&CatScroll)})
+    c->SetEnabled(false);
+}
+
+void TEditorForm::SetUpColumns() {
+  const auto widths =
+      ColumnWidths(Width(), Grid.Width(), ui::SystemMetric(ui::Metric::HThumbWidth));
+  for (int c = 0; c < kColumnCount; ++c) Grid.SetColWidth(c, widths[static_cast<size_t>(c)]);
+}
+
+void TEditorForm::FormShow(ui::Control&) {
+  if (shown_) return;
+  shown_ = true;
+  // The grid holds whole thumbnail rows of a window as high as the screen.
+  const int screenHeight = ui::Screen().Height();
+  const int frame = ui::SystemMetric(ui::Metric::MenuBarHeight) +
+                    2 * ui::SystemMetric(ui::Metric::FrameWidth);
+  SetHeight(screenHeight - frame);
+  thumbRows_ = std::max(1, (Grid.Height() - 2) / kThumbRowHeight);
+  SetHeight(FittedWindowHeight(screenHeight - frame, Grid.Height()));
+  SetTop(std::max(0, (screenHeight - Height() - frame) / 2));
+  SetUpColumns();
+
+  ui::Application().ProcessMessages();
+  if (state_.ScriptPath != keys::kNoScript) {
+    LoadFile(state_, Grid, *this, files_, true);
+    // The name in the caption is also the one a save offers.
+    const std::string now =
+        TIniFile(keys::kSettingsFile).ReadText(keys::kSection, keys::kAvlNow, "");
+    if (state_.ScriptTitle.empty() && !now.empty()) state_.ScriptTitle = NamePart(now);
+  } else {
+    state_.Modified = false;
+  }
+  GridClick(Grid);
+  ui::Screen().SetCursor(ui::Cursor::Default);
+}
+
+void TEditorForm::FormCloseQuery(ui::Control&, bool& canClose) {
+  if (!state_.Modified) return;
+  if (Confirm(std::string(kDiscardQuestion))) return;
+  SaveFile(state_, Grid, *this, files_, false);
+  if (state_.Modified) canClose = false;
+}
+
+void TEditorForm::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  state_.Directories.clear();
+}
+
+void TEditorForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
+  if (Tab.TabIndex() == 1) {
+    if (key != ui::vkPrior && key != ui::vkNext) return;
+    const int page = std::max(1, CatScroll.LargeChange());
+    const int pos = key == ui::vkPrior ? std::max(1, CatScroll.Position() - page)
+                                       : std::min(SlideCount(Grid), CatScroll.Position() + page);
+    CatScroll.SetPosition(pos);
+    UpdatePreview();
+    key = 0;
+  } else if (key == 'E' && (shift & ui::ssCtrl) != 0) {
+    Grid.SetFocus();
+    key = 0;
+  }
+}
+
+void TEditorForm::EnableControls() {
+  if (BtnFind.Enabled()) return;
+  for (ui::Control* c : {static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnInfo),
+                         static_cast<ui::Control*>(&BtnRelocate), static_cast<ui::Control*>(&BtnTag),
+                         static_cast<ui::Control*>(&BtnView), static_cast<ui::Control*>(&BtnSave),
+                         static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnMove),
+                         static_cast<ui::Control*>(&BtnDelete), static_cast<ui::Control*>(&BtnTrash),
+                         static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnCatalog),
+                         static_cast<ui::Control*>(&BtnKillCat)})
+    c->SetEnabled(true);
+  for (ui::MenuItem* m : {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash, mnuInsert})
+    m->SetEnabled(true);
+}
+
+void TEditorForm::DisableControls() {
+  if (!BtnFind.Enabled()) return;
+  for (ui::Control* c : {static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnInfo),
+                         static_cast<ui::Control*>(&BtnRelocate), static_cast<ui::Control*>(&BtnTag),
+                         static_cast<ui::Control*>(&BtnView), static_cast<ui::Control*>(&BtnSave),
+                         static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnMove),
+                         static_cast<ui::Control*>(&BtnDelete), static_cast<ui::Control*>(&BtnTrash),
+                         static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnCatalog),
+                         static_cast<ui::Control*>(&BtnKillCat)})
+    c->SetEnabled(false);
+  for (ui::MenuItem* m : {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash,
+                          mnuInsert, mnuView})
+    m->SetEnabled(false);
+}
+
+void TEditorForm::mnuEditPopup(ui::Control&) {
+  const int row = CurrentRow();
+  mnuView->SetEnabled(!Grid.Cell(kColPath, row).empty() &&
+                      Grid.Cell(kColTag, row) != kNotApplicable);
+}
+
+void TEditorForm::GridClick(ui::Control&) {
+  const int row = CurrentRow();
+  if (row < 1 || row >= Grid.RowCount()) return;
+  const std::string path =
+      SlidePathText(Grid, row, [](const std::string& p) { return LongPathOf(p); });
+  const std::string caption = " " + path + " [" + std::to_string(row) + " of " +
+                              std::to_string(SlideCount(Grid)) + "]";
+  const ui::Font font = GetFont();
+  Fullname.SetCaption(FitPathCaption(caption, Fullname.Width() - 2 - 32,
+                                     [&](const std::string& t) { return ui::TextWidth(font, t); }));
+
+  if (Grid.Cell(kColHasColour, row) != kYes) {
+    ColorPanel.SetColor(ui::clBtnFace);
+    ColorLabel.SetCaption("NO background");
+  } else if (const std::string& colour = Grid.Cell(kColColour, row); !colour.empty()) {
+    if (const auto value = ParseDecimal(colour))
+      ColorPanel.SetColor(static_cast<ui::Color>(*value) & 0xFFFFFFu);
+    ColorLabel.SetCaption("Background");
+  }
+  const std::string thumb = ThumbnailFile(row);
+  Thumbnail.SetVisible(!thumb.empty() && files_.Exists(thumb));
+}
+
+std::string TEditorForm::ThumbnailFile(int row) const {
+  const std::string& index = Grid.Cell(kColThumb, row);
+  if (index.empty() || index == kNoThumb) return {};
+  return state_.AppDir + state_.CatalogId + index + ".BMP";
+}
+
+void TEditorForm::TabClick(ui::Control&) {
+  const bool thumbs = Tab.TabIndex() == 1;
+  PageEditor.SetVisible(!thumbs);
+  PageThumbs.SetVisible(thumbs);
+  PanelThumbs.SetVisible(thumbs);
+  CatScroll.SetEnabled(thumbs);
+  if (thumbs) {
+    CatScroll.SetLargeChange(std::max(1, thumbRows_ * 8));
+    CatScroll.SetParams(std::max(1, CatScroll.Position()), 1, std::max(1, SlideCount(Grid)));
+  }
+}
+
+void TEditorForm::UpdatePreview() {
+  if (Tab.TabIndex() != 1) return;
+  const int n = std::max(1, SlideCount(Grid));
+  CatScroll.SetParams(std::min(std::max(1, CatScroll.Position()), n), 1, n);
+  Image2.Invalidate();
+}
+
+// ---- ScriptWindow --------------------------------------------------------------
+
+int TEditorForm::RunExplorer(int kind) {
+  explorerResult_ = EditorExplorer()(kind, 0);
+  return explorerResult_;
+}
+
+bool TEditorForm::Confirm(const std::string& text) {
+  return ui::MessageDlg(text, ui::MsgKind::Confirm, ui::Buttons::YesNo) == ui::mrYes;
+}
+
+void TEditorForm::ShowError(const std::string& text) {
+  ui::MessageDlg(text, ui::MsgKind::Error, ui::Buttons::OK);
+}
+
+void TEditorForm::ShowWarning(const std::string& text) {
+  ui::MessageDlg(text, ui::MsgKind::Warning, ui::Buttons::OK);
+}
+
+void TEditorForm::SetBusy(bool busy) {
+  ui::Screen().SetCursor(busy ? ui::Cursor::HourGlass : ui::Cursor::Default);
+}
+
+void TEditorForm::Begin(int max) {
+  Gauge.SetRange(1, std::max(1, max));
+  Gauge.SetProgress(1);
+  Gauge.SetVisible(true);
+}
+
+void TEditorForm::Step(int position) {
+  // The bar moves by whole percents: a long script does not repaint it for
+  // every slide.
+  const int max = std::max(1, Gauge.MaxValue());
+  if (position * 100 / max != Gauge.Progress() * 100 / max) Gauge.SetProgress(position);
+}
+
+void TEditorForm::End() { Gauge.SetVisible(false); }
+
+// ---- the entry ---------------------------------------------------------------------
+
+int32_t RunEditorWin() {
+  ui::Screen().SetCursor(ui::Cursor::HourGlass);
+  ScriptState state;
+  {
+    const TIniFile ini(keys::kSettingsFile);
+    state.ScriptPath = ini.ReadText(keys::kSection, keys::kAvlFil, keys::kNoScript);
+    state.TempScriptPath = ini.ReadText(keys::kSection, keys::kAvlTmp, keys::kAbsent);
+    state.AppDir = ini.ReadText(keys::kSection, keys::kAppDir, keys::kAbsent);
+  }
+  if (state.AppDir != keys::kAbsent) state.AppDir = AddBackslash(state.AppDir);
+
+  int32_t result = 0;
+  {
+    auto form = std::make_unique<TEditorForm>(std::move(state));
+    const ui::ModalResult closedWith = form->ShowModal();
+    switch (closedWith) {
+      case ui::mrAll: result = -1; break;
+      case ui::mrOk: result = 1; break;
+      case ui::mrRetry: result = 2; break;
+      default: result = 0; break;
+    }
+    ui::Guard([&] { form->FormClose(); });
+  }
+  ui::Screen().SetCursor(ui::Cursor::Default);
+  return result;
+}
+
+}  // namespace w95::editor
