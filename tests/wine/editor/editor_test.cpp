@@ -1,0 +1,390 @@
+// The slide editor through the real DLL: the host writes the keys and calls
+// EditorWin95; a timer on the host's thread plays the user in the real
+// windows (the editor, its pop-up menus, the nested explorer, message boxes).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// One thing the user does, in the window whose caption starts with `window`
+// ("#32768" for an open pop-up menu).
+struct Step {
+  std::string window;
+  std::function<void(HWND)> act;
+};
+
+std::deque<Step> steps;
+std::vector<std::string> boxes;  // texts of the message boxes seen
+std::deque<int> boxAnswers;      // button ids to answer them with
+HWND seen = nullptr;             // the window of the next step, seen at the last tick
+bool inStep = false;
+
+std::string TextOf(HWND h) {
+  char buf[512] = "";
+  GetWindowTextA(h, buf, sizeof buf);
+  return buf;
+}
+
+std::string ClassOf(HWND h) {
+  char buf[64] = "";
+  GetClassNameA(h, buf, sizeof buf);
+  return buf;
+}
+
+HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
+  struct Query {
+    std::string cls, text;
+    HWND found;
+  } q{cls, text, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* query = reinterpret_cast<Query*>(p);
+        if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), query->cls.c_str()) != 0)
+          return TRUE;
+        if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
+        query->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+// A visible top-level window whose caption starts with `prefix`, or of class
+// `prefix` when it starts with "#".
+HWND TopLevel(const std::string& prefix) {
+  struct Query {
+    std::string prefix;
+    HWND found;
+  } q{prefix, nullptr};
+  EnumWindows(
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* query = reinterpret_cast<Query*>(p);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        if (pid != GetCurrentProcessId() || !IsWindowVisible(h)) return TRUE;
+        const bool match = query->prefix[0] == '#' ? ClassOf(h) == query->prefix
+                                                   : TextOf(h).rfind(query->prefix, 0) == 0;
+        if (!match) return TRUE;
+        query->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+void Shot(HWND window, const char* name) {
+  if (!std::getenv("W95_SHOTS")) return;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  CreateDirectoryA("c:\\w95shots", nullptr);
+  const std::string marker = std::string("c:\\w95shots\\") + name + ".ready";
+  FILE* f = std::fopen(marker.c_str(), "w");
+  if (f) std::fclose(f);
+  for (int i = 0; i < 100 && GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+    Sleep(50);
+  }
+}
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (inStep) return;
+  for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
+    HWND box = TopLevel(title);
+    if (!box || ClassOf(box) != "#32770") continue;
+    std::string shown;
+    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
+    boxes.push_back(shown);
+    const int answer = boxAnswers.empty() ? IDOK : boxAnswers.front();
+    if (!boxAnswers.empty()) boxAnswers.pop_front();
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    return;
+  }
+  if (steps.empty()) return;
+  HWND window = TopLevel(steps.front().window);
+  if (std::getenv("W95_TRACE") && !window)
+    EnumWindows([](HWND h, LPARAM) -> BOOL {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(h, &pid);
+      if (pid == GetCurrentProcessId() && IsWindowVisible(h))
+        std::fprintf(stderr, "  visible %s '%s'\n", ClassOf(h).c_str(), TextOf(h).c_str());
+      return TRUE;
+    }, 0);
+  if (!window || window != seen) {
+    seen = window;  // act at the next tick, once the window has settled
+    return;
+  }
+  Step step = steps.front();
+  steps.pop_front();
+  if (std::getenv("W95_TRACE")) std::fprintf(stderr, "step in %s\n", step.window.c_str());
+  seen = nullptr;
+  inStep = true;
+  step.act(window);
+  inStep = false;
+}
+
+void Press(HWND window, const char* caption) {
+  HWND button = Child(window, "Button", caption);
+  ASSERT_NE(button, nullptr) << "no button " << caption;
+  PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+// The grid: the library's window with a vertical scroll bar.
+HWND GridOf(HWND editor) {
+  HWND found = nullptr;
+  EnumChildWindows(
+      editor,
+      [](HWND h, LPARAM p) -> BOOL {
+        if (IsWindowVisible(h) && ClassOf(h) == "W95Window" &&
+            (GetWindowLongPtrA(h, GWL_STYLE) & WS_VSCROLL)) {
+          *reinterpret_cast<HWND*>(p) = h;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Where a cell is, by the editor's column widths (units of width / 634,
+// column 4 taking the rest, one-pixel lines between columns).
+LPARAM CellPoint(HWND editor, int col, int row) {
+  HWND grid = GridOf(editor);
+  RECT outer;
+  GetWindowRect(grid, &outer);
+  RECT client;
+  GetClientRect(editor, &client);
+  const double u = (client.right - client.left) / 634.0;
+  const int units[16] = {35, 0, 0, 0, 0, 30, 100, 45, 35, 35, 45, 35, 35, 35, 0, 30};
+  int w[16];
+  int sum = 0;
+  for (int c = 0; c < 16; ++c) {
+    w[c] = units[c] ? static_cast<int>(std::lround(units[c] * u)) : 1;
+    sum += w[c];
+  }
+  w[4] = (outer.right - outer.left) - sum - GetSystemMetrics(SM_CXHTHUMB) - 14;
+  int x = 0;
+  for (int c = 0; c < col; ++c) x += w[c] + 1;
+  return MAKELPARAM(x + w[col] / 2, row * 25 + 12);
+}
+
+void ClickCell(HWND editor, int col, int row) {
+  HWND grid = GridOf(editor);
+  const LPARAM at = CellPoint(editor, col, row);
+  SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(grid, WM_LBUTTONUP, 0, at);
+}
+
+// Opens the cell's menu as the right mouse button does (posted: the menu
+// runs its own loop).
+void RightClickCell(HWND editor, int col, int row) {
+  ClickCell(editor, col, row);
+  HWND grid = GridOf(editor);
+  const LPARAM at = CellPoint(editor, col, row);
+  PostMessageA(grid, WM_RBUTTONDOWN, MK_RBUTTON, at);
+  PostMessageA(grid, WM_RBUTTONUP, 0, at);
+}
+
+// Picks the item at `index` of an open pop-up menu with the keyboard.
+void PickMenuItem(HWND menu, int index) {
+  for (int i = 0; i <= index; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+std::string HostRead(const char* key) {
+  char buf[1024] = "";
+  GetPrivateProfileStringA("plimbo", key, "(none)", buf, sizeof buf, "plimbo.ini");
+  return buf;
+}
+void HostWrite(const char* key, const char* value) {
+  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
+}
+
+std::string ReadAll(const std::string& path) {
+  std::string text;
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return "<missing>";
+  char buf[4096];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+  std::fclose(f);
+  return text;
+}
+
+void WriteAll(const std::string& path, const std::string& text) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::fclose(f);
+}
+
+const char kFolder[] = "c:\\w95ed";
+const char kScript[] = "c:\\w95ed\\trip.avl";
+const char kTemp[] = "c:\\w95ed\\avltmp.avl";
+
+// Generation 5: decimal colour and gamma.
+const char kGen5[] =
+    "[Header]\r\nVer=5\r\nN=4\r\nCat=ABCDE\r\n"
+    "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
+    "[1]\r\nF=sunset.bmp,1\r\nB=255\r\nX=19\r\nW=5\r\nG=64\r\n"
+    "[2]\r\nF=clip.avi,1\r\nX=2\r\nL=80\r\n"
+    "[3]\r\nF=beach.jpg,1\r\nX=3\r\n";
+
+class EditorDll : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dll = LoadLibraryA("w95ZOK56.dll");
+    ASSERT_NE(dll, nullptr);
+    editorWin = reinterpret_cast<Fn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(dll, "EditorWin95")));
+    ASSERT_NE(editorWin, nullptr);
+    CreateDirectoryA(kFolder, nullptr);
+    CreateDirectoryA("c:\\w95ed\\app", nullptr);
+    CreateDirectoryA("c:\\w95ed\\pics", nullptr);
+    for (const char* f : {"c:\\w95ed\\pics\\sunset.bmp", "c:\\w95ed\\pics\\clip.avi",
+                          "c:\\w95ed\\pics\\beach.jpg"})
+      WriteAll(f, "data");
+    WriteAll(kScript, kGen5);
+    DeleteFileA(kTemp);
+    steps.clear();
+    boxes.clear();
+    boxAnswers.clear();
+    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
+    HostWrite("Win95Tmp", "c:\\w95ed\\plimbo.tmp");
+    HostWrite("AVLFIL", kScript);
+    HostWrite("AVLNOW", kScript);
+    HostWrite("AVLTMP", kTemp);
+    HostWrite("AppDir", "c:\\w95ed\\app");
+    timer = SetTimer(nullptr, 0, 150, &Tick);
+  }
+  void TearDown() override {
+    KillTimer(nullptr, timer);
+    if (dll) FreeLibrary(dll);
+  }
+  LONG Run() {
+    // Safety: whatever is left closes the editor without saving.
+    for (int i = 0; i < 3; ++i)
+      steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+    for (int i = 0; i < 3; ++i) boxAnswers.push_back(IDYES);
+    seen = nullptr;
+    const LONG r = editorWin();
+    steps.clear();
+    return r;
+  }
+  using Fn = LONG(WINAPI*)();
+  HMODULE dll = nullptr;
+  Fn editorWin = nullptr;
+  UINT_PTR timer = 0;
+};
+
+TEST_F(EditorDll, Generation5ScriptIsShownAndTestLeavesGeneration6ForTheHost) {
+  std::string caption;
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     caption = TextOf(e);
+                     Shot(e, "editor_loaded");
+                     Press(e, "&Test");
+                   }});
+  EXPECT_EQ(Run(), -1);
+  EXPECT_EQ(caption, "Plimbo Slide Editor [trip.avl]");
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  char sw[16], sh[16];
+  std::snprintf(sw, sizeof sw, "%d", GetSystemMetrics(SM_CXSCREEN));
+  std::snprintf(sh, sizeof sh, "%d", GetSystemMetrics(SM_CYSCREEN));
+  const std::string expected = std::string("[Header]\r\nVer=6\r\nScreenW=") + sw + "\r\nScreenH=" +
+                               sh +
+                               "\r\nN=4\r\nCat=ABCDE\r\n"
+                               "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
+                               "[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=5\r\nG=40\r\n"
+                               "[2]\r\nF=clip.avi,1\r\nX=2\r\nL=80\r\n"
+                               "[3]\r\nF=beach.jpg,1\r\nX=3\r\n";
+  EXPECT_EQ(ReadAll(kTemp), expected);
+}
+
+TEST_F(EditorDll, AddingTwoFilesThroughTheNestedExplorer) {
+  CreateDirectoryA("c:\\w95ed\\add", nullptr);
+  WriteAll("c:\\w95ed\\add\\one.bmp", "1");
+  WriteAll("c:\\w95ed\\add\\two.wav", "2");
+  HostWrite("LastDir", "c:\\w95ed\\add\\");
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Add"); }});
+  steps.push_back({"Add Multiple Slides", [](HWND d) {
+                     HWND list = Child(d, "ListBox");
+                     ASSERT_NE(list, nullptr);
+                     SendMessageA(list, LB_SETSEL, TRUE, -1);
+                     SendMessageA(GetParent(list), WM_COMMAND,
+                                  MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                                  reinterpret_cast<LPARAM>(list));
+                   }});
+  steps.push_back({"Add Multiple Slides", [](HWND d) { Press(d, "&Open"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  EXPECT_EQ(Run(), -1);
+  const std::string text = ReadAll(kTemp);
+  EXPECT_NE(text.find("N=6\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("[4]\r\nF=one.bmp,2\r\nB=0\r\nX=0\r\n[5]\r\nF=two.wav,2\r\nX=1\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("2=c:\\w95ed\\add\\"), std::string::npos) << text;
+}
+
+TEST_F(EditorDll, DISABLED_MenuChoiceAndGlobalModifyThenSavedThroughTheNestedDialog) {
+  HostWrite("SavePath", "c:\\w95ed\\");
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 6, 3); }});
+  steps.push_back({"#32768", [](HWND m) {
+                     Shot(m, "editor_popup");
+                     PickMenuItem(m, 5);  // "Rnd Pix"
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) {
+                     ClickCell(e, 7, 1);
+                     Press(e, "&Global");
+                   }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 7); }});  // "1 minute"
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) {
+                     Shot(e, "editor_global");
+                     Press(e, "&Save");
+                   }});
+  steps.push_back({"Save File", [](HWND d) {
+                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
+                                  reinterpret_cast<LPARAM>("edited.avl"));
+                   }});
+  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  char sw[16], sh[16];
+  std::snprintf(sw, sizeof sw, "%d", GetSystemMetrics(SM_CXSCREEN));
+  std::snprintf(sh, sizeof sh, "%d", GetSystemMetrics(SM_CYSCREEN));
+  const std::string expected = std::string("[Header]\r\nVer=6\r\nScreenW=") + sw + "\r\nScreenH=" +
+                               sh +
+                               "\r\nN=4\r\nCat=ABCDE\r\n"
+                               "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
+                               "[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=60\r\nG=40\r\n"
+                               "[2]\r\nF=clip.avi,1\r\nX=2\r\nW=60\r\nL=80\r\n"
+                               "[3]\r\nF=beach.jpg,1\r\nX=5\r\nW=60\r\n";
+  EXPECT_EQ(ReadAll("c:\\w95ed\\edited.avl"), expected);
+  EXPECT_EQ(_stricmp(HostRead("AVLNOW").c_str(), "c:\\w95ed\\edited.avl"), 0) << HostRead("AVLNOW");
+}
+
+TEST_F(EditorDll, DISABLED_CloseQuerySavesOnNoAndStaysWhenThatSaveIsCancelled) {
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  steps.push_back({"Save File", [](HWND d) { Press(d, "Cancel"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  boxAnswers = {IDNO, IDYES};
+  EXPECT_EQ(Run(), 0);
+  ASSERT_GE(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0], "Discard changes?");
+  EXPECT_EQ(boxes[1], "Discard changes?");
+  EXPECT_EQ(ReadAll(kScript), kGen5) << "nothing was saved";
+}
+
+}  // namespace
