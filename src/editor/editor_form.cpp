@@ -113,34 +113,34 @@ void TEditorForm::BuildControls() {
 
   Tab.SetTabs({"&Editor (text)", "Th&umbnails"});
   Tab.SetTabIndex(0);
-  Tab.SetBounds(288, 4, 220, 24);
+  Tab.SetBounds(288, 4, 212, 24);
   Tab.SetTabStop(true);
   for (ui::Panel* page : {&PageEditor, &PageThumbs}) {
-    page->SetBounds(288, 30, 220, 58);
+    page->SetBounds(288, 30, 212, 58);
     page->SetBevelOuter(ui::Bevel::Lowered);
   }
   BtnGlobal.SetCaption("&Global");
-  BtnGlobal.SetBounds(8, 16, 96, 25);
+  BtnGlobal.SetBounds(8, 16, 94, 25);
   BtnCD.SetCaption("C&D trk");
-  BtnCD.SetBounds(114, 16, 96, 25);
+  BtnCD.SetBounds(110, 16, 94, 25);
   PageThumbs.SetVisible(false);
   BtnCatalog.SetCaption("&Update");
-  BtnCatalog.SetBounds(8, 4, 96, 25);
+  BtnCatalog.SetBounds(8, 4, 94, 25);
   BtnKillCat.SetCaption("&Kill all");
-  BtnKillCat.SetBounds(114, 4, 96, 25);
-  CatScroll.SetBounds(8, 34, 202, 17);
+  BtnKillCat.SetBounds(110, 4, 94, 25);
+  CatScroll.SetBounds(8, 34, 196, 17);
   for (ui::Control* c : {static_cast<ui::Control*>(&BtnGlobal), static_cast<ui::Control*>(&BtnCD),
                          static_cast<ui::Control*>(&BtnCatalog),
                          static_cast<ui::Control*>(&BtnKillCat)})
     c->SetTabStop(true);
 
-  ColorPanel.SetBounds(514, 4, 88, 86);
+  ColorPanel.SetBounds(504, 4, 100, 86);
   ColorPanel.SetBevelOuter(ui::Bevel::Lowered);
   ColorLabel.SetCaption("NO background");
-  ColorLabel.SetBounds(3, 3, 82, 14);
+  ColorLabel.SetBounds(1, 3, 98, 14);
   ColorLabel.SetAlignment(ui::Alignment::Center);
   ColorLabel.SetTransparent(true);
-  Thumbnail.SetBounds(12, 19, 64, 64);
+  Thumbnail.SetBounds(18, 19, 64, 64);
   Thumbnail.SetVisible(false);
 
   OnShow = [this](ui::Control& s) { FormShow(s); };
@@ -203,8 +203,8 @@ void TEditorForm::FormShow(ui::Control&) {
   shown_ = true;
   // The grid holds whole thumbnail rows of a window as high as the screen.
   const int screenHeight = ui::Screen().Height();
-  const int frame = ui::SystemMetric(ui::Metric::MenuBarHeight) +
-                    2 * ui::SystemMetric(ui::Metric::FrameWidth);
+  const int frame = ui::SystemMetric(ui::Metric::CaptionHeight) +
+                    2 * ui::SystemMetric(ui::Metric::DialogFrameWidth);
   SetHeight(screenHeight - frame);
   thumbRows_ = std::max(1, (Grid.Height() - 2) / kThumbRowHeight);
   SetHeight(FittedWindowHeight(screenHeight - frame, Grid.Height()));
