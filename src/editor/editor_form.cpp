@@ -100,14 +100,21 @@ void TEditorForm::BuildControls() {
     p.button.SetBounds(p.left, p.top, p.width, p.top == 50 ? 27 : 25);
     p.button.SetTabStop(true);
   }
-  BtnDelete.SetGlyph("erase");
-  BtnTrash.SetGlyph("trash");
-  BtnMove.SetGlyph("move");
-  BtnFind.SetGlyph("find");
-  BtnInfo.SetGlyph("info");
-  BtnRelocate.SetGlyph("movefile");
-  BtnHelp.SetGlyph("help");
-  BtnQuit.SetGlyph("close");
+  // The buttons without a caption show a glyph and say what they do in a hint.
+  const struct {
+    ui::Button& button;
+    ui::GlyphKind glyph;
+    const char* hint;
+  } glyphs[] = {
+      {BtnDelete, ui::GlyphKind::Erase, "Erase slide"}, {BtnTrash, ui::GlyphKind::Trash, "Trash file"},
+      {BtnMove, ui::GlyphKind::Move, "Move slide"},     {BtnFind, ui::GlyphKind::Find, "Find slide"},
+      {BtnInfo, ui::GlyphKind::Info, "File info"},      {BtnRelocate, ui::GlyphKind::MoveFile, "Move file"},
+      {BtnHelp, ui::GlyphKind::Help, "Help"},           {BtnQuit, ui::GlyphKind::Close, "Close"},
+  };
+  for (const auto& g : glyphs) {
+    g.button.SetGlyph(g.glyph);
+    g.button.SetHint(g.hint);
+  }
   BtnQuit.SetCancel(true);
   BtnQuit.SetModalResult(ui::mrCancel);
 
