@@ -160,6 +160,7 @@ void TEditorForm::BuildControls() {
     GridMouseUp(s, b, shift, x, y);
   };
   Grid.OnKeyDown = [this](ui::Control& s, int& key, unsigned shift) { GridKeyDown(s, key, shift); };
+  Grid.OnRowMoved = [this](ui::Control&, int, int) { GridRowMoved(); };
   Tab.OnChange = [this](ui::Control& s) { TabClick(s); };
   BtnAdd.OnClick = [this](ui::Control&) { BtnAddClick(false); };
   BtnInsert.OnClick = [this](ui::Control&) { BtnAddClick(true); };
@@ -182,6 +183,9 @@ void TEditorForm::BuildControls() {
 void TEditorForm::FormCreate() {
   state_.Directories.clear();
   SetUpGrid(Grid);
+  Grid.SetOptions(ui::goFixedVertLine | ui::goFixedHorzLine | ui::goVertLine | ui::goHorzLine |
+                  ui::goDrawFocusSelected | ui::goColSizing | ui::goRowMoving |
+                  ui::goThumbTracking);
   for (int c = 0; c < kColumnCount; ++c)
     if (Grid.ColWidth(c) != 1) Grid.SetColWidth(c, 40);
   SetUpClear(Grid);

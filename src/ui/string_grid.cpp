@@ -38,16 +38,6 @@ void StringGrid::DeleteRow(int row) {
   Changed(Prop::Cells);
 }
 
-void StringGrid::MoveRow(int from, int to) {
-  if (from < 0 || from >= RowCount() || to < 0 || to >= RowCount())
-    throw std::out_of_range("grid row out of range");
-  const auto f = cells_.begin() + from;
-  const auto t = cells_.begin() + to;
-  if (from < to) std::rotate(f, f + 1, t + 1);
-  else if (to < from) std::rotate(t, f, f + 1);
-  Changed(Prop::Cells);
-}
-
 void StringGrid::SetFixedCols(int n) {
   fixedCols_ = n;
   Changed(Prop::Cells);

@@ -45,10 +45,9 @@ class StringGrid : public Control {
   void SetRowCount(int n);
   // Row operations that keep every cell's text: `count` empty rows at `at`
   // (the rows from there on move down); one row taken out (the later rows
-  // move up); one row taken out and put back at `to`.
+  // move up).
   void InsertRows(int at, int count);
   void DeleteRow(int row);
-  void MoveRow(int from, int to);
   int FixedCols() const { return fixedCols_; }
   void SetFixedCols(int n);
   int FixedRows() const { return fixedRows_; }
