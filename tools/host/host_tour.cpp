@@ -222,6 +222,50 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
               std::string("requests 2313 and 2320 received") + (closed ? ", closed by the host" : ", NOT closed"));
 }
 
+// The slide editor on a new script: four pictures added through the nested
+// explorer, then Test hands the script to the host (result -1).
+void SlideEditor(Host& host, TourLog& log) {
+  auto editor = host.Export<W95_PFN_EditorWin95>("EditorWin95");
+  if (!editor) return;
+  const std::string test = std::string(kRoot) + "\\test.avl";
+  DeleteFileA(test.c_str());
+  WriteKey(W95_KEY_SCRIPT, "*");
+  WriteKey(W95_KEY_TEST_SCRIPT, test);
+  WriteKey(W95_KEY_APP_DIR, std::string(kRoot) + "\\");
+  WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
+  std::string adding, filled;
+  LONG result = 0;
+  auto outcome = tour::Play(
+      {{"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Add"); }},
+       {"Add Multiple Slides",
+        [&](HWND d) {
+          MarkEntries(d, -1);
+          adding = log.Shot("editor-add", d);
+        }},
+       {"Add Multiple Slides", [](HWND d) { tour::Click(d, "&Open"); }},
+       {"Plimbo Slide Editor",
+        [&](HWND e) {
+          filled = log.Shot("editor", e);
+          tour::Click(e, "&Test");
+        }}},
+      [&] { result = editor(); });
+  log.Missing(outcome, "slide editor");
+  // Slides are the numbered sections [1] ... of the script.
+  int count = 0;
+  for (char f[MAX_PATH]; count < 100; ++count)
+    if (!GetPrivateProfileStringA(std::to_string(count + 1).c_str(), "F", "", f, sizeof f, test.c_str()))
+      break;
+  const std::string slides = std::to_string(count);
+  log.Line(adding, "Slide editor (EditorWin95()), Add", "marked every picture in the nested explorer",
+           "the explorer's list came back to the editor");
+  log.Line(filled, "Slide editor", "pressed Test",
+           "result " + std::to_string(result) + ", the test script " + test + " holds " + slides +
+               " slides");
+  log.Summary("slide editor", outcome.missing.empty() && result == -1 && count == 4,
+              slides + " slides added, Test returned " + std::to_string(result) +
+                  " with the script for the host");
+}
+
 // The buttons of the video window's media bar: the visible push buttons that
 // share a parent with another one (the menu button stands alone).
 std::vector<HWND> MediaButtons(HWND form) {
@@ -318,6 +362,7 @@ int Tour(Host& host, const Args& args) {
   HostLog("The tour: every window of the library, driven through the DLL.");
   ExplorerDialog(host, log);
   ExplorerWindow(host, log, hostWindow);
+  SlideEditor(host, log);
   VideoWindow(host, log, hostWindow);
   tour::Pump(100);
   log.Line(log.Shot("host", hostWindow), "The sample host's window",
