@@ -8,6 +8,7 @@
 #include "exports/module_state.h"
 #include "platform/platform.h"
 #include "video/video_form.h"
+#include "print/print_dlg.h"
 
 namespace w95 {
 
@@ -30,9 +31,11 @@ int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int kind) {
 }
 int32_t VideoWinStatus() { return video::VideoWinStatus(); }
 void VideoWinClose() { video::VideoWinClose(); }
-void PrintDlg(HostWindow /*host*/, int32_t /*width*/, int32_t /*height*/, int32_t /*enhance*/) {}
-int32_t PrintCheck() { return Module().print.PrintOpen ? 1 : 0; }
-void PrintEnd() {}
+void PrintDlg(HostWindow host, int32_t width, int32_t height, int32_t noEnhance) {
+  print::PrintDlg(host, width, height, noEnhance);
+}
+int32_t PrintCheck() { return print::PrintCheck(); }
+void PrintEnd() { print::PrintEnd(); }
 // ShortToLongName, GetFreePageMem and GDIflush: services.cpp.
 
 }  // namespace w95

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "exports/library.h"
+#include "print/print_state.h"
 
 namespace w95 {
 
@@ -19,12 +20,8 @@ struct ExplorerModule {
   bool rememberPlacement = false;
 };
 
-// The print setup window.
-struct PrintModule {
-  double Zoom = 1.0;
-  int32_t MeasureUnit = 1;  // 0 pixels, 1 inches, 2 centimetres
-  int32_t PrintOpen = 0;
-};
+// The print setup window's state lives with the window (print/print_state.h).
+using PrintModule = print::PrintModule;
 
 // The slide editor's defaults.
 struct EditorModule {
@@ -37,7 +34,7 @@ struct EditorModule {
 
 struct ModuleState {
   ExplorerModule explorer;
-  PrintModule print;
+  PrintModule& print = ::w95::print::State();
   EditorModule editor;
 };
 

@@ -181,6 +181,44 @@ class HostLink {
   virtual void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) = 0;
 };
 
+// What the current printer offers, read from its device context.
+struct PrinterCaps {
+  std::string name;        // the printer's device name
+  int pageWidth = 0;       // printable area in device pixels (HORZRES x VERTRES)
+  int pageHeight = 0;
+  int dpiX = 0;            // LOGPIXELSX, LOGPIXELSY
+  int dpiY = 0;
+  int colorBits = 0;       // BITSPIXEL x PLANES
+  bool landscape = false;  // orientation of the chosen paper
+};
+
+// The library's printer object: the current printer (the default printer
+// from its first use on, or the one chosen in the setup dialog) and its one
+// print job.
+class Printer {
+ public:
+  virtual ~Printer() = default;
+  // The current printer's capabilities. Throws w95::Error "There is no
+  // default printer currently selected" when there is none.
+  virtual PrinterCaps Capabilities() = 0;
+  // The platform's print setup dialog over the current printer, owned by a
+  // window; true when the user confirmed: the printer, paper and orientation
+  // chosen there are current from now on.
+  virtual bool SetupDialog(uintptr_t owner) = 0;
+  // Starts a document with that title and its first page; the device context
+  // to draw on, or 0 when the job could not start (then nothing stays open).
+  virtual uintptr_t BeginDoc(const std::string& title) = 0;
+  virtual bool Printing() = 0;
+  // Ends the page and the document; the printer is no longer printing.
+  // False when the printer reported a failure.
+  virtual bool EndDoc() = 0;
+  // Abandons the open job, if any.
+  virtual void Abort() = 0;
+};
+
+// The message of a missing default printer, as the printer object raises it.
+inline constexpr const char* kNoDefaultPrinter = "There is no default printer currently selected";
+
 // The services of the machine the library runs on.
 struct Machine {
   ProfileStore* profiles = nullptr;
@@ -188,6 +226,7 @@ struct Machine {
   Desktop* desktop = nullptr;
   HostLink* host = nullptr;
   MediaService* media = nullptr;
+  Printer* printer = nullptr;
 };
 
 // The machine in use. The Win32 build installs the real one at library start;

@@ -9,6 +9,10 @@
 #include "ui/types.h"
 
 namespace w95::ui {
+struct Picture;
+}
+
+namespace w95::ui {
 
 class Canvas {
  public:
@@ -26,6 +30,8 @@ class Canvas {
   // x, y, greyed when not enabled.
   virtual void DrawGlyph(int x, int y, GlyphKind glyph, bool enabled = true) = 0;
   virtual void DrawFocusRect(const Rect& r) = 0;
+  // Draws a picture stretched to fill the rectangle.
+  virtual void DrawPicture(const Rect& r, const Picture& picture) = 0;
 };
 
 // State of an owner-drawn entry.

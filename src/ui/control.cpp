@@ -98,6 +98,8 @@ void Control::SetBounds(int left, int top, int width, int height) {
   bounds_ = r;
   Changed(Prop::Bounds);
   Realign();
+  // An aligned control that changes its size moves its neighbours.
+  if (align_ != Align::None && parent_ && !parent_->aligning_) parent_->Realign();
 }
 
 void Control::SetAlign(Align align) {
@@ -106,6 +108,11 @@ void Control::SetAlign(Align align) {
 }
 
 void Control::Realign() {
+  aligning_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{aligning_};
   Rect area{0, 0, bounds_.width, bounds_.height};
   auto place = [&](Control* c, Align a) {
     Rect b = c->bounds_;

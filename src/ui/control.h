@@ -156,6 +156,7 @@ class Control {
   std::string text_;
   Rect bounds_;
   Align align_ = Align::None;
+  bool aligning_ = false;  // laying out the aligned children
   bool enabled_ = true;
   bool visible_ = true;
   bool parentFont_ = true;

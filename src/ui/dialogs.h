@@ -20,6 +20,8 @@ std::string InputBox(const std::string& caption, const std::string& prompt,
 bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
 
 // The common colour, font and print setup dialogs; false when cancelled.
+// The print setup dialog works on the machine's printer object: printer,
+// paper and orientation chosen there are its own from then on.
 bool ColorDialog(Color& color);
 bool FontDialog(Font& font);
 bool PrintSetupDialog();

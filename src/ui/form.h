@@ -56,6 +56,7 @@ class Form : public Control {
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool on);
 
+
   Control* ActiveControl() const { return activeControl_; }
   void SetActiveControl(Control* control);
   Button* DefaultButton() const;  // the enabled, visible default button

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/canvas.h"
+#include "ui/picture.h"
 
 namespace w95::ui {
 
@@ -32,6 +33,9 @@ class RecordingCanvas final : public Canvas {
                   std::string(GlyphName(g)) + (enabled ? "" : " disabled"));
   }
   void DrawFocusRect(const Rect& r) override { ops.push_back("focus " + Box(r)); }
+  void DrawPicture(const Rect& r, const Picture& p) override {
+    ops.push_back("picture " + Box(r) + " of " + std::to_string(p.width) + "x" + std::to_string(p.height));
+  }
 
  private:
   static std::string Box(const Rect& r) {

@@ -18,6 +18,7 @@ enum class Metric {
   DialogFrameWidth,  // frame of a dialog border, each side
   CaptionHeight,
   HThumbWidth,       // width of a horizontal scroll bar's thumb
+  ScrollThumb,       // thumb of a vertical scroll bar (SM_CYVTHUMB)
 };
 
 int SystemMetric(Metric metric);
@@ -41,6 +42,7 @@ struct Metrics {
   int dialogFrameWidth = 3;
   int captionHeight = 19;
   int hThumbWidth = 16;  // SM_CXHTHUMB
+  int scrollThumb = 16;
 };
 Metrics& TestMetrics();
 }  // namespace headless

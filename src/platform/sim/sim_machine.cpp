@@ -11,6 +11,7 @@ void SimMachine::Install() {
   m.desktop = &desktop;
   m.host = &host;
   m.media = &media;
+  m.printer = &printer;
   platform::Install(m);
 }
 

@@ -4,6 +4,7 @@
 //   m.files.AddFile("C:\\Photos\\Long File Name.jpeg", "data");
 //   m.files.AddDrive('A', /*ready=*/false);
 //   m.desktop.SetScreen(800, 600);
+//   m.printer.Install({SimPrinter::A4()});
 //   m.host.onSend = [](const SentMessage&) { return 1; };
 //   m.Install();                                    // platform::Current() is now m
 //   ... m.host.sent, m.desktop.beeps, m.desktop.helpCalls record what happened
@@ -17,6 +18,7 @@
 #include "platform/platform.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_media.h"
+#include "platform/sim/sim_printer.h"
 #include "platform/sim/sim_profiles.h"
 
 namespace w95::platform::sim {
@@ -95,6 +97,7 @@ class SimMachine {
   SimDesktop desktop;
   SimHostLink host;
   SimMedia media{&files};
+  SimPrinter printer;  // no printer until a test installs some
 
   void Install();
 };

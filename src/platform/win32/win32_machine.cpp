@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_machine.h"
+#include "platform/win32/win32_printer.h"
 #include "platform/win32/win32_profiles.h"
 
 namespace w95::platform {
@@ -87,6 +88,7 @@ void InstallWin32Machine() {
   m.host = &host;
   static PauseKeeper media(Win32MediaService());
   m.media = &media;
+  m.printer = &Win32Printer();
   Install(m);
 }
 

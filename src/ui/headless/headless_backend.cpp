@@ -3,6 +3,7 @@
 // without one they fail loudly, as does a script that leaves its modal form open.
 #include <memory>
 
+#include "platform/platform.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/peer.h"
@@ -60,7 +61,12 @@ class HeadlessBackend final : public Backend {
     if (a) font = *a;
     return a.has_value();
   }
-  bool RunPrintSetup() override { return RequireSession("print setup dialog").TakePrintSetupAnswer(); }
+  // Confirmed by the script, the dialog then acts on the machine's printer.
+  bool RunPrintSetup() override {
+    if (!RequireSession("print setup dialog").TakePrintSetupAnswer()) return false;
+    platform::Printer* printer = platform::Current().printer;
+    return printer ? printer->SetupDialog(0) : true;
+  }
   void ScheduleFree() override {}  // freed by the next ProcessMessages, as a test calls it
   uintptr_t ApplicationHandle() override { return 0; }
 };

@@ -23,6 +23,7 @@ int SystemMetric(Metric metric) {
     case Metric::DialogFrameWidth: return m.dialogFrameWidth;
     case Metric::CaptionHeight: return m.captionHeight;
     case Metric::HThumbWidth: return m.hThumbWidth;
+    case Metric::ScrollThumb: return m.scrollThumb;
   }
   return 0;
 }

@@ -24,6 +24,7 @@ int SystemMetric(Metric metric) {
     case Metric::DialogFrameWidth: return GetSystemMetrics(SM_CXDLGFRAME);
     case Metric::CaptionHeight: return GetSystemMetrics(SM_CYCAPTION);
     case Metric::HThumbWidth: return GetSystemMetrics(SM_CXHTHUMB);
+    case Metric::ScrollThumb: return GetSystemMetrics(SM_CYVTHUMB);
   }
   return 0;
 }

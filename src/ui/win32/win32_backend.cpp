@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/automation.h"
 #include "ui/form.h"
@@ -261,6 +262,12 @@ class Win32Backend final : public Backend {
   }
 
   bool RunPrintSetup() override {
+    // The printer object's own dialog: what is chosen becomes its printer.
+    if (platform::Printer* printer = platform::Current().printer) {
+      const HWND owner = OwnerWindow();
+      return Dialog("Print Setup", [&] { return BOOL(printer->SetupDialog(reinterpret_cast<uintptr_t>(owner))); },
+                    &test::Session::TakePrintSetupAnswer);
+    }
     PRINTDLGA pd{};
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = OwnerWindow();
@@ -314,7 +321,7 @@ bool PreTranslate(MSG& msg, Form* form) {
   HWND fh = form ? reinterpret_cast<HWND>(form->Handle()) : nullptr;
   if (!fh || !(msg.hwnd == fh || IsChild(fh, msg.hwnd))) return false;
   bool used = false;
-  if (msg.message == WM_KEYDOWN) {
+  if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
     int key = static_cast<int>(msg.wParam);
     Safely([&] { used = form->UserPreviewKey(key, ShiftState()); });
     if (used) return true;

@@ -1,5 +1,6 @@
 #include "ui/win32/win32_canvas.h"
 
+#include "ui/picture.h"
 #include "ui/win32/win32_internal.h"
 
 namespace w95::ui::win32 {
@@ -58,6 +59,21 @@ void HdcCanvas::DrawGlyph(int x, int y, GlyphKind glyph, bool enabled) {
   const Color brush = brush_;
   PaintGlyphPixels(*this, x, y, glyph, enabled);
   SetBrushColor(brush);
+}
+
+void HdcCanvas::DrawPicture(const Rect& r, const Picture& p) {
+  if (p.Empty() || r.width <= 0 || r.height <= 0) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = p.width;
+  info.bmiHeader.biHeight = -p.height;  // rows from the top
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetStretchBltMode(dc_, HALFTONE);
+  SetBrushOrgEx(dc_, 0, 0, nullptr);
+  StretchDIBits(dc_, r.left, r.top, r.width, r.height, 0, 0, p.width, p.height, p.pixels.data(), &info,
+                DIB_RGB_COLORS, SRCCOPY);
 }
 
 void HdcCanvas::DrawFocusRect(const Rect& r) {

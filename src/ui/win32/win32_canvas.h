@@ -22,6 +22,7 @@ class HdcCanvas final : public Canvas {
   int TextHeight(const std::string& text) override;
   void DrawGlyph(int x, int y, GlyphKind glyph, bool enabled = true) override;
   void DrawFocusRect(const Rect& r) override;
+  void DrawPicture(const Rect& r, const Picture& picture) override;
 
  private:
   HDC dc_;

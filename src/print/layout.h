@@ -1,0 +1,60 @@
+// The page arithmetic of the print setup window, free of windows and
+// printers: fitting one rectangle into another, the working size that covers
+// the page, scroll ranges, and the texts of the size and position labels.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace w95::print {
+
+// The largest rectangle of the object's proportions inside the box (larger
+// or smaller than the object), in 32-bit floating point, with its sides
+// truncated toward zero and as they were computed.
+struct Fit {
+  int width = 0;
+  int height = 0;
+  float realWidth = 0;
+  float realHeight = 0;
+};
+Fit FitToBox(int64_t boxW, int64_t boxH, int64_t objW, int64_t objH);
+
+// The image size doubled until it is at least the page in both directions.
+// Both sides of the image must be positive.
+struct Extent {
+  int64_t width = 0;
+  int64_t height = 0;
+};
+Extent CoverPage(int64_t imageW, int64_t imageH, int pageW, int pageH);
+
+// trunc(real x zoom): a fitted side at a print size factor.
+int Zoomed(float real, double zoom);
+
+// Offset that centres `inner` in `outer` (0 when it does not fit).
+int Centred(int outer, int inner);
+
+// Scroll bar settings for a document side on a page side: the free margin
+// as the maximum, an eighth of it (at least 1) as the large change, the
+// middle as the position.
+struct ScrollSpan {
+  int max = 0;
+  int largeChange = 1;
+  int position = 0;
+};
+ScrollSpan SpanOf(int pageSide, int docSide);
+
+// The preview's offset for a scroll position: the same share of the
+// preview's free room as the position is of the scroll maximum.
+int PreviewOffset(int position, int max, int room);
+
+// Units of the size and position labels (the item index of the unit list).
+enum Unit : int32_t { kPixels = 0, kInches = 1, kCentimetres = 2 };
+
+// A length in printer pixels as a label shows it: "%3.1f" of length / dpi
+// (times 2.54 for centimetres), or the plain number for pixels.
+std::string LengthText(int pixels, int dpi, int32_t unit);
+
+// The page summary: "Portrait : 8.0 x 11.0  (600 x 600 dpi)".
+std::string PageSummary(bool landscape, int pageW, int pageH, int dpiX, int dpiY, int32_t unit);
+
+}  // namespace w95::print

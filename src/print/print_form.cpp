@@ -1,0 +1,345 @@
+#include "print/print_form.h"
+
+#include <algorithm>
+#include <exception>
+#include <iterator>
+
+#include "platform/platform.h"
+#include "print/layout.h"
+#include "print/print_state.h"
+#include "settings/ini_file.h"
+#include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/text_metrics.h"
+
+namespace w95::print {
+
+PrintModule& State() {
+  static PrintModule state;
+  return state;
+}
+
+namespace {
+
+platform::PrinterCaps Caps() { return platform::Current().printer->Capabilities(); }
+
+ui::Font LabelFont(bool bold = false) {
+  ui::Font f;
+  f.size = 9;  // 12 pixels at 96 dpi
+  f.color = ui::clBlack;
+  f.bold = bold;
+  return f;
+}
+
+}  // namespace
+
+TPrintForm::TPrintForm() : ui::Form("PrintForm") {
+  SetCaption("Plimbo Print Setup");
+  SetBorderStyle(ui::BorderStyle::Dialog);
+  SetBorderIcons(false);
+  SetPosition(ui::FormPosition::ScreenCenter);
+  SetClientSize(374, 266);
+  SetKeyPreview(true);
+  SetHelpContext(kHelpContext);
+
+  BtnSetup.SetBounds(290, 116, 78, 27);
+  BtnSetup.SetCaption("&Setup");
+  ZoomScroll.SetBounds(196, 164, 85, 16);
+  ZoomScroll.SetParams(100, 1, 100);
+  ZoomScroll.SetLargeChange(10);
+  ZoomLabel.SetBounds(202, 140, 80, 16);
+  ZoomLabel.SetCaption("  Si&ze: 100%");
+  ZoomLabel.SetFocusControl(&ZoomScroll);
+
+  PanelParent.SetBounds(0, 25, 185, 241);
+  PanelParent.SetAlign(ui::Align::Left);
+  PanelImage.SetAlign(ui::Align::Client);
+  PanelImage.SetBevelOuter(ui::Bevel::None);
+  PaperImage.SetBounds(13, 13, 144, 131);
+  PaperImage.SetColor(ui::clWhite);
+  PaperImage.SetBevelOuter(ui::Bevel::None);
+  DocImage.SetBounds(15, 17, 72, 72);
+  PanelX.SetHeight(20);
+  PanelX.SetAlign(ui::Align::Bottom);
+  PanelY.SetWidth(18);
+  PanelY.SetAlign(ui::Align::Right);
+  YScroll.SetVertical(true);
+  YScroll.SetBounds(0, 0, 13, 33);
+  XScroll.SetBounds(0, 0, 72, 14);
+
+  LabelDocW.SetBounds(194, 80, 80, 16);
+  LabelDocW.SetCaption("Width:");
+  LabelXPos.SetBounds(194, 36, 80, 16);
+  LabelXPos.SetCaption("X pos:");
+  LabelXPos.SetFocusControl(&XScroll);
+  BtnPrintIt.SetBounds(290, 146, 78, 27);
+  BtnPrintIt.SetCaption("&Print It");
+  BtnClose.SetBounds(290, 176, 78, 27);
+  BtnClose.SetCaption("Cancel");
+  Enhance.SetBounds(198, 216, 73, 17);
+  Enhance.SetCaption("E&nhance");
+  Enhance.SetChecked(true);
+  LabelYpos.SetBounds(194, 58, 80, 16);
+  LabelYpos.SetCaption("Y pos:");
+  LabelYpos.SetFocusControl(&YScroll);
+  LabelDocH.SetBounds(194, 102, 80, 16);
+  LabelDocH.SetCaption("Height:");
+  BtnHelp.SetBounds(290, 206, 78, 27);
+  BtnHelp.SetCaption("&Help");
+  Color.SetBounds(198, 194, 73, 17);
+  Color.SetCaption("Co&lor");
+  Color.SetChecked(true);
+  MeasureBox.SetBounds(282, 60, 87, 21);
+  MeasureBox.SetItems({"Pixels", "Inches", "cm."});
+  BtnReset.SetBounds(290, 86, 78, 27);
+  BtnReset.SetCaption("Cen&ter");
+  PrintStyle.SetBounds(240, 240, 129, 21);
+  PrintStyle.SetItems({"Floyd-Steinberg", "Burkes", "Stucki", "Sierra", "Stevenson", "Jarvis", "Ordered"});
+  Label1.SetBounds(280, 36, 80, 16);
+  Label1.SetCaption("&Measure:");
+  Label1.SetFocusControl(&MeasureBox);
+  Label2.SetBounds(194, 244, 39, 16);
+  Label2.SetCaption("S&tyle:");
+  Label2.SetAlignment(ui::Alignment::Right);
+  Label2.SetFocusControl(&PrintStyle);
+  PanelSettings.SetHeight(25);
+  PanelSettings.SetAlign(ui::Align::Top);
+  PanelSettings.SetBevelOuter(ui::Bevel::Lowered);
+  PanelSettings.SetBevelInner(ui::Bevel::Lowered);
+  PanelSettings.SetCaption("Paper Settings");
+
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&ZoomLabel, &LabelDocW, &LabelXPos, &LabelYpos, &LabelDocH})
+    c->SetFont(LabelFont());
+  PanelSettings.SetFont(LabelFont(true));
+
+  picture_ = PlaceholderPicture();
+  DocImage.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
+    canvas.DrawPicture({0, 0, DocImage.Width(), DocImage.Height()}, picture_);
+  };
+
+  OnActivate = [this](ui::Control& s) { FormActivate(s); };
+  OnClose = [this](ui::Control& s, ui::CloseAction& a) { FormClose(s, a); };
+  OnKeyDown = [this](ui::Control& s, int& key, unsigned shift) { FormKeyDown(s, key, shift); };
+  BtnSetup.OnClick = [this](ui::Control& s) { BtnSetupClick(s); };
+  ZoomScroll.OnScroll = [this](ui::Control& s, ui::ScrollCode c, int& p) { ZoomScrollScroll(s, c, p); };
+  for (ui::ScrollBar* bar : {&XScroll, &YScroll}) {
+    bar->OnChange = [this](ui::Control& s) { XScrollChange(s); };
+    bar->OnScroll = [this](ui::Control& s, ui::ScrollCode c, int& p) { YScrollScroll(s, c, p); };
+    bar->OnMouseDown = [this](ui::Control& s, ui::MouseButton b, unsigned sh, int x, int y) {
+      YScrollMouseDown(s, b, sh, x, y);
+    };
+  }
+  BtnPrintIt.OnClick = [this](ui::Control& s) { BtnPrintItClick(s); };
+  BtnClose.OnClick = [this](ui::Control& s) { BtnCloseClick(s); };
+  Enhance.OnClick = [this](ui::Control& s) { EnhanceClick(s); };
+  BtnHelp.OnClick = [this](ui::Control& s) { BtnHelpClick(s); };
+  MeasureBox.OnChange = [this](ui::Control& s) { MeasureBoxChange(s); };
+  BtnReset.OnClick = [this](ui::Control& s) { BtnResetClick(s); };
+  PrintStyle.OnChange = [this](ui::Control& s) { MeasureBoxChange(s); };
+}
+
+TPrintForm::~TPrintForm() {
+  // FormDestroy: the window is gone.
+  PrintModule& s = State();
+  if (s.PrintForm == this) {
+    s.PrintForm = nullptr;
+    s.PrintOpen = 0;
+  }
+}
+
+void TPrintForm::ResizePaper() {
+  const platform::PrinterCaps caps = Caps();
+  const int cw = PanelImage.Width(), ch = PanelImage.Height();
+  const Fit fit = FitToBox(cw, ch, caps.pageWidth, caps.pageHeight);
+  PaperImage.SetBounds(Centred(cw, fit.width), Centred(ch, fit.height), fit.width, fit.height);
+}
+
+void TPrintForm::ResizeImage(int /*centre*/) {
+  const PrintModule& s = State();
+  const int cw = PaperImage.Width(), ch = PaperImage.Height();
+  const Fit fit = FitToBox(cw, ch, s.ImageWidth, s.ImageHeight);
+  const int w = Zoomed(fit.realWidth, s.Zoom), h = Zoomed(fit.realHeight, s.Zoom);
+  DocImage.SetBounds(Centred(cw, w), Centred(ch, h), w, h);
+}
+
+void TPrintForm::AllSpecs(int init) {
+  PrintModule& s = State();
+  const platform::PrinterCaps caps = Caps();
+  s.DpiX = caps.dpiX;
+  s.DpiY = caps.dpiY;
+  if (init == 1) {
+    const bool colour = caps.colorBits > 8;
+    Color.SetChecked(colour);
+    PrintStyle.SetItemIndex(colour ? 4 : 0);
+  }
+  const Extent scaled = CoverPage(s.ImageWidth, s.ImageHeight, caps.pageWidth, caps.pageHeight);
+  s.ScaledWidth = scaled.width;
+  s.ScaledHeight = scaled.height;
+  const Fit fit = FitToBox(caps.pageWidth, caps.pageHeight, scaled.width, scaled.height);
+  s.DocWidth = Zoomed(fit.realWidth, s.Zoom);
+  s.DocHeight = Zoomed(fit.realHeight, s.Zoom);
+  const ScrollSpan x = SpanOf(caps.pageWidth, s.DocWidth), y = SpanOf(caps.pageHeight, s.DocHeight);
+  XScroll.SetLargeChange(x.largeChange);
+  XScroll.SetParams(x.position, XScroll.Min(), x.max);
+  YScroll.SetLargeChange(y.largeChange);
+  YScroll.SetParams(y.position, YScroll.Min(), y.max);
+  UpdateDocPosition();
+  s.Recalculating = 0;
+}
+
+void TPrintForm::UpdateDocPosition() {
+  PrintModule& s = State();
+  s.DocTop = YScroll.Position();
+  s.DocLeft = XScroll.Position();
+  const platform::PrinterCaps caps = Caps();
+  const int32_t unit = s.MeasureUnit;
+  LabelDocW.SetCaption("Width : " + LengthText(s.DocWidth, s.DpiX, unit));
+  LabelDocH.SetCaption("Height: " + LengthText(s.DocHeight, s.DpiY, unit));
+  LabelXPos.SetCaption("&X pos : " + LengthText(s.DocLeft, s.DpiX, unit));
+  LabelYpos.SetCaption("&Y pos : " + LengthText(s.DocTop, s.DpiY, unit));
+  PanelSettings.SetCaption(PageSummary(caps.landscape, caps.pageWidth, caps.pageHeight, s.DpiX, s.DpiY, unit));
+}
+
+void TPrintForm::UpdateXYscroll() {
+  if (State().Recalculating) return;
+  const int roomY = PaperImage.Height() - DocImage.Height();
+  if (roomY > 0) DocImage.SetTop(PreviewOffset(YScroll.Position(), YScroll.Max(), roomY));
+  const int roomX = PaperImage.Width() - DocImage.Width();
+  if (roomX > 0) DocImage.SetLeft(PreviewOffset(XScroll.Position(), XScroll.Max(), roomX));
+}
+
+void TPrintForm::ShowPicture(ui::Picture picture) {
+  picture_ = std::move(picture);
+  DocImage.Invalidate();
+}
+
+void TPrintForm::FormActivate(ui::Control&) {
+  // The error box of a failed layout gives the activation back to this
+  // window when it closes; that activation must not fail and box again.
+  if (activating_) return;
+  activating_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{activating_};
+  try {
+    LayOut();
+  } catch (const ui::ScriptFailure&) {
+    throw;
+  } catch (const std::exception& e) {
+    ui::Application().ShowException(e);
+  }
+}
+
+void TPrintForm::LayOut() {
+  PrintModule& s = State();
+  s.PrintOpen = 1;
+  const std::string bmp = TIniFile("plimbo.ini").ReadText("plimbo", "BMP", "");
+  if (!bmp.empty()) ShowPicture(ui::LoadPictureFile(bmp));
+  const int t = ui::SystemMetric(ui::Metric::ScrollThumb);
+  ZoomScroll.SetHeight(t);
+  XScroll.SetHeight(t);
+  PanelX.SetHeight(t);
+  XScroll.SetWidth(PanelX.Width());
+  YScroll.SetWidth(t);
+  PanelY.SetWidth(t);
+  YScroll.SetHeight(PanelY.Height());
+  s.Zoom = 1.0;
+  if (ZoomScroll.Position() != 100) ZoomLabel.SetCaption("  Si&ze : 100%");
+  ZoomScroll.SetPosition(100);
+  MeasureBox.SetItemIndex(1);
+  s.MeasureUnit = kInches;
+  PrintStyle.SetItemIndex(4);
+  ResizePaper();
+  ResizeImage(1);
+  AllSpecs(1);
+  UpdateDocPosition();
+}
+
+void TPrintForm::FormClose(ui::Control&, ui::CloseAction& action) {
+  action = ui::CloseAction::Free;
+  // The window is as good as gone: a host asking now hears so, and may open
+  // the next one while this one waits to be freed.
+  PrintModule& s = State();
+  if (s.PrintForm == this) {
+    s.PrintForm = nullptr;
+    s.PrintOpen = 0;
+  }
+}
+
+void TPrintForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
+  if (key == ui::vkEscape || (key == 'C' && shift == ui::ssAlt)) {
+    key = 0;
+    Close();
+    return;
+  }
+  ui::Application().ProcessMessages();
+  if (key != ui::vkTab) return;
+  key = 0;
+  ui::Control* const cycle[] = {&BtnReset, &BtnSetup, &BtnPrintIt, &BtnClose, &BtnHelp, &PrintStyle,
+                                &XScroll,  &YScroll,  &ZoomScroll, &Color,    &Enhance, &MeasureBox};
+  const int n = static_cast<int>(std::size(cycle));
+  const auto at = std::find(std::begin(cycle), std::end(cycle), ActiveControl());
+  if (at == std::end(cycle)) return;
+  const int from = static_cast<int>(at - std::begin(cycle));
+  const int step = shift == ui::ssShift ? n - 1 : 1;
+  // A control that cannot take the focus now (Enhance and the style list
+  // without enhancement) is passed over.
+  for (int k = 1; k < n; ++k) {
+    ui::Control* next = cycle[(from + step * k) % n];
+    if (next->CanUse()) {
+      next->SetFocus();
+      return;
+    }
+  }
+}
+
+void TPrintForm::ZoomScrollScroll(ui::Control&, ui::ScrollCode, int& position) {
+  PrintModule& s = State();
+  s.Zoom = position * 0.01;
+  ResizeImage(1);
+  s.Recalculating = 1;
+  // Even when the printer cannot be asked, the scroll bars must not stay
+  // quiet for good.
+  struct Quiet {
+    ~Quiet() { State().Recalculating = 0; }
+  } quiet;
+  AllSpecs(0);
+  ZoomLabel.SetCaption("  Si&ze : " + std::to_string(position) + "%");
+}
+
+void TPrintForm::YScrollScroll(ui::Control&, ui::ScrollCode, int&) { UpdateXYscroll(); }
+
+void TPrintForm::YScrollMouseDown(ui::Control&, ui::MouseButton, unsigned, int, int) {
+  UpdateXYscroll();
+  UpdateDocPosition();
+}
+
+void TPrintForm::XScrollChange(ui::Control&) {
+  if (State().Recalculating == 0) UpdateDocPosition();
+}
+
+void TPrintForm::MeasureBoxChange(ui::Control&) {
+  State().MeasureUnit = MeasureBox.ItemIndex();
+  UpdateDocPosition();
+}
+
+void TPrintForm::BtnResetClick(ui::Control&) {
+  ResizeImage(1);
+  AllSpecs(0);
+}
+
+void TPrintForm::EnhanceClick(ui::Control&) { PrintStyle.SetEnabled(Enhance.Checked()); }
+
+void TPrintForm::BtnSetupClick(ui::Control&) {
+  if (!ui::PrintSetupDialog()) return;
+  ResizePaper();
+  ResizeImage(1);
+  AllSpecs(1);
+}
+
+void TPrintForm::BtnHelpClick(ui::Control&) { ui::Application().HelpContext(Handle(), kHelpContext); }
+
+void TPrintForm::BtnCloseClick(ui::Control&) { Close(); }
+
+}  // namespace w95::print

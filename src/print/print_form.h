@@ -1,0 +1,93 @@
+// The print setup window: the printable area of the current printer with a
+// preview of the image on it; size, position, unit, colour, enhancement and
+// dithering style; the printer's setup dialog; and "&Print It", which opens
+// the job and hands the printer's device context to the host.
+#pragma once
+
+#include <string>
+
+#include "ui/button.h"
+#include "ui/combo_box.h"
+#include "ui/form.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/picture.h"
+#include "ui/scroll_bar.h"
+
+namespace w95::print {
+
+// The message that hands the printer's device context to the host.
+inline constexpr unsigned kPrintReadyMessage = 0x0912;
+inline constexpr const char* kJobTitle = "Plimbo Graphic";
+inline constexpr int kHelpContext = 110;
+
+class TPrintForm : public ui::Form {
+ public:
+  TPrintForm();
+  ~TPrintForm() override;
+
+  ui::Button BtnSetup{*this, "BtnSetup"};
+  ui::ScrollBar ZoomScroll{*this, "ZoomScroll"};
+  ui::Label ZoomLabel{*this, "ZoomLabel"};
+  ui::Panel PanelParent{*this, "PanelParent"};
+  ui::Panel PanelImage{PanelParent, "PanelImage"};
+  ui::Panel PaperImage{PanelImage, "PaperImage"};
+  ui::Image DocImage{PaperImage, "DocImage"};
+  ui::Panel PanelX{PanelParent, "PanelX"};
+  ui::Panel PanelY{PanelParent, "PanelY"};
+  ui::ScrollBar YScroll{PanelY, "YScroll"};
+  ui::ScrollBar XScroll{PanelX, "XScroll"};
+  ui::Label LabelDocW{*this, "LabelDocW"};
+  ui::Label LabelXPos{*this, "LabelXPos"};
+  ui::Button BtnPrintIt{*this, "BtnPrintIt"};
+  ui::Button BtnClose{*this, "BtnClose"};
+  ui::CheckBox Enhance{*this, "Enhance"};
+  ui::Label LabelYpos{*this, "LabelYpos"};
+  ui::Label LabelDocH{*this, "LabelDocH"};
+  ui::Button BtnHelp{*this, "BtnHelp"};
+  ui::CheckBox Color{*this, "Color"};
+  ui::ComboBox MeasureBox{*this, "MeasureBox"};
+  ui::Button BtnReset{*this, "BtnReset"};
+  ui::ComboBox PrintStyle{*this, "PrintStyle"};
+  ui::Label Label1{*this, "Label1"};
+  ui::Label Label2{*this, "Label2"};
+  ui::Panel PanelSettings{*this, "PanelSettings"};
+
+  // The layout steps the handlers share.
+  void ResizePaper();
+  void ResizeImage(int centre = 1);
+  void AllSpecs(int init);
+  void UpdateDocPosition();
+  void UpdateXYscroll();
+
+  // The preview picture drawn in DocImage.
+  const ui::Picture& Preview() const { return picture_; }
+
+  void FormActivate(ui::Control& sender);
+  void FormClose(ui::Control& sender, ui::CloseAction& action);
+  void FormKeyDown(ui::Control& sender, int& key, unsigned shift);
+  void ZoomScrollScroll(ui::Control& sender, ui::ScrollCode code, int& position);
+  void YScrollScroll(ui::Control& sender, ui::ScrollCode code, int& position);
+  void YScrollMouseDown(ui::Control& sender, ui::MouseButton button, unsigned shift, int x, int y);
+  void XScrollChange(ui::Control& sender);
+  void MeasureBoxChange(ui::Control& sender);
+  void BtnResetClick(ui::Control& sender);
+  void EnhanceClick(ui::Control& sender);
+  void BtnSetupClick(ui::Control& sender);
+  void BtnHelpClick(ui::Control& sender);
+  void BtnCloseClick(ui::Control& sender);
+  void BtnPrintItClick(ui::Control& sender);  // print_job.cpp
+
+ private:
+  void LayOut();
+  void ShowPicture(ui::Picture picture);
+
+  ui::Picture picture_;
+  bool activating_ = false;
+};
+
+// The built-in picture the preview shows until "BMP" names one.
+ui::Picture PlaceholderPicture();
+
+}  // namespace w95::print

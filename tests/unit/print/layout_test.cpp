@@ -1,0 +1,82 @@
+// The page arithmetic: fitting, covering the page, scroll spans, labels.
+#include <gtest/gtest.h>
+
+#include "print/layout.h"
+
+namespace {
+
+using namespace w95::print;
+
+TEST(FitToBox, KeepsTheObjectsProportionsInsideTheBoxEnlargingOrShrinking) {
+  struct Row {
+    int bw, bh, ow, oh, w, h;
+  } rows[] = {
+      {4800, 6600, 25600, 12800, 4800, 2400},  // smaller both ways, wide object
+      {169, 225, 4800, 6600, 163, 225},        // smaller both ways, tall box
+      {163, 225, 100, 50, 163, 81},            // larger both ways: 81.5 truncated
+      {4800, 6600, 480, 660, 4800, 6600},      // exact proportions fill the box
+      {200, 100, 100, 300, 33, 100},           // wider box, taller object
+      {100, 200, 300, 100, 100, 33},           // taller box, wider object
+  };
+  for (const Row& r : rows) {
+    const Fit f = FitToBox(r.bw, r.bh, r.ow, r.oh);
+    EXPECT_EQ(f.width, r.w) << r.bw << "x" << r.bh << " <- " << r.ow << "x" << r.oh;
+    EXPECT_EQ(f.height, r.h) << r.bw << "x" << r.bh << " <- " << r.ow << "x" << r.oh;
+    EXPECT_LE(f.width, r.bw);
+    EXPECT_LE(f.height, r.bh);
+  }
+}
+
+TEST(FitToBox, ComputesInSinglePrecisionAndKeepsTheUntruncatedSides) {
+  // 163 / 100 * 50 in float is 81.5 exactly; the real sides feed the zoom.
+  const Fit f = FitToBox(163, 225, 100, 50);
+  EXPECT_FLOAT_EQ(f.realWidth, 163.0f);
+  EXPECT_FLOAT_EQ(f.realHeight, 81.5f);
+  EXPECT_EQ(Zoomed(f.realHeight, 0.5), 40);
+  // When the first side taken overshoots the box, the second step brings it
+  // back: box 100 x 10, object 1000 x 50 (difference decides on width).
+  const Fit g = FitToBox(100, 10, 1000, 50);
+  EXPECT_EQ(g.width, 100);
+  EXPECT_EQ(g.height, 5);
+}
+
+TEST(CoverPage, DoublesWhileEitherPageSideIsLonger) {
+  const Extent e = CoverPage(100, 50, 4800, 6600);
+  EXPECT_EQ(e.width, 25600);
+  EXPECT_EQ(e.height, 12800);
+  const Extent same = CoverPage(5000, 7000, 4800, 6600);
+  EXPECT_EQ(same.width, 5000);
+  // A very thin image goes past 32 bits without wrapping round.
+  const Extent thin = CoverPage(1, 1000000, 4800, 6600);
+  EXPECT_EQ(thin.width, 8192);
+  EXPECT_EQ(thin.height, 8192000000LL);
+}
+
+TEST(SpanOf, FreeMarginAnEighthAtLeastOneAndTheMiddle) {
+  const ScrollSpan y = SpanOf(6600, 2400);
+  EXPECT_EQ(y.max, 4200);
+  EXPECT_EQ(y.largeChange, 525);
+  EXPECT_EQ(y.position, 2100);
+  const ScrollSpan full = SpanOf(4800, 4800);
+  EXPECT_EQ(full.max, 0);
+  EXPECT_EQ(full.largeChange, 1);
+  EXPECT_EQ(full.position, 0);
+  EXPECT_EQ(SpanOf(4800, 4795).largeChange, 1);
+}
+
+TEST(PreviewOffset, MarginInProportionAndZeroWithoutRange) {
+  EXPECT_EQ(PreviewOffset(2100, 4200, 75), 37);
+  EXPECT_EQ(PreviewOffset(4200, 4200, 75), 75);
+  EXPECT_EQ(PreviewOffset(0, 0, 75), 0);
+}
+
+TEST(Labels, LengthsInEachUnitAndThePageSummary) {
+  EXPECT_EQ(LengthText(2400, 600, kInches), "4.0");
+  EXPECT_EQ(LengthText(2400, 600, kCentimetres), "10.2");
+  EXPECT_EQ(LengthText(2400, 600, kPixels), "2400");
+  EXPECT_EQ(LengthText(30000, 300, kCentimetres), "254.0");
+  EXPECT_EQ(PageSummary(false, 4800, 6600, 600, 600, kPixels), "Portrait : 4800 x 6600  (600 x 600 dpi)");
+  EXPECT_EQ(PageSummary(true, 6600, 4800, 600, 600, kInches), "Landscape: 11.0 x 8.0  (600 x 600 dpi)");
+}
+
+}  // namespace
