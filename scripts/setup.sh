@@ -10,7 +10,7 @@ pkgs=(cmake ninja-build g++ git
       binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
       googletest libgtest-dev libbenchmark-dev
       clang libclang-rt-14-dev llvm
-      wine wine64 fonts-wine xvfb xauth x11-apps imagemagick)
+      wine wine64 fonts-wine xvfb xauth x11-apps imagemagick ghostscript)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

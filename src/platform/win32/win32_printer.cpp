@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <optional>
+
 #include "platform/error.h"
 
 namespace w95::platform {
@@ -15,7 +17,10 @@ namespace {
 
 class Win32PrinterObject final : public Printer {
  public:
+  // Asked many times per layout; a context on a printer driver is costly,
+  // so the answer is kept until another printer or paper is chosen.
   PrinterCaps Capabilities() override {
+    if (caps_) return *caps_;
     HDC ic = MakeDc(true);
     PrinterCaps caps;
     caps.pageWidth = GetDeviceCaps(ic, HORZRES);
@@ -29,6 +34,7 @@ class Win32PrinterObject final : public Printer {
       caps.landscape = (dm->dmFields & DM_ORIENTATION) && dm->dmOrientation == DMORIENT_LANDSCAPE;
       GlobalUnlock(devMode_);
     }
+    caps_ = caps;
     return caps;
   }
 
@@ -44,6 +50,7 @@ class Win32PrinterObject final : public Printer {
     // The dialog may have replaced the handles it was given.
     devMode_ = pd.hDevMode;
     devNames_ = pd.hDevNames;
+    caps_.reset();
     return ok != 0;
   }
 
@@ -94,6 +101,7 @@ class Win32PrinterObject final : public Printer {
     if (devMode_) GlobalFree(devMode_);
     if (devNames_) GlobalFree(devNames_);
     devMode_ = devNames_ = nullptr;
+    caps_.reset();
   }
 
   bool SelectDefault() {
@@ -144,6 +152,7 @@ class Win32PrinterObject final : public Printer {
   HGLOBAL devMode_ = nullptr;
   HGLOBAL devNames_ = nullptr;
   HDC job_ = nullptr;
+  std::optional<PrinterCaps> caps_;
 };
 
 }  // namespace
