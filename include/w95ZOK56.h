@@ -37,8 +37,9 @@ W95_IMPORT LONG WINAPI VideoWinPlayer95(HWND host, LONG hostMode, LONG kind);
 /* 5: ends the print job and closes the print setup window. */
 W95_IMPORT void WINAPI PrintEnd95(void);
 /* 6: modeless print setup window for an image of width x height pixels;
- * "&Print It" sends W95_MSG_PRINT_READY to `host`. */
-W95_IMPORT void WINAPI PrintDlg95(HWND host, LONG width, LONG height, LONG enhance);
+ * noEnhance > 0 turns enhancement off; "&Print It" sends
+ * W95_MSG_PRINT_READY to `host`. */
+W95_IMPORT void WINAPI PrintDlg95(HWND host, LONG width, LONG height, LONG noEnhance);
 /* 7: 1 while the print setup window exists, else 0. */
 W95_IMPORT LONG WINAPI PrintCheck95(void);
 /* 8: modal slide editor on "AVLFIL"; see W95_EDITOR_... for the result. */

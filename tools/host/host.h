@@ -66,6 +66,8 @@ int HostWindow(Host& host, const Args& args);
 
 // The video window on one file, the host polling its status (host_video.cpp).
 int Video(Host& host, const Args& args);
+// The print protocol: setup window, test picture on 0x912, PrintEnd95 (host_print.cpp).
+int Print(Host& host, const Args& args);
 
 // That window without its message loop, for the tour: the library's messages
 // reach it (it does the host's half of each protocol) and its pane logs.

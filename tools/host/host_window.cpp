@@ -145,12 +145,13 @@ void RunVideo(HWND self, LONG mode) {
       std::to_string(r));
 }
 
-void RunPrint(HWND self, LONG enhance) {
+// The fourth argument switches enhancement off when it is greater than 0.
+void RunPrint(HWND self, LONG noEnhance) {
   auto print = theHost->Export<W95_PFN_PrintDlg95>("PrintDlg95");
   if (!print) return;
   WriteKey(W95_KEY_PREVIEW_BMP, "");
-  print(self, 640, 480, enhance);
-  Log("PrintDlg95(host, 640, 480, " + std::to_string(enhance) + ")");
+  print(self, 640, 480, noEnhance);
+  Log("PrintDlg95(host, 640, 480, " + std::to_string(noEnhance) + ")");
 }
 
 // 0x912: the document and page are open on `dc`; draw a test picture into
@@ -250,8 +251,8 @@ void Command(HWND self, UINT id) {
         Log("VideoWinStatus95() -> " + std::to_string(status()));
       break;
     case kVideoClose: call0("VideoWinClose95"); break;
-    case kPrint640: RunPrint(self, 1); break;
-    case kPrintNoEnhance: RunPrint(self, 0); break;
+    case kPrint640: RunPrint(self, 0); break;
+    case kPrintNoEnhance: RunPrint(self, 1); break;
     case kPrintCheck:
       if (auto check = theHost->Export<W95_PFN_PrintCheck95>("PrintCheck95"))
         Log("PrintCheck95() -> " + std::to_string(check()));

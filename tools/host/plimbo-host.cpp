@@ -95,6 +95,8 @@ void Usage() {
       "             screenshot of each step with DIR\\tour.txt describing them\n"
       "  video FILE [MODE [KIND]]  play FILE in the video window, polling its status;\n"
       "             grabbed frames are saved as grabN.bmp\n"
+      "  print WIDTH HEIGHT [NOENHANCE]  the print setup window for an image of that\n"
+      "             size; \"Print It\" prints a test picture where the window placed it\n"
       "  help       this text\n");
 }
 
@@ -129,6 +131,7 @@ int main(int argc, char** argv) {
       {"tour", Tour},
       {"window", HostWindow},
       {"video", Video},
+      {"print", Print},
   };
   const Command* chosen = nullptr;
   for (const auto& c : commands)

@@ -266,7 +266,7 @@ class Win32Backend final : public Backend {
     if (platform::Printer* printer = platform::Current().printer) {
       const HWND owner = OwnerWindow();
       return Dialog("Print Setup", [&] { return BOOL(printer->SetupDialog(reinterpret_cast<uintptr_t>(owner))); },
-                    &test::Session::TakePrintSetupAnswer);
+                    &Automation::TakePrintSetupAnswer);
     }
     PRINTDLGA pd{};
     pd.lStructSize = sizeof pd;
