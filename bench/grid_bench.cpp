@@ -68,6 +68,7 @@ class CountingCanvas final : public Canvas {
   int TextHeight(const std::string&) override { return 13; }
   void DrawGlyph(int, int, GlyphKind, bool) override { ++calls; }
   void DrawFocusRect(const Rect&) override { ++calls; }
+  void DrawPicture(const Rect&, const Picture&) override { ++calls; }
 };
 
 void BM_PaintGridInView(benchmark::State& state) {
