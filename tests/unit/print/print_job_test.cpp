@@ -21,7 +21,7 @@ class PrintJob : public PrintWindow {
       for (const char* k : kKeys) seen[k] = Key(k);
       TPrintForm* f = State().PrintForm;
       disabledDuring = f && !f->Enabled();
-      minimisedDuring = f && f->GetWindowState() == ui::WindowState::Minimized;
+      minimisedDuring = f && f->GetWindowState() == w95::ui::WindowState::Minimized;
       checkDuring = w95::print::PrintCheck();
       if (endInHandler) w95::print::PrintEnd();
       return 0;
@@ -107,7 +107,7 @@ TEST_F(PrintJob, FailedStartSaysCheckPrinterAndWritesNothing) {
   TPrintForm* f = State().PrintForm;
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->Enabled());
-  EXPECT_FALSE(f->GetWindowState() == ui::WindowState::Minimized);
+  EXPECT_FALSE(f->GetWindowState() == w95::ui::WindowState::Minimized);
   // The user tries again once the printer is back.
   machine.printer.failStartDoc = false;
   HostAnswers(true);
@@ -137,7 +137,7 @@ TEST_F(PrintJob, UnwritableSettingsDropTheJobAndGiveTheWindowBack) {
   TPrintForm* f = State().PrintForm;
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->Enabled());
-  EXPECT_FALSE(f->GetWindowState() == ui::WindowState::Minimized);
+  EXPECT_FALSE(f->GetWindowState() == w95::ui::WindowState::Minimized);
   EXPECT_NE(session.Messages().back().text.find("Unable to write to"), std::string::npos);
 }
 
