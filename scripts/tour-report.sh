@@ -13,8 +13,17 @@ pngs=()
   echo '<h1>Tour of w95ZOK56.dll</h1><p><a href="contact-sheet.png">Contact sheet</a></p>'
   while IFS=$'\t' read -r bmp crop window did received; do
     [ -n "$bmp" ] || continue
-    png="${bmp%.bmp}.png"
-    if [ -f "$dir/$bmp" ]; then
+    png="${bmp%.*}.png"
+    if [[ "$bmp" == *.ps ]]; then
+      # A printed page: rendered small with Ghostscript where it is installed.
+      if command -v gs >/dev/null && [ -f "$dir/$bmp" ] &&
+         gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=png16m -r40 -dFirstPage=1 -dLastPage=1 \
+            -sOutputFile="$dir/$png" "$dir/$bmp" >/dev/null 2>&1; then
+        pngs+=("$dir/$png")
+      else
+        png="$bmp"
+      fi
+    elif [ -f "$dir/$bmp" ]; then
       # Crop to the window with a margin; the whole screen when that fails.
       if ! convert "$dir/$bmp" -crop "$crop" +repage -bordercolor '#3a6ea5' -border 12 "$dir/$png" 2>/dev/null; then
         convert "$dir/$bmp" "$dir/$png"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "avi_writer.h"
+#include "file_printer.h"
 #include "host.h"
 #include "tour_driver.h"
 
@@ -345,6 +346,53 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
                   (closed ? ", closed with the 0x905 broadcast" : ", NOT closed or no 0x905"));
 }
 
+// The print setup window: a picture of 640 x 480 with its preview, printed
+// on a PostScript printer that writes into the tour's folder. The host draws
+// the picture on 0x912 and ends the job with PrintEnd95.
+void PrintWindow(Host& host, TourLog& log, HWND hostWindow) {
+  auto printDlg = host.Export<W95_PFN_PrintDlg95>("PrintDlg95");
+  auto check = host.Export<W95_PFN_PrintCheck95>("PrintCheck95");
+  if (!printDlg || !check) return;
+  const std::string page = log.dir + "\\printed-page.ps";
+  DeleteFileA(page.c_str());
+  wine_print::FilePrinter printer(page);
+  if (!printer.error.empty()) {
+    log.Summary("print window", false, "no file printer to print on: " + printer.error);
+    return;
+  }
+  WriteKey(W95_KEY_PREVIEW_BMP, std::string(kPictures) + "\\Harbour at Dawn.bmp");
+  const size_t before = HostMessages().size();
+  std::string setup;
+  auto outcome = tour::Play(
+      {{"Plimbo Print Setup",
+        [&](HWND w) {
+          setup = log.Shot("print-setup", w);
+          tour::Click(w, "&Print It");
+        }}},
+      [&] { printDlg(hostWindow, 640, 480, 0); });
+  log.Missing(outcome, "print window");
+  // The host ends the job just after its 0x912 handler; the window then goes.
+  for (int i = 0; i < 50 && (check() != 0 || tour::FindWindowStarting("Plimbo Print Setup")); ++i)
+    tour::Pump(100);
+  const bool ready = Received(before, "0x912");
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  const bool printed = GetFileAttributesExA(page.c_str(), GetFileExInfoStandard, &data) &&
+                       (data.nFileSizeLow > 0 || data.nFileSizeHigh > 0);
+  log.Line(setup, "Print setup window (PrintDlg95(host, 640, 480, 0))", "pressed Print It",
+           ready ? "0x912 with the printer's DC; prL/prT/prW/prH = " + ReadKey(W95_KEY_IMAGE_LEFT) +
+                       "/" + ReadKey(W95_KEY_IMAGE_TOP) + "/" + ReadKey(W95_KEY_IMAGE_WIDTH) + "/" +
+                       ReadKey(W95_KEY_IMAGE_HEIGHT) + "; the host drew the picture there and called PrintEnd95"
+                 : "no 0x912");
+  if (printed)
+    log.Line("printed-page.ps\t-", "The printed page", "the file printer's output (PostScript)",
+             std::to_string(data.nFileSizeLow) + " bytes");
+  const bool closed = check() == 0;
+  log.Summary("print window", outcome.missing.empty() && ready && printed && closed,
+              std::string(ready ? "0x912 received" : "NO 0x912") +
+                  (printed ? ", the page printed to printed-page.ps" : ", NOTHING printed") +
+                  (closed ? ", window closed" : ", window NOT closed"));
+}
+
 }  // namespace
 
 int Tour(Host& host, const Args& args) {
@@ -364,6 +412,7 @@ int Tour(Host& host, const Args& args) {
   ExplorerWindow(host, log, hostWindow);
   SlideEditor(host, log);
   VideoWindow(host, log, hostWindow);
+  PrintWindow(host, log, hostWindow);
   tour::Pump(100);
   log.Line(log.Shot("host", hostWindow), "The sample host's window",
            "the log of the calls the tour made", std::to_string(HostMessages().size()) +
