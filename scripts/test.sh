@@ -25,6 +25,6 @@ else
 fi
 echo "== the tour: every window through the product DLL, as the main job runs it"
 scripts/run-host.sh tour
-echo "== fuzzing the slide-script reader"
+echo "== fuzzing the script, profile text and exchange readers (fixed seed)"
 scripts/fuzz.sh 60
 echo "== all tests passed"
