@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/pictures.h"
+
 namespace w95::platform {
 
 class MediaService;  // platform/media.h
@@ -227,6 +229,7 @@ struct Machine {
   HostLink* host = nullptr;
   MediaService* media = nullptr;
   Printer* printer = nullptr;
+  PictureLoader* pictures = nullptr;
 };
 
 // The machine in use. The Win32 build installs the real one at library start;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/pictures.h"
 #include "ui/glyphs.h"
 #include "ui/types.h"
 
@@ -32,6 +33,9 @@ class Canvas {
   virtual void DrawFocusRect(const Rect& r) = 0;
   // Draws a picture stretched to fill the rectangle.
   virtual void DrawPicture(const Rect& r, const Picture& picture) = 0;
+  // Copies a picture pixel for pixel with its top-left corner at x, y; only
+  // what falls inside `clip` is drawn.
+  virtual void DrawPictureAt(const Rect& clip, int x, int y, const platform::Picture& picture) = 0;
 };
 
 // State of an owner-drawn entry.

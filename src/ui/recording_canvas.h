@@ -16,13 +16,16 @@ class RecordingCanvas final : public Canvas {
   std::vector<std::string> ops;
   int charWidth = 6;   // the text metrics it pretends to have
   int lineHeight = 13;
+  Font font;                       // the font set last
+  std::vector<Color> textColors;   // the font colour of each text drawn
 
   void SetBrushColor(Color c) override { brush_ = c; }
-  void SetFont(const Font&) override {}
+  void SetFont(const Font& f) override { font = f; }
   void SetPenColor(Color c) override { pen_ = c; }
   void FillRect(const Rect& r) override { ops.push_back("fill " + Box(r) + " " + Hex(brush_)); }
   void FrameRect(const Rect& r) override { ops.push_back("frame " + Box(r) + " " + Hex(pen_)); }
   void PutText(int x, int y, const std::string& t) override {
+    textColors.push_back(font.color);
     ops.push_back("text " + std::to_string(x) + "," + std::to_string(y) + " " + t);
   }
   void PutTextRect(const Rect&, int x, int y, const std::string& t) override { PutText(x, y, t); }
@@ -35,6 +38,10 @@ class RecordingCanvas final : public Canvas {
   void DrawFocusRect(const Rect& r) override { ops.push_back("focus " + Box(r)); }
   void DrawPicture(const Rect& r, const Picture& p) override {
     ops.push_back("picture " + Box(r) + " of " + std::to_string(p.width) + "x" + std::to_string(p.height));
+  }
+  void DrawPictureAt(const Rect& clip, int x, int y, const platform::Picture& p) override {
+    ops.push_back("picture " + std::to_string(x) + "," + std::to_string(y) + " " +
+                  std::to_string(p.Width()) + "x" + std::to_string(p.Height()) + " in " + Box(clip));
   }
 
  private:

@@ -12,6 +12,7 @@ void SimMachine::Install() {
   m.host = &host;
   m.media = &media;
   m.printer = &printer;
+  m.pictures = &pictures;
   platform::Install(m);
 }
 

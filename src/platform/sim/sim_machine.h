@@ -83,6 +83,22 @@ class SimHostLink final : public HostLink {
   }
 };
 
+// Bitmaps read from the simulated files with our own reader; counts the
+// files it was asked for.
+class SimPictures final : public PictureLoader {
+ public:
+  explicit SimPictures(FileSystem& files) : files_(files) {}
+  int loads = 0;
+  PicturePtr LoadBitmap(const std::string& path) override {
+    ++loads;
+    const std::optional<std::string> bytes = files_.ReadFile(path);
+    return bytes ? DecodeBmp(*bytes) : nullptr;
+  }
+
+ private:
+  FileSystem& files_;
+};
+
 // The whole simulated machine. Install() makes it the current machine; the
 // destructor uninstalls it if it is still current.
 class SimMachine {
@@ -98,6 +114,7 @@ class SimMachine {
   SimHostLink host;
   SimMedia media{&files};
   SimPrinter printer;  // no printer until a test installs some
+  SimPictures pictures{files};
 
   void Install();
 };

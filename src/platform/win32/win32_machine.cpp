@@ -8,6 +8,7 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_machine.h"
 #include "platform/win32/win32_printer.h"
+#include "platform/win32/win32_pictures.h"
 #include "platform/win32/win32_profiles.h"
 
 namespace w95::platform {
@@ -89,6 +90,7 @@ void InstallWin32Machine() {
   static PauseKeeper media(Win32MediaService());
   m.media = &media;
   m.printer = &Win32Printer();
+  m.pictures = &Win32Pictures();
   Install(m);
 }
 

@@ -1,0 +1,175 @@
+// Our BMP reader on hand-made files of every depth it reads, and on damaged
+// ones: anything it cannot read whole is "no picture", never a crash.
+#include <gtest/gtest.h>
+
+#include "platform/pictures.h"
+#include "platform/sim/sim_machine.h"
+
+namespace w95::platform {
+namespace {
+
+// A BMP file: `rows` are the stored row bytes, top row first (they are
+// written bottom-up unless topDown), each padded to 4 bytes here.
+struct BmpSpec {
+  int width = 2;
+  int bits = 8;
+  bool topDown = false;
+  bool coreHeader = false;
+  std::vector<uint32_t> palette;  // 0x00BBGGRR
+  std::vector<std::string> rows;
+  uint32_t colorsUsed = 0;
+};
+
+void Put(std::string& s, uint32_t v, int n) {
+  for (int i = 0; i < n; ++i) s.push_back(static_cast<char>(v >> (8 * i) & 0xFF));
+}
+
+std::string MakeBmp(const BmpSpec& b) {
+  const int height = static_cast<int>(b.rows.size());
+  std::string header;
+  if (b.coreHeader) {
+    Put(header, 12, 4);
+    Put(header, static_cast<uint32_t>(b.width), 2);
+    Put(header, static_cast<uint32_t>(height), 2);
+    Put(header, 1, 2);
+    Put(header, static_cast<uint32_t>(b.bits), 2);
+  } else {
+    Put(header, 40, 4);
+    Put(header, static_cast<uint32_t>(b.width), 4);
+    Put(header, static_cast<uint32_t>(b.topDown ? -height : height), 4);
+    Put(header, 1, 2);
+    Put(header, static_cast<uint32_t>(b.bits), 2);
+    Put(header, 0, 4);  // uncompressed
+    Put(header, 0, 4);
+    Put(header, 2835, 4);
+    Put(header, 2835, 4);
+    Put(header, b.colorsUsed, 4);
+    Put(header, 0, 4);
+  }
+  for (uint32_t c : b.palette) {
+    header.push_back(static_cast<char>(c >> 16 & 0xFF));
+    header.push_back(static_cast<char>(c >> 8 & 0xFF));
+    header.push_back(static_cast<char>(c & 0xFF));
+    if (!b.coreHeader) header.push_back(0);
+  }
+  std::string data;
+  for (int i = 0; i < height; ++i) {
+    std::string row = b.rows[static_cast<size_t>(b.topDown ? i : height - 1 - i)];
+    row.resize((row.size() + 3) / 4 * 4, '\0');
+    data += row;
+  }
+  std::string file = "BM";
+  Put(file, static_cast<uint32_t>(14 + header.size() + data.size()), 4);
+  Put(file, 0, 4);
+  Put(file, static_cast<uint32_t>(14 + header.size()), 4);
+  return file + header + data;
+}
+
+constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
+
+std::vector<uint32_t> Rows(const PicturePtr& p) { return p ? p->Pixels() : std::vector<uint32_t>{}; }
+
+TEST(BmpReader, ReadsEveryDepthInBothRowOrders) {
+  // Two rows: top row red, green, blue; bottom row the reverse.
+  const std::vector<uint32_t> want{kRed, kGreen, kBlue, kBlue, kGreen, kRed};
+  for (bool topDown : {false, true}) {
+    SCOPED_TRACE(topDown ? "top-down" : "bottom-up");
+    BmpSpec b8{.width = 3, .bits = 8, .topDown = topDown, .palette = {0, kRed, kGreen, kBlue},
+               .rows = {"\1\2\3", "\3\2\1"}, .colorsUsed = 4};
+    EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b8))), want);
+
+    BmpSpec b4{.width = 3, .bits = 4, .topDown = topDown,
+               .palette = std::vector<uint32_t>{0, kRed, kGreen, kBlue},
+               .rows = {"\x12\x30", "\x32\x10"}, .colorsUsed = 4};
+    EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b4))), want);
+
+    BmpSpec b24{.width = 3, .bits = 24, .topDown = topDown, .palette = {},
+                .rows = {std::string("\0\0\xFF\0\xFF\0\xFF\0\0", 9),
+                         std::string("\xFF\0\0\0\xFF\0\0\0\xFF", 9)}};
+    EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b24))), want);
+
+    BmpSpec b32{.width = 3, .bits = 32, .topDown = topDown, .palette = {},
+                .rows = {std::string("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0", 12),
+                         std::string("\xFF\0\0\0\0\xFF\0\0\0\0\xFF\0", 12)}};
+    EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b32))), want);
+  }
+  // 1 bit, 10 pixels wide: the bits run from the top bit of each byte.
+  BmpSpec b1{.width = 10, .bits = 1, .palette = {0, kWhite},
+             .rows = {std::string("\xA0\x40", 2)}};
+  const PicturePtr p = DecodeBmp(MakeBmp(b1));
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->Width(), 10);
+  EXPECT_EQ(p->Height(), 1);
+  EXPECT_EQ(p->Pixels(), (std::vector<uint32_t>{kWhite, 0, kWhite, 0, 0, 0, 0, 0, 0, kWhite}));
+  // 16 bits, 5 bits a channel.
+  BmpSpec b16{.width = 2, .bits = 16, .palette = {}, .rows = {std::string("\x00\x7C\x1F\x00", 4)}};
+  EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b16))), (std::vector<uint32_t>{kRed, kBlue}));
+}
+
+TEST(BmpReader, OldHeaderAndShortColourTables) {
+  BmpSpec core{.width = 2, .bits = 8, .coreHeader = true, .palette = {},
+               .rows = {std::string("\0\1", 2)}};
+  core.palette.assign(256, 0);
+  core.palette[1] = kGreen;
+  EXPECT_EQ(Rows(DecodeBmp(MakeBmp(core))), (std::vector<uint32_t>{0, kGreen}));
+  // An index past the table shows black; a table larger than the depth
+  // allows is not a bitmap.
+  BmpSpec shortTable{.width = 2, .bits = 8, .palette = {kRed, kBlue}, .rows = {"\1\7"},
+                     .colorsUsed = 2};
+  EXPECT_EQ(Rows(DecodeBmp(MakeBmp(shortTable))), (std::vector<uint32_t>{kBlue, 0}));
+  BmpSpec tooMany{.width = 2, .bits = 1, .palette = {0, kRed, kBlue}, .rows = {"\x40"},
+                  .colorsUsed = 3};
+  EXPECT_FALSE(DecodeBmp(MakeBmp(tooMany)));
+}
+
+TEST(BmpReader, DamagedFilesAreNoPicture) {
+  const std::string good = EncodeBmp24(3, 2, std::vector<uint32_t>(6, kRed));
+  ASSERT_TRUE(DecodeBmp(good));
+  // Every cut of the file, from nothing to one byte short.
+  for (size_t n = 0; n < good.size(); ++n)
+    EXPECT_FALSE(DecodeBmp(std::string_view(good).substr(0, n))) << "cut at " << n;
+
+  auto patched = [&](size_t at, uint32_t v, int n) {
+    std::string s = good;
+    for (int i = 0; i < n; ++i) s[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+    return DecodeBmp(s);
+  };
+  EXPECT_FALSE(patched(0, 'X', 1));               // not "BM"
+  EXPECT_FALSE(patched(10, 0xFFFFFFF0u, 4));      // data beyond the file
+  EXPECT_FALSE(patched(10, 4, 4));                // data inside the header
+  EXPECT_FALSE(patched(14, 0xFFFFFFFFu, 4));      // header larger than the file
+  EXPECT_FALSE(patched(14, 20, 4));               // unknown header size
+  EXPECT_FALSE(patched(18, 0, 4));                // no width
+  EXPECT_FALSE(patched(18, 0x80000000u, 4));      // negative width
+  EXPECT_FALSE(patched(22, 0x80000000u, 4));      // the most negative height
+  EXPECT_FALSE(patched(18, 100000, 4));           // far too wide for the file
+  EXPECT_FALSE(patched(28, 7, 2));                // no such depth
+  EXPECT_FALSE(patched(30, 1, 4));                // compressed rows
+}
+
+TEST(BmpReader, WriterAndReaderAgree) {
+  std::vector<uint32_t> pixels;
+  for (uint32_t i = 0; i < 5 * 3; ++i) pixels.push_back(i * 0x010203u);
+  const PicturePtr p = DecodeBmp(EncodeBmp24(5, 3, pixels));
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->Pixels(), pixels);
+  EXPECT_EQ(p->PixelAt(4, 2), pixels[14]);
+}
+
+TEST(BmpReader, SimulatedMachineLoadsThroughItsFiles) {
+  sim::SimMachine m;
+  m.Install();
+  m.files.AddFile("C:\\VIEWER\\J74S81F.BMP", EncodeBmp24(64, 48, std::vector<uint32_t>(64 * 48)));
+  m.files.AddFile("C:\\VIEWER\\J74S820.BMP", "BM not really");
+  PictureLoader& loader = *Current().pictures;
+  const PicturePtr p = loader.LoadBitmap("c:\\viewer\\j74s81f.bmp");
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->Width(), 64);
+  EXPECT_EQ(p->Height(), 48);
+  EXPECT_FALSE(loader.LoadBitmap("C:\\VIEWER\\J74S820.BMP"));
+  EXPECT_FALSE(loader.LoadBitmap("C:\\VIEWER\\MISSING.BMP"));
+  EXPECT_EQ(m.pictures.loads, 3);
+}
+
+}  // namespace
+}  // namespace w95::platform
