@@ -22,60 +22,74 @@ uint32_t Rgb(uint8_t r, uint8_t g, uint8_t b) {
 
 }  // namespace
 
-PicturePtr DecodeBmp(std::string_view bytes) {
-  if (bytes.size() < kFileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M') return nullptr;
-  const uint32_t headerSize = U32(bytes, kFileHeader);
-  const bool core = headerSize == 12;
-  if (!core && headerSize < 40) return nullptr;
-  if (headerSize > bytes.size() - kFileHeader) return nullptr;
+std::optional<BmpLayout> CheckBmp(std::string_view bytes) {
+  if (bytes.size() < kFileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M') return std::nullopt;
+  BmpLayout l;
+  l.headerSize = U32(bytes, kFileHeader);
+  l.core = l.headerSize == 12;
+  if (!l.core && l.headerSize < 40) return std::nullopt;
+  if (l.headerSize > bytes.size() - kFileHeader) return std::nullopt;
 
   int64_t width = 0, height = 0;
-  uint32_t bits = 0, compression = 0, colorsUsed = 0;
+  uint32_t compression = 0, colorsUsed = 0;
   const size_t h = kFileHeader;
-  if (core) {
+  if (l.core) {
     width = U16(bytes, h + 4);
     height = U16(bytes, h + 6);
-    bits = U16(bytes, h + 10);
+    l.bits = U16(bytes, h + 10);
   } else {
     width = I32(bytes, h + 4);
     height = I32(bytes, h + 8);
-    bits = U16(bytes, h + 14);
+    l.bits = U16(bytes, h + 14);
     compression = U32(bytes, h + 16);
     colorsUsed = U32(bytes, h + 32);
   }
-  const bool topDown = height < 0;
-  if (topDown) height = -height;
+  l.topDown = height < 0;
+  if (l.topDown) height = -height;
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       width * height > kMaxPicturePixels)
-    return nullptr;
-  if (compression != 0) return nullptr;  // only uncompressed rows
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-    return nullptr;
+    return std::nullopt;
+  if (compression != 0) return std::nullopt;  // only uncompressed rows
+  if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 16 && l.bits != 24 && l.bits != 32)
+    return std::nullopt;
+  l.width = static_cast<int>(width);
+  l.height = static_cast<int>(height);
 
   // The colour table follows the header (entries of 3 bytes after the old
   // header, 4 after the others).
-  std::vector<uint32_t> palette;
-  if (bits <= 8) {
-    const uint32_t full = 1u << bits;
-    const uint32_t count = (core || colorsUsed == 0) ? full : colorsUsed;
-    if (count > full) return nullptr;
-    const size_t entry = core ? 3 : 4;
-    const size_t start = kFileHeader + headerSize;
-    if (count * entry > bytes.size() - start) return nullptr;
-    palette.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) {
-      const size_t at = start + i * entry;
-      palette.push_back(Rgb(Byte(bytes, at + 2), Byte(bytes, at + 1), Byte(bytes, at)));
-    }
+  l.paletteAt = kFileHeader + l.headerSize;
+  l.paletteEntry = l.core ? 3 : 4;
+  if (l.bits <= 8) {
+    const uint32_t full = 1u << l.bits;
+    l.paletteCount = (l.core || colorsUsed == 0) ? full : colorsUsed;
+    if (l.paletteCount > full) return std::nullopt;
+    if (l.paletteCount * l.paletteEntry > bytes.size() - l.paletteAt) return std::nullopt;
   }
 
-  const uint32_t offset = U32(bytes, 10);
-  const size_t stride = static_cast<size_t>((width * bits + 31) / 32 * 4);
-  const size_t rows = static_cast<size_t>(height);
-  if (offset < kFileHeader + headerSize || offset > bytes.size() ||
-      stride * rows > bytes.size() - offset)
-    return nullptr;
+  l.dataAt = U32(bytes, 10);
+  l.stride = static_cast<size_t>((width * l.bits + 31) / 32 * 4);
+  if (l.dataAt < kFileHeader + l.headerSize || l.dataAt > bytes.size() ||
+      l.stride * static_cast<size_t>(height) > bytes.size() - l.dataAt)
+    return std::nullopt;
+  return l;
+}
 
+PicturePtr DecodeBmp(std::string_view bytes) {
+  const std::optional<BmpLayout> layout = CheckBmp(bytes);
+  if (!layout) return nullptr;
+  const BmpLayout& l = *layout;
+  std::vector<uint32_t> palette;
+  for (size_t i = 0; i < l.paletteCount; ++i) {
+    const size_t at = l.paletteAt + i * l.paletteEntry;
+    palette.push_back(Rgb(Byte(bytes, at + 2), Byte(bytes, at + 1), Byte(bytes, at)));
+  }
+  const uint32_t bits = l.bits;
+  const bool topDown = l.topDown;
+  const size_t offset = l.dataAt;
+  const size_t stride = l.stride;
+  const size_t rows = static_cast<size_t>(l.height);
+  const int64_t width = l.width;
+  const int64_t height = l.height;
   const int w = static_cast<int>(width);
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * rows);
   for (size_t row = 0; row < rows; ++row) {

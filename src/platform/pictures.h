@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,24 @@ class PictureLoader {
   // not a bitmap that can be shown.
   virtual PicturePtr LoadBitmap(const std::string& path) = 0;
 };
+
+// Where the parts of a BMP file lie, every one checked to lie inside it.
+struct BmpLayout {
+  int width = 0;
+  int height = 0;           // rows, whatever their order
+  bool topDown = false;
+  bool core = false;        // the old 12-byte header
+  uint32_t bits = 0;
+  size_t headerSize = 0;    // the header after the 14-byte file header
+  size_t paletteAt = 0;
+  size_t paletteCount = 0;
+  size_t paletteEntry = 4;  // bytes per colour
+  size_t dataAt = 0;        // the rows
+  size_t stride = 0;        // bytes per row
+};
+// The layout of an uncompressed BMP of 1, 4, 8, 16, 24 or 32 bits, or
+// nullopt when the file is not one or is cut short.
+std::optional<BmpLayout> CheckBmp(std::string_view bytes);
 
 // Our own reader of a BMP file's bytes: uncompressed 1, 4, 8, 16 (5-5-5), 24
 // and 32 bits, rows stored bottom-up or top-down, with the old 12-byte header

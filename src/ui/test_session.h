@@ -68,6 +68,11 @@ class User {
   virtual std::string TextOf(std::string_view name) = 0;
   virtual int PositionOf(std::string_view name) = 0;
   virtual std::string FocusedName() = 0;
+  // The mouse on a control, at a point of its client area (a point outside
+  // it is where the pointer went while the button was held).
+  virtual void MouseDown(std::string_view name, MouseButton button, int x, int y) = 0;
+  virtual void MouseMove(std::string_view name, int x, int y) = 0;
+  virtual void MouseUp(std::string_view name, MouseButton button, int x, int y) = 0;
 
   Form& ActiveForm();
   Control& Named(std::string_view name);  // fails when there is no such control

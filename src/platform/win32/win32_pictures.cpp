@@ -1,12 +1,16 @@
 #include <windows.h>
 
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_pictures.h"
 
 namespace w95::platform {
 
 namespace {
 
-// A bitmap the platform loaded; deleted with the picture.
+// A bitmap the platform made; deleted with the picture.
 class Win32Picture final : public Picture {
  public:
   Win32Picture(HBITMAP bitmap, int width, int height)
@@ -18,18 +22,30 @@ class Win32Picture final : public Picture {
   HBITMAP bitmap_;
 };
 
+// The file is read whole and its layout checked first: the platform's own
+// loading of a file that is cut short reads past its end (Wine faults), so
+// only a file that holds everything its header promises reaches it. The
+// platform then makes the bitmap from the checked bytes, converting the
+// colours to the screen's.
 class Loader final : public PictureLoader {
  public:
   PicturePtr LoadBitmap(const std::string& path) override {
-    auto* bitmap = static_cast<HBITMAP>(
-        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    const std::optional<std::string> bytes = Win32Files().ReadFile(path);
+    if (!bytes) return nullptr;
+    const std::optional<BmpLayout> layout = CheckBmp(*bytes);
+    if (!layout) return nullptr;
+    // Header and colour table, aligned as the platform wants them.
+    const size_t infoSize = layout->headerSize + layout->paletteCount * layout->paletteEntry;
+    std::vector<uint32_t> info((infoSize + 3) / 4 + 1);
+    std::memcpy(info.data(), bytes->data() + 14, infoSize);
+    const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBitmap(screen, header, CBM_INIT, bytes->data() + layout->dataAt,
+                                    reinterpret_cast<const BITMAPINFO*>(info.data()),
+                                    DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
     if (!bitmap) return nullptr;
-    BITMAP info{};
-    if (!GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) {
-      DeleteObject(bitmap);
-      return nullptr;
-    }
-    return std::make_shared<const Win32Picture>(bitmap, info.bmWidth, info.bmHeight);
+    return std::make_shared<const Win32Picture>(bitmap, layout->width, layout->height);
   }
 };
 

@@ -608,6 +608,14 @@ class GridPeer : public ContainerPeer {
 class ImagePeer : public ContainerPeer {
  public:
   using ContainerPeer::ContainerPeer;
+  // An image keeps the mouse while its left button is held, so that a drag
+  // that leaves it still reports where the pointer is and where it ends.
+  LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_LBUTTONDOWN) SetCapture(hwnd_);
+    const LRESULT result = ContainerPeer::Proc(msg, wp, lp);
+    if (msg == WM_LBUTTONUP && GetCapture() == hwnd_) ReleaseCapture();
+    return result;
+  }
   void Paint(HDC dc) override {
     ContainerPeer::Paint(dc);
     HdcCanvas canvas(dc, control_.GetFont());

@@ -180,6 +180,24 @@ class HeadlessUser final : public User {
     Control* c = ActiveForm().ActiveControl();
     return c ? c->Name() : std::string();
   }
+
+  void MouseDown(std::string_view name, MouseButton button, int x, int y) override {
+    Control& c = Named(name);
+    RequireUsable(c, "press the mouse on");
+    held_ = button == MouseButton::Left ? ssLeft : button == MouseButton::Right ? ssRight : ssNone;
+    c.UserMouseDown(button, held_, x, y);
+  }
+  void MouseMove(std::string_view name, int x, int y) override {
+    Named(name).UserMouseMove(held_, x, y);
+  }
+  void MouseUp(std::string_view name, MouseButton button, int x, int y) override {
+    Control& c = Named(name);
+    held_ = ssNone;
+    c.UserMouseUp(button, ssNone, x, y);
+  }
+
+ private:
+  unsigned held_ = ssNone;
 };
 
 }  // namespace

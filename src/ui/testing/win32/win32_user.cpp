@@ -251,6 +251,24 @@ class Win32User final : public User {
     return p ? p->GetControl().Name() : std::string();
   }
 
+  void MouseDown(std::string_view name, MouseButton button, int x, int y) override {
+    HWND h = Usable(name, "press the mouse on");
+    held_ = button == MouseButton::Right ? MK_RBUTTON : MK_LBUTTON;
+    SendMessageA(h, button == MouseButton::Right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, held_,
+                 MAKELPARAM(x, y));
+    Settle();
+  }
+  void MouseMove(std::string_view name, int x, int y) override {
+    SendMessageA(Window(name), WM_MOUSEMOVE, held_, MAKELPARAM(x, y));
+    Settle();
+  }
+  void MouseUp(std::string_view name, MouseButton button, int x, int y) override {
+    HWND h = Window(name);
+    held_ = 0;
+    SendMessageA(h, button == MouseButton::Right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Settle();
+  }
+
  private:
   HWND Window(std::string_view name) {
     Control& c = Named(name);
@@ -276,6 +294,8 @@ class Win32User final : public User {
 
   // After an action: a failure parked inside a window procedure surfaces here.
   static void Settle() { win32::RethrowParkedFailure(); }
+
+  WPARAM held_ = 0;  // the mouse button held since MouseDown
 };
 
 }  // namespace
