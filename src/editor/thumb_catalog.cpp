@@ -31,13 +31,13 @@ std::string ThumbnailFile(const ui::StringGrid& grid, int row, const std::string
   return ThumbnailFile(appDir, catalogId, grid.Cell(kColThumb, row));
 }
 
-int SlideCount(const ui::StringGrid& grid) {
+int ScriptSlideCount(const ui::StringGrid& grid) {
   return IsEmptyScript(grid) ? 0 : grid.RowCount() - 1;
 }
 
 int NextThumbIndex(const ui::StringGrid& grid, int lastIndex) {
   int largest = 0;
-  for (int row = 1; row <= SlideCount(grid); ++row) {
+  for (int row = 1; row <= ScriptSlideCount(grid); ++row) {
     const std::string& cell = grid.Cell(kColThumb, row);
     if (HasIndex(cell)) largest = std::max(largest, static_cast<int>(FromBase32(cell)));
   }
@@ -47,7 +47,7 @@ int NextThumbIndex(const ui::StringGrid& grid, int lastIndex) {
 
 int SlidesWithoutIndex(const ui::StringGrid& grid) {
   int n = 0;
-  for (int row = 1; row <= SlideCount(grid); ++row)
+  for (int row = 1; row <= ScriptSlideCount(grid); ++row)
     if (grid.Cell(kColThumb, row).empty()) ++n;
   return n;
 }
@@ -57,13 +57,13 @@ bool IndicesRunOut(int next, int needed) {
 }
 
 void ClearIndices(ui::StringGrid& grid) {
-  for (int row = 1; row <= SlideCount(grid); ++row)
+  for (int row = 1; row <= ScriptSlideCount(grid); ++row)
     if (HasIndex(grid.Cell(kColThumb, row))) grid.SetCell(kColThumb, row, "");
 }
 
 int AssignIndices(ui::StringGrid& grid, int next, int* assigned) {
   int n = 0;
-  for (int row = 1; row <= SlideCount(grid); ++row) {
+  for (int row = 1; row <= ScriptSlideCount(grid); ++row) {
     if (!grid.Cell(kColThumb, row).empty()) continue;
     grid.SetCell(kColThumb, row, ToBase32(static_cast<uint32_t>(next)));
     ++next;
@@ -93,7 +93,7 @@ bool UpdateIndices(ui::StringGrid& grid, std::string& catalogId, bool& modified,
 int KillThumbnails(ui::StringGrid& grid, const std::string& appDir, const std::string& catalogId) {
   platform::FileSystem& files = *platform::Current().files;
   int deleted = 0;
-  for (int row = 1; row <= SlideCount(grid); ++row) {
+  for (int row = 1; row <= ScriptSlideCount(grid); ++row) {
     const std::string file = ThumbnailFile(grid, row, appDir, catalogId);
     if (!file.empty() && files.Stat(file) && files.DeleteFile(file)) ++deleted;
     if (grid.Cell(kColThumb, row) != kNoThumb) grid.SetCell(kColThumb, row, "");
@@ -113,7 +113,7 @@ bool IsTagged(const ui::StringGrid& grid, int row) { return grid.Cell(kColTag, r
 
 std::vector<std::string> TaggedPaths(const ui::StringGrid& grid) {
   std::vector<std::string> paths;
-  for (int row = 1; row <= SlideCount(grid); ++row)
+  for (int row = 1; row <= ScriptSlideCount(grid); ++row)
     if (IsTagged(grid, row)) paths.push_back(grid.Cell(kColPath, row));
   return paths;
 }

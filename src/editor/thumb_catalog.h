@@ -28,8 +28,9 @@ std::string ThumbnailFile(const std::string& appDir, const std::string& catalogI
 std::string ThumbnailFile(const ui::StringGrid& grid, int row, const std::string& appDir,
                           const std::string& catalogId);
 
-// The slides of the grid: rows 1 to n, none when the script is empty.
-int SlideCount(const ui::StringGrid& grid);
+// The slides of the script: rows 1 to n, none when the grid holds only the
+// empty script.
+int ScriptSlideCount(const ui::StringGrid& grid);
 
 // The first index to hand out: 1 + the largest index in column 14 (1 when
 // there is none); when that is below `lastIndex` ("AVLidx"), lastIndex + 1.

@@ -26,7 +26,13 @@ ui::Font PageFont(ui::Color color) {
 platform::PicturePtr LoadThumbnail(const std::string& file) {
   if (file.empty()) return nullptr;
   platform::PictureLoader* loader = platform::Current().pictures;
-  return loader ? loader->LoadBitmap(file) : nullptr;
+  platform::PicturePtr picture = loader ? loader->LoadBitmap(file) : nullptr;
+  if (!picture || (picture->width <= kPictureBox && picture->height <= kPictureBox)) return picture;
+  // A picture larger than its box shows its middle, as it would centred in
+  // the box and cut at its edges.
+  const int w = std::min(picture->width, kPictureBox), h = std::min(picture->height, kPictureBox);
+  return std::make_shared<const platform::Picture>(platform::Crop(
+      *picture, (picture->width - kPictureBox) / 2, (picture->height - kPictureBox) / 2, w, h));
 }
 
 ThumbsPage::ThumbsPage(ui::Control& owner, ui::StringGrid& grid, ui::Image& image,
@@ -121,8 +127,8 @@ void ThumbsPage::Paint(ui::Canvas& canvas) {
     const int row = static_cast<int>(i) / geometry_.columns;
     const CellPlaces p = PlacesOf(col, row);
     if (cell.picture) {
-      const ui::Point at = PicturePlace(p, cell.picture->Width(), cell.picture->Height());
-      canvas.DrawPictureAt(p.pictureBox, at.x, at.y, *cell.picture);
+      const ui::Point at = PicturePlace(p, cell.picture->width, cell.picture->height);
+      canvas.DrawPicture({at.x, at.y, cell.picture->width, cell.picture->height}, *cell.picture);
     } else {
       canvas.SetFont(PageFont(ui::clBlack));
       canvas.PutText(p.noPreview.x, p.noPreview.y, std::string(kNoPreview));
@@ -222,9 +228,9 @@ void ThumbsPage::Timer1Timer() {
 PictureView::PictureView(ui::Image& image) : image_(image) {
   image_.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
     if (!picture_) return;
-    const ui::Rect box{0, 0, image_.Width(), image_.Height()};
-    canvas.DrawPictureAt(box, (box.width - picture_->Width()) / 2,
-                       (box.height - picture_->Height()) / 2, *picture_);
+    canvas.DrawPicture({(image_.Width() - picture_->width) / 2, (image_.Height() - picture_->height) / 2,
+                        picture_->width, picture_->height},
+                       *picture_);
   };
 }
 

@@ -3,6 +3,8 @@
 // outside the buffer.
 #include "platform/pictures.h"
 
+#include <algorithm>
+
 namespace w95::platform {
 
 namespace {
@@ -17,7 +19,7 @@ int32_t I32(std::string_view b, size_t at) { return static_cast<int32_t>(U32(b, 
 uint8_t Byte(std::string_view b, size_t at) { return static_cast<uint8_t>(b[at]); }
 
 uint32_t Rgb(uint8_t r, uint8_t g, uint8_t b) {
-  return r | static_cast<uint32_t>(g) << 8 | static_cast<uint32_t>(b) << 16;
+  return static_cast<uint32_t>(r) << 16 | static_cast<uint32_t>(g) << 8 | b;
 }
 
 }  // namespace
@@ -49,7 +51,17 @@ std::optional<BmpLayout> CheckBmp(std::string_view bytes) {
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       width * height > kMaxPicturePixels)
     return std::nullopt;
-  if (compression != 0) return std::nullopt;  // only uncompressed rows
+  // Only uncompressed rows; 32-bit pixels may also be declared by their
+  // colour masks, as long as those are the usual ones (they follow a 40-byte
+  // header and are part of the later ones).
+  if (compression == 3 && l.bits == 32 && !l.core) {
+    if (l.headerSize == 40) l.maskBytes = 12;
+    if (bytes.size() < kFileHeader + 40 + 12 || U32(bytes, 54) != 0xFF0000 ||
+        U32(bytes, 58) != 0xFF00 || U32(bytes, 62) != 0xFF)
+      return std::nullopt;
+  } else if (compression != 0) {
+    return std::nullopt;
+  }
   if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 16 && l.bits != 24 && l.bits != 32)
     return std::nullopt;
   l.width = static_cast<int>(width);
@@ -57,7 +69,7 @@ std::optional<BmpLayout> CheckBmp(std::string_view bytes) {
 
   // The colour table follows the header (entries of 3 bytes after the old
   // header, 4 after the others).
-  l.paletteAt = kFileHeader + l.headerSize;
+  l.paletteAt = kFileHeader + l.headerSize + l.maskBytes;
   l.paletteEntry = l.core ? 3 : 4;
   if (l.bits <= 8) {
     const uint32_t full = 1u << l.bits;
@@ -68,7 +80,7 @@ std::optional<BmpLayout> CheckBmp(std::string_view bytes) {
 
   l.dataAt = U32(bytes, 10);
   l.stride = static_cast<size_t>((width * l.bits + 31) / 32 * 4);
-  if (l.dataAt < kFileHeader + l.headerSize || l.dataAt > bytes.size() ||
+  if (l.dataAt < l.paletteAt + l.paletteCount * l.paletteEntry || l.dataAt > bytes.size() ||
       l.stride * static_cast<size_t>(height) > bytes.size() - l.dataAt)
     return std::nullopt;
   return l;
@@ -120,7 +132,24 @@ PicturePtr DecodeBmp(std::string_view bytes) {
       out[x] = index < palette.size() ? palette[index] : 0;
     }
   }
-  return std::make_shared<const Picture>(w, static_cast<int>(height), std::move(pixels));
+  auto picture = std::make_shared<Picture>();
+  picture->width = w;
+  picture->height = static_cast<int>(height);
+  picture->pixels = std::move(pixels);
+  return picture;
+}
+
+Picture Crop(const Picture& picture, int x, int y, int w, int h) {
+  const int left = std::clamp(x, 0, picture.width), top = std::clamp(y, 0, picture.height);
+  Picture out;
+  out.width = std::clamp(w, 0, picture.width - left);
+  out.height = std::clamp(h, 0, picture.height - top);
+  out.pixels.reserve(static_cast<size_t>(out.width) * static_cast<size_t>(out.height));
+  for (int row = top; row < top + out.height; ++row) {
+    const auto from = picture.pixels.begin() + static_cast<ptrdiff_t>(row) * picture.width + left;
+    out.pixels.insert(out.pixels.end(), from, from + out.width);
+  }
+  return out;
 }
 
 std::string EncodeBmp24(int width, int height, const std::vector<uint32_t>& pixels) {
@@ -144,7 +173,7 @@ std::string EncodeBmp24(int width, int height, const std::vector<uint32_t>& pixe
     const size_t line = 54 + stride * static_cast<size_t>(height - 1 - y);
     for (int x = 0; x < width; ++x) {
       const uint32_t c = pixels[static_cast<size_t>(y) * width + x];
-      put(line + static_cast<size_t>(x) * 3, (c >> 16 & 0xFF) | (c & 0xFF00) | (c & 0xFF) << 16, 3);
+      put(line + static_cast<size_t>(x) * 3, c & 0xFFFFFF, 3);
     }
   }
   return out;

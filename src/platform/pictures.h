@@ -12,29 +12,20 @@
 
 namespace w95::platform {
 
-// A picture in memory. One read by our own reader keeps its pixels as
-// 0x00BBGGRR, top row first; one the platform loaded keeps the platform's
-// bitmap (NativeBitmap) and no pixels.
-class Picture {
- public:
-  Picture(int width, int height, std::vector<uint32_t> pixels)
-      : width_(width), height_(height), pixels_(std::move(pixels)) {}
-  virtual ~Picture() = default;
-  Picture(const Picture&) = delete;
-  Picture& operator=(const Picture&) = delete;
-
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  const std::vector<uint32_t>& Pixels() const { return pixels_; }
-  uint32_t PixelAt(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
-  // The platform's bitmap handle (an HBITMAP); 0 when the pixels are ours.
-  virtual uintptr_t NativeBitmap() const { return 0; }
-
- private:
-  int width_;
-  int height_;
-  std::vector<uint32_t> pixels_;
+// A picture in memory as 32-bit pixels, 0x00RRGGBB (the order of a 32-bit
+// device-independent bitmap), top row first. Both the platform's loading and
+// our own reader give one; canvases draw it.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+  bool Empty() const { return width <= 0 || height <= 0; }
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
+
+// The part of a picture that lies in the w x h window at (x, y) of it
+// (clamped to the picture).
+Picture Crop(const Picture& picture, int x, int y, int w, int h);
 
 using PicturePtr = std::shared_ptr<const Picture>;
 
@@ -54,13 +45,15 @@ struct BmpLayout {
   bool core = false;        // the old 12-byte header
   uint32_t bits = 0;
   size_t headerSize = 0;    // the header after the 14-byte file header
+  size_t maskBytes = 0;     // colour masks after a 40-byte header
   size_t paletteAt = 0;
   size_t paletteCount = 0;
   size_t paletteEntry = 4;  // bytes per colour
   size_t dataAt = 0;        // the rows
   size_t stride = 0;        // bytes per row
 };
-// The layout of an uncompressed BMP of 1, 4, 8, 16, 24 or 32 bits, or
+// The layout of an uncompressed BMP of 1, 4, 8, 16, 24 or 32 bits (32 bits
+// also with the usual colour masks), or
 // nullopt when the file is not one or is cut short.
 std::optional<BmpLayout> CheckBmp(std::string_view bytes);
 
@@ -69,7 +62,7 @@ std::optional<BmpLayout> CheckBmp(std::string_view bytes);
 // or any of the later ones. nullptr for anything it cannot read whole.
 PicturePtr DecodeBmp(std::string_view bytes);
 
-// A 24-bit bottom-up BMP file of the pixels (0x00BBGGRR, top row first).
+// A 24-bit bottom-up BMP file of the pixels (0x00RRGGBB, top row first).
 std::string EncodeBmp24(int width, int height, const std::vector<uint32_t>& pixels);
 
 // The largest picture DecodeBmp accepts, in pixels per side and in all.

@@ -5,13 +5,9 @@
 
 #include <string>
 
-#include "platform/pictures.h"
 #include "ui/glyphs.h"
+#include "ui/picture.h"
 #include "ui/types.h"
-
-namespace w95::ui {
-struct Picture;
-}
 
 namespace w95::ui {
 
@@ -33,12 +29,6 @@ class Canvas {
   virtual void DrawFocusRect(const Rect& r) = 0;
   // Draws a picture stretched to fill the rectangle.
   virtual void DrawPicture(const Rect& r, const Picture& picture) = 0;
-  // Copies a picture pixel for pixel with its top-left corner at x, y; only
-  // what falls inside `clip` is drawn. A canvas that cannot show pictures
-  // (one that only counts) leaves them out.
-  virtual void DrawPictureAt(const Rect& clip, int x, int y, const platform::Picture& picture) {
-    (void)clip, (void)x, (void)y, (void)picture;
-  }
 };
 
 // State of an owner-drawn entry.

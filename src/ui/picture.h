@@ -1,6 +1,6 @@
-// A picture held in memory as 32-bit pixels, and the loading of bitmap
-// files (.BMP: 1, 4, 8, 24 and 32 bits per pixel, uncompressed) into one.
-// Images and canvases draw it stretched to a rectangle.
+// Pictures for images and canvases (drawn stretched to a rectangle), and the
+// loading of bitmap files into one with our own reader, for callers that want
+// to tell the user why a file gave no picture.
 #pragma once
 
 #include <cstdint>
@@ -8,15 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/pictures.h"
+
 namespace w95::ui {
 
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<uint32_t> pixels;  // 0x00RRGGBB, rows from the top
-  bool Empty() const { return width <= 0 || height <= 0; }
-  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
+using Picture = platform::Picture;
 
 // The picture in the bytes of a bitmap file; throws w95::Error "Bitmap image
 // is not valid" when they are not one this reader understands.

@@ -39,10 +39,6 @@ class RecordingCanvas final : public Canvas {
   void DrawPicture(const Rect& r, const Picture& p) override {
     ops.push_back("picture " + Box(r) + " of " + std::to_string(p.width) + "x" + std::to_string(p.height));
   }
-  void DrawPictureAt(const Rect& clip, int x, int y, const platform::Picture& p) override {
-    ops.push_back("picture " + std::to_string(x) + "," + std::to_string(y) + " " +
-                  std::to_string(p.Width()) + "x" + std::to_string(p.Height()) + " in " + Box(clip));
-  }
 
  private:
   static std::string Box(const Rect& r) {

@@ -4,7 +4,7 @@
 
 namespace w95::platform {
 
-// Bitmaps loaded by the platform itself (LoadImageA from the file).
+// Bitmaps made by the platform itself from the checked bytes of the file.
 PictureLoader& Win32Pictures();
 
 }  // namespace w95::platform

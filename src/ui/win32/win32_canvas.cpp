@@ -1,7 +1,5 @@
 #include "ui/win32/win32_canvas.h"
 
-#include <vector>
-
 #include "ui/picture.h"
 #include "ui/win32/win32_internal.h"
 
@@ -81,33 +79,6 @@ void HdcCanvas::DrawPicture(const Rect& r, const Picture& p) {
 void HdcCanvas::DrawFocusRect(const Rect& r) {
   RECT rc = ToRect(r);
   ::DrawFocusRect(dc_, &rc);
-}
-
-void HdcCanvas::DrawPictureAt(const Rect& clip, int x, int y, const platform::Picture& picture) {
-  const int saved = SaveDC(dc_);
-  IntersectClipRect(dc_, clip.left, clip.top, clip.Right(), clip.Bottom());
-  if (const uintptr_t native = picture.NativeBitmap()) {
-    HDC mem = CreateCompatibleDC(dc_);
-    HGDIOBJ old = SelectObject(mem, reinterpret_cast<HBITMAP>(native));
-    BitBlt(dc_, x, y, picture.Width(), picture.Height(), mem, 0, 0, SRCCOPY);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-  } else if (!picture.Pixels().empty()) {
-    // Our pixels are 0x00BBGGRR; a 32-bit DIB wants 0x00RRGGBB.
-    std::vector<uint32_t> dib(picture.Pixels());
-    for (uint32_t& p : dib) p = (p & 0xFF00) | (p & 0xFF) << 16 | (p >> 16 & 0xFF);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.Width();
-    info.bmiHeader.biHeight = -picture.Height();  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc_, x, y, static_cast<DWORD>(picture.Width()),
-                      static_cast<DWORD>(picture.Height()), 0, 0, 0,
-                      static_cast<UINT>(picture.Height()), dib.data(), &info, DIB_RGB_COLORS);
-  }
-  RestoreDC(dc_, saved);
 }
 
 }  // namespace w95::ui::win32

@@ -23,7 +23,6 @@ class HdcCanvas final : public Canvas {
   void DrawGlyph(int x, int y, GlyphKind glyph, bool enabled = true) override;
   void DrawFocusRect(const Rect& r) override;
   void DrawPicture(const Rect& r, const Picture& picture) override;
-  void DrawPictureAt(const Rect& clip, int x, int y, const platform::Picture& picture) override;
 
  private:
   HDC dc_;

@@ -111,9 +111,9 @@ TEST_F(PageTest, DrawsPicturesNamesAndNoPreview) {
 
   const std::vector<std::string> ops = Draw();
   EXPECT_EQ(ops.front(), "fill 0,0 600x320 #00FFFFFF");
-  EXPECT_TRUE(Has(ops, "picture 4,4 64x64 in 4,4 64x64"));
-  EXPECT_TRUE(Has(ops, "picture 94,28 32x16 in 78,4 64x64"));
-  EXPECT_TRUE(Has(ops, "picture 134,-14 100x100 in 152,4 64x64"));
+  EXPECT_TRUE(Has(ops, "picture 4,4 64x64 of 64x64"));
+  EXPECT_TRUE(Has(ops, "picture 94,28 32x16 of 32x16"));
+  EXPECT_TRUE(Has(ops, "picture 152,4 64x64 of 64x64"));
   EXPECT_TRUE(Has(ops, "text 228,34 No Preview"));  // damaged file
   EXPECT_TRUE(Has(ops, "text 298,67 a long file .."));
   EXPECT_EQ(Count(ops, "picture"), 3);

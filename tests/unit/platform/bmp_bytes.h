@@ -14,7 +14,7 @@ struct BmpSpec {
   int bits = 8;
   bool topDown = false;
   bool coreHeader = false;
-  std::vector<uint32_t> palette;  // 0x00BBGGRR
+  std::vector<uint32_t> palette;  // 0x00RRGGBB
   std::vector<std::string> rows;
   uint32_t colorsUsed = 0;
 };
@@ -46,9 +46,9 @@ inline std::string MakeBmp(const BmpSpec& b) {
     Put(header, 0, 4);
   }
   for (uint32_t c : b.palette) {
-    header.push_back(static_cast<char>(c >> 16 & 0xFF));
-    header.push_back(static_cast<char>(c >> 8 & 0xFF));
     header.push_back(static_cast<char>(c & 0xFF));
+    header.push_back(static_cast<char>(c >> 8 & 0xFF));
+    header.push_back(static_cast<char>(c >> 16 & 0xFF));
     if (!b.coreHeader) header.push_back(0);
   }
   std::string data;

@@ -12,9 +12,9 @@ namespace {
 using test::BmpSpec;
 using test::MakeBmp;
 
-constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
-std::vector<uint32_t> Rows(const PicturePtr& p) { return p ? p->Pixels() : std::vector<uint32_t>{}; }
+std::vector<uint32_t> Rows(const PicturePtr& p) { return p ? p->pixels : std::vector<uint32_t>{}; }
 
 TEST(BmpReader, ReadsEveryDepthInBothRowOrders) {
   // Two rows: top row red, green, blue; bottom row the reverse.
@@ -45,9 +45,9 @@ TEST(BmpReader, ReadsEveryDepthInBothRowOrders) {
              .rows = {std::string("\xA0\x40", 2)}};
   const PicturePtr p = DecodeBmp(MakeBmp(b1));
   ASSERT_TRUE(p);
-  EXPECT_EQ(p->Width(), 10);
-  EXPECT_EQ(p->Height(), 1);
-  EXPECT_EQ(p->Pixels(), (std::vector<uint32_t>{kWhite, 0, kWhite, 0, 0, 0, 0, 0, 0, kWhite}));
+  EXPECT_EQ(p->width, 10);
+  EXPECT_EQ(p->height, 1);
+  EXPECT_EQ(p->pixels, (std::vector<uint32_t>{kWhite, 0, kWhite, 0, 0, 0, 0, 0, 0, kWhite}));
   // 16 bits, 5 bits a channel.
   BmpSpec b16{.width = 2, .bits = 16, .palette = {}, .rows = {std::string("\x00\x7C\x1F\x00", 4)}};
   EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b16))), (std::vector<uint32_t>{kRed, kBlue}));
@@ -92,6 +92,24 @@ TEST(BmpReader, DamagedFilesAreNoPicture) {
   EXPECT_FALSE(patched(18, 100000, 4));           // far too wide for the file
   EXPECT_FALSE(patched(28, 7, 2));                // no such depth
   EXPECT_FALSE(patched(30, 1, 4));                // compressed rows
+  EXPECT_FALSE(patched(30, 3, 4));                // colour masks on 24 bits
+}
+
+TEST(BmpReader, ThirtyTwoBitsWithTheUsualColourMasks) {
+  // A 40-byte header declaring its masks, which follow it.
+  BmpSpec b32{.width = 1, .bits = 32, .palette = {}, .rows = {std::string("\x30\x20\x10\0", 4)}};
+  std::string file = MakeBmp(b32);
+  file[30] = 3;
+  std::string masks;
+  test::Put(masks, 0xFF0000, 4);
+  test::Put(masks, 0xFF00, 4);
+  test::Put(masks, 0xFF, 4);
+  file.insert(54, masks);
+  file[10] = static_cast<char>(54 + 12);
+  EXPECT_EQ(Rows(DecodeBmp(file)), std::vector<uint32_t>{0x102030});
+  // Masks in another order would be misread: no picture.
+  std::swap(file[54], file[62]);
+  EXPECT_FALSE(DecodeBmp(file));
 }
 
 TEST(BmpReader, WriterAndReaderAgree) {
@@ -99,8 +117,8 @@ TEST(BmpReader, WriterAndReaderAgree) {
   for (uint32_t i = 0; i < 5 * 3; ++i) pixels.push_back(i * 0x010203u);
   const PicturePtr p = DecodeBmp(EncodeBmp24(5, 3, pixels));
   ASSERT_TRUE(p);
-  EXPECT_EQ(p->Pixels(), pixels);
-  EXPECT_EQ(p->PixelAt(4, 2), pixels[14]);
+  EXPECT_EQ(p->pixels, pixels);
+  EXPECT_EQ(p->At(4, 2), pixels[14]);
 }
 
 TEST(BmpReader, SimulatedMachineLoadsThroughItsFiles) {
@@ -111,8 +129,8 @@ TEST(BmpReader, SimulatedMachineLoadsThroughItsFiles) {
   PictureLoader& loader = *Current().pictures;
   const PicturePtr p = loader.LoadBitmap("c:\\viewer\\j74s81f.bmp");
   ASSERT_TRUE(p);
-  EXPECT_EQ(p->Width(), 64);
-  EXPECT_EQ(p->Height(), 48);
+  EXPECT_EQ(p->width, 64);
+  EXPECT_EQ(p->height, 48);
   EXPECT_FALSE(loader.LoadBitmap("C:\\VIEWER\\J74S820.BMP"));
   EXPECT_FALSE(loader.LoadBitmap("C:\\VIEWER\\MISSING.BMP"));
   EXPECT_EQ(m.pictures.loads, 3);

@@ -60,11 +60,15 @@ class Surface {
     DeleteObject(bitmap_);
     DeleteDC(dc_);
   }
-  void Draw(const ui::Rect& clip, int x, int y, const platform::Picture& p) {
+  void Draw(int x, int y, const platform::Picture& p) {
     ui::win32::HdcCanvas canvas(dc_, ui::Font{});
-    canvas.DrawPicture(clip, x, y, p);
+    canvas.DrawPicture({x, y, p.width, p.height}, p);
   }
-  COLORREF At(int x, int y) { return GetPixel(dc_, x, y); }
+  // The pixel as pictures hold it (0x00RRGGBB).
+  uint32_t At(int x, int y) {
+    const COLORREF c = GetPixel(dc_, x, y);
+    return static_cast<uint32_t>(GetRValue(c)) << 16 | static_cast<uint32_t>(GetGValue(c)) << 8 | GetBValue(c);
+  }
 
  private:
   HDC dc_;
@@ -72,7 +76,7 @@ class Surface {
   HGDIOBJ old_;
 };
 
-constexpr uint32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kWhite = 0xFFFFFF;
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
 TEST(ThumbnailPicturesOnWine, ThePlatformsLoadingAndOurReaderShowTheSamePixels) {
   const std::string dir = Folder();
@@ -103,15 +107,15 @@ TEST(ThumbnailPicturesOnWine, ThePlatformsLoadingAndOurReaderShowTheSamePixels) 
     const PicturePtr ours = platform::DecodeBmp(bytes);
     ASSERT_TRUE(native);
     ASSERT_TRUE(ours);
-    EXPECT_NE(native->NativeBitmap(), 0u);
-    ASSERT_EQ(native->Width(), ours->Width());
-    ASSERT_EQ(native->Height(), ours->Height());
+    ASSERT_EQ(native->width, ours->width);
+    ASSERT_EQ(native->height, ours->height);
     Surface a(16, 16), b(16, 16);
-    a.Draw({0, 0, 16, 16}, 1, 1, *native);
-    b.Draw({0, 0, 16, 16}, 1, 1, *ours);
-    for (int y = 0; y < ours->Height(); ++y)
-      for (int x = 0; x < ours->Width(); ++x) {
-        EXPECT_EQ(b.At(x + 1, y + 1), ours->PixelAt(x, y)) << x << "," << y;
+    EXPECT_EQ(native->pixels, ours->pixels);
+    a.Draw(1, 1, *native);
+    b.Draw(1, 1, *ours);
+    for (int y = 0; y < ours->height; ++y)
+      for (int x = 0; x < ours->width; ++x) {
+        EXPECT_EQ(b.At(x + 1, y + 1), ours->At(x, y)) << x << "," << y;
         EXPECT_EQ(a.At(x + 1, y + 1), b.At(x + 1, y + 1)) << x << "," << y;
       }
   }
@@ -130,13 +134,19 @@ TEST(ThumbnailPicturesOnWine, DamagedOrMissingFilesAreNoPicture) {
 }
 
 TEST(ThumbnailPicturesOnWine, APictureNeverShowsOutsideItsBox) {
+  wine_ui::RealMachine machine;
   const std::string dir = Folder();
-  WriteBytes(dir + "big.bmp", platform::EncodeBmp24(100, 100, std::vector<uint32_t>(10000, kBlue)));
-  const PicturePtr p = platform::Win32Pictures().LoadBitmap(dir + "big.bmp");
+  std::vector<uint32_t> pixels(100 * 100, kBlue);
+  for (int y = 0; y < 100; ++y) pixels[static_cast<size_t>(y) * 100 + 18] = kRed;  // first column shown
+  WriteBytes(dir + "big.bmp", platform::EncodeBmp24(100, 100, pixels));
+  const PicturePtr p = editor::LoadThumbnail(dir + "big.bmp");
   ASSERT_TRUE(p);
+  EXPECT_EQ(p->width, 64);
+  EXPECT_EQ(p->height, 64);
   Surface s(120, 120);
-  s.Draw({10, 10, 64, 64}, 10 - 18, 10 - 18, *p);
-  EXPECT_EQ(s.At(10, 10), kBlue);
+  s.Draw(10, 10, *p);
+  EXPECT_EQ(s.At(10, 10), kRed);
+  EXPECT_EQ(s.At(11, 10), kBlue);
   EXPECT_EQ(s.At(73, 73), kBlue);
   EXPECT_EQ(s.At(9, 40), kWhite);
   EXPECT_EQ(s.At(74, 40), kWhite);
@@ -170,13 +180,14 @@ class PageForm : public ui::Form {
   std::string appDir_;
 };
 
-COLORREF ScreenPixel(ui::Control& c, int x, int y) {
+uint32_t ScreenPixel(ui::Control& c, int x, int y) {
   HWND h = reinterpret_cast<HWND>(c.Handle());
   UpdateWindow(h);
   HDC dc = GetDC(h);
   const COLORREF color = GetPixel(dc, x, y);
   ReleaseDC(h, dc);
-  return color;
+  return static_cast<uint32_t>(GetRValue(color)) << 16 | static_cast<uint32_t>(GetGValue(color)) << 8 |
+         GetBValue(color);
 }
 
 TEST(ThumbnailPageOnWine, FortySlidesShownClickedAndDragged) {
