@@ -393,9 +393,15 @@ class PanelPeer : public ContainerPeer {
     if (p.BevelInner() == Bevel::Raised) edge |= BDR_RAISEDINNER;
     if (edge) DrawEdge(dc, &r, edge, BF_RECT);
     if (!p.Text().empty()) {
+      // A caption to one side keeps clear of the bevels.
+      const int bevels = (p.BevelOuter() != Bevel::None) + (p.BevelInner() != Bevel::None);
+      InflateRect(&r, -bevels * p.BevelWidth(), 0);
+      const UINT align = p.GetAlignment() == Alignment::Left    ? DT_LEFT
+                         : p.GetAlignment() == Alignment::Right ? DT_RIGHT
+                                                                : DT_CENTER;
       SetBkMode(dc, TRANSPARENT);
       HGDIOBJ old = SelectObject(dc, FontHandle(p.GetFont()));
-      DrawTextA(dc, p.Text().c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+      DrawTextA(dc, p.Text().c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
       SelectObject(dc, old);
     }
   }
