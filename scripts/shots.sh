@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Screenshots of real windows: runs the Wine tests matching a pattern with
 # W95_SHOTS set; each test that marks a window ready (c:\w95shots\<name>.ready)
-# is photographed into build/shots/<name>.png and then let go on.
+# is photographed into build/shots/<name>.png and then let go on. A marker
+# holding WxH+X+Y keeps only that area of the screen; a test that leaves
+# <name>.bmp beside the marker (the screen as the program has it) gives that.
 # Usage: scripts/shots.sh [ctest regex]   (default: wine_ui|wine_explorer)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,7 +20,15 @@ rm -f "$dir"/*
       [ -e "$f" ] || continue
       name=$(basename "$f" .ready)
       sleep 0.4
-      xwd -root -display "$DISPLAY" -silent | convert xwd:- "build/shots/$name.png"
+      # A marker may name the screen area to keep, as WxH+X+Y.
+      area=$(tr -dc '0-9x+' < "$f")
+      crop=()
+      [ -z "$area" ] || crop=(-crop "$area" +repage)
+      if [ -e "$dir/$name.bmp" ]; then
+        convert "$dir/$name.bmp" "build/shots/$name.png"
+      else
+        xwd -root -display "$DISPLAY" -silent | convert xwd:- "${crop[@]}" "build/shots/$name.png"
+      fi
       rm -f "$f"
       touch "$dir/$name.done"
       echo "shot: build/shots/$name.png"

@@ -13,13 +13,22 @@
 #include <string>
 #include <vector>
 
+#include "wine_windows.h"
+
 namespace {
+
+using wine_windows::Child;
+using wine_windows::ClassOf;
+using wine_windows::TextOf;
+using wine_windows::TopLevel;
 
 // One thing the user does, in the window whose caption starts with `window`
 // ("#32768" for an open pop-up menu).
+// A step with `when` waits, ticking, until it holds.
 struct Step {
   std::string window;
   std::function<void(HWND)> act;
+  std::function<bool()> when = {};
 };
 
 std::deque<Step> steps;
@@ -27,62 +36,6 @@ std::vector<std::string> boxes;  // texts of the message boxes seen
 std::deque<int> boxAnswers;      // button ids to answer them with
 HWND seen = nullptr;             // the window of the next step, seen at the last tick
 bool inStep = false;
-
-std::string TextOf(HWND h) {
-  char buf[512] = "";
-  GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-
-std::string ClassOf(HWND h) {
-  char buf[64] = "";
-  GetClassNameA(h, buf, sizeof buf);
-  return buf;
-}
-
-struct ChildQuery {
-  std::string cls, text;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND h, LPARAM p) {
-  auto* query = reinterpret_cast<ChildQuery*>(p);
-  if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), query->cls.c_str()) != 0) return TRUE;
-  if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
-  query->found = h;
-  return FALSE;
-}
-
-HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
-  ChildQuery q{cls, text, nullptr};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
-
-// A visible top-level window whose caption starts with `prefix`, or of class
-// `prefix` when it starts with "#".
-struct TopQuery {
-  std::string prefix;
-  HWND found;
-};
-
-BOOL CALLBACK MatchTop(HWND h, LPARAM p) {
-  auto* query = reinterpret_cast<TopQuery*>(p);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  if (pid != GetCurrentProcessId() || !IsWindowVisible(h)) return TRUE;
-  const bool match = query->prefix[0] == '#' ? ClassOf(h) == query->prefix
-                                             : TextOf(h).rfind(query->prefix, 0) == 0;
-  if (!match) return TRUE;
-  query->found = h;
-  return FALSE;
-}
-
-HWND TopLevel(const std::string& prefix) {
-  TopQuery q{prefix, nullptr};
-  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
 
 BOOL CALLBACK TraceTop(HWND h, LPARAM) {
   DWORD pid = 0;
@@ -92,18 +45,33 @@ BOOL CALLBACK TraceTop(HWND h, LPARAM) {
   return TRUE;
 }
 
+// With W95_SHOTS set, asks for a picture of the window's area of the screen:
+// c:\w95shots\<name>.ready holds its geometry; the shell that takes the shot
+// answers with <name>.done. The test goes on ticking meanwhile. A pop-up
+// menu paints inside its own loop and reaches the X display only in part:
+// its area is taken from the screen as this program has it, into <name>.bmp,
+// which the shell takes instead.
 void Shot(HWND window, const char* name) {
   if (!std::getenv("W95_SHOTS")) return;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT r;
+  GetWindowRect(window, &r);
   CreateDirectoryA("c:\\w95shots", nullptr);
-  const std::string marker = std::string("c:\\w95shots\\") + name + ".ready";
-  FILE* f = std::fopen(marker.c_str(), "w");
-  if (f) std::fclose(f);
-  for (int i = 0; i < 100 && GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-    Sleep(50);
+  const std::string base = std::string("c:\\w95shots\\") + name;
+  DeleteFileA((base + ".done").c_str());
+  if (ClassOf(window) == "#32768") wine_windows::SaveScreenArea(r, base + ".bmp");
+  if (FILE* f = std::fopen((base + ".ready").c_str(), "w")) {
+    std::fprintf(f, "%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+    std::fclose(f);
   }
+}
+
+// Holds once the shot asked for is taken (or when no shots are taken).
+std::function<bool()> ShotTaken(const char* name) {
+  const std::string done = std::string("c:\\w95shots\\") + name + ".done";
+  return [done] {
+    return !std::getenv("W95_SHOTS") || GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES;
+  };
 }
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
@@ -127,6 +95,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     seen = window;  // act at the next tick, once the window has settled
     return;
   }
+  if (steps.front().when && !steps.front().when()) return;
   Step step = steps.front();
   steps.pop_front();
   if (std::getenv("W95_TRACE")) std::fprintf(stderr, "step in %s\n", step.window.c_str());
@@ -299,8 +268,9 @@ TEST_F(EditorDll, Generation5ScriptIsShownAndTestLeavesGeneration6ForTheHost) {
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      caption = TextOf(e);
                      Shot(e, "editor_loaded");
-                     Press(e, "&Test");
                    }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); },
+                   ShotTaken("editor_loaded")});
   EXPECT_EQ(Run(), -1);
   EXPECT_EQ(caption, "Plimbo Slide Editor [trip.avl]");
   EXPECT_TRUE(boxes.empty()) << boxes.front();
@@ -345,30 +315,17 @@ TEST_F(EditorDll, AddingTwoFilesThroughTheNestedExplorer) {
 TEST_F(EditorDll, MenuChoiceAndGlobalModifyThenSavedThroughTheNestedDialog) {
   HostWrite("SavePath", "c:\\w95ed\\");
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 6, 3); }});
-  steps.push_back({"#32768", [](HWND m) {
-                     // Let the menu draw itself before it is photographed.
-                     for (int i = 0; i < 10; ++i) {
-                       MSG msg;
-                       while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-                       InvalidateRect(m, nullptr, TRUE);
-                       UpdateWindow(m);
-                       GdiFlush();
-                       Sleep(50);
-                     }
-                   }});
-  steps.push_back({"#32768", [](HWND m) {
-                     Shot(m, "editor_popup");
-                     PickMenuItem(m, 5);  // "Rnd Pix"
-                   }});
+  steps.push_back({"#32768", [](HWND m) { Shot(m, "editor_popup"); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 5); },  // "Rnd Pix"
+                   ShotTaken("editor_popup")});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) {
                      ClickCell(e, 7, 1);
                      Press(e, "&Global");
                    }});
   steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 7); }});  // "1 minute"
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) {
-                     Shot(e, "editor_global");
-                     Press(e, "&Save");
-                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Shot(e, "editor_global"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); },
+                   ShotTaken("editor_global")});
   steps.push_back({"Save File", [](HWND d) {
                      SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
                                   reinterpret_cast<LPARAM>("edited.avl"));

@@ -1,0 +1,158 @@
+// Finding and photographing the real windows a Wine test drives: the visible
+// windows of this process by caption or class, their descendants, waiting
+// for one to appear, and a picture of a screen area as the program sees it.
+// The callbacks are named stdcall functions: the 32-bit build takes no
+// lambda as a window enumeration callback.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace wine_windows {
+
+inline std::string TextOf(HWND h) {
+  char buf[512] = "";
+  GetWindowTextA(h, buf, sizeof buf);
+  return buf;
+}
+
+inline std::string ClassOf(HWND h) {
+  char buf[64] = "";
+  GetClassNameA(h, buf, sizeof buf);
+  return buf;
+}
+
+struct WindowQuery {
+  std::string cls;   // class, any case; empty: any class
+  std::string text;  // caption: whole, or its start when `prefix`; empty: any
+  bool prefix = false;
+  HWND found = nullptr;
+
+  bool Matches(HWND h) const {
+    if (!IsWindowVisible(h)) return false;
+    if (!cls.empty() && _stricmp(ClassOf(h).c_str(), cls.c_str()) != 0) return false;
+    if (text.empty()) return true;
+    const std::string t = TextOf(h);
+    return prefix ? t.rfind(text, 0) == 0 : t == text;
+  }
+};
+
+inline BOOL CALLBACK MatchWindow(HWND h, LPARAM p) {
+  auto* query = reinterpret_cast<WindowQuery*>(p);
+  if (!query->Matches(h)) return TRUE;
+  query->found = h;
+  return FALSE;
+}
+
+inline BOOL CALLBACK MatchOwnWindow(HWND h, LPARAM p) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  return pid == GetCurrentProcessId() ? MatchWindow(h, p) : TRUE;
+}
+
+inline BOOL CALLBACK CollectWindow(HWND h, LPARAM p) {
+  reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
+  return TRUE;
+}
+
+// The first visible descendant of `parent` of class `cls` (any case) whose
+// caption is `text` (any caption when empty).
+inline HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
+  WindowQuery q{cls, text};
+  EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+// Every descendant of `parent`, visible or not, parents before children.
+inline std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> all;
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+// A visible top-level window of this process whose caption starts with
+// `caption`, or, when `caption` starts with "#", whose class is `caption`
+// ("#32770" a dialog box, "#32768" an open pop-up menu).
+inline HWND TopLevel(const std::string& caption) {
+  WindowQuery q;
+  if (!caption.empty() && caption[0] == '#') q.cls = caption;
+  else q = WindowQuery{{}, caption, true};
+  EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+// As TopLevel, with the whole caption and, when given, the class.
+inline HWND TopLevelExactly(const std::string& cls, const std::string& caption) {
+  WindowQuery q{cls, caption};
+  EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
+// Lets this thread's messages run for about `ms` milliseconds.
+inline void Pump(DWORD ms) {
+  const DWORD until = GetTickCount() + ms;
+  do {
+    MSG m;
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+    Sleep(10);
+  } while (static_cast<LONG>(until - GetTickCount()) > 0);
+}
+
+// Waits, letting messages run, until TopLevel(caption) is there; null after
+// `ms` milliseconds without it.
+inline HWND WaitForWindow(const std::string& caption, DWORD ms = 5000) {
+  const DWORD until = GetTickCount() + ms;
+  for (;;) {
+    if (HWND h = TopLevel(caption)) return h;
+    if (static_cast<LONG>(until - GetTickCount()) <= 0) return nullptr;
+    Pump(20);
+  }
+}
+
+// Writes the area `r` of the screen, as this program's screen device context
+// has it, as a 24-bit BMP file.
+inline bool SaveScreenArea(const RECT& r, const std::string& bmpFile) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return false;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bmp = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bool ok = false;
+  if (bmp && bits) {
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + size;
+    if (FILE* f = std::fopen(bmpFile.c_str(), "wb")) {
+      ok = std::fwrite(&file, sizeof file, 1, f) == 1 &&
+           std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f) == 1 &&
+           std::fwrite(bits, size, 1, f) == 1;
+      ok = std::fclose(f) == 0 && ok;
+    }
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+  }
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+}  // namespace wine_windows
