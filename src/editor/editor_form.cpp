@@ -178,6 +178,9 @@ void TEditorForm::BuildControls() {
   BtnHelp.OnClick = [this](ui::Control& s) { BtnHelpClick(s); };
   BtnGlobal.OnClick = [this](ui::Control& s) { BtnGlobalClick(s); };
   BtnCD.OnClick = [this](ui::Control& s) { BtnCDClick(s); };
+  BtnCatalog.OnClick = [this](ui::Control& s) { BtnCatalogClick(s); };
+  BtnKillCat.OnClick = [this](ui::Control& s) { BtnKillCatClick(s); };
+  BtnView.OnClick = [this](ui::Control&) { SaveTagList(); };
 }
 
 void TEditorForm::FormCreate() {
@@ -252,11 +255,10 @@ void TEditorForm::FormClose() {
 void TEditorForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
   if (Tab.TabIndex() == 1) {
     if (key != ui::vkPrior && key != ui::vkNext) return;
-    const int page = std::max(1, CatScroll.LargeChange());
-    const int pos = key == ui::vkPrior ? std::max(1, CatScroll.Position() - page)
-                                       : std::min(SlideCount(Grid), CatScroll.Position() + page);
-    CatScroll.SetPosition(pos);
-    UpdatePreview();
+    if (key == ui::vkPrior)
+      Thumbs.PageUp();
+    else
+      Thumbs.PageDown();
     key = 0;
   } else if (key == 'E' && (shift & ui::ssCtrl) != 0) {
     Grid.SetFocus();
@@ -318,33 +320,13 @@ void TEditorForm::GridClick(ui::Control&) {
       ColorPanel.SetColor(static_cast<ui::Color>(*value) & 0xFFFFFFu);
     ColorLabel.SetCaption("Background");
   }
-  const std::string thumb = ThumbnailFile(row);
-  Thumbnail.SetVisible(!thumb.empty() && files_.Exists(thumb));
+  ThumbnailView.Show(ThumbnailFile(row));
 }
 
 std::string TEditorForm::ThumbnailFile(int row) const {
   const std::string& index = Grid.Cell(kColThumb, row);
   if (index.empty() || index == kNoThumb) return {};
   return state_.AppDir + state_.CatalogId + index + ".BMP";
-}
-
-void TEditorForm::TabClick(ui::Control&) {
-  const bool thumbs = Tab.TabIndex() == 1;
-  PageEditor.SetVisible(!thumbs);
-  PageThumbs.SetVisible(thumbs);
-  PanelThumbs.SetVisible(thumbs);
-  CatScroll.SetEnabled(thumbs);
-  if (thumbs) {
-    CatScroll.SetLargeChange(std::max(1, thumbRows_ * 8));
-    CatScroll.SetParams(std::max(1, CatScroll.Position()), 1, std::max(1, SlideCount(Grid)));
-  }
-}
-
-void TEditorForm::UpdatePreview() {
-  if (Tab.TabIndex() != 1) return;
-  const int n = std::max(1, SlideCount(Grid));
-  CatScroll.SetParams(std::min(std::max(1, CatScroll.Position()), n), 1, n);
-  Image2.Invalidate();
 }
 
 // ---- ScriptWindow --------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include "editor/script_io.h"
 #include "editor/script_sources.h"
+#include "editor/thumbs_page.h"
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -96,6 +97,11 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   ui::PopupMenu mnuSPD{*this, "mnuSPD"};
   ui::PopupMenu mnuColor{*this, "mnuColor"};
 
+  // The second page: the thumbnails in Image2 (with its Timer1), and the
+  // current slide's thumbnail beside its colour.
+  ThumbsPage Thumbs{*this, Grid, Image2, CatScroll, ThumbsCalls()};
+  PictureView ThumbnailView{Thumbnail};
+
   // ---- Window.
   void FormCreate();
   void FormShow(ui::Control& sender);
@@ -129,6 +135,11 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void BtnHelpClick(ui::Control& sender);
   void TagSlide();
   void UpdatePreview();
+
+  // ---- Thumbnails, tags and viewing.
+  void BtnCatalogClick(ui::Control& sender);
+  void BtnKillCatClick(ui::Control& sender);
+  void SaveTagList();
 
   // ---- Attribute menus and global modification.
   void BtnGlobalClick(ui::Control& sender);
@@ -167,6 +178,7 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void Step(int position) override;
   void End() override;
 
+  ThumbsWindow ThumbsCalls();
   void BuildControls();
   void BuildMenus();
   void SetUpColumns();

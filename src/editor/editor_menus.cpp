@@ -59,7 +59,7 @@ void TEditorForm::BuildMenus() {
   mnuMove = slide("mnuMove", "&Move slide", [this] { BtnMoveClick(BtnMove); });
   mnuFind = slide("mnuFind", "&Find slide", [this] { BtnFindClick(BtnFind); });
   mnuInfo = slide("mnuInfo", "File i&nfo", [this] { BtnInfoClick(BtnInfo); }, true);
-  mnuView = slide("mnuView", "Vie&w file", [] {});
+  mnuView = slide("mnuView", "Vie&w file", [this] { SaveTagList(); });
   mnuRelocate = slide("mnuRelocate", "Mo&ve file", [this] { mnuRelocateClick(); });
   mnuTrash = slide("mnuTrash", "Tras&h file", [this] { BtnTrashClick(BtnTrash); });
   for (ui::MenuItem* m :

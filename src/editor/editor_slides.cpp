@@ -377,11 +377,4 @@ void TEditorForm::BtnTestClick(ui::Control&) {
 
 void TEditorForm::BtnHelpClick(ui::Control&) { ShowHelp(); }
 
-void TEditorForm::TagSlide() {
-  const int row = CurrentRow();
-  const std::string& tag = Grid.Cell(kColTag, row);
-  if (tag == kNotApplicable) return;
-  Grid.SetCell(kColTag, row, tag.empty() ? "X" : "");
-}
-
 }  // namespace w95::editor

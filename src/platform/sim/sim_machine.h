@@ -38,6 +38,7 @@ class SimDesktop final : public Desktop {
   };
   std::vector<HelpCall> helpCalls;
   std::vector<std::string> execs;
+  std::vector<int> execShows;  // the window state of each
 
   void SetScreen(int width, int height) { screen = {width, height}; }
 
@@ -49,8 +50,9 @@ class SimDesktop final : public Desktop {
     helpCalls.push_back({owner, file, command, data});
     return true;
   }
-  bool Exec(const std::string& command, int) override {
+  bool Exec(const std::string& command, int show) override {
     execs.push_back(command);
+    execShows.push_back(show);
     return execResult;
   }
   uint64_t AvailPageFile() override { return availPageFile; }
