@@ -40,6 +40,7 @@ void TEditorForm::TabClick(ui::Control&) {
   PageEditor.SetVisible(!thumbs);
   PageThumbs.SetVisible(thumbs);
   PanelThumbs.SetVisible(thumbs);
+  Grid.SetVisible(!thumbs);  // the page takes its place
   CatScroll.SetEnabled(thumbs);
   if (!thumbs) {
     Thumbs.HidePage();

@@ -3,6 +3,8 @@
 // windows (the editor, its pop-up menus, the nested explorer, message boxes).
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -360,6 +362,183 @@ TEST_F(EditorDll, CloseQuerySavesOnNoAndStaysWhenThatSaveIsCancelled) {
   EXPECT_EQ(boxes[0], "Discard changes?");
   EXPECT_EQ(boxes[1], "Discard changes?");
   EXPECT_EQ(ReadAll(kScript), kGen5) << "nothing was saved";
+}
+
+// ---- the thumbnail page ---------------------------------------------------------
+
+// A 24-bit bitmap file of one colour (0x00RRGGBB) with a darker border.
+std::string Bitmap(int w, int h, unsigned colour) {
+  const int stride = (w * 3 + 3) / 4 * 4;
+  std::string out(54 + static_cast<size_t>(stride) * h, '\0');
+  auto put = [&](size_t at, unsigned v, int n) {
+    for (int i = 0; i < n; ++i) out[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+  };
+  out[0] = 'B';
+  out[1] = 'M';
+  put(2, static_cast<unsigned>(out.size()), 4);
+  put(10, 54, 4);
+  put(14, 40, 4);
+  put(18, static_cast<unsigned>(w), 4);
+  put(22, static_cast<unsigned>(h), 4);
+  put(26, 1, 2);
+  put(28, 24, 2);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
+      put(54 + static_cast<size_t>(y) * stride + 3 * x, edge ? (colour >> 1) & 0x7F7F7F : colour, 3);
+    }
+  return out;
+}
+
+// A generation-6 script of n graphics p1.bmp ... in catalog W95TH, slide r
+// with thumbnail index r (base 32) when `indexed`.
+std::string ThumbScript(int n, bool indexed) {
+  std::string s = "[Header]\r\nVer=6\r\nN=" + std::to_string(n + 1) + "\r\nCat=W95TH\r\n" +
+                  "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n";
+  const char digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
+  for (int r = 1; r <= n; ++r) {
+    s += "[" + std::to_string(r) + "]\r\nF=p" + std::to_string(r) + ".bmp,1\r\nX=0\r\n";
+    if (indexed) {
+      std::string index = r >= 32 ? std::string(1, digits[r / 32]) : "";
+      index += digits[r % 32];
+      s += "T=" + index + "\r\n";
+    }
+  }
+  return s;
+}
+
+const unsigned kColours[] = {0xE04040, 0x40B040, 0x4060E0, 0xE0C040, 0xC040C0, 0x40C0C0};
+
+class ThumbsDll : public EditorDll {
+ protected:
+  void WriteScript(int n, bool indexed) {
+    for (int r = 1; r <= n; ++r) WriteAll("c:\\w95ed\\pics\\p" + std::to_string(r) + ".bmp", "data");
+    WriteAll(kScript, ThumbScript(n, indexed));
+    if (!indexed) return;
+    const char digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
+    for (int r = 1; r <= n; ++r) {
+      if (r % 10 == 5) continue;  // no thumbnail: "No Preview"
+      std::string index = r >= 32 ? std::string(1, digits[r / 32]) : "";
+      index += digits[r % 32];
+      // Sizes a host makes keeping the aspect: 64 wide or 64 high.
+      const int w = r % 3 == 0 ? 48 : 64, h = r % 3 == 1 ? 40 : 64;
+      WriteAll("c:\\w95ed\\app\\W95TH" + index + ".BMP", Bitmap(w, h, kColours[r % 6]));
+    }
+  }
+};
+
+RECT pageArea{};  // where the grid was before the page covered it
+
+// The second tab, clicked where it is.
+void ShowThumbnails(HWND editor) {
+  GetWindowRect(GridOf(editor), &pageArea);
+  HWND tabs = Child(editor, "SysTabControl32");
+  ASSERT_NE(tabs, nullptr);
+  RECT r{};
+  SendMessageA(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+}
+
+// The thumbnail image: the window where the grid was.
+HWND PageImage(HWND) {
+  const POINT p{pageArea.left + 40, pageArea.top + 40};
+  return WindowFromPoint(p);
+}
+
+// The mouse on the page, in the image's own coordinates.
+void PageMouse(HWND image, UINT msg, int x, int y) {
+  SendMessageA(image, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+}
+
+unsigned PixelAt(HWND h, int x, int y) {
+  UpdateWindow(h);
+  HDC dc = GetDC(h);
+  const COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(h, dc);
+  return static_cast<unsigned>(GetRValue(c)) << 16 | static_cast<unsigned>(GetGValue(c)) << 8 | GetBValue(c);
+}
+
+TEST_F(ThumbsDll, FortyThumbnailsShownAndASlideDraggedTwoCellsOn) {
+  WriteScript(40, true);
+  HWND image = nullptr;
+  unsigned first = 0, noPreviewCell = 0, background = 0;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     image = PageImage(e);
+                     ASSERT_NE(image, nullptr);
+                     ASSERT_FALSE(IsWindowVisible(GridOf(e)) && GridOf(e) == image);
+                     first = PixelAt(image, 36, 36);               // slide 1's picture
+                     noPreviewCell = PixelAt(image, 4 * 74 + 36, 20);  // slide 5: text only
+                     background = PixelAt(image, 2, 75);
+                     Shot(e, "editor_thumbnails");
+                     // Slide 2 dragged onto slide 4.
+                     PageMouse(image, WM_LBUTTONDOWN, 74 + 36, 36);
+                     PageMouse(image, WM_MOUSEMOVE, 2 * 74 + 36, 36);
+                     PageMouse(image, WM_MOUSEMOVE, 3 * 74 + 36, 36);
+                     PageMouse(image, WM_LBUTTONUP, 3 * 74 + 36, 36);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  EXPECT_EQ(Run(), -1);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  EXPECT_EQ(first, kColours[1]);
+  EXPECT_EQ(noPreviewCell, 0xFFFFFFu);
+  EXPECT_EQ(background, 0xFFFFFFu);
+  const std::string text = ReadAll(kTemp);
+  // Slide 2 now lands directly before slide 4, with its thumbnail index.
+  const size_t second = text.find("[2]\r\nF=p3.bmp,1"), third = text.find("[3]\r\nF=p2.bmp,1");
+  ASSERT_NE(second, std::string::npos) << text;
+  ASSERT_NE(third, std::string::npos) << text;
+  EXPECT_NE(text.find("T=2\r\n", third), std::string::npos);
+  EXPECT_LT(text.find("T=2\r\n", third), text.find("[4]\r\nF=p4.bmp", third)) << text;
+}
+
+TEST_F(ThumbsDll, TaggedSlidesAreHandedToTheHostWithTwo) {
+  WriteScript(6, true);
+  DeleteFileA("c:\\w95ed\\app\\tag.lst");
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  for (int cell : {4, 1}) {
+    steps.push_back({"Plimbo Slide Editor", [cell](HWND e) {
+                       HWND image = PageImage(e);
+                       ASSERT_NE(image, nullptr);
+                       PageMouse(image, WM_LBUTTONDOWN, cell * 74 + 36, 36);
+                       PageMouse(image, WM_LBUTTONUP, cell * 74 + 36, 36);
+                     }});
+    steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Tag"); }});
+  }
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Shot(e, "editor_tagged"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "Vie&w"); }});
+  EXPECT_EQ(Run(), 2);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  const std::string list = ReadAll("c:\\w95ed\\app\\tag.lst");
+  EXPECT_NE(list.find("p2.bmp"), std::string::npos) << list;
+  EXPECT_NE(list.find("p5.bmp"), std::string::npos) << list;
+  EXPECT_LT(list.find("p2.bmp"), list.find("p5.bmp")) << list;
+  EXPECT_EQ(list.find("p1.bmp"), std::string::npos) << list;
+}
+
+TEST_F(ThumbsDll, UpdateNumbersTheGraphicsAndReturnsOneAfterTheSave) {
+  WriteScript(3, false);
+  HostWrite("AVLidx", "500");
+  HostWrite("SavePath", "c:\\w95ed\\");
+  DeleteFileA("c:\\w95ed\\numbered.avl");
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Update"); }});
+  steps.push_back({"Save File", [](HWND d) {
+                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
+                                  reinterpret_cast<LPARAM>("numbered.avl"));
+                   }});
+  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  EXPECT_EQ(Run(), 1);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  EXPECT_EQ(HostRead("AVLidx"), "504");
+  const std::string text = ReadAll("c:\\w95ed\\numbered.avl");
+  EXPECT_LT(text.find("F=p1.bmp,1"), text.find("T=FL\r\n")) << text;
+  EXPECT_LT(text.find("T=FL\r\n"), text.find("F=p2.bmp,1")) << text;
+  EXPECT_LT(text.find("F=p3.bmp,1"), text.find("T=FN\r\n")) << text;
+  EXPECT_NE(text.find("T=FN\r\n"), std::string::npos) << text;
+  EXPECT_EQ(_stricmp(HostRead("AVLNOW").c_str(), "c:\\w95ed\\numbered.avl"), 0) << HostRead("AVLNOW");
 }
 
 }  // namespace
