@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/pictures.h"
+
 #include "wine_windows.h"
 
 namespace {
@@ -368,26 +370,12 @@ TEST_F(EditorDll, CloseQuerySavesOnNoAndStaysWhenThatSaveIsCancelled) {
 
 // A 24-bit bitmap file of one colour (0x00RRGGBB) with a darker border.
 std::string Bitmap(int w, int h, unsigned colour) {
-  const int stride = (w * 3 + 3) / 4 * 4;
-  std::string out(54 + static_cast<size_t>(stride) * h, '\0');
-  auto put = [&](size_t at, unsigned v, int n) {
-    for (int i = 0; i < n; ++i) out[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
-  };
-  out[0] = 'B';
-  out[1] = 'M';
-  put(2, static_cast<unsigned>(out.size()), 4);
-  put(10, 54, 4);
-  put(14, 40, 4);
-  put(18, static_cast<unsigned>(w), 4);
-  put(22, static_cast<unsigned>(h), 4);
-  put(26, 1, 2);
-  put(28, 24, 2);
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * h, colour);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const bool edge = x == 0 || y == 0 || x == w - 1 || y == h - 1;
-      put(54 + static_cast<size_t>(y) * stride + 3 * x, edge ? (colour >> 1) & 0x7F7F7F : colour, 3);
-    }
-  return out;
+    for (int x = 0; x < w; ++x)
+      if (x == 0 || y == 0 || x == w - 1 || y == h - 1)
+        pixels[static_cast<size_t>(y) * w + x] = (colour >> 1) & 0x7F7F7F;
+  return w95::platform::EncodeBmp24(w, h, pixels);
 }
 
 // A generation-6 script of n graphics p1.bmp ... in catalog W95TH, slide r
