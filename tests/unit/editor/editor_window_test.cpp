@@ -138,6 +138,20 @@ TEST_F(Editor, MovingSlidesLandsBeforeTheTarget) {
   });
 }
 
+TEST_F(Editor, DraggedRowIsRenumberedAndClosingAsksAboutIt) {
+  session.ExpectMessage(MsgKind::Confirm, "Discard changes?", mrYes);
+  const int32_t r = Run([this](User& u, TEditorForm& f) {
+    Fill(f, 5);
+    f.State().Modified = false;
+    u.DragRow("Grid", 1, 4);
+    EXPECT_EQ(Names(f), (std::vector<std::string>{"b.bmp", "c.bmp", "d.bmp", "a.bmp", "e.bmp"}));
+    for (int row = 1; row <= 5; ++row) EXPECT_EQ(f.Grid.Cell(ed::kColNumber, row), std::to_string(row));
+    EXPECT_TRUE(f.State().Modified) << "a dragged row is a change like any other";
+    u.Click("BtnQuit");
+  });
+  EXPECT_EQ(r, 0);
+}
+
 TEST_F(Editor, ErasingAsksAboutTheThumbnailAndTheLastSlideLeavesThePlaceholder) {
   machine.files.AddFile("c:\\viewer\\ABCDE12.BMP", "thumb");
   session.ExpectMessage(MsgKind::Confirm,
