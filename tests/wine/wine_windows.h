@@ -30,10 +30,11 @@ struct WindowQuery {
   std::string cls;   // class, any case; empty: any class
   std::string text;  // caption: whole, or its start when `prefix`; empty: any
   bool prefix = false;
+  bool hiddenToo = false;  // hidden windows match too
   HWND found = nullptr;
 
   bool Matches(HWND h) const {
-    if (!IsWindowVisible(h)) return false;
+    if (!hiddenToo && !IsWindowVisible(h)) return false;
     if (!cls.empty() && _stricmp(ClassOf(h).c_str(), cls.c_str()) != 0) return false;
     if (text.empty()) return true;
     const std::string t = TextOf(h);
@@ -59,12 +60,17 @@ inline BOOL CALLBACK CollectWindow(HWND h, LPARAM p) {
   return TRUE;
 }
 
+// The first descendant of `parent` that the query matches, e.g.
+// Find(form, {.cls = "Button", .text = "&Open"}).
+inline HWND Find(HWND parent, WindowQuery q) {
+  EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
 // The first visible descendant of `parent` of class `cls` (any case) whose
 // caption is `text` (any caption when empty).
 inline HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
-  WindowQuery q{cls, text};
-  EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return Find(parent, {.cls = cls, .text = text});
 }
 
 // Every descendant of `parent`, visible or not, parents before children.
@@ -74,22 +80,23 @@ inline std::vector<HWND> Descendants(HWND parent) {
   return all;
 }
 
-// A visible top-level window of this process whose caption starts with
-// `caption`, or, when `caption` starts with "#", whose class is `caption`
-// ("#32770" a dialog box, "#32768" an open pop-up menu).
-inline HWND TopLevel(const std::string& caption) {
-  WindowQuery q;
-  if (!caption.empty() && caption[0] == '#') q.cls = caption;
-  else q = WindowQuery{{}, caption, true};
+// The first top-level window of this process that the query matches.
+inline HWND FindTopLevel(WindowQuery q) {
   EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
+// A visible top-level window of this process whose caption starts with
+// `caption`, or, when `caption` starts with "#", whose class is `caption`
+// ("#32770" a dialog box, "#32768" an open pop-up menu).
+inline HWND TopLevel(const std::string& caption) {
+  if (!caption.empty() && caption[0] == '#') return FindTopLevel({.cls = caption});
+  return FindTopLevel({.text = caption, .prefix = true});
+}
+
 // As TopLevel, with the whole caption and, when given, the class.
 inline HWND TopLevelExactly(const std::string& cls, const std::string& caption) {
-  WindowQuery q{cls, caption};
-  EnumWindows(MatchOwnWindow, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return FindTopLevel({.cls = cls, .text = caption});
 }
 
 // Lets this thread's messages run for about `ms` milliseconds.

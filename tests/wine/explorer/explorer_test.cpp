@@ -12,62 +12,20 @@
 #include <string>
 #include <vector>
 
+#include "wine_windows.h"
+
 namespace {
+
+using wine_windows::Child;
+using wine_windows::ClassOf;
+using wine_windows::TextOf;
+using wine_windows::TopLevelExactly;
 
 using Step = std::function<void(HWND dialog)>;
 
 std::deque<Step> steps;            // what the user does, one per tick
 std::vector<std::string> boxes;    // texts of the message boxes seen
 std::deque<int> boxAnswers;        // button ids to answer them with
-
-std::string TextOf(HWND h) {
-  char buf[512] = "";
-  GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-
-std::string ClassOf(HWND h) {
-  char buf[64] = "";
-  GetClassNameA(h, buf, sizeof buf);
-  return buf;
-}
-
-struct WindowQuery {
-  std::string cls, text;
-  HWND found = nullptr;
-};
-
-// Window enumeration callbacks are stdcall in the 32-bit build: named
-// functions, since a lambda does not convert to one there.
-BOOL CALLBACK MatchVisibleChild(HWND h, LPARAM p) {
-  auto* query = reinterpret_cast<WindowQuery*>(p);
-  if (!IsWindowVisible(h) || _stricmp(ClassOf(h).c_str(), query->cls.c_str()) != 0) return TRUE;
-  if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
-  query->found = h;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchVisibleTopLevel(HWND h, LPARAM p) {
-  auto* query = reinterpret_cast<WindowQuery*>(p);
-  if (!IsWindowVisible(h)) return TRUE;
-  if (!query->cls.empty() && ClassOf(h) != query->cls) return TRUE;
-  if (!query->text.empty() && TextOf(h) != query->text) return TRUE;
-  query->found = h;
-  return FALSE;
-}
-
-// A visible descendant of `parent` of that class (and caption, when given).
-HWND Child(HWND parent, const std::string& cls, const std::string& text = {}) {
-  WindowQuery q{cls, text};
-  EnumChildWindows(parent, MatchVisibleChild, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
-
-HWND FindTopLevel(const std::string& cls, const std::string& caption) {
-  WindowQuery q{cls, caption};
-  EnumThreadWindows(GetCurrentThreadId(), MatchVisibleTopLevel, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
 
 // While W95_SHOTS is set, shows the window for a screenshot: writes
 // c:\w95shots\<name>.ready and waits until the shell taking the shot deletes it.
@@ -94,7 +52,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (inStep) return;
   // A message box of the dialog first: note its text and answer it.
   for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
-    HWND box = FindTopLevel("#32770", title);
+    HWND box = TopLevelExactly("#32770", title);
     if (!box) continue;
     std::string shown;
     for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
@@ -109,7 +67,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   HWND dialog = nullptr;
   for (const char* caption : {"Save File", "Add Multiple Slides", "Open Slideshow",
                               "Convert Multiple Files", "Move File to", "Replace Slide"})
-    if ((dialog = FindTopLevel("", caption)) != nullptr) break;
+    if ((dialog = TopLevelExactly("", caption)) != nullptr) break;
   if (!dialog || dialog != seenDialog) {
     seenDialog = dialog;  // the next tick acts, once the dialog has settled
     return;
@@ -493,7 +451,7 @@ TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
   steps.push_back([](HWND d) { PressCompression(d); });
   steps.push_back([](HWND) {});  // the dialog settles
   steps.push_back([&](HWND) {
-    HWND c = FindTopLevel("", "Compression Setting");
+    HWND c = TopLevelExactly("", "Compression Setting");
     ASSERT_NE(c, nullptr) << "the compression dialog is up";
     const std::vector<HWND> edits = Edits(c);
     ASSERT_EQ(edits.size(), 2u) << "code 99: luminance and colour rows";
@@ -515,7 +473,7 @@ TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
   steps.push_back([](HWND d) { PressCompression(d); });
   steps.push_back([](HWND) {});
   steps.push_back([](HWND) {
-    HWND c = FindTopLevel("", "Compression Setting");
+    HWND c = TopLevelExactly("", "Compression Setting");
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(Edits(c).size(), 1u) << "code 0: the preset box in place of the colour row";
     EXPECT_FALSE(IsWindowEnabled(Edits(c)[0])) << "preset 3 decides the quality";
@@ -548,7 +506,7 @@ TEST_F(ExplorerDll, RightClickMenuOpensAtTheClick) {
     ClientToScreen(list, &click);
   });
   steps.push_back([&](HWND) {
-    HWND popup = FindTopLevel("#32768", "");
+    HWND popup = TopLevelExactly("#32768", "");
     ASSERT_NE(popup, nullptr) << "the file menu is up";
     GetWindowRect(popup, &menu);
     EndMenu();

@@ -11,7 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "wine_windows.h"
+
 namespace {
+
+using wine_windows::Child;
+using wine_windows::TextOf;
 
 std::string Read(const char* key, const char* file = "plimbo.ini",
                  const char* section = "plimbo") {
@@ -56,60 +61,11 @@ HWND MakeHost(const char* title) {
 }
 
 // The host's message loop for a while.
-void Pump(int ms = 300) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  MSG m;
-  while (static_cast<int>(end - GetTickCount()) > 0) {
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
-    }
-    Sleep(10);
-  }
-}
+void Pump(int ms = 300) { wine_windows::Pump(static_cast<DWORD>(ms)); }
 
-std::string Text(HWND h) {
-  char buf[512] = "";
-  GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-std::string Class(HWND h) {
-  char buf[64] = "";
-  GetClassNameA(h, buf, sizeof buf);
-  return buf;
-}
-
-struct Query {
-  std::string cls, text;
-  HWND found = nullptr;
-};
-
-// Enumeration callbacks are stdcall in the 32-bit build: named functions.
-BOOL CALLBACK MatchChild(HWND h, LPARAM p) {
-  auto* q = reinterpret_cast<Query*>(p);
-  if (!IsWindowVisible(h) || _stricmp(Class(h).c_str(), q->cls.c_str()) != 0) return TRUE;
-  if (!q->text.empty() && Text(h) != q->text) return TRUE;
-  q->found = h;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchCaption(HWND h, LPARAM p) {
-  auto* q = reinterpret_cast<Query*>(p);
-  if (Text(h) != q->text) return TRUE;
-  q->found = h;
-  return FALSE;
-}
-
-HWND FindChild(HWND parent, const std::string& cls, const std::string& text = {}) {
-  Query q{cls, text};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
-
+// The explorer window, shown or not: null once it is gone.
 HWND ExplorerWindow() {
-  Query q{{}, "Plimbo Explorer"};
-  EnumThreadWindows(GetCurrentThreadId(), MatchCaption, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+  return wine_windows::FindTopLevel({.text = "Plimbo Explorer", .hiddenToo = true});
 }
 
 void Shot(HWND window, const char* name) {
@@ -202,20 +158,20 @@ TEST_F(ExplorerWindowDll, WindowSendsEachRequestWithItsKeysWritten) {
   EXPECT_EQ(r.left, sw / 4);
   EXPECT_EQ(r.top, sh / 4);
   EXPECT_NE(GetWindowLongPtrA(w, GWL_STYLE) & WS_THICKFRAME, 0) << "sizeable";
-  HWND list = FindChild(w, "ListBox");
+  HWND list = Child(w, "ListBox");
   ASSERT_NE(list, nullptr);
   ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3) << "sub\\, the bitmap, the jpeg";
   EXPECT_NE(GetWindowLongPtrA(list, GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL), 0);
-  HWND edit = FindChild(w, "Edit");
+  HWND edit = Child(w, "Edit");
   ASSERT_NE(edit, nullptr);
   EXPECT_NE(GetWindowLongPtrA(edit, GWL_STYLE) & ES_READONLY, 0);
-  EXPECT_NE(FindChild(w, "Button", "Close"), nullptr);
+  EXPECT_NE(Child(w, "Button", "Close"), nullptr);
   Shot(w, "explorer_window");
 
   ClickEntry(list, 1);
   Pump(100);
-  EXPECT_EQ(Text(edit), "a long name.bmp");
-  PostMessageA(FindChild(w, "Button", "&Open"), BM_CLICK, 0, 0);
+  EXPECT_EQ(TextOf(edit), "a long name.bmp");
+  PostMessageA(Child(w, "Button", "&Open"), BM_CLICK, 0, 0);
   Pump();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].window, host);
@@ -236,7 +192,7 @@ TEST_F(ExplorerWindowDll, WindowSendsEachRequestWithItsKeysWritten) {
   SendMessageA(list, LB_SETSEL, TRUE, -1);
   SendMessageA(w, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(list));
-  PostMessageA(FindChild(w, "Button", "&Open"), BM_CLICK, 0, 0);
+  PostMessageA(Child(w, "Button", "&Open"), BM_CLICK, 0, 0);
   Pump();
   ASSERT_EQ(requests.size(), 3u);
   EXPECT_EQ(requests[2].code, 0x910);
@@ -268,10 +224,10 @@ TEST_F(ExplorerWindowDll, HiddenOrMinimisedWindowComesBackForTheFirstHost) {
   ASSERT_TRUE(IsIconic(w));
   EXPECT_EQ(Open(other), w) << "the same window";
   EXPECT_FALSE(IsIconic(w)) << "restored";
-  HWND list = FindChild(w, "ListBox");
+  HWND list = Child(w, "ListBox");
   ASSERT_NE(list, nullptr);
   ClickEntry(list, 2);
-  PostMessageA(FindChild(w, "Button", "&Open"), BM_CLICK, 0, 0);
+  PostMessageA(Child(w, "Button", "&Open"), BM_CLICK, 0, 0);
   Pump();
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].window, host) << "the host window given first";
@@ -282,7 +238,7 @@ TEST_F(ExplorerWindowDll, HiddenOrMinimisedWindowComesBackForTheFirstHost) {
 TEST_F(ExplorerWindowDll, UpdateListsAFileTheHostAdded) {
   HWND w = Open(host);
   ASSERT_NE(w, nullptr);
-  HWND list = FindChild(w, "ListBox");
+  HWND list = Child(w, "ListBox");
   ASSERT_NE(list, nullptr);
   ClickEntry(list, 2);
   MakeFile("c:\\w95win\\pics\\added.jpg");
@@ -291,7 +247,7 @@ TEST_F(ExplorerWindowDll, UpdateListsAFileTheHostAdded) {
   ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
   EXPECT_EQ(SendMessageA(list, LB_GETSEL, 0, 0), 0) << "entry 0 let go";
   EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0) << "the entry before the remembered one";
-  EXPECT_EQ(Text(FindChild(w, "Edit")), "a long name.bmp");
+  EXPECT_EQ(TextOf(Child(w, "Edit")), "a long name.bmp");
 }
 
 TEST_F(ExplorerWindowDll, StoredPlacementIsAppliedAndCloseWritesItBack) {

@@ -16,8 +16,11 @@
 #include <vector>
 
 #include "file_printer.h"
+#include "wine_windows.h"
 
 namespace {
+
+using wine_windows::TextOf;
 
 using PrintDlgFn = void(WINAPI*)(HWND, LONG, LONG, LONG);
 using LongFn = LONG(WINAPI*)();
@@ -39,12 +42,6 @@ Library& Lib() {
   return lib;
 }
 
-std::string TextOf(HWND h) {
-  char buf[512] = "";
-  GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-
 std::string Key(const char* key) {
   char buf[256] = "";
   GetPrivateProfileStringA("plimbo", key, "(none)", buf, sizeof buf, "plimbo.ini");
@@ -52,17 +49,7 @@ std::string Key(const char* key) {
 }
 void SetKey(const char* key, const char* value) { WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini"); }
 
-void Pump(int ms) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(5);
-  } while (GetTickCount() < end);
-}
+void Pump(int ms) { wine_windows::Pump(static_cast<DWORD>(ms)); }
 
 // ---- Message boxes of the library: recorded and answered with OK.
 struct Box {
@@ -88,49 +75,19 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wp, LPARAM lp) {
 // ---- The print setup window and its controls.
 HWND SetupWindow() { return FindWindowA(nullptr, "Plimbo Print Setup"); }
 
-struct Find {
-  std::string text;
-  std::string cls;
-  HWND found = nullptr;
-};
-BOOL CALLBACK FindChild(HWND h, LPARAM lp) {
-  auto* f = reinterpret_cast<Find*>(lp);
-  char cls[64] = "";
-  GetClassNameA(h, cls, sizeof cls);
-  if ((f->text.empty() || TextOf(h) == f->text) && (f->cls.empty() || lstrcmpiA(cls, f->cls.c_str()) == 0)) {
-    f->found = h;
-    return FALSE;
-  }
-  return TRUE;
-}
+// A control, shown or not, by its text and, when given, its class.
 HWND Child(HWND form, const std::string& text, const std::string& cls = {}) {
-  Find f{text, cls};
-  EnumChildWindows(form, &FindChild, reinterpret_cast<LPARAM>(&f));
-  return f.found;
+  return wine_windows::Find(form, {.cls = cls, .text = text, .hiddenToo = true});
 }
 void Click(HWND form, const std::string& caption) {
   HWND b = Child(form, caption, "Button");
   ASSERT_NE(b, nullptr) << caption;
   SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
 }
-// The label or panel whose text starts with `start`.
-struct Prefix {
-  std::string start;
-  std::string text;
-};
-BOOL CALLBACK FindPrefix(HWND h, LPARAM lp) {
-  auto* p = reinterpret_cast<Prefix*>(lp);
-  const std::string t = TextOf(h);
-  if (t.rfind(p->start, 0) == 0) {
-    p->text = t;
-    return FALSE;
-  }
-  return TRUE;
-}
+// The text of the label or panel whose text starts with `start`.
 std::string TextStarting(HWND form, const std::string& start) {
-  Prefix p{start, {}};
-  EnumChildWindows(form, &FindPrefix, reinterpret_cast<LPARAM>(&p));
-  return p.text;
+  HWND h = wine_windows::Find(form, {.text = start, .prefix = true, .hiddenToo = true});
+  return h ? TextOf(h) : std::string();
 }
 
 // With W95_SHOTS set to a folder, announces "<name>.ready" there and waits

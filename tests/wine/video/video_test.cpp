@@ -16,45 +16,15 @@
 #include <vector>
 
 #include "avi_writer.h"
+#include "wine_windows.h"
 
 namespace {
 
 using namespace video_wine;
-
-std::string TextOf(HWND h) {
-  char buf[512] = "";
-  GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-std::string ClassOf(HWND h) {
-  char buf[64] = "";
-  GetClassNameA(h, buf, sizeof buf);
-  return buf;
-}
-
-// Window enumeration callbacks are stdcall functions (on 32-bit too).
-BOOL CALLBACK Collect(HWND h, LPARAM list) {
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
-  return TRUE;
-}
-
-HWND FindTopLevel(const std::string& cls, const std::string& caption) {
-  std::vector<HWND> windows;
-  EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(&windows));
-  for (HWND h : windows) {
-    if (!IsWindowVisible(h)) continue;
-    if (!cls.empty() && ClassOf(h) != cls) continue;
-    if (!caption.empty() && TextOf(h) != caption) continue;
-    return h;
-  }
-  return nullptr;
-}
-
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> all;
-  EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&all));
-  return all;
-}
+using wine_windows::ClassOf;
+using wine_windows::Descendants;
+using wine_windows::TextOf;
+using wine_windows::TopLevelExactly;
 
 // The buttons the media bar shows, left to right (the bar's buttons are
 // the visible push buttons that have a visible sibling button).
@@ -152,7 +122,7 @@ void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
   static bool busy = false;
   if (busy) return;
   busy = true;
-  HWND box = FindTopLevel("#32770", "Error");
+  HWND box = TopLevelExactly("#32770", "Error");
   if (box) {
     std::string shown;
     for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
@@ -274,7 +244,7 @@ class VideoDll : public ::testing::Test {
 TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   ASSERT_EQ(player(host, 0, 0), 1);
   EXPECT_EQ(status(), 256);
-  HWND form = FindTopLevel("", "Video Clip.avi");
+  HWND form = TopLevelExactly("", "Video Clip.avi");
   ASSERT_NE(form, nullptr) << "the caption is the long name";
   EXPECT_TRUE(GetWindowLongA(form, GWL_EXSTYLE) & WS_EX_TOPMOST);
   RECT rc;
@@ -350,7 +320,7 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   closeFn();
   EXPECT_EQ(status(), 0);
   PumpFor(100);
-  EXPECT_EQ(FindTopLevel("", "Video Clip.avi"), nullptr);
+  EXPECT_EQ(TopLevelExactly("", "Video Clip.avi"), nullptr);
   // Nothing of the window stays behind that could outlive the library.
   EXPECT_EQ(FindWindowA("w95MediaNotify", nullptr), nullptr);
   ASSERT_EQ(otherGot.size(), 1u);
@@ -366,7 +336,7 @@ int PlayingFrame(HWND form) {
 
 TEST_F(VideoDll, LoopPlaybackStartsTheClipAgainFromItsStart) {
   ASSERT_EQ(player(host, 0, 0), 1);
-  HWND form = FindTopLevel("", "Video Clip.avi");
+  HWND form = TopLevelExactly("", "Video Clip.avi");
   ASSERT_NE(form, nullptr);
   modalSteps.push_back(ChooseMenuItem(8));  // "&Loop Playback"
   SendMessageA(MenuButtonOf(form), BM_CLICK, 0, 0);
@@ -381,12 +351,12 @@ TEST_F(VideoDll, LoopPlaybackStartsTheClipAgainFromItsStart) {
 
 TEST_F(VideoDll, OptionsDialogOpensFromTheMenuAndCancels) {
   ASSERT_EQ(player(host, 0, 0), 1);
-  HWND form = FindTopLevel("", "Video Clip.avi");
+  HWND form = TopLevelExactly("", "Video Clip.avi");
   ASSERT_NE(form, nullptr);
   std::string speed;
   modalSteps.push_back(ChooseMenuItem(6));
   modalSteps.push_back([&] {
-    HWND dialog = FindTopLevel("", "Playback Options");
+    HWND dialog = TopLevelExactly("", "Playback Options");
     if (!dialog) return false;
     Shot("video_options");
     for (HWND h : Descendants(dialog))
@@ -399,7 +369,7 @@ TEST_F(VideoDll, OptionsDialogOpensFromTheMenuAndCancels) {
   PumpFor(200);
   EXPECT_TRUE(modalSteps.empty());
   EXPECT_EQ(speed, "&Speed: 100%");
-  EXPECT_NE(FindTopLevel("", "Video Clip.avi"), nullptr);
+  EXPECT_NE(TopLevelExactly("", "Video Clip.avi"), nullptr);
   EXPECT_TRUE(boxes.empty());
 }
 
