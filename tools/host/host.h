@@ -61,6 +61,16 @@ int Tour(Host& host, const Args& args);
 // The slide editor: writes its keys, calls EditorWin95 and prints the result
 // and the file handed back (host_editor.cpp).
 int Editor(Host& host, const Args& args);
+// The viewer's work after the editor's result 1: a bitmap thumbnail of at
+// most 64 x 64 (shape kept) for every slide of `script` that has a thumbnail
+// index, written to appDir + catalog + index + ".BMP"; sources other than
+// bitmaps are skipped with a line saying so. Returns the thumbnails built
+// (host_thumbs.cpp).
+int BuildThumbnails(const std::string& script, const std::string& appDir);
+// The slides the editor's result 2 hands over: appDir + "tag.lst".
+std::vector<std::string> TaggedSlides(const std::string& appDir);
+// "thumbs SCRIPT [APPDIR]": BuildThumbnails on its own (host_thumbs.cpp).
+int Thumbs(Host& host, const Args& args);
 // The host as a person uses it: a window with a menu of every export (host_window.cpp).
 int HostWindow(Host& host, const Args& args);
 

@@ -69,11 +69,11 @@ int Editor(Host& host, const Args& args) {
     case 1:
       std::printf("  EditorWin95()          -> 1: build the thumbnails of AVLNOW = %s\n",
                   ReadKey("AVLNOW").c_str());
-      PrintFile(ReadKey("AVLNOW"));
+      BuildThumbnails(ReadKey("AVLNOW"), appDir);
       break;
     case 2:
       std::printf("  EditorWin95()          -> 2: show the tagged slides\n");
-      PrintFile(appDir + "tag.lst");
+      for (const std::string& slide : TaggedSlides(appDir)) std::printf("  %s\n", slide.c_str());
       break;
     default:
       std::printf("  EditorWin95()          -> %ld: nothing to do (AVLNOW = %s)\n", r,

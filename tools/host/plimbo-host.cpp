@@ -97,6 +97,8 @@ void Usage() {
       "             grabbed frames are saved as grabN.bmp\n"
       "  print WIDTH HEIGHT [NOENHANCE]  the print setup window for an image of that\n"
       "             size; \"Print It\" prints a test picture where the window placed it\n"
+      "  thumbs SCRIPT [APPDIR]  build the thumbnails of SCRIPT as after the editor's\n"
+      "             Update (into APPDIR, by default the folder of this program)\n"
       "  help       this text\n");
 }
 
@@ -132,6 +134,7 @@ int main(int argc, char** argv) {
       {"window", HostWindow},
       {"video", Video},
       {"print", Print},
+      {"thumbs", Thumbs},
   };
   const Command* chosen = nullptr;
   for (const auto& c : commands)

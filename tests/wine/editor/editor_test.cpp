@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <string>
@@ -461,12 +462,15 @@ TEST_F(ThumbsDll, FortyThumbnailsShownAndASlideDraggedTwoCellsOn) {
                      noPreviewCell = PixelAt(image, 4 * 74 + 36, 20);  // slide 5: text only
                      background = PixelAt(image, 2, 75);
                      Shot(e, "editor_thumbnails");
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND) {
                      // Slide 2 dragged onto slide 4.
                      PageMouse(image, WM_LBUTTONDOWN, 74 + 36, 36);
                      PageMouse(image, WM_MOUSEMOVE, 2 * 74 + 36, 36);
                      PageMouse(image, WM_MOUSEMOVE, 3 * 74 + 36, 36);
                      PageMouse(image, WM_LBUTTONUP, 3 * 74 + 36, 36);
-                   }});
+                   },
+                   ShotTaken("editor_thumbnails")});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
   EXPECT_EQ(Run(), -1);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
@@ -496,7 +500,7 @@ TEST_F(ThumbsDll, TaggedSlidesAreHandedToTheHostWithTwo) {
     steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Tag"); }});
   }
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Shot(e, "editor_tagged"); }});
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "Vie&w"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "Vie&w"); }, ShotTaken("editor_tagged")});
   EXPECT_EQ(Run(), 2);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
   const std::string list = ReadAll("c:\\w95ed\\app\\tag.lst");
@@ -527,6 +531,72 @@ TEST_F(ThumbsDll, UpdateNumbersTheGraphicsAndReturnsOneAfterTheSave) {
   EXPECT_LT(text.find("F=p3.bmp,1"), text.find("T=FN\r\n")) << text;
   EXPECT_NE(text.find("T=FN\r\n"), std::string::npos) << text;
   EXPECT_EQ(_stricmp(HostRead("AVLNOW").c_str(), "c:\\w95ed\\numbered.avl"), 0) << HostRead("AVLNOW");
+}
+
+// The sample host's half: after an update it builds the thumbnails from the
+// slides' bitmaps (64 x 64 at most, shape kept), which the editor then shows.
+TEST_F(ThumbsDll, TheSampleHostBuildsThumbnailsThatThePageShows) {
+  const unsigned red = 0xD03030, blue = 0x3050D0, green = 0x30A040;
+  WriteAll("c:\\w95ed\\pics\\wide.bmp", Bitmap(200, 100, red));
+  WriteAll("c:\\w95ed\\pics\\tall.bmp", Bitmap(50, 120, blue));
+  WriteAll("c:\\w95ed\\pics\\small.bmp", Bitmap(30, 30, green));
+  WriteAll("c:\\w95ed\\pics\\photo.jpg", "not a bitmap");
+  WriteAll(kScript,
+           "[Header]\r\nVer=6\r\nN=5\r\nCat=W95HB\r\n"
+           "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
+           "[1]\r\nF=wide.bmp,1\r\nX=0\r\nT=1\r\n[2]\r\nF=tall.bmp,1\r\nX=0\r\nT=2\r\n"
+           "[3]\r\nF=small.bmp,1\r\nX=0\r\nT=3\r\n[4]\r\nF=photo.jpg,1\r\nX=0\r\nT=4\r\n");
+  for (const char* f : {"c:\\w95ed\\app\\W95HB1.BMP", "c:\\w95ed\\app\\W95HB2.BMP", "c:\\w95ed\\app\\W95HB3.BMP",
+                        "c:\\w95ed\\app\\W95HB4.BMP"})
+    DeleteFileA(f);
+
+  char exe[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, exe, sizeof exe);
+  std::string command = exe;
+  command.erase(command.find_last_of('\\') + 1);
+  command = "\"" + command + "plimbo-host.exe\" thumbs " + kScript + " c:\\w95ed\\app";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+      << command;
+  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  EXPECT_EQ(code, 0u);
+
+  // Sizes from the header of each thumbnail.
+  auto size = [](const char* path) {
+    const std::string b = ReadAll(path);
+    if (b.size() < 54 || b.compare(0, 2, "BM") != 0) return std::string("none");
+    int32_t w, h;
+    std::memcpy(&w, b.data() + 18, 4);
+    std::memcpy(&h, b.data() + 22, 4);
+    return std::to_string(w) + "x" + std::to_string(h);
+  };
+  EXPECT_EQ(size("c:\\w95ed\\app\\W95HB1.BMP"), "64x32");
+  EXPECT_EQ(size("c:\\w95ed\\app\\W95HB2.BMP"), "27x64");
+  EXPECT_EQ(size("c:\\w95ed\\app\\W95HB3.BMP"), "30x30");
+  EXPECT_EQ(size("c:\\w95ed\\app\\W95HB4.BMP"), "none") << "other formats are skipped";
+
+  unsigned wide = 0, tall = 0, small = 0;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     HWND image = PageImage(e);
+                     ASSERT_NE(image, nullptr);
+                     wide = PixelAt(image, 36, 36);
+                     tall = PixelAt(image, 74 + 36, 36);
+                     small = PixelAt(image, 2 * 74 + 36, 36);
+                     Shot(e, "editor_host_thumbnails");
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); },
+                   ShotTaken("editor_host_thumbnails")});
+  EXPECT_EQ(Run(), 0);
+  EXPECT_EQ(wide, red);
+  EXPECT_EQ(tall, blue);
+  EXPECT_EQ(small, green);
 }
 
 }  // namespace
