@@ -3,6 +3,9 @@
 // writes DIR\tour.txt, one line per step: picture, the window's rectangle on
 // it, window, what was done, what the host received (tab-separated). scripts/run-host.sh turns that into
 // build/tour/index.html and a contact sheet.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -267,6 +270,107 @@ void SlideEditor(Host& host, TourLog& log) {
                   " with the script for the host");
 }
 
+// The editor's grid: the tallest of the library's windows with a sunken edge.
+BOOL CALLBACK MatchGrid(HWND h, LPARAM p) {
+  HWND& best = *reinterpret_cast<HWND*>(p);
+  if (!IsWindowVisible(h) || tour::ClassOf(h) != "W95Window" ||
+      !(GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
+    return TRUE;
+  RECT a{}, b{};
+  GetWindowRect(h, &a);
+  if (best) GetWindowRect(best, &b);
+  if (!best || a.bottom - a.top > b.bottom - b.top) best = h;
+  return TRUE;
+}
+
+// Clicks the editor's second tab; returns where the grid was, which the
+// thumbnail page then covers.
+RECT ShowThumbnailPage(HWND editor) {
+  RECT grid{};
+  HWND g = nullptr;
+  EnumChildWindows(editor, MatchGrid, reinterpret_cast<LPARAM>(&g));
+  if (g) GetWindowRect(g, &grid);
+  if (HWND tabs = tour::Child(editor, "SysTabControl32")) {
+    RECT r{};
+    SendMessageA(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+  }
+  return grid;
+}
+
+// A click on thumbnail `cell` of the first row (cells are 74 pixels wide).
+void ClickThumbnail(const RECT& page, int cell) {
+  HWND image = WindowFromPoint(POINT{page.left + 40, page.top + 40});
+  if (!image) return;
+  const LPARAM at = MAKELPARAM(cell * 74 + 36, 36);
+  SendMessageA(image, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(image, WM_LBUTTONUP, 0, at);
+}
+
+// The slide editor's thumbnails: the test script becomes a saved slideshow
+// through Update (result 1), the host makes its thumbnails, the editor shows
+// them; two slides tagged and View hands them over (result 2).
+void SlideEditorThumbnails(Host& host, TourLog& log) {
+  auto editor = host.Export<W95_PFN_EditorWin95>("EditorWin95");
+  if (!editor) return;
+  const std::string appDir = std::string(kRoot) + "\\";
+  const std::string show = std::string(kRoot) + "\\Shows\\Harbour Show.avl";
+  DeleteFileA(show.c_str());
+  DeleteFileA((appDir + W95_TAG_LIST).c_str());
+  WriteKey(W95_KEY_SCRIPT, std::string(kRoot) + "\\test.avl");
+  WriteKey(W95_KEY_SAVE_PATH, ShortOf(std::string(kRoot) + "\\Shows") + "\\");
+  std::string saving;
+  LONG result = 0;
+  auto outcome = tour::Play(
+      {{"Plimbo Slide Editor", [](HWND e) { ShowThumbnailPage(e); }},
+       {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Update"); }},
+       {"Save File",
+        [&](HWND d) {
+          tour::SetEditText(d, "Harbour Show");
+          saving = log.Shot("editor-update-save", d);
+        }},
+       {"Save File", [](HWND d) { tour::Click(d, "&Save"); }}},
+      [&] { result = editor(); });
+  log.Missing(outcome, "slide editor");
+  const std::string saved = ReadKey(W95_KEY_SCRIPT_NOW);
+  const int built = result == W95_EDITOR_BUILD_THUMBS ? BuildThumbnails(saved, appDir) : 0;
+  log.Line(saving, "Slide editor, Update (EditorWin95())",
+           "opened the test script, pressed Update and saved it as \"Harbour Show\"",
+           "result " + std::to_string(result) + ", AVLNOW=" + saved + "; the host built " +
+               std::to_string(built) + " thumbnails");
+
+  WriteKey(W95_KEY_SCRIPT, saved);
+  RECT page{};
+  std::string thumbs, tagged;
+  LONG viewed = 0;
+  auto second = tour::Play(
+      {{"Plimbo Slide Editor", [&](HWND e) { page = ShowThumbnailPage(e); }},
+       {"Plimbo Slide Editor", [&](HWND e) { thumbs = log.Shot("editor-thumbnails", e); }},
+       {"Plimbo Slide Editor", [&](HWND) { ClickThumbnail(page, 0); }},
+       {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Tag"); }},
+       {"Plimbo Slide Editor", [&](HWND) { ClickThumbnail(page, 2); }},
+       {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Tag"); }},
+       {"Plimbo Slide Editor", [&](HWND e) { tagged = log.Shot("editor-tagged", e); }},
+       {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "Vie&w"); }}},
+      [&] { viewed = editor(); });
+  log.Missing(second, "slide editor");
+  const auto tags = viewed == W95_EDITOR_SHOW_TAGGED ? TaggedSlides(appDir) : std::vector<std::string>{};
+  std::string names;
+  for (const auto& t : tags) names += (names.empty() ? "" : ", ") + t.substr(t.find_last_of('\\') + 1);
+  log.Line(thumbs, "Slide editor, thumbnail page", "opened the saved slideshow and chose Thumbnails",
+           "the page shows the host's thumbnails");
+  log.Line(tagged, "Slide editor, tags", "tagged slides 1 and 3, pressed View",
+           "result " + std::to_string(viewed) + ", tag.lst lists " + std::to_string(tags.size()) +
+               " slides: " + names);
+  log.Summary("slide editor", outcome.missing.empty() && second.missing.empty() && result == 1 &&
+                                  built == 4 && viewed == 2 && tags.size() == 2,
+              "Update returned " + std::to_string(result) + ", " + std::to_string(built) +
+                  " thumbnails built; View returned " + std::to_string(viewed) + " with " +
+                  std::to_string(tags.size()) + " tagged slides");
+}
+
 // The buttons of the video window's media bar: the visible push buttons that
 // share a parent with another one (the menu button stands alone).
 std::vector<HWND> MediaButtons(HWND form) {
@@ -411,6 +515,7 @@ int Tour(Host& host, const Args& args) {
   ExplorerDialog(host, log);
   ExplorerWindow(host, log, hostWindow);
   SlideEditor(host, log);
+  SlideEditorThumbnails(host, log);
   VideoWindow(host, log, hostWindow);
   PrintWindow(host, log, hostWindow);
   tour::Pump(100);
