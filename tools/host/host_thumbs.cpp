@@ -141,7 +141,7 @@ std::vector<int> NumberedSections(const std::string& file) {
 }  // namespace
 
 int BuildThumbnails(const std::string& script, const std::string& appDir) {
-  const std::string catalog = Profile(script, "Header", "Cat");
+  const std::string catalog = Profile(script, "Header", "Cat");  // the script file's own keys
   std::printf("  thumbnails of %s (catalog %s) into %s\n", script.c_str(), catalog.c_str(), appDir.c_str());
   if (catalog.empty()) {
     std::printf("  (the script names no catalog: nothing to build)\n");
@@ -182,7 +182,7 @@ int BuildThumbnails(const std::string& script, const std::string& appDir) {
 }
 
 std::vector<std::string> TaggedSlides(const std::string& appDir) {
-  const std::string file = appDir + "tag.lst";
+  const std::string file = appDir + W95_TAG_LIST;
   std::vector<std::string> slides;
   const int n = static_cast<int>(GetPrivateProfileIntA("Count", "N", 0, file.c_str()));
   for (int k = 1; k <= n && k <= 100000; ++k) slides.push_back(Profile(file, std::to_string(k), "F"));

@@ -111,20 +111,16 @@ void RunEditor(const std::string& script) {
       Log("    play the test script " + test + " (" + buf + " slides)");
       break;
     }
-    case W95_EDITOR_BUILD_THUMBS:
-      Log("    build the thumbnails of " + ReadKey(W95_KEY_SCRIPT_NOW) +
-          " (plimbo-host thumbs does it from the command line)");
+    case W95_EDITOR_BUILD_THUMBS: {
+      const int built = BuildThumbnails(ReadKey(W95_KEY_SCRIPT_NOW), AppDir());
+      Log("    built " + std::to_string(built) + " thumbnail(s) of " + ReadKey(W95_KEY_SCRIPT_NOW) +
+          " in " + AppDir());
       break;
+    }
     case W95_EDITOR_SHOW_TAGGED: {
-      const std::string tags = AppDir() + W95_TAG_LIST;
-      char buf[MAX_PATH] = "";
-      GetPrivateProfileStringA("Count", "N", "0", buf, sizeof buf, tags.c_str());
-      const int n = atoi(buf);
-      Log("    show the " + std::to_string(n) + " tagged slide(s) of " + tags);
-      for (int i = 1; i <= n && i <= 20; ++i) {
-        GetPrivateProfileStringA(std::to_string(i).c_str(), "F", "", buf, sizeof buf, tags.c_str());
-        Log(std::string("      ") + buf);
-      }
+      const std::vector<std::string> slides = TaggedSlides(AppDir());
+      Log("    show the " + std::to_string(slides.size()) + " tagged slide(s) of " + AppDir() + W95_TAG_LIST);
+      for (size_t i = 0; i < slides.size() && i < 20; ++i) Log("      " + slides[i]);
       break;
     }
     default:
