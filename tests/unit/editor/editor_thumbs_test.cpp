@@ -54,6 +54,7 @@ TEST_F(Thumbs, ThePageShowsTheScriptPagesWithTheKeysAndTagsInRed) {
     Catalog(f, 40);
     u.Select("Tab", 1);
     EXPECT_TRUE(f.PanelThumbs.Visible());
+    EXPECT_FALSE(f.Grid.Visible()) << "the page takes the grid's place";
     EXPECT_TRUE(f.CatScroll.Enabled());
     const auto& g = f.Thumbs.Geometry();
     EXPECT_EQ(g.columns, f.Image2.Width() / 74);
@@ -107,6 +108,7 @@ TEST_F(Thumbs, ThePageShowsTheScriptPagesWithTheKeysAndTagsInRed) {
 
     u.Select("Tab", 0);
     EXPECT_FALSE(f.PanelThumbs.Visible());
+    EXPECT_TRUE(f.Grid.Visible());
     EXPECT_FALSE(f.Thumbs.Active());
     u.Click("BtnQuit");
   });
