@@ -430,6 +430,19 @@ void ShowThumbnails(HWND editor) {
   SendMessageA(tabs, WM_LBUTTONUP, 0, at);
 }
 
+// Once the editor has loaded trip.avl (the caption names it), the second
+// tab is chosen; the next step waits until the page covers the grid.
+HWND pageGrid = nullptr;
+void ShowThumbnailsStep() {
+  pageGrid = nullptr;
+  steps.push_back({"Plimbo Slide Editor [trip.avl]", [](HWND e) {
+                     pageGrid = GridOf(e);
+                     ShowThumbnails(e);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND) {},
+                   [] { return pageGrid && !IsWindowVisible(pageGrid); }});
+}
+
 // The thumbnail image: the window where the grid was.
 HWND PageImage(HWND) {
   const POINT p{pageArea.left + 40, pageArea.top + 40};
@@ -453,7 +466,7 @@ TEST_F(ThumbsDll, FortyThumbnailsShownAndASlideDraggedTwoCellsOn) {
   WriteScript(40, true);
   HWND image = nullptr;
   unsigned first = 0, noPreviewCell = 0, background = 0;
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  ShowThumbnailsStep();
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      image = PageImage(e);
                      ASSERT_NE(image, nullptr);
@@ -489,7 +502,7 @@ TEST_F(ThumbsDll, FortyThumbnailsShownAndASlideDraggedTwoCellsOn) {
 TEST_F(ThumbsDll, TaggedSlidesAreHandedToTheHostWithTwo) {
   WriteScript(6, true);
   DeleteFileA("c:\\w95ed\\app\\tag.lst");
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  ShowThumbnailsStep();
   for (int cell : {4, 1}) {
     steps.push_back({"Plimbo Slide Editor", [cell](HWND e) {
                        HWND image = PageImage(e);
@@ -515,7 +528,7 @@ TEST_F(ThumbsDll, UpdateNumbersTheGraphicsAndReturnsOneAfterTheSave) {
   HostWrite("AVLidx", "500");
   HostWrite("SavePath", "c:\\w95ed\\");
   DeleteFileA("c:\\w95ed\\numbered.avl");
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  ShowThumbnailsStep();
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Update"); }});
   steps.push_back({"Save File", [](HWND d) {
                      SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
@@ -582,7 +595,7 @@ TEST_F(ThumbsDll, TheSampleHostBuildsThumbnailsThatThePageShows) {
   EXPECT_EQ(size("c:\\w95ed\\app\\W95HB4.BMP"), "none") << "other formats are skipped";
 
   unsigned wide = 0, tall = 0, small = 0;
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { ShowThumbnails(e); }});
+  ShowThumbnailsStep();
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      HWND image = PageImage(e);
                      ASSERT_NE(image, nullptr);
