@@ -2,7 +2,7 @@
 // benchmarks here use, for the PE build (Debian ships Google Benchmark only
 // for Linux). Same source-level use: BENCHMARK(fn)->Arg(n)->Unit(...),
 // `for (auto _ : state)`, state.range(0), PauseTiming/ResumeTiming,
-// Iterations, Repetitions, BENCHMARK_MAIN(). Wall-clock time only; with
+// Iterations, Repetitions, UseManualTime/SetIterationTime, BENCHMARK_MAIN(). Wall-clock time only; with
 // repetitions it prints each run and then mean, median, stddev, min and max.
 #pragma once
 
@@ -29,8 +29,8 @@ inline void DoNotOptimize(T const& value) {
 class State {
  public:
   using Clock = std::chrono::steady_clock;
-  State(int64_t iterations, std::vector<int64_t> args)
-      : iterations_(iterations), args_(std::move(args)) {}
+  State(int64_t iterations, std::vector<int64_t> args, bool manualTime = false)
+      : iterations_(iterations), args_(std::move(args)), manual_(manualTime) {}
 
   // Marked unused, as Google Benchmark does, so `for (auto _ : state)` is quiet.
   struct __attribute__((unused)) Value {};
@@ -53,8 +53,14 @@ class State {
 
   int64_t range(size_t i = 0) const { return args_.at(i); }
   int64_t iterations() const { return iterations_; }
-  void PauseTiming() { elapsed_ += Clock::now() - started_; }
+  void PauseTiming() {
+    if (!manual_) elapsed_ += Clock::now() - started_;
+  }
   void ResumeTiming() { started_ = Clock::now(); }
+  // With UseManualTime, the iteration's time as the benchmark measured it.
+  void SetIterationTime(double seconds) {
+    elapsed_ += std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  }
   void SetLabel(const std::string& label) { label_ = label; }
   void SkipWithError(const char* message) { error_ = message; }
 
@@ -67,12 +73,15 @@ class State {
     elapsed_ = Clock::duration::zero();
     started_ = Clock::now();
   }
-  void Stop() { elapsed_ += Clock::now() - started_; }
+  void Stop() {
+    if (!manual_) elapsed_ += Clock::now() - started_;
+  }
 
   int64_t iterations_;
   std::vector<int64_t> args_;
   Clock::time_point started_{};
   Clock::duration elapsed_{};
+  bool manual_ = false;
   std::string label_, error_;
 };
 
@@ -96,6 +105,10 @@ class Benchmark {
     repetitions_ = n;
     return this;
   }
+  Benchmark* UseManualTime() {
+    manualTime_ = true;
+    return this;
+  }
   Benchmark* MinTime(double seconds) {
     minTime_ = seconds;
     return this;
@@ -113,7 +126,7 @@ class Benchmark {
       for (int rep = 0; rep < repetitions_; ++rep) {
         int64_t n = iterations_ > 0 ? iterations_ : 1;
         for (;;) {
-          State state(n, a);
+          State state(n, a, manualTime_);
           fn_(state);
           if (!state.Error().empty()) {
             std::printf("%-40s ERROR: %s\n", name.c_str(), state.Error().c_str());
@@ -177,6 +190,7 @@ class Benchmark {
   int64_t iterations_ = 0;
   int repetitions_ = 1;
   double minTime_ = 0.5;
+  bool manualTime_ = false;
 };
 
 namespace internal {

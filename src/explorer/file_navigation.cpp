@@ -58,10 +58,17 @@ void TFileForm::UpdateFiles() {
     return FoundEntry{d.name, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0};
   };
   std::vector<FoundEntry> files, all;
-  for (const std::string& pattern : SearchPatterns(state_.fileMask))
-    for (const auto& d : Files().Find(folder + pattern))
-      if (MatchesMask(d.name, pattern)) files.push_back(found(d));
-  for (const auto& d : Files().Find(folder + "*.*")) all.push_back(found(d));
+  // One pass over the folder: every pattern is tried on each name here
+  // rather than by a search of its own (each search reads the whole folder
+  // again). A file that two patterns match is listed twice, as two searches
+  // would have listed it.
+  const std::vector<std::string> patterns = SearchPatterns(state_.fileMask);
+  for (const auto& d : Files().Find(folder + "*.*")) {
+    FoundEntry e = found(d);
+    for (const std::string& pattern : patterns)
+      if (MatchesMask(d.name, pattern)) files.push_back(e);
+    all.push_back(std::move(e));
+  }
   const Listing listing =
       BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
   XFiles.SetEntries(listing.entries, listing.folder);

@@ -30,8 +30,12 @@ bool Matches(std::string_view name, std::string_view pattern) {
   const char p = pattern[0];
   const std::string_view rest = pattern.substr(1);
   if (p == '*') {
-    for (size_t i = 0; i <= name.size(); ++i)
+    // Before a plain letter only the places holding that letter can match.
+    const bool literal = !rest.empty() && rest[0] != '*' && rest[0] != '?';
+    for (size_t i = 0; i <= name.size(); ++i) {
+      if (literal && (i == name.size() || Fold(name[i]) != Fold(rest[0]))) continue;
       if (Matches(name.substr(i), rest)) return true;
+    }
     return false;
   }
   if (p == '?') {

@@ -13,10 +13,10 @@ namespace w95::explorer {
 // that only files whose extension has at most three characters are listed.
 std::vector<std::string> SearchPatterns(std::string_view fileMask);
 
-// Whether a file's long name matches a pattern, as the list decides it: the
-// system's search also matches the 8.3 alias ("photo.jpeg" is found by
-// "*.jpg" as PHOTO~1.JPG), so each found name is checked again on the name
-// the user sees. Letters match without regard to case; "*" matches any run
+// Whether a file's long name matches a pattern, as the list decides it: a
+// file is listed for the name the user sees, never for its 8.3 alias
+// ("photo.jpeg" is not listed under "*.jpg", although the system's own search
+// would find it as PHOTO~1.JPG). Letters match without regard to case; "*" matches any run
 // of characters; "?" one character other than ".", or none at the end of
 // the name or before a "."; a name without extension is matched as if it
 // ended in ".".

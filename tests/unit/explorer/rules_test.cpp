@@ -100,6 +100,11 @@ TEST(Masks, LongNameRules) {
   EXPECT_TRUE(MatchesMask("x.abc", "*.???"));
   EXPECT_TRUE(MatchesMask("x", "*.???"));
   EXPECT_FALSE(MatchesMask("x.abcd", "*.???"));
+  // A "*" tries every later place of the letter after it.
+  EXPECT_TRUE(MatchesMask("a.bmp.BMP", "*.bmp"));
+  EXPECT_TRUE(MatchesMask("MAP.BMP", "*p.b*"));
+  EXPECT_FALSE(MatchesMask("x.bmp", "*.bmpx"));
+  EXPECT_FALSE(MatchesMask("x.bm", "*.bmp"));
 }
 
 }  // namespace
