@@ -40,6 +40,10 @@ struct ExplorerState {
   SavedPositions savedPositions;
   int32_t currentFormatCode = 0;
   int columnWidth = 0;
+  // The widest entry as measured after the last rebuild, and in which font:
+  // resizing lays the columns out again without measuring every entry anew.
+  int widestEntry = -1;
+  ui::Font measuredIn;
   ui::Font defaultFont;
   int defaultWidth = 0;
   int defaultHeight = 0;

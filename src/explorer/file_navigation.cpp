@@ -72,6 +72,7 @@ void TFileForm::UpdateFiles() {
   const Listing listing =
       BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
   XFiles.SetEntries(listing.entries, listing.folder);
+  state_.widestEntry = -1;
   if (listing.hasParent) {
     BtnUp.SetEnabled(true);
     mnuFLevel->SetEnabled(true);
@@ -84,8 +85,12 @@ void TFileForm::UpdateFiles() {
 void TFileForm::CalcStringWidth() {
   if (mnuOneCol->Checked()) return;
   const ui::Font& font = XFiles.GetFont();
-  const int widest = std::max(60, ui::WidestText(font, XFiles.Texts()));
-  const ColumnLayout c = ColumnsFor(widest, ui::TextWidth(font, "WW"), XFiles.Width());
+  if (state_.widestEntry < 0 || !(state_.measuredIn == font)) {
+    state_.widestEntry = std::max(60, ui::WidestText(font, XFiles.Texts()));
+    state_.measuredIn = font;
+  }
+  const ColumnLayout c =
+      ColumnsFor(state_.widestEntry, ui::TextWidth(font, "WW"), XFiles.Width());
   state_.columnWidth = c.columnWidth;
   XFiles.SetColumns(c.columns);
 }
