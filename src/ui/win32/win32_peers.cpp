@@ -347,6 +347,7 @@ class ListPeer : public NativePeer {
     } else if (p == Prop::TopIndex) {
       SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.TopIndex()), 0);
     } else if (p == Prop::Style || p == Prop::Bounds) {
+      if (p == Prop::Style) Recreate();
       if (lb.Columns() > 0)
         SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(lb.Width() / lb.Columns()), 0);
       SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, lb.ItemHeight());
@@ -355,6 +356,48 @@ class ListPeer : public NativePeer {
       WindowPeer::Changed(p);
     }
     updating_ = false;
+  }
+  // The styles a list box reads only when it is made.
+  static constexpr DWORD kMadeStyles = LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_MULTICOLUMN |
+                                       LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_HSCROLL;
+  static DWORD StylesFor(const ListBox& lb) {
+    DWORD more = 0;
+    if (lb.MultiSelect()) more |= lb.ExtendedSelect() ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
+    if (lb.Columns() > 0) more |= LBS_MULTICOLUMN | WS_HSCROLL;
+    if (lb.Style() == ListStyle::OwnerDrawFixed) more |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+    return more;
+  }
+  // A style change after the window exists: a new native list in the old
+  // one's place (same id, tab order, font and hint), with the entries, the
+  // selection and the scroll place carried over.
+  void Recreate() {
+    ListBox& lb = List();
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    if (static_cast<DWORD>(style & kMadeStyles) == StylesFor(lb)) return;
+    const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+    const bool focused = GetFocus() == hwnd_;
+    HWND old = hwnd_;
+    if (!control_.Hint().empty()) DropHint(*this);
+    const Rect& r = control_.Bounds();
+    HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), "LISTBOX", "",
+                                 static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesFor(lb),
+                                 r.left, r.top, r.width, r.height, GetParent(old),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))), Instance(), nullptr);
+    if (!fresh) return;
+    SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    SetWindowLongPtrA(old, GWLP_USERDATA, 0);
+    hwnd_ = fresh;
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+    DestroyWindow(old);
+    WindowPeer::Changed(Prop::Font);
+    Changed(Prop::Items);
+    updating_ = true;
+    if (top > 0 && top < lb.Count()) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    if (focused) SetFocus(hwnd_);
+    if (!control_.Hint().empty()) SyncHint(*this);
   }
   void SyncSelection() {
     ListBox& lb = List();

@@ -1,0 +1,78 @@
+// List box styles changed while the window is on screen reach the real list
+// box: it is made again with the new style and keeps its entries, selection,
+// scroll place, focus and hint.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/test_session.h"
+#include "ui/win32/win32_internal.h"
+#include "wine_ui_support.h"
+
+namespace {
+
+using namespace w95::ui;
+
+class Lists : public Form {
+ public:
+  Lists() : Form("Lists") {
+    SetCaption("Lists");
+    SetClientSize(300, 200);
+    Files.SetBounds(8, 8, 200, 120);
+    Files.SetMultiSelect(true);
+    Files.SetExtendedSelect(true);
+    Files.SetHint("Files");
+    for (int i = 0; i < 40; ++i) Files.Add("file" + std::to_string(100 + i) + ".bmp");
+    BtnOK.SetBounds(220, 170, 75, 25);
+    BtnOK.SetModalResult(mrOk);
+  }
+  ListBox Files{*this, "Files"};
+  Button BtnOK{*this, "BtnOK"};
+};
+
+TEST(ListStylesOnWine, ReachTheRealListAfterItExists) {
+  wine_ui::RealMachine machine;
+  test::Session s;
+  s.WhenModal<Lists>([](test::User& u, Lists& f) {
+    auto h = [&] { return reinterpret_cast<HWND>(f.Files.Handle()); };
+    auto style = [&] { return GetWindowLongPtrA(h(), GWL_STYLE); };
+    EXPECT_TRUE(style() & LBS_EXTENDEDSEL);
+    f.Files.SetSelected(20, true);
+    f.Files.SetSelected(21, true);
+    f.Files.SetTopIndex(15);
+    f.Files.SetFocus();
+
+    f.Files.SetMultiSelect(false);  // single selection
+    EXPECT_FALSE(style() & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) << "single selection now";
+    EXPECT_EQ(SendMessageA(h(), LB_GETCOUNT, 0, 0), 40);
+    EXPECT_EQ(SendMessageA(h(), LB_GETTOPINDEX, 0, 0), 15) << "scroll place kept";
+    EXPECT_EQ(SendMessageA(h(), LB_GETCURSEL, 0, 0), f.Files.ItemIndex());
+    EXPECT_EQ(GetFocus(), h()) << "focus kept";
+    EXPECT_EQ(f.Files.Handle(), reinterpret_cast<uintptr_t>(h()));
+    u.Select("Files", 30);
+    EXPECT_EQ(f.Files.ItemIndex(), 30) << "the new list reports back";
+    EXPECT_EQ(SendMessageA(h(), LB_GETCURSEL, 0, 0), 30);
+
+    f.Files.SetColumns(2);
+    EXPECT_TRUE(style() & LBS_MULTICOLUMN);
+    f.Files.SetColumns(0);  // single column
+    EXPECT_FALSE(style() & LBS_MULTICOLUMN);
+    f.Files.SetMultiSelect(true);
+    f.Files.SetSelected(3, true);
+    EXPECT_TRUE(style() & LBS_EXTENDEDSEL);
+    EXPECT_GT(SendMessageA(h(), LB_GETSEL, 3, 0), 0);
+    EXPECT_GT(SendMessageA(h(), LB_GETSEL, 30, 0), 0) << "the selection made before is kept";
+    HWND tip = w95::ui::win32::HintWindow(h());
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 2) << "the hint follows";
+    u.Click("BtnOK");
+  });
+  Lists f;
+  EXPECT_EQ(f.ShowModal(), mrOk);
+}
+
+}  // namespace
