@@ -18,6 +18,8 @@ namespace w95::ui::win32 {
 
 // The message that runs a test session's script inside a modal loop.
 constexpr UINT kRunScript = WM_APP + 0x95;
+// Posted to a peer's own window: work done once the current changes are over.
+constexpr UINT kDeferred = WM_APP + 0x98;
 
 class WindowPeer : public Peer {
  public:
@@ -39,6 +41,7 @@ class WindowPeer : public Peer {
   virtual void MeasureItem(MEASUREITEMSTRUCT&) {}
   virtual void Notify(const NMHDR&) {}
   virtual HBRUSH ControlColor(HDC dc);
+  virtual void Deferred() {}  // kDeferred arrived
   // Subclassed native controls: the original window procedure.
   WNDPROC original = nullptr;
 

@@ -81,6 +81,11 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   bool used = false;
   Safely([&] {
+    if (msg == kDeferred) {
+      p->Deferred();
+      used = true;
+      return;
+    }
     RelayHint(h, msg, wp, lp);
     if (msg == WM_LBUTTONDOWN) {
       // The control's own handling (a scroll bar tracks the mouse until the
@@ -347,9 +352,16 @@ class ListPeer : public NativePeer {
     } else if (p == Prop::TopIndex) {
       SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.TopIndex()), 0);
     } else if (p == Prop::Style || p == Prop::Bounds) {
-      if (p == Prop::Style) Recreate();
+      // Windows often set several styles in a row (or set one and take it
+      // back): the list is made again once, after them, if still needed.
+      if (p == Prop::Style && !remakePosted_) {
+        remakePosted_ = true;
+        PostMessageA(hwnd_, kDeferred, 0, 0);
+      }
       if (lb.Columns() > 0)
         SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(lb.Width() / lb.Columns()), 0);
+      else if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & LBS_MULTICOLUMN)
+        SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(std::max(lb.Width() - 4, 1)), 0);
       SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, lb.ItemHeight());
       WindowPeer::Changed(p);
     } else {
@@ -370,17 +382,26 @@ class ListPeer : public NativePeer {
   // A style change after the window exists: a new native list in the old
   // one's place (same id, tab order, font and hint), with the entries, the
   // selection and the scroll place carried over.
+  void Deferred() override {
+    remakePosted_ = false;
+    Recreate();
+  }
+  bool remakePosted_ = false;
   void Recreate() {
     ListBox& lb = List();
     const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
-    if (static_cast<DWORD>(style & kMadeStyles) == StylesFor(lb)) return;
+    // A list made with columns shows a single column as one column the
+    // width of the list (see Changed): only going to columns needs a new list.
+    const DWORD have = static_cast<DWORD>(style & kMadeStyles);
+    const DWORD keep = lb.Columns() == 0 ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
+    if (have == (StylesFor(lb) | keep)) return;
     const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
     const bool focused = GetFocus() == hwnd_;
     HWND old = hwnd_;
     if (!control_.Hint().empty()) DropHint(*this);
     const Rect& r = control_.Bounds();
     HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), "LISTBOX", "",
-                                 static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesFor(lb),
+                                 static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesFor(lb) | keep,
                                  r.left, r.top, r.width, r.height, GetParent(old),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))), Instance(), nullptr);
     if (!fresh) return;
@@ -394,8 +415,10 @@ class ListPeer : public NativePeer {
     DestroyWindow(old);
     WindowPeer::Changed(Prop::Font);
     Changed(Prop::Items);
+    const bool was = updating_;
     updating_ = true;
     if (top > 0 && top < lb.Count()) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    updating_ = was;
     if (focused) SetFocus(hwnd_);
     if (!control_.Hint().empty()) SyncHint(*this);
   }

@@ -39,13 +39,22 @@ TEST(ListStylesOnWine, ReachTheRealListAfterItExists) {
   test::Session s;
   s.WhenModal<Lists>([](test::User& u, Lists& f) {
     auto h = [&] { return reinterpret_cast<HWND>(f.Files.Handle()); };
-    auto style = [&] { return GetWindowLongPtrA(h(), GWL_STYLE); };
+    auto style = [&] {
+      w95::ui::win32::PumpPending();  // the list is made again after the changes
+      return GetWindowLongPtrA(h(), GWL_STYLE);
+    };
     EXPECT_TRUE(style() & LBS_EXTENDEDSEL);
     f.Files.SetSelected(20, true);
     f.Files.SetSelected(21, true);
     f.Files.SetTopIndex(15);
     f.Files.SetFocus();
 
+    f.Files.SetMultiSelect(true);  // set and taken back at once: the list stays
+    const HWND before = h();
+    f.Files.SetMultiSelect(false);
+    f.Files.SetMultiSelect(true);
+    EXPECT_TRUE(style() & LBS_EXTENDEDSEL);
+    EXPECT_EQ(h(), before) << "not made again for nothing";
     f.Files.SetMultiSelect(false);  // single selection
     EXPECT_FALSE(style() & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) << "single selection now";
     EXPECT_EQ(SendMessageA(h(), LB_GETCOUNT, 0, 0), 40);
@@ -59,8 +68,12 @@ TEST(ListStylesOnWine, ReachTheRealListAfterItExists) {
 
     f.Files.SetColumns(2);
     EXPECT_TRUE(style() & LBS_MULTICOLUMN);
-    f.Files.SetColumns(0);  // single column
-    EXPECT_FALSE(style() & LBS_MULTICOLUMN);
+    f.Files.SetColumns(0);  // single column: one column as wide as the list
+    EXPECT_GE(SendMessageA(h(), LB_GETITEMRECT, 0, 0), 0);
+    RECT item{};
+    SendMessageA(h(), LB_GETITEMRECT, static_cast<WPARAM>(SendMessageA(h(), LB_GETTOPINDEX, 0, 0)),
+                 reinterpret_cast<LPARAM>(&item));
+    EXPECT_GE(item.right - item.left, 190) << "one column fills the list";
     f.Files.SetMultiSelect(true);
     f.Files.SetSelected(3, true);
     EXPECT_TRUE(style() & LBS_EXTENDEDSEL);
