@@ -392,9 +392,11 @@ class ListPeer : public NativePeer {
     const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
     // A list made with columns shows a single column as one column the
     // width of the list (see Changed): only going to columns needs a new list.
+    // The scroll bar is left out of the comparison: a list with columns
+    // shows and hides it itself as its entries need.
     const DWORD have = static_cast<DWORD>(style & kMadeStyles);
     const DWORD keep = lb.Columns() == 0 ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
-    if (have == (StylesFor(lb) | keep)) return;
+    if ((have & ~WS_HSCROLL) == ((StylesFor(lb) | keep) & ~WS_HSCROLL)) return;
     const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
     const bool focused = GetFocus() == hwnd_;
     HWND old = hwnd_;

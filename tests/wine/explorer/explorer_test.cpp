@@ -517,4 +517,36 @@ TEST_F(ExplorerDll, RightClickMenuOpensAtTheClick) {
   EXPECT_EQ(menu.top, click.y);
 }
 
+// Single selection outside the add-slides mode, and "Singl&e column" chosen
+// from the real menu, reach the real list box.
+TEST_F(ExplorerDll, SingleSelectionAndSingleColumnReachTheRealList) {
+  HostWrite("LastDir", "c:\\w95exp\\");
+  for (const char* name : {"c:\\w95exp\\one.bmp", "c:\\w95exp\\two.bmp"}) MakeFile(name);
+  LONG_PTR styles = -1;
+  RECT item{}, client{};
+  steps.push_back([&](HWND d) {
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    styles = GetWindowLongPtrA(list, GWL_STYLE);
+    HWND panel = GetParent(Child(d, "ComboBox"));  // the top panel opens the view menu
+    PostMessageA(panel, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(panel, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+  });
+  steps.push_back([](HWND) {
+    HWND popup = FindTopLevel("#32768", "");
+    ASSERT_NE(popup, nullptr) << "the view menu is up";
+    PostMessageA(popup, WM_CHAR, 'e', 0);  // "Singl&e column"
+  });
+  steps.push_back([&](HWND d) {
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    GetClientRect(list, &client);
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(252), -1);
+  EXPECT_EQ(styles & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL), 0) << "single selection";
+  EXPECT_GE(item.right - item.left, client.right - 8) << "one column as wide as the list";
+}
+
 }  // namespace
