@@ -311,8 +311,20 @@ class ListPeer : public NativePeer {
   void Command(WORD code) override {
     if (code != LBN_SELCHANGE || updating_) return;
     ListBox& lb = List();
+    // The selected entries in one message, not one message per entry.
     std::vector<bool> sel(static_cast<size_t>(lb.Count()));
-    for (int i = 0; i < lb.Count(); ++i) sel[static_cast<size_t>(i)] = SendMessageA(hwnd_, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0;
+    auto mark = [&](LRESULT i) {
+      if (i >= 0 && i < lb.Count()) sel[static_cast<size_t>(i)] = true;
+    };
+    if (lb.MultiSelect()) {
+      const LRESULT n = SendMessageA(hwnd_, LB_GETSELCOUNT, 0, 0);
+      std::vector<int> chosen(static_cast<size_t>(std::max<LRESULT>(n, 0)));
+      if (n > 0) SendMessageA(hwnd_, LB_GETSELITEMS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(chosen.data()));
+      for (int i : chosen) mark(i);
+    } else {
+      mark(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
+    }
+    shown_ = sel;
     const int focused = static_cast<int>(
         SendMessageA(hwnd_, lb.MultiSelect() ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0));
     lb.UserSelectionChanged(focused, sel);
@@ -337,6 +349,7 @@ class ListPeer : public NativePeer {
       const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
       SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
       SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+      shown_.assign(static_cast<size_t>(lb.Count()), false);
       SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
       for (int i = 0; i < lb.Count(); ++i)
         SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lb.Item(i).c_str()));
@@ -424,17 +437,28 @@ class ListPeer : public NativePeer {
     if (focused) SetFocus(hwnd_);
     if (!control_.Hint().empty()) SyncHint(*this);
   }
+  // What the native list shows selected, as last sent or read.
+  std::vector<bool> shown_;
   void SyncSelection() {
     ListBox& lb = List();
     if (lb.MultiSelect()) {
-      // Clear all, then select each run of selected items with one message.
-      SendMessageA(hwnd_, LB_SETSEL, FALSE, -1);
-      for (int i = 0; i < lb.Count(); ++i) {
-        if (!lb.Selected(i)) continue;
+      // Only the entries whose state differs from what the list shows, each
+      // run of them with one message.
+      const int n = lb.Count();
+      shown_.resize(static_cast<size_t>(n), false);
+      auto differs = [&](int i) { return shown_[static_cast<size_t>(i)] != lb.Selected(i); };
+      for (int i = 0; i < n; ++i) {
+        if (!differs(i)) continue;
+        const bool on = lb.Selected(i);
         int last = i;
-        while (last + 1 < lb.Count() && lb.Selected(last + 1)) ++last;
-        if (last == i) SendMessageA(hwnd_, LB_SETSEL, TRUE, i);
-        else SendMessageA(hwnd_, LB_SELITEMRANGEEX, static_cast<WPARAM>(i), last);
+        while (last + 1 < n && differs(last + 1) && lb.Selected(last + 1) == on) ++last;
+        if (last == i)
+          SendMessageA(hwnd_, LB_SETSEL, on, i);
+        else if (on)
+          SendMessageA(hwnd_, LB_SELITEMRANGEEX, static_cast<WPARAM>(i), last);
+        else  // a range given backwards is let go
+          SendMessageA(hwnd_, LB_SELITEMRANGEEX, static_cast<WPARAM>(last), i);
+        for (int k = i; k <= last; ++k) shown_[static_cast<size_t>(k)] = on;
         i = last;
       }
       if (lb.ItemIndex() >= 0) SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(lb.ItemIndex()), FALSE);

@@ -88,4 +88,43 @@ TEST(ListStylesOnWine, ReachTheRealListAfterItExists) {
   EXPECT_EQ(f.ShowModal(), mrOk);
 }
 
+// Selection changes made by the program and by the user meet in the real
+// list: what it shows is always what the list holds.
+TEST(ListStylesOnWine, SelectionChangesReachTheRealList) {
+  wine_ui::RealMachine machine;
+  test::Session s;
+  s.WhenModal<Lists>([](test::User& u, Lists& f) {
+    HWND h = reinterpret_cast<HWND>(f.Files.Handle());
+    auto same = [&] {
+      for (int i = 0; i < f.Files.Count(); ++i)
+        if ((SendMessageA(h, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) != f.Files.Selected(i))
+          return i;
+      return -1;
+    };
+    f.Files.SelectWhere([](int i) { return i % 7 < 3 || (i > 20 && i < 30); });
+    EXPECT_EQ(same(), -1);
+    f.Files.SelectWhere([](int i) { return i % 5 == 0 || (i > 24 && i < 35); });
+    EXPECT_EQ(same(), -1) << "runs let go and taken";
+    f.Files.SetSelected(25, false);
+    f.Files.SetSelected(1, true);
+    EXPECT_EQ(same(), -1);
+    u.Select("Files", 12);  // the user's click: just that one
+    EXPECT_EQ(f.Files.SelCount(), 1);
+    EXPECT_TRUE(f.Files.Selected(12));
+    EXPECT_EQ(same(), -1);
+    f.Files.SetSelected(13, true);
+    f.Files.SetSelected(12, false);
+    EXPECT_EQ(same(), -1) << "after the user's change";
+    u.Select("Files", 30, ssShift);  // extends from the focused entry
+    EXPECT_EQ(same(), -1);
+    f.Files.Assign({"a", "b", "c"});
+    EXPECT_EQ(same(), -1) << "a new list starts unselected";
+    f.Files.SetSelected(2, true);
+    EXPECT_EQ(same(), -1);
+    u.Click("BtnOK");
+  });
+  Lists f;
+  EXPECT_EQ(f.ShowModal(), mrOk);
+}
+
 }  // namespace
