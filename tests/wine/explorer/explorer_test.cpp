@@ -537,7 +537,7 @@ TEST_F(ExplorerDll, SingleSelectionAndSingleColumnReachTheRealList) {
     PostMessageA(panel, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
   });
   steps.push_back([](HWND) {
-    HWND popup = FindTopLevel("#32768", "");
+    HWND popup = TopLevelExactly("#32768", "");
     ASSERT_NE(popup, nullptr) << "the view menu is up";
     PostMessageA(popup, WM_CHAR, 'e', 0);  // "Singl&e column"
   });
