@@ -79,6 +79,11 @@ int Video(Host& host, const Args& args);
 // The print protocol: setup window, test picture on 0x912, PrintEnd95 (host_print.cpp).
 int Print(Host& host, const Args& args);
 
+// "explorer-window [FOLDER [SECONDS]]": the modeless explorer window on the
+// host's message loop, each request printed with what came with it
+// (host_explorer.cpp).
+int ExplorerWindowCommand(Host& host, const Args& args);
+
 // That window without its message loop, for the tour: the library's messages
 // reach it (it does the host's half of each protocol) and its pane logs.
 HWND CreateHostWindow(Host& host);

@@ -99,6 +99,9 @@ void Usage() {
       "             size; \"Print It\" prints a test picture where the window placed it\n"
       "  thumbs SCRIPT [APPDIR]  build the thumbnails of SCRIPT as after the editor's\n"
       "             Update (into APPDIR, by default the folder of this program)\n"
+      "  explorer-window [FOLDER [SECONDS]]  the modeless explorer window (in FOLDER);\n"
+      "             prints each request it sends with its keys or exchange file, until\n"
+      "             it is closed (or for SECONDS, then RemoteWinClose95)\n"
       "  help       this text\n");
 }
 
@@ -135,6 +138,7 @@ int main(int argc, char** argv) {
       {"video", Video},
       {"print", Print},
       {"thumbs", Thumbs},
+      {"explorer-window", ExplorerWindowCommand},
   };
   const Command* chosen = nullptr;
   for (const auto& c : commands)
