@@ -27,8 +27,8 @@ inline std::string ClassOf(HWND h) {
 }
 
 struct WindowQuery {
-  std::string cls;   // class, any case; empty: any class
-  std::string text;  // caption: whole, or its start when `prefix`; empty: any
+  std::string cls = {};   // class, any case; empty: any class
+  std::string text = {};  // caption: whole, or its start when `prefix`; empty: any
   bool prefix = false;
   bool hiddenToo = false;  // hidden windows match too
   HWND found = nullptr;
