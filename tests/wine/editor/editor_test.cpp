@@ -386,11 +386,12 @@ std::string ThumbScript(int n, bool indexed) {
                   "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n";
   const char digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
   for (int r = 1; r <= n; ++r) {
-    s += "[" + std::to_string(r) + "]\r\nF=p" + std::to_string(r) + ".bmp,1\r\nX=0\r\n";
+    const std::string row = std::to_string(r);
+    s.append("[").append(row).append("]\r\nF=p").append(row).append(".bmp,1\r\nX=0\r\n");
     if (indexed) {
       std::string index = r >= 32 ? std::string(1, digits[r / 32]) : "";
       index += digits[r % 32];
-      s += "T=" + index + "\r\n";
+      s.append("T=").append(index).append("\r\n");
     }
   }
   return s;

@@ -224,7 +224,9 @@ TEST_F(PrintOnWine, WithoutAPrinterTheWindowSaysSoAndPrintItSaysCheckPrinter) {
   EXPECT_EQ(boxes[1].title, "Warning");
   EXPECT_EQ(boxes[1].text, "Check printer.");
   EXPECT_LE(boxes.size(), 3u);
-  if (boxes.size() == 3) EXPECT_EQ(boxes[2].text, "There is no default printer currently selected");
+  if (boxes.size() == 3) {
+    EXPECT_EQ(boxes[2].text, "There is no default printer currently selected");
+  }
   EXPECT_EQ(received.messages, 0);
   EXPECT_TRUE(IsWindowEnabled(form));
   Click(form, "Cancel");
