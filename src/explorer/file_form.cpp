@@ -45,6 +45,7 @@ void TFileForm::BuildControls() {
   LabelList.SetBounds(6, 9, 64, 15);
   LabelList.SetFocusControl(&LookBox);
   LookBox.SetBounds(78, 5, 186, 21);
+  LookBox.SetShowGlyphs(true);  // drive and folder pictures before the entries
   LookBox.SetTabStop(true);
   BtnUp.SetBounds(268, 4, 24, 24);
   BtnUp.SetGlyph(ui::GlyphKind::UpFolder);

@@ -20,6 +20,17 @@ namespace w95::explorer {
 
 // ---- Folders and the file list.
 
+namespace {
+// The picture of a drive in the Look-in box, by its kind.
+ui::GlyphKind DriveGlyph(unsigned driveType) {
+  switch (driveType) {
+    case 2: return ui::GlyphKind::Floppy;   // removable
+    case 5: return ui::GlyphKind::CdDrive;  // CD-ROM
+    default: return ui::GlyphKind::HardDrive;
+  }
+}
+}  // namespace
+
 bool TFileForm::FolderExists(const std::string& folder) const {
   const std::string f = NormalFolder(folder);
   if (f.size() == 3 && f[1] == ':') {
@@ -118,8 +129,14 @@ void TFileForm::UpdateHistory() {
   }
   const LookInList list = BuildLookIn(drives, driveIndex, FolderChain(state_.currentFolder));
   std::vector<std::string> texts;
-  for (const auto& e : list.entries) texts.push_back(e.text);
-  LookBox.SetItems(std::move(texts));
+  std::vector<ui::GlyphKind> glyphs;
+  for (const auto& e : list.entries) {
+    texts.push_back(e.text);
+    glyphs.push_back(!e.glyph   ? ui::GlyphKind::None
+                     : e.folder ? ui::GlyphKind::OpenFolder
+                                : DriveGlyph(Files().DriveType(UpperAZ(e.text.substr(0, 1))[0])));
+  }
+  LookBox.SetItems(std::move(texts), std::move(glyphs));
   LookBox.SetItemIndex(list.selected);
 }
 

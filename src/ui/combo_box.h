@@ -1,11 +1,15 @@
 // A combo box: a drop-down list (the user picks one of the items) or a
-// drop-down with an edit field. Items and the chosen index live here.
+// drop-down with an edit field. Items and the chosen index live here. A
+// combo box that shows glyphs draws each item with its glyph before the text
+// (owner-drawn on Win32).
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "ui/canvas.h"
 #include "ui/control.h"
+#include "ui/glyphs.h"
 
 namespace w95::ui {
 
@@ -18,6 +22,14 @@ class ComboBox : public Control {
   void SetStyle(ComboStyle s);
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
+  // Items with a glyph each (None: no glyph, the text stays in line).
+  void SetItems(std::vector<std::string> items, std::vector<GlyphKind> glyphs);
+  GlyphKind ItemGlyph(int index) const;
+  // Set before the window is made: the Win32 combo box is owner-drawn then.
+  bool ShowsGlyphs() const { return showGlyphs_; }
+  void SetShowGlyphs(bool on);
+  // Draws item `index` (-1: the empty field) in `rect`: glyph, then text.
+  void DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state);
   void AddItem(std::string item);
   void Clear();
   int ItemIndex() const { return itemIndex_; }
@@ -37,6 +49,8 @@ class ComboBox : public Control {
  private:
   ComboStyle style_ = ComboStyle::DropDownList;
   std::vector<std::string> items_;
+  std::vector<GlyphKind> glyphs_;
+  bool showGlyphs_ = false;
   int itemIndex_ = -1;
   int dropDownCount_ = 8;
 };

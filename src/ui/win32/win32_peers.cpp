@@ -274,6 +274,18 @@ class ScrollBarPeer : public NativePeer {
 class ComboPeer : public NativePeer {
  public:
   using NativePeer::NativePeer;
+  // Items with glyphs: the field and the entries are as high as a glyph.
+  void DrawItem(const DRAWITEMSTRUCT& d) override {
+    auto& cb = static_cast<ComboBox&>(control_);
+    HdcCanvas canvas(d.hDC, control_.GetFont());
+    unsigned state = odNone;
+    if (d.itemState & ODS_SELECTED) state |= odSelected;
+    if (d.itemState & ODS_DISABLED) state |= odDisabled;
+    const Rect r{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top};
+    Guard([&] { cb.DrawItem(static_cast<int>(d.itemID), canvas, r, state); });
+    if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(d.hDC, &d.rcItem);
+  }
+  void MeasureItem(MEASUREITEMSTRUCT& m) override { m.itemHeight = kGlyphSize; }
   void Command(WORD code) override {
     auto& cb = static_cast<ComboBox&>(control_);
     if (code == CBN_SELCHANGE && !updating_)
@@ -916,10 +928,15 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   } else if (auto* cb = dynamic_cast<ComboBox*>(&c)) {
     const DWORD kind = cb->Style() == ComboStyle::DropDownList ? CBS_DROPDOWNLIST
                        : cb->Style() == ComboStyle::DropDown   ? CBS_DROPDOWN : CBS_SIMPLE;
-    HWND h = CreateWindowExA(0, "COMBOBOX", "", style | kind | WS_VSCROLL | CBS_AUTOHSCROLL, r.left, r.top,
+    const DWORD drawn = cb->ShowsGlyphs() ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0;
+    HWND h = CreateWindowExA(0, "COMBOBOX", "", style | kind | drawn | WS_VSCROLL | CBS_AUTOHSCROLL, r.left, r.top,
                              r.width, r.height + 16 * cb->DropDownCount(), ph,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
     peer = std::make_unique<ComboPeer>(c, h);
+    if (cb->ShowsGlyphs()) {
+      SendMessageA(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kGlyphSize);
+      SendMessageA(h, CB_SETITEMHEIGHT, 0, kGlyphSize);
+    }
     peer->Changed(Prop::Items);
     peer->Changed(Prop::Text);
   } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {

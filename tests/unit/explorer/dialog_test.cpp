@@ -1,5 +1,6 @@
 // The explorer dialog in its modes, on the headless backend.
 #include "explorer_fixture.h"
+#include "ui/recording_canvas.h"
 
 namespace explorer_test {
 namespace {
@@ -305,6 +306,16 @@ TEST_F(Explorer, LookInClimbsAndReportsANotReadyDrive) {
     ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[2], " \\windows");
     EXPECT_EQ(f.LookBox.ItemIndex(), 3);
+    // Drives with their kind's picture; of the folders only the current one.
+    EXPECT_EQ(f.LookBox.ItemGlyph(0), w95::ui::GlyphKind::Floppy);
+    EXPECT_EQ(f.LookBox.ItemGlyph(1), w95::ui::GlyphKind::HardDrive);
+    EXPECT_EQ(f.LookBox.ItemGlyph(2), w95::ui::GlyphKind::None);
+    EXPECT_EQ(f.LookBox.ItemGlyph(3), w95::ui::GlyphKind::OpenFolder);
+    w95::ui::RecordingCanvas canvas;
+    f.LookBox.DrawItem(3, canvas, {0, 0, 180, 16}, w95::ui::odSelected);
+    ASSERT_EQ(canvas.ops.size(), 3u);
+    EXPECT_EQ(canvas.ops[1], "glyph 2,0 open-folder");
+    EXPECT_EQ(canvas.ops[2], "text 20,1   \\system") << "the text after the glyph";
     u.Select("LookBox", 1);  // the current drive: back to its root
     EXPECT_EQ(f.CurrentFolder(), "c:\\");
     u.Select("LookBox", 0);  // a: without a disk

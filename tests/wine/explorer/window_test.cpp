@@ -277,4 +277,68 @@ TEST_F(ExplorerWindowDll, StoredPlacementIsAppliedAndCloseWritesItBack) {
   close();
 }
 
+// While a test waits in its loop: chooses "&Preview mode" once the view menu
+// is up, and answers information boxes, noting their text.
+std::vector<std::string> infoBoxes;
+bool previewChosen = false;
+
+BOOL CALLBACK NoteStatic(HWND h, LPARAM p) {
+  if (wine_windows::ClassOf(h) == "Static" && !TextOf(h).empty())
+    *reinterpret_cast<std::string*>(p) = TextOf(h);
+  return TRUE;
+}
+
+void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
+  if (HWND menu = wine_windows::TopLevelExactly("#32768", ""); menu && !previewChosen) {
+    previewChosen = true;
+    PostMessageA(menu, WM_CHAR, 'p', 0);
+    return;
+  }
+  if (HWND box = wine_windows::TopLevelExactly("#32770", "Information")) {
+    std::string text;
+    EnumChildWindows(box, NoteStatic, reinterpret_cast<LPARAM>(&text));
+    infoBoxes.push_back(text);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  }
+}
+
+TEST_F(ExplorerWindowDll, PreviewModeHandsTheFileToTheHostToPreview) {
+  HWND w = Open(host);
+  ASSERT_NE(w, nullptr);
+  HWND list = Child(w, "ListBox");
+  ASSERT_NE(list, nullptr);
+  infoBoxes.clear();
+  previewChosen = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, PlayUser);
+  HWND panel = GetParent(Child(w, "ComboBox"));  // the top panel opens the view menu
+  PostMessageA(panel, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(panel, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+  Pump(1000);
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(infoBoxes.size(), 1u);
+  EXPECT_EQ(infoBoxes[0], "Preview mode enabled.");
+  ClickEntry(list, 1);
+  PostKey(list, VK_RETURN);
+  Pump();
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_EQ(requests[0].code, 0x903) << "preview, not open";
+  EXPECT_EQ(requests[0].longName, "a long name.bmp");
+  EXPECT_TRUE(IsWindowVisible(w));
+  Shot(w, "explorer_preview");
+  if (std::getenv("W95_SHOTS")) {  // the Look-in list open: drives and folders with pictures
+    HWND look = Child(w, "ComboBox");
+    SendMessageA(look, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(look, &info);
+    RedrawWindow(info.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+    RECT area;  // the screen as the program has it (the open list included)
+    GetWindowRect(w, &area);
+    CreateDirectoryA("c:\\w95shots", nullptr);
+    wine_windows::SaveScreenArea(area, "c:\\w95shots\\explorer_lookin.bmp");
+    Shot(w, "explorer_lookin");
+    SendMessageA(look, CB_SHOWDROPDOWN, FALSE, 0);
+  }
+}
+
 }  // namespace
