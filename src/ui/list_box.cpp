@@ -56,15 +56,33 @@ void ListBox::Clear() {
 }
 
 void ListBox::Assign(const std::vector<std::string>& texts, const std::vector<intptr_t>& data) {
-  items_.clear();
-  items_.reserve(texts.size());
+  std::vector<Entry> fresh;
+  fresh.reserve(texts.size());
   for (size_t i = 0; i < texts.size(); ++i)
-    items_.push_back(Entry{texts[i], i < data.size() ? data[i] : 0, false});
+    fresh.push_back(Entry{texts[i], i < data.size() ? data[i] : 0, false});
   if (sorted_)
-    std::stable_sort(items_.begin(), items_.end(),
+    std::stable_sort(fresh.begin(), fresh.end(),
                      [](const Entry& a, const Entry& b) { return LessNoCase(a.text, b.text); });
+  // The run that differs: what the old and the new list share at both ends
+  // stays out of it.
+  auto same = [](const Entry& a, const Entry& b) { return a.text == b.text && a.data == b.data; };
+  const size_t shorter = std::min(items_.size(), fresh.size());
+  size_t head = 0;
+  while (head < shorter && same(items_[head], fresh[head])) ++head;
+  size_t tail = 0;
+  while (tail < shorter - head &&
+         same(items_[items_.size() - 1 - tail], fresh[fresh.size() - 1 - tail]))
+    ++tail;
+  splice_ = {static_cast<int>(head), static_cast<int>(items_.size() - head - tail),
+             static_cast<int>(fresh.size() - head - tail)};
+  items_ = std::move(fresh);
   itemIndex_ = -1;
   topIndex_ = 0;
+  splicing_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{splicing_};
   Changed(Prop::Items);
 }
 

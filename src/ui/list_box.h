@@ -31,6 +31,14 @@ class ListBox : public Control {
   // Replaces all items in one go (sorted when Sorted); data[i] goes with
   // texts[i] (0 where data is shorter).
   void Assign(const std::vector<std::string>& texts, const std::vector<intptr_t>& data = {});
+  // While the peers hear of the entries Assign set: the one run of entries
+  // it replaced (from `at`, `removed` went and `added` came; the entries
+  // before and after it are as they were), so that a backend may change
+  // just that run. Null during any other change of the entries.
+  struct Splice {
+    int at = 0, removed = 0, added = 0;
+  };
+  const Splice* LastSplice() const { return splicing_ ? &splice_ : nullptr; }
   // Replaces the text of one item; it keeps its place, data and selection.
   void SetItemText(int index, std::string text);
   // Finds an item by exact text; -1 when absent.
@@ -81,6 +89,8 @@ class ListBox : public Control {
     bool selected = false;
   };
   std::vector<Entry> items_;
+  Splice splice_;
+  bool splicing_ = false;
   bool sorted_ = false;
   bool multiSelect_ = false;
   bool extendedSelect_ = true;

@@ -356,7 +356,9 @@ class ListPeer : public NativePeer {
   void Changed(Prop p) override {
     ListBox& lb = List();
     updating_ = true;
-    if (p == Prop::Items) {
+    if (p == Prop::Items && Splice()) {
+      // Only the run of entries that changed.
+    } else if (p == Prop::Items) {
       // The whole list is sent again; where the user had scrolled stays.
       const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
       SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
@@ -448,6 +450,29 @@ class ListPeer : public NativePeer {
     updating_ = was;
     if (focused) SetFocus(hwnd_);
     if (!control_.Hint().empty()) SyncHint(*this);
+  }
+  // A new list that shares most of its entries with the one shown: the
+  // entries that went are deleted and those that came inserted, the others
+  // stay with their place on screen. False (nothing done) when the whole
+  // list is better sent again or the list holds other than was sent.
+  bool Splice() {
+    ListBox& lb = List();
+    const ListBox::Splice* sp = lb.LastSplice();
+    if (!sp || sp->removed + sp->added >= lb.Count() / 2 ||
+        SendMessageA(hwnd_, LB_GETCOUNT, 0, 0) != lb.Count() - sp->added + sp->removed ||
+        shown_.size() != static_cast<size_t>(lb.Count() - sp->added + sp->removed))
+      return false;
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (int k = 0; k < sp->removed; ++k) SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(sp->at), 0);
+    for (int k = 0; k < sp->added; ++k)
+      SendMessageA(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(sp->at + k),
+                   reinterpret_cast<LPARAM>(lb.Item(sp->at + k).c_str()));
+    const auto at = shown_.begin() + sp->at;
+    shown_.insert(shown_.erase(at, at + sp->removed), static_cast<size_t>(sp->added), false);
+    SyncSelection();
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+    return true;
   }
   // What the native list shows selected, as last sent or read.
   std::vector<bool> shown_;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/controls.h"
 #include "ui/test_session.h"
@@ -121,6 +122,61 @@ TEST(ListStylesOnWine, SelectionChangesReachTheRealList) {
     EXPECT_EQ(same(), -1) << "a new list starts unselected";
     f.Files.SetSelected(2, true);
     EXPECT_EQ(same(), -1);
+    u.Click("BtnOK");
+  });
+  Lists f;
+  EXPECT_EQ(f.ShowModal(), mrOk);
+}
+
+// A new list that shares most of its entries with the one shown (a file
+// added or gone) reaches the real list whole, in order, nothing selected
+// that the list does not hold selected, and the scroll place kept.
+TEST(ListStylesOnWine, NewEntriesReachTheRealListInOrder) {
+  wine_ui::RealMachine machine;
+  test::Session s;
+  s.WhenModal<Lists>([](test::User& u, Lists& f) {
+    HWND h = reinterpret_cast<HWND>(f.Files.Handle());
+    auto shown = [&] {
+      std::vector<std::string> out;
+      const LRESULT n = SendMessageA(h, LB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < n; ++i) {
+        char text[64] = "";
+        SendMessageA(h, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        out.push_back(text);
+      }
+      return out;
+    };
+    auto held = [&] {
+      std::vector<std::string> out;
+      for (int i = 0; i < f.Files.Count(); ++i) out.push_back(f.Files.Item(i));
+      return out;
+    };
+    auto selections = [&] { return SendMessageA(h, LB_GETSELCOUNT, 0, 0); };
+    std::vector<std::string> texts = held();
+    f.Files.SelectWhere([](int i) { return i > 28 && i < 33; });
+    SendMessageA(h, LB_SETTOPINDEX, 15, 0);
+    texts.insert(texts.begin() + 30, "file129a.bmp");  // one added
+    f.Files.Assign(texts);
+    EXPECT_EQ(shown(), held());
+    EXPECT_EQ(selections(), 0);
+    EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), 15) << "scroll place kept";
+    f.Files.SetSelected(31, true);
+    texts.erase(texts.begin() + 5, texts.begin() + 7);  // two gone
+    f.Files.Assign(texts);
+    EXPECT_EQ(shown(), held());
+    EXPECT_EQ(selections(), 0);
+    f.Files.SetSelected(3, true);
+    f.Files.Assign(texts);  // the same again
+    EXPECT_EQ(shown(), held());
+    EXPECT_EQ(selections(), 0);
+    texts.back() = "last.bmp";  // the end changed
+    texts.front() = "first.bmp";  // and the start: all of it differs in one run
+    f.Files.Assign(texts);
+    EXPECT_EQ(shown(), held());
+    f.Files.Assign({"a", "b"});  // another folder
+    EXPECT_EQ(shown(), held());
+    f.Files.Assign({});
+    EXPECT_EQ(shown(), held());
     u.Click("BtnOK");
   });
   Lists f;
