@@ -1,5 +1,6 @@
 #include "video/video_form.h"
 
+#include <functional>
 #include <memory>
 
 #include "platform/media.h"
@@ -487,57 +488,46 @@ void TVideoForm::ReseekStill() {
   MediaPlayer1.SetVisibleButtons(kButtonsPaused);
 }
 
-void TVideoForm::ZoomVideo(int factor) {
+// Resizing pauses a playing clip and holds the status timer, so that the
+// device is not asked for frames while the window changes around it.
+void TVideoForm::ResizeAroundPause(const std::function<void()>& resize) {
   VideoState& st = Video();
   Act([&] {
     Busy(true);
-    PauseForResize();
     Timer1.SetEnabled(false);
+    PauseForResize();
     st.resizing = true;
+    resize();
+    st.resizing = false;
+    FormResize();
+    Timer1.SetEnabled(true);
+    Busy(false);
+  });
+  st.resizing = false;
+}
+
+void TVideoForm::ZoomVideo(int factor) {
+  ResizeAroundPause([&] {
+    const VideoState& st = Video();
     const WindowSize size = ZoomSize(st.videoWidth, st.videoHeight, factor, st.nonClientWidth,
                                      st.nonClientHeight, StatusHeight(), Panel4.Height());
     const platform::ScreenSize screen = platform::Current().desktop->Screen();
     if (screen.width >= size.width && screen.height >= size.height)
       SetClientSize(size.width - st.nonClientWidth, size.height - st.nonClientHeight);
-    st.resizing = false;
-    FormResize();
-    Timer1.SetEnabled(true);
-    Busy(false);
   });
-  st.resizing = false;
 }
 
 void TVideoForm::mnuOptimizeClick() {
-  VideoState& st = Video();
-  Act([&] {
-    Busy(true);
-    Timer1.SetEnabled(false);
-    PauseForResize();
-    st.resizing = true;
+  ResizeAroundPause([&] {
     SetClientSize(VideoWin.Width(), VideoWin.Height() + StatusHeight() + Panel4.Height());
-    st.resizing = false;
-    FormResize();
-    Timer1.SetEnabled(true);
-    Busy(false);
   });
-  st.resizing = false;
 }
 
 void TVideoForm::DisplayStatusClick() {
-  VideoState& st = Video();
-  Act([&] {
-    Busy(true);
-    Timer1.SetEnabled(false);
-    PauseForResize();
-    st.resizing = true;
+  ResizeAroundPause([&] {
     Status.SetVisible(!Status.Visible());
     DisplayStatus->SetChecked(Status.Visible());
-    st.resizing = false;
-    FormResize();
-    Timer1.SetEnabled(true);
-    Busy(false);
   });
-  st.resizing = false;
 }
 
 // ---- Menu and keys.

@@ -152,6 +152,7 @@ class TVideoForm : public ui::Form {
   void ReportDeviceError();
   void FitVideo();
   void PauseForResize();
+  void ResizeAroundPause(const std::function<void()>& resize);
   void ReseekStill();
   void PlayPreparation();
   void PausePreparation();
