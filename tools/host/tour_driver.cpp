@@ -5,53 +5,10 @@
 
 namespace w95host::tour {
 
-std::string TextOf(HWND h) {
-  char buf[512] = "";
-  GetWindowTextA(h, buf, sizeof buf);
-  return buf;
-}
-
-std::string ClassOf(HWND h) {
-  char buf[64] = "";
-  GetClassNameA(h, buf, sizeof buf);
-  return buf;
-}
-
 namespace {
 
-struct Query {
-  std::string cls, text;
-  HWND found = nullptr;
-};
-
-// Enumeration callbacks are stdcall in the 32-bit build: named functions.
-BOOL CALLBACK MatchChild(HWND h, LPARAM p) {
-  auto* q = reinterpret_cast<Query*>(p);
-  if (!IsWindowVisible(h) || lstrcmpiA(ClassOf(h).c_str(), q->cls.c_str()) != 0) return TRUE;
-  if (!q->text.empty() && TextOf(h) != q->text) return TRUE;
-  q->found = h;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchTopLevel(HWND h, LPARAM p) {
-  auto* q = reinterpret_cast<Query*>(p);
-  if (!IsWindowVisible(h)) return TRUE;
-  if (!q->cls.empty() && ClassOf(h) != q->cls) return TRUE;
-  if (TextOf(h).rfind(q->text, 0) != 0) return TRUE;
-  q->found = h;
-  return FALSE;
-}
-
-BOOL CALLBACK CollectChild(HWND h, LPARAM p) {
-  reinterpret_cast<std::vector<HWND>*>(p)->push_back(h);
-  return TRUE;
-}
-
-HWND FindTopLevel(const std::string& cls, const std::string& caption) {
-  Query q{cls, caption};
-  EnumThreadWindows(GetCurrentThreadId(), MatchTopLevel, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
+// A message box of this program with the title `title`.
+HWND FindBox(const char* title) { return wine_windows::TopLevelExactly("#32770", title); }
 
 // The state of the steps being played (one Play at a time).
 struct Player {
@@ -67,7 +24,7 @@ struct Player {
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (player.inStep) return;
   for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
-    HWND box = FindTopLevel("#32770", title);
+    HWND box = FindBox(title);
     if (!box) continue;
     std::string shown;
     for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
@@ -107,23 +64,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 HWND FindWindowStarting(const std::string& caption) {
-  if (caption == kPopupMenu) {
-    HWND menu = FindWindowA("#32768", nullptr);
-    return menu && IsWindowVisible(menu) ? menu : nullptr;
-  }
-  return FindTopLevel("", caption);
-}
-
-HWND Child(HWND parent, const std::string& cls, const std::string& text) {
-  Query q{cls, text};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
-
-std::vector<HWND> Descendants(HWND parent) {
-  std::vector<HWND> all;
-  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
-  return all;
+  return wine_windows::TopLevel(caption == kPopupMenu ? "#32768" : caption);
 }
 
 void Click(HWND window, const std::string& buttonCaption) {
@@ -146,53 +87,9 @@ void Key(HWND target, int vk) {
   PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(vk), 0);
 }
 
-void Pump(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG m;
-    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&m);
-      DispatchMessageA(&m);
-    }
-    Sleep(10);
-  } while (GetTickCount() - start < ms);
-}
-
 bool SaveScreen(const std::string& bmpFile) {
-  const int w = GetSystemMetrics(SM_CXSCREEN);
-  const int h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = false;
-  if (bmp && bits) {
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + size;
-    if (FILE* f = std::fopen(bmpFile.c_str(), "wb")) {
-      ok = std::fwrite(&file, sizeof file, 1, f) == 1 &&
-           std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f) == 1 &&
-           std::fwrite(bits, size, 1, f) == 1;
-      ok = std::fclose(f) == 0 && ok;
-    }
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-  }
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  return ok;
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return wine_windows::SaveScreenArea(screen, bmpFile);
 }
 
 Outcome Play(std::vector<Step> steps, const std::function<void()>& call, DWORD timeoutMs,

@@ -10,27 +10,25 @@
 #include <string>
 #include <vector>
 
+#include "wine_windows.h"
+
 namespace w95host::tour {
 
-// --- finding windows ---------------------------------------------------------
-std::string TextOf(HWND h);
-std::string ClassOf(HWND h);
+// --- finding windows (shared with the Wine tests) -----------------------------
+using wine_windows::Child;        // a visible descendant of a class (and caption)
+using wine_windows::ClassOf;
+using wine_windows::Descendants;  // every descendant, in creation order
+using wine_windows::Pump;         // lets this thread's windows run for `ms`
+using wine_windows::TextOf;
 // A visible top-level window of this thread whose caption starts with
 // `caption`; for kPopupMenu, the popup menu on screen.
 inline constexpr char kPopupMenu[] = "#menu";
 HWND FindWindowStarting(const std::string& caption);
-// A visible descendant of that class (and caption, when given).
-HWND Child(HWND parent, const std::string& cls, const std::string& text = {});
-
-// Every descendant of `parent`, in creation order.
-std::vector<HWND> Descendants(HWND parent);
 
 // --- acting ------------------------------------------------------------------
 void Click(HWND window, const std::string& buttonCaption);
 void SetEditText(HWND window, const std::string& text);  // the first edit box
 void Key(HWND target, int vk);
-// Lets the windows of this thread run for `ms` milliseconds.
-void Pump(DWORD ms);
 
 // --- seeing ------------------------------------------------------------------
 // Saves the whole screen as a 24-bit bitmap file; false when it could not.
