@@ -146,6 +146,14 @@ class Win32FileSystem final : public FileSystem {
   }
   bool ReplaceFile(const std::string& from, const std::string& to) override {
     QuietDrives quiet;
+    // A read-only file or a folder is never replaced, as Windows refuses it;
+    // Wine's MoveFileEx would put the new file in its place.
+    const DWORD old = GetFileAttributesA(to.c_str());
+    if (old != INVALID_FILE_ATTRIBUTES &&
+        (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+      lastError_ = ERROR_ACCESS_DENIED;
+      return false;
+    }
     return Check(MoveFileExA(from.c_str(), to.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
   }

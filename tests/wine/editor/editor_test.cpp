@@ -367,6 +367,33 @@ TEST_F(EditorDll, CloseQuerySavesOnNoAndStaysWhenThatSaveIsCancelled) {
   EXPECT_EQ(ReadAll(kScript), kGen5) << "nothing was saved";
 }
 
+TEST_F(EditorDll, SavingOverAReadOnlyScriptSaysSoKeepsItAndKeepsTheEdits) {
+  SetFileAttributesA(kScript, FILE_ATTRIBUTE_READONLY);
+  HostWrite("SavePath", "c:\\w95ed\\");
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }});
+  steps.push_back({"Save File", [](HWND d) {
+                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
+                                  reinterpret_cast<LPARAM>("trip.avl"));
+                   }});
+  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  // Still open, the change still there: closing asks about it.
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  boxAnswers = {IDYES, IDOK, IDYES};
+  EXPECT_EQ(Run(), 0);
+  SetFileAttributesA(kScript, FILE_ATTRIBUTE_NORMAL);
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(boxes[0], "trip.avl\nin use.  Overwrite?");
+  EXPECT_EQ(_stricmp(boxes[1].c_str(), "Unable to write to c:\\w95ed\\trip.avl"), 0) << boxes[1];
+  EXPECT_EQ(boxes[2], "Discard changes?");
+  EXPECT_EQ(ReadAll(kScript), kGen5);
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA("c:\\w95ed\\~*.tmp", &found);
+  EXPECT_EQ(h, INVALID_HANDLE_VALUE) << found.cFileName;
+  if (h != INVALID_HANDLE_VALUE) FindClose(h);
+}
+
 // ---- the thumbnail page ---------------------------------------------------------
 
 // A 24-bit bitmap file of one colour (0x00RRGGBB) with a darker border.

@@ -155,6 +155,19 @@ TEST_F(ScriptUnderWine, SavingReplacesTheOldScriptAndFailsWithoutHarm) {
   EXPECT_EQ(text.find("[77]"), std::string::npos);
   EXPECT_FALSE(files.Exists(kFolder + "\\~avl0.tmp"));
 
+  // A read-only script is refused, as Windows refuses it, and stays as it was.
+  const std::string locked = kFolder + "\\locked.avl";
+  SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+  WriteBytes(locked, "[Header]\r\nVer=6\r\nN=1\r\n");
+  SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+  const auto refused = editor::SaveScriptFile(grid, header, files, locked);
+  EXPECT_FALSE(refused.ok);
+  EXPECT_EQ(refused.fault, editor::WriteResult::Fault::Target);
+  EXPECT_EQ(ReadBytes(locked), "[Header]\r\nVer=6\r\nN=1\r\n");
+  EXPECT_NE(GetFileAttributesA(locked.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+  EXPECT_FALSE(files.Exists(kFolder + "\\~avl0.tmp"));
+  SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+
   // A folder that does not exist: nothing can be written, nothing is left.
   const auto failed = editor::SaveScriptFile(grid, header, files, kFolder + "\\no\\x.avl");
   EXPECT_FALSE(failed.ok);
