@@ -1,5 +1,6 @@
 #include "explorer/remote_win.h"
 
+#include <exception>
 #include <memory>
 
 #include "explorer/file_form.h"
@@ -21,9 +22,11 @@ void RunRemoteWin(uintptr_t hostWindow, bool rememberPlacement) {
   }
   auto form = std::make_unique<TFileForm>(ModeSetup{}, false);
   TFileForm* f = form.get();
+  // The window is gone for the host before its last settings are written:
+  // a write that fails is reported and the window still closes.
   f->OnClose = [f](ui::Control&, ui::CloseAction&) {
-    f->FormClose();
     if (window == f) window = nullptr;
+    f->FormClose();
   };
   f->ReleaseOnClose(std::move(form));
   window = f;
@@ -40,8 +43,14 @@ void RemoteWinHide() {
 
 void RemoteWinClose() {
   if (!window) return;
-  if (window->State().rememberPlacement) window->SaveWindowState();
-  window->Close();
+  TFileForm* f = window;
+  // Closing writes the same keys again and reports a failure there; the
+  // window closes either way.
+  try {
+    if (f->State().rememberPlacement) f->SaveWindowState();
+  } catch (const std::exception&) {
+  }
+  f->Close();
 }
 
 }  // namespace w95::explorer

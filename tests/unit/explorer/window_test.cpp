@@ -198,6 +198,30 @@ TEST_F(Window, PlacementNotRememberedIsStillWrittenOnClose) {
   EXPECT_EQ(Key("LastDir"), "c:\\pics\\");
 }
 
+TEST_F(Window, UnwritableSettingsAreReportedAndTheWindowStillCloses) {
+  machine.files.SetAttributes(profiles.PathOf("plimbo.ini"), w95::platform::kAttrReadOnly);
+  const std::string unwritable = "Unable to write to plimbo.ini";
+  // OK: the host is not asked to act on keys that were never written.
+  session.ExpectMessage(MsgKind::Error, unwritable, w95::ui::mrOk);
+  TFileForm& f = Open(kHost, 1);
+  U().Select("XFiles", 1);
+  U().Click("BtnOK");
+  EXPECT_TRUE(requests.empty());
+  EXPECT_TRUE(f.Visible());
+  // The user's Close, then the host's: each says so once and the window goes.
+  session.ExpectMessage(MsgKind::Error, unwritable, w95::ui::mrOk);
+  U().Click("BtnExit");
+  EXPECT_EQ(ExplorerWindow(), nullptr);
+  w95::explorer::RemoteWinClose();
+  session.ExpectMessage(MsgKind::Error, unwritable, w95::ui::mrOk);
+  Open(kHost, 1);
+  w95::explorer::RemoteWinClose();
+  EXPECT_EQ(ExplorerWindow(), nullptr);
+  EXPECT_TRUE(session.Unused().empty());
+  machine.files.SetAttributes(profiles.PathOf("plimbo.ini"), 0);
+  EXPECT_EQ(Key("LastDir"), "c:\\pics\\") << "nothing was written";
+}
+
 TEST_F(Window, HiddenWindowShowsAgainForTheFirstHost) {
   TFileForm& f = Open(kHost);
   U().Select("XFiles", 2);
