@@ -91,6 +91,9 @@ void TEditorForm::SaveTagList() {
     case ViewResult::PlayerFailed:
       ShowError("Cannot start " + state_.AppDir + std::string(kPlayerCommand));
       break;
+    case ViewResult::NoAppDir:
+      ShowError(std::string(kNoAppDirForTags));
+      break;
     case ViewResult::Nothing:
       ui::MessageDlg(std::string(kNothingToView), ui::MsgKind::Information, ui::Buttons::OK);
       break;

@@ -124,8 +124,11 @@ bool IsViewable(const ui::StringGrid& grid, int row) {
 }
 
 ViewResult SaveTagList(const ui::StringGrid& grid, int currentRow, const std::string& appDir) {
-  platform::Current().files->DeleteFile(TagListFileName(appDir));
   const std::vector<std::string> tagged = TaggedPaths(grid);
+  // Without the host's folder the list would go where the host never looks,
+  // and the host would show the slides of an old list instead.
+  if (!tagged.empty() && appDir == keys::kAbsent) return ViewResult::NoAppDir;
+  platform::Current().files->DeleteFile(TagListFileName(appDir));
   if (!tagged.empty()) {
     WriteTagList(appDir, tagged);
     return ViewResult::TagList;

@@ -18,6 +18,8 @@ inline constexpr std::string_view kResetIndicesQuestion =
 inline constexpr std::string_view kKillAllQuestion = "Delete ALL thumbnails for this script?";
 inline constexpr std::string_view kNothingToView =
     "Tag slides or select graphic slide for viewing.";
+inline constexpr std::string_view kNoAppDirForTags =
+    "Unable to write tag.lst: plimbo.ini names no \"AppDir\".";
 inline constexpr std::string_view kPlayerCommand = "plmsld.exe /x";
 inline constexpr std::string_view kTagged = "X";
 
@@ -75,6 +77,7 @@ enum class ViewResult {
   Player,       // the host's player started for the current slide
   PlayerFailed, // the player could not be started
   Nothing,      // nothing to view: the information message
+  NoAppDir,     // tagged slides but no "AppDir": nothing written, the editor stays
 };
 // Viewing: deletes "tag.lst" in appDir; with tagged slides writes it anew;
 // otherwise, for a viewable current slide, writes its short path as "SaveAs"

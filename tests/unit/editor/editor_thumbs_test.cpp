@@ -278,6 +278,40 @@ TEST_F(Thumbs, TaggedSlidesGoToTheHostInTheTagListWithResultTwo) {
   EXPECT_EQ(w95::ReadTagList("c:\\viewer\\"), (std::vector<std::string>{"c:\\pics\\b.bmp", "c:\\pics\\d.bmp"}));
 }
 
+TEST_F(Thumbs, ATagListThatCannotReachTheHostIsReportedAndTheEditorStays) {
+  // A folder that is gone, then no "AppDir" at all: the list would go where
+  // the host does not look, and the host would show an old one.
+  machine.files.AddFile("c:\\windows\\tag.lst", "old");
+  SetKey("AppDir", "c:\\gone");
+  session.ExpectMessage(MsgKind::Error, "Unable to write to c:\\gone\\tag.lst", mrOk);
+  const int32_t gone = Run([](User& u, TEditorForm& f) {
+    Fill(f, 3);
+    u.SelectCell("Grid", ed::kColName, 2);
+    u.Click("BtnTag");
+    u.Click("BtnView");
+    EXPECT_EQ(f.GetModalResult(), w95::ui::mrNone);
+    f.State().Modified = false;
+    u.Click("BtnQuit");
+  });
+  EXPECT_EQ(gone, 0);
+  w95::TIniFile("plimbo.ini").DeleteKey("plimbo", "AppDir");
+  session.ExpectMessage(MsgKind::Error, std::string(ed::kNoAppDirForTags), mrOk);
+  const int32_t none = Run([](User& u, TEditorForm& f) {
+    Fill(f, 3);
+    u.SelectCell("Grid", ed::kColName, 2);
+    u.Click("BtnTag");
+    u.Click("BtnView");
+    EXPECT_EQ(f.GetModalResult(), w95::ui::mrNone);
+    EXPECT_TRUE(ed::IsTagged(f.Grid, 2)) << "the tag stays for another try";
+    f.State().Modified = false;
+    u.Click("BtnQuit");
+  });
+  EXPECT_EQ(none, 0);
+  EXPECT_TRUE(machine.files.Find("c:\\windows\\*tag.lst").size() == 1u);
+  EXPECT_EQ(FileText("c:\\windows\\tag.lst"), "old");
+  EXPECT_TRUE(session.Unused().empty());
+}
+
 TEST_F(Thumbs, WithoutTagsAGraphicIsPlayedAndAnythingElseExplained) {
   StartWith("c:\\shows\\trip.avl");
   machine.files.AddFile("c:\\viewer\\tag.lst", "old");
