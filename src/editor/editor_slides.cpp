@@ -364,6 +364,11 @@ void TEditorForm::BtnTestClick(ui::Control&) {
     Inform("Nothing to test!");
     return;
   }
+  if (state_.TempScriptPath == keys::kAbsent) {
+    // The host plays the file it named; without one there is nothing to hand it.
+    ShowError("Unable to write the test script: plimbo.ini names no \"AVLTMP\".");
+    return;
+  }
   const bool wasModified = state_.Modified;
   state_.Modified = false;
   if (!SaveFile(state_, Grid, *this, files_, true)) {

@@ -41,6 +41,30 @@ TEST_F(Editor, StartUpLoadsTheScriptAndTestHandsItToTheHost) {
   EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::Default);
 }
 
+TEST_F(Editor, TestThatCannotWriteItsFileSaysSoAndStaysWithTheChanges) {
+  // A folder that is gone, then no "AVLTMP" at all: the host would play a
+  // file that does not hold this script.
+  StartWith("c:\\shows\\trip.avl");
+  const auto script = [this](User& u, TEditorForm& f) {
+    Open(u, ed::kColWait, 1);  // a change the user still has
+    u.Click("BtnTest");
+    EXPECT_EQ(f.GetModalResult(), w95::ui::mrNone);
+    EXPECT_TRUE(f.State().Modified);
+    EXPECT_FALSE(machine.files.Exists("c:\\windows\\ERROR"));
+    u.Click("BtnQuit");
+  };
+  SetKey("AVLTMP", "c:\\gone\\avltmp.avl");
+  for (const char* expected : {"Unable to write to c:\\gone\\avltmp.avl",
+                               "Unable to write the test script: plimbo.ini names no \"AVLTMP\"."}) {
+    session.AnswerPopup("wait5");
+    session.ExpectMessage(MsgKind::Error, expected, mrOk);
+    session.ExpectMessage(MsgKind::Confirm, "Discard changes?", mrYes);
+    EXPECT_EQ(Run(script), 0);
+    w95::TIniFile("plimbo.ini").DeleteKey("plimbo", "AVLTMP");
+  }
+  EXPECT_TRUE(session.Unused().empty());
+}
+
 TEST_F(Editor, NoScriptStartsEmptyAndNothingIsTested) {
   SetKey("AppDir", "\\");
   session.ExpectMessage(MsgKind::Information, "Nothing to test!", mrOk);
