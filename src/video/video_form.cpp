@@ -772,9 +772,15 @@ int32_t VideoWinStatus() {
 void VideoWinClose() {
   VideoState& st = Video();
   st.hostMode = 0;
-  // With no window open there is nothing to close; a request kept now would
-  // close the next window at its first tick.
-  if (!st.form || st.videoOpen == 0) return;
+  // With no window there is nothing to close; a request kept now would close
+  // the next window at its first tick.
+  if (!st.form) return;
+  // A window still being opened cannot be closed under its own set-up: the
+  // request is kept and its first tick closes it.
+  if (st.videoOpen == 0) {
+    st.closeRequested = true;
+    return;
+  }
   if (st.closeRequested) st.form->Close();
   else st.closeRequested = true;
 }

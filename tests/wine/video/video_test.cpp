@@ -402,4 +402,33 @@ TEST_F(VideoDll, FilesThatWillNotOpenAreReportedAndReturnZero) {
   EXPECT_EQ(status(), 256);
 }
 
+// The host asks to close while the window is still being opened (its
+// timer runs in the opening's message loop): the window closes at its first
+// tick instead of playing on.
+LONG(WINAPI* statusWhileOpening)() = nullptr;
+void(WINAPI* closeWhileOpening)() = nullptr;
+LONG statusAtClose = -1;
+int closeCalls = 0;
+void CALLBACK CloseWhileOpening(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  ++closeCalls;
+  statusAtClose = statusWhileOpening();
+  closeWhileOpening();
+  closeWhileOpening();
+}
+
+TEST_F(VideoDll, CloseAskedWhileOpeningClosesTheWindowAtItsFirstTick) {
+  statusWhileOpening = status;
+  closeWhileOpening = closeFn;
+  closeCalls = 0;
+  SetTimer(nullptr, 0, 1, &CloseWhileOpening);
+  Sleep(20);  // due at the opening's first look at the queue
+  EXPECT_EQ(player(host, 0, 0), 1);
+  ASSERT_EQ(closeCalls, 1);
+  EXPECT_EQ(statusAtClose, 0) << "asked before the window was open";
+  PumpFor(1000);
+  EXPECT_EQ(status(), 0);
+  EXPECT_TRUE(boxes.empty());
+}
+
 }  // namespace
