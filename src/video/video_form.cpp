@@ -705,6 +705,17 @@ void TVideoForm::VideoOptions1Click() {
 
 int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind) {
   VideoState& st = Video();
+  // Opening lets messages through, so the host may call again from its own
+  // window (a second double click): that call is refused, and the window
+  // being made is not closed under its own set-up.
+  if (st.opening) return 0;
+  struct Opening {
+    bool& flag;
+    explicit Opening(bool& f) : flag(f) { flag = true; }
+    ~Opening() { flag = false; }
+    Opening(const Opening&) = delete;
+    Opening& operator=(const Opening&) = delete;
+  } opening(st.opening);
   if (st.form) {
     // One window at a time: a host that calls again before the close gets
     // the old window closed first.

@@ -51,6 +51,7 @@ struct VideoState {
   uint16_t videoOpen = 0;
   bool closeRequested = false;
   bool closing = false;
+  bool opening = false;  // VideoWinPlayer is making a window
   bool resizing = false;
   bool timerMovingBar = false;
   bool firstStopPending = false;

@@ -431,4 +431,32 @@ TEST_F(VideoDll, CloseAskedWhileOpeningClosesTheWindowAtItsFirstTick) {
   EXPECT_TRUE(boxes.empty());
 }
 
+// The host calls again from its own window while the first window is still
+// being opened (a second double click): the second call is refused, the first
+// window opens as usual and closes when asked.
+LONG(WINAPI* playAgain)(HWND, LONG, LONG) = nullptr;
+HWND playHost = nullptr;
+LONG innerResult = -5;
+void CALLBACK PlayWhileOpening(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  innerResult = playAgain(playHost, 0, 0);
+}
+
+TEST_F(VideoDll, PlayAskedAgainWhileOpeningIsRefusedAndTheFirstWindowStays) {
+  playAgain = player;
+  playHost = host;
+  innerResult = -5;
+  SetTimer(nullptr, 0, 1, &PlayWhileOpening);
+  Sleep(20);
+  EXPECT_EQ(player(host, 0, 0), 1);
+  EXPECT_EQ(innerResult, 0);
+  PumpFor(500);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  EXPECT_EQ(status(), 256);
+  closeFn();
+  closeFn();
+  PumpFor(100);
+  EXPECT_EQ(status(), 0) << "the window the host knows is the one it closes";
+}
+
 }  // namespace
