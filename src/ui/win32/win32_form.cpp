@@ -1,6 +1,8 @@
 // The form's window: a top-level window of our own class owned by the
 // application window, with dialog keys (DM_GETDEFID, IDCANCEL) for the
 // modal loop's IsDialogMessage, activation, closing, sizing and the menu bar.
+#include <algorithm>
+
 #include "platform/platform.h"
 #include "ui/automation.h"
 #include "ui/button.h"
@@ -57,8 +59,10 @@ class FormPeer final : public ContainerPeer {
     int x = f.Left(), y = f.Top();
     if (f.Position() == FormPosition::ScreenCenter) {
       const auto screen = platform::Current().desktop->Screen();
-      x = (screen.width - w) / 2;
-      y = (screen.height - h) / 2;
+      // A window larger than the screen keeps its caption on it: centred
+      // it would start above and left of the screen, out of the user's reach.
+      x = std::max(0, (screen.width - w) / 2);
+      y = std::max(0, (screen.height - h) / 2);
     }
     return RECT{x, y, x + w, y + h};
   }

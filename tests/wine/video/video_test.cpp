@@ -459,4 +459,23 @@ TEST_F(VideoDll, PlayAskedAgainWhileOpeningIsRefusedAndTheFirstWindowStays) {
   EXPECT_EQ(status(), 0) << "the window the host knows is the one it closes";
 }
 
+TEST_F(VideoDll, ClipLargerThanTheScreenKeepsTheWindowCaptionOnTheScreen) {
+  const std::string big = "c:\\w95vid\\big.avi";
+  ASSERT_TRUE(WriteAvi(big, GetSystemMetrics(SM_CXSCREEN) + 400, GetSystemMetrics(SM_CYSCREEN) + 300, 2, 12));
+  WritePrivateProfileStringA("plimbo", "SaveName", big.c_str(), "plimbo.ini");
+  ASSERT_EQ(player(host, 0, 0), 1);
+  PumpFor(200);
+  HWND form = TopLevelExactly("", "big.avi");
+  ASSERT_NE(form, nullptr);
+  RECT r;
+  GetWindowRect(form, &r);
+  EXPECT_GE(r.left, 0);
+  EXPECT_GE(r.top, 0);
+  EXPECT_TRUE(boxes.empty());
+  closeFn();
+  closeFn();
+  PumpFor(100);
+  EXPECT_EQ(status(), 0);
+}
+
 }  // namespace
