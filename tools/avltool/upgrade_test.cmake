@@ -1,5 +1,7 @@
 # avltool upgrade of an oldest-generation script: exit 0, a generation-6
 # file with the folders numbered, and the same slides when shown again.
+get_filename_component(folder ${OUT} DIRECTORY)
+file(MAKE_DIRECTORY ${folder})
 file(REMOVE ${OUT})
 execute_process(COMMAND ${TOOL} upgrade ${IN} ${OUT} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
