@@ -228,10 +228,6 @@ void TEditorForm::FormShow(ui::Control&) {
   ui::Application().ProcessMessages();
   if (state_.ScriptPath != keys::kNoScript) {
     LoadFile(state_, Grid, *this, files_, true);
-    // The name in the caption is also the one a save offers.
-    const std::string now =
-        TIniFile(keys::kSettingsFile).ReadText(keys::kSection, keys::kAvlNow, "");
-    if (state_.ScriptTitle.empty() && !now.empty()) state_.ScriptTitle = NamePart(now);
   } else {
     state_.Modified = false;
   }

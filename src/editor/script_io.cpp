@@ -67,6 +67,8 @@ bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window,
     const std::string now = Settings().ReadText(keys::kSection, keys::kAvlNow, "");
     state.Modified = now.empty();
     name = now.empty() ? std::string("*New*") : FileNamePart(now);
+    // The name in the caption is also the one a save offers.
+    state.ScriptTitle = now.empty() ? std::string() : name;
   } else {
     state.ScriptTitle = files.LongNameOf(state.ScriptPath);
     name = state.ScriptTitle;
@@ -78,11 +80,15 @@ bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window,
   TextSource source(text.value_or(std::string()));
   const ReadResult result = ReadScript(source, grid, files, &window);
   state.CatalogId = result.catalogId;
-  if (!result.fileOk) {
+  if (!result.Ok()) {
+    // The grid does not hold what the file holds: a save offering the file's
+    // name would put the rows that were never read over the slides the file
+    // still has. The script goes on without a name, so a save offers none.
+    state.ScriptTitle.clear();
+    window.SetCaption(EditorCaption("*New*"));
     window.ShowError(std::string(kBadScript));
-    return false;
+    if (!result.fileOk) return false;
   }
-  if (result.badRow != 0) window.ShowError(std::string(kBadScript));
   window.RefreshSlide();
   if (result.TooMany()) window.ShowWarning(std::string(kManySlidesWarning));
   return result.Ok();

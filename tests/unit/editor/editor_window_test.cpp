@@ -369,6 +369,73 @@ TEST_F(Editor, SaveWritesTheChosenFileAndHelpOpensItsTopic) {
   EXPECT_EQ(FileText("c:\\shows\\copy.avl").substr(0, 20), "[Header]\r\nVer=6\r\nScr");
 }
 
+// Six slides, the third of which has an effect no slide can have.
+const std::string kDamagedScript =
+    "[Header]\r\nVer=6\r\nN=7\r\nCat=ABCDE\r\n"
+    "[Directory]\r\n0=c:\\viewer\\\r\n1=c:\\pics\\\r\n"
+    "[1]\r\nF=sunset.bmp,1\r\n[2]\r\nF=beach.jpg,1\r\n[3]\r\nF=sunset.bmp,1\r\nX=30\r\n"
+    "[4]\r\nF=clip.avi,1\r\n[5]\r\nF=song.wav,1\r\n[6]\r\nF=movie.mov,1\r\n";
+
+TEST_F(Editor, AScriptReadOnlyInPartIsNeverSavedOverTheFileItCameFrom) {
+  std::string badHeader = kDamagedScript;
+  badHeader.replace(badHeader.find("N=7"), 3, "N=seven");
+  machine.files.AddFile("c:\\shows\\header.avl", badHeader);
+  machine.files.AddFile("c:\\shows\\damaged.avl", kDamagedScript);
+  // The user takes whatever name the save dialog offers; with none offered
+  // there is nothing to take, and the dialog is left.
+  const auto takeTheOfferedName = [this] {
+    answers.push_back([this](int) {
+      const std::string offered = Key("SaveAs");
+      if (offered.empty()) return -1;
+      SetKey("Savename", "c:\\shows\\" + offered);
+      return 0;
+    });
+  };
+
+  // A header that cannot be read at start-up leaves the empty script, which
+  // must not replace the six slides.
+  StartWith("c:\\shows\\header.avl");
+  session.ExpectMessage(MsgKind::Error, "Bad AVL file.", mrOk);
+  takeTheOfferedName();
+  session.ExpectMessage(MsgKind::Confirm, "Discard changes?", mrYes);
+  Run([](User& u, TEditorForm& f) {
+    EXPECT_EQ(f.Caption(), "Plimbo Slide Editor [*New*]");
+    u.Click("BtnSave");
+    u.Click("BtnQuit");
+  });
+  EXPECT_EQ(Key("SaveAs"), "");
+  EXPECT_EQ(FileText("c:\\shows\\header.avl"), badHeader);
+
+  // Opened at slide 3 of 6: the rows from there on stay empty, Test refuses
+  // them, and after the user erases them a save still offers no name that
+  // would put the two slides over all six.
+  StartWith("c:\\shows\\trip.avl");
+  session.ExpectMessage(MsgKind::Confirm, "Discard script?", mrYes);
+  ExplorerChooses("c:\\shows\\damaged.avl");
+  session.ExpectMessage(MsgKind::Error, "Bad AVL file.", mrOk);
+  session.ExpectMessage(
+      MsgKind::Error,
+      "Slide 3 cannot be saved: its effect, loop or track value \"\" is not a number.", mrOk);
+  takeTheOfferedName();
+  session.ExpectMessage(MsgKind::Confirm, "Discard changes?", mrYes);
+  Run([this](User& u, TEditorForm& f) {
+    u.Click("BtnLoad");
+    EXPECT_EQ(f.Caption(), "Plimbo Slide Editor [*New*]");
+    EXPECT_EQ(f.Grid.RowCount(), 7) << "the row count stays as read";
+    EXPECT_EQ(f.Grid.Cell(ed::kColName, 2), "beach.jpg");
+    EXPECT_EQ(f.Grid.Cell(ed::kColPath, 4), "");
+    u.Click("BtnTest");
+    EXPECT_EQ(f.GetModalResult(), w95::ui::mrNone);
+    EXPECT_FALSE(machine.files.Exists("c:\\viewer\\avltmp.avl"));
+    u.SelectCell("Grid", ed::kColName, 3);
+    for (int i = 0; i < 4; ++i) u.Click("BtnDelete");
+    EXPECT_EQ(Names(f), (std::vector<std::string>{"sunset.bmp", "beach.jpg"}));
+    u.Click("BtnSave");
+    u.Click("BtnQuit");
+  });
+  EXPECT_EQ(FileText("c:\\shows\\damaged.avl"), kDamagedScript);
+}
+
 TEST_F(Editor, ResultsOfTheOtherWaysOut) {
   EXPECT_EQ(Run([](User&, TEditorForm& f) { f.SetModalResult(w95::ui::mrOk); }), 1);
   EXPECT_EQ(Run([](User&, TEditorForm& f) { f.SetModalResult(w95::ui::mrRetry); }), 2);

@@ -150,7 +150,9 @@ TEST_F(ScriptIoTest, StartUpCaptionAndBadFiles) {
   TIniFile(keys::kSettingsFile).WriteText(keys::kSection, keys::kAvlNow, "c:\\shows\\Mine.avl");
   state.ScriptPath = "c:\\shows\\missing.avl";
   EXPECT_FALSE(LoadFile(state, grid, window, files, true));
-  EXPECT_EQ(window.captions.back(), "Plimbo Slide Editor [Mine.avl]");
+  // Unread, the script has no name that a save could offer.
+  EXPECT_EQ(window.captions.back(), "Plimbo Slide Editor [*New*]");
+  EXPECT_EQ(state.ScriptTitle, "");
   EXPECT_FALSE(state.Modified);
 }
 
