@@ -394,6 +394,34 @@ TEST_F(EditorDll, SavingOverAReadOnlyScriptSaysSoKeepsItAndKeepsTheEdits) {
   if (h != INVALID_HANDLE_VALUE) FindClose(h);
 }
 
+TEST_F(EditorDll, AScriptWithAHeaderItCannotReadIsNotOfferedForSavingOverIt) {
+  // "N" unreadable: the grid stays empty while the file holds three slides.
+  std::string damaged = kGen5;
+  damaged.replace(damaged.find("N=4"), 3, "N=four");
+  WriteAll(kScript, damaged);
+  HostWrite("SavePath", "c:\\w95ed\\");
+  std::string caption, offered = "(not seen)";
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     caption = TextOf(e);
+                     Shot(e, "editor_unread");
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); },
+                   ShotTaken("editor_unread")});
+  steps.push_back({"Save File", [&](HWND d) {
+                     offered = TextOf(Child(d, "Edit"));
+                     Press(d, "Cancel");
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  boxAnswers = {IDOK, IDYES};
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0], "Bad AVL file.");
+  EXPECT_EQ(boxes[1], "Discard changes?");
+  EXPECT_EQ(caption, "Plimbo Slide Editor [*New*]");
+  EXPECT_EQ(offered, "");
+  EXPECT_EQ(ReadAll(kScript), damaged);
+}
+
 // ---- the thumbnail page ---------------------------------------------------------
 
 // A 24-bit bitmap file of one colour (0x00RRGGBB) with a darker border.
