@@ -226,7 +226,13 @@ bool Form::UserAccelerator(char letter) {
     target->SetFocus();
     return true;
   }
-  if (c->CanFocus()) c->UserFocused();
+  // The focus goes to the control for real, not only in the form's books:
+  // else the window shows it elsewhere and the next Tab starts from a
+  // control the user never saw focused.
+  if (c->CanFocus()) {
+    c->UserFocused();
+    c->SetFocus();
+  }
   c->UserClick();
   return true;
 }

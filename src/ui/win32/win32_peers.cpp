@@ -268,6 +268,11 @@ class ScrollBarPeer : public NativePeer {
     si.nMax = sb.Max();
     si.nPos = sb.Position();
     SetScrollInfo(hwnd_, SB_CTL, &si, TRUE);
+    // With nothing to scroll the system disables the bar's window as well as
+    // greying its arrows; the control is still enabled, so it must still
+    // take the focus (a form moving the focus onto it would otherwise leave
+    // the real focus behind).
+    if (control_.Enabled() && !IsWindowEnabled(hwnd_)) EnableWindow(hwnd_, TRUE);
   }
 };
 

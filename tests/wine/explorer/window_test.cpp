@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "wine_keys.h"
 #include "wine_windows.h"
 
 namespace {
@@ -339,6 +340,52 @@ TEST_F(ExplorerWindowDll, PreviewModeHandsTheFileToTheHostToPreview) {
     Shot(w, "explorer_lookin");
     SendMessageA(look, CB_SHOWDROPDOWN, FALSE, 0);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The window on the host's loop, worked with keys typed for real: Tab and
+// Shift+Tab go round its controls in order, arrows move in the list, the
+// accelerators reach their controls (a button's takes the focus with it),
+// Enter opens and Escape closes.
+TEST_F(ExplorerWindowDll, KeyboardUserWorksTheWindowOnTheHostsLoop) {
+  HWND w = Open(host);
+  ASSERT_NE(w, nullptr);
+  SetForegroundWindow(w);
+  HWND list = Child(w, "ListBox");
+  ASSERT_NE(list, nullptr);
+  SetFocus(list);
+  Pump(100);
+  using wine_keys::Focused;
+  using wine_keys::Press;
+  const std::string look = "ComboBox:" + TextOf(Child(w, "ComboBox"));
+  const std::vector<std::string> ring = {"ComboBox:All validated formats", "Button:&Open", "Button:Close",
+                                         look, "ListBox:"};
+  EXPECT_EQ(wine_keys::Walk(VK_TAB, 5), ring);
+  EXPECT_EQ(wine_keys::Walk(VK_TAB, 5, {VK_SHIFT}),
+            (std::vector<std::string>{look, "Button:Close", "Button:&Open", "ComboBox:All validated formats",
+                                      "ListBox:"}));
+
+  Press(VK_DOWN);
+  Press(VK_DOWN);
+  EXPECT_EQ(TextOf(Child(w, "Edit")), "b.jpg") << "two entries on from sub\\";
+  Press('I', {VK_MENU});
+  EXPECT_EQ(Focused(), look) << "Look &in";
+  Press('T', {VK_MENU});
+  EXPECT_EQ(Focused(), "ComboBox:All validated formats") << "File &type";
+  Press('N', {VK_MENU});
+  EXPECT_EQ(Focused(), "Edit:b.jpg") << "File &name";
+  Press('O', {VK_MENU});
+  ASSERT_EQ(requests.size(), 1u) << "&Open";
+  EXPECT_EQ(requests[0].longName, "b.jpg");
+  EXPECT_EQ(Focused(), "Button:&Open");
+  SetFocus(list);
+  Press(VK_RETURN);
+  EXPECT_EQ(requests.size(), 2u);
+  Press(VK_ESCAPE);
+  EXPECT_EQ(ExplorerWindow(), nullptr);
 }
 
 }  // namespace
