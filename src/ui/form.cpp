@@ -7,6 +7,7 @@
 #include "ui/button.h"
 #include "ui/label.h"
 #include "ui/form_registry.h"
+#include "ui/image.h"
 #include "ui/menu.h"
 
 namespace w95::ui {
@@ -213,12 +214,37 @@ Control* FindAccelerated(Control& root, char letter) {
   }
   return nullptr;
 }
+
+// A tab control with a tab whose caption carries the accelerator; `index`
+// is that tab.
+TabControl* FindAcceleratedTab(Control& root, char letter, int& index) {
+  for (Control* c : root.Children()) {
+    if (auto* t = dynamic_cast<TabControl*>(c); t && UsableOnForm(*t))
+      for (size_t i = 0; i < t->Tabs().size(); ++i)
+        if (AcceleratorOf(t->Tabs()[i]) == letter) {
+          index = static_cast<int>(i);
+          return t;
+        }
+    if (TabControl* d = FindAcceleratedTab(*c, letter, index)) return d;
+  }
+  return nullptr;
+}
 }  // namespace
 
 bool Form::UserAccelerator(char letter) {
   letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
   Control* c = FindAccelerated(*this, letter);
-  if (!c) return false;
+  if (!c) {
+    // The accelerator of a tab: that tab is chosen, with the focus on its
+    // control, as a click on it does.
+    int index = -1;
+    TabControl* t = FindAcceleratedTab(*this, letter, index);
+    if (!t) return false;
+    t->UserFocused();
+    t->SetFocus();
+    if (t->TabIndex() != index) t->UserSelected(index);
+    return true;
+  }
   if (auto* l = dynamic_cast<Label*>(c)) {
     Control* target = l->FocusControl();
     if (!target || !target->CanUse()) return false;

@@ -16,7 +16,9 @@
 namespace wine_keys {
 
 // Presses and releases `vk` while the keys in `held` (VK_SHIFT, VK_CONTROL,
-// VK_MENU) are down, then lets this thread's messages run for `ms`.
+// VK_MENU) are down, then lets this thread's messages run for `ms`. A window
+// on a modal loop of the library must get its keys through that loop: give
+// 0 there and look at the outcome once the loop has run.
 inline void Press(WORD vk, std::initializer_list<WORD> held = {}, DWORD ms = 150) {
   std::vector<INPUT> in;
   auto add = [&](WORD key, bool up) {
@@ -32,7 +34,7 @@ inline void Press(WORD vk, std::initializer_list<WORD> held = {}, DWORD ms = 150
   add(vk, true);
   for (auto it = std::rbegin(held); it != std::rend(held); ++it) add(*it, true);
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  wine_windows::Pump(ms);
+  if (ms > 0) wine_windows::Pump(ms);
 }
 
 // The focused window as "Class:caption" ("Button:&Open", "ListBox:").

@@ -117,6 +117,7 @@ inline void DialogKeysAndAccelerators() {
       {vkReturn, ssNone, mrOk, ""},
       {vkEscape, ssNone, mrCancel, ""},
       {'N', ssAlt, mrNone, "EditName"},  // label accelerator focuses its control
+      {'S', ssAlt, mrNone, "BtnSave"},   // a button's takes the focus with it
   };
   for (const Row& r : rows) {
     Sample f;
@@ -306,7 +307,7 @@ inline void TabsChangeAndGaugeKeepsItsRange() {
   Sample f;
   TabControl tabs(f, "Tabs");
   tabs.SetBounds(220, 8, 200, 60);
-  tabs.SetTabs({"General", "Compression"});
+  tabs.SetTabs({"&General", "Co&mpression"});
   Gauge gauge(f, "Gauge1");
   gauge.SetBounds(220, 80, 150, 18);
   gauge.SetRange(0, 200);
@@ -314,12 +315,16 @@ inline void TabsChangeAndGaugeKeepsItsRange() {
   tabs.OnChange = [&](Control&) { changes.push_back(tabs.TabIndex()); };
   session.WhenModal<Sample>([&](User& u, Sample&) {
     u.Select("Tabs", 1);
+    u.PressKey('G', ssAlt);  // a tab's accelerator chooses it and focuses the tabs
+    EXPECT_EQ(u.FocusedName(), "Tabs");
+    u.PressKey('G', ssAlt);  // the tab already chosen: no change
+    u.PressKey('M', ssAlt);
     gauge.SetProgress(50);
     gauge.SetProgress(500);
     u.Click("BtnOK");
   });
   f.ShowModal();
-  EXPECT_EQ(changes, std::vector<int>{1});
+  EXPECT_EQ(changes, (std::vector<int>{1, 0, 1}));
   EXPECT_EQ(gauge.Progress(), 200) << "kept within the range";
   EXPECT_EQ(gauge.Percent(), 100);
 }

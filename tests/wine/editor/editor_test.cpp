@@ -18,6 +18,7 @@
 
 #include "platform/pictures.h"
 
+#include "wine_keys.h"
 #include "wine_windows.h"
 
 namespace {
@@ -666,6 +667,57 @@ TEST_F(ThumbsDll, TheSampleHostBuildsThumbnailsThatThePageShows) {
   EXPECT_EQ(wide, red);
   EXPECT_EQ(tall, blue);
   EXPECT_EQ(small, green);
+}
+
+}  // namespace
+
+namespace {
+
+// The editor worked with keys typed for real, through its own modal loop
+// (each key is pressed at one tick and its outcome read at the next): Tab
+// goes round the buttons, the tabs and the grid and back; Ctrl+E puts the
+// focus on the grid; the accelerators of the two tabs choose them; Escape
+// closes the editor, which has nothing to ask with nothing changed.
+TEST_F(EditorDll, KeyboardUserTabsRoundChoosesTabsAndCloses) {
+  const char* editor = "Plimbo Slide Editor";
+  std::vector<std::string> ring;
+  bool thumbsShown = false, editorShownAgain = false;
+  std::string afterCtrlE, afterAltU;
+  steps.push_back({editor, [](HWND e) {
+                     SetFocus(Child(e, "Button", "&Add"));
+                     wine_keys::Press(VK_TAB, {}, 0);
+                   }});
+  for (int i = 0; i < 20; ++i)
+    steps.push_back({editor, [&](HWND) {
+                       ring.push_back(wine_keys::Focused());
+                       wine_keys::Press(VK_TAB, {}, 0);
+                     }});
+  steps.push_back({editor, [](HWND) { wine_keys::Press('E', {VK_CONTROL}, 0); }});
+  steps.push_back({editor, [&](HWND) {
+                     afterCtrlE = wine_keys::Focused();
+                     wine_keys::Press('U', {VK_MENU}, 0);
+                   }});
+  steps.push_back({editor, [&](HWND e) {
+                     afterAltU = wine_keys::Focused();
+                     thumbsShown = Child(e, "Button", "&Update") != nullptr && !Child(e, "Button", "&Global");
+                     wine_keys::Press('E', {VK_MENU}, 0);
+                   }});
+  steps.push_back({editor, [&](HWND e) {
+                     editorShownAgain = Child(e, "Button", "&Global") != nullptr;
+                     wine_keys::Press(VK_ESCAPE, {}, 0);
+                   }});
+  Run();
+  const std::vector<std::string> expected = {
+      "Button:&Insert", "Button:", "Button:", "Button:", "Button:", "Button:&Tag", "Button:", "Button:",
+      "Button:&Open", "Button:Ne&w", "Button:&Save", "Button:Vie&w", "Button:&Test", "Button:", "Button:",
+      "SysTabControl32:", "Button:&Global", "Button:C&D trk", "W95Window:", "Button:&Add"};
+  EXPECT_EQ(ring, expected);
+  EXPECT_EQ(afterCtrlE, "W95Window:") << "the grid";
+  EXPECT_EQ(afterAltU, "SysTabControl32:");
+  EXPECT_TRUE(thumbsShown) << "Alt+U: Th&umbnails";
+  EXPECT_TRUE(editorShownAgain) << "Alt+E: &Editor (text)";
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  EXPECT_EQ(TopLevel(editor), nullptr);
 }
 
 }  // namespace
