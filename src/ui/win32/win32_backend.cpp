@@ -117,9 +117,11 @@ struct TaskWindows {
     EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
     for (HWND h : disabled) EnableWindow(h, FALSE);
   }
-  ~TaskWindows() {
+  ~TaskWindows() { Restore(); }
+  void Restore() {
     for (HWND h : disabled)
       if (IsWindow(h)) EnableWindow(h, TRUE);
+    disabled.clear();
   }
   static BOOL CALLBACK Collect(HWND h, LPARAM lp) {
     auto* self = reinterpret_cast<TaskWindows*>(lp);
@@ -135,6 +137,7 @@ class Win32Backend final : public Backend {
   ModalResult RunModal(Form& form) override {
     FlushPendingPeers();
     HWND h = reinterpret_cast<HWND>(form.Handle());
+    HWND previous = GetActiveWindow();
     TaskWindows disabled(h);
     form.Show();
     SetActiveWindow(h);
@@ -152,7 +155,12 @@ class Win32Backend final : public Backend {
       PumpMessage(msg);
       Application().FreeReleasedForms();
     }
+    // The windows come back before the form goes, and the one that was
+    // active is active again: else the system hands the activation to no
+    // window of ours and the keyboard user is left with nowhere to type.
+    disabled.Restore();
     form.EndModal();
+    if (previous && previous != h && IsWindow(previous) && IsWindowVisible(previous)) SetActiveWindow(previous);
     RethrowParkedFailure();
     return form.GetModalResult();
   }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "avi_writer.h"
+#include "wine_keys.h"
 #include "wine_windows.h"
 
 namespace {
@@ -476,6 +477,62 @@ TEST_F(VideoDll, ClipLargerThanTheScreenKeepsTheWindowCaptionOnTheScreen) {
   closeFn();
   PumpFor(100);
   EXPECT_EQ(status(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The window and its options dialog worked with keys typed for real: the
+// window's own keys zoom and play; in the dialog Tab goes round its
+// controls and Escape cancels it; then the window is active again, so that
+// its keys still work: Escape twice closes it.
+TEST_F(VideoDll, KeyboardUserZoomsPlaysUsesTheOptionsAndCloses) {
+  ASSERT_EQ(player(host, 0, 0), 1);
+  HWND form = TopLevelExactly("", "Video Clip.avi");
+  ASSERT_NE(form, nullptr);
+  SetForegroundWindow(form);
+  PumpFor(100);
+  RECT rc;
+  wine_keys::Press('2', {VK_CONTROL}, 300);
+  GetClientRect(form, &rc);
+  EXPECT_EQ(rc.right, 320) << "Ctrl+2";
+  wine_keys::Press('1', {VK_CONTROL}, 300);
+  GetClientRect(form, &rc);
+  EXPECT_EQ(rc.right, 160) << "Ctrl+1";
+  wine_keys::Press(VK_INSERT, {VK_SHIFT}, 0);
+  EXPECT_TRUE(PumpUntil([&] { return StatusOf(form).rfind("Playing", 0) == 0; }, 1000)) << "Shift+Ins";
+
+  std::vector<std::string> ring;
+  bool dialogUp = false;
+  modalSteps.push_back(ChooseMenuItem(6));
+  modalSteps.push_back([&] {
+    if (!TopLevelExactly("", "Playback Options")) return false;
+    dialogUp = true;
+    wine_keys::Press(VK_TAB, {}, 0);
+    return true;
+  });
+  for (int i = 0; i < 5; ++i)
+    modalSteps.push_back([&] {
+      ring.push_back(wine_keys::Focused());
+      wine_keys::Press(VK_TAB, {}, 0);
+      return true;
+    });
+  modalSteps.push_back([&] {
+    wine_keys::Press(VK_ESCAPE, {}, 0);
+    return true;
+  });
+  wine_keys::Press('M', {VK_CONTROL}, 0);
+  EXPECT_TRUE(PumpUntil([&] { return modalSteps.empty() && !TopLevelExactly("", "Playback Options"); }, 4000));
+  EXPECT_TRUE(dialogUp) << "Ctrl+M and the menu's options item";
+  // From the speed bar: the volume bar, the three buttons, the speed bar.
+  EXPECT_EQ(ring, (std::vector<std::string>{"ScrollBar:", "Button:&Default", "Button:Ok", "Button:Cancel",
+                                            "ScrollBar:"}));
+  EXPECT_EQ(GetActiveWindow(), form) << "the window is active again once the dialog is gone";
+  wine_keys::Press(VK_ESCAPE, {}, 50);
+  wine_keys::Press(VK_ESCAPE, {}, 300);
+  EXPECT_EQ(TopLevelExactly("", "Video Clip.avi"), nullptr) << "the second Escape closes it at once";
+  EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace
