@@ -321,6 +321,7 @@ HWND AppWindow() {
 namespace {
 
 HHOOK getMessageHook = nullptr;
+int previewingKeys = 0;  // a form's key preview is running
 
 // What a dialog does with a message before it is dispatched: key preview,
 // accelerators of labels, IsDialogMessage (Tab, Return, Escape, mnemonics).
@@ -331,7 +332,9 @@ bool PreTranslate(MSG& msg, Form* form) {
   bool used = false;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
     int key = static_cast<int>(msg.wParam);
+    ++previewingKeys;
     Safely([&] { used = form->UserPreviewKey(key, ShiftState()); });
+    --previewingKeys;
     if (used) return true;
     msg.wParam = static_cast<WPARAM>(key);
   }
@@ -377,7 +380,11 @@ void PumpPending() {
   struct Leave {
     ~Leave() { --ownLoops; }
   } leave;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  // Messages run while a key is previewed leave the keys and clicks that
+  // came after it queued: run now, they would be handled before that key
+  // and text typed ahead would come out backwards.
+  const UINT noInput = previewingKeys ? PM_QS_POSTMESSAGE | PM_QS_PAINT | PM_QS_SENDMESSAGE : 0;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | noInput)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "wine_keys.h"
 #include "wine_windows.h"
 
 namespace {
@@ -551,6 +552,59 @@ TEST_F(ExplorerDll, SingleSelectionAndSingleColumnReachTheRealList) {
   EXPECT_EQ(Run(252), -1);
   EXPECT_EQ(styles & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL), 0) << "single selection";
   EXPECT_GE(item.right - item.left, client.right - 8) << "one column as wide as the list";
+}
+
+}  // namespace
+
+namespace {
+
+// The save dialog worked with keys typed for real, through its modal loop
+// (a key pressed at one tick, its outcome read at the next): Tab goes round
+// the ring, the accelerators of the labels reach their controls, a name
+// typed ahead (all its keys queued at once) arrives in its order, and Enter
+// saves.
+TEST_F(ExplorerDll, KeyboardUserTabsTypesANameAheadAndSaves) {
+  HostWrite("SavePath", "c:\\w95exp\\");
+  std::vector<std::string> seen;
+  auto note = [&seen] { seen.push_back(wine_keys::Focused()); };
+  steps.push_back([](HWND d) {
+    SetFocus(Child(d, "ListBox"));
+    wine_keys::Press(VK_TAB, {}, 0);
+  });
+  for (int i = 0; i < 4; ++i)
+    steps.push_back([note](HWND) {
+      note();
+      wine_keys::Press(VK_TAB, {}, 0);
+    });
+  steps.push_back([note](HWND) {
+    note();
+    wine_keys::Press('T', {VK_MENU}, 0);
+  });
+  steps.push_back([note](HWND) {
+    note();
+    wine_keys::Press('I', {VK_MENU}, 0);
+  });
+  steps.push_back([note](HWND) {
+    note();
+    wine_keys::Press('N', {VK_MENU}, 0);
+  });
+  steps.push_back([note](HWND) {
+    note();
+    for (char c : std::string("KEYED")) wine_keys::Press(static_cast<WORD>(c), {}, 0);
+  });
+  std::string typed;
+  steps.push_back([&typed](HWND d) {
+    typed = TextOf(Child(d, "Edit"));
+    wine_keys::Press(VK_RETURN, {}, 0);
+  });
+  EXPECT_EQ(Run(24), 99);
+  const std::string look = "ComboBox: \\w95exp";
+  EXPECT_EQ(seen, (std::vector<std::string>{"ComboBox:JPG JPEG/JFIF(Enhanced)", "Button:&Open", "Button:Cancel",
+                                            look, "ListBox:", "ComboBox:JPG JPEG/JFIF(Enhanced)", look,
+                                            "Edit:"}));
+  EXPECT_EQ(typed, "keyed");
+  EXPECT_EQ(HostRead("LongName"), "keyed.JPG");
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
 }
 
 }  // namespace
