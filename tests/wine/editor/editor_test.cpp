@@ -720,4 +720,27 @@ TEST_F(EditorDll, KeyboardUserTabsRoundChoosesTabsAndCloses) {
   EXPECT_EQ(TopLevel(editor), nullptr);
 }
 
+// The nested explorer, opened and left from the keyboard: the editor is the
+// active window again, with the focus where it was, so that the next keys
+// reach it.
+TEST_F(EditorDll, KeyboardUserComesBackToTheEditorFromTheNestedExplorer) {
+  const char* editor = "Plimbo Slide Editor";
+  bool active = false;
+  std::string focus;
+  steps.push_back({editor, [](HWND e) {
+                     SetFocus(Child(e, "Button", "&Insert"));
+                     wine_keys::Press('A', {VK_MENU}, 0);
+                   }});
+  steps.push_back({"Add Multiple Slides", [](HWND) { wine_keys::Press(VK_ESCAPE, {}, 0); }});
+  steps.push_back({editor, [&](HWND e) {
+                     active = GetActiveWindow() == e;
+                     focus = wine_keys::Focused();
+                     wine_keys::Press(VK_ESCAPE, {}, 0);
+                   }});
+  Run();
+  EXPECT_TRUE(active);
+  EXPECT_EQ(focus, "Button:&Add") << "the button its accelerator pressed";
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+}
+
 }  // namespace
