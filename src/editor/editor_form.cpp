@@ -263,21 +263,16 @@ void TEditorForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
 }
 
 void TEditorForm::EnableControls() {
-  if (BtnFind.Enabled()) return;
-  for (ui::Control* c : {static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnInfo),
-                         static_cast<ui::Control*>(&BtnRelocate), static_cast<ui::Control*>(&BtnTag),
-                         static_cast<ui::Control*>(&BtnView), static_cast<ui::Control*>(&BtnSave),
-                         static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnMove),
-                         static_cast<ui::Control*>(&BtnDelete), static_cast<ui::Control*>(&BtnTrash),
-                         static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnCatalog),
-                         static_cast<ui::Control*>(&BtnKillCat)})
-    c->SetEnabled(true);
-  for (ui::MenuItem* m : {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash, mnuInsert})
-    m->SetEnabled(true);
+  if (!BtnFind.Enabled()) SetSlideControlsEnabled(true);
 }
 
 void TEditorForm::DisableControls() {
-  if (!BtnFind.Enabled()) return;
+  if (BtnFind.Enabled()) SetSlideControlsEnabled(false);
+}
+
+// The buttons and menu items that act on slides. "Vie&w file" is only
+// turned off here: it is enabled each time its menu opens.
+void TEditorForm::SetSlideControlsEnabled(bool on) {
   for (ui::Control* c : {static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnInfo),
                          static_cast<ui::Control*>(&BtnRelocate), static_cast<ui::Control*>(&BtnTag),
                          static_cast<ui::Control*>(&BtnView), static_cast<ui::Control*>(&BtnSave),
@@ -285,10 +280,10 @@ void TEditorForm::DisableControls() {
                          static_cast<ui::Control*>(&BtnDelete), static_cast<ui::Control*>(&BtnTrash),
                          static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnCatalog),
                          static_cast<ui::Control*>(&BtnKillCat)})
-    c->SetEnabled(false);
-  for (ui::MenuItem* m : {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash,
-                          mnuInsert, mnuView})
-    m->SetEnabled(false);
+    c->SetEnabled(on);
+  for (ui::MenuItem* m : {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash, mnuInsert})
+    m->SetEnabled(on);
+  if (!on) mnuView->SetEnabled(false);
 }
 
 void TEditorForm::mnuEditPopup(ui::Control&) {

@@ -110,6 +110,7 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void FormKeyDown(ui::Control& sender, int& key, unsigned shift);
   void EnableControls();
   void DisableControls();
+  void SetSlideControlsEnabled(bool on);
   void GridClick(ui::Control& sender);  // the slide display
   void TabClick(ui::Control& sender);
   void mnuEditPopup(ui::Control& sender);

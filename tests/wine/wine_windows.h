@@ -9,6 +9,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +99,29 @@ inline HWND TopLevel(const std::string& caption) {
 // As TopLevel, with the whole caption and, when given, the class.
 inline HWND TopLevelExactly(const std::string& cls, const std::string& caption) {
   return FindTopLevel({.cls = cls, .text = caption});
+}
+
+// A message box of this program that was answered: its title and text.
+struct AnsweredBox {
+  std::string title, text;
+};
+
+// Answers the first message box of this program titled "Error", "Warning",
+// "Confirm" or "Information" with the next of `answers` (OK when none are
+// left); nothing when no such box is up.
+inline std::optional<AnsweredBox> AnswerMessageBox(std::deque<int>& answers) {
+  for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
+    HWND box = TopLevelExactly("#32770", title);
+    if (!box) continue;
+    std::string shown;
+    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
+    const int answer = answers.empty() ? IDOK : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+    return AnsweredBox{title, shown};
+  }
+  return std::nullopt;
 }
 
 // Lets this thread's messages run for about `ms` milliseconds.

@@ -7,9 +7,6 @@ namespace w95host::tour {
 
 namespace {
 
-// A message box of this program with the title `title`.
-HWND FindBox(const char* title) { return wine_windows::TopLevelExactly("#32770", title); }
-
 // The state of the steps being played (one Play at a time).
 struct Player {
   std::deque<Step> steps;
@@ -23,16 +20,8 @@ struct Player {
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (player.inStep) return;
-  for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
-    HWND box = FindBox(title);
-    if (!box) continue;
-    std::string shown;
-    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
-    player.outcome.boxes.push_back(std::string(title) + ": " + shown);
-    const int answer = player.answers.empty() ? IDOK : player.answers.front();
-    if (!player.answers.empty()) player.answers.pop_front();
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+  if (auto box = wine_windows::AnswerMessageBox(player.answers)) {
+    player.outcome.boxes.push_back(box->title + ": " + box->text);
     return;
   }
   if (player.steps.empty()) return;

@@ -26,6 +26,7 @@ namespace {
 using wine_windows::Child;
 using wine_windows::ClassOf;
 using wine_windows::TextOf;
+using wine_windows::AnswerMessageBox;
 using wine_windows::TopLevel;
 
 // One thing the user does, in the window whose caption starts with `window`
@@ -82,16 +83,8 @@ std::function<bool()> ShotTaken(const char* name) {
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (inStep) return;
-  for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
-    HWND box = TopLevel(title);
-    if (!box || ClassOf(box) != "#32770") continue;
-    std::string shown;
-    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
-    boxes.push_back(shown);
-    const int answer = boxAnswers.empty() ? IDOK : boxAnswers.front();
-    if (!boxAnswers.empty()) boxAnswers.pop_front();
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+  if (auto box = AnswerMessageBox(boxAnswers)) {
+    boxes.push_back(box->text);
     return;
   }
   if (steps.empty()) return;

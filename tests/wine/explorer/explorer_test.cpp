@@ -20,6 +20,7 @@ namespace {
 using wine_windows::Child;
 using wine_windows::ClassOf;
 using wine_windows::TextOf;
+using wine_windows::AnswerMessageBox;
 using wine_windows::TopLevelExactly;
 
 using Step = std::function<void(HWND dialog)>;
@@ -52,16 +53,8 @@ bool inStep = false;  // a step that lets messages run is not re-entered
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (inStep) return;
   // A message box of the dialog first: note its text and answer it.
-  for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
-    HWND box = TopLevelExactly("#32770", title);
-    if (!box) continue;
-    std::string shown;
-    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
-    boxes.push_back(shown);
-    const int answer = boxAnswers.empty() ? IDOK : boxAnswers.front();
-    if (!boxAnswers.empty()) boxAnswers.pop_front();
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+  if (auto box = AnswerMessageBox(boxAnswers)) {
+    boxes.push_back(box->text);
     return;
   }
   if (steps.empty()) return;
