@@ -5,7 +5,7 @@
 # which runs the product DLL itself; elsewhere the 32-bit runs are skipped.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-pkgs=(cmake ninja-build g++ git
+pkgs=(cmake ninja-build g++ git ccache
       mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
       binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
       googletest libgtest-dev libbenchmark-dev
