@@ -165,6 +165,7 @@ class TVideoForm : public ui::Form {
   void ReadPosition();
   int StatusHeight() const { return Status.Visible() ? Status.Height() : 0; }
   void LayoutBars();
+  void BuildMenu();
   bool setUpDone_ = false;
 };
 

@@ -8,6 +8,19 @@
 
 namespace w95::video {
 
+// The host modes the host passes to VideoWinPlayer95 (every other value acts
+// as 0, a plain window).
+// Mode 1: the clip starts at half volume and cannot loop.
+constexpr int32_t kHostModeHalfVolume = 1;
+// Mode 2, slideshow playback: the host decides about sound, so the window
+// offers no sound choices and sends no volume or speed; any stop ends the
+// clip, and the stop that follows opening is not counted.
+constexpr int32_t kHostModeSlideshow = 2;
+
+// The kind the host passes for still-frame resizing: a resize re-seeks so
+// that the paused frame shows at the new size. Other kinds mean nothing.
+constexpr uint16_t kKindStillFrame = 8;
+
 // A clip longer than this counts its seek bar in tens of frames.
 constexpr int32_t kLongClip = 32760;
 inline bool IsLongClip(int32_t length) { return length > kLongClip; }

@@ -1,0 +1,108 @@
+// The video window's layout: the bottom bars, fitting the picture into its
+// panel, resizing around a paused clip, zoom, "Optimize Window" and the
+// status line switch.
+#include "video/video_form.h"
+
+#include "video/video_internal.h"
+#include "video/video_logic.h"
+
+namespace w95::video {
+
+void TVideoForm::LayoutBars() {
+  XScrollbar1.SetVisible(false);
+  XScrollbar1.SetBounds(2, 3, Panel2.Width() - 4, 14);
+  MediaPlayer1.SetBounds(0, 0, MediaPanel.Width(), MediaPanel.Height());
+  MediaPlayer1.Arrange();
+  FitVideo();
+  Pump();
+  XScrollbar1.SetVisible(true);
+}
+
+// ---- Layout.
+
+void TVideoForm::FitVideo() {
+  if (!MediaPlayer1.IsOpen()) return;
+  const VideoState& st = Video();
+  Busy(true);
+  const PictureRect r =
+      FitPicture(VideoWinBack.Width(), VideoWinBack.Height(), st.videoWidth, st.videoHeight);
+  VideoWin.SetBounds(r.left, r.top, r.width, r.height);
+  Busy(false);
+}
+
+void TVideoForm::FormResize() {
+  VideoState& st = Video();
+  if (!MediaPlayer1.IsOpen() || st.resizing) return;
+  // Held through a failure's report too, so that its message box does not
+  // lay out the window again.
+  const FlagGuard resizing(st.resizing);
+  Act([&] {
+    Busy(true);
+    PauseForResize();
+    for (int i = 0; i < 4; ++i) Pump();
+    LayoutBars();
+    ReseekStill();
+    UpdateVideo();
+    Busy(false);
+  });
+}
+
+void TVideoForm::PauseForResize() {
+  if (Video().kind != kKindStillFrame || !MediaPlayer1.IsOpen()) return;
+  if (MediaPlayer1.Mode() == platform::kModePlay) MediaPlayer1.PauseDevice();
+}
+
+void TVideoForm::ReseekStill() {
+  const VideoState& st = Video();
+  if (st.kind != kKindStillFrame || !MediaPlayer1.IsOpen()) return;
+  Busy(true);
+  Media().SeekTo(MediaPlayer1.DeviceID(), FrameForBar(XScrollbar1.Position(), st.clipLength),
+                 platform::MediaCall{});
+  Busy(false);
+  Pump();
+  MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+}
+
+// Resizing pauses a playing clip and holds the status timer, so that the
+// device is not asked for frames while the window changes around it.
+void TVideoForm::ResizeAroundPause(const std::function<void()>& resize) {
+  VideoState& st = Video();
+  Act([&] {
+    Busy(true);
+    Timer1.SetEnabled(false);
+    PauseForResize();
+    {
+      const FlagGuard resizing(st.resizing);
+      resize();
+    }
+    FormResize();
+    Timer1.SetEnabled(true);
+    Busy(false);
+  });
+}
+
+void TVideoForm::ZoomVideo(int factor) {
+  ResizeAroundPause([&] {
+    const VideoState& st = Video();
+    const WindowSize size = ZoomSize(st.videoWidth, st.videoHeight, factor, st.nonClientWidth,
+                                     st.nonClientHeight, StatusHeight(), Panel4.Height());
+    const platform::ScreenSize screen = platform::Current().desktop->Screen();
+    if (screen.width >= size.width && screen.height >= size.height)
+      SetClientSize(size.width - st.nonClientWidth, size.height - st.nonClientHeight);
+  });
+}
+
+void TVideoForm::mnuOptimizeClick() {
+  ResizeAroundPause([&] {
+    SetClientSize(VideoWin.Width(), VideoWin.Height() + StatusHeight() + Panel4.Height());
+  });
+}
+
+void TVideoForm::DisplayStatusClick() {
+  ResizeAroundPause([&] {
+    Status.SetVisible(!Status.Visible());
+    DisplayStatus->SetChecked(Status.Visible());
+  });
+}
+
+}  // namespace w95::video

@@ -1,0 +1,210 @@
+// The video window's popup menu, its keys and the playback options.
+#include <string>
+
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "ui/dialogs.h"
+#include "video/vid_options.h"
+#include "video/video_form.h"
+#include "video/video_internal.h"
+#include "video/video_logic.h"
+
+namespace w95::video {
+
+namespace {
+
+constexpr unsigned kRates[6] = {1000, 500, 333, 250, 200, 167};
+const char* const kRateCaptions[6] = {"1:1 sec.", "2:1 sec.", "3:1 sec.",
+                                      "4:1 sec.", "5:1 sec.", "6:1 sec."};
+
+
+}  // namespace
+
+void TVideoForm::BuildMenu() {
+  ZoomWindow1 = &MenuOptions.Add("ZoomWindow1", "Zoom Window");
+  mnuZoom100 = &ZoomWindow1->Add("mnuZoom100", "100%  Ctrl+1");
+  mnuZoom200 = &ZoomWindow1->Add("mnuZoom200", "200%  Ctrl+2");
+  mnuZoom300 = &ZoomWindow1->Add("mnuZoom300", "300%  Ctrl+3");
+  mnuZoom400 = &ZoomWindow1->Add("mnuZoom400", "400%  Ctrl+4");
+  mnuOptimize = &MenuOptions.Add("mnuOptimize", "&Optimize Window");
+  DisplayStatus = &MenuOptions.Add("DisplayStatus", "Video Status Bar");
+  DisplayStatus->SetChecked(true);
+  MenuOptions.Add("N3", "-");
+  StatusUpdate1 = &MenuOptions.Add("StatusUpdate1", "Status &Update");
+  for (int i = 0; i < 6; ++i) {
+    mnuUpdate[i] = &StatusUpdate1->Add("mnuUpdate" + std::to_string(kRates[i]), kRateCaptions[i]);
+    mnuUpdate[i]->SetTag(kRates[i]);
+    mnuUpdate[i]->OnClick = [this](ui::MenuItem& s) { mnuUpdateClick(s); };
+  }
+  mnuUpdate[1]->SetChecked(true);
+  mnuConfigure = &MenuOptions.Add("mnuConfigure", "Configure Video");
+  MenuOptions.Add("N2", "-");
+  VideoOptions1 = &MenuOptions.Add("VideoOptions1", "Playbac&k Options");
+  mnuQuietPlayback = &MenuOptions.Add("mnuQuietPlayback", "&Quiet Playback");
+  mnuPlaybackLoop = &MenuOptions.Add("mnuPlaybackLoop", "&Loop Playback");
+  MenuOptions.Add("N1", "-");
+  mnuPlay = &MenuOptions.Add("mnuPlay", "&Play");
+  mnuPause = &MenuOptions.Add("mnuPause", "Pau&se");
+  mnuGrab = &MenuOptions.Add("mnuGrab", "&Grab Frame");
+  mnuExit = &MenuOptions.Add("mnuExit", "Close and E&xit ");
+
+  mnuZoom100->OnClick = [this](ui::MenuItem&) { ZoomVideo(1); };
+  mnuZoom200->OnClick = [this](ui::MenuItem&) { ZoomVideo(2); };
+  mnuZoom300->OnClick = [this](ui::MenuItem&) { ZoomVideo(3); };
+  mnuZoom400->OnClick = [this](ui::MenuItem&) { ZoomVideo(4); };
+  mnuOptimize->OnClick = [this](ui::MenuItem&) { mnuOptimizeClick(); };
+  DisplayStatus->OnClick = [this](ui::MenuItem&) { DisplayStatusClick(); };
+  mnuConfigure->OnClick = [this](ui::MenuItem&) { mnuConfigureClick(); };
+  VideoOptions1->OnClick = [this](ui::MenuItem&) { VideoOptions1Click(); };
+  mnuQuietPlayback->OnClick = [this](ui::MenuItem&) { mnuQuietPlaybackClick(); };
+  mnuPlaybackLoop->OnClick = [this](ui::MenuItem&) { mnuPlaybackLoopClick(); };
+  mnuPlay->OnClick = [this](ui::MenuItem&) { mnuPlayClick(); };
+  mnuPause->OnClick = [this](ui::MenuItem&) { mnuPauseClick(); };
+  mnuGrab->OnClick = [this](ui::MenuItem&) { mnuGrabClick(); };
+  mnuExit->OnClick = [this](ui::MenuItem&) { mnuExitClick(); };
+}
+
+// ---- Menu and keys.
+
+void TVideoForm::MenuButtonClick() {
+  const VideoState& st = Video();
+  int left = Left(), top = Top();
+  int width = Width() + st.nonClientWidth, height = Height() + st.nonClientHeight;
+  Media().ScreenRect(Handle(), left, top, width, height);
+  MenuOptions.Popup(left + width / 2, top + height / 4);
+}
+
+void TVideoForm::UpdateReset() {
+  Timer1.SetEnabled(false);
+  for (ui::MenuItem* item : mnuUpdate) item->SetChecked(false);
+}
+
+void TVideoForm::mnuUpdateClick(ui::MenuItem& sender) {
+  UpdateReset();
+  sender.SetChecked(true);
+  Timer1.SetInterval(static_cast<unsigned>(sender.Tag()));
+  Timer1.SetEnabled(true);
+}
+
+void TVideoForm::mnuConfigureClick() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Act([&] {
+    Timer1.SetEnabled(false);
+    MediaPlayer1.SetWait(true);
+    MediaPlayer1.PauseDevice();
+    MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+    Busy(true);
+    Media().Configure(MediaPlayer1.DeviceID());
+    Timer1.SetEnabled(true);
+    Pump();
+    if (Video().hostMode == kHostModeHalfVolume) FormResize();
+    Busy(false);
+  });
+}
+
+void TVideoForm::mnuQuietPlaybackClick() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Busy(true);
+  const bool quiet = !mnuQuietPlayback->Checked();
+  Media().SetAudio(MediaPlayer1.DeviceID(), !quiet);
+  mnuQuietPlayback->SetChecked(quiet);
+  Busy(false);
+  Pump();
+}
+
+void TVideoForm::mnuPlaybackLoopClick() {
+  mnuPlaybackLoop->SetChecked(!mnuPlaybackLoop->Checked());
+}
+
+void TVideoForm::mnuPlayClick() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Act([&] {
+    const uint32_t mode = MediaPlayer1.Mode();
+    if (mode != platform::kModeStop && mode != platform::kModePause) return;
+    PlayPreparation();
+    MediaPlayer1.Play();
+  });
+}
+
+void TVideoForm::mnuPauseClick() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Act([&] {
+    if (MediaPlayer1.Mode() != platform::kModePlay) return;
+    PausePreparation();
+    MediaPlayer1.Pause();
+  });
+}
+
+void TVideoForm::mnuGrabClick() {
+  const VideoState& st = Video();
+  mnuPauseClick();
+  if (st.form != this) return;  // the pause failed and closed the window
+  TIniFile ini(keys::kSettingsFile);
+  ini.WriteNumber(keys::kSection, keys::kPrLeft, VideoWinBack.Left() + VideoWin.Left());
+  ini.WriteNumber(keys::kSection, keys::kPrTop, VideoWinBack.Top() + VideoWin.Top());
+  ini.WriteNumber(keys::kSection, keys::kPrWidth, VideoWin.Width());
+  ini.WriteNumber(keys::kSection, keys::kPrHeight, VideoWin.Height());
+  const uintptr_t dc = Media().ClientDC(Handle());
+  platform::Current().host->Send(st.hostWindow, kGrabFrameMessage, 0,
+                                 static_cast<intptr_t>(dc));
+  Media().ReleaseClientDC(Handle(), dc);
+}
+
+void TVideoForm::mnuExitClick() {
+  Video().closeRequested = true;
+  Close();
+}
+
+void TVideoForm::FormKeyDown(int& key, unsigned shift) {
+  const unsigned mods = shift & (ui::ssShift | ui::ssCtrl | ui::ssAlt);
+  VideoState& st = Video();
+  if (key == ui::vkEscape) {
+    key = 0;
+    if (st.closeRequested) Close();
+    else st.closeRequested = true;
+    return;
+  }
+  if (mods == ui::ssShift && key == ui::vkInsert) {
+    key = 0;
+    mnuPlayClick();
+  } else if (mods == ui::ssShift && key == ui::vkDelete) {
+    key = 0;
+    mnuPauseClick();
+  } else if (mods == ui::ssCtrl && key >= '1' && key <= '4') {
+    const int factor = key - '0';
+    key = 0;
+    ZoomVideo(factor);
+  } else if (mods == ui::ssCtrl && key == 'M') {
+    key = 0;
+    MenuButtonClick();
+  } else if (mods == ui::ssCtrl && key == 'O') {
+    key = 0;
+    mnuOptimizeClick();
+  } else if (mods == ui::ssCtrl && key == 'Q') {
+    key = 0;
+    mnuQuietPlaybackClick();
+  }
+}
+
+// ---- Options.
+
+void TVideoForm::VideoOptions1Click() {
+  if (!MediaPlayer1.IsOpen()) return;
+  VideoState& st = Video();
+  Act([&] {
+    Timer1.SetEnabled(false);
+    if (MediaPlayer1.Mode() == platform::kModePlay) {
+      MediaPlayer1.Pause();
+      MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+    }
+    TVidOptions dialog(st.hostMode);
+    dialog.VolumeScroll.SetPosition(st.volume);
+    dialog.SpeedScroll.SetPosition(st.speed);
+    if (dialog.ShowModal() == ui::mrOk) {
+      st.volume = dialog.VolumeScroll.Position();
+      st.speed = dialog.SpeedScroll.Position() == 0 ? 1000 : dialog.SpeedScroll.Position();
+    }
+  });
+}
+
+}  // namespace w95::video

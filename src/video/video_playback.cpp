@@ -1,0 +1,175 @@
+// The video window's media bar, status tick and seek bar: what the buttons
+// prepare, the position shown in the status line, the end of a clip and
+// looping, repainting the picture, and seeking.
+#include "video/video_form.h"
+
+#include "video/video_internal.h"
+#include "video/video_logic.h"
+
+namespace w95::video {
+
+// ---- The status tick and the bar.
+
+void TVideoForm::ReadPosition() {
+  VideoState& st = Video();
+  uint32_t position = 0;
+  Media().Status(MediaPlayer1.DeviceID(), platform::MediaItem::Position, position);
+  st.currentFrame = static_cast<int32_t>(position);
+  const FlagGuard moving(st.timerMovingBar);
+  XScrollbar1.SetPosition(BarPositionFor(st.currentFrame, st.clipLength));
+}
+
+void TVideoForm::Timer1Timer() {
+  VideoState& st = Video();
+  if (st.closing || !MediaPlayer1.IsOpen()) return;
+  Act([&] {
+    const uint32_t mode = MediaPlayer1.Mode();
+    const bool stopped = mode == platform::kModeStop;
+    if (stopped) Timer1.SetEnabled(false);
+    ReadPosition();
+    Status.SetCaption(ModeName(mode) + " Frame:" + std::to_string(st.currentFrame));
+    if (stopped) {
+      const bool slideshow = st.hostMode == kHostModeSlideshow;
+      if (XScrollbar1.Position() < EndPositionFor(st.clipLength) && !slideshow) {
+        MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+      } else if (mnuPlaybackLoop->Checked()) {
+        if (slideshow) Media().SeekToStart(MediaPlayer1.DeviceID(), platform::MediaCall{});
+        PlayPreparation();
+        MediaPlayer1.Play();
+      } else if (slideshow && st.firstStopPending) {
+        st.firstStopPending = false;
+      } else {
+        MediaPlayer1.SetVisibleButtons(kButtonsAtEnd);
+      }
+    }
+    if (st.closeRequested) Close();
+  });
+}
+
+void TVideoForm::PlayPreparation() {
+  MediaPlayer1.SetVisibleButtons(kButtonsPlaying);
+  Timer1.SetEnabled(true);
+  MediaPlayer1.SetWait(false);
+  MediaPlayer1.SetNotify(true);
+  if (Video().hostMode != kHostModeSlideshow) {
+    ApplyVolume();
+    ApplySpeed();
+  }
+}
+
+void TVideoForm::PausePreparation() {
+  MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+  Timer1.SetEnabled(false);
+}
+
+void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& /*doDefault*/) {
+  switch (button) {
+    case ui::MediaButton::Play: PlayPreparation(); break;
+    case ui::MediaButton::Pause: PausePreparation(); break;
+    case ui::MediaButton::Stop:
+      Busy(true);
+      Video().closeRequested = true;
+      Timer1.SetEnabled(true);
+      break;
+    case ui::MediaButton::Prev:
+      MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+      XScrollbar1.SetPosition(0);
+      Status.SetCaption("Ready");
+      break;
+    case ui::MediaButton::Step: ShowStepStatus(); break;
+    default: break;
+  }
+}
+
+void TVideoForm::MediaPlayer1Notify() {
+  MediaPlayer1.SetNotify(true);
+  Pump();
+}
+
+void TVideoForm::ApplyVolume() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Timer1.SetEnabled(false);
+  Media().SetVolume(MediaPlayer1.DeviceID(), static_cast<uint32_t>(Video().volume));
+  Timer1.SetEnabled(true);
+}
+
+void TVideoForm::ApplySpeed() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Timer1.SetEnabled(false);
+  Media().SetSpeed(MediaPlayer1.DeviceID(), static_cast<uint32_t>(Video().speed));
+  Timer1.SetEnabled(true);
+}
+
+void TVideoForm::ShowStepStatus() {
+  if (!MediaPlayer1.IsOpen()) return;
+  const uint32_t mode = MediaPlayer1.Mode();
+  ReadPosition();
+  Status.SetCaption(ModeName(mode) + "Frame:" + std::to_string(Video().currentFrame));
+}
+
+void TVideoForm::UpdateVideo() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Act([&] {
+    Timer1.SetEnabled(false);
+    Media().Realize(MediaPlayer1.DeviceID());
+    MediaPlayer1.SetWait(true);
+    MediaPlayer1.Display(VideoWin.Handle());
+    MediaPlayer1.DisplayRect(0, 0, VideoWin.Width(), VideoWin.Height());
+    Timer1.SetEnabled(true);
+  });
+}
+
+void TVideoForm::UpdateVideoBkgd() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Act([&] {
+    Timer1.SetEnabled(false);
+    // The frame is painted where the picture panel is.
+    const uintptr_t window = VideoWin.Handle();
+    const uintptr_t dc = Media().ClientDC(window);
+    Media().Update(MediaPlayer1.DeviceID(), dc, 0, 0, VideoWin.Width(), VideoWin.Height());
+    Media().ReleaseClientDC(window, dc);
+    MediaPlayer1.SetWait(true);
+    MediaPlayer1.Display(VideoWin.Handle());
+    MediaPlayer1.DisplayRect(0, 0, VideoWin.Width(), VideoWin.Height());
+    Timer1.SetEnabled(true);
+  });
+}
+
+void TVideoForm::PaletteChanged(uintptr_t changedBy) {
+  const VideoState& st = Video();
+  if (st.closing || st.hostMode == kHostModeSlideshow) return;
+  if (changedBy != 0 && changedBy == Handle()) return;
+  UpdateVideoBkgd();
+}
+
+void TVideoForm::FormClick() { UpdateVideo(); }
+
+// ---- Seek bar.
+
+void TVideoForm::XScrollbar1Change() {
+  const VideoState& st = Video();
+  if (st.timerMovingBar) return;
+  Status.SetCaption("Seek Frame:" +
+                    std::to_string(FrameForBar(XScrollbar1.Position(), st.clipLength)));
+}
+
+void TVideoForm::XScrollbar1Scroll() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Act([&] {
+    if (MediaPlayer1.Mode() != platform::kModePlay) return;
+    if (Timer1.Enabled()) Timer1.SetEnabled(false);
+    MediaPlayer1.Pause();
+    MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+  });
+}
+
+void TVideoForm::XScrollbar1MouseDown() {
+  if (!MediaPlayer1.IsOpen()) return;
+  Busy(true);
+  Media().SeekTo(MediaPlayer1.DeviceID(),
+                 FrameForBar(XScrollbar1.Position(), Video().clipLength), platform::MediaCall{});
+  Busy(false);
+  MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+}
+
+}  // namespace w95::video
