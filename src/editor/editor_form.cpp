@@ -236,7 +236,8 @@ void TEditorForm::FormShow(ui::Control&) {
 }
 
 void TEditorForm::FormCloseQuery(ui::Control&, bool& canClose) {
-  if (!state_.Modified) return;
+  // An empty script holds nothing that could be lost or saved.
+  if (!state_.Modified || IsEmptyScript(Grid)) return;
   if (Confirm(std::string(kDiscardQuestion))) return;
   SaveFile(state_, Grid, *this, files_, false);
   if (state_.Modified) canClose = false;

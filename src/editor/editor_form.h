@@ -130,6 +130,7 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void BtnInfoClick(ui::Control& sender);
   void BtnCDClick(ui::Control& sender);
   void BtnNewClick(ui::Control& sender);
+  bool MayDiscardScript();
   void BtnLoadClick(ui::Control& sender);
   void BtnSaveClick(ui::Control& sender);
   void BtnTestClick(ui::Control& sender);

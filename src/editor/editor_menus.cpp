@@ -119,18 +119,24 @@ void TEditorForm::BuildMenus() {
 
 // ---- writing a value: into the current slide, or into every slide ---------------------
 
+// A value chosen from a menu or the value dialog is what marks the script
+// changed; a menu dismissed without a choice leaves it as it was.
 void TEditorForm::SetCurrent(int col, const std::string& value) {
   Grid.SetCell(col, CurrentRow(), value);
+  state_.Modified = true;
 }
 
 void TEditorForm::SetValue(int col, const std::string& value) {
-  if (globalMode_) GlobalModify(Grid, col, value);
-  else SetCurrent(col, value);
+  if (!globalMode_) {
+    SetCurrent(col, value);
+  } else if (GlobalModify(Grid, col, value) > 0) {
+    state_.Modified = true;
+  }
 }
 
 void TEditorForm::WritePosition(int col, const std::string& value) {
   if (globalMode_) {
-    GlobalModifyPOS(Grid, col, value);
+    if (GlobalModifyPOS(Grid, col, value) > 0) state_.Modified = true;
     return;
   }
   SetCurrent(col, value);
@@ -142,10 +148,10 @@ void TEditorForm::SetEffect(const std::string& caption, int index, bool loop) {
     SetCurrent(kColEffect, caption);
     SetCurrent(kColValue, std::to_string(index));
   } else if (loop) {
-    GlobalModifyLOOP(Grid, kColEffect, caption);
+    if (GlobalModifyLOOP(Grid, kColEffect, caption) > 0) state_.Modified = true;
     GlobalModifyLOOP(Grid, kColValue, std::to_string(index));
   } else {
-    GlobalModifyFX(Grid, kColEffect, caption);
+    if (GlobalModifyFX(Grid, kColEffect, caption) > 0) state_.Modified = true;
     GlobalModifyFX(Grid, kColValue, std::to_string(index));
   }
 }
@@ -244,7 +250,6 @@ void TEditorForm::BtnGlobalClick(ui::Control&) {
   const int col = Grid.Col();
   if (Grid.Cell(col, row) == kNotApplicable) return;
   globalMode_ = true;
-  state_.Modified = true;
   if (col == kColName) return;
   keyboardOpened_ = false;
   OpenCell(col);

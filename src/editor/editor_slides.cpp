@@ -103,7 +103,8 @@ void TEditorForm::CommonAction() {
     return;
   }
   globalMode_ = false;
-  if (col != kColTag) state_.Modified = true;
+  // Opening a cell changes nothing: the menu's choice marks the script
+  // changed, a dismissed menu leaves it as it was.
   if (col == kColName) PopupAt(mnuEdit);
   else if (col == kColThumb) Grid.SetCol(kColTag);
   else if (col == kColTag) TagSlide();
@@ -133,7 +134,9 @@ void TEditorForm::BtnAddClick(bool insert) {
   const std::string folder = AddBackslash(list.folder);
 
   int remembered = CurrentRow();
-  if (insert) {
+  // The placeholder of an empty script is no slide: inserting fills it as
+  // adding does.
+  if (insert && !IsEmptyScript(Grid)) {
     GridInsert(Grid, remembered, count);
     Grid.SetRow(remembered);
   } else if (!IsEmptyScript(Grid)) {
@@ -183,8 +186,10 @@ void TEditorForm::BtnDeleteClick(int how) {
     }
   }
   if (EraseSlide(Grid, row)) {
+    // The script is empty again: there is nothing to save or act on.
     state_.Modified = false;
     Grid.SetRow(1);
+    DisableControls();
   }
   GridClick(Grid);
   UpdatePreview();
@@ -215,11 +220,12 @@ void TEditorForm::BtnMoveClick(ui::Control&) {
                           1, from);
   if (to == -1 || to == from) return;
   {
+    // The moved slide stays selected, as after dragging it on the page.
     const ui::BusyCursor busy;
-    GridxMove(Grid, from, to);
+    const int now = GridxMove(Grid, from, to);
     state_.Modified = true;
     UpdatePreview();
-    Grid.SetRow(to);
+    Grid.SetRow(now);
     GridClick(Grid);
   }
 }
@@ -262,7 +268,10 @@ void TEditorForm::mnuRelocateClick() {
     return;
   }
   Grid.SetCell(kColPath, row, ShortPathOf(target));
+  // The slide is shown under the name the file has now.
+  Grid.SetCell(kColName, row, LongNameOf(target));
   GridClick(Grid);
+  UpdatePreview();
   state_.Modified = true;
   if (files_.Exists(source)) Files().DeleteFile(source);
 }
@@ -285,7 +294,10 @@ void TEditorForm::BtnInfoClick(ui::Control&) {
 void TEditorForm::BtnCDClick(ui::Control&) {
   const int track = AskValue("CD Audio Track Selection", 1, 99, 1, 1, 1);
   if (track == -1) return;
-  if (!Confirm("Replace current slide?")) {
+  // The placeholder of an empty script is no slide: the track takes its row.
+  if (IsEmptyScript(Grid)) {
+    Grid.SetRow(1);
+  } else if (!Confirm("Replace current slide?")) {
     Grid.SetRowCount(Grid.RowCount() + 1);
     Grid.SetRow(Grid.RowCount() - 1);
   }
@@ -301,9 +313,22 @@ void TEditorForm::BtnCDClick(ui::Control&) {
 
 // ---- the script -----------------------------------------------------------------------
 
+bool TEditorForm::MayDiscardScript() {
+  // Changes are never dropped without a question, whatever the size.
+  if (SlideCount(Grid) <= 1 && !state_.Modified) return true;
+  return Confirm("Discard script?");
+}
+
 void TEditorForm::BtnNewClick(ui::Control&) {
-  if (SlideCount(Grid) > 1 && !Confirm("Discard script?")) return;
+  if (!MayDiscardScript()) return;
   state_.Modified = false;
+  // A new script has no name and no catalog yet: a save asks for a name and
+  // cannot put it over the script that was open.
+  state_.ScriptPath = keys::kNoScript;
+  state_.ScriptTitle.clear();
+  state_.CatalogId.clear();
+  state_.Directories.clear();
+  SetCaption(EditorCaption("*New*"));
   SetUpClear(Grid);
   Grid.SetRow(1);
   GridClick(Grid);
@@ -311,7 +336,7 @@ void TEditorForm::BtnNewClick(ui::Control&) {
 }
 
 void TEditorForm::BtnLoadClick(ui::Control&) {
-  if (SlideCount(Grid) > 1 && !Confirm("Discard script?")) return;
+  if (!MayDiscardScript()) return;
   // The script in the window stays until another one has been chosen: an
   // Open that is cancelled gives it back as it was.
   struct Kept {

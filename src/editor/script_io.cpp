@@ -96,6 +96,10 @@ bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window,
 
 bool SaveFile(ScriptState& state, const ui::StringGrid& grid, ScriptWindow& window,
               ScriptFiles& files, bool forTest) {
+  if (IsEmptyScript(grid)) {
+    window.ShowError(std::string(kNothingToSave));
+    return false;
+  }
   std::string target = state.TempScriptPath;
   if (!forTest) {
     Settings().WriteText(keys::kSection, keys::kSaveAs, state.ScriptTitle);

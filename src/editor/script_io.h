@@ -24,6 +24,7 @@ struct ScriptState {
 
 inline constexpr std::string_view kCaptionPrefix = "Plimbo Slide Editor";
 inline constexpr std::string_view kDiscardQuestion = "Discard changes?";
+inline constexpr std::string_view kNothingToSave = "Nothing to save!";
 inline constexpr int kExplorerSave = 0;
 inline constexpr int kExplorerOpen = 254;
 
@@ -55,7 +56,8 @@ bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window,
               ScriptFiles& files, bool atStartUp);
 
 // Saves the script under a name the user chooses, or (forTest) into
-// state.TempScriptPath. True when the file was written.
+// state.TempScriptPath. True when the file was written. An empty script is
+// never written (it would read back as a slide): the user is told so.
 bool SaveFile(ScriptState& state, const ui::StringGrid& grid, ScriptWindow& window,
               ScriptFiles& files, bool forTest);
 

@@ -62,7 +62,9 @@ int GridxMove(StringGrid& grid, int from, int to) {
     }
     return to;
   }
-  const int landing = to < from ? to : to - 1;
+  // Moving down it lands before the target, except that the last number
+  // puts it last.
+  const int landing = to < from || to == grid.RowCount() - 1 ? to : to - 1;
   grid.MoveRow(from, landing);
   RenumberFrom(grid, std::min(from, landing));
   return landing;

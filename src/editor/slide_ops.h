@@ -25,7 +25,8 @@ bool EraseSlide(ui::StringGrid& grid, int row);
 
 // Moves slide `from` to number `to`: neighbours swap their columns 1 to 15;
 // otherwise the slide lands before the slide that held number `to` (at `to`
-// when moving up, at `to` - 1 when moving down). Numbers are renewed.
+// when moving up, at `to` - 1 when moving down), and the last number puts it
+// last. Numbers are renewed.
 // Returns the row the slide now holds.
 int GridxMove(ui::StringGrid& grid, int from, int to);
 

@@ -28,10 +28,12 @@ TEST(SlideOps, MovesKeepEveryCellAndRenumber) {
   ui::StringGrid grid;
   Fill(grid, 6);
   grid.SetCell(kColWait, 1, "7");
-  EXPECT_EQ(GridxMove(grid, 1, 6), 5) << "moving down lands before the target";
-  EXPECT_EQ(Order(grid), "234516");
-  EXPECT_EQ(grid.Cell(kColWait, 5), "7");
-  EXPECT_EQ(GridxMove(grid, 5, 1), 1);
+  EXPECT_EQ(GridxMove(grid, 1, 5), 4) << "moving down lands before the target";
+  EXPECT_EQ(Order(grid), "234156");
+  EXPECT_EQ(GridxMove(grid, 4, 6), 6) << "the last number puts it last";
+  EXPECT_EQ(Order(grid), "234561");
+  EXPECT_EQ(grid.Cell(kColWait, 6), "7");
+  EXPECT_EQ(GridxMove(grid, 6, 1), 1);
   EXPECT_EQ(Order(grid), "123456");
   EXPECT_EQ(GridxMove(grid, 4, 3), 3) << "neighbours swap";
   EXPECT_EQ(Order(grid), "124356");

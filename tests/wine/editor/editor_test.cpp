@@ -394,26 +394,98 @@ TEST_F(EditorDll, AScriptWithAHeaderItCannotReadIsNotOfferedForSavingOverIt) {
   damaged.replace(damaged.find("N=4"), 3, "N=four");
   WriteAll(kScript, damaged);
   HostWrite("SavePath", "c:\\w95ed\\");
-  std::string caption, offered = "(not seen)";
+  std::string caption;
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      caption = TextOf(e);
                      Shot(e, "editor_unread");
                    }});
+  // The empty script is not written at all: no save dialog, and closing has
+  // nothing to ask.
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); },
                    ShotTaken("editor_unread")});
-  steps.push_back({"Save File", [&](HWND d) {
-                     offered = TextOf(Child(d, "Edit"));
-                     Press(d, "Cancel");
-                   }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
-  boxAnswers = {IDOK, IDYES};
+  boxAnswers = {IDOK, IDOK};
   EXPECT_EQ(Run(), 0);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0], "Bad AVL file.");
-  EXPECT_EQ(boxes[1], "Discard changes?");
+  EXPECT_EQ(boxes[1], "Nothing to save!");
   EXPECT_EQ(caption, "Plimbo Slide Editor [*New*]");
-  EXPECT_EQ(offered, "");
   EXPECT_EQ(ReadAll(kScript), damaged);
+}
+
+// A new script: two pictures added through the nested explorer fill the
+// placeholder; the host gets exactly two slides (the header counts the rows,
+// slides plus one).
+TEST_F(EditorDll, TwoPicturesAddedToANewScriptAreTheWholeScript) {
+  CreateDirectoryA("c:\\w95ed\\two", nullptr);
+  WriteAll("c:\\w95ed\\two\\one.bmp", "1");
+  WriteAll("c:\\w95ed\\two\\two.bmp", "2");
+  HostWrite("LastDir", "c:\\w95ed\\two\\");
+  HostWrite("AVLFIL", "*");
+  HostWrite("AVLNOW", "");
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Add"); }});
+  steps.push_back({"Add Multiple Slides", [](HWND d) {
+                     HWND list = Child(d, "ListBox");
+                     ASSERT_NE(list, nullptr);
+                     SendMessageA(list, LB_SETSEL, TRUE, -1);
+                     SendMessageA(GetParent(list), WM_COMMAND,
+                                  MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                                  reinterpret_cast<LPARAM>(list));
+                   }});
+  steps.push_back({"Add Multiple Slides", [](HWND d) { Press(d, "&Open"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  EXPECT_EQ(Run(), -1);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  const std::string text = ReadAll(kTemp);
+  EXPECT_NE(text.find("N=3\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("[1]\r\nF=one.bmp,1\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("[2]\r\nF=two.bmp,1\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("[3]"), std::string::npos) << text;
+}
+
+// The erase button: the first glyph button of the top row.
+HWND EraseButton(HWND editor) {
+  HWND best = nullptr;
+  RECT b{};
+  for (HWND h : wine_windows::Descendants(editor)) {
+    if (ClassOf(h) != "Button" || !TextOf(h).empty() || !IsWindowVisible(h)) continue;
+    RECT r;
+    GetWindowRect(h, &r);
+    if (!best || r.top < b.top || (r.top == b.top && r.left < b.left)) {
+      best = h;
+      b = r;
+    }
+  }
+  return best;
+}
+
+// A one-slide script, edited: New asks before dropping it. Its only slide
+// erased, the empty script has nothing to save, and closing asks nothing.
+TEST_F(EditorDll, OneSlideScriptIsAskedAboutAndEmptiedWithoutASave) {
+  WriteAll(kScript,
+           "[Header]\r\nVer=6\r\nN=2\r\nCat=ABCDE\r\n"
+           "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
+           "[1]\r\nF=sunset.bmp,1\r\nX=0\r\n");
+  bool saveEnabled = true, testEnabled = true;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 1); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "Ne&w"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) {
+                     HWND erase = EraseButton(e);
+                     ASSERT_NE(erase, nullptr);
+                     PostMessageA(erase, BM_CLICK, 0, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     saveEnabled = IsWindowEnabled(Child(e, "Button", "&Save"));
+                     testEnabled = IsWindowEnabled(Child(e, "Button", "&Test"));
+                     PostMessageA(e, WM_CLOSE, 0, 0);
+                   }});
+  boxAnswers = {IDNO};
+  EXPECT_EQ(Run(), 0);
+  ASSERT_EQ(boxes.size(), 1u) << (boxes.size() > 1 ? boxes[1] : "no question");
+  EXPECT_EQ(boxes[0], "Discard script?");
+  EXPECT_FALSE(saveEnabled);
+  EXPECT_FALSE(testEnabled);
 }
 
 // ---- the thumbnail page ---------------------------------------------------------
