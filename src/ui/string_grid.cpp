@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace w95::ui {
 
@@ -21,6 +22,20 @@ void StringGrid::SetColCount(int n) {
 }
 
 void StringGrid::SetRowCount(int n) {
+  if (observer_) {
+    for (int r = RowCount() - 1; r >= std::max(n, 0); --r) {
+      std::vector<std::string> cells = std::move(cells_[static_cast<size_t>(r)]);
+      cells_.pop_back();
+      observer_->RowDeleted(r, std::move(cells));
+    }
+    if (n > RowCount()) {
+      const int at = RowCount();
+      cells_.resize(static_cast<size_t>(n), std::vector<std::string>(static_cast<size_t>(colCount_)));
+      observer_->RowsInserted(at, n - at);
+    }
+    Changed(Prop::Cells);
+    return;
+  }
   cells_.resize(static_cast<size_t>(n), std::vector<std::string>(static_cast<size_t>(colCount_)));
   Changed(Prop::Cells);
 }
@@ -29,12 +44,15 @@ void StringGrid::InsertRows(int at, int count) {
   if (at < 0 || at > RowCount() || count < 0) throw std::out_of_range("grid row out of range");
   cells_.insert(cells_.begin() + at, static_cast<size_t>(count),
                 std::vector<std::string>(static_cast<size_t>(colCount_)));
+  if (observer_ && count > 0) observer_->RowsInserted(at, count);
   Changed(Prop::Cells);
 }
 
 void StringGrid::DeleteRow(int row) {
   if (row < 0 || row >= RowCount()) throw std::out_of_range("grid row out of range");
+  std::vector<std::string> cells = std::move(cells_[static_cast<size_t>(row)]);
   cells_.erase(cells_.begin() + row);
+  if (observer_) observer_->RowDeleted(row, std::move(cells));
   Changed(Prop::Cells);
 }
 
@@ -62,7 +80,14 @@ const std::string& StringGrid::Cell(int col, int row) const {
 void StringGrid::SetCell(int col, int row, std::string text) {
   if (row < 0 || row >= RowCount() || col < 0 || col >= colCount_)
     throw std::out_of_range("grid cell out of range");
-  cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = std::move(text);
+  std::string& cell = cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
+  if (observer_) {
+    if (cell == text) return;
+    std::string before = std::exchange(cell, std::move(text));
+    observer_->CellChanged(col, row, before);
+  } else {
+    cell = std::move(text);
+  }
   // Filling thousands of rows repaints nothing that is out of view.
   if (row < fixedRows_ || (row >= topRow_ && row <= topRow_ + pageRows_)) Invalidate();
 }
@@ -104,6 +129,7 @@ void StringGrid::MoveRow(int from, int to) {
   if (row_ == from) row_ = to;
   else if (from < row_ && row_ <= to) --row_;
   else if (to <= row_ && row_ < from) ++row_;
+  if (observer_) observer_->RowMoved(from, to);
   Changed(Prop::Selection);
 }
 

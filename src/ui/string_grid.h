@@ -33,6 +33,19 @@ enum GridOption : unsigned {
   goThumbTracking = 128,     // the grid scrolls while the scroll thumb is dragged
 };
 
+// Told of every change to a grid's cells and rows, after it is made (so
+// that the changes can be kept and taken back); selection and layout are not
+// changes.
+class GridChanges {
+ public:
+  virtual ~GridChanges() = default;
+  virtual void CellChanged(int col, int row, const std::string& before) = 0;
+  virtual void RowsInserted(int at, int count) = 0;
+  // The row's cells as they were when it was taken out.
+  virtual void RowDeleted(int row, std::vector<std::string>&& cells) = 0;
+  virtual void RowMoved(int from, int to) = 0;
+};
+
 class StringGrid : public Control {
  public:
   StringGrid();
@@ -78,6 +91,10 @@ class StringGrid : public Control {
   // Moves row `from` to index `to` (the rows between shift by one); the
   // current row goes with its contents.
   void MoveRow(int from, int to);
+  // Who is told of the changes to cells and rows (none: nullptr). Setting a
+  // cell to the text it holds is no change.
+  void SetChangeObserver(GridChanges* observer) { observer_ = observer; }
+  GridChanges* ChangeObserver() const { return observer_; }
 
   // ---- Layout, in the grid's client coordinates.
   int RowStep() const { return defaultRowHeight_ + 1; }
@@ -130,6 +147,7 @@ class StringGrid : public Control {
   int topRow_ = 1;
   int pageRows_ = 10;
   bool rowSelect_ = false;
+  GridChanges* observer_ = nullptr;
   unsigned options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine;
   std::vector<int> colWidths_ = std::vector<int>(5, 64);
   std::vector<std::vector<std::string>> cells_ =
