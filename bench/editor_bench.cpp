@@ -18,6 +18,7 @@
 #include <string>
 
 #include "editor/slide_ops.h"
+#include "editor/undo_history.h"
 #include "script_fixture.h"
 
 namespace {
@@ -52,6 +53,39 @@ void BM_MoveFirstSlideToTheEnd(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(editor::GridxMove(grid, 1, slides));
 }
 BENCHMARK(BM_MoveFirstSlideToTheEnd)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A global change of one column over every slide, taken back: the history
+// puts back one cell per slide.
+void BM_UndoGlobalModify(benchmark::State& state) {
+  ui::StringGrid grid;
+  bench::MakeScript(grid, static_cast<int>(state.range(0)));
+  editor::UndoHistory history(grid);
+  int k = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor::GlobalModify(grid, editor::kColWait, std::to_string(100 + ++k % 60));
+    history.Commit();
+    state.ResumeTiming();
+    history.Undo();
+  }
+}
+BENCHMARK(BM_UndoGlobalModify)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The same change done again after it was taken back.
+void BM_RedoGlobalModify(benchmark::State& state) {
+  ui::StringGrid grid;
+  bench::MakeScript(grid, static_cast<int>(state.range(0)));
+  editor::UndoHistory history(grid);
+  editor::GlobalModify(grid, editor::kColWait, "77");
+  history.Commit();
+  for (auto _ : state) {
+    state.PauseTiming();
+    history.Undo();
+    state.ResumeTiming();
+    history.Redo();
+  }
+}
+BENCHMARK(BM_RedoGlobalModify)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 #ifdef _WIN32
 

@@ -110,10 +110,18 @@ void TEditorForm::BuildControls() {
       {BtnMove, ui::GlyphKind::Move, "Move slide"},     {BtnFind, ui::GlyphKind::Find, "Find slide"},
       {BtnInfo, ui::GlyphKind::Info, "File info"},      {BtnRelocate, ui::GlyphKind::MoveFile, "Move file"},
       {BtnHelp, ui::GlyphKind::Help, "Help"},           {BtnQuit, ui::GlyphKind::Close, "Close"},
+      {BtnUndo, ui::GlyphKind::Back, "Undo (Ctrl+Z)"},  {BtnRedo, ui::GlyphKind::Step, "Redo (Ctrl+Y)"},
   };
   for (const auto& g : glyphs) {
     g.button.SetGlyph(g.glyph);
     g.button.SetHint(g.hint);
+  }
+  // Undo and redo below Test.
+  BtnUndo.SetBounds(240, 64, 19, 25);
+  BtnRedo.SetBounds(261, 64, 19, 25);
+  for (ui::Button* b : {&BtnUndo, &BtnRedo}) {
+    b->SetTabStop(true);
+    b->SetEnabled(false);
   }
   BtnQuit.SetCancel(true);
   BtnQuit.SetModalResult(ui::mrCancel);
@@ -181,9 +189,14 @@ void TEditorForm::BuildControls() {
   BtnCatalog.OnClick = [this](ui::Control& s) { BtnCatalogClick(s); };
   BtnKillCat.OnClick = [this](ui::Control& s) { BtnKillCatClick(s); };
   BtnView.OnClick = [this](ui::Control&) { SaveTagList(); };
+  BtnUndo.OnClick = [this](ui::Control&) { UndoClick(); };
+  BtnRedo.OnClick = [this](ui::Control&) { RedoClick(); };
 }
 
 void TEditorForm::FormCreate() {
+  History.SetFileMover([](const std::string& from, const std::string& to) {
+    return platform::Current().files->MoveFile(from, to);
+  });
   state_.Directories.clear();
   SetUpGrid(Grid);
   Grid.SetOptions(ui::goFixedVertLine | ui::goFixedHorzLine | ui::goVertLine | ui::goHorzLine |
@@ -226,11 +239,16 @@ void TEditorForm::FormShow(ui::Control&) {
   SetUpColumns();
 
   ui::Application().ProcessMessages();
-  if (state_.ScriptPath != keys::kNoScript) {
-    LoadFile(state_, Grid, *this, files_, true);
-  } else {
-    state_.Modified = false;
+  {
+    const UndoHistory::Pause loading(History);
+    if (state_.ScriptPath != keys::kNoScript) {
+      LoadFile(state_, Grid, *this, files_, true);
+    } else {
+      state_.Modified = false;
+    }
   }
+  History.Reset(!state_.Modified);
+  UpdateUndoButtons();
   GridClick(Grid);
   ui::Screen().SetCursor(ui::Cursor::Default);
 }
@@ -239,7 +257,7 @@ void TEditorForm::FormCloseQuery(ui::Control&, bool& canClose) {
   // An empty script holds nothing that could be lost or saved.
   if (!state_.Modified || IsEmptyScript(Grid)) return;
   if (Confirm(std::string(kDiscardQuestion))) return;
-  SaveFile(state_, Grid, *this, files_, false);
+  SaveScript();
   if (state_.Modified) canClose = false;
 }
 
@@ -250,6 +268,13 @@ void TEditorForm::FormClose() {
 }
 
 void TEditorForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
+  // Ctrl+Z takes the last change back; Ctrl+Y and Ctrl+Shift+Z do it again.
+  if ((shift & ui::ssCtrl) != 0 && (shift & ui::ssAlt) == 0 && (key == 'Z' || key == 'Y')) {
+    if (key == 'Y' || (shift & ui::ssShift) != 0) RedoClick();
+    else UndoClick();
+    key = 0;
+    return;
+  }
   if (Tab.TabIndex() == 1) {
     if (key != ui::vkPrior && key != ui::vkNext) return;
     if (key == ui::vkPrior)
@@ -319,6 +344,45 @@ std::string TEditorForm::ThumbnailFile(int row) const {
   const std::string& index = Grid.Cell(kColThumb, row);
   if (index.empty() || index == kNoThumb) return {};
   return state_.AppDir + state_.CatalogId + index + ".BMP";
+}
+
+// ---- undo and redo -------------------------------------------------------------
+
+void TEditorForm::CommitStep() {
+  History.Commit();
+  UpdateUndoButtons();
+}
+
+void TEditorForm::UpdateUndoButtons() {
+  BtnUndo.SetEnabled(History.CanUndo());
+  BtnRedo.SetEnabled(History.CanRedo());
+}
+
+void TEditorForm::UndoClick() {
+  if (History.Undo()) AfterHistoryMove();
+  UpdateUndoButtons();
+}
+
+void TEditorForm::RedoClick() {
+  if (History.Redo()) AfterHistoryMove();
+  UpdateUndoButtons();
+}
+
+// The script is changed exactly when it differs from the file (by the
+// history); the window shows the slides as they are now.
+void TEditorForm::AfterHistoryMove() {
+  state_.Modified = !History.AtSaved();
+  if (IsEmptyScript(Grid)) DisableControls();
+  else EnableControls();
+  GridClick(Grid);
+  UpdatePreview();
+}
+
+bool TEditorForm::SaveScript() {
+  const bool saved = SaveFile(state_, Grid, *this, files_, false);
+  if (saved) History.MarkSaved();
+  UpdateUndoButtons();
+  return saved;
 }
 
 // ---- ScriptWindow --------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "editor/script_io.h"
 #include "editor/script_sources.h"
 #include "editor/thumbs_page.h"
+#include "editor/undo_history.h"
 #include "ui/button.h"
 #include "ui/form.h"
 #include "ui/image.h"
@@ -63,6 +64,8 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   ui::Button BtnTest{PanelControls, "BtnTest"};
   ui::Button BtnHelp{PanelControls, "BtnHelp"};
   ui::Button BtnQuit{PanelControls, "BtnQuit"};
+  ui::Button BtnUndo{PanelControls, "BtnUndo"};
+  ui::Button BtnRedo{PanelControls, "BtnRedo"};
   ui::TabControl Tab{PanelControls, "Tab"};
   ui::Panel PageEditor{PanelControls, "PageEditor"};
   ui::Button BtnGlobal{PageEditor, "BtnGlobal"};
@@ -102,6 +105,9 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   ThumbsPage Thumbs{*this, Grid, Image2, CatScroll, ThumbsCalls()};
   PictureView ThumbnailView{Thumbnail};
 
+  // Every change to the grid, step by step, to be taken back and done again.
+  UndoHistory History{Grid};
+
   // ---- Window.
   void FormCreate();
   void FormShow(ui::Control& sender);
@@ -137,6 +143,24 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void BtnHelpClick(ui::Control& sender);
   void TagSlide();
   void UpdatePreview();
+
+  // ---- Undo and redo.
+  void UndoClick();
+  void RedoClick();
+  // Ends the step of the action that ran: its changes are one step.
+  void CommitStep();
+  // The changes made during its life are one step (also when the action
+  // ends early).
+  class ActionStep {
+   public:
+    explicit ActionStep(TEditorForm& form) : form_(form) {}
+    ~ActionStep() { form_.CommitStep(); }
+    ActionStep(const ActionStep&) = delete;
+    ActionStep& operator=(const ActionStep&) = delete;
+
+   private:
+    TEditorForm& form_;
+  };
 
   // ---- Thumbnails, tags and viewing.
   void BtnCatalogClick(ui::Control& sender);
@@ -189,6 +213,11 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   ui::Point MenuPoint() const;
   void PopupAt(ui::PopupMenu& menu);
   std::string ThumbnailFile(int row) const;
+  void AfterHistoryMove();
+  void UpdateUndoButtons();
+  // A save under a name the user chose; the history knows the file holds
+  // the grid when it succeeds.
+  bool SaveScript();
   void SetCurrent(int col, const std::string& value);
   void SetValue(int col, const std::string& value);
   void WritePosition(int col, const std::string& value);

@@ -37,7 +37,10 @@ void TEditorForm::BuildMenus() {
     ui::MenuItem& item = menu.Add(name, caption);
     item.SetTag(value);
     item.SetColumnBreak(columnBreak);
-    item.OnClick = [this, handler](ui::MenuItem& sender) { (this->*handler)(sender); };
+    item.OnClick = [this, handler](ui::MenuItem& sender) {
+      const ActionStep step(*this);
+      (this->*handler)(sender);
+    };
     return &item;
   };
   auto addAll = [&](ui::MenuItem& menu, std::initializer_list<Preset> presets, Handler handler) {
@@ -246,6 +249,7 @@ void TEditorForm::GammaClick() {
 }
 
 void TEditorForm::BtnGlobalClick(ui::Control&) {
+  const ActionStep step(*this);
   const int row = CurrentRow();
   const int col = Grid.Col();
   if (Grid.Cell(col, row) == kNotApplicable) return;

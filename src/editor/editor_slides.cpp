@@ -59,6 +59,7 @@ void TEditorForm::GridKeyDown(ui::Control&, int& key, unsigned shift) {
 }
 
 void TEditorForm::GridRowMoved() {
+  const ActionStep step(*this);
   Renumber(Grid);
   state_.Modified = true;
   GridClick(Grid);
@@ -96,6 +97,7 @@ void TEditorForm::OpenCell(int col) {
 }
 
 void TEditorForm::CommonAction() {
+  const ActionStep step(*this);
   const int row = CurrentRow();
   const int col = Grid.Col();
   if (row < 1 || row >= Grid.RowCount() || Grid.Cell(col, row) == kNotApplicable) {
@@ -116,6 +118,7 @@ void TEditorForm::CommonAction() {
 // ---- adding ---------------------------------------------------------------------------
 
 void TEditorForm::BtnAddClick(bool insert) {
+  const ActionStep step(*this);
   if (RunExplorer(kExplorerAddSlides) == -1) return;
   EnableControls();
   const std::string listFile = Settings().ReadText(keys::kSection, keys::kWin95Tmp, keys::kAbsent);
@@ -171,6 +174,7 @@ void TEditorForm::BtnAddClick(bool insert) {
 // ---- erasing --------------------------------------------------------------------------
 
 void TEditorForm::BtnDeleteClick(int how) {
+  const ActionStep step(*this);
   const int row = CurrentRow();
   state_.Modified = true;
   const std::string thumb = ThumbnailFile(row);
@@ -215,6 +219,7 @@ int TEditorForm::AskValue(const std::string& caption, int min, int max, int smal
 }
 
 void TEditorForm::BtnMoveClick(ui::Control&) {
+  const ActionStep step(*this);
   const int from = CurrentRow();
   const int to = AskValue("Move slide #" + std::to_string(from) + " to", 1, SlideCount(Grid), 1,
                           1, from);
@@ -252,6 +257,7 @@ void TEditorForm::BtnFindClick(ui::Control&) {
 // ---- the slide's file -----------------------------------------------------------------
 
 void TEditorForm::mnuRelocateClick() {
+  const ActionStep step(*this);
   const int row = CurrentRow();
   Settings().WriteText(keys::kSection, keys::kSaveAs, Grid.Cell(kColName, row));
   if (RunExplorer(kExplorerMoveFile) == -1) return;
@@ -267,6 +273,7 @@ void TEditorForm::mnuRelocateClick() {
     ShowError("Move file failed.");
     return;
   }
+  History.FileMoved(source, target);
   Grid.SetCell(kColPath, row, ShortPathOf(target));
   // The slide is shown under the name the file has now.
   Grid.SetCell(kColName, row, LongNameOf(target));
@@ -292,6 +299,7 @@ void TEditorForm::BtnInfoClick(ui::Control&) {
 }
 
 void TEditorForm::BtnCDClick(ui::Control&) {
+  const ActionStep step(*this);
   const int track = AskValue("CD Audio Track Selection", 1, 99, 1, 1, 1);
   if (track == -1) return;
   // The placeholder of an empty script is no slide: the track takes its row.
@@ -321,6 +329,7 @@ bool TEditorForm::MayDiscardScript() {
 
 void TEditorForm::BtnNewClick(ui::Control&) {
   if (!MayDiscardScript()) return;
+  const UndoHistory::Pause starting(History);
   state_.Modified = false;
   // A new script has no name and no catalog yet: a save asks for a name and
   // cannot put it over the script that was open.
@@ -330,6 +339,8 @@ void TEditorForm::BtnNewClick(ui::Control&) {
   state_.Directories.clear();
   SetCaption(EditorCaption("*New*"));
   SetUpClear(Grid);
+  History.Reset();
+  UpdateUndoButtons();
   Grid.SetRow(1);
   GridClick(Grid);
   DisableControls();
@@ -337,6 +348,7 @@ void TEditorForm::BtnNewClick(ui::Control&) {
 
 void TEditorForm::BtnLoadClick(ui::Control&) {
   if (!MayDiscardScript()) return;
+  const UndoHistory::Pause loading(History);
   // The script in the window stays until another one has been chosen: an
   // Open that is cancelled gives it back as it was.
   struct Kept {
@@ -369,7 +381,11 @@ void TEditorForm::BtnLoadClick(ui::Control&) {
   const bool chosen = explorerResult_ >= 0 &&
                       Settings().ReadText(keys::kSection, keys::kAvlNow, keys::kAbsent) !=
                           keys::kAbsent;
-  if (chosen) return;
+  if (chosen) {
+    History.Reset(!state_.Modified);
+    UpdateUndoButtons();
+    return;
+  }
   state_.ScriptPath = before;
   Grid.SetRowCount(static_cast<int>(kept.rows.size()));
   for (int r = 0; r < Grid.RowCount(); ++r)
@@ -382,7 +398,7 @@ void TEditorForm::BtnLoadClick(ui::Control&) {
   GridClick(Grid);
 }
 
-void TEditorForm::BtnSaveClick(ui::Control&) { SaveFile(state_, Grid, *this, files_, false); }
+void TEditorForm::BtnSaveClick(ui::Control&) { SaveScript(); }
 
 void TEditorForm::BtnTestClick(ui::Control&) {
   if (IsEmptyScript(Grid)) {

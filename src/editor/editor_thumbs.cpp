@@ -24,6 +24,7 @@ ThumbsWindow TEditorForm::ThumbsCalls() {
     PopupAt(mnuEdit);
   };
   calls.moveSlide = [this](int from, int to) {
+    const ActionStep step(*this);
     const ui::BusyCursor busy;
     const int now = GridxMove(Grid, from, to);
     state_.Modified = true;
@@ -53,11 +54,12 @@ void TEditorForm::TabClick(ui::Control&) {
 void TEditorForm::UpdatePreview() { Thumbs.UpdatePreview(); }
 
 void TEditorForm::BtnCatalogClick(ui::Control&) {
+  const ActionStep step(*this);
   const bool assigned = UpdateIndices(Grid, state_.CatalogId, state_.Modified, [this] {
     return Confirm(std::string(kResetIndicesQuestion));
   });
   if (!assigned) return;
-  if (state_.Modified) SaveFile(state_, Grid, *this, files_, false);
+  if (state_.Modified) SaveScript();
   if (!state_.Modified) {
     SetModalResult(ui::mrOk);
     return;
@@ -68,6 +70,7 @@ void TEditorForm::BtnCatalogClick(ui::Control&) {
 }
 
 void TEditorForm::BtnKillCatClick(ui::Control&) {
+  const ActionStep step(*this);
   if (ui::MessageDlg(std::string(kKillAllQuestion), ui::MsgKind::Warning, ui::Buttons::YesNo) !=
       ui::mrYes)
     return;
@@ -80,7 +83,10 @@ void TEditorForm::BtnKillCatClick(ui::Control&) {
 }
 
 void TEditorForm::TagSlide() {
-  if (!ToggleTag(Grid, CurrentRow())) return;
+  {
+    const UndoHistory::Pause tags(History);
+    if (!ToggleTag(Grid, CurrentRow())) return;
+  }
   if (Thumbs.Active()) Thumbs.UpdateCatalogTags(Thumbs.First());
 }
 

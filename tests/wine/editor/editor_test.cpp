@@ -488,6 +488,40 @@ TEST_F(EditorDll, OneSlideScriptIsAskedAboutAndEmptiedWithoutASave) {
   EXPECT_FALSE(testEnabled);
 }
 
+// Real keys: a menu choice taken back with Ctrl+Z and done again with
+// Ctrl+Y; Ctrl+Shift+Z with nothing left to redo does nothing, and Ctrl+Z
+// takes it back once more: the host gets the script as it was.
+TEST_F(EditorDll, CtrlZAndCtrlYTakeAChangeBackAndDoItAgain) {
+  std::string afterUndo, afterRedo;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) {
+                     SetFocus(GridOf(e));
+                     wine_keys::Press('Z', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND) { wine_keys::Press('Y', {VK_CONTROL}, 0); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND) { wine_keys::Press('Z', {VK_CONTROL, VK_SHIFT}, 0); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND) { wine_keys::Press('Z', {VK_CONTROL}, 0); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  EXPECT_EQ(Run(), -1);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  const std::string text = ReadAll(kTemp);
+  EXPECT_NE(text.find("[2]\r\nF=clip.avi,1\r\nX=2\r\nL=80\r\n"), std::string::npos) << text;
+
+  // Once more without the last Ctrl+Z: the change is there.
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) {
+                     SetFocus(GridOf(e));
+                     wine_keys::Press('Z', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND) { wine_keys::Press('Y', {VK_CONTROL}, 0); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  EXPECT_EQ(Run(), -1);
+  EXPECT_NE(ReadAll(kTemp).find("[2]\r\nF=clip.avi,1\r\nX=2\r\nW=5\r\nL=80\r\n"), std::string::npos)
+      << ReadAll(kTemp);
+}
+
 // ---- the thumbnail page ---------------------------------------------------------
 
 // A 24-bit bitmap file of one colour (0x00RRGGBB) with a darker border.
