@@ -241,9 +241,14 @@ void TEditorForm::BtnFindClick(ui::Control&) {
   std::string text;
   if (!ui::InputQuery("Find Slide", "Enter partial filename (no wildcards)", text)) return;
   const std::string word = Lower(text);
+  // The name as the grid shows it counts as much as the short path.
+  const auto matches = [&](int r) {
+    return Lower(Grid.Cell(kColPath, r)).find(word) != std::string::npos ||
+           Lower(Grid.Cell(kColName, r)).find(word) != std::string::npos;
+  };
   bool found = false;
   for (int r = 1; r < Grid.RowCount(); ++r) {
-    if (Grid.Cell(kColPath, r).find(word) == std::string::npos) continue;
+    if (!matches(r)) continue;
     found = true;
     Grid.SetRow(r);
     GridClick(Grid);

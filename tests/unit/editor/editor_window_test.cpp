@@ -241,6 +241,20 @@ TEST_F(Editor, FindSearchesTheShortPathsAndAsksForTheNext) {
   });
 }
 
+TEST_F(Editor, FindMatchesTheLongNameAsShown) {
+  InputAnswer("holiday");
+  session.ExpectMessage(MsgKind::Confirm, "Find next matching slide?", mrYes);
+  session.ExpectMessage(MsgKind::Information, "Search done.", mrOk);
+  Run([](User& u, TEditorForm& f) {
+    Fill(f, 3);
+    f.Grid.SetCell(ed::kColPath, 2, "c:\\pics\\myholi~1.jpg");
+    f.Grid.SetCell(ed::kColName, 2, "My Holiday Photo.jpg");
+    u.Click("BtnFind");
+    EXPECT_EQ(f.Grid.Row(), 2);
+    u.Click("BtnQuit");
+  });
+}
+
 TEST_F(Editor, MovingAFileAndItsFacts) {
   machine.files.AddFolder("c:\\archive");
   machine.files.AddFile("c:\\archive\\clip.avi", "old");
