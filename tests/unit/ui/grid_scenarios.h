@@ -138,6 +138,8 @@ struct Named {
   const char* name;
   void (*run)();
 };
+// A scenario as the test runner prints it: by its name.
+inline void PrintTo(const Named& n, std::ostream* os) { *os << n.name; }
 inline const std::vector<Named>& All() {
   static const std::vector<Named> all = {
       {"DraggedRowsMoveWithTheirDataAndTheFormRenumbers", &DraggedRowsMoveWithTheirDataAndTheFormRenumbers},

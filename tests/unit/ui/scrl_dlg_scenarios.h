@@ -29,6 +29,8 @@ struct Scenario {
   int result;  // what the run function returns
   int beeps;   // how often the dialog beeped
 };
+// A scenario as the test runner prints it: by its name.
+inline void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
 
 inline void Ok(User& u) { u.Click("BtnOK"); }
 inline void Cancel(User& u) { u.Click("BtnCancel"); }
