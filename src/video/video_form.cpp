@@ -109,7 +109,9 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   MediaPlayer1.OnNotify = [this](ui::Control&) { MediaPlayer1Notify(); };
   Timer1.OnTimer = [this](ui::Control&) { Timer1Timer(); };
   XScrollbar1.OnChange = [this](ui::Control&) { XScrollbar1Change(); };
-  XScrollbar1.OnScroll = [this](ui::Control&, ui::ScrollCode, int&) { XScrollbar1Scroll(); };
+  XScrollbar1.OnScroll = [this](ui::Control&, ui::ScrollCode code, int& position) {
+    XScrollbar1Scroll(code, position);
+  };
   XScrollbar1.OnMouseDown = [this](ui::Control&, ui::MouseButton, unsigned, int, int) {
     XScrollbar1MouseDown();
   };
@@ -192,7 +194,13 @@ bool TVideoForm::SetUp() {
     Pump();
     st.barMax = BarMaxFor(st.clipLength);
     XScrollbar1.SetParams(0, 0, st.barMax);
-    SetClientSize(st.videoWidth, st.videoHeight + Status.Height() + Panel4.Height());
+    if (HasPicture()) {
+      SetClientSize(st.videoWidth, st.videoHeight + Status.Height() + Panel4.Height());
+    } else {
+      // Sound only: the bars, and no picture area.
+      VideoWinBack.SetVisible(false);
+      SetClientSize(kNoPictureWidth, Status.Height() + Panel4.Height());
+    }
     Realign();
     MediaPlayer1.Stop();
     VideoOptions1->SetVisible(st.hostMode != kHostModeSlideshow);
@@ -242,7 +250,8 @@ void TVideoForm::FormClose(ui::CloseAction& action) {
 void TVideoForm::ReportDeviceError() {
   Busy(false);
   Media().SendToBack(Handle());
-  ui::MessageDlg(MediaPlayer1.ErrorMessage(), ui::MsgKind::Error, ui::Buttons::OK);
+  ui::MessageDlg(DeviceErrorText(MediaPlayer1.Error(), MediaPlayer1.ErrorMessage()),
+                 ui::MsgKind::Error, ui::Buttons::OK);
   Close();
 }
 

@@ -142,7 +142,7 @@ class TVideoForm : public ui::Form {
   void mnuExitClick();
   void VideoOptions1Click();
   void XScrollbar1Change();
-  void XScrollbar1Scroll();
+  void XScrollbar1Scroll(ui::ScrollCode code, int position);
   void XScrollbar1MouseDown();
 
   void UpdateVideo();
@@ -166,7 +166,12 @@ class TVideoForm : public ui::Form {
   int StatusHeight() const { return Status.Visible() ? Status.Height() : 0; }
   void LayoutBars();
   void BuildMenu();
+  // The clip has a picture size (a sound-only clip has none).
+  bool HasPicture() const;
+  // Seeks to the frame of a seek bar position and shows the paused buttons.
+  void SeekToBar(int position);
   bool setUpDone_ = false;
+  int seekedBar_ = -1;  // the bar position last sought by a scroll
 };
 
 }  // namespace w95::video

@@ -3,6 +3,8 @@
 // status line switch.
 #include "video/video_form.h"
 
+#include <algorithm>
+
 #include "video/video_internal.h"
 #include "video/video_logic.h"
 
@@ -81,7 +83,13 @@ void TVideoForm::ResizeAroundPause(const std::function<void()>& resize) {
   });
 }
 
+bool TVideoForm::HasPicture() const {
+  const VideoState& st = Video();
+  return st.videoWidth > 0 && st.videoHeight > 0;
+}
+
 void TVideoForm::ZoomVideo(int factor) {
+  if (!HasPicture()) return;
   ResizeAroundPause([&] {
     const VideoState& st = Video();
     const WindowSize size = ZoomSize(st.videoWidth, st.videoHeight, factor, st.nonClientWidth,
@@ -92,9 +100,18 @@ void TVideoForm::ZoomVideo(int factor) {
   });
 }
 
+// The picture is fitted into an area a pixel larger than its panel, so the
+// window shrinks to the part of the picture that shows: a second press then
+// finds nothing to change.
 void TVideoForm::mnuOptimizeClick() {
   ResizeAroundPause([&] {
-    SetClientSize(VideoWin.Width(), VideoWin.Height() + StatusHeight() + Panel4.Height());
+    const int bars = StatusHeight() + Panel4.Height();
+    if (!HasPicture()) {
+      SetClientSize(ClientWidth(), bars);
+      return;
+    }
+    SetClientSize(std::min(VideoWin.Width(), VideoWinBack.Width()),
+                  std::min(VideoWin.Height(), VideoWinBack.Height()) + bars);
   });
 }
 

@@ -24,14 +24,25 @@ std::string ModeName(uint32_t mode) {
   return mode >= 524 && mode <= 530 ? names[mode - 524] : "";
 }
 
+std::string DeviceErrorText(uint32_t code, const std::string& platformText) {
+  const bool none = platformText.find_first_not_of(" \t\r\n") == std::string::npos ||
+                    platformText == "Unknown error code";
+  if (!none) return platformText;
+  return "This file cannot be played (error " + std::to_string(code) + ").";
+}
+
 std::string OpenErrorText(uint32_t code, const std::string& platformText) {
   const bool unknownDevice = code == 263 || code == 281;
+  if (platformText.find_first_not_of(" \t\r\n") == std::string::npos)
+    return DeviceErrorText(code, platformText) +
+           (unknownDevice ? std::string("\r\nPlease see README file.") : std::string());
   return platformText +
          (unknownDevice ? std::string("\r\nPlease see README file.")
                         : "ErrCode=" + std::to_string(code));
 }
 
 PictureRect FitPicture(int backWidth, int backHeight, int videoWidth, int videoHeight) {
+  if (videoWidth <= 0 || videoHeight <= 0) return {};
   const float W = static_cast<float>(backWidth + 1);
   const float H = static_cast<float>(backHeight + 1);
   const float vw = static_cast<float>(videoWidth);

@@ -34,6 +34,10 @@ int EndPositionFor(int32_t length);
 // "Playing", "Paused" ... for the device modes 524..530; "" for others.
 std::string ModeName(uint32_t mode);
 
+// The message for a device error: the platform's text, or, where it has
+// none for the code, a sentence that gives the code.
+std::string DeviceErrorText(uint32_t code, const std::string& platformText);
+
 // The message for a file that would not open: the platform's text for the
 // code followed by the hint for unknown devices, or by the code.
 std::string OpenErrorText(uint32_t code, const std::string& platformText);
@@ -46,9 +50,14 @@ struct PictureRect {
   bool operator==(const PictureRect&) const = default;
 };
 
+// The client width of the window for a clip without a picture (sound only):
+// room for the bars.
+constexpr int kNoPictureWidth = 320;
+
 // The largest picture with the clip's proportions that fits an area one
 // pixel larger than the back panel each way, centred on the panel (32-bit
-// floating point, as the window has always computed it).
+// floating point, as the window has always computed it). A clip without a
+// size gets an empty picture.
 PictureRect FitPicture(int backWidth, int backHeight, int videoWidth, int videoHeight);
 
 struct WindowSize {

@@ -3,6 +3,8 @@
 // looping, repainting the picture, and seeking.
 #include "video/video_form.h"
 
+#include <utility>
+
 #include "video/video_internal.h"
 #include "video/video_logic.h"
 
@@ -15,6 +17,7 @@ void TVideoForm::ReadPosition() {
   uint32_t position = 0;
   Media().Status(MediaPlayer1.DeviceID(), platform::MediaItem::Position, position);
   st.currentFrame = static_cast<int32_t>(position);
+  seekedBar_ = -1;
   const FlagGuard moving(st.timerMovingBar);
   XScrollbar1.SetPosition(BarPositionFor(st.currentFrame, st.clipLength));
 }
@@ -62,7 +65,7 @@ void TVideoForm::PausePreparation() {
   Timer1.SetEnabled(false);
 }
 
-void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& /*doDefault*/) {
+void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& doDefault) {
   switch (button) {
     case ui::MediaButton::Play: PlayPreparation(); break;
     case ui::MediaButton::Pause: PausePreparation(); break;
@@ -76,7 +79,19 @@ void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& /*doDefault*/) 
       XScrollbar1.SetPosition(0);
       Status.SetCaption("Ready");
       break;
-    case ui::MediaButton::Step: ShowStepStatus(); break;
+    case ui::MediaButton::Step:
+      ShowStepStatus();
+      // There is no frame after the last one (some devices refuse the step
+      // with an error): a step there goes back to the start instead.
+      if (Video().form == this && MediaPlayer1.IsOpen() &&
+          Video().currentFrame >= Video().clipLength - 1) {
+        doDefault = false;
+        Act([&] {
+          MediaPlayer1.Previous();
+          ReadPosition();
+        });
+      }
+      break;
     default: break;
   }
 }
@@ -153,21 +168,35 @@ void TVideoForm::XScrollbar1Change() {
                     std::to_string(FrameForBar(XScrollbar1.Position(), st.clipLength)));
 }
 
-void TVideoForm::XScrollbar1Scroll() {
+// Dragging the thumb pauses a playing clip; every other scroll, from the
+// mouse or the keyboard, seeks where the bar goes. The mouse-down that ends a
+// mouse scroll seeks only when the scroll has not already.
+void TVideoForm::XScrollbar1Scroll(ui::ScrollCode code, int position) {
   if (!MediaPlayer1.IsOpen()) return;
   Act([&] {
-    if (MediaPlayer1.Mode() != platform::kModePlay) return;
-    if (Timer1.Enabled()) Timer1.SetEnabled(false);
-    MediaPlayer1.Pause();
-    MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+    if (MediaPlayer1.Mode() == platform::kModePlay) {
+      if (Timer1.Enabled()) Timer1.SetEnabled(false);
+      MediaPlayer1.Pause();
+      MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+    }
   });
+  if (Video().form != this || code == ui::ScrollCode::Track) return;
+  if (code == ui::ScrollCode::EndScroll && position == seekedBar_) return;
+  SeekToBar(position);
+  seekedBar_ = position;
 }
 
 void TVideoForm::XScrollbar1MouseDown() {
   if (!MediaPlayer1.IsOpen()) return;
+  const int sought = std::exchange(seekedBar_, -1);
+  if (sought == XScrollbar1.Position()) return;
+  SeekToBar(XScrollbar1.Position());
+}
+
+void TVideoForm::SeekToBar(int position) {
   Busy(true);
-  Media().SeekTo(MediaPlayer1.DeviceID(),
-                 FrameForBar(XScrollbar1.Position(), Video().clipLength), platform::MediaCall{});
+  Media().SeekTo(MediaPlayer1.DeviceID(), FrameForBar(position, Video().clipLength),
+                 platform::MediaCall{});
   Busy(false);
   MediaPlayer1.SetVisibleButtons(kButtonsPaused);
 }

@@ -257,6 +257,8 @@ uint32_t SimMedia::Step(uint32_t device, int frames, const MediaCall& call) {
   uint32_t e;
   Device* d = Begin("step", device, &call, e, std::to_string(frames));
   if (!d) return e;
+  if (endOnLastFrame && int64_t{d->position} + frames >= int64_t{d->clip.length})
+    return kMciErrOutOfRange;
   const int64_t to = std::clamp<int64_t>(int64_t{d->position} + frames, 0, d->clip.length);
   d->position = static_cast<uint32_t>(to);
   if (d->mode == kModePlay) d->mode = kModePause;

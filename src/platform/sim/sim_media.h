@@ -42,7 +42,8 @@ class SimMedia final : public MediaService {
   // Behave as Wine's device does: a pause ends the play (mode stopped, the
   // play's notification arrives as successful) and a resume does nothing.
   bool pauseEndsPlay = false;
-  // Also as Wine's: a clip played to its end rests on its last frame.
+  // Also as Wine's: a clip played to its end rests on its last frame, and a
+  // step beyond that frame is refused (out of range).
   bool endOnLastFrame = false;
   // The next command of that word ("open", "play", "step", ...) fails with
   // the code instead of acting.

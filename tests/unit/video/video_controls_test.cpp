@@ -43,9 +43,9 @@ TEST_F(VideoWindow, StatusLineSwitchKeepsTheWindowAndOptimizeFitsAroundThePictur
   EXPECT_EQ(f->VideoWinBack.Height(), back + 17);
   EXPECT_EQ(f->VideoWin.Bounds().top, 8);  // refitted: 321 x 240, centred down
   EXPECT_EQ(f->VideoWin.Bounds().height, 240);
-  int key = 'O';  // the window shrinks around the picture as it was fitted
+  int key = 'O';  // the window shrinks around the part of the picture that shows
   f->FormKeyDown(key, w95::ui::ssCtrl);
-  EXPECT_EQ(f->ClientWidth(), 321);
+  EXPECT_EQ(f->ClientWidth(), 320);
   EXPECT_EQ(f->ClientHeight(), 240 + 23);
 }
 

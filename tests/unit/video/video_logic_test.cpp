@@ -60,6 +60,10 @@ TEST(OpenErrorText, PointsToTheReadmeForUnknownDevicesElseGivesTheCode) {
   EXPECT_EQ(OpenErrorText(263, "Not recognised."), "Not recognised.\r\nPlease see README file.");
   EXPECT_EQ(OpenErrorText(281, "No type."), "No type.\r\nPlease see README file.");
   EXPECT_EQ(OpenErrorText(275, "Cannot find it."), "Cannot find it.ErrCode=275");
+  // A code the platform has no text for still reaches the user.
+  EXPECT_EQ(OpenErrorText(266, ""), "This file cannot be played (error 266).");
+  EXPECT_EQ(DeviceErrorText(266, "Unknown error code"), "This file cannot be played (error 266).");
+  EXPECT_EQ(DeviceErrorText(262, "A problem."), "A problem.");
 }
 
 }  // namespace

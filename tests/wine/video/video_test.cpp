@@ -403,6 +403,30 @@ TEST_F(VideoDll, FilesThatWillNotOpenAreReportedAndReturnZero) {
   EXPECT_EQ(status(), 256);
 }
 
+// A clip from another encoder, copied to a Windows path.
+std::string ClipFromData(const char* name) {
+  std::string from = std::string(W95_TESTDATA) + "/clips/" + name;
+  if (!from.empty() && from[0] == '/') from = "Z:" + from;  // the Unix root under Wine
+  const std::string to = std::string("c:\\w95vid\\") + name;
+  CopyFileA(from.c_str(), to.c_str(), FALSE);
+  return to;
+}
+
+// A clip this machine has no decoder for: the message says that the file
+// cannot be played and gives the code, even where the device has no text.
+TEST_F(VideoDll, ClipWithoutADecoderIsReportedWithItsCode) {
+  const std::string mjpeg = ClipFromData("bars-mjpeg.avi");
+  WritePrivateProfileStringA("plimbo", "SaveName", mjpeg.c_str(), "plimbo.ini");
+  const LONG opened = player(host, 0, 0);
+  PumpFor(500);
+  ASSERT_EQ(boxes.size(), 1u) << "opened " << opened;
+  EXPECT_NE(boxes[0].find_first_not_of(" \r\n"), std::string::npos) << "an empty box";
+  EXPECT_TRUE(boxes[0].find("ErrCode=") != std::string::npos ||
+              boxes[0].find("(error ") != std::string::npos)
+      << boxes[0];
+  EXPECT_EQ(status() & 256, 0);
+}
+
 // The host asks to close while the window is still being opened (its
 // timer runs in the opening's message loop): the window closes at its first
 // tick instead of playing on.
