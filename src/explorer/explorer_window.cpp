@@ -1,10 +1,13 @@
 // The explorer as a modeless window: opening beside the host, its placement,
 // the refresh the host asks for, and the requests handed to the host.
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "explorer/file_form.h"
 #include "explorer/form_support.h"
 #include "explorer/layout.h"
+#include "explorer/listing.h"
 #include "explorer/messages.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -13,8 +16,10 @@
 namespace w95::explorer {
 
 namespace {
-// Where the window stands as designed, when no usable placement is stored.
-constexpr Rect kDesigned{333, 231, 413, 310};
+ScreenFacts TheScreen() {
+  return {ui::Screen().Width(), ui::Screen().Height(), ui::Screen().WorkArea(),
+          ui::Screen().PixelsPerInch()};
+}
 }  // namespace
 
 void TFileForm::OpenWindow(uintptr_t hostWindow, bool rememberPlacement) {
@@ -24,17 +29,13 @@ void TFileForm::OpenWindow(uintptr_t hostWindow, bool rememberPlacement) {
   XFiles.SetMultiSelect(true);
   BtnExit.OnClick = [this](ui::Control&) { Close(); };
   ApplyFontRule();
-  if (rememberPlacement) {
-    SetWindowBounds(kDesigned.left, kDesigned.top, kDesigned.width, kDesigned.height);
-    state_.defaultWidth = kDesigned.width;
-    state_.defaultHeight = kDesigned.height;
+  const Rect r = DefaultPlacement(ui::Screen().Width(), ui::Screen().Height());
+  state_.defaultWidth = r.width;
+  state_.defaultHeight = r.height;
+  if (rememberPlacement)
     RestoreWindowPlacement();
-  } else {
-    const Rect r = DefaultPlacement(ui::Screen().Width(), ui::Screen().Height());
-    state_.defaultWidth = r.width;
-    state_.defaultHeight = r.height;
+  else
     SetWindowBounds(r.left, r.top, r.width, r.height);
-  }
   Show();
   state_.hostWindow = hostWindow;
   GoToFolder(state_.startFolder);
@@ -50,23 +51,39 @@ void TFileForm::OpenWindow(uintptr_t hostWindow, bool rememberPlacement) {
 
 void TFileForm::RestoreWindowPlacement() {
   const TIniFile ini = Settings();
-  const int top = ini.ReadNumber(keys::kSection, keys::kWinTop, -1);
-  const int left = ini.ReadNumber(keys::kSection, keys::kWinLeft, -1);
-  const int width = ini.ReadNumber(keys::kSection, keys::kWinWidth, -1);
-  const int height = ini.ReadNumber(keys::kSection, keys::kWinHeight, -1);
-  if (top == -1 || left == -1 || width == -1 || height == -1) return;
-  if (left + width > ui::Screen().Width() || top + height > ui::Screen().Height()) return;
+  Rect stored;
+  stored.top = ini.ReadNumber(keys::kSection, keys::kWinTop, -1);
+  stored.left = ini.ReadNumber(keys::kSection, keys::kWinLeft, -1);
+  stored.width = ini.ReadNumber(keys::kSection, keys::kWinWidth, -1);
+  stored.height = ini.ReadNumber(keys::kSection, keys::kWinHeight, -1);
+  const ui::Rect r = RestoredPlacement(stored, TheScreen());
   const bool shown = Visible();
   if (shown) Hide();
-  SetWindowBounds(left, top, width, height);
+  SetWindowBounds(r.left, r.top, r.width, r.height);
   ui::Application().ProcessMessages();
   if (shown) Show();
 }
 
 void TFileForm::RefreshWindow() {
+  // What the user had selected stays selected, by name, where it is still
+  // listed; only when none of it is left does the current entry step back.
   const int p = XFiles.ItemIndex();
+  const std::string current = p >= 0 && p < XFiles.Count() ? XFiles.Item(p) : std::string();
+  std::vector<std::string> selected;
+  for (int i = 0; i < XFiles.Count(); ++i)
+    if (XFiles.Selected(i)) selected.push_back(XFiles.Item(i));
+  const int top = XFiles.TopIndex();
   UpdateFiles();
-  if (p <= 0 || XFiles.Count() == 0) return;
+  if (XFiles.Count() == 0) return;
+  const Reselection again = ReselectByName(XFiles.Texts(), selected, current);
+  if (again.current >= 0) {
+    XFiles.SelectWhere([&](int i) { return again.selected[static_cast<size_t>(i)]; });
+    XFiles.SetItemIndex(again.current);
+    XFiles.SetTopIndex(std::min(top, again.current));
+    Edit1.SetText(XFiles.IsFolder(again.current) ? std::string() : XFiles.Item(again.current));
+    return;
+  }
+  if (p <= 0) return;
   // The entry before the remembered one; the last when the list got shorter.
   const int i = std::min(p - 1, XFiles.Count() - 1);
   XFiles.SetSelected(0, false);
@@ -75,12 +92,14 @@ void TFileForm::RefreshWindow() {
   Edit1.SetText(XFiles.IsFolder(i) ? std::string() : XFiles.Item(i));
 }
 
+// Information and delete name the selected file, never one the user has
+// deselected since clicking it.
 void TFileForm::InfoClick() {
-  if (StoreChosenName()) NotifyHost(kNotifyInfo);
+  if (NameFollowsSelection() && StoreChosenName()) NotifyHost(kNotifyInfo);
 }
 
 void TFileForm::mnuFDeleteClick() {
-  if (StoreChosenName()) NotifyHost(kNotifyDelete);
+  if (NameFollowsSelection() && StoreChosenName()) NotifyHost(kNotifyDelete);
 }
 
 void TFileForm::BatchConvertClick() {

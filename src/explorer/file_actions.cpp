@@ -6,6 +6,7 @@
 #include "explorer/file_form.h"
 #include "explorer/form_support.h"
 #include "explorer/layout.h"
+#include "explorer/listing.h"
 #include "explorer/messages.h"
 #include "explorer/names.h"
 #include "explorer/rename.h"
@@ -87,7 +88,7 @@ void TFileForm::CommonPath() {
   }
   if (state_.modal) return;
   if (XFiles.SelCount() == 1) {
-    if (StoreChosenName()) NotifyHost(kNotifyOneFile);
+    if (NameFollowsSelection() && StoreChosenName()) NotifyHost(kNotifyOneFile);
   } else if (ListMultipleFiles() > 0) {
     NotifyHost(kNotifySeveralFiles);
   } else {
@@ -95,12 +96,31 @@ void TFileForm::CommonPath() {
   }
 }
 
+int TFileForm::ChosenByTheSelection() const {
+  std::vector<std::string> entries;
+  std::vector<bool> folder, selected;
+  for (int i = 0; i < XFiles.Count(); ++i) {
+    entries.push_back(XFiles.Item(i));
+    folder.push_back(XFiles.IsFolder(i));
+    selected.push_back(XFiles.Selected(i));
+  }
+  return ChosenEntry(entries, folder, selected, Edit1.Text());
+}
+
+bool TFileForm::NameFollowsSelection() {
+  if (!XFiles.MultiSelect()) return true;
+  const int i = ChosenByTheSelection();
+  Edit1.SetText(i < 0 ? std::string() : XFiles.Item(i));
+  if (i < 0) ShowWarning(kMsgNoFilesSelected);
+  return i >= 0;
+}
+
 bool TFileForm::StoreChosenName() {
   const std::string full = FullNameOf(Edit1.Text());
   // The saving modes need the short path of a file that may not exist yet: a
   // placeholder makes it exist for the moment. A file that exists already
   // (the user agreed to overwrite it) is left as it is for the host.
-  const bool saving = state_.modal && Mode() <= 200;
+  const bool saving = state_.modal && IsImageSavingMode(Mode());
   bool placeholder = false;
   if (saving && !Files().Stat(full)) {
     if (!Files().WriteFile(full, kPlaceholder)) {
@@ -171,7 +191,7 @@ void TFileForm::InstantSlideshowClick() {
 
 void TFileForm::Edit1Change(ui::Control&) {
   const bool hasText = !Edit1.Text().empty();
-  if (!state_.modal || Mode() > 200) {
+  if (!state_.modal || !IsImageSavingMode(Mode())) {
     for (ui::MenuItem* item : {mnuFInfo, mnuFPreview, mnuFRename, mnuFDelete})
       item->SetEnabled(hasText);
     return;
@@ -182,6 +202,7 @@ void TFileForm::Edit1Change(ui::Control&) {
 }
 
 void TFileForm::mnuFRenameClick() {
+  if (!NameFollowsSelection()) return;
   for (;;) {
     const std::string folder = AddBackslash(state_.currentFolder);
     const std::string oldName = FileNamePart(Edit1.Text());
@@ -238,7 +259,7 @@ void TFileForm::mnuListInputClick() {
 
 void TFileForm::PreviewIt() {
   if (state_.modal) return;
-  if (StoreChosenName()) NotifyHost(kNotifyPreview);
+  if (NameFollowsSelection() && StoreChosenName()) NotifyHost(kNotifyPreview);
 }
 
 void TFileForm::FileMenuClick(ui::MenuItem& item) {
@@ -283,10 +304,17 @@ void TFileForm::ViewMenuClick(ui::MenuItem& item) {
       UpdateFiles();
     }
   } else if (&item == mnuResetWin) {
+    // The default size and place are those of the size rule, however the
+    // window was opened (a remembered placement included). The window is
+    // hidden while it moves; a modal dialog stays up, so that the focus
+    // never leaves it.
     SetWindowState(ui::WindowState::Normal);
     SetFont(state_.defaultFont);
+    const bool shown = Visible() && !state_.modal;
+    if (shown) Hide();
     const auto r = DefaultPlacement(ui::Screen().Width(), ui::Screen().Height());
-    SetWindowBounds(r.left, r.top, state_.defaultWidth, state_.defaultHeight);
+    SetWindowBounds(r.left, r.top, r.width, r.height);
+    if (shown) Show();
     UpdateFiles();
   } else if (&item == PreviewMode) {
     item.SetChecked(!item.Checked());

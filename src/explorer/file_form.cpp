@@ -181,7 +181,7 @@ void TFileForm::FormCreate() {
   const TIniFile ini = Settings();
   state_.exchangeFile = ini.ReadText(keys::kSection, keys::kWin95Tmp, keys::kDefaultExchangeFile);
   state_.startFolder = ini.ReadText(keys::kSection, keys::kLastDir, keys::kDefaultDir);
-  if (state_.modal && Mode() <= 200) {
+  if (state_.modal && IsImageSavingMode(Mode())) {
     if (Mode() != kMoveMode)
       state_.startFolder = ini.ReadText(keys::kSection, keys::kSavePath, keys::kDefaultDir);
     state_.saveAsName = ini.ReadText(keys::kSection, keys::kSaveAs, "");
@@ -298,7 +298,7 @@ void TFileForm::FormActivate(ui::Control&) {
   XFiles.SetFocus();
   UpdateFiles();
   if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
-  if (Mode() > 0 && Mode() < 200) {
+  if (SavesAtADepth(Mode())) {
     BtnJPEG.SetVisible(look_.compressionButtonAllowed &&
                        ShowsCompressionButton(state_.currentFormatCode));
     Edit1Change(Edit1);
@@ -325,7 +325,7 @@ void TFileForm::StoreSaveSettings() {
   if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
   ini.WriteText(keys::kSection, keys::kSavePath, AddBackslash(ShortPathOf(folder)));
   ini.WriteText(keys::kSection, keys::kSaveExt, ExtensionOf(full));
-  if (Mode() > 0 && Mode() < 200) ini.WriteNumber(keys::kSection, keys::kMultiBPP, Mode());
+  if (SavesAtADepth(Mode())) ini.WriteNumber(keys::kSection, keys::kMultiBPP, Mode());
 }
 
 void TFileForm::FormClose() {

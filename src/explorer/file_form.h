@@ -188,6 +188,12 @@ class TFileForm : public ui::Form {
   std::vector<int> MarkedEntries();
   FileList ShortNamesOf(const std::vector<int>& entries) const;
   void FitWindowWidth(bool toScreen);
+  // In a list with multiple selection, the entry the selection names for a
+  // request on one file (see ChosenEntry), or -1.
+  int ChosenByTheSelection() const;
+  // Puts the file the selection names into the name box before a request
+  // on one file; false (and a warning) when no file is selected.
+  bool NameFollowsSelection();
 
   ExplorerState state_;
   ModeLook look_;

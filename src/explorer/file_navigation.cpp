@@ -164,6 +164,13 @@ void TFileForm::BtnUpClick(ui::Control&) {
 void TFileForm::XFilesClick(ui::Control&) {
   const int i = XFiles.ItemIndex();
   if (i < 0) return;
+  // A Ctrl+click that deselects the entry leaves the box to a file that is
+  // still selected.
+  if (XFiles.MultiSelect() && !XFiles.Selected(i)) {
+    const int chosen = ChosenByTheSelection();
+    Edit1.SetText(chosen < 0 ? std::string() : XFiles.Item(chosen));
+    return;
+  }
   Edit1.SetText(XFiles.IsFolder(i) ? std::string() : XFiles.Item(i));
 }
 
@@ -202,6 +209,12 @@ void TFileForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
   if (ActiveControl() == &XFiles && XFiles.Visible()) {
     XFilesKeyDown(XFiles, key, shift);
     if (key == 0) return;
+  }
+  // The window's name box only shows the chosen file: Enter there opens
+  // nothing (the dialog's Enter is its OK).
+  if (!state_.modal && key == ui::vkReturn && ActiveControl() == &Edit1) {
+    key = 0;
+    return;
   }
   if (key == ui::vkEscape) {
     key = 0;

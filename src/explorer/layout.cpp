@@ -18,6 +18,21 @@ Rect DefaultPlacement(int screenWidth, int screenHeight) {
   return r;
 }
 
+ui::Rect DesignedPlacement(int pixelsPerInch) {
+  const Rect& d = kDesignedWindow;
+  return ui::ScaledPlacement({d.left, d.top, d.width, d.height}, kDesignedPixelsPerInch,
+                             pixelsPerInch);
+}
+
+ui::Rect RestoredPlacement(const Rect& stored, const ScreenFacts& screen) {
+  const Rect& s = stored;
+  const bool usable = s.left != -1 && s.top != -1 && s.width != -1 && s.height != -1 &&
+                      s.left + s.width <= screen.width && s.top + s.height <= screen.height;
+  const ui::Rect wanted = usable ? ui::Rect{s.left, s.top, s.width, s.height}
+                                 : DesignedPlacement(screen.pixelsPerInch);
+  return ui::UsablePlacement(wanted, screen.workArea, kMinimumWindow);
+}
+
 int FittedWindowWidth(int frame, int columnsWanted, int columnWidth) {
   return frame + columnsWanted * columnWidth + 4;
 }

@@ -116,4 +116,35 @@ ColumnLayout ColumnsFor(int widest, int wwWidth, int listWidth) {
   return c;
 }
 
+int ChosenEntry(const std::vector<std::string>& entries, const std::vector<bool>& folder,
+                const std::vector<bool>& selected, const std::string& boxText) {
+  const size_t n = std::min({entries.size(), folder.size(), selected.size()});
+  int first = -1;
+  for (size_t i = 0; i < n; ++i) {
+    if (!selected[i] || folder[i]) continue;
+    if (!boxText.empty() && entries[i] == boxText) return static_cast<int>(i);
+    if (first < 0) first = static_cast<int>(i);
+  }
+  return first;
+}
+
+Reselection ReselectByName(const std::vector<std::string>& entries,
+                           const std::vector<std::string>& selected, const std::string& current) {
+  Reselection r;
+  r.selected.assign(entries.size(), false);
+  std::vector<std::string> wanted = selected;
+  std::sort(wanted.begin(), wanted.end());
+  for (size_t i = 0; i < entries.size(); ++i) {
+    if (!std::binary_search(wanted.begin(), wanted.end(), entries[i])) continue;
+    r.selected[i] = true;
+    if (r.current < 0) r.current = static_cast<int>(i);
+  }
+  if (!current.empty() && r.current >= 0) {
+    const auto at = std::find(entries.begin(), entries.end(), current);
+    if (at != entries.end() && r.selected[static_cast<size_t>(at - entries.begin())])
+      r.current = static_cast<int>(at - entries.begin());
+  }
+  return r;
+}
+
 }  // namespace w95::explorer

@@ -50,6 +50,25 @@ struct Listing {
 Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
                      const ListOptions& options);
 
+// The entry that a request for one file names (open, information, preview,
+// delete, rename) in a list with multiple selection: the entry whose text is
+// in the name box while it is still selected, else the first selected file,
+// else -1. A file the user has deselected is never named.
+int ChosenEntry(const std::vector<std::string>& entries, const std::vector<bool>& folder,
+                const std::vector<bool>& selected, const std::string& boxText);
+
+// The selection after the list was read again: `selected` names the entries
+// that were selected, `current` the current one. Each still listed is
+// selected again; the current entry is the old current one if it is
+// selected again, else the first entry selected again, else -1 (nothing of
+// the selection is left).
+struct Reselection {
+  std::vector<bool> selected;  // per entry of the new list
+  int current = -1;
+};
+Reselection ReselectByName(const std::vector<std::string>& entries,
+                           const std::vector<std::string>& selected, const std::string& current);
+
 struct ColumnLayout {
   int columnWidth = 0;
   int columns = 1;

@@ -8,16 +8,16 @@ ModeSetup ModeFromKind(int32_t kind, int32_t restrict) {
   ModeSetup s;
   s.mode = kind;
   s.restrictedFormats = restrict > 0;
-  if (kind > 100 && kind <= 200) {
+  if (kind > kConvertKindBase && kind <= kLastConvertKind) {
     s.convertFamily = true;
-    s.mode = kind - 100;
+    s.mode = kind - kConvertKindBase;
   }
   return s;
 }
 
 bool ReturnsFormatCode(int32_t mode) { return mode == 0 || IsPixelDepth(mode); }
 
-int HelpContext(int32_t mode) { return ReturnsFormatCode(mode) ? 101 : 100; }
+int HelpContext(int32_t mode) { return ReturnsFormatCode(mode) ? kHelpSaving : kHelpBrowsing; }
 
 ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
   ModeLook look;
@@ -44,7 +44,7 @@ ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
   // An unknown mode above the open mode gets the saving look with an empty
   // format list, disabled like the slideshow entry.
   if (mode == 0) look.typeBox = TypeBox::Slideshow;
-  if (mode > 200) return look;  // an unknown mode keeps the saving look
+  if (!IsImageSavingMode(mode)) return look;  // an unknown mode keeps the saving look
   look.labelList = "Save &in";
   if (mode == kMoveMode) {  // kind 102 (or 2)
     look.caption = "Move File to";

@@ -15,12 +15,27 @@ inline constexpr int32_t kReplaceMode = 252;
 inline constexpr int32_t kAddMode = 253;
 inline constexpr int32_t kOpenMode = 254;
 
+// Kinds 101 to 200 ask for "Convert Multiple Files" at the depth kind - 100.
+inline constexpr int32_t kConvertKindBase = 100;
+inline constexpr int32_t kLastConvertKind = 200;
+// Modes up to 200 are the image-saving modes (the depths, 0 and the move
+// mode): the dialog saves into a folder. The slide modes and the window lie
+// above.
+inline constexpr int32_t kLastImageSavingMode = 200;
+inline bool IsImageSavingMode(int32_t mode) { return mode <= kLastImageSavingMode; }
+// The image-saving modes that save at a depth (with its formats, the
+// compression button and "MultiBPP").
+inline bool SavesAtADepth(int32_t mode) { return mode > 0 && mode < kLastImageSavingMode; }
+
+// Help contexts: saving an image, and the other modes.
+inline constexpr int kHelpSaving = 101;
+inline constexpr int kHelpBrowsing = 100;
+
 struct ModeSetup {
   int32_t mode = 0;  // ExplorerMode
   bool convertFamily = false;
   bool restrictedFormats = false;
 };
-// Kinds 101 to 200 are the convert family at depth kind - 100.
 ModeSetup ModeFromKind(int32_t kind, int32_t restrict);
 
 // Modes whose OK hands back a format code: 0 and the pixel depths (the

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "explorer/form_support.h"
+#include "explorer/modes.h"
 
 namespace w95::explorer {
 
@@ -56,6 +57,15 @@ std::optional<std::string> CorrectedQuality(const std::string& text, int current
   return std::nullopt;
 }
 
+std::optional<int> TypedQuality(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < kQualityMin || value > kQualityMax) return std::nullopt;
+  return value;
+}
+
 CompressionLayout CompressionLayoutFor(int32_t code) {
   CompressionLayout l;
   if (code == 0 || code == -10) {  // CMP, CMP grey
@@ -89,7 +99,7 @@ TUserCompress::TUserCompress(int32_t formatCode, const CompressionSettings& s)
   f.size = 8;
   f.bold = true;
   SetFont(f);
-  SetHelpContext(101);
+  SetHelpContext(kHelpSaving);
 
   LumaLabel.SetBounds(10, 8, 200, 16);
   LumaLabel.SetFocusControl(&LumaEdit);
@@ -116,8 +126,10 @@ TUserCompress::TUserCompress(int32_t formatCode, const CompressionSettings& s)
     bar->SetTabStop(true);
     bar->OnChange = [this](ui::Control& c) { LumaScrollBarChange(c); };
   }
-  for (ui::Edit* edit : {&LumaEdit, &ColorEdit})
+  for (ui::Edit* edit : {&LumaEdit, &ColorEdit}) {
     edit->OnChange = [this](ui::Control& c) { LumaEditChange(c); };
+    edit->OnExit = [this](ui::Control& c) { QualityBoxDone(static_cast<ui::Edit&>(c)); };
+  }
   CustomLEADsetting.SetStyle(ui::ComboStyle::DropDownList);
   CustomLEADsetting.SetBounds(10, 103, 200, 21);
   CustomLEADsetting.SetItems({std::begin(kPresets), std::end(kPresets)});
@@ -150,6 +162,11 @@ TUserCompress::TUserCompress(int32_t formatCode, const CompressionSettings& s)
   BtnHelp.SetBounds(196, 180, 70, 25);
   for (ui::Button* b : {&BtnOK, &BtnCancel, &BtnHelp}) b->SetTabStop(true);
   BtnHelp.OnClick = [this](ui::Control& c) { BtnHelpClick(c); };
+  // Enter presses OK without leaving the box: the boxes are settled here.
+  BtnOK.OnClick = [this](ui::Control&) {
+    QualityBoxDone(LumaEdit);
+    QualityBoxDone(ColorEdit);
+  };
   OnActivate = [this](ui::Control& c) { FormActivate(c); };
   OnShow = [this](ui::Control& c) { FormActivate(c); };
 
@@ -199,16 +216,17 @@ void TUserCompress::LumaScrollBarChange(ui::Control& sender) {
 }
 
 void TUserCompress::LumaEditChange(ui::Control& sender) {
-  ui::Edit& edit = static_cast<ui::Edit&>(sender);
+  const ui::Edit& edit = static_cast<ui::Edit&>(sender);
   ui::ScrollBar& bar = &sender == &LumaEdit ? LumaScrollBar : ColorScrollBar;
+  // The bar follows a value in range; the text itself is left as typed.
   FlagGuard guard(updating_);
-  if (auto corrected = CorrectedQuality(edit.Text(), bar.Position())) {
-    edit.SetText(*corrected);  // runs this handler again with the corrected text
-    return;
-  }
-  int value = 0;
-  std::from_chars(edit.Text().data(), edit.Text().data() + edit.Text().size(), value);
-  if (value >= kQualityMin) bar.SetPosition(value);
+  if (const auto value = TypedQuality(edit.Text())) bar.SetPosition(*value);
+}
+
+void TUserCompress::QualityBoxDone(ui::Edit& edit) {
+  const ui::ScrollBar& bar = &edit == &LumaEdit ? LumaScrollBar : ColorScrollBar;
+  if (auto corrected = CorrectedQuality(edit.Text(), bar.Position()))
+    edit.SetText(*corrected);  // the change handler moves the bar
 }
 
 void TUserCompress::CustomLEADsettingClick(ui::Control&) {
@@ -218,10 +236,10 @@ void TUserCompress::CustomLEADsettingClick(ui::Control&) {
 void TUserCompress::BtnHelpClick(ui::Control&) { ShowHelp(); }
 
 CompressionSettings TUserCompress::Values() const {
+  // The boxes are settled when OK is pressed; a text that is not (any
+  // more) a value in range stands for the bar's position.
   auto number = [](const std::string& text, int fallback) {
-    int value = fallback;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+    return TypedQuality(text).value_or(fallback);
   };
   CompressionSettings s;
   s.luma = number(LumaEdit.Text(), LumaScrollBar.Position());

@@ -31,10 +31,16 @@ void WriteCompressionSettings(const CompressionSettings& s);
 inline constexpr int kQualityMin = 2;
 inline constexpr int kQualityMax = 255;
 
-// What a quality box must show instead of `text`, or nullopt when the text
-// stands: empty gives the minimum, 256 and more "255", less than 2 "2". A
-// text that is no whole number gives back `current` (the bar's position).
+// What a quality box must show instead of `text` once the user has left it
+// or pressed OK, or nullopt when the text stands: empty gives the minimum,
+// 256 and more "255", less than 2 "2". A text that is no whole number gives
+// back `current` (the bar's position). While the user is still typing, the
+// text is never rewritten: "1" may be the start of "150".
 std::optional<std::string> CorrectedQuality(const std::string& text, int current);
+
+// The value of a quality box while it is typed, for its bar to follow:
+// a whole number within 2 to 255, else nullopt (the bar stays).
+std::optional<int> TypedQuality(const std::string& text);
 
 // How the dialog is arranged for a format code.
 struct CompressionLayout {
@@ -79,6 +85,8 @@ class TUserCompress : public ui::Form {
   void FormActivate(ui::Control& sender);
   void LumaScrollBarChange(ui::Control& sender);
   void LumaEditChange(ui::Control& sender);
+  // The box is left, or OK pressed: its text is brought into range.
+  void QualityBoxDone(ui::Edit& edit);
   void CustomLEADsettingClick(ui::Control& sender);
   void BtnHelpClick(ui::Control& sender);
 

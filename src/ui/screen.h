@@ -13,12 +13,26 @@ class ScreenObject {
   void SetCursor(Cursor c);
   int Width() const;   // desktop's screen width
   int Height() const;
+  // The part of the screen windows are placed in (the task bar left out),
+  // and the screen's resolution (each from the backend).
+  Rect WorkArea() const;
+  int PixelsPerInch() const;
 
  private:
   Cursor cursor_ = Cursor::Default;
 };
 
 ScreenObject& Screen();
+
+namespace headless {
+// What the headless backend reports of the screen (tests may change it): an
+// empty work area stands for the whole screen of the simulated machine.
+struct ScreenFacts {
+  Rect workArea;
+  int pixelsPerInch = 96;
+};
+ScreenFacts& TestScreen();
+}  // namespace headless
 
 // Sets the hourglass for its lifetime.
 class BusyCursor {

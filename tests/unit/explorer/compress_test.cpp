@@ -107,28 +107,48 @@ TEST_F(Compress, JpegCodesForgetThePresetAndGreyHasNoSampling) {
   }));
 }
 
-TEST_F(Compress, QualityBoxesStayWithinTwoTo255) {
+TEST_F(Compress, QualityBoxesAreBroughtIntoRangeWhenLeftNotWhileTyped) {
   SetKey("SaveJPG", "911");
   SetKey("SavePIC", "999");  // out of range: the bar's end
   EXPECT_TRUE(RunDialog(98, [](User& u, TUserCompress& d) {
     EXPECT_EQ(u.TextOf("LumaEdit"), "6") << "911 means the default";
     EXPECT_EQ(u.TextOf("ColorEdit"), "255");
+    // Typed key by key: a first "1" stands, and the bar follows each value
+    // in range.
+    u.Type("ColorEdit", "150");
+    EXPECT_EQ(u.TextOf("ColorEdit"), "150");
+    EXPECT_EQ(d.ColorScrollBar.Position(), 150);
     u.Type("LumaEdit", "300");
-    EXPECT_EQ(u.TextOf("LumaEdit"), "255");
+    EXPECT_EQ(u.TextOf("ColorEdit"), "150") << "left in range: as typed";
+    EXPECT_EQ(u.TextOf("LumaEdit"), "300") << "still being typed";
+    EXPECT_EQ(d.LumaScrollBar.Position(), 30);
+    u.Clear("ColorEdit");
+    EXPECT_EQ(u.TextOf("LumaEdit"), "255") << "left: brought into range";
     EXPECT_EQ(d.LumaScrollBar.Position(), 255);
-    u.Clear("LumaEdit");
-    EXPECT_EQ(u.TextOf("LumaEdit"), "2");
-    EXPECT_EQ(d.LumaScrollBar.Position(), 2);
-    u.Type("ColorEdit", "1");
-    EXPECT_EQ(u.TextOf("ColorEdit"), "2");
+    EXPECT_EQ(u.TextOf("ColorEdit"), "");
+    u.Type("LumaEdit", "1");
+    EXPECT_EQ(u.TextOf("ColorEdit"), "2") << "left empty: the minimum";
+    EXPECT_EQ(u.TextOf("LumaEdit"), "1");
     u.Scroll("ColorScrollBar", 77);
     EXPECT_EQ(u.TextOf("ColorEdit"), "77");
     u.Type("ColorEdit", "7x");
-    EXPECT_EQ(u.TextOf("ColorEdit"), "7") << "a letter is not taken";
-    u.Click("BtnOK");
+    EXPECT_EQ(u.TextOf("LumaEdit"), "2");
+    EXPECT_EQ(u.TextOf("ColorEdit"), "7x");
+    u.PressKey(w95::ui::vkReturn);  // OK without leaving the box
   }));
   EXPECT_EQ(accepted.luma, 2);
-  EXPECT_EQ(accepted.color, 7);
+  EXPECT_EQ(accepted.color, 7) << "a letter is not taken: the bar's value";
+  EXPECT_EQ(Key("SavePIC"), "999") << "the caller writes the keys";
+}
+
+TEST_F(Compress, OkSettlesABoxStillBeingTyped) {
+  EXPECT_TRUE(RunDialog(98, [](User& u, TUserCompress&) {
+    u.Type("LumaEdit", "100");
+    u.Type("ColorEdit", "999");
+    u.PressKey(w95::ui::vkReturn);
+  }));
+  EXPECT_EQ(accepted.luma, 100);
+  EXPECT_EQ(accepted.color, 255);
 }
 
 TEST(CorrectedQuality, BringsTypedTextIntoRange) {
@@ -140,6 +160,10 @@ TEST(CorrectedQuality, BringsTypedTextIntoRange) {
   EXPECT_EQ(CorrectedQuality("12a", 50), "50");
   EXPECT_FALSE(CorrectedQuality("255", 50));
   EXPECT_FALSE(CorrectedQuality("-", 50)) << "a sign being typed";
+  EXPECT_EQ(w95::explorer::TypedQuality("150"), 150);
+  EXPECT_EQ(w95::explorer::TypedQuality("007"), 7);
+  for (const char* t : {"", "1", "256", "-3", "12a", "99999999999"})
+    EXPECT_FALSE(w95::explorer::TypedQuality(t)) << t;
 }
 
 TEST_F(Compress, HelpOpensAtContext101) {

@@ -100,4 +100,50 @@ TEST(LookIn, PathBelowTheCurrentDriveAndBackUp) {
   EXPECT_EQ(root.selected, 1);
 }
 
+TEST(Selection, ARequestOnOneFileNamesOnlyASelectedFile) {
+  const std::vector<std::string> e = {"sub\\", "a.bmp", "b.jpg", "c.gif"};
+  const std::vector<bool> folder = {true, false, false, false};
+  EXPECT_EQ(ChosenEntry(e, folder, {false, true, false, true}, "c.gif"), 3) << "the box, selected";
+  EXPECT_EQ(ChosenEntry(e, folder, {false, true, false, false}, "c.gif"), 1)
+      << "the box deselected: the selection";
+  EXPECT_EQ(ChosenEntry(e, folder, {true, false, false, false}, "sub\\"), -1) << "a folder";
+  EXPECT_EQ(ChosenEntry(e, folder, {false, false, false, false}, "a.bmp"), -1);
+  EXPECT_EQ(ChosenEntry(e, folder, {false, false, true, false}, ""), 2);
+}
+
+TEST(Selection, ReselectedByNameAfterTheListIsReadAgain) {
+  const std::vector<std::string> now = {"sub\\", "a.bmp", "added.jpg", "b.jpg"};
+  Reselection r = ReselectByName(now, {"b.jpg", "a.bmp"}, "b.jpg");
+  EXPECT_EQ(r.selected, (std::vector<bool>{false, true, false, true}));
+  EXPECT_EQ(r.current, 3);
+  r = ReselectByName(now, {"gone.jpg", "a.bmp"}, "gone.jpg");
+  EXPECT_EQ(r.current, 1) << "the current entry gone: the first one selected again";
+  r = ReselectByName(now, {"a.bmp"}, "b.jpg");
+  EXPECT_EQ(r.current, 1) << "a current entry that was not selected does not become so";
+  r = ReselectByName(now, {"gone.jpg"}, "gone.jpg");
+  EXPECT_EQ(r.current, -1);
+  EXPECT_EQ(r.selected, (std::vector<bool>(4, false)));
+}
+
+TEST(Placement, DesignedAndStoredPlacementsOnTheScreen) {
+  ScreenFacts screen{1024, 768, {0, 0, 1024, 738}, 96};
+  const auto d = RestoredPlacement({-1, -1, -1, -1}, screen);
+  EXPECT_EQ(d.left, 266);
+  EXPECT_EQ(d.top, 185);
+  EXPECT_EQ(d.width, 330);
+  EXPECT_EQ(d.height, 248);
+  screen.pixelsPerInch = 144;
+  const auto big = RestoredPlacement({-1, -1, -1, -1}, screen);
+  EXPECT_EQ(big.left, 400);
+  EXPECT_EQ(big.width, 496);
+  EXPECT_EQ(big.top, 277);
+  EXPECT_EQ(big.height, 372);
+  // Ending beyond the screen: the designed placement, as before.
+  EXPECT_EQ(RestoredPlacement({900, 10, 200, 100}, screen).left, 400);
+  const auto tiny = RestoredPlacement({10, 20, 0, 0}, screen);
+  EXPECT_EQ(tiny.width, kMinimumWindow.width);
+  EXPECT_EQ(tiny.height, kMinimumWindow.height);
+  EXPECT_EQ(RestoredPlacement({-2000, 20, 400, 300}, screen).left, 0);
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "explorer/remote_win.h"
 #include "explorer_fixture.h"
+#include "ui/screen.h"
 
 namespace explorer_test {
 namespace {
@@ -32,6 +33,7 @@ class Window : public Explorer {
   }
   void TearDown() override {
     w95::explorer::RemoteWinClose();
+    w95::ui::headless::TestScreen() = {};
     Explorer::TearDown();
   }
   TFileForm& Open(uintptr_t host = kHost, int32_t remember = 0) {
@@ -175,10 +177,67 @@ TEST_F(Window, StoredPlacementIsUsedOnlyWhenItFitsTheScreen) {
 
   SetKey("bWinW", "760");  // 60 + 760 > 800
   TFileForm& f = Open(kHost, 1);
-  EXPECT_EQ(f.Left(), 333) << "as designed";
-  EXPECT_EQ(f.Top(), 231);
-  EXPECT_EQ(f.WindowWidth(), 413);
-  EXPECT_EQ(f.WindowHeight(), 310);
+  // As designed at 120 pixels per inch (333, 231, 413, 310), scaled to 96.
+  EXPECT_EQ(f.Left(), 266) << "as designed";
+  EXPECT_EQ(f.Top(), 185);
+  EXPECT_EQ(f.WindowWidth(), 330);
+  EXPECT_EQ(f.WindowHeight(), 248);
+  w95::explorer::RemoteWinClose();
+  w95::ui::headless::TestScreen().pixelsPerInch = 120;
+  SetKey("bWinW", "760");
+  TFileForm& large = Open(kHost, 1);
+  EXPECT_EQ(large.Left(), 333);
+  EXPECT_EQ(large.Top(), 231);
+  EXPECT_EQ(large.WindowWidth(), 413);
+  EXPECT_EQ(large.WindowHeight(), 310);
+}
+
+TEST_F(Window, StoredPlacementOutOfReachComesBackOnScreenAtAUsableSize) {
+  machine.desktop.screen = {800, 600};
+  w95::ui::headless::TestScreen().workArea = {0, 0, 800, 570};  // a task bar at the bottom
+  struct Case {
+    const char *left, *top, *width, *height;
+    int wantLeft, wantTop, wantWidth, wantHeight;
+  };
+  const Case cases[] = {
+      {"-2000", "100", "400", "300", 0, 100, 400, 300},  // a monitor that was removed
+      {"50", "100", "0", "0", 50, 100, 300, 200},         // too small to use
+      {"700", "580", "20", "10", 500, 370, 300, 200},     // enlarged, then moved back
+      {"10", "-5", "700", "500", 10, 0, 700, 500},
+      {"50", "60", "700", "540", 50, 30, 700, 540},       // under the task bar
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.left);
+    SetKey("bWinL", c.left);
+    SetKey("bWinT", c.top);
+    SetKey("bWinW", c.width);
+    SetKey("bWinH", c.height);
+    TFileForm& f = Open(kHost, 1);
+    EXPECT_EQ(f.Left(), c.wantLeft);
+    EXPECT_EQ(f.Top(), c.wantTop);
+    EXPECT_EQ(f.WindowWidth(), c.wantWidth);
+    EXPECT_EQ(f.WindowHeight(), c.wantHeight);
+    w95::explorer::RemoteWinClose();
+  }
+}
+
+TEST_F(Window, ResetWindowGivesTheSizeRulesPlacementAndHidesWhileMoving) {
+  SetKey("bWinT", "100");
+  SetKey("bWinL", "50");
+  SetKey("bWinW", "700");
+  SetKey("bWinH", "500");
+  TFileForm& f = Open(kHost, 1);
+  ASSERT_EQ(f.WindowWidth(), 700);
+  int hidden = 0;
+  f.OnHide = [&](w95::ui::Control&) { ++hidden; };
+  f.ViewMenuClick(*f.mnuResetWin);
+  EXPECT_EQ(f.Left(), 256) << "half the 1024 x 768 screen, centred";
+  EXPECT_EQ(f.Top(), 192);
+  EXPECT_EQ(f.WindowWidth(), 512);
+  EXPECT_EQ(f.WindowHeight(), 384);
+  EXPECT_EQ(hidden, 1);
+  EXPECT_TRUE(f.Visible());
+  f.OnHide = nullptr;
 }
 
 TEST_F(Window, PlacementNotRememberedIsStillWrittenOnClose) {
@@ -237,27 +296,84 @@ TEST_F(Window, HiddenWindowShowsAgainForTheFirstHost) {
   EXPECT_EQ(requests[0].window, kHost) << "the first host window is kept";
 }
 
-TEST_F(Window, UpdateListsNewFilesAndSelectsTheEntryBeforeTheCurrentOne) {
+TEST_F(Window, UpdateKeepsTheSelectionByNameAndStepsBackOnlyWhenItIsGone) {
   TFileForm& f = Open();
   w95::explorer::RemoteWinUpdate();
   EXPECT_EQ(f.XFiles.ItemIndex(), 0) << "entry 0 current: the refresh's own selection";
+  // Two files selected, then a file added between them: both stay selected.
   U().Select("XFiles", 2);
+  U().Select("XFiles", 1, w95::ui::ssCtrl);
   machine.files.AddFile("C:\\Pics\\added.jpg");
   w95::explorer::RemoteWinUpdate();
   ASSERT_EQ(f.XFiles.Count(), 4);
-  EXPECT_EQ(f.XFiles.Item(1), "a long name.bmp");
   EXPECT_EQ(f.XFiles.Item(2), "added.jpg");
-  EXPECT_EQ(f.XFiles.ItemIndex(), 1);
+  EXPECT_EQ(f.XFiles.ItemIndex(), 1) << "the current entry, by name";
   EXPECT_FALSE(f.XFiles.Selected(0));
   EXPECT_TRUE(f.XFiles.Selected(1));
+  EXPECT_FALSE(f.XFiles.Selected(2)) << "the new file";
+  EXPECT_TRUE(f.XFiles.Selected(3)) << "b.jpg, moved down by one";
   EXPECT_EQ(f.Edit1.Text(), "a long name.bmp");
-  // A list that got shorter: the last entry.
+  // The current entry gone, another selected one still there: it is current.
+  U().Select("XFiles", 3);
+  U().Select("XFiles", 2, w95::ui::ssCtrl);
+  machine.files.DeleteFile("C:\\Pics\\added.jpg");
+  w95::explorer::RemoteWinUpdate();
+  ASSERT_EQ(f.XFiles.Count(), 3);
+  EXPECT_EQ(f.XFiles.ItemIndex(), 2);
+  EXPECT_EQ(f.XFiles.SelCount(), 1);
+  EXPECT_EQ(f.Edit1.Text(), "b.jpg");
+  // Nothing selected is left: the entry before the remembered one, here the
+  // last as the list got shorter.
+  machine.files.AddFile("C:\\Pics\\zz.jpg");
+  w95::explorer::RemoteWinUpdate();
   U().Select("XFiles", 3);
   machine.files.DeleteFile("C:\\Pics\\b.jpg");
-  machine.files.DeleteFile("C:\\Pics\\added.jpg");
+  machine.files.DeleteFile("C:\\Pics\\zz.jpg");
   w95::explorer::RemoteWinUpdate();
   ASSERT_EQ(f.XFiles.Count(), 2);
   EXPECT_EQ(f.XFiles.ItemIndex(), 1);
+  EXPECT_TRUE(f.XFiles.Selected(1));
+  EXPECT_FALSE(f.XFiles.Selected(0));
+}
+
+TEST_F(Window, RequestsOnOneFileNameOnlyWhatIsSelected) {
+  TFileForm& f = Open();
+  U().Select("XFiles", 1);
+  U().Select("XFiles", 2, w95::ui::ssCtrl);
+  EXPECT_EQ(f.Edit1.Text(), "b.jpg");
+  U().Select("XFiles", 2, w95::ui::ssCtrl);  // deselected again
+  EXPECT_EQ(f.Edit1.Text(), "a long name.bmp") << "the box follows the selection";
+  f.FileMenuClick(*f.mnuFDelete);
+  U().Click("BtnOK");
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[0].code, 2308);
+  EXPECT_EQ(requests[0].longName, "a long name.bmp");
+  EXPECT_EQ(requests[1].code, 2313);
+  EXPECT_EQ(requests[1].longName, "a long name.bmp");
+  // Nothing selected: no file is named, whatever the box held.
+  U().Select("XFiles", 1, w95::ui::ssCtrl);
+  EXPECT_EQ(f.Edit1.Text(), "");
+  f.Edit1.SetText("b.jpg");
+  for (auto* item : {f.mnuFDelete, f.mnuFInfo, f.mnuFPreview, f.mnuFRename}) {
+    session.ExpectMessage(MsgKind::Warning, "No file(s) selected!", w95::ui::mrOk);
+    f.FileMenuClick(*item);
+    f.Edit1.SetText("b.jpg");
+  }
+  EXPECT_EQ(requests.size(), 2u);
+  EXPECT_TRUE(session.Unused().empty());
+}
+
+TEST_F(Window, EnterInTheNameBoxOpensNothing) {
+  TFileForm& f = Open();
+  U().Select("XFiles", 2);
+  U().PressKey('N', w95::ui::ssAlt);  // "File &name:"
+  ASSERT_EQ(f.ActiveControl(), &f.Edit1);
+  U().PressKey(w95::ui::vkReturn);
+  EXPECT_TRUE(requests.empty());
+  EXPECT_TRUE(f.Visible());
+  U().Select("XFiles", 2);
+  U().PressKey(w95::ui::vkReturn);
+  EXPECT_EQ(requests.size(), 1u) << "Enter in the list still opens";
 }
 
 TEST_F(Window, ClosedWindowIgnoresTheOtherEntries) {

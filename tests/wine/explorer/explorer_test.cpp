@@ -445,7 +445,15 @@ void ShotMoved(HWND dialog, const char* name) {
 
 TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
   HostWrite("SavePath", "c:\\w95exp\\");
-  std::string luma, color, typed;
+  std::string luma, color, typedColor, typedLuma, leftLuma;
+  // Digits typed one key at a time into a box emptied first; the caret stays
+  // where the typing leaves it.
+  auto typeInto = [](HWND edit, const char* digits) {
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    wine_keys::Press(VK_DELETE, {}, 0);
+    for (const char* k = digits; *k; ++k) wine_keys::Press(static_cast<WORD>(*k), {}, 0);
+  };
   steps.push_back([](HWND d) { PressCompression(d); });
   steps.push_back([](HWND) {});  // the dialog settles
   steps.push_back([&](HWND) {
@@ -455,14 +463,31 @@ TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
     ASSERT_EQ(edits.size(), 2u) << "code 99: luminance and colour rows";
     luma = TextOf(edits[0]);
     color = TextOf(edits[1]);
-    SendMessageA(edits[0], WM_SETTEXT, 0, reinterpret_cast<LPARAM>("300"));
-    typed = TextOf(edits[0]);
+    typeInto(edits[1], "150");
+  });
+  steps.push_back([&](HWND) {
+    HWND c = TopLevelExactly("", "Compression Setting");
+    ASSERT_NE(c, nullptr);
+    const std::vector<HWND> edits = Edits(c);
+    typedColor = TextOf(edits[1]);
+    typeInto(edits[0], "300");
+  });
+  steps.push_back([&](HWND) {
+    HWND c = TopLevelExactly("", "Compression Setting");
+    ASSERT_NE(c, nullptr);
+    typedLuma = TextOf(Edits(c)[0]);
+    wine_keys::Press(VK_TAB, {}, 0);  // leaves the box
+  });
+  steps.push_back([&](HWND) {
+    HWND c = TopLevelExactly("", "Compression Setting");
+    ASSERT_NE(c, nullptr);
+    leftLuma = TextOf(Edits(c)[0]);
     ShotMoved(c, "compress99");
     Press(c, "&Ok");
   });
   steps.push_back([](HWND d) {
     EXPECT_EQ(HostRead("SaveJPG"), "255") << "OK writes the keys";
-    EXPECT_EQ(HostRead("SavePIC"), "12");
+    EXPECT_EQ(HostRead("SavePIC"), "150") << "as typed";
     EXPECT_EQ(HostRead("SaveYUV"), "0");
     EXPECT_EQ(HostRead("SaveCMP"), "0") << "code 99 sets no preset";
     HostWrite("SaveCMP", "3");
@@ -485,7 +510,9 @@ TEST_F(ExplorerDll, CompressionSettingsFromTheSaveDialog) {
   EXPECT_EQ(Run(24), -1);
   EXPECT_EQ(luma, "6");
   EXPECT_EQ(color, "12");
-  EXPECT_EQ(typed, "255") << "brought back into range as it was typed";
+  EXPECT_EQ(typedColor, "150") << "a first 1 is not corrected while typing";
+  EXPECT_EQ(typedLuma, "300") << "still being typed";
+  EXPECT_EQ(leftLuma, "255") << "brought into range once left";
 }
 
 }  // namespace

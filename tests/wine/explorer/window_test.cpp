@@ -93,6 +93,17 @@ void ClickEntry(HWND list, int index) {
                reinterpret_cast<LPARAM>(list));
 }
 
+// A click on a list entry with the mouse, Ctrl held or not (MK_CONTROL), as
+// the list itself handles it: its own selection and caret, and its notice.
+void MouseClickEntry(HWND list, int index, WPARAM keys = 0) {
+  RECT r{};
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+  SendMessageA(list, WM_LBUTTONUP, keys, at);
+  Pump(100);
+}
+
 void PostKey(HWND target, int vk) {
   SetFocus(target);
   PostMessageA(target, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
@@ -236,19 +247,83 @@ TEST_F(ExplorerWindowDll, HiddenOrMinimisedWindowComesBackForTheFirstHost) {
   DestroyWindow(other);
 }
 
-TEST_F(ExplorerWindowDll, UpdateListsAFileTheHostAdded) {
+TEST_F(ExplorerWindowDll, UpdateListsAFileTheHostAddedKeepingTheSelection) {
   HWND w = Open(host);
   ASSERT_NE(w, nullptr);
   HWND list = Child(w, "ListBox");
   ASSERT_NE(list, nullptr);
-  ClickEntry(list, 2);
+  MouseClickEntry(list, 2);
+  MouseClickEntry(list, 1, MK_CONTROL);
+  ASSERT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 2);
   MakeFile("c:\\w95win\\pics\\added.jpg");
   update();
   Pump(100);
   ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
-  EXPECT_EQ(SendMessageA(list, LB_GETSEL, 0, 0), 0) << "entry 0 let go";
-  EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0) << "the entry before the remembered one";
+  EXPECT_EQ(SendMessageA(list, LB_GETSEL, 0, 0), 0);
+  EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0) << "a long name.bmp, still selected";
+  EXPECT_EQ(SendMessageA(list, LB_GETSEL, 2, 0), 0) << "the file added";
+  EXPECT_GT(SendMessageA(list, LB_GETSEL, 3, 0), 0) << "b.jpg, one further down";
+  EXPECT_EQ(SendMessageA(list, LB_GETCARETINDEX, 0, 0), 1);
   EXPECT_EQ(TextOf(Child(w, "Edit")), "a long name.bmp");
+  // Nothing selected is left: the entry before the remembered one.
+  ClickEntry(list, 2);
+  DeleteFileA("c:\\w95win\\pics\\added.jpg");
+  update();
+  Pump(100);
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
+  EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0);
+}
+
+// While a test waits in its loop: presses the next of `menuKeys` in each
+// popup menu that comes up.
+std::string menuKeys;
+HWND menuSeen = nullptr;
+void CALLBACK ChooseInMenus(HWND, UINT, UINT_PTR, DWORD) {
+  HWND menu = wine_windows::TopLevelExactly("#32768", "");
+  if (!menu || !IsWindowVisible(menu)) {
+    menuSeen = nullptr;
+    return;
+  }
+  if (menu == menuSeen || menuKeys.empty()) return;
+  menuSeen = menu;
+  PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(menuKeys[0]), 0);
+  menuKeys.erase(0, 1);
+}
+
+// Opens a popup menu with a right click on `target` and chooses the entry
+// of `letter` in it.
+void ChooseFromMenu(HWND target, char letter) {
+  menuKeys = std::string(1, letter);
+  menuSeen = nullptr;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, ChooseInMenus);
+  PostMessageA(target, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(target, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+  for (int i = 0; i < 40 && !menuKeys.empty(); ++i) Pump(50);
+  Pump(300);
+  KillTimer(nullptr, timer);
+}
+
+TEST_F(ExplorerWindowDll, DeleteAndOpenNameOnlyTheSelectedFile) {
+  HWND w = Open(host);
+  ASSERT_NE(w, nullptr);
+  HWND list = Child(w, "ListBox");
+  ASSERT_NE(list, nullptr);
+  MouseClickEntry(list, 1);
+  MouseClickEntry(list, 2, MK_CONTROL);
+  EXPECT_EQ(TextOf(Child(w, "Edit")), "b.jpg");
+  MouseClickEntry(list, 2, MK_CONTROL);  // b.jpg let go again
+  ASSERT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
+  EXPECT_EQ(TextOf(Child(w, "Edit")), "a long name.bmp") << "the box follows the selection";
+  ChooseFromMenu(list, 'd');  // the file menu's "&Delete"
+  ASSERT_EQ(requests.size(), 1u) << "the file menu came up and Delete was chosen";
+  EXPECT_EQ(requests[0].code, 0x904);
+  EXPECT_EQ(requests[0].longName, "a long name.bmp");
+  PostMessageA(Child(w, "Button", "&Open"), BM_CLICK, 0, 0);
+  Pump();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_EQ(requests[1].code, 0x909);
+  EXPECT_EQ(requests[1].longName, "a long name.bmp");
 }
 
 TEST_F(ExplorerWindowDll, StoredPlacementIsAppliedAndCloseWritesItBack) {
@@ -276,6 +351,32 @@ TEST_F(ExplorerWindowDll, StoredPlacementIsAppliedAndCloseWritesItBack) {
   update();  // closed: nothing happens
   hide();
   close();
+}
+
+TEST_F(ExplorerWindowDll, PlacementOutOfReachComesBackAndResetUsesTheSizeRule) {
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  Write("bWinT", "100");
+  Write("bWinL", "-2000");  // on a monitor that is gone
+  Write("bWinW", "0");
+  Write("bWinH", "0");
+  HWND w = Open(host, 1);
+  ASSERT_NE(w, nullptr);
+  RECT r;
+  GetWindowRect(w, &r);
+  EXPECT_EQ(r.left, work.left);
+  EXPECT_EQ(r.top, 100);
+  EXPECT_GE(r.right - r.left, 300) << "a usable size";
+  EXPECT_GE(r.bottom - r.top, 200);
+  // "&Reset window" from the view menu: half the screen, centred.
+  ChooseFromMenu(GetParent(Child(w, "ComboBox")), 'r');
+  GetWindowRect(w, &r);
+  const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+  EXPECT_EQ(r.right - r.left, sw / 2);
+  EXPECT_EQ(r.bottom - r.top, sh / 2);
+  EXPECT_EQ(r.left, sw / 4);
+  EXPECT_EQ(r.top, sh / 4);
+  EXPECT_TRUE(IsWindowVisible(w));
 }
 
 // While a test waits in its loop: chooses "&Preview mode" once the view menu
@@ -377,6 +478,9 @@ TEST_F(ExplorerWindowDll, KeyboardUserWorksTheWindowOnTheHostsLoop) {
   EXPECT_EQ(Focused(), "ComboBox:All validated formats") << "File &type";
   Press('N', {VK_MENU});
   EXPECT_EQ(Focused(), "Edit:b.jpg") << "File &name";
+  Press(VK_RETURN);
+  EXPECT_TRUE(requests.empty()) << "Enter in the name box opens nothing";
+  EXPECT_EQ(Focused(), "Edit:b.jpg");
   Press('O', {VK_MENU});
   ASSERT_EQ(requests.size(), 1u) << "&Open";
   EXPECT_EQ(requests[0].longName, "b.jpg");
