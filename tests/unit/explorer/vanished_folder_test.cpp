@@ -14,10 +14,10 @@ TEST_F(Explorer, AFolderThatVanishedUnderTheWindowGivesWayToItsNearestParent) {
   w95::explorer::RunRemoteWin(0x4242, false);
   TFileForm* f = w95::explorer::ExplorerWindow();
   ASSERT_NE(f, nullptr);
-  ASSERT_EQ(f->CurrentFolder(), "c:\\pics\\trip\\day 1");
+  ASSERT_EQ(f->CurrentFolder(), "c:\\pics\\trip\\Day 1");
   // The whole "Trip" folder goes, the one shown with it.
   ASSERT_TRUE(machine.files.MoveFile("c:\\pics\\trip", "c:\\elsewhere"));
-  session.ExpectMessage(MsgKind::Warning, "The folder c:\\pics\\trip\\day 1 is no longer there.", w95::ui::mrOk);
+  session.ExpectMessage(MsgKind::Warning, "The folder c:\\pics\\trip\\Day 1 is no longer there.", w95::ui::mrOk);
   w95::explorer::RemoteWinUpdate();
   EXPECT_EQ(f->CurrentFolder(), "c:\\pics");
   ASSERT_GT(f->XFiles.Count(), 0);

@@ -41,7 +41,7 @@ struct Counts {
   size_t windows = 0;        // top-level windows of this process
   size_t libraryWindows = 0;  // of them, of the library's classes
   DWORD gdi = 0, user = 0;    // 0 where the platform does not count them
-  size_t privateBytes = 0;
+  size_t privateBytes = 0;  // committed memory of the process
 };
 
 inline bool OfLibraryClass(HWND h) {
@@ -61,8 +61,9 @@ inline Counts Measure() {
   c.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
   PROCESS_MEMORY_COUNTERS_EX pmc{};
   pmc.cb = sizeof pmc;
+  // Wine leaves the private figure 0: the committed (page file) figure then.
   if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc))
-    c.privateBytes = pmc.PrivateUsage;
+    c.privateBytes = pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage;
   return c;
 }
 
