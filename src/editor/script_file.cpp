@@ -42,6 +42,8 @@ std::string SaveAbortedMessage(int slide) {
 std::string SaveErrorMessage(const WriteResult& result, const std::string& target) {
   switch (result.fault) {
     case WriteResult::Fault::Target: return "Unable to write to " + target;
+    case WriteResult::Fault::Disk:
+      return "Unable to write to " + target + "\nThe disk is full or cannot be written.";
     case WriteResult::Fault::Slide:
       return "Slide " + std::to_string(result.slide) + " cannot be saved: " + result.problem + ".";
     default: return SaveAbortedMessage(result.slide);
@@ -92,7 +94,10 @@ WriteResult SaveScriptFile(const ui::StringGrid& grid, const ScriptHeader& heade
   // Closing can still fail (the last pieces may only reach the disk now).
   const bool closed = out->Close();
   out.reset();
-  if (result.ok && !closed) result = {false, last, WriteResult::Fault::Full, {}};
+  // A write into a file on disk that fails is the disk's doing (full, gone,
+  // read-only), not the script's size: the user must look at the disk.
+  if (result.fault == WriteResult::Fault::Full) result.fault = WriteResult::Fault::Disk;
+  if (result.ok && !closed) result = {false, last, WriteResult::Fault::Disk, {}};
   if (result.ok && !files.Replace(temp, target)) result = {false, last, WriteResult::Fault::Target, {}};
   if (!result.ok) files.Remove(temp);
   return result;

@@ -137,6 +137,7 @@ struct WriteResult {
   enum class Fault {
     None,
     Full,    // a write failed on the way (SaveAbortedMessage)
+    Disk,    // the file on disk could not be written to its end (full, read-only, gone)
     Target,  // the file could not be made or put in place at all
     Slide,   // the slide holds what a script cannot store: see `problem`
   };
@@ -164,8 +165,9 @@ WriteResult SaveScriptFile(const ui::StringGrid& grid, const ScriptHeader& heade
 // less 8 when above 10).
 std::string SaveAbortedMessage(int slide);
 // What the user is told about a failed save to `target`: "Unable to write to"
-// the file when it could not be written at all; the slide and its offending
-// value when a slide cannot be stored; otherwise SaveAbortedMessage.
+// the file when it could not be written at all; that the disk is full or
+// cannot be written when writing it stopped on the way; the slide and its
+// offending value when a slide cannot be stored; otherwise SaveAbortedMessage.
 std::string SaveErrorMessage(const WriteResult& result, const std::string& target);
 
 // Where two grids hold different slides: "" when rows 1 on are the same,

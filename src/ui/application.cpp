@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "ui/dialogs.h"
+#include "ui/form.h"
 #include "ui/form_registry.h"
 #include "ui/peer.h"
 
@@ -24,6 +25,17 @@ void ApplicationObject::ShowException(const std::exception& e) {
 uintptr_t ApplicationObject::Handle() { return CurrentBackend().ApplicationHandle(); }
 
 void ApplicationObject::FreeReleasedForms() { detail::FreeReleased(); }
+
+void ApplicationObject::Shutdown() {
+  detail::FreeReleased();
+  const std::vector<Form*> open = detail::Forms();
+  for (Form* f : open) f->DestroyPeers();
+  CurrentBackend().Shutdown();
+}
+
+HandlerScope::HandlerScope() { detail::EnterHandler(); }
+HandlerScope::~HandlerScope() { detail::LeaveHandler(); }
+bool HandlersRunning() { return detail::HandlerDepth() > 0; }
 
 ApplicationObject& Application() {
   static ApplicationObject app;

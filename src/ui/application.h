@@ -24,7 +24,12 @@ class ApplicationObject {
   // The standard error box: the error's message text.
   void ShowException(const std::exception& e);
   uintptr_t Handle();  // the hidden owner window (0 headless)
-  // Frees the forms closed with CloseAction::Free.
+  // The library is being unloaded: the forms closed for good are freed, the
+  // windows of forms still open are destroyed, and the backend gives back
+  // everything that could call into the library later.
+  void Shutdown();
+  // Frees the forms closed with CloseAction::Free, unless code of the
+  // library is running (see HandlerScope): then they wait for its end.
   void FreeReleasedForms();
 
  private:
@@ -32,5 +37,22 @@ class ApplicationObject {
 };
 
 ApplicationObject& Application();
+
+// The lifetime rule: a form closed for good (CloseAction::Free) while code of
+// the library runs is only hidden and marked; it is destroyed once the
+// outermost of these scopes has ended. Every event handler (Guard), every
+// window procedure and timer of the backends and every export opens one, so a
+// pump inside a handler (ProcessMessages, a modal loop, a message to the host)
+// never frees a window under the code that is still using it.
+class HandlerScope {
+ public:
+  HandlerScope();
+  ~HandlerScope();
+  HandlerScope(const HandlerScope&) = delete;
+  HandlerScope& operator=(const HandlerScope&) = delete;
+};
+
+// True while at least one HandlerScope is open.
+bool HandlersRunning();
 
 }  // namespace w95::ui

@@ -27,6 +27,10 @@ class Automation {
   virtual std::optional<Color> TakeColorAnswer() = 0;      // nullopt: Cancel
   virtual std::optional<Font> TakeFontAnswer() = 0;
   virtual bool TakePrintSetupAnswer() = 0;
+  // Pending messages are being let run (Application().ProcessMessages): the
+  // headless backend tells the automation, which may act as the host or the
+  // user would at that moment.
+  virtual void MessagesRun() {}
 };
 
 Automation* ActiveAutomation();  // nullptr: a person uses the windows

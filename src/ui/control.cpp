@@ -9,6 +9,7 @@
 namespace w95::ui {
 
 void Guard(const std::function<void()>& fn) {
+  const HandlerScope running;
   try {
     fn();
   } catch (const ScriptFailure&) {

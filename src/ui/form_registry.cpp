@@ -11,6 +11,7 @@ namespace {
 std::vector<Form*> forms;     // in order of last showing
 std::vector<Form*> modals;    // innermost last
 std::vector<std::unique_ptr<Form>> released;
+int running = 0;  // open HandlerScopes
 
 void Erase(std::vector<Form*>& v, Form* f) { v.erase(std::remove(v.begin(), v.end(), f), v.end()); }
 }  // namespace
@@ -43,13 +44,26 @@ const std::vector<Form*>& Forms() { return forms; }
 
 void Release(std::unique_ptr<Form> form) {
   released.push_back(std::move(form));
-  CurrentBackend().ScheduleFree();
+  if (running == 0) CurrentBackend().ScheduleFree();
 }
 
+bool HasReleased() { return !released.empty(); }
+
 void FreeReleased() {
-  auto dying = std::move(released);
-  released.clear();
-  dying.clear();
+  if (running > 0) return;  // the end of the outermost scope asks again
+  // Destroying a form lets its windows' last messages run, which may close
+  // and release another: freed in the next round.
+  while (!released.empty()) {
+    auto dying = std::move(released);
+    released.clear();
+    dying.clear();
+  }
 }
+
+void EnterHandler() { ++running; }
+void LeaveHandler() {
+  if (--running == 0 && !released.empty()) CurrentBackend().ScheduleFree();
+}
+int HandlerDepth() { return running; }
 
 }  // namespace w95::ui::detail

@@ -19,7 +19,12 @@ void Shown(Form* form);
 // The innermost modal form, else the most recently shown visible form.
 Form* ActiveForm();
 const std::vector<Form*>& Forms();
+// A form closed for good waits here until no handler runs (HandlerScope).
 void Release(std::unique_ptr<Form> form);
+bool HasReleased();
 void FreeReleased();
+void EnterHandler();
+void LeaveHandler();
+int HandlerDepth();
 
 }  // namespace w95::ui::detail

@@ -58,6 +58,9 @@ class Backend {
   // A form closed with CloseAction::Free waits to be freed: free it once the
   // current event is over (Application().FreeReleasedForms()).
   virtual void ScheduleFree() = 0;
+  // The library is being unloaded: give back the application window, window
+  // classes, timers, hooks and cached drawing objects.
+  virtual void Shutdown() = 0;
   // The library's hidden application window that owns every form (0 headless).
   virtual uintptr_t ApplicationHandle() = 0;
 };

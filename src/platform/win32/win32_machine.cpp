@@ -14,6 +14,7 @@
 namespace w95::platform {
 
 MediaService& Win32MediaService();  // win32_media.cpp
+void ShutdownWin32Media();
 
 namespace {
 
@@ -68,12 +69,19 @@ class Win32HostLink final : public HostLink {
     return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
   }
   // Sent to each top-level window in turn, as a broadcast is: Wine passes
-  // only registered messages on to HWND_BROADCAST.
+  // only registered messages on to HWND_BROADCAST. The windows of this thread
+  // (the host's own) have it handled before we go on; those of other threads
+  // and programs get it queued: one hung program on the desktop must not
+  // hang the close that broadcasts, and so the host.
   void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) override {
     std::vector<HWND> windows;
     EnumWindows(&Collect, reinterpret_cast<LPARAM>(&windows));
-    for (HWND h : windows)
-      if (IsWindow(h)) SendMessageA(h, message, wParam, lParam);
+    const DWORD self = GetCurrentThreadId();
+    for (HWND h : windows) {
+      if (!IsWindow(h)) continue;
+      if (GetWindowThreadProcessId(h, nullptr) == self) SendMessageA(h, message, wParam, lParam);
+      else SendNotifyMessageA(h, message, wParam, lParam);
+    }
   }
 };
 
@@ -93,5 +101,7 @@ void InstallWin32Machine() {
   m.pictures = &Win32Pictures();
   Install(m);
 }
+
+void UninstallWin32Machine() { ShutdownWin32Media(); }
 
 }  // namespace w95::platform

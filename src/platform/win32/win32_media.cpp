@@ -163,6 +163,12 @@ class Win32Media final : public MediaService {
     SetWindowPos(reinterpret_cast<HWND>(window), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  // Unloading: the hidden window goes whoever still listens.
+  void Shutdown() {
+    callbacks_.clear();
+    palette_ = nullptr;
+    ReleaseWindow();
+  }
   // The hidden window lives while someone listens: a library that is
   // unloaded later leaves no window behind whose procedure is gone.
   void OnPaletteChanged(std::function<void(uintptr_t)> handler) override {
@@ -254,5 +260,6 @@ LRESULT CALLBACK Win32Media::Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 MediaService& Win32MediaService() { return Media(); }
+void ShutdownWin32Media() { Media().Shutdown(); }
 
 }  // namespace w95::platform

@@ -36,7 +36,9 @@ class HeadlessBackend final : public Backend {
     return form.GetModalResult();
   }
 
-  void ProcessMessages() override {}
+  void ProcessMessages() override {
+    if (Automation* a = ActiveAutomation()) a->MessagesRun();
+  }
 
   MenuItem* TrackPopup(PopupMenu& menu, Point) override {
     return RequireSession("popup menu '" + menu.Name() + "'").TakePopupAnswer(menu);
@@ -69,6 +71,7 @@ class HeadlessBackend final : public Backend {
   }
   void ScheduleFree() override {}  // freed by the next ProcessMessages, as a test calls it
   uintptr_t ApplicationHandle() override { return 0; }
+  void Shutdown() override {}
 };
 
 }  // namespace

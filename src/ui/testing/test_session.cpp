@@ -74,6 +74,18 @@ void Session::FireTimer(const std::string& name) {
   t->Fire();
 }
 
+void Session::MessagesRun() {
+  ++pumps_;
+  // A pump inside the action itself does not run it again.
+  if (!onPump_ || inPump_) return;
+  inPump_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{inPump_};
+  onPump_();
+}
+
 std::vector<std::string> Session::Unused() const {
   std::vector<std::string> out;
   for (const auto& m : modals_)
@@ -100,6 +112,14 @@ std::function<void(Form&)> Session::TakeModalScript(Form& form) {
 }
 
 ModalResult Session::TakeMessageAnswer(MsgKind kind, std::string_view text, Buttons buttons) {
+  if (answers_.empty() && anyMessage_) {
+    // The cautious answer: No, Cancel, or OK where that is all there is.
+    const ModalResult answer = buttons == Buttons::OK        ? mrOk
+                               : buttons == Buttons::YesNo   ? mrNo
+                                                             : mrCancel;
+    messages_.push_back({kind, std::string(text), buttons, answer});
+    return answer;
+  }
   if (answers_.empty()) throw ScriptFailure("unscripted message box " + Describe(kind, text));
   MessageAnswer a = answers_.front();
   if ((a.kind && *a.kind != kind) || (a.text && *a.text != text))

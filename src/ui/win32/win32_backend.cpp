@@ -39,7 +39,9 @@ LRESULT CALLBACK AppProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     return 0;
   }
   if (msg == kFreeReleased) {
-    Safely([] { Application().FreeReleasedForms(); });
+    // Not under Safely: that counts as a running handler and would keep the
+    // forms alive. Destroying a form does not throw.
+    Application().FreeReleasedForms();
     return 0;
   }
   if (msg == WM_TIMER) {
@@ -287,6 +289,7 @@ class Win32Backend final : public Backend {
   }
 
   void ScheduleFree() override { PostMessageA(AppWindow(), kFreeReleased, 0, 0); }
+  void Shutdown() override;
   uintptr_t ApplicationHandle() override { return reinterpret_cast<uintptr_t>(AppWindow()); }
 
  private:
@@ -305,17 +308,21 @@ class Win32Backend final : public Backend {
 
 const LastBox& LastMessageBox() { return lastBox; }
 
+namespace {
+constexpr char kAppClass[] = "W95Application";
+HWND appWindow = nullptr;
+}  // namespace
+
 HWND AppWindow() {
-  static HWND app = [] {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &AppProc;
-    wc.hInstance = Instance();
-    wc.lpszClassName = "W95Application";
-    RegisterClassA(&wc);
-    return CreateWindowExA(WS_EX_TOOLWINDOW, "W95Application", "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                           nullptr, Instance(), nullptr);
-  }();
-  return app;
+  if (appWindow && IsWindow(appWindow)) return appWindow;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = &AppProc;
+  wc.hInstance = Instance();
+  wc.lpszClassName = kAppClass;
+  RegisterClassA(&wc);
+  appWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              Instance(), nullptr);
+  return appWindow;
 }
 
 namespace {
@@ -361,6 +368,25 @@ LRESULT CALLBACK GetMessageProc(int code, WPARAM wp, LPARAM lp) {
 }
 
 }  // namespace
+
+// Nothing of ours may be left to call into the library once it is unloaded:
+// no timer, no hook, no window of its classes, no class.
+void Win32Backend::Shutdown() {
+  for (auto& [id, t] : timers) {
+    if (appWindow) KillTimer(appWindow, id);
+    t->backendId = 0;
+  }
+  timers.clear();
+  if (getMessageHook) UnhookWindowsHookEx(getMessageHook);
+  getMessageHook = nullptr;
+  if (cbtHook) UnhookWindowsHookEx(cbtHook);
+  cbtHook = nullptr;
+  if (appWindow && IsWindow(appWindow)) DestroyWindow(appWindow);
+  appWindow = nullptr;
+  UnregisterClassA(kAppClass, Instance());
+  UnregisterContainerClass();
+  ReleaseGdiCache();
+}
 
 void WatchModelessForms() {
   if (!getMessageHook)

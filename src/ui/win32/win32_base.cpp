@@ -22,6 +22,7 @@ HINSTANCE Instance() {
 }
 
 void Safely(const std::function<void()>& fn) {
+  const HandlerScope running;
   try {
     fn();
   } catch (const ScriptFailure&) {
@@ -120,16 +121,29 @@ COLORREF ColorRef(Color c) {
   return IsSystemColor(c) ? GetSysColor(static_cast<int>(c & 0xFF)) : static_cast<COLORREF>(c);
 }
 
+namespace {
+// Made once per colour and font, given back when the library is unloaded.
+std::map<Color, HBRUSH> brushes;
+std::map<std::tuple<std::string, int, bool, bool, bool>, HFONT> fonts;
+}  // namespace
+
+void ReleaseGdiCache() {
+  for (auto& [c, b] : brushes)
+    if (b) DeleteObject(b);
+  brushes.clear();
+  for (auto& [f, h] : fonts)
+    if (h) DeleteObject(h);
+  fonts.clear();
+}
+
 HBRUSH BrushOf(Color c) {
   if (IsSystemColor(c)) return GetSysColorBrush(static_cast<int>(c & 0xFF));
-  static std::map<Color, HBRUSH> brushes;
   auto& b = brushes[c];
   if (!b) b = CreateSolidBrush(static_cast<COLORREF>(c));
   return b;
 }
 
 HFONT FontHandle(const Font& f) {
-  static std::map<std::tuple<std::string, int, bool, bool, bool>, HFONT> fonts;
   auto& h = fonts[{f.name, f.size, f.bold, f.italic, f.underline}];
   if (!h) {
     HDC screen = GetDC(nullptr);

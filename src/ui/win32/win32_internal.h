@@ -70,6 +70,9 @@ HBRUSH BrushOf(Color color);
 COLORREF ColorRef(Color color);
 HWND AppWindow();
 HINSTANCE Instance();
+// Unloading: the cached fonts and brushes, the window class of our own windows.
+void ReleaseGdiCache();
+void UnregisterContainerClass();
 
 // Runs fn without letting an exception unwind through Windows: an error is
 // shown in the standard error box; a test's ScriptFailure is parked (every

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/application.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/edit.h"
@@ -77,6 +78,9 @@ bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   WindowPeer* p = WindowPeer::From(h);
   if (!p) return DefWindowProcA(h, msg, wp, lp);
+  // The control's own procedure may run a loop of its own (tracking, a
+  // drop-down): its form is not freed under it.
+  const HandlerScope running;
   WNDPROC original = p->original;
   LRESULT result = 0;
   bool used = false;
@@ -795,6 +799,7 @@ class TabPeer : public NativePeer {
 LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   auto* p = dynamic_cast<ContainerPeer*>(WindowPeer::From(h));
   if (!p) return DefWindowProcA(h, msg, wp, lp);
+  const HandlerScope running;  // the system's move and size loops run in here
   LRESULT result = 0;
   bool handled = false;
   Safely([&] {
@@ -897,8 +902,17 @@ LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
+namespace {
+bool containerRegistered = false;
+}  // namespace
+
+void UnregisterContainerClass() {
+  if (containerRegistered) UnregisterClassA(kWindowClass, Instance());
+  containerRegistered = false;
+}
+
 HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id, const Rect& r) {
-  static bool registered = false;
+  bool& registered = containerRegistered;
   if (!registered) {
     WNDCLASSA wc{};
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;

@@ -222,6 +222,10 @@ TEST_F(ScriptFileTest, SavingReplacesTheOldScriptWhollyOrNotAtAll) {
   const WriteResult failed = SaveScriptFile(grid, header, files, kTarget);
   EXPECT_FALSE(failed.ok);
   EXPECT_EQ(failed.slide, 12);
+  EXPECT_EQ(failed.fault, WriteResult::Fault::Disk);
+  EXPECT_EQ(SaveErrorMessage(failed, kTarget),
+            std::string("Unable to write to ") + kTarget + "\nThe disk is full or cannot be written.")
+      << "a full disk is not a script with too many slides";
   EXPECT_EQ(SaveAbortedMessage(failed.slide), "Save aborted at slide #4\nToo many slides or features.");
   EXPECT_EQ(SaveAbortedMessage(10), "Save aborted at slide #10\nToo many slides or features.");
   EXPECT_EQ(files.files[kTarget], old);
