@@ -73,8 +73,9 @@ class Win32HostLink final : public HostLink {
     std::vector<HWND> windows;
     EnumWindows(&Collect, reinterpret_cast<LPARAM>(&windows));
     for (HWND h : windows)
-      if (IsWindow(h)) SendMessageA(h, message, wParam, lParam);
+      if (::IsWindow(h)) SendMessageA(h, message, wParam, lParam);
   }
+  bool IsWindow(uintptr_t window) override { return ::IsWindow(reinterpret_cast<HWND>(window)) != 0; }
 };
 
 }  // namespace
