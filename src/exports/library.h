@@ -21,7 +21,7 @@ int32_t EditorWin();
 int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int kind);
 int32_t VideoWinStatus();
 void VideoWinClose();
-void PrintDlg(HostWindow host, int32_t width, int32_t height, int32_t enhance);
+void PrintDlg(HostWindow host, int32_t width, int32_t height, int32_t noEnhance);
 int32_t PrintCheck();
 void PrintEnd();
 void ShortToLongName();

@@ -181,6 +181,9 @@ class HostLink {
   virtual intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
                         intptr_t lParam) = 0;
   virtual void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) = 0;
+  // True when the handle names an existing window (IsWindow): a message sent
+  // to anything else reaches no one.
+  virtual bool IsWindow(uintptr_t window) { return window != 0; }
 };
 
 // What the current printer offers, read from its device context.

@@ -63,6 +63,19 @@ int PreviewOffset(int position, int max, int room) {
   return static_cast<int>(static_cast<double>(position) / max * room);
 }
 
+int PositionStep(int dpi, int32_t unit) {
+  if (unit != kInches && unit != kCentimetres) return 1;
+  const double tenth = unit == kInches ? dpi / 10.0 : dpi / 25.4;
+  const long step = std::lround(tenth);
+  return step < 1 ? 1 : static_cast<int>(step);
+}
+
+std::string PageProblem(int pageW, int pageH, int dpiX, int dpiY) {
+  if (pageW > 0 && pageH > 0 && dpiX > 0 && dpiY > 0) return {};
+  return "The printer reports a page of " + std::to_string(pageW) + " x " + std::to_string(pageH) + " pixels at " +
+         std::to_string(dpiX) + " x " + std::to_string(dpiY) + " dpi; choose another printer with Setup.";
+}
+
 std::string LengthText(int pixels, int dpi, int32_t unit) {
   if (unit != kInches && unit != kCentimetres) return std::to_string(pixels);
   const double factor = unit == kInches ? 1.0 : 2.54;

@@ -50,6 +50,27 @@ int PreviewOffset(int position, int max, int room);
 // Units of the size and position labels (the item index of the unit list).
 enum Unit : int32_t { kPixels = 0, kInches = 1, kCentimetres = 2 };
 
+// The dithering methods of the style list, by item index (the host reads
+// the index as "prD"). Colour printers start with Stevenson, others with
+// Floyd-Steinberg.
+enum Style : int32_t {
+  kFloydSteinberg = 0,
+  kBurkes = 1,
+  kStucki = 2,
+  kSierra = 3,
+  kStevenson = 4,
+  kJarvis = 5,
+  kOrdered = 6,
+};
+
+// Printer pixels an arrow click moves the image by: a tenth of the chosen
+// unit (at least one pixel), one pixel when the unit is pixels.
+int PositionStep(int dpi, int32_t unit);
+
+// Why a page the printer reports cannot be laid out on (no width, height or
+// resolution), or "" when it can.
+std::string PageProblem(int pageW, int pageH, int dpiX, int dpiY);
+
 // A length in printer pixels as a label shows it: "%3.1f" of length / dpi
 // (times 2.54 for centimetres), or the plain number for pixels.
 std::string LengthText(int pixels, int dpi, int32_t unit);

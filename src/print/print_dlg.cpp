@@ -6,6 +6,7 @@
 #include "print/print_form.h"
 #include "print/print_state.h"
 #include "settings/ini_file.h"
+#include "settings/keys.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 
@@ -43,12 +44,25 @@ int32_t PrintCheck() { return State().PrintOpen; }
 
 void PrintEnd() {
   platform::Printer& printer = *platform::Current().printer;
-  if (!printer.Printing()) return;
-  printer.EndDoc();
+  // Without a job there is nothing to end, but the window still goes: a
+  // host closes every window this way before it lets the library go.
+  const bool ended = !printer.Printing() || printer.EndDoc();
   if (TPrintForm* form = State().PrintForm) form->Close();
+  if (!ended)
+    ui::MessageDlg("The printer could not finish the job: the page may not have printed.", ui::MsgKind::Error,
+                   ui::Buttons::OK);
 }
 
 void TPrintForm::BtnPrintItClick(ui::Control&) {
+  // Only a layout made for this window and this page may go to the host.
+  if (!laidOut_) return;
+  // The host's window receives the device context and ends the job: with
+  // no such window the job would stay open for good.
+  if (!platform::Current().host->IsWindow(State().HostWindow)) {
+    ui::MessageDlg("The program that asked for printing has no window to print the page.", ui::MsgKind::Warning,
+                   ui::Buttons::OK);
+    return;
+  }
   platform::Printer& printer = *platform::Current().printer;
   const uintptr_t dc = printer.BeginDoc(kJobTitle);
   if (!dc) {
@@ -60,14 +74,14 @@ void TPrintForm::BtnPrintItClick(ui::Control&) {
   SetWindowState(ui::WindowState::Minimized);
   const PrintModule& s = State();
   try {
-    const TIniFile ini("plimbo.ini");
-    ini.WriteNumber("plimbo", "prT", s.DocTop);
-    ini.WriteNumber("plimbo", "prL", s.DocLeft);
-    ini.WriteNumber("plimbo", "prW", s.DocWidth);
-    ini.WriteNumber("plimbo", "prH", s.DocHeight);
-    ini.WriteNumber("plimbo", "prN", Enhance.Checked() ? 1 : 0);
-    ini.WriteNumber("plimbo", "prC", Color.Checked() ? 1 : 0);
-    ini.WriteNumber("plimbo", "prD", PrintStyle.ItemIndex());
+    const TIniFile ini(keys::kSettingsFile);
+    ini.WriteNumber(keys::kSection, keys::kPrTop, s.DocTop);
+    ini.WriteNumber(keys::kSection, keys::kPrLeft, s.DocLeft);
+    ini.WriteNumber(keys::kSection, keys::kPrWidth, s.DocWidth);
+    ini.WriteNumber(keys::kSection, keys::kPrHeight, s.DocHeight);
+    ini.WriteNumber(keys::kSection, keys::kPrEnhance, Enhance.Checked() ? 1 : 0);
+    ini.WriteNumber(keys::kSection, keys::kPrColour, Color.Checked() ? 1 : 0);
+    ini.WriteNumber(keys::kSection, keys::kPrDither, PrintStyle.ItemIndex());
   } catch (...) {
     // The host will not hear of this job, so nothing would ever end it:
     // drop it and give the window back before the error is shown.
@@ -77,6 +91,8 @@ void TPrintForm::BtnPrintItClick(ui::Control&) {
     throw;
   }
   platform::Current().host->Send(s.HostWindow, kPrintReadyMessage, 0, static_cast<intptr_t>(dc));
+  // The host may end the job later, or never: the user can drop it then.
+  if (State().PrintForm == this && printer.Printing()) WaitForHost();
 }
 
 }  // namespace w95::print

@@ -11,8 +11,8 @@ namespace w95::print {
 void PrintDlg(uintptr_t hostWindow, int32_t width, int32_t height, int32_t noEnhance);
 // 1 while a print setup window exists, else 0.
 int32_t PrintCheck();
-// Ends the page and the document of the open print job and closes the
-// window; does nothing when no job is open.
+// Ends the page and the document of the open print job, if any, and closes
+// the window; a printer that fails the end of the job is reported.
 void PrintEnd();
 
 }  // namespace w95::print

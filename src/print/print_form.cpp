@@ -4,10 +4,12 @@
 #include <exception>
 #include <iterator>
 
+#include "platform/error.h"
 #include "platform/platform.h"
 #include "print/layout.h"
 #include "print/print_state.h"
 #include "settings/ini_file.h"
+#include "settings/keys.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/text_metrics.h"
@@ -21,7 +23,23 @@ PrintModule& State() {
 
 namespace {
 
-platform::PrinterCaps Caps() { return platform::Current().printer->Capabilities(); }
+// The current printer's page. A printer that reports no page or no
+// resolution is refused: every length of the layout divides by them.
+platform::PrinterCaps Caps() {
+  platform::PrinterCaps caps = platform::Current().printer->Capabilities();
+  const std::string problem = PageProblem(caps.pageWidth, caps.pageHeight, caps.dpiX, caps.dpiY);
+  if (!problem.empty()) throw Error(problem);
+  return caps;
+}
+
+bool SamePrinter(const platform::PrinterCaps& a, const platform::PrinterCaps& b) {
+  return a.name == b.name && a.colorBits == b.colorBits;
+}
+
+bool SamePage(const platform::PrinterCaps& a, const platform::PrinterCaps& b) {
+  return SamePrinter(a, b) && a.pageWidth == b.pageWidth && a.pageHeight == b.pageHeight && a.dpiX == b.dpiX &&
+         a.dpiY == b.dpiY && a.landscape == b.landscape;
+}
 
 ui::Font LabelFont(bool bold = false) {
   ui::Font f;
@@ -74,6 +92,7 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   LabelXPos.SetFocusControl(&XScroll);
   BtnPrintIt.SetBounds(290, 146, 78, 27);
   BtnPrintIt.SetCaption("&Print It");
+  BtnPrintIt.SetEnabled(false);  // until the image is laid out on a page
   BtnClose.SetBounds(290, 176, 78, 27);
   BtnClose.SetCaption("Cancel");
   Enhance.SetBounds(198, 216, 73, 17);
@@ -107,6 +126,12 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   PanelSettings.SetBevelOuter(ui::Bevel::Lowered);
   PanelSettings.SetBevelInner(ui::Bevel::Lowered);
   PanelSettings.SetCaption("Paper Settings");
+
+  BtnSetup.SetGlyph(ui::GlyphKind::PageSetup);
+  BtnPrintIt.SetGlyph(ui::GlyphKind::Print);
+  BtnClose.SetGlyph(ui::GlyphKind::Cancel);
+  BtnHelp.SetGlyph(ui::GlyphKind::Help);
+  BtnReset.SetGlyph(ui::GlyphKind::Centre);
 
   for (ui::Control* c : std::initializer_list<ui::Control*>{&ZoomLabel, &LabelDocW, &LabelXPos, &LabelYpos, &LabelDocH})
     c->SetFont(LabelFont());
@@ -170,7 +195,7 @@ void TPrintForm::AllSpecs(int init) {
   if (init == 1) {
     const bool colour = caps.colorBits > 8;
     Color.SetChecked(colour);
-    PrintStyle.SetItemIndex(colour ? 4 : 0);
+    PrintStyle.SetItemIndex(colour ? kStevenson : kFloydSteinberg);
   }
   const Extent scaled = CoverPage(s.ImageWidth, s.ImageHeight, caps.pageWidth, caps.pageHeight);
   s.ScaledWidth = scaled.width;
@@ -183,6 +208,7 @@ void TPrintForm::AllSpecs(int init) {
   XScroll.SetParams(x.position, XScroll.Min(), x.max);
   YScroll.SetLargeChange(y.largeChange);
   YScroll.SetParams(y.position, YScroll.Min(), y.max);
+  SetPositionSteps();
   UpdateDocPosition();
   s.Recalculating = 0;
 }
@@ -198,6 +224,23 @@ void TPrintForm::UpdateDocPosition() {
   LabelXPos.SetCaption("&X pos : " + LengthText(s.DocLeft, s.DpiX, unit));
   LabelYpos.SetCaption("&Y pos : " + LengthText(s.DocTop, s.DpiY, unit));
   PanelSettings.SetCaption(PageSummary(caps.landscape, caps.pageWidth, caps.pageHeight, s.DpiX, s.DpiY, unit));
+}
+
+void TPrintForm::SetPositionSteps() {
+  const PrintModule& s = State();
+  XScroll.SetSmallChange(PositionStep(s.DpiX, s.MeasureUnit));
+  YScroll.SetSmallChange(PositionStep(s.DpiY, s.MeasureUnit));
+}
+
+void TPrintForm::MovePreview(ui::ScrollBar& bar, int position) {
+  if (State().Recalculating) return;
+  if (&bar == &YScroll) {
+    const int room = PaperImage.Height() - DocImage.Height();
+    if (room > 0) DocImage.SetTop(PreviewOffset(position, YScroll.Max(), room));
+  } else {
+    const int room = PaperImage.Width() - DocImage.Width();
+    if (room > 0) DocImage.SetLeft(PreviewOffset(position, XScroll.Max(), room));
+  }
 }
 
 void TPrintForm::UpdateXYscroll() {
@@ -223,7 +266,15 @@ void TPrintForm::FormActivate(ui::Control&) {
     ~Done() { flag = false; }
   } done{activating_};
   try {
-    LayOut();
+    // Activations come from every click on the window, every box and
+    // dialog closing over it: the user's layout stays unless the printer
+    // or its page has changed meanwhile.
+    if (!laidOut_) {
+      LayOut();
+    } else {
+      const platform::PrinterCaps caps = Caps();
+      if (!SamePage(caps, layoutCaps_)) FollowPrinter(caps);
+    }
   } catch (const ui::ScriptFailure&) {
     throw;
   } catch (const std::exception& e) {
@@ -233,9 +284,25 @@ void TPrintForm::FormActivate(ui::Control&) {
 
 void TPrintForm::LayOut() {
   PrintModule& s = State();
-  s.PrintOpen = 1;
-  const std::string bmp = TIniFile("plimbo.ini").ReadText("plimbo", "BMP", "");
-  if (!bmp.empty()) ShowPicture(ui::LoadPictureFile(bmp));
+  // A window that was closed already (an activation that comes while it
+  // waits to be freed) must not report itself open again.
+  if (s.PrintForm == this) s.PrintOpen = 1;
+  laidOut_ = false;
+  BtnPrintIt.SetEnabled(false);
+  // The layout does not need the preview picture: when it cannot be read,
+  // the window is laid out with the built-in one and says so afterwards.
+  std::exception_ptr previewError;
+  const std::string bmp = TIniFile(keys::kSettingsFile).ReadText(keys::kSection, keys::kBmp, "");
+  if (!bmp.empty()) {
+    try {
+      ShowPicture(ui::LoadPictureFile(bmp));
+    } catch (const ui::ScriptFailure&) {
+      throw;
+    } catch (const std::exception&) {
+      ShowPicture(PlaceholderPicture());
+      previewError = std::current_exception();
+    }
+  }
   const int t = ui::SystemMetric(ui::Metric::ScrollThumb);
   ZoomScroll.SetHeight(t);
   XScroll.SetHeight(t);
@@ -247,13 +314,39 @@ void TPrintForm::LayOut() {
   s.Zoom = 1.0;
   if (ZoomScroll.Position() != 100) ZoomLabel.SetCaption("  Si&ze : 100%");
   ZoomScroll.SetPosition(100);
-  MeasureBox.SetItemIndex(1);
+  MeasureBox.SetItemIndex(kInches);
   s.MeasureUnit = kInches;
-  PrintStyle.SetItemIndex(4);
+  PrintStyle.SetItemIndex(kStevenson);
   ResizePaper();
   ResizeImage(1);
   AllSpecs(1);
   UpdateDocPosition();
+  LaidOutOn(Caps());
+  if (previewError) std::rethrow_exception(previewError);
+}
+
+void TPrintForm::FollowPrinter(const platform::PrinterCaps& caps) {
+  laidOut_ = false;
+  BtnPrintIt.SetEnabled(false);
+  ResizePaper();
+  ResizeImage(1);
+  AllSpecs(SamePrinter(caps, layoutCaps_) ? 0 : 1);
+  LaidOutOn(caps);
+}
+
+void TPrintForm::LaidOutOn(const platform::PrinterCaps& caps) {
+  layoutCaps_ = caps;
+  laidOut_ = true;
+  BtnPrintIt.SetEnabled(true);
+}
+
+void TPrintForm::WaitForHost() {
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           &BtnSetup, &ZoomScroll, &XScroll, &YScroll, &BtnPrintIt, &Enhance, &Color, &MeasureBox, &BtnReset,
+           &PrintStyle})
+    c->SetEnabled(false);
+  PanelSettings.SetCaption("Waiting for the program to print the page");
+  SetEnabled(true);
 }
 
 void TPrintForm::FormClose(ui::Control&, ui::CloseAction& action) {
@@ -264,6 +357,10 @@ void TPrintForm::FormClose(ui::Control&, ui::CloseAction& action) {
   if (s.PrintForm == this) {
     s.PrintForm = nullptr;
     s.PrintOpen = 0;
+    // A job the host has not ended goes with the window: left open, it
+    // would hold the printer and refuse every later job.
+    platform::Printer& printer = *platform::Current().printer;
+    if (printer.Printing()) printer.Abort();
   }
 }
 
@@ -308,7 +405,11 @@ void TPrintForm::ZoomScrollScroll(ui::Control&, ui::ScrollCode, int& position) {
   ZoomLabel.SetCaption("  Si&ze : " + std::to_string(position) + "%");
 }
 
-void TPrintForm::YScrollScroll(ui::Control&, ui::ScrollCode, int&) { UpdateXYscroll(); }
+// The bar takes its new position after this handler: the preview follows
+// the position it is going to.
+void TPrintForm::YScrollScroll(ui::Control& sender, ui::ScrollCode, int& position) {
+  MovePreview(&sender == &YScroll ? YScroll : XScroll, position);
+}
 
 void TPrintForm::YScrollMouseDown(ui::Control&, ui::MouseButton, unsigned, int, int) {
   UpdateXYscroll();
@@ -321,6 +422,7 @@ void TPrintForm::XScrollChange(ui::Control&) {
 
 void TPrintForm::MeasureBoxChange(ui::Control&) {
   State().MeasureUnit = MeasureBox.ItemIndex();
+  SetPositionSteps();
   UpdateDocPosition();
 }
 
@@ -333,9 +435,12 @@ void TPrintForm::EnhanceClick(ui::Control&) { PrintStyle.SetEnabled(Enhance.Chec
 
 void TPrintForm::BtnSetupClick(ui::Control&) {
   if (!ui::PrintSetupDialog()) return;
-  ResizePaper();
-  ResizeImage(1);
-  AllSpecs(1);
+  if (!laidOut_) {
+    LayOut();
+    return;
+  }
+  const platform::PrinterCaps caps = Caps();
+  if (!SamePage(caps, layoutCaps_)) FollowPrinter(caps);
 }
 
 void TPrintForm::BtnHelpClick(ui::Control&) { ui::Application().HelpContext(Handle(), kHelpContext); }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/platform.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
 #include "ui/form.h"
@@ -77,14 +78,30 @@ class TPrintForm : public ui::Form {
   void BtnSetupClick(ui::Control& sender);
   void BtnHelpClick(ui::Control& sender);
   void BtnCloseClick(ui::Control& sender);
-  void BtnPrintItClick(ui::Control& sender);  // print_job.cpp
+  void BtnPrintItClick(ui::Control& sender);  // print_dlg.cpp
+
+  // True once the image has been laid out on the current printer's page
+  // (then "&Print It" is enabled).
+  bool LaidOut() const { return laidOut_; }
 
  private:
+  // The first layout of the window: preview picture, defaults, page.
   void LayOut();
+  // The layout on a new printer or page, keeping zoom, unit and style;
+  // the colour defaults are taken again when the printer is another.
+  void FollowPrinter(const platform::PrinterCaps& caps);
+  void LaidOutOn(const platform::PrinterCaps& caps);
+  void MovePreview(ui::ScrollBar& bar, int position);
+  void SetPositionSteps();
   void ShowPicture(ui::Picture picture);
+  // The host has the job but returned without ending it: the window waits
+  // with "Cancel" alone, which drops the job.
+  void WaitForHost();
 
   ui::Picture picture_;
   bool activating_ = false;
+  bool laidOut_ = false;
+  platform::PrinterCaps layoutCaps_;
 };
 
 // The built-in picture the preview shows until "BMP" names one.

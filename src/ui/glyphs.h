@@ -25,8 +25,10 @@ enum class GlyphKind {
   HardDrive, Floppy, CdDrive, Folder, OpenFolder, File,
   // Dialog buttons.
   Ok, Cancel, Print,
+  // Print setup: the printer's page settings, the image back in the middle.
+  PageSetup, Centre,
 };
-constexpr int kGlyphCount = static_cast<int>(GlyphKind::Print) + 1;
+constexpr int kGlyphCount = static_cast<int>(GlyphKind::Centre) + 1;
 constexpr int kGlyphSize = 16;
 
 // "find", "play", "up-folder" ...; "" for None.

@@ -50,8 +50,8 @@ LONG WINAPI VideoWinPlayer95(HWND host, LONG hostMode, LONG kind) {
   });
 }
 void WINAPI PrintEnd95() { Guarded([] { w95::PrintEnd(); }); }
-void WINAPI PrintDlg95(HWND host, LONG width, LONG height, LONG enhance) {
-  Guarded([&] { w95::PrintDlg(reinterpret_cast<w95::HostWindow>(host), width, height, enhance); });
+void WINAPI PrintDlg95(HWND host, LONG width, LONG height, LONG noEnhance) {
+  Guarded([&] { w95::PrintDlg(reinterpret_cast<w95::HostWindow>(host), width, height, noEnhance); });
 }
 LONG WINAPI PrintCheck95() { return Guarded(0, [] { return w95::PrintCheck(); }); }
 LONG WINAPI EditorWin95() { return Guarded(0, [] { return w95::EditorWin(); }); }

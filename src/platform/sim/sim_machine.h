@@ -10,6 +10,7 @@
 //   ... m.host.sent, m.desktop.beeps, m.desktop.helpCalls record what happened
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -73,6 +74,8 @@ class SimHostLink final : public HostLink {
  public:
   std::vector<SentMessage> sent;
   std::function<intptr_t(const SentMessage&)> onSend;
+  // Handles of windows that were destroyed: not windows any more.
+  std::vector<uintptr_t> destroyed;
 
   intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
                 intptr_t lParam) override {
@@ -82,6 +85,9 @@ class SimHostLink final : public HostLink {
   void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) override {
     sent.push_back({0, message, wParam, lParam, true});
     if (onSend) onSend(sent.back());
+  }
+  bool IsWindow(uintptr_t window) override {
+    return window != 0 && std::find(destroyed.begin(), destroyed.end(), window) == destroyed.end();
   }
 };
 

@@ -54,7 +54,7 @@ bool SimPrinter::EndDoc() {
   if (!open_) return false;
   jobs[*open_].ended = true;
   open_.reset();
-  return true;
+  return !failEndDoc;
 }
 
 void SimPrinter::Abort() {

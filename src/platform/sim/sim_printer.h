@@ -55,6 +55,7 @@ class SimPrinter final : public Printer {
   // nothing changed.
   std::function<bool(SimPrinter&)> onSetup;
   bool failStartDoc = false;  // the spooler refuses the next documents
+  bool failEndDoc = false;    // the spooler fails the end of the next documents
   std::vector<SimPrintJob> jobs;
   std::vector<uintptr_t> setupOwners;
 

@@ -78,11 +78,12 @@ class Win32HostLink final : public HostLink {
     EnumWindows(&Collect, reinterpret_cast<LPARAM>(&windows));
     const DWORD self = GetCurrentThreadId();
     for (HWND h : windows) {
-      if (!IsWindow(h)) continue;
+      if (!::IsWindow(h)) continue;
       if (GetWindowThreadProcessId(h, nullptr) == self) SendMessageA(h, message, wParam, lParam);
       else SendNotifyMessageA(h, message, wParam, lParam);
     }
   }
+  bool IsWindow(uintptr_t window) override { return ::IsWindow(reinterpret_cast<HWND>(window)) != 0; }
 };
 
 }  // namespace

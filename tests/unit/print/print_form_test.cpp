@@ -2,6 +2,7 @@
 // units, defaults from the printer, setup dialog, keys and failures.
 #include <string>
 
+#include "print/layout.h"
 #include "print_fixture.h"
 #include "ui/recording_canvas.h"
 
@@ -191,20 +192,41 @@ TEST_F(PrintWindow, EscapeAndAltCCloseTheWindow) {
   EXPECT_EQ(w95::print::PrintCheck(), 0);
 }
 
-TEST_F(PrintWindow, EveryActivationLaysTheWindowOutAfresh) {
+TEST_F(PrintWindow, ActivationKeepsTheUsersLayoutUntilThePrinterOrPageChanges) {
   TPrintForm& f = Open(100, 50);
   auto& u = session.GetUser();
   u.Scroll("ZoomScroll", 30);
   u.Select("MeasureBox", 0);
   u.Select("PrintStyle", 1);
+  u.Click("Color");
+  u.Scroll("YScroll", 100);
+  // A click on the host's window and back, a box closing over the window:
+  // nothing the user chose goes.
   f.UserActivated();
-  EXPECT_DOUBLE_EQ(State().Zoom, 1.0);
-  EXPECT_EQ(f.ZoomScroll.Position(), 100);
-  EXPECT_EQ(Text("ZoomLabel"), "  Si&ze : 100%");
-  EXPECT_EQ(f.MeasureBox.ItemIndex(), 1);
-  EXPECT_EQ(f.PrintStyle.ItemIndex(), 4);
-  EXPECT_EQ(State().DocWidth, 4800);
-  EXPECT_EQ(Text("LabelDocW"), "Width : 8.0");
+  EXPECT_DOUBLE_EQ(State().Zoom, 0.3);
+  EXPECT_EQ(f.ZoomScroll.Position(), 30);
+  EXPECT_EQ(Text("ZoomLabel"), "  Si&ze : 30%");
+  EXPECT_EQ(f.MeasureBox.ItemIndex(), 0);
+  EXPECT_EQ(f.PrintStyle.ItemIndex(), 1);
+  EXPECT_FALSE(f.Color.Checked());
+  EXPECT_EQ(State().DocWidth, 1440);
+  EXPECT_EQ(State().DocTop, 100);
+  // The page turned meanwhile: laid out on it at the same size, centred.
+  machine.printer.SetLandscape(true);
+  f.UserActivated();
+  EXPECT_EQ(Text("PanelSettings"), "Landscape: 6600 x 4800  (600 x 600 dpi)");
+  EXPECT_EQ(f.ZoomScroll.Position(), 30);
+  EXPECT_EQ(State().DocWidth, 1980);
+  EXPECT_EQ(State().DocTop, (4800 - 990) / 2);
+  EXPECT_EQ(f.PrintStyle.ItemIndex(), 1);
+  EXPECT_FALSE(f.Color.Checked());
+  // Another printer: its colour defaults, the size still the user's.
+  machine.printer.Select("Laser Mono");
+  machine.printer.SetLandscape(false);
+  f.UserActivated();
+  EXPECT_EQ(f.ZoomScroll.Position(), 30);
+  EXPECT_EQ(f.PrintStyle.ItemIndex(), 0);
+  EXPECT_EQ(f.MeasureBox.ItemIndex(), 0);
 }
 
 TEST_F(PrintWindow, SetupChangesPrinterAndOrientationAndTheLayoutFollows) {
@@ -226,6 +248,30 @@ TEST_F(PrintWindow, SetupChangesPrinterAndOrientationAndTheLayoutFollows) {
   session.AnswerPrintSetup(false);
   session.GetUser().Click("BtnSetup");
   EXPECT_EQ(State().DocWidth, 3358);
+  // Turning the page keeps the size the user chose, and the style.
+  session.GetUser().Scroll("ZoomScroll", 50);
+  session.GetUser().Select("PrintStyle", 3);
+  machine.printer.onSetup = [](SimPrinter& p) {
+    p.SetLandscape(false);
+    return true;
+  };
+  session.AnswerPrintSetup(true);
+  session.GetUser().Click("BtnSetup");
+  f.UserActivated();  // the dialog closing gives the window back
+  EXPECT_EQ(Text("PanelSettings"), "Portrait : 7.8 x 11.2  (300 x 300 dpi)");
+  EXPECT_EQ(Text("ZoomLabel"), "  Si&ze : 50%");
+  EXPECT_EQ(State().DocWidth, 2329 / 2);
+  EXPECT_EQ(f.PrintStyle.ItemIndex(), 3);
+}
+
+TEST_F(PrintWindow, ButtonsCarryTheirGlyphs) {
+  TPrintForm& f = Open(100, 50);
+  using w95::ui::GlyphKind;
+  EXPECT_EQ(f.BtnSetup.Glyph(), GlyphKind::PageSetup);
+  EXPECT_EQ(f.BtnPrintIt.Glyph(), GlyphKind::Print);
+  EXPECT_EQ(f.BtnClose.Glyph(), GlyphKind::Cancel);
+  EXPECT_EQ(f.BtnHelp.Glyph(), GlyphKind::Help);
+  EXPECT_EQ(f.BtnReset.Glyph(), GlyphKind::Centre);
 }
 
 TEST_F(PrintWindow, HelpOpensContext110OnTheWindow) {
@@ -254,17 +300,21 @@ TEST_F(PrintWindow, PreviewPictureNamedByTheHost) {
   EXPECT_EQ(f.Preview().At(1, 0), 0x0000FFu);
 }
 
-TEST_F(PrintWindow, UnreadablePreviewIsReportedAndTheLayoutIsLeft) {
+TEST_F(PrintWindow, UnreadablePreviewIsReportedAndTheWindowIsLaidOutWithTheBuiltInPicture) {
   machine.files.AddFile("C:\\PICS\\BROKEN.BMP", "not a bitmap");
   SetKey("BMP", "c:\\pics\\broken.bmp");
   session.ExpectMessage(MsgKind::Error, "Bitmap image is not valid", w95::ui::mrOk);
-  TPrintForm& f = Open(100, 50);
-  EXPECT_EQ(State().DocWidth, 0);
-  EXPECT_EQ(f.Preview().width, 48);  // the built-in picture stays
-  SetKey("BMP", "c:\\pics\\missing.bmp");
-  session.ExpectMessage(MsgKind::Error, "Cannot open file \"c:\\pics\\missing.bmp\"", w95::ui::mrOk);
-  f.UserActivated();
+  TPrintForm& f = Open(4000, 100);
   EXPECT_TRUE(session.Unused().empty());
+  EXPECT_EQ(f.Preview().width, 48);
+  EXPECT_EQ(State().DocWidth, 4800);
+  EXPECT_EQ(State().DocHeight, 120);
+  EXPECT_TRUE(f.LaidOut());
+  EXPECT_TRUE(f.BtnPrintIt.Enabled());
+  // Said once: activations after the layout do not read the picture again.
+  SetKey("BMP", "c:\\pics\\missing.bmp");
+  f.UserActivated();
+  EXPECT_EQ(State().DocWidth, 4800);
 }
 
 TEST_F(PrintWindow, NoPrinterIsReportedOnceAndTheWindowStaysSafeToClose) {
@@ -279,10 +329,64 @@ TEST_F(PrintWindow, NoPrinterIsReportedOnceAndTheWindowStaysSafeToClose) {
     session.ExpectMessage(MsgKind::Error, "There is no default printer currently selected", w95::ui::mrOk);
   session.GetUser().Scroll("ZoomScroll", 40);
   EXPECT_EQ(State().Recalculating, 0);
-  session.ExpectMessage(MsgKind::Warning, "Check printer.", w95::ui::mrOk);
-  session.GetUser().Click("BtnPrintIt");
+  // Nothing was laid out: nothing to print.
+  EXPECT_FALSE(f.BtnPrintIt.Enabled());
   f.Close();
   EXPECT_EQ(w95::print::PrintCheck(), 0);
+}
+
+TEST_F(PrintWindow, PrinterWithoutPageOrResolutionIsRefusedUntilSetupChoosesAnother) {
+  for (auto model : {w95::platform::sim::SimPrinterModel{"No Page", 0, 6600, 600},
+                     w95::platform::sim::SimPrinterModel{"No Dpi", 4800, 6600, 0}}) {
+    machine.printer.Install({model, SimPrinter::A4()});
+    session.ExpectMessage(MsgKind::Error, w95::ui::mrOk);
+    TPrintForm& f = Open(100, 50);
+    ASSERT_TRUE(session.Unused().empty());
+    EXPECT_NE(session.Messages().back().text.find("choose another printer"), std::string::npos);
+    EXPECT_FALSE(f.BtnPrintIt.Enabled());
+    for (const char* label : {"LabelDocW", "LabelDocH", "LabelXPos", "LabelYpos", "PanelSettings"})
+      EXPECT_EQ(Text(label).find("nan"), std::string::npos) << label << ": " << Text(label);
+    // The unit list redraws the labels: refused again, never NaN.
+    session.ExpectMessage(MsgKind::Error, w95::ui::mrOk);
+    session.GetUser().Select("MeasureBox", 2);
+    EXPECT_EQ(Text("LabelDocW").find("nan"), std::string::npos);
+    // Another printer chosen in Setup lays the window out.
+    machine.printer.onSetup = [](SimPrinter& p) {
+      p.Select("Office A4");
+      return true;
+    };
+    session.AnswerPrintSetup(true);
+    session.GetUser().Click("BtnSetup");
+    EXPECT_TRUE(f.BtnPrintIt.Enabled());
+    EXPECT_EQ(State().DpiX, 300);
+    f.Close();
+    w95::ui::Application().ProcessMessages();
+  }
+}
+
+TEST_F(PrintWindow, ArrowsMoveTheImageByATenthOfTheUnitAndPageKeysByMore) {
+  TPrintForm& f = Open(100, 50);
+  auto& u = session.GetUser();
+  EXPECT_EQ(f.YScroll.SmallChange(), 60);  // 0.1 inch at 600 dpi
+  const int top = f.DocImage.Top();
+  u.ScrollStep("YScroll", w95::ui::ScrollCode::LineDown);
+  EXPECT_EQ(State().DocTop, 2160);
+  EXPECT_EQ(Text("LabelYpos"), "&Y pos : 3.6");
+  // The preview moves with the step it was given, not one behind.
+  EXPECT_EQ(f.DocImage.Top(), w95::print::PreviewOffset(2160, 4200, f.PaperImage.Height() - f.DocImage.Height()));
+  EXPECT_GE(f.DocImage.Top(), top);
+  u.ScrollStep("YScroll", w95::ui::ScrollCode::PageDown);
+  EXPECT_EQ(State().DocTop, 2160 + 525);
+  u.Select("MeasureBox", 2);
+  EXPECT_EQ(f.YScroll.SmallChange(), 24);  // 1 mm
+  u.ScrollStep("YScroll", w95::ui::ScrollCode::LineUp);
+  EXPECT_EQ(State().DocTop, 2685 - 24);
+  u.Select("MeasureBox", 0);
+  EXPECT_EQ(f.YScroll.SmallChange(), 1);
+  u.Scroll("ZoomScroll", 50);
+  EXPECT_EQ(f.XScroll.SmallChange(), 1);
+  u.Select("MeasureBox", 1);
+  EXPECT_EQ(f.XScroll.SmallChange(), 60);
 }
 
 TEST_F(PrintWindow, ImageWithoutSizeIsRefusedWithoutAWindow) {

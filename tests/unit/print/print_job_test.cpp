@@ -81,7 +81,16 @@ TEST_F(PrintJob, HostMayEndTheJobLaterAndTheWindowWaitsUntilThen) {
   EXPECT_EQ(seen["prD"], "0");
   TPrintForm* f = State().PrintForm;
   ASSERT_NE(f, nullptr);
-  EXPECT_FALSE(f->Enabled());
+  EXPECT_TRUE(disabledDuring);
+  EXPECT_TRUE(minimisedDuring);
+  // The host's handler has returned: the window waits, minimised, with
+  // nothing but Cancel usable.
+  EXPECT_TRUE(f->GetWindowState() == w95::ui::WindowState::Minimized);
+  EXPECT_TRUE(f->Enabled());
+  EXPECT_TRUE(f->BtnClose.Enabled());
+  for (w95::ui::Control* c : std::initializer_list<w95::ui::Control*>{&f->BtnPrintIt, &f->BtnSetup, &f->ZoomScroll,
+                                                                      &f->XScroll, &f->MeasureBox, &f->BtnReset})
+    EXPECT_FALSE(c->Enabled()) << c->Name();
   EXPECT_EQ(w95::print::PrintCheck(), 1);
   // A second PrintDlg95 now is ignored: the window still exists.
   w95::print::PrintDlg(kHost, 640, 480, 0);
@@ -116,13 +125,83 @@ TEST_F(PrintJob, FailedStartSaysCheckPrinterAndWritesNothing) {
   EXPECT_EQ(w95::print::PrintCheck(), 0);
 }
 
-TEST_F(PrintJob, PrintEndWithoutAnOpenJobDoesNothing) {
+TEST_F(PrintJob, PrintEndWithoutAJobClosesTheWindow) {
   w95::print::PrintEnd();  // no window at all
   EXPECT_EQ(w95::print::PrintCheck(), 0);
   Open(100, 50);
-  w95::print::PrintEnd();  // window, but no job
-  EXPECT_EQ(w95::print::PrintCheck(), 1);
+  w95::print::PrintEnd();  // window, but no job: a host closing its windows
+  EXPECT_EQ(w95::print::PrintCheck(), 0);
+  w95::ui::Application().ProcessMessages();
+  EXPECT_EQ(State().PrintForm, nullptr);
   EXPECT_TRUE(machine.printer.jobs.empty());
+  EXPECT_TRUE(session.Messages().empty());
+}
+
+TEST_F(PrintJob, SpoolerFailureAtTheEndOfTheJobIsReported) {
+  Open(100, 50);
+  machine.printer.failEndDoc = true;
+  HostAnswers(true);
+  session.ExpectMessage(MsgKind::Error, "The printer could not finish the job: the page may not have printed.",
+                        w95::ui::mrOk);
+  session.GetUser().Click("BtnPrintIt");
+  EXPECT_TRUE(session.Unused().empty());
+  EXPECT_EQ(w95::print::PrintCheck(), 0);
+}
+
+TEST_F(PrintJob, HostThatIsNotAWindowIsNeverGivenAJob) {
+  for (uintptr_t host : {uintptr_t{0}, kHost}) {
+    if (host == kHost) machine.host.destroyed.push_back(kHost);
+    w95::print::PrintDlg(host, 100, 50, 0);
+    TPrintForm* f = State().PrintForm;
+    ASSERT_NE(f, nullptr);
+    session.ExpectMessage(MsgKind::Warning, w95::ui::mrOk);
+    session.GetUser().Click("BtnPrintIt");
+    EXPECT_TRUE(session.Unused().empty());
+    EXPECT_TRUE(machine.printer.jobs.empty());
+    EXPECT_TRUE(machine.host.sent.empty());
+    EXPECT_EQ(Key("prW"), "(none)");
+    EXPECT_TRUE(f->Enabled());
+    EXPECT_FALSE(f->GetWindowState() == w95::ui::WindowState::Minimized);
+    session.GetUser().Click("BtnClose");
+    EXPECT_EQ(w95::print::PrintCheck(), 0);
+    w95::ui::Application().ProcessMessages();
+  }
+}
+
+TEST_F(PrintJob, UserDropsAJobTheHostNeverEnds) {
+  Open(100, 50);
+  HostAnswers(false);
+  session.GetUser().Click("BtnPrintIt");
+  ASSERT_TRUE(machine.printer.Printing());
+  session.GetUser().Click("BtnClose");
+  EXPECT_EQ(w95::print::PrintCheck(), 0);
+  ASSERT_EQ(machine.printer.jobs.size(), 1u);
+  EXPECT_TRUE(machine.printer.jobs[0].aborted);
+  EXPECT_FALSE(machine.printer.Printing());
+  // The host's late PrintEnd95 finds nothing to end; the next job prints.
+  w95::print::PrintEnd();
+  w95::ui::Application().ProcessMessages();
+  Open(100, 50);
+  HostAnswers(true);
+  session.GetUser().Click("BtnPrintIt");
+  ASSERT_EQ(machine.printer.jobs.size(), 2u);
+  EXPECT_TRUE(machine.printer.jobs[1].ended);
+}
+
+TEST_F(PrintJob, AFailedLayoutNeverPrintsWithTheLastWindowsPlacement) {
+  Open(640, 320);
+  HostAnswers(true);
+  session.GetUser().Click("BtnPrintIt");
+  ASSERT_EQ(seen["prW"], "4800");
+  ASSERT_EQ(seen["prH"], "2400");
+  w95::ui::Application().ProcessMessages();
+  // No printer now: nothing is laid out, so nothing can be printed.
+  machine.printer.Install({});
+  session.ExpectMessage(MsgKind::Error, w95::ui::mrOk);
+  TPrintForm& f = Open(4000, 100);
+  EXPECT_FALSE(f.BtnPrintIt.Enabled());
+  f.BtnPrintIt.UserClick();  // a click that reaches the button anyway
+  EXPECT_EQ(machine.host.sent.size(), 1u);
 }
 
 TEST_F(PrintJob, UnwritableSettingsDropTheJobAndGiveTheWindowBack) {
