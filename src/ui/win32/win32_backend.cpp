@@ -23,8 +23,6 @@
 
 namespace w95::ui::win32 {
 
-void QueueScript(Form& form, std::function<void(Form&)> script);  // win32_form.cpp
-
 namespace {
 
 std::map<UINT_PTR, Timer*> timers;
