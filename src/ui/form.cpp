@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "ui/application.h"
 #include "ui/button.h"
@@ -179,6 +180,11 @@ bool Form::UserPreviewKey(int& key, unsigned shift) {
 bool Form::UserDialogKey(int key, unsigned shift) {
   if (shift != ssNone) return false;
   if (key == vkReturn) {
+    // A push button with the focus is the one Return presses.
+    if (auto* b = dynamic_cast<Button*>(activeControl_); b && b->CanUse()) {
+      b->UserClick();
+      return true;
+    }
     if (Button* b = DefaultButton()) {
       b->UserClick();
       return true;
@@ -205,61 +211,75 @@ char AcceleratorOf(const std::string& caption) {
   return 0;
 }
 
-Control* FindAccelerated(Control& root, char letter) {
+// What a letter leads to: a button, check box or radio button with it in
+// its caption, a label with it (standing for its focus control) or a tab of
+// a tab control. `tab` is that tab, or -1.
+struct Accelerated {
+  Control* control;
+  int tab = -1;
+  // Where the focus goes for it.
+  Control* Target() const {
+    if (auto* l = dynamic_cast<Label*>(control)) return l->FocusControl();
+    return control;
+  }
+};
+
+// Every control the letter leads to, in tab order. `passed` counts those
+// before the focused control `focus`, so that a search can start after it.
+void CollectAccelerated(Control& root, char letter, const Control* focus, std::vector<Accelerated>& out,
+                        size_t& passed) {
   for (Control* c : root.Children()) {
+    if (c == focus) passed = out.size();
     const bool takes = dynamic_cast<Label*>(c) || dynamic_cast<Button*>(c) ||
                        dynamic_cast<CheckBox*>(c) || dynamic_cast<RadioButton*>(c);
-    if (takes && UsableOnForm(*c) && AcceleratorOf(c->Text()) == letter) return c;
-    if (Control* d = FindAccelerated(*c, letter)) return d;
-  }
-  return nullptr;
-}
-
-// A tab control with a tab whose caption carries the accelerator; `index`
-// is that tab.
-TabControl* FindAcceleratedTab(Control& root, char letter, int& index) {
-  for (Control* c : root.Children()) {
+    if (takes && UsableOnForm(*c) && AcceleratorOf(c->Text()) == letter) {
+      Accelerated a{c};
+      if (Control* t = a.Target(); t && t->CanUse()) out.push_back(a);
+    }
     if (auto* t = dynamic_cast<TabControl*>(c); t && UsableOnForm(*t))
       for (size_t i = 0; i < t->Tabs().size(); ++i)
-        if (AcceleratorOf(t->Tabs()[i]) == letter) {
-          index = static_cast<int>(i);
-          return t;
-        }
-    if (TabControl* d = FindAcceleratedTab(*c, letter, index)) return d;
+        if (AcceleratorOf(t->Tabs()[i]) == letter) out.push_back({t, static_cast<int>(i)});
+    CollectAccelerated(*c, letter, focus, out, passed);
   }
-  return nullptr;
+}
+
+// The focus goes to the control for real, not only in the form's books:
+// else the window shows it elsewhere and the next Tab starts from a
+// control the user never saw focused. A tab is chosen with the focus on
+// its control, as a click on it does.
+void FocusAccelerated(const Accelerated& a) {
+  Control* target = a.Target();
+  if (target->CanFocus()) {
+    target->UserFocused();
+    target->SetFocus();
+  }
+  if (auto* t = dynamic_cast<TabControl*>(target); t && a.tab >= 0 && t->TabIndex() != a.tab)
+    t->UserSelected(a.tab);
 }
 }  // namespace
 
+// A letter that one control has acts at once: its button is pressed, its
+// label's control or its tab gets the focus. A letter that several share
+// only moves the focus, to the next of them after the focused control (and
+// round), so that each can be reached; Return or Space then presses it.
 bool Form::UserAccelerator(char letter) {
   letter = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-  Control* c = FindAccelerated(*this, letter);
-  if (!c) {
-    // The accelerator of a tab: that tab is chosen, with the focus on its
-    // control, as a click on it does.
-    int index = -1;
-    TabControl* t = FindAcceleratedTab(*this, letter, index);
-    if (!t) return false;
-    t->UserFocused();
-    t->SetFocus();
-    if (t->TabIndex() != index) t->UserSelected(index);
+  if (!letter) return false;
+  std::vector<Accelerated> found;
+  size_t passed = 0;
+  CollectAccelerated(*this, letter, activeControl_, found, passed);
+  if (found.empty()) return false;
+  if (found.size() == 1) {
+    FocusAccelerated(found[0]);
+    if (found[0].Target() == found[0].control && found[0].tab < 0) found[0].control->UserClick();
     return true;
   }
-  if (auto* l = dynamic_cast<Label*>(c)) {
-    Control* target = l->FocusControl();
-    if (!target || !target->CanUse()) return false;
-    target->UserFocused();
-    target->SetFocus();
-    return true;
+  size_t next = passed;
+  for (size_t i = 0; i < found.size(); ++i) {
+    auto* t = dynamic_cast<TabControl*>(found[i].Target());
+    if (found[i].Target() == activeControl_ && (!t || t->TabIndex() == found[i].tab)) next = i + 1;
   }
-  // The focus goes to the control for real, not only in the form's books:
-  // else the window shows it elsewhere and the next Tab starts from a
-  // control the user never saw focused.
-  if (c->CanFocus()) {
-    c->UserFocused();
-    c->SetFocus();
-  }
-  c->UserClick();
+  FocusAccelerated(found[next % found.size()]);
   return true;
 }
 

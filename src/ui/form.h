@@ -83,11 +83,13 @@ class Form : public Control {
   // A key as the form sees it before its controls when KeyPreview is on;
   // true when the handler consumed it (set the key to 0).
   bool UserPreviewKey(int& key, unsigned shift);
-  // The dialog keys: Return clicks the default button, Escape the cancel
-  // button. True when the key was used.
+  // The dialog keys: Return clicks the focused push button or else the
+  // default button, Escape the cancel button. True when the key was used.
   bool UserDialogKey(int key, unsigned shift);
   // Alt and a letter: a label with that accelerator focuses its focus
-  // control, a button with it is clicked. True when one was found.
+  // control, a button with it is clicked, a tab is chosen. A letter that
+  // several controls share moves the focus to the next of them and presses
+  // nothing. True when one was found.
   bool UserAccelerator(char letter);
   void UserResized(int clientWidth, int clientHeight);
   void UserMoved(int left, int top);  // the window's outer top-left corner

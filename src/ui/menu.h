@@ -36,6 +36,10 @@ class MenuItem {
   void SetVisible(bool on) { visible_ = on; }
   bool ColumnBreak() const { return break_; }  // starts a new column
   void SetColumnBreak(bool on) { break_ = on; }
+  // The key named beside the caption ("Ctrl+O"), right-aligned in the menu.
+  // Only a text: the form's own key handling does what the key does.
+  const std::string& ShortCut() const { return shortCut_; }
+  void SetShortCut(std::string text) { shortCut_ = std::move(text); }
   intptr_t Tag() const { return tag_; }
   void SetTag(intptr_t t) { tag_ = t; }
 
@@ -56,6 +60,7 @@ class MenuItem {
  private:
   std::string name_;
   std::string caption_;
+  std::string shortCut_;
   bool checked_ = false;
   bool radioItem_ = false;
   int groupIndex_ = 0;

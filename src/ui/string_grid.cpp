@@ -166,6 +166,19 @@ bool StringGrid::CellAt(Point p, int& col, int& row) const {
   return col >= 0 && row < RowCount();
 }
 
+int StringGrid::DropRowAt(int y) const {
+  int row;
+  if (y < fixedRows_ * RowStep()) row = topRow_ > fixedRows_ ? topRow_ - 1 : fixedRows_;
+  else row = topRow_ + y / RowStep() - fixedRows_;
+  return std::max(fixedRows_, std::min(row, RowCount() - 1));
+}
+
+std::optional<int> StringGrid::DropMarkY(int from, int to) const {
+  if (to < topRow_ && to >= fixedRows_) return std::nullopt;
+  const Rect r = CellRect(0, to);
+  return to > from ? r.Bottom() - 1 : r.top - 1;
+}
+
 int StringGrid::SizingColAt(Point p) const {
   if (p.y < 0 || p.y >= fixedRows_ * RowStep()) return -1;
   int right = 0;

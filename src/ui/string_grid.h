@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,14 @@ class StringGrid : public Control {
   // In a fixed row, the column whose right border is within 2 pixels of x
   // (the column the mouse resizes), or -1.
   int SizingColAt(Point p) const;
+  // Row dragging (goRowMoving): the row a dragged row would land on with the
+  // mouse at height y (over the fixed rows: the row above the top one, so
+  // that the grid scrolls up; below the rows: the last row).
+  int DropRowAt(int y) const;
+  // Where the mark showing that landing place goes: the y of a two-pixel
+  // bar under row `to` when the row moves down, over it when it moves up;
+  // none while `to` is scrolled out of view above.
+  std::optional<int> DropMarkY(int from, int to) const;
 
   SelectCellEvent OnSelectCell;
   DrawCellEvent OnDrawCell;  // when set, draws the non-fixed cells

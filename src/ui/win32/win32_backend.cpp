@@ -5,12 +5,14 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cctype>
 #include <map>
 #include <vector>
 
 #include "platform/platform.h"
 #include "ui/application.h"
 #include "ui/automation.h"
+#include "ui/button.h"
 #include "ui/form.h"
 #include "ui/form_registry.h"
 #include "ui/menu.h"
@@ -20,8 +22,6 @@
 #include "ui/win32/win32_internal.h"
 
 namespace w95::ui::win32 {
-
-void QueueScript(Form& form, std::function<void(Form&)> script);  // win32_form.cpp
 
 namespace {
 
@@ -345,7 +345,25 @@ bool PreTranslate(MSG& msg, Form* form) {
     if (used) return true;
     msg.wParam = static_cast<WPARAM>(key);
   }
-  if (msg.message == WM_SYSCHAR) {
+  // Return on a push button with the focus presses that button, whichever
+  // is the default (as after Tab; the form's rule, not the window's style).
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && ShiftState() == ssNone) {
+    WindowPeer* p = WindowPeer::From(GetFocus());
+    if (p && dynamic_cast<Button*>(&p->GetControl()) && &p->GetControl() == form->ActiveControl()) {
+      Safely([&] { used = form->UserDialogKey(vkReturn, ssNone); });
+      if (used) return true;
+    }
+  }
+  // Letters: with Alt, or alone where the focused control takes no
+  // characters (a button), as dialogs treat them. The form's rule decides
+  // (a letter shared by several controls only moves the focus).
+  bool letter = msg.message == WM_SYSCHAR;
+  if (msg.message == WM_CHAR && msg.hwnd == GetFocus()) {
+    const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    letter = !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) && msg.wParam < 0x80 &&
+             std::isalnum(static_cast<int>(msg.wParam));
+  }
+  if (letter) {
     Safely([&] { used = form->UserAccelerator(static_cast<char>(msg.wParam)); });
     if (used) return true;
   }

@@ -14,6 +14,14 @@
 #include "ui/menu.h"
 #include "ui/peer.h"
 
+namespace w95::ui {
+class Button;
+class Edit;
+class Form;
+class Label;
+class ListBox;
+}  // namespace w95::ui
+
 namespace w95::ui::win32 {
 
 // The message that runs a test session's script inside a modal loop.
@@ -81,8 +89,47 @@ void Safely(const std::function<void()>& fn);
 bool HasParkedFailure();
 void RethrowParkedFailure();
 
-// Builds the peer for a control (win32_peers.cpp).
+// ---- Peers. MakePeer (win32_styles.cpp) makes a control's window with the
+// styles below and hands it to the peer of its family: native controls
+// (win32_native_peers.cpp), the list (win32_list_peer.cpp), the grid
+// (win32_grid_peer.cpp), panels and images (win32_containers.cpp), the
+// form (win32_form.cpp).
 std::unique_ptr<Peer> MakePeer(Control& control);
+std::unique_ptr<Peer> MakeFormPeer(Form& form);
+std::unique_ptr<WindowPeer> MakeButtonPeer(Control& c, HWND h);  // also check boxes, radio buttons
+std::unique_ptr<WindowPeer> MakeLabelPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakeEditPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakeScrollBarPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakeComboPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakeTabPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakeListPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakeGridPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakePanelPeer(Control& c, HWND h);
+std::unique_ptr<WindowPeer> MakeImagePeer(Control& c, HWND h);
+
+// The window styles that show a control's properties, for its creation and
+// for a change on screen: push button kind (owner drawn with a glyph),
+// label and edit alignment (an edit's read-only too), the list's selection,
+// columns and owner drawing (styles a list reads only when it is made).
+DWORD StylesOf(const Button& b);
+DWORD StylesOf(const Label& l);
+DWORD StylesOf(const Edit& e);
+DWORD StylesOf(const ListBox& lb);
+
+// A native control, subclassed: SubclassProc gives its focus, keys and
+// mouse to the control (CommonInput) before the control's own procedure.
+class NativePeer : public WindowPeer {
+ public:
+  NativePeer(Control& c, HWND h);
+  ~NativePeer() override;
+};
+LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
+// Input common to every peer; true when the message was used up.
+bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp);
+std::string NativeText(HWND h);  // a window's text
+
+// Queues a session's script to run inside the form's modal loop (win32_form.cpp).
+void QueueScript(Form& form, std::function<void(Form&)> script);
 // Lets the pending messages run, with dialog navigation for the active form.
 void PumpPending();
 // Dispatches one message as the modal loop does (key preview, dialog keys).

@@ -1,7 +1,9 @@
 // Native menus built from MenuItem trees: hidden items are left out, checks
-// (radio checks for radio items), column breaks, sub-menus. A sub-menu is
+// (radio checks for radio items), column breaks, sub-menus, shortcut texts
+// after a tab (the menu right-aligns them). A sub-menu is
 // rebuilt each time it opens, so it shows the items' current state.
 #include <map>
+#include <string>
 
 #include "ui/win32/win32_internal.h"
 
@@ -27,7 +29,9 @@ void Fill(HMENU menu, const MenuItem& parent, bool bar) {
     if (item.ColumnBreak()) mi.fType |= bar ? MFT_MENUBREAK : MFT_MENUBARBREAK;
     mi.fState = (item.Checked() ? MFS_CHECKED : 0) | (item.Enabled() ? 0 : MFS_GRAYED);
     mi.wID = item.Command();
-    mi.dwTypeData = const_cast<char*>(item.Caption().c_str());
+    std::string text = item.Caption();
+    if (!bar && !item.ShortCut().empty() && !item.IsSeparator()) text += "\t" + item.ShortCut();
+    mi.dwTypeData = text.data();
     if (item.Count() > 0) {
       mi.fMask |= MIIM_SUBMENU;
       mi.hSubMenu = CreatePopupMenu();

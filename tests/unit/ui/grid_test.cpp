@@ -103,4 +103,27 @@ TEST(GridLayout, HitsBordersAndScrollLimits) {
   EXPECT_EQ(g.MaxTopRow(55), 46);
 }
 
+// Where a dragged row lands and where the mark showing it goes: over the
+// heading the grid reaches for the row above the top one (and stops at the
+// first scrolling row), below the rows it is the last one; the mark sits
+// under the target when moving down, over it when moving up, and is left
+// out while the target is scrolled away.
+TEST(GridLayout, DraggedRowsLandWhereTheMouseIsAndTheMarkShowsIt) {
+  StringGrid g;
+  Small(g, 50);  // rows of 10 pixels plus a line; the heading is row 0
+  g.SetTopRow(10);
+  EXPECT_EQ(g.DropRowAt(5), 9) << "over the heading: one above the top row";
+  EXPECT_EQ(g.DropRowAt(-20), 9) << "above the grid, the mouse captured";
+  EXPECT_EQ(g.DropRowAt(11), 10) << "the first line under the heading is the top row";
+  EXPECT_EQ(g.DropRowAt(25), 11);
+  EXPECT_EQ(g.DropRowAt(11 * 45), 49) << "below the last row";
+  g.SetTopRow(1);
+  EXPECT_EQ(g.DropRowAt(5), 1) << "nothing above the first scrolling row";
+
+  g.SetTopRow(10);
+  EXPECT_EQ(g.DropMarkY(10, 12), 3 * 11 + 9) << "moving down: the last pixel row of the target";
+  EXPECT_EQ(g.DropMarkY(14, 12), 3 * 11 - 1) << "moving up: the line above the target";
+  EXPECT_FALSE(g.DropMarkY(14, 9)) << "the target is above the view";
+}
+
 }  // namespace

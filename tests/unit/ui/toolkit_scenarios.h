@@ -133,6 +133,52 @@ inline void DialogKeysAndAccelerators() {
   }
 }
 
+// Letters several controls share: each press moves the focus to the next
+// of them (a label's stands for its control; round at the end) and presses
+// nothing; Return or Space then presses the button. A letter of one control
+// still presses it at once, and a letter typed alone on a button counts as
+// with Alt.
+inline void SharedLettersMoveTheFocusAndPressNothing() {
+  Session session;
+  struct Shared : Sample {
+    Shared() {
+      BtnTag.SetCaption("&Tag");
+      BtnTest.SetCaption("&Test");
+      LabelTitle.SetCaption("&Title:");
+      LabelTitle.SetFocusControl(&EditTitle);
+      BtnGone.SetCaption("&Tidy");
+      BtnGone.SetEnabled(false);
+    }
+    Button BtnTag{*this, "BtnTag"};
+    Button BtnGone{*this, "BtnGone"};
+    Button BtnTest{*this, "BtnTest"};
+    Label LabelTitle{*this, "LabelTitle"};
+    Edit EditTitle{*this, "EditTitle"};
+  } f;
+  std::vector<std::string> pressed;
+  for (Button* b : {&f.BtnTag, &f.BtnTest, &f.BtnSave})
+    b->OnClick = [&pressed](Control& c) { pressed.push_back(c.Name()); };
+  std::vector<std::string> focus;
+  session.WhenModal<Shared>([&](User& u, Shared&) {
+    u.Click("Check1");
+    for (int i = 0; i < 4; ++i) {
+      u.PressKey('T', ssAlt);
+      focus.push_back(u.FocusedName());
+    }
+    EXPECT_TRUE(pressed.empty()) << pressed.front();
+    u.PressKey(vkReturn);  // the focused button, not the default one
+    u.PressKey('T', ssAlt);
+    u.PressKey(vkSpace);
+    u.PressKey('T');  // alone on a button: on to the label's edit
+    focus.push_back(u.FocusedName());
+    u.PressKey('S', ssAlt);  // only one has it
+    u.Click("BtnOK");
+  });
+  EXPECT_EQ(f.ShowModal(), mrOk);
+  EXPECT_EQ(focus, (std::vector<std::string>{"BtnTag", "BtnTest", "EditTitle", "BtnTag", "EditTitle"}));
+  EXPECT_EQ(pressed, (std::vector<std::string>{"BtnTag", "BtnTest", "BtnSave"}));
+}
+
 inline void KeyPreviewCanSwallowKeys() {
   Session session;
   Sample f;
@@ -409,6 +455,7 @@ inline const std::vector<Named>& All() {
       {"UnscriptedWindowsFailLoudly", &UnscriptedWindowsFailLoudly},
       {"ClickingDisabledOrHiddenControlsFails", &ClickingDisabledOrHiddenControlsFails},
       {"DialogKeysAndAccelerators", &DialogKeysAndAccelerators},
+      {"SharedLettersMoveTheFocusAndPressNothing", &SharedLettersMoveTheFocusAndPressNothing},
       {"KeyPreviewCanSwallowKeys", &KeyPreviewCanSwallowKeys},
       {"RadioButtonsOfAGroupExcludeEachOther", &RadioButtonsOfAGroupExcludeEachOther},
       {"ListBoxSortsAndSelectsLikeWindows", &ListBoxSortsAndSelectsLikeWindows},

@@ -843,3 +843,34 @@ TEST_F(EditorDll, KeyboardUserComesBackToTheEditorFromTheNestedExplorer) {
 }
 
 }  // namespace
+
+namespace {
+
+// Letters two buttons share, with real keys: each Alt+T or Alt+W moves the
+// focus to the next button with that letter and presses nothing (neither
+// "&Test" nor "Ne&w" nor "Vie&w" acts); Return then presses the one with
+// the focus: "&Test" hands the slideshow to the host.
+TEST_F(EditorDll, KeyboardUserReachesBothButtonsOfASharedLetter) {
+  const char* editor = "Plimbo Slide Editor";
+  std::vector<std::string> focus;
+  steps.push_back({editor, [](HWND e) {
+                     SetFocus(Child(e, "Button", "&Add"));
+                     wine_keys::Press('T', {VK_MENU}, 0);
+                   }});
+  for (WORD key : {'T', 'W', 'W', 'W', 'T'})
+    steps.push_back({editor, [&focus, key](HWND) {
+                       focus.push_back(wine_keys::Focused());
+                       wine_keys::Press(key, {VK_MENU}, 0);
+                     }});
+  steps.push_back({editor, [&](HWND) {
+                     focus.push_back(wine_keys::Focused());
+                     wine_keys::Press(VK_RETURN, {}, 0);
+                   }});
+  EXPECT_EQ(Run(), -1) << "Return pressed Test";
+  const std::vector<std::string> expected = {"Button:&Tag",  "Button:&Test", "Button:Ne&w",
+                                             "Button:Vie&w", "Button:Ne&w",  "Button:&Test"};
+  EXPECT_EQ(focus, expected);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+}
+
+}  // namespace

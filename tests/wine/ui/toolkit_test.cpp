@@ -80,13 +80,14 @@ TEST(ModelessOnWine, DialogKeysWorkOnTheHostsPlainMessageLoop) {
 namespace {
 
 // How a menu tree becomes a native menu: hidden items left out, checks,
-// radio checks, column breaks, sub-menus, disabled items.
+// radio checks, column breaks, sub-menus, disabled items, shortcut texts.
 TEST(MenusOnWine, NativeMenuFollowsTheItems) {
   using namespace w95::ui;
   wine_ui::RealMachine machine;
   toolkit_scenarios::Sample f;
   PopupMenu popup(f, "PopupMenu1");
   popup.Add("mnuA", "&Alpha").SetChecked(true);
+  popup.Item(0).SetShortCut("Ctrl+A");
   popup.Add("mnuHidden", "Hidden").SetVisible(false);
   MenuItem& radio = popup.Add("mnuB", "&Beta");
   radio.SetRadioItem(true);
@@ -115,7 +116,20 @@ TEST(MenusOnWine, NativeMenuFollowsTheItems) {
   EXPECT_TRUE(info(3).fState & MFS_GRAYED);
   ASSERT_NE(info(4).hSubMenu, nullptr);
   EXPECT_EQ(GetMenuItemCount(info(4).hSubMenu), 1);
+  char text[64] = {};
+  GetMenuStringA(h, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Alpha\tCtrl+A") << "the shortcut follows a tab, right-aligned";
+  GetMenuStringA(h, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Beta");
   DestroyMenu(h);
+
+  // A bar has no room for shortcut texts: its items show the caption alone.
+  MainMenu bar(f, "MainMenu1");
+  bar.Add("mnuFile", "&File").SetShortCut("Alt+F");
+  HMENU hb = w95::ui::win32::BuildMenu(bar, true);
+  GetMenuStringA(hb, 0, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&File");
+  DestroyMenu(hb);
 }
 
 TEST(MenusOnWine, PopupIsShownAndTheScriptedItemRuns) {

@@ -75,7 +75,19 @@ class HeadlessUser final : public User {
     Control* target = f.ActiveControl() ? f.ActiveControl() : &f;
     if (f.UserPreviewKey(key, shift)) return;
     if (!target->WantsKey(key) && f.UserDialogKey(key, shift)) return;
-    if ((shift & ssAlt) && std::isalnum(key) && f.UserAccelerator(static_cast<char>(key))) return;
+    // A letter with Alt, or alone on a control that takes no characters,
+    // goes to the form's accelerators, as dialogs treat it on Win32.
+    const bool noChars = dynamic_cast<Button*>(target) || dynamic_cast<CheckBox*>(target) ||
+                         dynamic_cast<RadioButton*>(target);
+    if (((shift & ssAlt) || (shift == ssNone && noChars)) && key < 0x80 && std::isalnum(key) &&
+        f.UserAccelerator(static_cast<char>(key)))
+      return;
+    // Space presses the button or check box with the focus.
+    if (key == vkSpace && shift == ssNone && noChars) {
+      target->UserKeyDown(key, shift);
+      if (key == vkSpace) target->UserClick();
+      return;
+    }
     if (key == vkTab) {
       std::vector<Control*> order;
       Focusables(f, order);

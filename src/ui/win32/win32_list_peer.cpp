@@ -1,0 +1,208 @@
+// The list box's peer: entries sent whole or spliced in place, the
+// selection read and sent in one go, owner drawing, and a new native list
+// when a style it reads only at creation changes on screen.
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/list_box.h"
+#include "ui/win32/win32_canvas.h"
+#include "ui/win32/win32_internal.h"
+
+namespace w95::ui::win32 {
+
+namespace {
+
+class ListPeer : public NativePeer {
+ public:
+  using NativePeer::NativePeer;
+  ListBox& List() { return static_cast<ListBox&>(control_); }
+  void Command(WORD code) override {
+    if (code != LBN_SELCHANGE || updating_) return;
+    ListBox& lb = List();
+    // The selected entries in one message, not one message per entry.
+    std::vector<bool> sel(static_cast<size_t>(lb.Count()));
+    auto mark = [&](LRESULT i) {
+      if (i >= 0 && i < lb.Count()) sel[static_cast<size_t>(i)] = true;
+    };
+    if (lb.MultiSelect()) {
+      const LRESULT n = SendMessageA(hwnd_, LB_GETSELCOUNT, 0, 0);
+      std::vector<int> chosen(static_cast<size_t>(std::max<LRESULT>(n, 0)));
+      if (n > 0) SendMessageA(hwnd_, LB_GETSELITEMS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(chosen.data()));
+      for (int i : chosen) mark(i);
+    } else {
+      mark(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
+    }
+    shown_ = sel;
+    const int focused = static_cast<int>(
+        SendMessageA(hwnd_, lb.MultiSelect() ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0));
+    lb.UserSelectionChanged(focused, sel);
+  }
+  void DrawItem(const DRAWITEMSTRUCT& d) override {
+    if (static_cast<int>(d.itemID) < 0 || static_cast<int>(d.itemID) >= List().Count()) return;
+    HdcCanvas canvas(d.hDC, control_.GetFont());
+    unsigned state = odNone;
+    if (d.itemState & ODS_SELECTED) state |= odSelected;
+    if (d.itemState & ODS_FOCUS) state |= odFocused;
+    if (d.itemState & ODS_DISABLED) state |= odDisabled;
+    const Rect r{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top};
+    Guard([&] { List().DrawItem(static_cast<int>(d.itemID), canvas, r, state); });
+    if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
+  }
+  void MeasureItem(MEASUREITEMSTRUCT& m) override { m.itemHeight = static_cast<UINT>(List().ItemHeight()); }
+  void Changed(Prop p) override {
+    ListBox& lb = List();
+    updating_ = true;
+    if (p == Prop::Items && Splice()) {
+      // Only the run of entries that changed.
+    } else if (p == Prop::Items) {
+      // The whole list is sent again; where the user had scrolled stays.
+      const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+      SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+      SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
+      shown_.assign(static_cast<size_t>(lb.Count()), false);
+      SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
+      for (int i = 0; i < lb.Count(); ++i)
+        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lb.Item(i).c_str()));
+      SyncSelection();
+      if (top > 0 && top < lb.Count()) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+      Invalidate();
+    } else if (p == Prop::ItemIndex || p == Prop::Selection) {
+      SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+      SyncSelection();
+      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+      Invalidate();
+    } else if (p == Prop::TopIndex) {
+      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.TopIndex()), 0);
+    } else if (p == Prop::Style || p == Prop::Bounds) {
+      // Windows often set several styles in a row (or set one and take it
+      // back): the list is made again once, after them, if still needed.
+      if (p == Prop::Style && !remakePosted_) {
+        remakePosted_ = true;
+        PostMessageA(hwnd_, kDeferred, 0, 0);
+      }
+      if (lb.Columns() > 0)
+        SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(lb.Width() / lb.Columns()), 0);
+      else if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & LBS_MULTICOLUMN)
+        SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(std::max(lb.Width() - 4, 1)), 0);
+      SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, lb.ItemHeight());
+      WindowPeer::Changed(p);
+    } else {
+      WindowPeer::Changed(p);
+    }
+    updating_ = false;
+  }
+  // The styles a list box reads only when it is made.
+  static constexpr DWORD kMadeStyles = LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_MULTICOLUMN |
+                                       LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_HSCROLL;
+  // A style change after the window exists: a new native list in the old
+  // one's place (same id, tab order, font and hint), with the entries, the
+  // selection and the scroll place carried over.
+  void Deferred() override {
+    remakePosted_ = false;
+    Recreate();
+  }
+  bool remakePosted_ = false;
+  void Recreate() {
+    ListBox& lb = List();
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    // A list made with columns shows a single column as one column the
+    // width of the list (see Changed): only going to columns needs a new list.
+    // The scroll bar is left out of the comparison: a list with columns
+    // shows and hides it itself as its entries need.
+    const DWORD have = static_cast<DWORD>(style & kMadeStyles);
+    const DWORD keep = lb.Columns() == 0 ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
+    if ((have & ~WS_HSCROLL) == ((StylesOf(lb) | keep) & ~WS_HSCROLL)) return;
+    const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+    const bool focused = GetFocus() == hwnd_;
+    HWND old = hwnd_;
+    if (!control_.Hint().empty()) DropHint(*this);
+    const Rect& r = control_.Bounds();
+    HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), "LISTBOX", "",
+                                 static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesOf(lb) | keep,
+                                 r.left, r.top, r.width, r.height, GetParent(old),
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))), Instance(), nullptr);
+    if (!fresh) return;
+    SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    SetWindowLongPtrA(old, GWLP_USERDATA, 0);
+    hwnd_ = fresh;
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+    DestroyWindow(old);
+    WindowPeer::Changed(Prop::Font);
+    Changed(Prop::Items);
+    const bool was = updating_;
+    updating_ = true;
+    if (top > 0 && top < lb.Count()) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    updating_ = was;
+    if (focused) SetFocus(hwnd_);
+    if (!control_.Hint().empty()) SyncHint(*this);
+  }
+  // A new list that shares most of its entries with the one shown: the
+  // entries that went are deleted and those that came inserted, the others
+  // stay with their place on screen. False (nothing done) when the whole
+  // list is better sent again or the list holds other than was sent.
+  bool Splice() {
+    ListBox& lb = List();
+    const ListBox::Splice* sp = lb.LastSplice();
+    if (!sp || sp->removed + sp->added >= lb.Count() / 2 ||
+        SendMessageA(hwnd_, LB_GETCOUNT, 0, 0) != lb.Count() - sp->added + sp->removed ||
+        shown_.size() != static_cast<size_t>(lb.Count() - sp->added + sp->removed))
+      return false;
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (int k = 0; k < sp->removed; ++k) SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(sp->at), 0);
+    for (int k = 0; k < sp->added; ++k)
+      SendMessageA(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(sp->at + k),
+                   reinterpret_cast<LPARAM>(lb.Item(sp->at + k).c_str()));
+    const auto at = shown_.begin() + sp->at;
+    shown_.insert(shown_.erase(at, at + sp->removed), static_cast<size_t>(sp->added), false);
+    SyncSelection();
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+    return true;
+  }
+  // What the native list shows selected, as last sent or read.
+  std::vector<bool> shown_;
+  void SyncSelection() {
+    ListBox& lb = List();
+    if (lb.MultiSelect()) {
+      // Only the entries whose state differs from what the list shows, each
+      // run of them with one message.
+      const int n = lb.Count();
+      shown_.resize(static_cast<size_t>(n), false);
+      auto differs = [&](int i) { return shown_[static_cast<size_t>(i)] != lb.Selected(i); };
+      for (int i = 0; i < n; ++i) {
+        if (!differs(i)) continue;
+        const bool on = lb.Selected(i);
+        int last = i;
+        while (last + 1 < n && differs(last + 1) && lb.Selected(last + 1) == on) ++last;
+        if (last == i)
+          SendMessageA(hwnd_, LB_SETSEL, on, i);
+        else if (on)
+          SendMessageA(hwnd_, LB_SELITEMRANGEEX, static_cast<WPARAM>(i), last);
+        else  // a range given backwards is let go
+          SendMessageA(hwnd_, LB_SELITEMRANGEEX, static_cast<WPARAM>(last), i);
+        for (int k = i; k <= last; ++k) shown_[static_cast<size_t>(k)] = on;
+        i = last;
+      }
+      if (lb.ItemIndex() >= 0) SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(lb.ItemIndex()), FALSE);
+    } else {
+      SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(lb.ItemIndex()), 0);
+    }
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<WindowPeer> MakeListPeer(Control& c, HWND h) {
+  auto peer = std::make_unique<ListPeer>(c, h);
+  peer->Changed(Prop::Style);
+  peer->Changed(Prop::Items);
+  return peer;
+}
+
+}  // namespace w95::ui::win32
