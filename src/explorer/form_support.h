@@ -1,6 +1,7 @@
 // Small helpers shared by the parts of the explorer window.
 #pragma once
 
+#include "ui/flag_guard.h"
 #include <string>
 
 #include "platform/platform.h"
@@ -20,16 +21,6 @@ inline std::string NormalFolder(std::string folder) {
   return folder;
 }
 
-// Sets a flag for the life of a block and clears it on every way out.
-class FlagGuard {
- public:
-  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagGuard() { flag_ = false; }
-  FlagGuard(const FlagGuard&) = delete;
-  FlagGuard& operator=(const FlagGuard&) = delete;
-
- private:
-  bool& flag_;
-};
+using ui::FlagGuard;
 
 }  // namespace w95::explorer
