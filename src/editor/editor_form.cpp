@@ -426,6 +426,16 @@ void TEditorForm::End() { Gauge.SetVisible(false); }
 // ---- the entry ---------------------------------------------------------------------
 
 int32_t RunEditorWin() {
+  // One editor at a time. A second call while it is open (from a host timer
+  // or message that runs inside the editor's loop) would edit the same
+  // script and test file from two windows; it hands the host nothing to do
+  // and leaves the open editor as it is.
+  static bool running = false;
+  if (running) return 0;
+  running = true;
+  struct Done {
+    ~Done() { running = false; }
+  } done;
   ui::Screen().SetCursor(ui::Cursor::HourGlass);
   ScriptState state;
   {

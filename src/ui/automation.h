@@ -31,6 +31,9 @@ class Automation {
   // headless backend tells the automation, which may act as the host or the
   // user would at that moment.
   virtual void MessagesRun() {}
+  // A modal form, message box or popup menu has appeared and runs its own
+  // loop; `messageBox` tells that the form under it is disabled meanwhile.
+  virtual void DialogLoopRuns(bool messageBox) { (void)messageBox; }
 };
 
 Automation* ActiveAutomation();  // nullptr: a person uses the windows

@@ -123,6 +123,12 @@ class Session final : public Automation {
   // headless only: what arrives while a handler waits. Pumps() counts them.
   void OnPump(std::function<void()> action) { onPump_ = std::move(action); }
   int Pumps() const { return pumps_; }
+  // Each modal form, message box and popup menu that appears counts as a
+  // pump too, as its own loop lets messages run on real windows. While a
+  // message box or popup menu waits, InMessageBox() is true: the user can
+  // reach no form then.
+  void DialogsLetMessagesRun() { dialogPumps_ = true; }
+  bool InMessageBox() const { return inMessageBox_; }
   User& GetUser() { return *user_; }
 
   const std::vector<ShownMessage>& Messages() const { return messages_; }
@@ -138,6 +144,7 @@ class Session final : public Automation {
   std::optional<Font> TakeFontAnswer() override;
   bool TakePrintSetupAnswer() override;
   void MessagesRun() override;
+  void DialogLoopRuns(bool messageBox) override;
 
  private:
   struct ModalScript {
@@ -163,6 +170,8 @@ class Session final : public Automation {
   int pumps_ = 0;
   bool inPump_ = false;
   bool anyMessage_ = false;
+  bool dialogPumps_ = false;
+  bool inMessageBox_ = false;
   std::unique_ptr<User> user_;
   Session* previous_ = nullptr;
   Automation* previousAutomation_ = nullptr;

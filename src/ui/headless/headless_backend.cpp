@@ -27,8 +27,11 @@ class HeadlessBackend final : public Backend {
     form.Show();
     form.UserActivated();
     if (form.GetModalResult() == mrNone) {
-      auto script = RequireSession("modal form '" + form.Name() + "'").TakeModalScript(form);
-      script(form);
+      Automation& session = RequireSession("modal form '" + form.Name() + "'");
+      auto script = session.TakeModalScript(form);
+      session.DialogLoopRuns(false);
+      // What ran meanwhile may have ended the form already.
+      if (form.GetModalResult() == mrNone) script(form);
       if (form.GetModalResult() == mrNone)
         throw ScriptFailure("the script left modal form '" + form.Name() + "' open");
     }
@@ -41,12 +44,15 @@ class HeadlessBackend final : public Backend {
   }
 
   MenuItem* TrackPopup(PopupMenu& menu, Point) override {
-    return RequireSession("popup menu '" + menu.Name() + "'").TakePopupAnswer(menu);
+    Automation& session = RequireSession("popup menu '" + menu.Name() + "'");
+    session.DialogLoopRuns(true);
+    return session.TakePopupAnswer(menu);
   }
 
   ModalResult Message(MsgKind kind, std::string_view text, Buttons buttons) override {
-    return RequireSession(std::string("message box \"") + std::string(text) + "\"")
-        .TakeMessageAnswer(kind, text, buttons);
+    Automation& session = RequireSession(std::string("message box \"") + std::string(text) + "\"");
+    session.DialogLoopRuns(true);
+    return session.TakeMessageAnswer(kind, text, buttons);
   }
 
   void StartTimer(Timer&) override {}

@@ -86,6 +86,18 @@ void Session::MessagesRun() {
   onPump_();
 }
 
+void Session::DialogLoopRuns(bool messageBox) {
+  if (!dialogPumps_) return;
+  const bool outer = inMessageBox_;
+  inMessageBox_ = messageBox;
+  struct Restore {
+    bool& flag;
+    bool value;
+    ~Restore() { flag = value; }
+  } restore{inMessageBox_, outer};
+  MessagesRun();
+}
+
 std::vector<std::string> Session::Unused() const {
   std::vector<std::string> out;
   for (const auto& m : modals_)

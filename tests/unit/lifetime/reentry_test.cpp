@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/editor_form.h"
 #include "explorer/file_form.h"
 #include "explorer/remote_dlg.h"
 #include "explorer/remote_win.h"
@@ -91,6 +92,8 @@ class World {
 
   static w95::TIniFile Ini() { return w95::TIniFile("plimbo.ini"); }
   int Doors() const { return doors_; }
+  // The editor's stories: a second open is a second EditorWin95 too.
+  void ForEditor() { editor_ = true; }
   bool Knocked() const { return knocked_; }
 
   // Closes what is still open as a host does when it quits, lets the
@@ -128,7 +131,7 @@ class World {
     knocked_ = true;
     Do(knock_);
   }
-  static void Do(Knock k) {
+  void Do(Knock k) {
     switch (k) {
       case Knock::HostClose:
         w95::VideoWinClose();
@@ -136,9 +139,12 @@ class World {
         w95::RemoteWinClose();
         break;
       case Knock::UserClose:
+        // A message box or popup menu leaves the user no form to act on.
+        if (session.InMessageBox()) break;
         if (Form* f = w95::ui::detail::ActiveForm()) f->UserClosing();
         break;
       case Knock::Escape:
+        if (session.InMessageBox()) break;
         if (Form* f = w95::ui::detail::ActiveForm()) {
           int key = w95::ui::vkEscape;
           if (!f->UserPreviewKey(key, 0)) f->UserDialogKey(w95::ui::vkEscape, 0);
@@ -148,6 +154,7 @@ class World {
         w95::VideoWinPlayer(kHost, 0, 0);
         w95::RemoteWin(kHost, 0);
         w95::PrintDlg(kHost, 640, 480, 0);
+        if (editor_) w95::EditorWin();
         break;
       case Knock::StatusExports:
         w95::VideoWinStatus();
@@ -161,6 +168,7 @@ class World {
   int knockAt_;
   Knock knock_;
   bool knocked_ = false;
+  bool editor_ = false;
 };
 
 // ---- The stories. Each step finds its window again: a knock may have
@@ -226,6 +234,95 @@ void ExplorerDialogStory(World& w) {
   w95::RemoteDlg(8, 0);
 }
 
+// The editor is modal: its stories run inside it, and the explorer dialog
+// it opens, its message boxes and menus are doors as well (each runs its
+// own loop). The script a step finds may already be closed.
+using w95::editor::TEditorForm;
+constexpr char kShow[] =
+    "[Header]\r\nVer=5\r\nN=3\r\nCat=ABCDE\r\n"
+    "[Directory]\r\n0=c:\\pics\\\r\n"
+    "[1]\r\nF=b.jpg,0\r\nX=0\r\n"
+    "[2]\r\nF=sub\\c.bmp,0\r\nX=2\r\n";
+
+bool Open(const Form& f) { return f.Visible() && f.GetModalResult() == w95::ui::mrNone; }
+
+// Whatever explorer dialog the editor opens: slides are added by marking the
+// folder's files, a script is saved as "show".
+void AnswerExplorer(w95::ui::test::User& u, TFileForm& f) {
+  if (Open(f) && f.Caption() == "Add Multiple Slides") {
+    f.FileMenuClick(*f.MarkDirectory);
+  } else if (Open(f) && f.Edit1.Enabled() && &u.ActiveForm() == &f) {
+    u.Type("Edit1", "show");
+  }
+  if (Open(f)) f.BtnOK.UserClick();
+  if (Open(f)) f.BtnExit.UserClick();
+  if (f.GetModalResult() == w95::ui::mrNone) f.Close();
+}
+
+void RunEditor(World& w, const char* script, std::function<void(w95::ui::test::User&, TEditorForm&)> steps) {
+  w.ForEditor();
+  w.machine.files.AddFolder("c:\\viewer");
+  w.machine.files.AddFile("c:\\shows\\trip.avl", kShow);
+  auto ini = World::Ini();
+  ini.WriteText("plimbo", "AVLFIL", script);
+  ini.WriteText("plimbo", "AVLNOW", script);
+  ini.WriteText("plimbo", "AVLTMP", "c:\\viewer\\avltmp.avl");
+  ini.WriteText("plimbo", "AppDir", "c:\\viewer");
+  ini.WriteText("plimbo", "Win95Tmp", "c:\\viewer\\plimbo.tmp");
+  w.session.DialogsLetMessagesRun();
+  w.session.WhenModal<TEditorForm>([steps](w95::ui::test::User& u, TEditorForm& f) {
+    steps(u, f);
+    // The user leaves at last, keeping nothing that could not be saved.
+    if (Open(f)) f.BtnQuit.UserClick();
+    if (f.GetModalResult() == w95::ui::mrNone) {
+      f.State().Modified = false;
+      f.BtnQuit.UserClick();
+    }
+  });
+  for (int i = 0; i < 8; ++i) w.session.WhenModal<TFileForm>(&AnswerExplorer);
+  // Whatever came in meanwhile, the host is told to play only a script
+  // that was written whole.
+  if (w95::EditorWin() == -1) {
+    const auto written = w.machine.files.ReadFile("c:\\viewer\\avltmp.avl");
+    EXPECT_TRUE(written && written->find("[Header]") == 0) << "-1 without a test script";
+  }
+}
+
+void Click(TEditorForm& f, w95::ui::Button& b) {
+  if (Open(f) && b.Enabled()) b.UserClick();
+}
+
+void EditorAddSaveStory(World& w) {
+  RunEditor(w, "*", [](w95::ui::test::User&, TEditorForm& f) {
+    Click(f, f.BtnAdd);
+    Click(f, f.BtnAdd);
+    Click(f, f.BtnSave);
+  });
+}
+
+void EditorTestStory(World& w) {
+  RunEditor(w, "c:\\shows\\trip.avl", [](w95::ui::test::User&, TEditorForm& f) {
+    Click(f, f.BtnDelete);
+    Click(f, f.BtnTest);
+  });
+}
+
+void EditorThumbnailsStory(World& w) {
+  RunEditor(w, "c:\\shows\\trip.avl", [](w95::ui::test::User&, TEditorForm& f) {
+    if (Open(f)) f.Tab.UserSelected(1);
+    if (Open(f)) f.Thumbs.PageDown();
+    if (Open(f)) f.Tab.UserSelected(0);
+    Click(f, f.BtnCatalog);
+  });
+}
+
+void EditorCloseUnsavedStory(World& w) {
+  RunEditor(w, "c:\\shows\\trip.avl", [](w95::ui::test::User&, TEditorForm& f) {
+    Click(f, f.BtnAdd);
+    Click(f, f.BtnQuit);  // not discarded: saved under a new name
+  });
+}
+
 struct Story {
   const char* name;
   void (*run)(World&);
@@ -235,6 +332,10 @@ constexpr Story kStories[] = {
     {"explorer window", &ExplorerWindowStory},
     {"print setup", &PrintStory},
     {"explorer dialog", &ExplorerDialogStory},
+    {"editor add and save", &EditorAddSaveStory},
+    {"editor test", &EditorTestStory},
+    {"editor thumbnails", &EditorThumbnailsStory},
+    {"editor close unsaved", &EditorCloseUnsavedStory},
 };
 
 class Reentry : public ::testing::TestWithParam<Story> {};
