@@ -64,23 +64,24 @@ void TFileForm::RestoreWindowPlacement() {
   if (shown) Show();
 }
 
-void TFileForm::RefreshWindow() {
-  // The folder on show may be gone (removed by the host or another
-  // program): the user is told, and the list shows the nearest folder above
-  // it that is still there, rather than an empty list of nothing.
-  if (state_.open && !FolderExists(state_.currentFolder)) {
-    const std::string gone = NormalFolder(state_.currentFolder);
-    std::string parent = gone;
-    while (parent.size() > 3 && !FolderExists(parent)) {
-      const size_t sep = parent.find_last_of('\\');
-      parent = NormalFolder(sep == std::string::npos ? parent.substr(0, 2) : parent.substr(0, sep));
-    }
-    if (FolderExists(parent)) {
-      ui::MessageDlg("The folder " + gone + " is no longer there.", ui::MsgKind::Warning, ui::Buttons::OK);
-      GoToFolder(parent);
-      return;
-    }
+bool TFileForm::LeaveVanishedFolder() {
+  if (!state_.open || FolderExists(state_.currentFolder)) return false;
+  const std::string gone = NormalFolder(state_.currentFolder);
+  std::string parent = gone;
+  while (parent.size() > 3 && !FolderExists(parent)) {
+    const size_t sep = parent.find_last_of('\\');
+    parent = NormalFolder(sep == std::string::npos ? parent.substr(0, 2) : parent.substr(0, sep));
   }
+  // A drive that is gone as a whole has no parent to go to: the list shows
+  // it empty, as before.
+  if (!FolderExists(parent)) return false;
+  ui::MessageDlg("The folder " + gone + " is no longer there.", ui::MsgKind::Warning, ui::Buttons::OK);
+  GoToFolder(parent);
+  return true;
+}
+
+void TFileForm::RefreshWindow() {
+  if (LeaveVanishedFolder()) return;
   // What the user had selected stays selected, by name, where it is still
   // listed; only when none of it is left does the current entry step back.
   const int p = XFiles.ItemIndex();

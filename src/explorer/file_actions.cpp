@@ -40,6 +40,7 @@ void TFileForm::NotifyHost(int code) {
 }
 
 void TFileForm::BtnOKClick(ui::Control& sender) {
+  if (LeaveVanishedFolder()) return;
   const bool fromOK = &sender == &BtnOK;
   if (!state_.modal) return CommonPath();
   if (Mode() == kMoveMode) {

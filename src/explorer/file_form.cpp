@@ -369,6 +369,7 @@ void TFileForm::SetFileFormats() {
 }
 
 void TFileForm::FilterComboBox1Change(ui::Control&) {
+  if (!state_.navigating && LeaveVanishedFolder()) return;
   const std::string old = state_.fileMask;
   const int pos = FilterComboBox1.ItemIndex();
   if (state_.modal && IsPixelDepth(Mode())) {

@@ -74,6 +74,11 @@ class TFileForm : public ui::Form {
   void OpenWindow(uintptr_t hostWindow, bool rememberPlacement);
   void RestoreWindowPlacement();
   void RefreshWindow();
+  // The folder on show may be gone (removed by the host or another
+  // program): the user is told and the list shows the nearest folder above
+  // it that is still there. True when it was gone; the action that asked
+  // then stops, since the user has not seen the new list yet.
+  bool LeaveVanishedFolder();
   void InfoClick();
   void mnuFDeleteClick();
   void BatchConvertClick();

@@ -155,6 +155,7 @@ void TFileForm::LookBoxChange(ui::Control&) {
 }
 
 void TFileForm::BtnUpClick(ui::Control&) {
+  if (LeaveVanishedFolder()) return;
   const int above = LookBox.ItemIndex() - 1;
   if (above < 0 || !BtnUp.Enabled()) return;
   LookBox.SetItemIndex(above);
@@ -175,6 +176,7 @@ void TFileForm::XFilesClick(ui::Control&) {
 }
 
 void TFileForm::XFilesDblClick(ui::Control&) {
+  if (LeaveVanishedFolder()) return;
   const int i = XFiles.ItemIndex();
   if (i < 0) return;
   if (XFiles.IsFolder(i)) {
