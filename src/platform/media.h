@@ -27,9 +27,11 @@ enum : uint32_t {
 // Error codes the library looks at or the simulated device reports.
 enum : uint32_t {
   kMciErrInvalidDeviceId = 257,
+  kMciErrUnrecognizedKeyword = 259,
   kMciErrUnrecognizedCommand = 261,
   kMciErrHardware = 262,
   kMciErrInvalidDeviceName = 263,
+  kMciErrUnsupportedFunction = 274,
   kMciErrFileNotFound = 275,
   kMciErrExtensionNotFound = 281,
   kMciErrOutOfRange = 282,
@@ -45,6 +47,17 @@ enum : unsigned {
 };
 
 enum class MediaItem { Length, Position, Mode };
+
+// Playback settings a device can be asked for after they were set: volume
+// 0..1000, speed (1000 = normal), sound (1 on, 0 off).
+enum class MediaSetting { Volume, Speed, Audio };
+
+// The device does not know the setting at all (it accepts setting it and
+// does nothing).
+inline bool IsUnknownSetting(uint32_t error) {
+  return error == kMciErrUnrecognizedCommand || error == kMciErrUnrecognizedKeyword ||
+         error == kMciErrUnsupportedFunction;
+}
 
 // How a command is sent: with the wait flag, and with the notify flag whose
 // completion code reaches onNotify from the message loop (a later command
@@ -101,6 +114,8 @@ class MediaService {
   virtual uint32_t SetVolume(uint32_t device, uint32_t volume) = 0;
   virtual uint32_t SetSpeed(uint32_t device, uint32_t speed) = 0;
   virtual uint32_t SetAudio(uint32_t device, bool on) = 0;  // all channels, waited for
+  // Reads a setting back from the device.
+  virtual uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) = 0;
   // The driver's own settings dialog.
   virtual uint32_t Configure(uint32_t device) = 0;
 

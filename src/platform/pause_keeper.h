@@ -66,6 +66,9 @@ class PauseKeeper final : public MediaService {
     return inner_.SetSpeed(device, speed);
   }
   uint32_t SetAudio(uint32_t device, bool on) override { return inner_.SetAudio(device, on); }
+  uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override {
+    return inner_.ReadSetting(device, setting, value);
+  }
   uint32_t Configure(uint32_t device) override { return inner_.Configure(device); }
   std::string ErrorText(uint32_t code) override { return inner_.ErrorText(code); }
   FrameMetrics Frame() override { return inner_.Frame(); }

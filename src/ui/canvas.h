@@ -3,6 +3,7 @@
 // headless backend records what was drawn so tests can check it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "ui/glyphs.h"
@@ -29,6 +30,9 @@ class Canvas {
   virtual void DrawFocusRect(const Rect& r) = 0;
   // Draws a picture stretched to fill the rectangle.
   virtual void DrawPicture(const Rect& r, const Picture& picture) = 0;
+  // The platform's device context under the canvas, for a service that
+  // paints by itself (a media device); 0 where there is none.
+  virtual uintptr_t DeviceContext() const { return 0; }
 };
 
 // State of an owner-drawn entry.

@@ -27,8 +27,10 @@ enum class GlyphKind {
   Ok, Cancel, Print,
   // Print setup: the printer's page settings, the image back in the middle.
   PageSetup, Centre,
+  // A button that opens a menu.
+  Menu,
 };
-constexpr int kGlyphCount = static_cast<int>(GlyphKind::Centre) + 1;
+constexpr int kGlyphCount = static_cast<int>(GlyphKind::Menu) + 1;
 constexpr int kGlyphSize = 16;
 
 // "find", "play", "up-folder" ...; "" for None.

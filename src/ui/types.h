@@ -67,12 +67,23 @@ inline bool IsSystemColor(Color c) { return (c & 0x80000000u) != 0; }
 struct Font {
   std::string name = "MS Sans Serif";
   int size = 8;  // points
+  // When not 0, the character height in pixels whatever the screen's
+  // resolution (a negative height for the platform's font); size then only
+  // serves the headless text measures.
+  int pixelHeight = 0;
   bool bold = false;
   bool italic = false;
   bool underline = false;
   Color color = clWindowText;
   bool operator==(const Font&) const = default;
 };
+
+// The platform's (negative) font height at a screen resolution in dots per
+// inch: the pixel height when one is set, else the points scaled and rounded.
+inline int FontHeight(const Font& f, int dpi) {
+  if (f.pixelHeight != 0) return -f.pixelHeight;
+  return -((f.size * dpi + 36) / 72);
+}
 
 // Placement of a control inside its parent's client area.
 enum class Align { None, Top, Bottom, Left, Right, Client };

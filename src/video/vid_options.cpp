@@ -5,10 +5,12 @@
 namespace w95::video {
 
 namespace {
-ui::Font DialogFont(int size, bool bold) {
+// Arial of a height in pixels (points for the headless measures).
+ui::Font DialogFont(int pixels, int points, bool bold) {
   ui::Font f;
   f.name = "Arial";
-  f.size = size;
+  f.size = points;
+  f.pixelHeight = pixels;
   f.bold = bold;
   return f;
 }
@@ -21,11 +23,11 @@ TVidOptions::TVidOptions(int32_t hostMode) : ui::Form("VidOptions"), hostMode_(h
   SetStayOnTop(true);
   SetPosition(ui::FormPosition::ScreenCenter);
   SetClientSize(248, 120);
-  SetFont(DialogFont(10, true));
+  SetFont(DialogFont(14, 10, true));
 
   for (ui::Label* l : {&SpeedLabel, &VolumeLabel}) {
     l->SetAlignment(ui::Alignment::Center);
-    l->SetFont(DialogFont(8, true));
+    l->SetFont(DialogFont(11, 8, true));
   }
   SpeedLabel.SetBounds(8, 4, 232, 16);
   SpeedLabel.SetCaption("&Speed: 100%");
@@ -52,7 +54,7 @@ TVidOptions::TVidOptions(int32_t hostMode) : ui::Form("VidOptions"), hostMode_(h
   ButtonCancel.SetCaption("Cancel");
   ButtonCancel.SetCancel(true);
   ButtonCancel.SetModalResult(ui::mrCancel);
-  for (ui::Button* b : {&BitBtn1, &ButtonOK, &ButtonCancel}) b->SetFont(DialogFont(8, false));
+  for (ui::Button* b : {&BitBtn1, &ButtonOK, &ButtonCancel}) b->SetFont(DialogFont(11, 8, false));
 
   SpeedScroll.OnChange = [this](ui::Control&) { SpeedScrollChange(); };
   VolumeScroll.OnChange = [this](ui::Control&) { VolumeScrollChange(); };

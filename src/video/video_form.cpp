@@ -16,10 +16,12 @@ namespace w95::video {
 
 namespace {
 
-ui::Font ArialBold(int size) {
+// Arial bold of a height in pixels (points for the headless measures).
+ui::Font ArialBold(int pixels, int points) {
   ui::Font f;
   f.name = "Arial";
-  f.size = size;
+  f.size = points;
+  f.pixelHeight = pixels;
   f.bold = true;
   return f;
 }
@@ -42,7 +44,7 @@ VideoState& Video() {
 TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   SetCaption("Video");
   SetColor(ui::clBlack);
-  SetFont(ArialBold(10));
+  SetFont(ArialBold(14, 10));
   SetStayOnTop(true);
   SetPosition(ui::FormPosition::ScreenCenter);
   SetKeyPreview(true);
@@ -51,14 +53,13 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   VideoWinBack.SetAlign(ui::Align::Client);
   VideoWinBack.SetBevelOuter(ui::Bevel::None);
   VideoWinBack.SetColor(ui::clBlack);
-  VideoWin.SetBevelOuter(ui::Bevel::None);
   VideoWin.SetColor(ui::clBlack);
   VideoWin.SetBounds(0, 0, 320, 240);
 
   Status.SetAlign(ui::Align::Bottom);
   Status.SetHeight(17);
   Status.SetBevelOuter(ui::Bevel::Lowered);
-  Status.SetFont(ArialBold(8));
+  Status.SetFont(ArialBold(11, 8));
   Status.SetAlignment(ui::Alignment::Left);
   Status.SetCaption("Ready");
 
@@ -79,7 +80,7 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   XScrollbar1.SetBounds(2, 3, 100, 14);
   XScrollbar1.SetParams(0, 0, 0);
   MenuButton.SetBounds(1, 1, 23, 20);
-  MenuButton.SetCaption("...");
+  MenuButton.SetGlyph(ui::GlyphKind::Menu);
   MenuButton.SetHint("Menu (Ctrl+M)");
   MenuButton.SetTabStop(false);
   MenuButton.SetVisible(false);
@@ -102,6 +103,7 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
     c->OnMouseDown = rightClick;
   VideoWinBack.OnClick = [this](ui::Control&) { FormClick(); };
   VideoWin.OnClick = [this](ui::Control&) { FormClick(); };
+  VideoWin.OnPaint = [this](ui::Control&, ui::Canvas& canvas) { ShowFrame(canvas.DeviceContext()); };
   MenuButton.OnClick = [this](ui::Control&) { MenuButtonClick(); };
   MediaPlayer1.OnButtonClick = [this](ui::Control&, ui::MediaButton b, bool& d) {
     MediaPlayer1Click(b, d);

@@ -11,6 +11,7 @@
 
 #include "ui/button.h"
 #include "ui/form.h"
+#include "ui/image.h"
 #include "ui/media_bar.h"
 #include "ui/menu.h"
 #include "ui/panel.h"
@@ -79,7 +80,7 @@ class TVideoForm : public ui::Form {
   ~TVideoForm() override;
 
   ui::Panel VideoWinBack{*this, "VideoWinBack"};
-  ui::Panel VideoWin{VideoWinBack, "VideoWin"};
+  ui::Image VideoWin{VideoWinBack, "VideoWin"};  // the picture area
   ui::Panel Status{*this, "Status"};  // bottom-most
   ui::Panel Panel4{*this, "Panel4"};
   ui::Panel MediaPanel{Panel4, "MediaPanel"};
@@ -146,6 +147,10 @@ class TVideoForm : public ui::Form {
   void XScrollbar1MouseDown();
 
   void UpdateVideo();
+  // Draws the current frame into the picture area (a device context of the
+  // area, or 0 for one of its own); the device draws by itself only while
+  // it plays.
+  void ShowFrame(uintptr_t dc = 0);
   void UpdateVideoBkgd();
   void ApplyVolume();
   void ApplySpeed();
@@ -170,7 +175,11 @@ class TVideoForm : public ui::Form {
   bool HasPicture() const;
   // Seeks to the frame of a seek bar position and shows the paused buttons.
   void SeekToBar(int position);
+  // Reads a setting back after it was sent; a device that did not take it
+  // is named to the user, once per window and setting. False when not taken.
+  bool SettingTook(platform::MediaSetting setting, uint32_t wanted);
   bool setUpDone_ = false;
+  bool toldCannot_[3] = {false, false, false};  // by MediaSetting
   int seekedBar_ = -1;  // the bar position last sought by a scroll
 };
 

@@ -47,6 +47,11 @@ void TVideoForm::BuildMenu() {
   mnuPause = &MenuOptions.Add("mnuPause", "Pau&se");
   mnuGrab = &MenuOptions.Add("mnuGrab", "&Grab Frame");
   mnuExit = &MenuOptions.Add("mnuExit", "Close and E&xit ");
+  // The keys the window's key handler serves, shown beside their items.
+  mnuOptimize->SetShortCut("Ctrl+O");
+  mnuQuietPlayback->SetShortCut("Ctrl+Q");
+  mnuPlay->SetShortCut("Shift+Ins");
+  mnuPause->SetShortCut("Shift+Del");
 
   mnuZoom100->OnClick = [this](ui::MenuItem&) { ZoomVideo(1); };
   mnuZoom200->OnClick = [this](ui::MenuItem&) { ZoomVideo(2); };
@@ -107,9 +112,31 @@ void TVideoForm::mnuQuietPlaybackClick() {
   Busy(true);
   const bool quiet = !mnuQuietPlayback->Checked();
   Media().SetAudio(MediaPlayer1.DeviceID(), !quiet);
-  mnuQuietPlayback->SetChecked(quiet);
   Busy(false);
+  // A device that keeps its sound on does not get the check mark.
+  if (!SettingTook(platform::MediaSetting::Audio, quiet ? 0 : 1) || Video().form != this) return;
+  mnuQuietPlayback->SetChecked(quiet);
   Pump();
+}
+
+bool TVideoForm::SettingTook(platform::MediaSetting setting, uint32_t wanted) {
+  static const char* const kCannot[] = {
+      "This device cannot change the volume.",
+      "This device cannot change the speed.",
+      "This device cannot turn the sound off.",
+  };
+  uint32_t value = 0;
+  const uint32_t error = Media().ReadSetting(MediaPlayer1.DeviceID(), setting, value);
+  // Another error says nothing about the setting; a value read back may be
+  // rounded by the device.
+  const bool took = error != 0 ? !platform::IsUnknownSetting(error)
+                               : (value > wanted ? value - wanted : wanted - value) <= 10;
+  const int index = static_cast<int>(setting);
+  if (!took && !toldCannot_[index]) {
+    toldCannot_[index] = true;
+    ui::MessageDlg(kCannot[index], ui::MsgKind::Information, ui::Buttons::OK);
+  }
+  return took;
 }
 
 void TVideoForm::mnuPlaybackLoopClick() {
@@ -201,8 +228,20 @@ void TVideoForm::VideoOptions1Click() {
     dialog.VolumeScroll.SetPosition(st.volume);
     dialog.SpeedScroll.SetPosition(st.speed);
     if (dialog.ShowModal() == ui::mrOk) {
+      const int volume = st.volume, speed = st.speed;
       st.volume = dialog.VolumeScroll.Position();
       st.speed = dialog.SpeedScroll.Position() == 0 ? 1000 : dialog.SpeedScroll.Position();
+      // A changed value goes to the device now, so that one it does not take
+      // is named while the user still looks at the choice.
+      const uint32_t id = MediaPlayer1.DeviceID();
+      if (st.volume != volume && MediaPlayer1.IsOpen()) {
+        Media().SetVolume(id, static_cast<uint32_t>(st.volume));
+        SettingTook(platform::MediaSetting::Volume, static_cast<uint32_t>(st.volume));
+      }
+      if (st.speed != speed && st.form == this && MediaPlayer1.IsOpen()) {
+        Media().SetSpeed(id, static_cast<uint32_t>(st.speed));
+        SettingTook(platform::MediaSetting::Speed, static_cast<uint32_t>(st.speed));
+      }
     }
   });
 }

@@ -78,6 +78,12 @@ void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& doDefault) {
       MediaPlayer1.SetVisibleButtons(kButtonsPaused);
       XScrollbar1.SetPosition(0);
       Status.SetCaption("Ready");
+      // The bar's own seek, then the first frame in the picture.
+      if (Video().form == this && MediaPlayer1.IsOpen()) {
+        doDefault = false;
+        MediaPlayer1.Previous();
+        ShowFrame();
+      }
       break;
     case ui::MediaButton::Step:
       ShowStepStatus();
@@ -90,6 +96,11 @@ void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& doDefault) {
           MediaPlayer1.Previous();
           ReadPosition();
         });
+        ShowFrame();
+      } else if (Video().form == this && MediaPlayer1.IsOpen()) {
+        doDefault = false;
+        MediaPlayer1.Step();
+        ShowFrame();
       }
       break;
     default: break;
@@ -132,6 +143,17 @@ void TVideoForm::UpdateVideo() {
     MediaPlayer1.DisplayRect(0, 0, VideoWin.Width(), VideoWin.Height());
     Timer1.SetEnabled(true);
   });
+  ShowFrame();
+}
+
+void TVideoForm::ShowFrame(uintptr_t dc) {
+  if (!MediaPlayer1.IsOpen() || !HasPicture() || Video().closing) return;
+  const uintptr_t window = VideoWin.Handle();
+  const uintptr_t own = dc ? 0 : Media().ClientDC(window);
+  // A frame that cannot be drawn leaves the area as it is: nothing to report.
+  Media().Update(MediaPlayer1.DeviceID(), dc ? dc : own, 0, 0, VideoWin.Width(),
+                 VideoWin.Height());
+  if (own) Media().ReleaseClientDC(window, own);
 }
 
 void TVideoForm::UpdateVideoBkgd() {
@@ -199,6 +221,7 @@ void TVideoForm::SeekToBar(int position) {
                  platform::MediaCall{});
   Busy(false);
   MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+  ShowFrame();
 }
 
 }  // namespace w95::video

@@ -30,6 +30,12 @@ std::string Flags(const MediaCall* call) {
   return s;
 }
 
+// The frame a picture shows at a position (a clip at its end shows its last
+// frame).
+int LastShown(uint32_t position, uint32_t length) {
+  return length == 0 ? -1 : static_cast<int>(std::min(position, length - 1));
+}
+
 }  // namespace
 
 void SimMedia::AddClip(const std::string& path, SimClip clip) {
@@ -82,6 +88,7 @@ void SimMedia::Advance(uint32_t frames) {
     } else {
       d.position = static_cast<uint32_t>(to);
     }
+    if (d.window) d.shown = LastShown(d.position, d.clip.length);
   }
 }
 
@@ -109,6 +116,7 @@ uintptr_t SimMedia::DisplayWindow() const { return devices_.empty() ? 0 : Last(d
 bool SimMedia::AudioOn() const { return !devices_.empty() && Last(devices_)->audio; }
 uint32_t SimMedia::Volume() const { return devices_.empty() ? 0 : Last(devices_)->volume; }
 uint32_t SimMedia::Speed() const { return devices_.empty() ? 0 : Last(devices_)->speed; }
+int SimMedia::ShownFrame() const { return devices_.empty() ? -1 : Last(devices_)->shown; }
 
 uint32_t SimMedia::Open(const std::string& element, uint32_t& device) {
   log.push_back("open " + element);
@@ -141,6 +149,7 @@ uint32_t SimMedia::Window(uint32_t device, uintptr_t window, const MediaCall& ca
   Device* d = Begin("window", device, &call, e);
   if (!d) return e;
   d->window = window;
+  d->shown = -1;
   Notify(device, *d, call);
   return 0;
 }
@@ -152,6 +161,7 @@ uint32_t SimMedia::PutDestination(uint32_t device, int left, int top, int width,
                     std::to_string(left) + "," + std::to_string(top) + "," +
                         std::to_string(width) + "," + std::to_string(height));
   if (!d) return e;
+  d->shown = -1;
   Notify(device, *d, call);
   return 0;
 }
@@ -178,13 +188,15 @@ uint32_t SimMedia::Realize(uint32_t device) {
   return Begin("realize", device, nullptr, e) ? 0 : e;
 }
 
-uint32_t SimMedia::Update(uint32_t device, uintptr_t, int left, int top, int width, int height) {
+uint32_t SimMedia::Update(uint32_t device, uintptr_t dc, int left, int top, int width,
+                          int height) {
   uint32_t e;
-  return Begin("update", device, nullptr, e,
-               std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(width) +
-                   "," + std::to_string(height))
-             ? 0
-             : e;
+  Device* d = Begin("update", device, nullptr, e,
+                    std::to_string(left) + "," + std::to_string(top) + "," +
+                        std::to_string(width) + "," + std::to_string(height));
+  if (!d) return e;
+  if (dc) d->shown = LastShown(d->position, d->clip.length);
+  return 0;
 }
 
 uint32_t SimMedia::SetTimeFormatFrames(uint32_t device, const MediaCall& call) {
@@ -216,6 +228,7 @@ uint32_t SimMedia::Play(uint32_t device, const MediaCall& call) {
     Finish(device, *d, kNotifySuccessful);
   } else {
     d->mode = kModePlay;
+    if (d->window) d->shown = LastShown(d->position, d->clip.length);
   }
   return 0;
 }
@@ -293,7 +306,7 @@ uint32_t SimMedia::SetVolume(uint32_t device, uint32_t volume) {
   uint32_t e;
   Device* d = Begin("volume", device, nullptr, e, std::to_string(volume));
   if (!d) return e;
-  d->volume = volume;
+  if (!ignoresSettings) d->volume = volume;
   return 0;
 }
 
@@ -301,7 +314,7 @@ uint32_t SimMedia::SetSpeed(uint32_t device, uint32_t speed) {
   uint32_t e;
   Device* d = Begin("speed", device, nullptr, e, std::to_string(speed));
   if (!d) return e;
-  d->speed = speed;
+  if (!ignoresSettings) d->speed = speed;
   return 0;
 }
 
@@ -309,7 +322,18 @@ uint32_t SimMedia::SetAudio(uint32_t device, bool on) {
   uint32_t e;
   Device* d = Begin("audio", device, nullptr, e, on ? "on" : "off");
   if (!d) return e;
-  d->audio = on;
+  if (!ignoresSettings) d->audio = on;
+  return 0;
+}
+
+uint32_t SimMedia::ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) {
+  static const char* const names[] = {"volume", "speed", "audio"};
+  uint32_t e;
+  Device* d = Begin("status", device, nullptr, e, names[static_cast<int>(setting)]);
+  if (!d) return e;
+  if (ignoresSettings) return kMciErrUnrecognizedCommand;
+  value = setting == MediaSetting::Volume  ? d->volume
+          : setting == MediaSetting::Speed ? d->speed : (d->audio ? 1u : 0u);
   return 0;
 }
 

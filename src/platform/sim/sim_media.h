@@ -45,6 +45,9 @@ class SimMedia final : public MediaService {
   // Also as Wine's: a clip played to its end rests on its last frame, and a
   // step beyond that frame is refused (out of range).
   bool endOnLastFrame = false;
+  // Also as Wine's: volume, speed and sound off are accepted and change
+  // nothing, and reading them back is refused as an unknown command.
+  bool ignoresSettings = false;
   // The next command of that word ("open", "play", "step", ...) fails with
   // the code instead of acting.
   std::map<std::string, uint32_t> failNext;
@@ -74,6 +77,11 @@ class SimMedia final : public MediaService {
   bool AudioOn() const;
   uint32_t Volume() const;
   uint32_t Speed() const;
+  // The frame the picture area shows, -1 when it shows none. As the real
+  // device: a playing clip draws its frames itself; a seek or a step moves
+  // the position without drawing; a new window or picture rectangle leaves
+  // the area to be painted again; an update draws the current frame.
+  int ShownFrame() const;
 
   uint32_t Open(const std::string& element, uint32_t& device) override;
   uint32_t Close(uint32_t device, const MediaCall& call) override;
@@ -97,6 +105,7 @@ class SimMedia final : public MediaService {
   uint32_t SetVolume(uint32_t device, uint32_t volume) override;
   uint32_t SetSpeed(uint32_t device, uint32_t speed) override;
   uint32_t SetAudio(uint32_t device, bool on) override;
+  uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override;
   uint32_t Configure(uint32_t device) override;
   std::string ErrorText(uint32_t code) override;
   FrameMetrics Frame() override { return frame; }
@@ -117,6 +126,7 @@ class SimMedia final : public MediaService {
     bool audio = true;
     uint32_t volume = 1000;
     uint32_t speed = 1000;
+    int shown = -1;
     std::function<void(unsigned)> pending;  // the notification still to come
   };
   struct Queued {

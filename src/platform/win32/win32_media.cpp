@@ -129,6 +129,17 @@ class Win32Media final : public MediaService {
     p.dwAudio = MCI_SET_AUDIO_ALL;
     return Direct(device, MCI_SET, MCI_SET_AUDIO | (on ? MCI_SET_ON : MCI_SET_OFF) | MCI_WAIT, p);
   }
+  uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override {
+    MCI_DGV_STATUS_PARMSA p{};
+    p.dwItem = setting == MediaSetting::Volume ? MCI_DGV_STATUS_VOLUME
+               : setting == MediaSetting::Speed ? MCI_DGV_STATUS_SPEED : MCI_DGV_STATUS_AUDIO;
+    // A value given as a string constant comes back with a flag in the high
+    // word of the answer.
+    const uint32_t e = Direct(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, p) & 0xFFFF;
+    if (e == 0)
+      value = setting == MediaSetting::Audio ? LOWORD(p.dwReturn) : static_cast<uint32_t>(p.dwReturn);
+    return e;
+  }
   uint32_t Configure(uint32_t device) override {
     MCI_GENERIC_PARMS p{};
     return Direct(device, MCI_CONFIGURE, MCI_WAIT, p);

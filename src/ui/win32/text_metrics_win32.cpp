@@ -47,7 +47,7 @@ namespace {
 class MeasureDC {
  public:
   explicit MeasureDC(const Font& font) : dc_(GetDC(nullptr)) {
-    const int height = -MulDiv(font.size, GetDeviceCaps(dc_, LOGPIXELSY), 72);
+    const int height = FontHeight(font, GetDeviceCaps(dc_, LOGPIXELSY));
     font_ = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
                         font.underline, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,

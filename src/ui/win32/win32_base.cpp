@@ -124,7 +124,7 @@ COLORREF ColorRef(Color c) {
 namespace {
 // Made once per colour and font, given back when the library is unloaded.
 std::map<Color, HBRUSH> brushes;
-std::map<std::tuple<std::string, int, bool, bool, bool>, HFONT> fonts;
+std::map<std::tuple<std::string, int, int, bool, bool, bool>, HFONT> fonts;
 }  // namespace
 
 void ReleaseGdiCache() {
@@ -144,10 +144,10 @@ HBRUSH BrushOf(Color c) {
 }
 
 HFONT FontHandle(const Font& f) {
-  auto& h = fonts[{f.name, f.size, f.bold, f.italic, f.underline}];
+  auto& h = fonts[{f.name, f.size, f.pixelHeight, f.bold, f.italic, f.underline}];
   if (!h) {
     HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(f.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    const int height = FontHeight(f, GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
     h = CreateFontA(height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, f.underline, FALSE,
                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

@@ -23,6 +23,7 @@ class HdcCanvas final : public Canvas {
   void DrawGlyph(int x, int y, GlyphKind glyph, bool enabled = true) override;
   void DrawFocusRect(const Rect& r) override;
   void DrawPicture(const Rect& r, const Picture& picture) override;
+  uintptr_t DeviceContext() const override { return reinterpret_cast<uintptr_t>(dc_); }
 
  private:
   HDC dc_;

@@ -124,6 +124,7 @@ void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
   if (busy) return;
   busy = true;
   HWND box = TopLevelExactly("#32770", "Error");
+  if (!box) box = TopLevelExactly("#32770", "Information");
   if (box) {
     std::string shown;
     for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
@@ -410,6 +411,97 @@ std::string ClipFromData(const char* name) {
   const std::string to = std::string("c:\\w95vid\\") + name;
   CopyFileA(from.c_str(), to.c_str(), FALSE);
   return to;
+}
+
+// The picture area: the window of ours without children that covers most.
+HWND PictureOf(HWND form) {
+  HWND best = nullptr;
+  long bestArea = 0;
+  for (HWND h : Descendants(form)) {
+    RECT r;
+    if (ClassOf(h) != "W95Window" || GetWindow(h, GW_CHILD) || !IsWindowVisible(h)) continue;
+    GetClientRect(h, &r);
+    if (long(r.right) * r.bottom > bestArea) {
+      bestArea = long(r.right) * r.bottom;
+      best = h;
+    }
+  }
+  return best;
+}
+// The share in per cent of the picture's pixels, as they are on the screen,
+// that are not black.
+int LitShare(HWND picture) {
+  RECT r;
+  GetClientRect(picture, &r);
+  if (r.right <= 0 || r.bottom <= 0) return 0;
+  HDC dc = GetDC(picture);
+  HDC mem = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
+  HGDIOBJ old = SelectObject(mem, bitmap);
+  BitBlt(mem, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+  long lit = 0, all = 0;
+  for (int y = 0; y < r.bottom; y += 2)
+    for (int x = 0; x < r.right; x += 2, ++all)
+      lit += (GetPixel(mem, x, y) & 0xFFFFFF) != 0;
+  SelectObject(mem, old);
+  DeleteObject(bitmap);
+  DeleteDC(mem);
+  ReleaseDC(picture, dc);
+  return static_cast<int>(lit * 100 / all);
+}
+
+// A clip from a common encoder shows its frame before it is played: once
+// open, after a seek, after a resize and after being covered and uncovered.
+TEST_F(VideoDll, PictureShowsTheFrameBeforePlay) {
+  const std::string bars = ClipFromData("bars-msvideo1.avi");
+  WritePrivateProfileStringA("plimbo", "SaveName", bars.c_str(), "plimbo.ini");
+  ASSERT_EQ(player(host, 0, 0), 1);
+  HWND form = TopLevelExactly("", "bars-msvideo1.avi");
+  ASSERT_NE(form, nullptr);
+  PumpFor(300);
+  HWND picture = PictureOf(form);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(StatusOf(form), "Ready");
+  EXPECT_GT(LitShare(picture), 50) << "once open";
+
+  HWND bar = ScrollBarOf(form);
+  ASSERT_NE(bar, nullptr);
+  SendMessageA(GetParent(bar), WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 20),
+               reinterpret_cast<LPARAM>(bar));
+  PumpFor(200);
+  EXPECT_EQ(StatusOf(form).rfind("Seek Frame:", 0), 0u) << StatusOf(form);
+  EXPECT_GT(LitShare(picture), 50) << "after a seek";
+
+  RECT wr;
+  GetWindowRect(form, &wr);
+  SetWindowPos(form, nullptr, 0, 0, wr.right - wr.left + 100, wr.bottom - wr.top + 80,
+               SWP_NOMOVE | SWP_NOZORDER);
+  PumpFor(300);
+  picture = PictureOf(form);
+  EXPECT_GT(LitShare(picture), 50) << "after a resize";
+  InvalidateRect(picture, nullptr, TRUE);
+  UpdateWindow(picture);
+  EXPECT_GT(LitShare(picture), 50) << "after a repaint";
+  Shot("video_still");
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+}
+
+// A device that accepts "sound off" and keeps playing sound: the user is
+// told once, with the real key.
+TEST_F(VideoDll, QuietPlaybackTheDeviceDoesNotTakeIsNamedOnce) {
+  ASSERT_EQ(player(host, 0, 0), 1);
+  HWND form = TopLevelExactly("", "Video Clip.avi");
+  ASSERT_NE(form, nullptr);
+  SetForegroundWindow(form);
+  PumpFor(100);
+  wine_keys::Press('Q', {VK_CONTROL}, 300);
+  PumpFor(300);
+  // Either the device turned its sound off, or the user heard why not.
+  if (!boxes.empty()) EXPECT_EQ(boxes[0], "This device cannot turn the sound off.");
+  const size_t said = boxes.size();
+  wine_keys::Press('Q', {VK_CONTROL}, 300);
+  PumpFor(300);
+  EXPECT_EQ(boxes.size(), said) << "said once per window";
 }
 
 // A clip this machine has no decoder for: the message says that the file
