@@ -85,6 +85,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (inStep) return;
   if (auto box = AnswerMessageBox(boxAnswers)) {
     boxes.push_back(box->text);
+    if (std::getenv("W95_TRACE")) std::fprintf(stderr, "box %s\n", box->text.c_str());
     return;
   }
   if (steps.empty()) return;
@@ -871,6 +872,115 @@ TEST_F(EditorDll, KeyboardUserReachesBothButtonsOfASharedLetter) {
                                              "Button:Vie&w", "Button:Ne&w",  "Button:&Test"};
   EXPECT_EQ(focus, expected);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
+}
+
+}  // namespace
+
+namespace {
+
+// A drive with no space left, mounted for this test only (W95_FULL_FOLDER
+// names the folder it is mounted on; editor/full_drive.sh sets it up and
+// takes it away).
+// Test and Save onto it say that the disk is full, the editor stays open
+// with its slides, the host gets no -1, and the files there stay whole.
+class FullDriveDll : public EditorDll {
+ protected:
+  void SetUp() override {
+    const char* folder = std::getenv("W95_FULL_FOLDER");
+    if (!folder || !*folder) GTEST_SKIP() << "run by editor/full_drive.sh on a drive it mounts";
+    drive = std::string(folder) + "\\";
+    EditorDll::SetUp();
+    WriteAll(drive + "avltmp.avl", kOld);
+    WriteAll(drive + "show.avl", kOld);
+    // Whatever space is left goes to a filler, down to the last byte.
+    FILE* f = std::fopen((drive + "filler").c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    const std::string block(4096, 'x');
+    for (size_t size = block.size(); size > 0; size /= 2)
+      while (std::fwrite(block.data(), 1, size, f) == size) {
+      }
+    std::fclose(f);
+    ULARGE_INTEGER free{};
+    ASSERT_TRUE(GetDiskFreeSpaceExA(drive.c_str(), &free, nullptr, nullptr));
+    ASSERT_EQ(free.QuadPart, 0u) << "the drive is full";
+  }
+  void TearDown() override {
+    if (drive.empty()) return;
+    EditorDll::TearDown();
+    for (const char* name : {"avltmp.avl", "show.avl", "filler"}) DeleteFileA((drive + name).c_str());
+  }
+  // No half-written file is left beside the old ones.
+  std::vector<std::string> Leftovers() const {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((drive + "*").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return names;
+    do {
+      const std::string name = found.cFileName;
+      if (name != "." && name != ".." && name != "avltmp.avl" && name != "show.avl" && name != "filler")
+        names.push_back(name);
+    } while (FindNextFileA(h, &found));
+    FindClose(h);
+    return names;
+  }
+  static constexpr char kOld[] = "[Header]\r\nVer=6\r\nN=2\r\n[1]\r\nF=old.bmp,0\r\nX=0\r\n";
+  std::string drive;
+};
+
+// The editor after the failure: still there (its changes are asked about
+// when it closes).
+void ExpectStillEditing(HWND e, bool& checked) {
+  checked = true;
+  EXPECT_TRUE(IsWindowVisible(e));
+  EXPECT_EQ(TextOf(e).rfind("Plimbo Slide Editor [", 0), 0u) << TextOf(e);
+}
+
+TEST_F(FullDriveDll, TestOntoAFullDriveSaysSoAndKeepsTheEditorOpen) {
+  HostWrite("AVLTMP", (drive + "avltmp.avl").c_str());
+  bool checked = false;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) { ExpectStillEditing(e, checked); },
+                   [] { return !boxes.empty(); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  boxAnswers = {IDOK};
+  EXPECT_NE(Run(), -1) << "nothing for the host to play";
+  EXPECT_TRUE(checked) << "the editor stayed open after the message";
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_EQ(_stricmp(boxes[0].c_str(),
+                     ("Unable to write to " + drive + "avltmp.avl\nThe disk is full or cannot be written.").c_str()),
+            0)
+      << boxes[0];
+  EXPECT_EQ(ReadAll(drive + "avltmp.avl"), kOld);
+  EXPECT_TRUE(Leftovers().empty()) << Leftovers().front();
+}
+
+TEST_F(FullDriveDll, SaveOntoAFullDriveSaysSoAndKeepsTheEdits) {
+  bool checked = false;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }});
+  steps.push_back({"Save File", [this](HWND d) {
+                     const std::string name = drive + "show.avl";
+                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+                   }});
+  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) { ExpectStillEditing(e, checked); },
+                   [] { return boxes.size() >= 2; }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  // Overwrite: yes; the failure: OK; discard the change on closing: yes.
+  boxAnswers = {IDYES, IDOK, IDYES};
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(checked) << "the editor stayed open after the message";
+  ASSERT_EQ(boxes.size(), 3u);
+  EXPECT_EQ(_stricmp(boxes[1].c_str(),
+                     ("Unable to write to " + drive + "show.avl\nThe disk is full or cannot be written.").c_str()),
+            0)
+      << boxes[1];
+  EXPECT_EQ(boxes[2], "Discard changes?") << "the change was kept";
+  EXPECT_EQ(ReadAll(drive + "show.avl"), kOld);
+  EXPECT_EQ(ReadAll(kScript), kGen5);
+  EXPECT_TRUE(Leftovers().empty()) << Leftovers().front();
 }
 
 }  // namespace
