@@ -47,6 +47,7 @@ void Shot(HWND dialog, const char* name) {
 
 HWND theDialog = nullptr;
 HWND seenDialog = nullptr;  // a dialog seen at the last tick: it is set up now
+int emptyTicks = 0;         // ticks that found the seen dialog's list still empty
 
 bool inStep = false;  // a step that lets messages run is not re-entered
 
@@ -64,8 +65,16 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if ((dialog = TopLevelExactly("", caption)) != nullptr) break;
   if (!dialog || dialog != seenDialog) {
     seenDialog = dialog;  // the next tick acts, once the dialog has settled
+    emptyTicks = 0;
     return;
   }
+  // The dialog lets pending messages run while it opens, before it lists the
+  // folder, so a tick can come while the list is still empty however slow the
+  // machine is. Wait for the list; a folder that stays empty is acted on after
+  // a number of ticks (counted, not timed).
+  if (HWND list = Child(dialog, "ListBox");
+      list && SendMessageA(list, LB_GETCOUNT, 0, 0) <= 0 && ++emptyTicks < 20)
+    return;
   theDialog = dialog;
   Step step = steps.front();
   steps.pop_front();

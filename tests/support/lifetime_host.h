@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../video/avi_writer.h"
+#include "avi_writer.h"
 #include "wine_windows.h"
 
 namespace lifetime_wine {
