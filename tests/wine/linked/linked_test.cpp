@@ -30,10 +30,12 @@ TEST(LinkedHost, CallsTheExportsThroughTheImportLibrary) {
 TEST(LinkedHost, ExportsKeepTheirOrdinals) {
   HMODULE dll = GetModuleHandleA("w95ZOK56.dll");
   ASSERT_NE(dll, nullptr);
-  EXPECT_EQ(GetProcAddress(dll, MAKEINTRESOURCEA(15)),
-            reinterpret_cast<FARPROC>(&GDIflush95));
-  EXPECT_EQ(GetProcAddress(dll, MAKEINTRESOURCEA(10)),
-            reinterpret_cast<FARPROC>(&ShortToLongName95));
+  // Compared as untyped function addresses (void (*)() takes any function).
+  using Any = void (*)();
+  EXPECT_EQ(reinterpret_cast<Any>(GetProcAddress(dll, MAKEINTRESOURCEA(15))),
+            reinterpret_cast<Any>(&GDIflush95));
+  EXPECT_EQ(reinterpret_cast<Any>(GetProcAddress(dll, MAKEINTRESOURCEA(10))),
+            reinterpret_cast<Any>(&ShortToLongName95));
 }
 
 }  // namespace

@@ -335,55 +335,6 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
 
 namespace {
 
-// The window worked from the keyboard, with keys typed for real: the form's
-// own Tab cycle visits every control of it once, both ways; the accelerator
-// of a check box toggles it and puts the focus on it, where the next Tab
-// starts; Escape closes the window.
-TEST_F(PrintOnWine, KeyboardUserTabsThroughEveryControlAndUsesTheAccelerators) {
-  Lib().printDlg(HostWindow(), 640, 480, 0);
-  Pump(100);
-  HWND form = SetupWindow();
-  ASSERT_NE(form, nullptr);
-  SetForegroundWindow(form);
-  HWND reset = Child(form, "Cen&ter", "Button");
-  ASSERT_NE(reset, nullptr);
-  SetFocus(reset);
-  Pump(100);
-  using wine_keys::Walk;
-  const std::vector<std::string> forward = {
-      "Button:&Setup", "Button:&Print It", "Button:Cancel", "Button:&Help", "ComboBox:", "ScrollBar:",
-      "ScrollBar:", "ScrollBar:", "Button:Co&lor", "Button:E&nhance", "ComboBox:Inches", "Button:Cen&ter"};
-  std::vector<std::string> seen = Walk(VK_TAB, 12);
-  for (std::string& s : seen)  // the style list shows the printer's name
-    if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches") s = "ComboBox:";
-  EXPECT_EQ(seen, forward) << "the horizontal bar takes its turn even with nothing to scroll";
-  std::vector<std::string> backward(forward.rbegin() + 1, forward.rend());
-  backward.push_back(forward.back());
-  seen = Walk(VK_TAB, 12, {VK_SHIFT});
-  for (std::string& s : seen)
-    if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches") s = "ComboBox:";
-  EXPECT_EQ(seen, backward);
-
-  HWND color = Child(form, "Co&lor", "Button");
-  ASSERT_NE(color, nullptr);
-  const LRESULT before = SendMessageA(color, BM_GETCHECK, 0, 0);
-  wine_keys::Press('L', {VK_MENU});
-  EXPECT_NE(SendMessageA(color, BM_GETCHECK, 0, 0), before) << "Alt+L toggles Colour";
-  EXPECT_EQ(wine_keys::Focused(), "Button:Co&lor") << "and the focus is on it";
-  wine_keys::Press(VK_TAB);
-  EXPECT_EQ(wine_keys::Focused(), "Button:E&nhance") << "Tab goes on from there";
-  wine_keys::Press('M', {VK_MENU});
-  EXPECT_EQ(wine_keys::Focused(), "ComboBox:Inches") << "a label's accelerator";
-
-  wine_keys::Press(VK_ESCAPE);
-  EXPECT_EQ(SetupWindow(), nullptr);
-  EXPECT_EQ(Lib().printCheck(), 0);
-}
-
-}  // namespace
-
-namespace {
-
 // Sets the zoom bar as a drag to `percent` does.
 void Zoom(HWND form, int percent) {
   HWND zoom = nullptr;
@@ -431,6 +382,53 @@ class PrintOnWineWithPrinter : public PrintOnWine {
   std::string ps_;
   std::unique_ptr<wine_print::FilePrinter> printer_;
 };
+
+// The window worked from the keyboard, with keys typed for real: the form's
+// own Tab cycle visits every control of it once, both ways; the accelerator
+// of a check box toggles it and puts the focus on it, where the next Tab
+// starts; Escape closes the window. With a printer, so that a layout has
+// succeeded and "&Print It" takes its turn.
+TEST_F(PrintOnWineWithPrinter, KeyboardUserTabsThroughEveryControlAndUsesTheAccelerators) {
+  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Pump(100);
+  HWND form = SetupWindow();
+  ASSERT_NE(form, nullptr);
+  SetForegroundWindow(form);
+  HWND reset = Child(form, "Cen&ter", "Button");
+  ASSERT_NE(reset, nullptr);
+  SetFocus(reset);
+  Pump(100);
+  using wine_keys::Walk;
+  const std::vector<std::string> forward = {
+      "Button:&Setup", "Button:&Print It", "Button:Cancel", "Button:&Help", "ComboBox:", "ScrollBar:",
+      "ScrollBar:", "ScrollBar:", "Button:Co&lor", "Button:E&nhance", "ComboBox:Inches", "Button:Cen&ter"};
+  std::vector<std::string> seen = Walk(VK_TAB, 12);
+  for (std::string& s : seen)  // the style list shows the printer's name
+    if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches") s = "ComboBox:";
+  EXPECT_EQ(seen, forward) << "the horizontal bar takes its turn even with nothing to scroll";
+  std::vector<std::string> backward(forward.rbegin() + 1, forward.rend());
+  backward.push_back(forward.back());
+  seen = Walk(VK_TAB, 12, {VK_SHIFT});
+  for (std::string& s : seen)
+    if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches") s = "ComboBox:";
+  EXPECT_EQ(seen, backward);
+
+  HWND color = Child(form, "Co&lor", "Button");
+  ASSERT_NE(color, nullptr);
+  const LRESULT before = SendMessageA(color, BM_GETCHECK, 0, 0);
+  wine_keys::Press('L', {VK_MENU});
+  EXPECT_NE(SendMessageA(color, BM_GETCHECK, 0, 0), before) << "Alt+L toggles Colour";
+  EXPECT_EQ(wine_keys::Focused(), "Button:Co&lor") << "and the focus is on it";
+  wine_keys::Press(VK_TAB);
+  EXPECT_EQ(wine_keys::Focused(), "Button:E&nhance") << "Tab goes on from there";
+  wine_keys::Press('M', {VK_MENU});
+  EXPECT_EQ(wine_keys::Focused(), "ComboBox:Inches") << "a label's accelerator";
+
+  wine_keys::Press(VK_ESCAPE);
+  EXPECT_EQ(SetupWindow(), nullptr);
+  EXPECT_EQ(Lib().printCheck(), 0);
+}
+
 
 // A preview picture that cannot be read is reported, and the window is laid
 // out for this image all the same: what the host is given is this image's
