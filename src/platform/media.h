@@ -106,6 +106,7 @@ class MediaService {
   virtual uint32_t Stop(uint32_t device, const MediaCall& call) = 0;
   virtual uint32_t Pause(uint32_t device, const MediaCall& call) = 0;
   virtual uint32_t Resume(uint32_t device, const MediaCall& call) = 0;
+  // Frames below 0 step backwards (on a device that can reverse).
   virtual uint32_t Step(uint32_t device, int frames, const MediaCall& call) = 0;
   virtual uint32_t SeekToStart(uint32_t device, const MediaCall& call) = 0;
   virtual uint32_t SeekTo(uint32_t device, int32_t frame, const MediaCall& call) = 0;
@@ -114,6 +115,11 @@ class MediaService {
   virtual uint32_t SetVolume(uint32_t device, uint32_t volume) = 0;
   virtual uint32_t SetSpeed(uint32_t device, uint32_t speed) = 0;
   virtual uint32_t SetAudio(uint32_t device, bool on) = 0;  // all channels, waited for
+  // The clip's frame rate in frames per thousand seconds (12 a second:
+  // 12000); an error where the device does not tell.
+  virtual uint32_t FrameRate(uint32_t device, uint32_t& milliFps) = 0;
+  // Whether the device steps backwards itself (a step of negative frames).
+  virtual uint32_t CanReverse(uint32_t device, bool& yes) = 0;
   // Reads a setting back from the device.
   virtual uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) = 0;
   // The driver's own settings dialog.

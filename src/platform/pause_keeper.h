@@ -66,6 +66,10 @@ class PauseKeeper final : public MediaService {
     return inner_.SetSpeed(device, speed);
   }
   uint32_t SetAudio(uint32_t device, bool on) override { return inner_.SetAudio(device, on); }
+  uint32_t FrameRate(uint32_t device, uint32_t& milliFps) override {
+    return inner_.FrameRate(device, milliFps);
+  }
+  uint32_t CanReverse(uint32_t device, bool& yes) override { return inner_.CanReverse(device, yes); }
   uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override {
     return inner_.ReadSetting(device, setting, value);
   }

@@ -59,6 +59,13 @@ inline constexpr int kNoPlacement = -1;
 
 inline constexpr char kSafePlay[] = "SafePLAY";
 
+// The video window's choices, remembered across openings.
+inline constexpr char kVidZoom[] = "VidZoom";            // 1..4, the zoom chosen last
+inline constexpr char kVidStatusBar[] = "VidStatusBar";  // 1 shown, 0 hidden
+inline constexpr char kVidLoop[] = "VidLoop";            // 1 loops
+inline constexpr char kVidQuiet[] = "VidQuiet";          // 1 plays without sound
+inline constexpr char kVidTime[] = "VidTime";            // 1 shows the time, 0 the frame only
+
 // Image placement (print setup, and the video window's grab).
 inline constexpr char kPrLeft[] = "prL";
 inline constexpr char kPrTop[] = "prT";

@@ -103,6 +103,9 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
     c->OnMouseDown = rightClick;
   VideoWinBack.OnClick = [this](ui::Control&) { FormClick(); };
   VideoWin.OnClick = [this](ui::Control&) { FormClick(); };
+  VideoWin.OnDblClick = [this](ui::Control&) { ToggleFullScreen(); };
+  VideoWinBack.OnDblClick = [this](ui::Control&) { ToggleFullScreen(); };
+  MediaPlayer1.ButtonOf(ui::MediaButton::Back).SetHint("Step back (Left)");
   VideoWin.OnPaint = [this](ui::Control&, ui::Canvas& canvas) { ShowFrame(canvas.DeviceContext()); };
   MenuButton.OnClick = [this](ui::Control&) { MenuButtonClick(); };
   MediaPlayer1.OnButtonClick = [this](ui::Control&, ui::MediaButton b, bool& d) {
@@ -179,7 +182,7 @@ bool TVideoForm::SetUp() {
   bool ok = false;
   Pump();
   MediaPlayer1.SetEnabledButtons(kButtonsEnabled);
-  MediaPlayer1.SetVisibleButtons(kButtonsReady);
+  ShowButtons(kButtonsReady);
   Act([&] {
     Busy(true);
     st.resizing = true;
@@ -193,6 +196,12 @@ bool TVideoForm::SetUp() {
     st.videoWidth = static_cast<uint16_t>(w);
     st.videoHeight = static_cast<uint16_t>(h);
     st.clipLength = static_cast<int32_t>(length);
+    // What the time display and the step back need; a device that does not
+    // tell leaves the frame numbers alone and steps back by seeking.
+    uint32_t rate = 0;
+    st.frameRate = Media().FrameRate(MediaPlayer1.DeviceID(), rate) == 0 ? rate : 0;
+    bool reverse = false;
+    st.canReverse = Media().CanReverse(MediaPlayer1.DeviceID(), reverse) == 0 && reverse;
     Pump();
     st.barMax = BarMaxFor(st.clipLength);
     XScrollbar1.SetParams(0, 0, st.barMax);
@@ -278,6 +287,8 @@ int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind) {
   ui::Screen().SetCursor(ui::Cursor::HourGlass);
   st.volume = 1000;
   st.speed = 1000;
+  st.frameRate = 0;
+  st.canReverse = false;
   const platform::FrameMetrics fm = platform::Current().media->Frame();
   st.nonClientHeight = static_cast<uint16_t>(fm.cyCaption + 2 * fm.cyFrame - fm.cyBorder);
   st.nonClientWidth = static_cast<uint16_t>(2 * fm.cxFrame);
@@ -322,6 +333,7 @@ int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind) {
     st.volume = 500;
     form.mnuPlaybackLoop->SetVisible(false);
   }
+  form.ApplyRemembered();
   return 1;
 }
 

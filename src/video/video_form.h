@@ -34,12 +34,12 @@ inline constexpr ui::MediaButtons kButtonsReady =
 inline constexpr ui::MediaButtons kButtonsPlaying =
     ui::ButtonSet(ui::MediaButton::Pause, ui::MediaButton::Stop);
 inline constexpr ui::MediaButtons kButtonsPaused =
-    ui::ButtonSet(ui::MediaButton::Play, ui::MediaButton::Step);
+    ui::ButtonSet(ui::MediaButton::Play, ui::MediaButton::Step, ui::MediaButton::Back);
 inline constexpr ui::MediaButtons kButtonsAtEnd =
     ui::ButtonSet(ui::MediaButton::Stop, ui::MediaButton::Prev);
 inline constexpr ui::MediaButtons kButtonsEnabled =
     ui::ButtonSet(ui::MediaButton::Play, ui::MediaButton::Pause, ui::MediaButton::Stop,
-                  ui::MediaButton::Prev, ui::MediaButton::Step);
+                  ui::MediaButton::Prev, ui::MediaButton::Step, ui::MediaButton::Back);
 
 class TVideoForm;
 
@@ -66,6 +66,8 @@ struct VideoState {
   uint16_t barMax = 0;
   uint16_t nonClientWidth = 0;
   uint16_t nonClientHeight = 0;
+  uint32_t frameRate = 0;  // frames per thousand seconds; 0 where the device does not tell
+  bool canReverse = false;  // the device steps backwards itself
   TVideoForm* form = nullptr;  // the window while it exists
 };
 VideoState& Video();
@@ -101,12 +103,23 @@ class TVideoForm : public ui::Form {
   ui::MenuItem* DisplayStatus;
   ui::MenuItem* StatusUpdate1;
   ui::MenuItem* mnuUpdate[6];  // 1000, 500, 333, 250, 200, 167 ms
+  ui::MenuItem* mnuShowTime;   // the time beside the frame number
   ui::MenuItem* mnuConfigure;
   ui::MenuItem* VideoOptions1;
   ui::MenuItem* mnuQuietPlayback;
   ui::MenuItem* mnuPlaybackLoop;
   ui::MenuItem* mnuPlay;
   ui::MenuItem* mnuPause;
+  // The moves the window's keys make (Space, Left, Right, Page Up, Page
+  // Down, Home, End).
+  ui::MenuItem* mnuGoTo;
+  ui::MenuItem* mnuPlayPause;
+  ui::MenuItem* mnuFrameBack;
+  ui::MenuItem* mnuFrameForward;
+  ui::MenuItem* mnuTenthBack;
+  ui::MenuItem* mnuTenthForward;
+  ui::MenuItem* mnuStart;
+  ui::MenuItem* mnuEnd;
   ui::MenuItem* mnuGrab;
   ui::MenuItem* mnuExit;
 
@@ -147,6 +160,23 @@ class TVideoForm : public ui::Form {
   void XScrollbar1MouseDown();
 
   void UpdateVideo();
+  // Space: plays a clip that does not play, pauses one that does.
+  void PlayOrPause();
+  // Left and Right: a frame back or on when not playing, a second while
+  // playing.
+  void FrameOrSecond(int direction);
+  // One frame back (-1) or on (1); the frame on from the last is the first.
+  void StepFrame(int delta);
+  // Goes to a frame (kept within the clip); a playing clip plays on from it.
+  void SeekFrame(int32_t frame);
+  // Page Up and Page Down: a tenth of the clip back (-1) or on (1).
+  void TenthOn(int direction);
+  void ShowTimeClick();
+  // Double click on the picture: the picture fills the screen, or comes back.
+  void ToggleFullScreen();
+  bool FullScreen() const { return fullScreen_; }
+  // The choices remembered from earlier openings.
+  void ApplyRemembered();
   // Draws the current frame into the picture area (a device context of the
   // area, or 0 for one of its own); the device draws by itself only while
   // it plays.
@@ -180,6 +210,14 @@ class TVideoForm : public ui::Form {
   bool SettingTook(platform::MediaSetting setting, uint32_t wanted);
   bool setUpDone_ = false;
   bool toldCannot_[3] = {false, false, false};  // by MediaSetting
+  // The media bar's buttons, its panel as wide as they need.
+  void ShowButtons(ui::MediaButtons set);
+  // "<prefix><frame>", with the position and length as times when chosen.
+  std::string FrameText(const std::string& prefix, int32_t frame) const;
+  void Remember(const char* key, int value);
+  bool fullScreen_ = false;
+  ui::Rect normalBounds_;
+  bool normalStatus_ = true;
   int seekedBar_ = -1;  // the bar position last sought by a scroll
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "settings/keys.h"
 #include "video/video_internal.h"
 #include "video/video_logic.h"
 
@@ -62,7 +63,7 @@ void TVideoForm::ReseekStill() {
                  platform::MediaCall{});
   Busy(false);
   Pump();
-  MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+  ShowButtons(kButtonsPaused);
 }
 
 // Resizing pauses a playing clip and holds the status timer, so that the
@@ -95,8 +96,10 @@ void TVideoForm::ZoomVideo(int factor) {
     const WindowSize size = ZoomSize(st.videoWidth, st.videoHeight, factor, st.nonClientWidth,
                                      st.nonClientHeight, StatusHeight(), Panel4.Height());
     const platform::ScreenSize screen = platform::Current().desktop->Screen();
-    if (screen.width >= size.width && screen.height >= size.height)
+    if (screen.width >= size.width && screen.height >= size.height) {
       SetClientSize(size.width - st.nonClientWidth, size.height - st.nonClientHeight);
+      Remember(keys::kVidZoom, factor);
+    }
   });
 }
 
@@ -119,6 +122,7 @@ void TVideoForm::DisplayStatusClick() {
   ResizeAroundPause([&] {
     Status.SetVisible(!Status.Visible());
     DisplayStatus->SetChecked(Status.Visible());
+    Remember(keys::kVidStatusBar, Status.Visible() ? 1 : 0);
   });
 }
 

@@ -1,5 +1,6 @@
 #include "video/video_logic.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace w95::video {
@@ -85,6 +86,19 @@ WindowSize ZoomSize(int videoWidth, int videoHeight, int factor, int nonClientWi
   const auto h =
       static_cast<uint16_t>(videoHeight * factor + nonClientHeight + statusHeight + barHeight);
   return {w, h};
+}
+
+std::string ClipTime(int64_t frame, uint32_t milliFps) {
+  if (milliFps == 0 || frame < 0) frame = 0;
+  const int64_t seconds = milliFps == 0 ? 0 : frame * 1000 / milliFps;
+  const int64_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+  auto two = [](int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  return h > 0 ? std::to_string(h) + ":" + two(m) + ":" + two(s)
+               : std::to_string(m) + ":" + two(s);
+}
+
+int32_t FramesPerSecond(uint32_t milliFps) {
+  return std::max<int32_t>(1, static_cast<int32_t>((milliFps + 500) / 1000));
 }
 
 }  // namespace w95::video

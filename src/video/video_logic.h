@@ -42,6 +42,12 @@ std::string DeviceErrorText(uint32_t code, const std::string& platformText);
 // code followed by the hint for unknown devices, or by the code.
 std::string OpenErrorText(uint32_t code, const std::string& platformText);
 
+// A time on the clip as "m:ss", or "h:mm:ss" from an hour on, for a frame
+// at a frame rate in frames per thousand seconds (truncated to the second).
+std::string ClipTime(int64_t frame, uint32_t milliFps);
+// Frames in a second of the clip (at least 1).
+int32_t FramesPerSecond(uint32_t milliFps);
+
 struct PictureRect {
   int left = 0;
   int top = 0;

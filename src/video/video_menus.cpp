@@ -37,6 +37,9 @@ void TVideoForm::BuildMenu() {
     mnuUpdate[i]->OnClick = [this](ui::MenuItem& s) { mnuUpdateClick(s); };
   }
   mnuUpdate[1]->SetChecked(true);
+  StatusUpdate1->Add("N4", "-");
+  mnuShowTime = &StatusUpdate1->Add("mnuShowTime", "Show &Time");
+  mnuShowTime->SetChecked(true);
   mnuConfigure = &MenuOptions.Add("mnuConfigure", "Configure Video");
   MenuOptions.Add("N2", "-");
   VideoOptions1 = &MenuOptions.Add("VideoOptions1", "Playbac&k Options");
@@ -45,6 +48,14 @@ void TVideoForm::BuildMenu() {
   MenuOptions.Add("N1", "-");
   mnuPlay = &MenuOptions.Add("mnuPlay", "&Play");
   mnuPause = &MenuOptions.Add("mnuPause", "Pau&se");
+  mnuGoTo = &MenuOptions.Add("mnuGoTo", "G&o To");
+  mnuPlayPause = &mnuGoTo->Add("mnuPlayPause", "&Play or Pause");
+  mnuFrameBack = &mnuGoTo->Add("mnuFrameBack", "Frame &Back");
+  mnuFrameForward = &mnuGoTo->Add("mnuFrameForward", "Frame &Forward");
+  mnuTenthBack = &mnuGoTo->Add("mnuTenthBack", "Back a &Tenth");
+  mnuTenthForward = &mnuGoTo->Add("mnuTenthForward", "Forward a Te&nth");
+  mnuStart = &mnuGoTo->Add("mnuStart", "&Start");
+  mnuEnd = &mnuGoTo->Add("mnuEnd", "&End");
   mnuGrab = &MenuOptions.Add("mnuGrab", "&Grab Frame");
   mnuExit = &MenuOptions.Add("mnuExit", "Close and E&xit ");
   // The keys the window's key handler serves, shown beside their items.
@@ -52,6 +63,13 @@ void TVideoForm::BuildMenu() {
   mnuQuietPlayback->SetShortCut("Ctrl+Q");
   mnuPlay->SetShortCut("Shift+Ins");
   mnuPause->SetShortCut("Shift+Del");
+  mnuPlayPause->SetShortCut("Space");
+  mnuFrameBack->SetShortCut("Left");
+  mnuFrameForward->SetShortCut("Right");
+  mnuTenthBack->SetShortCut("PgUp");
+  mnuTenthForward->SetShortCut("PgDn");
+  mnuStart->SetShortCut("Home");
+  mnuEnd->SetShortCut("End");
 
   mnuZoom100->OnClick = [this](ui::MenuItem&) { ZoomVideo(1); };
   mnuZoom200->OnClick = [this](ui::MenuItem&) { ZoomVideo(2); };
@@ -67,6 +85,14 @@ void TVideoForm::BuildMenu() {
   mnuPause->OnClick = [this](ui::MenuItem&) { mnuPauseClick(); };
   mnuGrab->OnClick = [this](ui::MenuItem&) { mnuGrabClick(); };
   mnuExit->OnClick = [this](ui::MenuItem&) { mnuExitClick(); };
+  mnuShowTime->OnClick = [this](ui::MenuItem&) { ShowTimeClick(); };
+  mnuPlayPause->OnClick = [this](ui::MenuItem&) { PlayOrPause(); };
+  mnuFrameBack->OnClick = [this](ui::MenuItem&) { FrameOrSecond(-1); };
+  mnuFrameForward->OnClick = [this](ui::MenuItem&) { FrameOrSecond(1); };
+  mnuTenthBack->OnClick = [this](ui::MenuItem&) { TenthOn(-1); };
+  mnuTenthForward->OnClick = [this](ui::MenuItem&) { TenthOn(1); };
+  mnuStart->OnClick = [this](ui::MenuItem&) { SeekFrame(0); };
+  mnuEnd->OnClick = [this](ui::MenuItem&) { SeekFrame(Video().clipLength - 1); };
 }
 
 // ---- Menu and keys.
@@ -97,7 +123,7 @@ void TVideoForm::mnuConfigureClick() {
     Timer1.SetEnabled(false);
     MediaPlayer1.SetWait(true);
     MediaPlayer1.PauseDevice();
-    MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+    ShowButtons(kButtonsPaused);
     Busy(true);
     Media().Configure(MediaPlayer1.DeviceID());
     Timer1.SetEnabled(true);
@@ -116,6 +142,7 @@ void TVideoForm::mnuQuietPlaybackClick() {
   // A device that keeps its sound on does not get the check mark.
   if (!SettingTook(platform::MediaSetting::Audio, quiet ? 0 : 1) || Video().form != this) return;
   mnuQuietPlayback->SetChecked(quiet);
+  Remember(keys::kVidQuiet, quiet ? 1 : 0);
   Pump();
 }
 
@@ -141,6 +168,7 @@ bool TVideoForm::SettingTook(platform::MediaSetting setting, uint32_t wanted) {
 
 void TVideoForm::mnuPlaybackLoopClick() {
   mnuPlaybackLoop->SetChecked(!mnuPlaybackLoop->Checked());
+  Remember(keys::kVidLoop, mnuPlaybackLoop->Checked() ? 1 : 0);
 }
 
 void TVideoForm::mnuPlayClick() {
@@ -185,6 +213,11 @@ void TVideoForm::mnuExitClick() {
 void TVideoForm::FormKeyDown(int& key, unsigned shift) {
   const unsigned mods = shift & (ui::ssShift | ui::ssCtrl | ui::ssAlt);
   VideoState& st = Video();
+  if (key == ui::vkEscape && fullScreen_) {
+    key = 0;  // out of full screen first; a later Escape closes as always
+    ToggleFullScreen();
+    return;
+  }
   if (key == ui::vkEscape) {
     key = 0;
     if (st.closeRequested) Close();
@@ -210,6 +243,19 @@ void TVideoForm::FormKeyDown(int& key, unsigned shift) {
   } else if (mods == ui::ssCtrl && key == 'Q') {
     key = 0;
     mnuQuietPlaybackClick();
+  } else if (mods == 0) {
+    ui::MenuItem* move = key == ui::vkSpace   ? mnuPlayPause
+                         : key == ui::vkLeft  ? mnuFrameBack
+                         : key == ui::vkRight ? mnuFrameForward
+                         : key == ui::vkPrior ? mnuTenthBack
+                         : key == ui::vkNext  ? mnuTenthForward
+                         : key == ui::vkHome  ? mnuStart
+                         : key == ui::vkEnd   ? mnuEnd
+                                              : nullptr;
+    if (move) {
+      key = 0;
+      move->Click();
+    }
   }
 }
 
@@ -222,7 +268,7 @@ void TVideoForm::VideoOptions1Click() {
     Timer1.SetEnabled(false);
     if (MediaPlayer1.Mode() == platform::kModePlay) {
       MediaPlayer1.Pause();
-      MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+      ShowButtons(kButtonsPaused);
     }
     TVidOptions dialog(st.hostMode);
     dialog.VolumeScroll.SetPosition(st.volume);

@@ -30,11 +30,11 @@ void TVideoForm::Timer1Timer() {
     const bool stopped = mode == platform::kModeStop;
     if (stopped) Timer1.SetEnabled(false);
     ReadPosition();
-    Status.SetCaption(ModeName(mode) + " Frame:" + std::to_string(st.currentFrame));
+    Status.SetCaption(FrameText(ModeName(mode) + " Frame:", st.currentFrame));
     if (stopped) {
       const bool slideshow = st.hostMode == kHostModeSlideshow;
       if (XScrollbar1.Position() < EndPositionFor(st.clipLength) && !slideshow) {
-        MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+        ShowButtons(kButtonsPaused);
       } else if (mnuPlaybackLoop->Checked()) {
         if (slideshow) Media().SeekToStart(MediaPlayer1.DeviceID(), platform::MediaCall{});
         PlayPreparation();
@@ -42,7 +42,7 @@ void TVideoForm::Timer1Timer() {
       } else if (slideshow && st.firstStopPending) {
         st.firstStopPending = false;
       } else {
-        MediaPlayer1.SetVisibleButtons(kButtonsAtEnd);
+        ShowButtons(kButtonsAtEnd);
       }
     }
     if (st.closeRequested) Close();
@@ -50,7 +50,7 @@ void TVideoForm::Timer1Timer() {
 }
 
 void TVideoForm::PlayPreparation() {
-  MediaPlayer1.SetVisibleButtons(kButtonsPlaying);
+  ShowButtons(kButtonsPlaying);
   Timer1.SetEnabled(true);
   MediaPlayer1.SetWait(false);
   MediaPlayer1.SetNotify(true);
@@ -61,7 +61,7 @@ void TVideoForm::PlayPreparation() {
 }
 
 void TVideoForm::PausePreparation() {
-  MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+  ShowButtons(kButtonsPaused);
   Timer1.SetEnabled(false);
 }
 
@@ -75,7 +75,7 @@ void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& doDefault) {
       Timer1.SetEnabled(true);
       break;
     case ui::MediaButton::Prev:
-      MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+      ShowButtons(kButtonsPaused);
       XScrollbar1.SetPosition(0);
       Status.SetCaption("Ready");
       // The bar's own seek, then the first frame in the picture.
@@ -102,6 +102,10 @@ void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& doDefault) {
         MediaPlayer1.Step();
         ShowFrame();
       }
+      break;
+    case ui::MediaButton::Back:
+      doDefault = false;
+      StepFrame(-1);
       break;
     default: break;
   }
@@ -130,7 +134,7 @@ void TVideoForm::ShowStepStatus() {
   if (!MediaPlayer1.IsOpen()) return;
   const uint32_t mode = MediaPlayer1.Mode();
   ReadPosition();
-  Status.SetCaption(ModeName(mode) + "Frame:" + std::to_string(Video().currentFrame));
+  Status.SetCaption(FrameText(ModeName(mode) + "Frame:", Video().currentFrame));
 }
 
 void TVideoForm::UpdateVideo() {
@@ -186,8 +190,7 @@ void TVideoForm::FormClick() { UpdateVideo(); }
 void TVideoForm::XScrollbar1Change() {
   const VideoState& st = Video();
   if (st.timerMovingBar) return;
-  Status.SetCaption("Seek Frame:" +
-                    std::to_string(FrameForBar(XScrollbar1.Position(), st.clipLength)));
+  Status.SetCaption(FrameText("Seek Frame:", FrameForBar(XScrollbar1.Position(), st.clipLength)));
 }
 
 // Dragging the thumb pauses a playing clip; every other scroll, from the
@@ -199,7 +202,7 @@ void TVideoForm::XScrollbar1Scroll(ui::ScrollCode code, int position) {
     if (MediaPlayer1.Mode() == platform::kModePlay) {
       if (Timer1.Enabled()) Timer1.SetEnabled(false);
       MediaPlayer1.Pause();
-      MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+      ShowButtons(kButtonsPaused);
     }
   });
   if (Video().form != this || code == ui::ScrollCode::Track) return;
@@ -220,7 +223,7 @@ void TVideoForm::SeekToBar(int position) {
   Media().SeekTo(MediaPlayer1.DeviceID(), FrameForBar(position, Video().clipLength),
                  platform::MediaCall{});
   Busy(false);
-  MediaPlayer1.SetVisibleButtons(kButtonsPaused);
+  ShowButtons(kButtonsPaused);
   ShowFrame();
 }
 

@@ -88,7 +88,7 @@ void SimMedia::Advance(uint32_t frames) {
     } else {
       d.position = static_cast<uint32_t>(to);
     }
-    if (d.window) d.shown = LastShown(d.position, d.clip.length);
+    d.shown = LastShown(d.position, d.clip.length);
   }
 }
 
@@ -228,7 +228,7 @@ uint32_t SimMedia::Play(uint32_t device, const MediaCall& call) {
     Finish(device, *d, kNotifySuccessful);
   } else {
     d->mode = kModePlay;
-    if (d->window) d->shown = LastShown(d->position, d->clip.length);
+    d->shown = LastShown(d->position, d->clip.length);
   }
   return 0;
 }
@@ -272,6 +272,7 @@ uint32_t SimMedia::Step(uint32_t device, int frames, const MediaCall& call) {
   if (!d) return e;
   if (endOnLastFrame && int64_t{d->position} + frames >= int64_t{d->clip.length})
     return kMciErrOutOfRange;
+  if (frames < 0 && !d->clip.canReverse) return kMciErrUnsupportedFunction;
   const int64_t to = std::clamp<int64_t>(int64_t{d->position} + frames, 0, d->clip.length);
   d->position = static_cast<uint32_t>(to);
   if (d->mode == kModePlay) d->mode = kModePause;
@@ -323,6 +324,23 @@ uint32_t SimMedia::SetAudio(uint32_t device, bool on) {
   Device* d = Begin("audio", device, nullptr, e, on ? "on" : "off");
   if (!d) return e;
   if (!ignoresSettings) d->audio = on;
+  return 0;
+}
+
+uint32_t SimMedia::FrameRate(uint32_t device, uint32_t& milliFps) {
+  uint32_t e;
+  Device* d = Begin("status", device, nullptr, e, "frame rate");
+  if (!d) return e;
+  if (d->clip.frameRate == 0) return kMciErrUnrecognizedCommand;
+  milliFps = d->clip.frameRate;
+  return 0;
+}
+
+uint32_t SimMedia::CanReverse(uint32_t device, bool& yes) {
+  uint32_t e;
+  Device* d = Begin("devcaps", device, nullptr, e, "reverse");
+  if (!d) return e;
+  yes = d->clip.canReverse;
   return 0;
 }
 

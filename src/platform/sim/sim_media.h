@@ -30,6 +30,8 @@ struct SimClip {
   int height = 240;
   uint32_t length = 100;  // frames
   bool hasVideo = true;
+  uint32_t frameRate = 0;   // frames per thousand seconds; 0: the device does not tell
+  bool canReverse = false;  // steps backwards itself
 };
 
 class SimMedia final : public MediaService {
@@ -106,6 +108,8 @@ class SimMedia final : public MediaService {
   uint32_t SetSpeed(uint32_t device, uint32_t speed) override;
   uint32_t SetAudio(uint32_t device, bool on) override;
   uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override;
+  uint32_t FrameRate(uint32_t device, uint32_t& milliFps) override;
+  uint32_t CanReverse(uint32_t device, bool& yes) override;
   uint32_t Configure(uint32_t device) override;
   std::string ErrorText(uint32_t code) override;
   FrameMetrics Frame() override { return frame; }

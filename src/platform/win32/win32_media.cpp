@@ -101,8 +101,9 @@ class Win32Media final : public MediaService {
   }
   uint32_t Step(uint32_t device, int frames, const MediaCall& call) override {
     MCI_DGV_STEP_PARMS p{};
-    p.dwFrames = static_cast<DWORD>(frames);
-    return Send(device, MCI_STEP, MCI_DGV_STEP_FRAMES, p, call);
+    p.dwFrames = static_cast<DWORD>(frames < 0 ? -frames : frames);
+    return Send(device, MCI_STEP, MCI_DGV_STEP_FRAMES | (frames < 0 ? MCI_DGV_STEP_REVERSE : 0), p,
+                call);
   }
   uint32_t SeekToStart(uint32_t device, const MediaCall& call) override {
     MCI_SEEK_PARMS p{};
@@ -128,6 +129,20 @@ class Win32Media final : public MediaService {
     MCI_SET_PARMS p{};
     p.dwAudio = MCI_SET_AUDIO_ALL;
     return Direct(device, MCI_SET, MCI_SET_AUDIO | (on ? MCI_SET_ON : MCI_SET_OFF) | MCI_WAIT, p);
+  }
+  uint32_t FrameRate(uint32_t device, uint32_t& milliFps) override {
+    MCI_DGV_STATUS_PARMSA p{};
+    p.dwItem = MCI_DGV_STATUS_FRAME_RATE;
+    const uint32_t e = Direct(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, p) & 0xFFFF;
+    if (e == 0) milliFps = static_cast<uint32_t>(p.dwReturn);
+    return e;
+  }
+  uint32_t CanReverse(uint32_t device, bool& yes) override {
+    MCI_GETDEVCAPS_PARMS p{};
+    p.dwItem = MCI_DGV_GETDEVCAPS_CAN_REVERSE;
+    const uint32_t e = Direct(device, MCI_GETDEVCAPS, MCI_GETDEVCAPS_ITEM | MCI_WAIT, p) & 0xFFFF;
+    if (e == 0) yes = LOWORD(p.dwReturn) != 0;
+    return e;
   }
   uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override {
     MCI_DGV_STATUS_PARMSA p{};

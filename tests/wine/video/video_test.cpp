@@ -64,6 +64,8 @@ std::string StatusOf(HWND form) {
   }
   return "(none)";
 }
+// A status without the time that follows the frame number.
+std::string FramePart(const std::string& status) { return status.substr(0, status.find("  ")); }
 HWND ScrollBarOf(HWND form) {
   for (HWND h : Descendants(form))
     if (ClassOf(h) == "ScrollBar") return h;
@@ -275,7 +277,7 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   PumpFor(500);
   Click(form, 0);  // Pause
   PumpFor(300);
-  ASSERT_EQ(BarButtons(form).size(), 2u);  // Play, Step
+  ASSERT_EQ(BarButtons(form).size(), 3u);  // Play, Step, step back
   Click(form, 1);  // Step: the status shows the frame before the step
   const std::string before = StatusOf(form);
   ASSERT_EQ(before.rfind("PausedFrame:", 0), 0u) << before;
@@ -284,7 +286,7 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   EXPECT_LT(frame, 24);
   PumpFor(100);
   Click(form, 1);
-  EXPECT_EQ(StatusOf(form), "PausedFrame:" + std::to_string(frame + 1));
+  EXPECT_EQ(FramePart(StatusOf(form)), "PausedFrame:" + std::to_string(frame + 1));
 
   // The seek bar: a click on its page area moves it on; the seek follows
   // the release.
@@ -301,10 +303,10 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   const int target = std::atoi(seek.c_str() + 11);
   EXPECT_GT(target, frame);
   Click(form, 1);  // Step shows where the seek went
-  EXPECT_EQ(StatusOf(form), "StoppedFrame:" + std::to_string(target));
+  EXPECT_EQ(FramePart(StatusOf(form)), "StoppedFrame:" + std::to_string(target));
 
   // Grab: the keys are in the settings file when the host gets the message.
-  modalSteps.push_back(ChooseMenuItem(11, "video_menu"));
+  modalSteps.push_back(ChooseMenuItem(12, "video_menu"));  // "&Grab Frame"
   HWND menuButton = MenuButtonOf(form);
   ASSERT_NE(menuButton, nullptr);
   SendMessageA(menuButton, BM_CLICK, 0, 0);
@@ -672,6 +674,61 @@ TEST_F(VideoDll, KeyboardUserZoomsPlaysUsesTheOptionsAndCloses) {
   wine_keys::Press(VK_ESCAPE, {}, 300);
   EXPECT_EQ(TopLevelExactly("", "Video Clip.avi"), nullptr) << "the second Escape closes it at once";
   EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The window's moves with real keys, the time beside the frame, and full
+// screen by double click, left with Escape before Escape closes.
+TEST_F(VideoDll, KeysMoveTheClipAndDoubleClickFillsTheScreen) {
+  ASSERT_EQ(player(host, 0, 0), 1);
+  HWND form = TopLevelExactly("", "Video Clip.avi");
+  ASSERT_NE(form, nullptr);
+  SetForegroundWindow(form);
+  PumpFor(100);
+  struct Row {
+    WORD key;
+    const char* status;  // what the status line then starts with
+  } rows[] = {
+      {VK_RIGHT, "Stopped Frame:1  0:00 / 0:02"},
+      {VK_END, "Stopped Frame:23  0:01 / 0:02"},
+      {VK_HOME, "Stopped Frame:0  0:00 / 0:02"},
+      {VK_NEXT, "Stopped Frame:2  0:00 / 0:02"},
+      {VK_LEFT, "Stopped Frame:1  0:00 / 0:02"},
+      {VK_SPACE, "Playing Frame:"},
+  };
+  for (const Row& r : rows) {
+    wine_keys::Press(r.key, {}, 100);
+    EXPECT_TRUE(PumpUntil([&] { return StatusOf(form).rfind(r.status, 0) == 0; }, 2000))
+        << r.key << ": " << StatusOf(form);
+  }
+  wine_keys::Press(VK_SPACE, {}, 200);
+  PumpFor(300);
+  EXPECT_EQ(BarButtons(form).size(), 3u) << "paused by Space: Play, Step, step back";
+
+  RECT normal, full;
+  GetWindowRect(form, &normal);
+  HWND picture = PictureOf(form);
+  ASSERT_NE(picture, nullptr);
+  PostMessageA(picture, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+  PumpFor(400);
+  GetWindowRect(form, &full);
+  EXPECT_EQ(full.right - full.left, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(full.bottom - full.top, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_GT(LitShare(PictureOf(form)), 30) << "the frame, at full screen";
+  Shot("video_full_screen");
+  SetForegroundWindow(form);
+  wine_keys::Press(VK_ESCAPE, {}, 300);
+  GetWindowRect(form, &full);
+  EXPECT_EQ(full.right - full.left, normal.right - normal.left) << "Escape leaves full screen";
+  EXPECT_EQ(full.bottom - full.top, normal.bottom - normal.top);
+  EXPECT_EQ(status(), 256) << "and asks nothing else";
+  wine_keys::Press(VK_ESCAPE, {}, 50);
+  wine_keys::Press(VK_ESCAPE, {}, 300);
+  EXPECT_EQ(TopLevelExactly("", "Video Clip.avi"), nullptr);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
 }
 
 }  // namespace
