@@ -422,7 +422,7 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
         {{tour::kPopupMenu,
           [&](HWND m) {
             menu = log.Shot("video-menu", form, m);
-            for (int i = 0; i < 11; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "&Grab Frame"
+            for (int i = 0; i < 12; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "&Grab Frame"
             PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
           }}},
         [&] { SendMessageA(button, BM_CLICK, 0, 0); }, 8000);
