@@ -91,6 +91,7 @@ bool TVideoForm::HasPicture() const {
 
 void TVideoForm::ZoomVideo(int factor) {
   if (!HasPicture()) return;
+  if (fullScreen_) ToggleFullScreen();  // a size for the window, not the screen
   ResizeAroundPause([&] {
     const VideoState& st = Video();
     const WindowSize size = ZoomSize(st.videoWidth, st.videoHeight, factor, st.nonClientWidth,
@@ -107,6 +108,7 @@ void TVideoForm::ZoomVideo(int factor) {
 // window shrinks to the part of the picture that shows: a second press then
 // finds nothing to change.
 void TVideoForm::mnuOptimizeClick() {
+  if (fullScreen_) ToggleFullScreen();
   ResizeAroundPause([&] {
     const int bars = StatusHeight() + Panel4.Height();
     if (!HasPicture()) {
@@ -119,6 +121,7 @@ void TVideoForm::mnuOptimizeClick() {
 }
 
 void TVideoForm::DisplayStatusClick() {
+  if (fullScreen_) ToggleFullScreen();
   ResizeAroundPause([&] {
     Status.SetVisible(!Status.Visible());
     DisplayStatus->SetChecked(Status.Visible());

@@ -405,7 +405,7 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
   WriteKey(W95_KEY_SAVE_NAME, ShortOf(kClip));
   const size_t before = HostMessages().size();
   LONG opened = 0;
-  std::string playing, menu;
+  std::string playing, options, menu;
   auto outcome = tour::Play(
       {{"Harbour Clip.avi",
         [&](HWND w) {
@@ -417,6 +417,23 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
       [&] { opened = player(hostWindow, 0, 0); });
   // The menu, as the menu button opens it (it returns when the menu closes).
   HWND form = tour::FindWindowStarting("Harbour Clip.avi");
+  // The playback options, from the menu, left with Cancel.
+  if (HWND button = form ? MenuButton(form) : nullptr) {
+    auto shown = tour::Play(
+        {{tour::kPopupMenu,
+          [&](HWND m) {
+            for (int i = 0; i < 6; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "Playbac&k Options"
+            PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
+          }},
+         {"Playback Options",
+          [&](HWND d) {
+            options = log.Shot("video-options", d);
+            tour::Click(d, "Cancel");
+          }}},
+        [&] { SendMessageA(button, BM_CLICK, 0, 0); }, 8000);
+    outcome.missing.insert(outcome.missing.end(), shown.missing.begin(), shown.missing.end());
+    tour::Pump(200);
+  }
   if (HWND button = form ? MenuButton(form) : nullptr) {
     auto chosen = tour::Play(
         {{tour::kPopupMenu,
@@ -433,6 +450,8 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
   const bool grabbed = Received(before, "0x913");
   log.Line(playing, "Video window (VideoWinPlayer95(host, 0, 0))", "pressed Play",
            "result " + std::to_string(opened) + ", status " + std::to_string(status()));
+  log.Line(options, "Video window, Playback Options", "chose it in the menu, then Cancel",
+           "the clip paused under it; nothing changed");
   log.Line(menu, "Video window, its menu", "chose \"&Grab Frame\"",
            grabbed ? "0x913 with the window's DC; prL/prT/prW/prH = " +
                          ReadKey(W95_KEY_IMAGE_LEFT) + "/" + ReadKey(W95_KEY_IMAGE_TOP) + "/" +

@@ -197,6 +197,13 @@ TEST_F(VideoKeys, DoubleClickFillsTheScreenAndEscapeLeavesItBeforeClosing) {
   f->VideoWin.UserDblClick();
   f->VideoWin.UserDblClick();  // and a double click leaves it too
   EXPECT_FALSE(f->FullScreen());
+  // A zoom asks for a window size: it leaves full screen first.
+  f->VideoWin.UserDblClick();
+  f->mnuZoom200->Click();
+  EXPECT_FALSE(f->FullScreen());
+  EXPECT_EQ(f->GetBorderStyle(), w95::ui::BorderStyle::Sizeable);
+  EXPECT_EQ(f->ClientWidth(), 640);
+  EXPECT_TRUE(f->Panel4.Visible());
   key = w95::ui::vkEscape;
   f->FormKeyDown(key, 0);
   key = w95::ui::vkEscape;
