@@ -89,4 +89,16 @@ std::string PageSummary(bool landscape, int pageW, int pageH, int dpiX, int dpiY
          LengthText(pageH, dpiY, unit) + "  (" + std::to_string(dpiX) + " x " + std::to_string(dpiY) + " dpi)";
 }
 
+int PixelsPerInch(int imageW, int imageH, int docW, int docH, int dpiX, int dpiY) {
+  if (docW <= 0 || docH <= 0) return 0;
+  const int64_t x = static_cast<int64_t>(imageW) * dpiX / docW;
+  const int64_t y = static_cast<int64_t>(imageH) * dpiY / docH;
+  const int64_t ppi = x < y ? x : y;
+  return ppi > 999999 ? 999999 : static_cast<int>(ppi);
+}
+
+std::string ResolutionText(int ppi) {
+  return std::to_string(ppi) + (ppi < kSharpPpi ? " ppi, low" : " ppi");
+}
+
 }  // namespace w95::print

@@ -78,4 +78,13 @@ std::string LengthText(int pixels, int dpi, int32_t unit);
 // The page summary: "Portrait : 8.0 x 11.0  (600 x 600 dpi)".
 std::string PageSummary(bool landscape, int pageW, int pageH, int dpiX, int dpiY, int32_t unit);
 
+// Picture pixels per printed inch at the printed size: the lower of the two
+// directions, rounded down (0 when nothing is printed). Below kSharpPpi a
+// print looks soft.
+inline constexpr int kSharpPpi = 150;
+int PixelsPerInch(int imageW, int imageH, int docW, int docH, int dpiX, int dpiY);
+
+// The resolution figure as the window shows it: "300 ppi", "96 ppi, low".
+std::string ResolutionText(int ppi);
+
 }  // namespace w95::print

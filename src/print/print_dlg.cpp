@@ -34,10 +34,7 @@ void PrintDlg(uintptr_t hostWindow, int32_t width, int32_t height, int32_t noEnh
   // Without native windows (tests) nothing else activates the window.
   if (!form.Handle()) form.UserActivated();
   ui::Application().ProcessMessages();
-  if (noEnhance > 0 && s.PrintForm == &form) {
-    form.Enhance.SetChecked(false);
-    form.Enhance.SetEnabled(false);
-  }
+  if (noEnhance > 0 && s.PrintForm == &form) form.TurnOffEnhancement();
 }
 
 int32_t PrintCheck() { return State().PrintOpen; }

@@ -41,6 +41,14 @@ bool SamePage(const platform::PrinterCaps& a, const platform::PrinterCaps& b) {
          a.dpiY == b.dpiY && a.landscape == b.landscape;
 }
 
+// Raises the window's quiet count for a scope: the controls it sets then
+// are not the user's choices.
+struct QuietScope {
+  explicit QuietScope(int& count) : n(count) { ++n; }
+  ~QuietScope() { --n; }
+  int& n;
+};
+
 ui::Font LabelFont(bool bold = false) {
   ui::Font f;
   f.size = 9;  // 12 pixels at 96 dpi
@@ -136,6 +144,10 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   for (ui::Control* c : std::initializer_list<ui::Control*>{&ZoomLabel, &LabelDocW, &LabelXPos, &LabelYpos, &LabelDocH})
     c->SetFont(LabelFont());
   PanelSettings.SetFont(LabelFont(true));
+  LabelRes.SetBounds(194, 120, 86, 16);
+  LabelRes.SetCaption("");
+  LabelRes.SetFont(LabelFont());
+  LabelRes.SetHint("Picture pixels per printed inch (150 or more prints sharp)");
 
   picture_ = PlaceholderPicture();
   DocImage.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
@@ -157,6 +169,7 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   BtnPrintIt.OnClick = [this](ui::Control& s) { BtnPrintItClick(s); };
   BtnClose.OnClick = [this](ui::Control& s) { BtnCloseClick(s); };
   Enhance.OnClick = [this](ui::Control& s) { EnhanceClick(s); };
+  Color.OnClick = [this](ui::Control&) { Remember(keys::kPrtColor, Color.Checked() ? 1 : 0); };
   BtnHelp.OnClick = [this](ui::Control& s) { BtnHelpClick(s); };
   MeasureBox.OnChange = [this](ui::Control& s) { MeasureBoxChange(s); };
   BtnReset.OnClick = [this](ui::Control& s) { BtnResetClick(s); };
@@ -224,6 +237,54 @@ void TPrintForm::UpdateDocPosition() {
   LabelXPos.SetCaption("&X pos : " + LengthText(s.DocLeft, s.DpiX, unit));
   LabelYpos.SetCaption("&Y pos : " + LengthText(s.DocTop, s.DpiY, unit));
   PanelSettings.SetCaption(PageSummary(caps.landscape, caps.pageWidth, caps.pageHeight, s.DpiX, s.DpiY, unit));
+  ShowResolution();
+}
+
+void TPrintForm::ShowResolution() {
+  const PrintModule& s = State();
+  const int ppi = PixelsPerInch(s.ImageWidth, s.ImageHeight, s.DocWidth, s.DocHeight, s.DpiX, s.DpiY);
+  ui::Font font = LabelFont(ppi < kSharpPpi);
+  if (ppi < kSharpPpi) font.color = ui::clRed;
+  LabelRes.SetFont(font);
+  LabelRes.SetCaption(ResolutionText(ppi));
+}
+
+void TPrintForm::Remember(const char* key, int value) {
+  if (quiet_ > 0) return;
+  TIniFile(keys::kSettingsFile).WriteNumber(keys::kSection, key, value);
+}
+
+void TPrintForm::TurnOffEnhancement() {
+  QuietScope quiet(quiet_);
+  Enhance.SetChecked(false);
+  Enhance.SetEnabled(false);
+}
+
+void TPrintForm::ApplyRemembered() {
+  PrintModule& s = State();
+  const TIniFile ini(keys::kSettingsFile);
+  const int unit = ini.ReadNumber(keys::kSection, keys::kPrtUnit, -1);
+  if (unit >= kPixels && unit <= kCentimetres) {
+    MeasureBox.SetItemIndex(unit);
+    s.MeasureUnit = unit;
+  }
+  const int zoom = ini.ReadNumber(keys::kSection, keys::kPrtZoom, -1);
+  if (zoom >= ZoomScroll.Min() && zoom < ZoomScroll.Max()) {
+    s.Zoom = zoom * 0.01;
+    ZoomScroll.SetPosition(zoom);
+    ZoomLabel.SetCaption("  Si&ze : " + std::to_string(zoom) + "%");
+  }
+}
+
+// Colour and style after the printer's defaults have been taken.
+void TPrintForm::ApplyRememberedOptions() {
+  const TIniFile ini(keys::kSettingsFile);
+  const int colour = ini.ReadNumber(keys::kSection, keys::kPrtColor, -1);
+  if (colour == 0 || colour == 1) Color.SetChecked(colour == 1);
+  const int style = ini.ReadNumber(keys::kSection, keys::kPrtStyle, -1);
+  if (style >= kFloydSteinberg && style <= kOrdered) PrintStyle.SetItemIndex(style);
+  const int enhance = ini.ReadNumber(keys::kSection, keys::kPrtEnhance, -1);
+  if ((enhance == 0 || enhance == 1) && Enhance.Enabled()) Enhance.SetChecked(enhance == 1);
 }
 
 void TPrintForm::SetPositionSteps() {
@@ -283,6 +344,7 @@ void TPrintForm::FormActivate(ui::Control&) {
 }
 
 void TPrintForm::LayOut() {
+  QuietScope quiet(quiet_);
   PrintModule& s = State();
   // A window that was closed already (an activation that comes while it
   // waits to be freed) must not report itself open again.
@@ -317,15 +379,18 @@ void TPrintForm::LayOut() {
   MeasureBox.SetItemIndex(kInches);
   s.MeasureUnit = kInches;
   PrintStyle.SetItemIndex(kStevenson);
+  ApplyRemembered();
   ResizePaper();
   ResizeImage(1);
   AllSpecs(1);
+  ApplyRememberedOptions();
   UpdateDocPosition();
   LaidOutOn(Caps());
   if (previewError) std::rethrow_exception(previewError);
 }
 
 void TPrintForm::FollowPrinter(const platform::PrinterCaps& caps) {
+  QuietScope quiet(quiet_);
   laidOut_ = false;
   BtnPrintIt.SetEnabled(false);
   ResizePaper();
@@ -403,6 +468,7 @@ void TPrintForm::ZoomScrollScroll(ui::Control&, ui::ScrollCode, int& position) {
   } quiet;
   AllSpecs(0);
   ZoomLabel.SetCaption("  Si&ze : " + std::to_string(position) + "%");
+  Remember(keys::kPrtZoom, position);
 }
 
 // The bar takes its new position after this handler: the preview follows
@@ -420,10 +486,12 @@ void TPrintForm::XScrollChange(ui::Control&) {
   if (State().Recalculating == 0) UpdateDocPosition();
 }
 
-void TPrintForm::MeasureBoxChange(ui::Control&) {
+void TPrintForm::MeasureBoxChange(ui::Control& sender) {
   State().MeasureUnit = MeasureBox.ItemIndex();
   SetPositionSteps();
   UpdateDocPosition();
+  if (&sender == &MeasureBox) Remember(keys::kPrtUnit, MeasureBox.ItemIndex());
+  if (&sender == &PrintStyle) Remember(keys::kPrtStyle, PrintStyle.ItemIndex());
 }
 
 void TPrintForm::BtnResetClick(ui::Control&) {
@@ -431,7 +499,10 @@ void TPrintForm::BtnResetClick(ui::Control&) {
   AllSpecs(0);
 }
 
-void TPrintForm::EnhanceClick(ui::Control&) { PrintStyle.SetEnabled(Enhance.Checked()); }
+void TPrintForm::EnhanceClick(ui::Control&) {
+  PrintStyle.SetEnabled(Enhance.Checked());
+  Remember(keys::kPrtEnhance, Enhance.Checked() ? 1 : 0);
+}
 
 void TPrintForm::BtnSetupClick(ui::Control&) {
   if (!ui::PrintSetupDialog()) return;

@@ -54,6 +54,8 @@ class TPrintForm : public ui::Form {
   ui::Label Label1{*this, "Label1"};
   ui::Label Label2{*this, "Label2"};
   ui::Panel PanelSettings{*this, "PanelSettings"};
+  // Picture pixels per printed inch at the chosen size, marked when low.
+  ui::Label LabelRes{*this, "LabelRes"};
 
   // The layout steps the handlers share.
   void ResizePaper();
@@ -80,6 +82,10 @@ class TPrintForm : public ui::Form {
   void BtnCloseClick(ui::Control& sender);
   void BtnPrintItClick(ui::Control& sender);  // print_dlg.cpp
 
+  // The host prints without enhancement: Enhance is cleared and disabled
+  // (and the user's remembered choice left as it was).
+  void TurnOffEnhancement();
+
   // True once the image has been laid out on the current printer's page
   // (then "&Print It" is enabled).
   bool LaidOut() const { return laidOut_; }
@@ -97,10 +103,17 @@ class TPrintForm : public ui::Form {
   // The host has the job but returned without ending it: the window waits
   // with "Cancel" alone, which drops the job.
   void WaitForHost();
+  // The user's choices from earlier openings, over the defaults.
+  void ApplyRemembered();
+  void ApplyRememberedOptions();
+  // Keeps a choice the user made (not one the window made itself).
+  void Remember(const char* key, int value);
+  void ShowResolution();
 
   ui::Picture picture_;
   bool activating_ = false;
   bool laidOut_ = false;
+  int quiet_ = 0;  // > 0 while the window sets its controls itself
   platform::PrinterCaps layoutCaps_;
 };
 

@@ -66,6 +66,15 @@ inline constexpr char kVidLoop[] = "VidLoop";            // 1 loops
 inline constexpr char kVidQuiet[] = "VidQuiet";          // 1 plays without sound
 inline constexpr char kVidTime[] = "VidTime";            // 1 shows the time, 0 the frame only
 
+// The print setup window's choices, remembered across openings; absent (or
+// out of range) means the window's own default.
+inline constexpr char kPrtUnit[] = "PrtUnit";        // 0 pixels, 1 inches, 2 centimetres
+inline constexpr char kPrtStyle[] = "PrtStyle";      // 0..6, the style list's index
+inline constexpr char kPrtColor[] = "PrtColor";      // 1 colour, 0 grey
+inline constexpr char kPrtEnhance[] = "PrtEnhance";  // 1 enhanced, 0 not
+inline constexpr char kPrtZoom[] = "PrtZoom";        // 1..100, the size bar's position
+inline constexpr char kPrtPhoto[] = "PrtPhoto";      // the photo size list's index
+
 // Image placement (print setup, and the video window's grab).
 inline constexpr char kPrLeft[] = "prL";
 inline constexpr char kPrTop[] = "prT";

@@ -79,4 +79,14 @@ TEST(Labels, LengthsInEachUnitAndThePageSummary) {
   EXPECT_EQ(PageSummary(true, 6600, 4800, 600, 600, kInches), "Landscape: 11.0 x 8.0  (600 x 600 dpi)");
 }
 
+TEST(Resolution, LowerDirectionRoundedDownAndZeroWithoutAPrint) {
+  EXPECT_EQ(PixelsPerInch(1000, 1000, 2000, 1000, 600, 300), 300);
+  EXPECT_EQ(PixelsPerInch(1000, 1000, 2000, 2000, 600, 300), 150);  // the vertical is coarser
+  EXPECT_EQ(PixelsPerInch(1000, 700, 3000, 2100, 600, 600), 200);
+  EXPECT_EQ(PixelsPerInch(999, 999, 4000, 4000, 600, 600), 149);
+  EXPECT_EQ(PixelsPerInch(100, 50, 0, 0, 600, 600), 0);
+  EXPECT_EQ(ResolutionText(150), "150 ppi");
+  EXPECT_EQ(ResolutionText(149), "149 ppi, low");
+}
+
 }  // namespace
