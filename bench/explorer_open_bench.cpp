@@ -1,9 +1,11 @@
-// Opening on a folder of 10,000 files, against the system's own old-style
-// open dialog in the same run (under Wine, through the real DLL):
+// Opening on folders of 1 to 100,000 files, against the system's own
+// old-style open dialog in the same run (under Wine, through the real DLL):
 // RemoteDlg95(253) and GetOpenFileName without the explorer style, each timed
-// from the call until its list holds every file and has been painted. Then
-// RemoteWinUpdate95 on the same folder, and both dialogs on a folder of one
-// file (the cost of the window alone). Prints the ratio at the end.
+// from the call until its list holds every file and has been painted; the
+// explorer window (RemoteWin95) the same way, and its refresh
+// (RemoteWinUpdate95). Without arguments it ends with a table: per folder
+// size, the medians of rounds that take ours and the system's dialog by turns,
+// and the median of the rounds' own ratios.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -18,9 +20,11 @@
 namespace {
 
 constexpr int kFiles = 10000;
-constexpr int kFolders = 20;
+constexpr int kFolders = 20;  // beside the files of every folder but the one-file one
 const char* const kBigFolder = "c:\\w95open\\big";
 const char* const kOneFolder = "c:\\w95open\\one";
+// The table's folders: c:\w95open\n<files>, the one-file folder as above.
+constexpr int kSizes[] = {1, 100, 1000, 10000, 100000};
 // The patterns of the add-slides mode's type box ("All validated formats").
 const char* const kValidated =
     "*.pc?;*.tga;*.ras;*.dib;*.cal;*.cmp;*.av?;*.mid;*.fl?;*.?pg;*.dcx;*.pic;*.kqp;*.wav;"
@@ -32,22 +36,36 @@ void MakeFile(const std::string& path) {
   if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
 }
 
+// A folder of `files` pictures named in a scrambled order, with `folders`
+// subfolders; made once and kept for the next run.
+void MakeFolder(const std::string& folder, int files, int folders) {
+  CreateDirectoryA(folder.c_str(), nullptr);
+  char name[MAX_PATH];
+  std::snprintf(name, sizeof name, "%s\\Pic%05d.BMP", folder.c_str(), files - 1);
+  if (GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES) return;
+  // 7919 is prime and does not divide any size, so i -> i * 7919 % files is
+  // a permutation: the folder does not list in name order.
+  for (int i = 0; i < files; ++i) {
+    std::snprintf(name, sizeof name, "%s\\Pic%05d.BMP", folder.c_str(),
+                  static_cast<int>((static_cast<long long>(i) * 7919) % files));
+    MakeFile(name);
+  }
+  for (int i = 0; i < folders; ++i) {
+    std::snprintf(name, sizeof name, "%s\\Folder%d", folder.c_str(), i);
+    CreateDirectoryA(name, nullptr);
+  }
+}
+
+std::string SizedFolder(int files) {
+  return files == 1 ? kOneFolder : "c:\\w95open\\n" + std::to_string(files);
+}
+int FoldersBeside(int files) { return files == 1 ? 0 : kFolders; }
+
 void MakeFolders() {
   CreateDirectoryA("c:\\w95open", nullptr);
   CreateDirectoryA(kOneFolder, nullptr);
   MakeFile(std::string(kOneFolder) + "\\only.bmp");
-  CreateDirectoryA(kBigFolder, nullptr);
-  char name[MAX_PATH];
-  std::snprintf(name, sizeof name, "%s\\Pic%05d.BMP", kBigFolder, kFiles - 1);
-  if (GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES) return;
-  for (int i = 0; i < kFiles; ++i) {
-    std::snprintf(name, sizeof name, "%s\\Pic%05d.BMP", kBigFolder, (i * 7919) % kFiles);
-    MakeFile(name);
-  }
-  for (int i = 0; i < kFolders; ++i) {
-    std::snprintf(name, sizeof name, "%s\\Folder%d", kBigFolder, i);
-    CreateDirectoryA(name, nullptr);
-  }
+  MakeFolder(kBigFolder, kFiles, kFolders);
 }
 
 // ---- Watching for the filled list.
@@ -64,6 +82,8 @@ using Clock = std::chrono::steady_clock;
 struct Watch {
   enum Kind { None, Ours, Platform } kind = None;
   int expected = 0;
+  const char* caption = "Add Multiple Slides";  // our window to watch
+  bool close = true;  // closed once filled (the modeless window is left open)
   bool done = false;
   Clock::time_point stopped{};
   HWND list = nullptr;  // the platform's list, from its dialog hook
@@ -81,7 +101,7 @@ BOOL CALLBACK FindOurList(HWND h, LPARAM p) {
 BOOL CALLBACK FindOurDialog(HWND h, LPARAM p) {
   char text[64] = "";
   GetWindowTextA(h, text, sizeof text);
-  if (std::string(text) != "Add Multiple Slides") return TRUE;
+  if (std::string(text) != watch.caption || !IsWindowVisible(h)) return TRUE;
   *reinterpret_cast<HWND*>(p) = h;
   return FALSE;
 }
@@ -114,6 +134,7 @@ void Check(const MSG& m) {
   if (GetUpdateRect(list, nullptr, FALSE) || GetUpdateRect(top, nullptr, FALSE)) return;
   watch.stopped = Clock::now();
   watch.done = true;
+  if (!watch.close) return;
   if (watch.kind == Watch::Ours)
     PostMessageA(top, WM_CLOSE, 0, 0);
   else
@@ -130,8 +151,12 @@ void CALLBACK Nudge(HWND, UINT, UINT_PTR, DWORD) {}
 // Milliseconds from `open` until the list is filled and painted; -1 when it
 // never was (the dialog closed otherwise).
 template <typename Open>
-double TimeUntilFilled(Watch::Kind kind, int expected, Open open) {
+double TimeUntilFilled(Watch::Kind kind, int expected, Open open, const char* caption = nullptr) {
   watch = Watch{kind, expected};
+  if (caption) {
+    watch.caption = caption;
+    watch.close = false;
+  }
   HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, nullptr, GetCurrentThreadId());
   const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Nudge);
   const Clock::time_point start = Clock::now();
@@ -293,6 +318,88 @@ void PairedRounds(int rounds) {
               Median(ratioSingle));
 }
 
+// The explorer window on `folder`: milliseconds from RemoteWin95 until its
+// list is filled and painted, then one RemoteWinUpdate95 with its paint.
+struct WindowTimes {
+  double open = -1, update = -1;
+};
+WindowTimes WindowOnce(const std::string& folder, int files, HWND host) {
+  auto open = Export<WinFn>("RemoteWin95");
+  auto update = Export<VoidFn>("RemoteWinUpdate95");
+  auto close = Export<VoidFn>("RemoteWinClose95");
+  if (!open || !update || !close) return {};
+  StartIn(folder.c_str());
+  WindowTimes t;
+  t.open = TimeUntilFilled(
+      Watch::Ours, files + FoldersBeside(files),
+      [&] {
+        open(host, 0);
+        // The window is modeless: its messages come through this loop. A
+        // window that never fills its list is given up after two minutes.
+        const Clock::time_point giveUp = Clock::now() + std::chrono::minutes(2);
+        MSG m;
+        while (!watch.done && Clock::now() < giveUp && GetMessageA(&m, nullptr, 0, 0) > 0) {
+          TranslateMessage(&m);
+          DispatchMessageA(&m);
+        }
+      },
+      "Plimbo Explorer");
+  HWND window = nullptr, list = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindExplorerWindow, reinterpret_cast<LPARAM>(&window));
+  if (window) EnumChildWindows(window, FindOurList, reinterpret_cast<LPARAM>(&list));
+  if (t.open >= 0 && list) {
+    const Clock::time_point start = Clock::now();
+    update();
+    UpdateWindow(window);
+    UpdateWindow(list);
+    t.update = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (SendMessageA(list, LB_GETCOUNT, 0, 0) != files + FoldersBeside(files)) t.update = -1;
+  }
+  close();
+  Pump();
+  return t;
+}
+
+// Per folder size: ours and the system's dialog by turns (both meet the same
+// load on the machine), the window and its refresh; medians, and the median
+// of the rounds' own ratios.
+void SizeTable() {
+  HWND host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                            nullptr, nullptr, nullptr);
+  std::printf("\nFolders of 1 to 100,000 files (and 20 subfolders beside all but one file),\n"
+              "medians in ms; ratio = the median of each round's ours / system:\n\n"
+              "%8s %7s %12s %12s %7s %12s %12s\n", "files", "rounds", "ours dialog",
+              "system's", "ratio", "our window", "its refresh");
+  for (int files : kSizes) {
+    const std::string folder = SizedFolder(files);
+    if (files > 1) MakeFolder(folder, files, kFolders);
+    const int rounds = files >= 100000 ? 3 : files >= 10000 ? 5 : 9;
+    OursOnce(folder.c_str(), files);  // the first opening of a folder reads it cold
+    PlatformOnce(folder.c_str(), files, kValidated);
+    std::vector<double> ours, platform, ratio, window, refresh;
+    for (int i = 0; i < rounds; ++i) {
+      const double o = OursOnce(folder.c_str(), files);
+      const double p = PlatformOnce(folder.c_str(), files, kValidated);
+      const WindowTimes w = WindowOnce(folder, files, host);
+      if (o < 0 || p < 0 || w.open < 0 || w.update < 0) {
+        std::printf("%8d: a list was never filled (ours %.0f, system %.0f, window %.0f, refresh %.0f)\n",
+                    files, o, p, w.open, w.update);
+        break;
+      }
+      ours.push_back(o);
+      platform.push_back(p);
+      ratio.push_back(o / p);
+      window.push_back(w.open);
+      refresh.push_back(w.update);
+    }
+    if (ours.size() == static_cast<size_t>(rounds))
+      std::printf("%8d %7d %12.1f %12.1f %7.2f %12.1f %12.1f\n", files, rounds, Median(ours),
+                  Median(platform), Median(ratio), Median(window), Median(refresh));
+    std::fflush(stdout);
+  }
+  DestroyWindow(host);
+}
+
 }  // namespace
 
 BENCHMARK(BM_OursOpen1)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
@@ -308,7 +415,14 @@ BENCHMARK(BM_WinUpdate10000)->Unit(benchmark::kMillisecond)->Iterations(5);
 int main(int argc, char** argv) {
   // The dialogs keep their settings in the Windows folder, as a host's.
   MakeFolders();
+  if (argc == 2 && std::string(argv[1]) == "--table") {  // the table alone
+    SizeTable();
+    return 0;
+  }
   benchmark::internal::RunAll(argc, argv);
-  if (argc < 2) PairedRounds(9);
+  if (argc < 2) {
+    PairedRounds(9);
+    SizeTable();
+  }
   return 0;
 }
