@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace w95::print {
 
@@ -99,6 +100,78 @@ int PixelsPerInch(int imageW, int imageH, int docW, int docH, int dpiX, int dpiY
 
 std::string ResolutionText(int ppi) {
   return std::to_string(ppi) + (ppi < kSharpPpi ? " ppi, low" : " ppi");
+}
+
+const char* PhotoName(int photo) {
+  static const char* const names[kPhotoCount] = {
+      "Any size", "10 x 15 cm / 4 x 6 in", "13 x 18 cm / 5 x 7 in", "20 x 25 cm / 8 x 10 in",
+      "A5",       "A4",                    "Letter",                "Fit page"};
+  return photo >= 0 && photo < kPhotoCount ? names[photo] : "";
+}
+
+Sides PhotoSides(int photo, int32_t unit) {
+  const bool metric = unit == kCentimetres;
+  auto cm = [](double a, double b) { return Sides{a / 2.54, b / 2.54}; };
+  switch (photo) {
+    case k4x6: return metric ? cm(10, 15) : Sides{4, 6};
+    case k5x7: return metric ? cm(13, 18) : Sides{5, 7};
+    case k8x10: return metric ? cm(20, 25) : Sides{8, 10};
+    case kA5: return cm(14.8, 21.0);
+    case kA4: return cm(21.0, 29.7);
+    case kLetter: return Sides{8.5, 11};
+    default: return {};
+  }
+}
+
+Size FitPhoto(const Sides& sides, int imageW, int imageH, int dpiX, int dpiY) {
+  const bool wide = imageW > imageH;
+  const double w = wide ? sides.longSide : sides.shortSide, h = wide ? sides.shortSide : sides.longSide;
+  const auto boxW = static_cast<int64_t>(std::lround(w * dpiX)), boxH = static_cast<int64_t>(std::lround(h * dpiY));
+  // Whichever side of the box the image reaches is the box's exactly; the
+  // other is rounded, not cut short.
+  if (static_cast<double>(boxW) * imageH <= static_cast<double>(boxH) * imageW)
+    return ByWidth(static_cast<int>(boxW), imageW, imageH);
+  return ByHeight(static_cast<int>(boxH), imageW, imageH);
+}
+
+Size ByWidth(int width, int imageW, int imageH) {
+  return {width, static_cast<int>(std::lround(static_cast<double>(width) * imageH / imageW))};
+}
+
+Size ByHeight(int height, int imageW, int imageH) {
+  return {static_cast<int>(std::lround(static_cast<double>(height) * imageW / imageH)), height};
+}
+
+Size Bounded(Size size, Size smallest, Size largest) {
+  if (size.width > largest.width || size.height > largest.height) return largest;
+  if (size.width < smallest.width || size.height < smallest.height) return smallest;
+  return size;
+}
+
+bool ParseLength(const std::string& text, int dpi, int32_t unit, int& pixels, bool allowZero) {
+  std::string t = text;
+  for (char& c : t)
+    if (c == ',') c = '.';
+  const char* begin = t.c_str();
+  char* end = nullptr;
+  const double v = std::strtod(begin, &end);
+  if (end == begin || !std::isfinite(v) || v < 0 || (v == 0 && !allowZero)) return false;
+  double px = v;
+  if (unit == kInches) px = v * dpi;
+  if (unit == kCentimetres) px = v / 2.54 * dpi;
+  if (px > 1e8) return false;
+  pixels = static_cast<int>(std::lround(px));
+  return pixels > 0 || allowZero;
+}
+
+std::string BoxText(int pixels, int dpi, int32_t unit) {
+  if (unit != kInches && unit != kCentimetres) return std::to_string(pixels);
+  char buf[64];
+  if (unit == kInches)
+    std::snprintf(buf, sizeof buf, "%.2f", static_cast<double>(pixels) / dpi);
+  else
+    std::snprintf(buf, sizeof buf, "%.1f", static_cast<double>(pixels) / dpi * 2.54);
+  return buf;
 }
 
 }  // namespace w95::print

@@ -87,4 +87,56 @@ int PixelsPerInch(int imageW, int imageH, int docW, int docH, int dpiX, int dpiY
 // The resolution figure as the window shows it: "300 ppi", "96 ppi, low".
 std::string ResolutionText(int ppi);
 
+// The photo size list, by item index. The first leaves the size to the
+// size bar and the typed values; the last is the largest fit, as at 100 %.
+enum Photo : int32_t {
+  kAnySize = 0,
+  k4x6 = 1,
+  k5x7 = 2,
+  k8x10 = 3,
+  kA5 = 4,
+  kA4 = 5,
+  kLetter = 6,
+  kFitPage = 7,
+};
+inline constexpr int kPhotoCount = 8;
+const char* PhotoName(int photo);
+
+// A photo size's short and long sides in inches: the metric size when the
+// unit is centimetres (10 x 15 cm), the inch size otherwise (4 x 6 in).
+// Both 0 for "any size" and "fit page".
+struct Sides {
+  double shortSide = 0;
+  double longSide = 0;
+};
+Sides PhotoSides(int photo, int32_t unit);
+
+// A printed size in printer pixels.
+struct Size {
+  int width = 0;
+  int height = 0;
+};
+
+// The image fitted whole into a photo size turned the image's way (a
+// landscape box for a wide image), in printer pixels.
+Size FitPhoto(const Sides& sides, int imageW, int imageH, int dpiX, int dpiY);
+
+// A width in printer pixels with the height of the image's proportions.
+Size ByWidth(int width, int imageW, int imageH);
+// A height in printer pixels with the width of the image's proportions.
+Size ByHeight(int height, int imageW, int imageH);
+
+// A size kept between the smallest and the largest the size bar allows
+// (1 % and 100 % of the fit on the page), proportions unchanged.
+Size Bounded(Size size, Size smallest, Size largest);
+
+// A length typed in the unit as printer pixels, rounded; false when the
+// text is not a positive number ("4", "4.5", "4,5", " 10 cm"), or not a
+// number at least 0 when zero is allowed (a position).
+bool ParseLength(const std::string& text, int dpi, int32_t unit, int& pixels, bool allowZero = false);
+
+// A length as the typing boxes show it: two decimals in inches, one in
+// centimetres, whole pixels.
+std::string BoxText(int pixels, int dpi, int32_t unit);
+
 }  // namespace w95::print

@@ -1,6 +1,8 @@
 #include "print/print_form.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 #include <exception>
 #include <iterator>
 
@@ -49,6 +51,9 @@ struct QuietScope {
   int& n;
 };
 
+// The photo size and typing rows under the preview and the buttons.
+constexpr int kSizeRowsHeight = 56;
+
 ui::Font LabelFont(bool bold = false) {
   ui::Font f;
   f.size = 9;  // 12 pixels at 96 dpi
@@ -64,7 +69,7 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   SetBorderStyle(ui::BorderStyle::Dialog);
   SetBorderIcons(false);
   SetPosition(ui::FormPosition::ScreenCenter);
-  SetClientSize(374, 266);
+  SetClientSize(374, 266 + kSizeRowsHeight);
   SetKeyPreview(true);
   SetHelpContext(kHelpContext);
 
@@ -149,6 +154,43 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   LabelRes.SetFont(LabelFont());
   LabelRes.SetHint("Picture pixels per printed inch (150 or more prints sharp)");
 
+  PanelSize.SetHeight(kSizeRowsHeight);
+  PanelSize.SetAlign(ui::Align::Bottom);
+  PanelSize.SetBevelOuter(ui::Bevel::None);
+  LabelPhoto.SetBounds(8, 8, 40, 16);
+  LabelPhoto.SetCaption("Ph&oto:");
+  LabelPhoto.SetFocusControl(&PhotoBox);
+  PhotoBox.SetBounds(50, 4, 150, 21);
+  {
+    std::vector<std::string> items;
+    for (int i = 0; i < kPhotoCount; ++i) items.emplace_back(PhotoName(i));
+    PhotoBox.SetItems(std::move(items));
+  }
+  PhotoBox.SetItemIndex(kAnySize);
+  PhotoBox.SetHint("Print at a standard photo size (the whole picture fits inside it)");
+  struct Row {
+    ui::Label& label;
+    ui::Edit& box;
+    const char* caption;
+    int left;
+  };
+  for (const Row& r : {Row{LabelW, EditW, "&W:", 8}, Row{LabelH, EditH, "H:", 80}, Row{LabelX, EditX, "X:", 152},
+                       Row{LabelY, EditY, "Y:", 224}}) {
+    r.label.SetBounds(r.left, 34, 16, 16);
+    r.label.SetCaption(r.caption);
+    r.label.SetFocusControl(&r.box);
+    r.box.SetBounds(r.left + 18, 30, 50, 21);
+    r.box.SetMaxLength(12);
+    ui::Edit* box = &r.box;
+    r.box.OnExit = [this, box](ui::Control&) { SizeBoxEntered(*box); };
+  }
+  EditW.SetHint("Printed width (the height follows); Enter takes it");
+  EditH.SetHint("Printed height (the width follows); Enter takes it");
+  EditX.SetHint("Distance from the left of the printable area");
+  EditY.SetHint("Distance from the top of the printable area");
+  LabelUnit.SetBounds(298, 34, 70, 16);
+  PhotoBox.OnChange = [this](ui::Control& s) { PhotoBoxChange(s); };
+
   picture_ = PlaceholderPicture();
   DocImage.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
     canvas.DrawPicture({0, 0, DocImage.Width(), DocImage.Height()}, picture_);
@@ -216,6 +258,17 @@ void TPrintForm::AllSpecs(int init) {
   const Fit fit = FitToBox(caps.pageWidth, caps.pageHeight, scaled.width, scaled.height);
   s.DocWidth = Zoomed(fit.realWidth, s.Zoom);
   s.DocHeight = Zoomed(fit.realHeight, s.Zoom);
+  int chosenW = 0, chosenH = 0;
+  if (ChosenSize(caps, fit.realWidth, fit.realHeight, chosenW, chosenH)) {
+    s.DocWidth = chosenW;
+    s.DocHeight = chosenH;
+    // The preview and the size bar show the same size.
+    s.Zoom = static_cast<double>(chosenW) / fit.realWidth;
+    ResizeImage(1);
+    const int percent = std::clamp(static_cast<int>(std::lround(s.Zoom * 100)), 1, 100);
+    ZoomScroll.SetPosition(percent);
+    ZoomLabel.SetCaption("  Si&ze : " + std::to_string(percent) + "%");
+  }
   const ScrollSpan x = SpanOf(caps.pageWidth, s.DocWidth), y = SpanOf(caps.pageHeight, s.DocHeight);
   XScroll.SetLargeChange(x.largeChange);
   XScroll.SetParams(x.position, XScroll.Min(), x.max);
@@ -238,6 +291,103 @@ void TPrintForm::UpdateDocPosition() {
   LabelYpos.SetCaption("&Y pos : " + LengthText(s.DocTop, s.DpiY, unit));
   PanelSettings.SetCaption(PageSummary(caps.landscape, caps.pageWidth, caps.pageHeight, s.DpiX, s.DpiY, unit));
   ShowResolution();
+  ShowSizeBoxes();
+}
+
+void TPrintForm::ShowSizeBoxes() {
+  const PrintModule& s = State();
+  const int32_t unit = s.MeasureUnit;
+  ui::Edit* const boxes[4] = {&EditW, &EditH, &EditX, &EditY};
+  const std::string texts[4] = {BoxText(s.DocWidth, s.DpiX, unit), BoxText(s.DocHeight, s.DpiY, unit),
+                                BoxText(s.DocLeft, s.DpiX, unit), BoxText(s.DocTop, s.DpiY, unit)};
+  for (int i = 0; i < 4; ++i) {
+    shown_[i] = texts[i];
+    boxes[i]->SetText(texts[i]);
+  }
+  LabelUnit.SetCaption(unit == kInches ? "inches" : unit == kCentimetres ? "cm" : "pixels");
+}
+
+bool TPrintForm::ChosenSize(const platform::PrinterCaps& caps, float realW, float realH, int& width,
+                            int& height) const {
+  if (sizing_ == Sizing::Bar) return false;
+  const PrintModule& s = State();
+  Size want;
+  if (sizing_ == Sizing::Photo)
+    want = FitPhoto(PhotoSides(photo_, photoUnit_), s.ImageWidth, s.ImageHeight, caps.dpiX, caps.dpiY);
+  else if (typedHeight_)
+    want = ByHeight(static_cast<int>(std::lround(typedInches_ * caps.dpiY)), s.ImageWidth, s.ImageHeight);
+  else
+    want = ByWidth(static_cast<int>(std::lround(typedInches_ * caps.dpiX)), s.ImageWidth, s.ImageHeight);
+  const Size largest{Zoomed(realW, 1.0), Zoomed(realH, 1.0)};
+  const Size smallest{std::max(1, Zoomed(realW, 0.01)), std::max(1, Zoomed(realH, 0.01))};
+  const Size size = Bounded(want, smallest, largest);
+  width = size.width;
+  height = size.height;
+  return true;
+}
+
+void TPrintForm::LayOutSize() {
+  PrintModule& s = State();
+  if (sizing_ == Sizing::Bar) s.Zoom = ZoomScroll.Position() * 0.01;
+  ResizeImage(1);
+  s.Recalculating = 1;
+  struct Quiet {
+    ~Quiet() { State().Recalculating = 0; }
+  } quiet;
+  AllSpecs(0);
+}
+
+void TPrintForm::MoveTo(ui::ScrollBar& bar, int position) {
+  bar.SetPosition(std::clamp(position, 0, std::max(0, bar.Max())));
+  UpdateXYscroll();
+  UpdateDocPosition();
+}
+
+void TPrintForm::PhotoBoxChange(ui::Control&) {
+  if (!laidOut_) return;
+  const int photo = PhotoBox.ItemIndex();
+  if (photo == kFitPage) {
+    sizing_ = Sizing::Bar;
+    ZoomScroll.SetPosition(100);
+    ZoomLabel.SetCaption("  Si&ze : 100%");
+    Remember(keys::kPrtZoom, 100);
+  } else if (photo > kAnySize && photo < kPhotoCount) {
+    sizing_ = Sizing::Photo;
+    photo_ = photo;
+    photoUnit_ = State().MeasureUnit;
+  } else {
+    sizing_ = Sizing::Bar;
+  }
+  LayOutSize();
+  Remember(keys::kPrtPhoto, photo < 0 ? 0 : photo);
+  Remember(keys::kPrtWidth, 0);
+}
+
+void TPrintForm::SizeBoxEntered(ui::Edit& box) {
+  ui::Edit* const boxes[4] = {&EditW, &EditH, &EditX, &EditY};
+  const int k = static_cast<int>(std::find(std::begin(boxes), std::end(boxes), &box) - std::begin(boxes));
+  if (k >= 4 || !laidOut_ || box.Text() == shown_[k]) return;
+  const PrintModule& s = State();
+  const bool vertical = k == 1 || k == 3, position = k >= 2;
+  const int dpi = vertical ? s.DpiY : s.DpiX;
+  int pixels = 0;
+  if (!ParseLength(box.Text(), dpi, s.MeasureUnit, pixels, position)) {
+    // Not a length: the box shows the current value again.
+    ShowSizeBoxes();
+    box.SelectAll();
+    return;
+  }
+  if (position) {
+    MoveTo(vertical ? YScroll : XScroll, pixels);
+    return;
+  }
+  sizing_ = Sizing::Typed;
+  typedHeight_ = vertical;
+  typedInches_ = static_cast<double>(pixels) / dpi;
+  PhotoBox.SetItemIndex(kAnySize);
+  LayOutSize();
+  Remember(keys::kPrtPhoto, 0);
+  Remember(keys::kPrtWidth, static_cast<int>(std::lround(State().DocWidth * 1000.0 / State().DpiX)));
 }
 
 void TPrintForm::ShowResolution() {
@@ -273,6 +423,20 @@ void TPrintForm::ApplyRemembered() {
     s.Zoom = zoom * 0.01;
     ZoomScroll.SetPosition(zoom);
     ZoomLabel.SetCaption("  Si&ze : " + std::to_string(zoom) + "%");
+  }
+  const int photo = ini.ReadNumber(keys::kSection, keys::kPrtPhoto, -1);
+  const int width = ini.ReadNumber(keys::kSection, keys::kPrtWidth, -1);
+  if (photo > kAnySize && photo < kFitPage) {
+    sizing_ = Sizing::Photo;
+    photo_ = photo;
+    photoUnit_ = s.MeasureUnit;
+    PhotoBox.SetItemIndex(photo);
+  } else if (photo == kFitPage) {
+    PhotoBox.SetItemIndex(kFitPage);
+  } else if (width > 0 && width <= 1000000) {
+    sizing_ = Sizing::Typed;
+    typedHeight_ = false;
+    typedInches_ = width / 1000.0;
   }
 }
 
@@ -379,6 +543,8 @@ void TPrintForm::LayOut() {
   MeasureBox.SetItemIndex(kInches);
   s.MeasureUnit = kInches;
   PrintStyle.SetItemIndex(kStevenson);
+  sizing_ = Sizing::Bar;
+  PhotoBox.SetItemIndex(kAnySize);
   ApplyRemembered();
   ResizePaper();
   ResizeImage(1);
@@ -408,7 +574,7 @@ void TPrintForm::LaidOutOn(const platform::PrinterCaps& caps) {
 void TPrintForm::WaitForHost() {
   for (ui::Control* c : std::initializer_list<ui::Control*>{
            &BtnSetup, &ZoomScroll, &XScroll, &YScroll, &BtnPrintIt, &Enhance, &Color, &MeasureBox, &BtnReset,
-           &PrintStyle})
+           &PrintStyle, &PhotoBox, &EditW, &EditH, &EditX, &EditY})
     c->SetEnabled(false);
   PanelSettings.SetCaption("Waiting for the program to print the page");
   SetEnabled(true);
@@ -436,13 +602,30 @@ void TPrintForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
     return;
   }
   ui::Application().ProcessMessages();
+  ui::Edit* const boxes[] = {&EditW, &EditH, &EditX, &EditY};
+  if (key == ui::vkReturn) {
+    for (ui::Edit* box : boxes) {
+      if (ActiveControl() != box) continue;
+      key = 0;
+      SizeBoxEntered(*box);
+      box->SelectAll();
+      return;
+    }
+    return;
+  }
   if (key != ui::vkTab) return;
   key = 0;
+  // Leaving a typing box takes what it holds.
+  for (ui::Edit* box : boxes)
+    if (ActiveControl() == box) SizeBoxEntered(*box);
+  // The fixed cycle, then the rows under the preview: from those, Tab goes
+  // on through them and back into the cycle.
   ui::Control* const cycle[] = {&BtnReset, &BtnSetup, &BtnPrintIt, &BtnClose, &BtnHelp, &PrintStyle,
-                                &XScroll,  &YScroll,  &ZoomScroll, &Color,    &Enhance, &MeasureBox};
-  const int n = static_cast<int>(std::size(cycle));
+                                &XScroll,  &YScroll,  &ZoomScroll, &Color,    &Enhance, &MeasureBox,
+                                &PhotoBox, &EditW,    &EditH,      &EditX,    &EditY};
   const auto at = std::find(std::begin(cycle), std::end(cycle), ActiveControl());
   if (at == std::end(cycle)) return;
+  const int n = at - std::begin(cycle) < 12 ? 12 : static_cast<int>(std::size(cycle));
   const int from = static_cast<int>(at - std::begin(cycle));
   const int step = shift == ui::ssShift ? n - 1 : 1;
   // A control that cannot take the focus now (Enhance and the style list
@@ -458,6 +641,10 @@ void TPrintForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
 
 void TPrintForm::ZoomScrollScroll(ui::Control&, ui::ScrollCode, int& position) {
   PrintModule& s = State();
+  // The size bar decides the size again.
+  const bool hadSize = sizing_ != Sizing::Bar || PhotoBox.ItemIndex() != kAnySize;
+  sizing_ = Sizing::Bar;
+  PhotoBox.SetItemIndex(kAnySize);
   s.Zoom = position * 0.01;
   ResizeImage(1);
   s.Recalculating = 1;
@@ -469,6 +656,10 @@ void TPrintForm::ZoomScrollScroll(ui::Control&, ui::ScrollCode, int& position) {
   AllSpecs(0);
   ZoomLabel.SetCaption("  Si&ze : " + std::to_string(position) + "%");
   Remember(keys::kPrtZoom, position);
+  if (hadSize) {
+    Remember(keys::kPrtPhoto, kAnySize);
+    Remember(keys::kPrtWidth, 0);
+  }
 }
 
 // The bar takes its new position after this handler: the preview follows

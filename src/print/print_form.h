@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
+#include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/image.h"
 #include "ui/label.h"
@@ -56,6 +57,20 @@ class TPrintForm : public ui::Form {
   ui::Panel PanelSettings{*this, "PanelSettings"};
   // Picture pixels per printed inch at the chosen size, marked when low.
   ui::Label LabelRes{*this, "LabelRes"};
+  // Under the preview: a photo size, and the size and position typed in
+  // the chosen unit (taken on Enter or on leaving the box).
+  ui::Panel PanelSize{*this, "PanelSize"};
+  ui::Label LabelPhoto{PanelSize, "LabelPhoto"};
+  ui::ComboBox PhotoBox{PanelSize, "PhotoBox"};
+  ui::Label LabelW{PanelSize, "LabelW"};
+  ui::Edit EditW{PanelSize, "EditW"};
+  ui::Label LabelH{PanelSize, "LabelH"};
+  ui::Edit EditH{PanelSize, "EditH"};
+  ui::Label LabelX{PanelSize, "LabelX"};
+  ui::Edit EditX{PanelSize, "EditX"};
+  ui::Label LabelY{PanelSize, "LabelY"};
+  ui::Edit EditY{PanelSize, "EditY"};
+  ui::Label LabelUnit{PanelSize, "LabelUnit"};
 
   // The layout steps the handlers share.
   void ResizePaper();
@@ -81,6 +96,9 @@ class TPrintForm : public ui::Form {
   void BtnHelpClick(ui::Control& sender);
   void BtnCloseClick(ui::Control& sender);
   void BtnPrintItClick(ui::Control& sender);  // print_dlg.cpp
+  void PhotoBoxChange(ui::Control& sender);
+  // Takes what was typed in one of the size and position boxes.
+  void SizeBoxEntered(ui::Edit& box);
 
   // The host prints without enhancement: Enhance is cleared and disabled
   // (and the user's remembered choice left as it was).
@@ -109,11 +127,27 @@ class TPrintForm : public ui::Form {
   // Keeps a choice the user made (not one the window made itself).
   void Remember(const char* key, int value);
   void ShowResolution();
+  void ShowSizeBoxes();
+  // The printed size the photo size or the typed size asks for, kept in
+  // the size bar's range; false when the size bar decides.
+  bool ChosenSize(const platform::PrinterCaps& caps, float realW, float realH, int& width, int& height) const;
+  // Lays the image out again at the chosen size, centred.
+  void LayOutSize();
+  void MoveTo(ui::ScrollBar& bar, int position);
 
   ui::Picture picture_;
   bool activating_ = false;
   bool laidOut_ = false;
   int quiet_ = 0;  // > 0 while the window sets its controls itself
+  // What decides the printed size: the size bar, a photo size (in the unit
+  // it was chosen in), or a typed width or height (in inches).
+  enum class Sizing { Bar, Photo, Typed };
+  Sizing sizing_ = Sizing::Bar;
+  int photo_ = 0;
+  int32_t photoUnit_ = 1;
+  bool typedHeight_ = false;
+  double typedInches_ = 0;
+  std::string shown_[4];  // the boxes' texts as last shown (W, H, X, Y)
   platform::PrinterCaps layoutCaps_;
 };
 

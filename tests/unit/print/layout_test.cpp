@@ -89,4 +89,44 @@ TEST(Resolution, LowerDirectionRoundedDownAndZeroWithoutAPrint) {
   EXPECT_EQ(ResolutionText(149), "149 ppi, low");
 }
 
+TEST(TypedLengths, UnitsDecimalCommasAndWhatIsRefused) {
+  int px = -1;
+  EXPECT_TRUE(ParseLength("4", 600, kInches, px));
+  EXPECT_EQ(px, 2400);
+  EXPECT_TRUE(ParseLength(" 4,5 in", 600, kInches, px));
+  EXPECT_EQ(px, 2700);
+  EXPECT_TRUE(ParseLength("10", 600, kCentimetres, px));
+  EXPECT_EQ(px, 2362);
+  EXPECT_TRUE(ParseLength("123", 600, kPixels, px));
+  EXPECT_EQ(px, 123);
+  px = 7;
+  for (const char* bad : {"", "x", "-1", "0", "nan", "inf", "1e30"}) {
+    EXPECT_FALSE(ParseLength(bad, 600, kInches, px)) << bad;
+    EXPECT_EQ(px, 7) << bad;
+  }
+  EXPECT_TRUE(ParseLength("0", 600, kInches, px, true));  // a position may be 0
+  EXPECT_EQ(px, 0);
+  EXPECT_EQ(BoxText(2700, 600, kInches), "4.50");
+  EXPECT_EQ(BoxText(2362, 600, kCentimetres), "10.0");
+  EXPECT_EQ(BoxText(2362, 600, kPixels), "2362");
+}
+
+TEST(PhotoSizes, TurnedTheImagesWayAndKeptInRange) {
+  const Sides inch = PhotoSides(k4x6, kInches), metric = PhotoSides(k4x6, kCentimetres);
+  EXPECT_DOUBLE_EQ(inch.longSide, 6);
+  EXPECT_NEAR(metric.longSide * 2.54, 15, 1e-9);
+  EXPECT_EQ(PhotoSides(kFitPage, kInches).longSide, 0);
+  const Size wide = FitPhoto(inch, 3000, 1000, 600, 600);  // 3:1 reaches the long side
+  EXPECT_EQ(wide.width, 3600);
+  EXPECT_EQ(wide.height, 1200);
+  const Size tall = FitPhoto(inch, 1000, 3000, 600, 600);
+  EXPECT_EQ(tall.width, 1200);
+  EXPECT_EQ(tall.height, 3600);
+  const Size small{48, 32}, large{4800, 3200};
+  EXPECT_EQ(Bounded({4801, 3201}, small, large).width, 4800);
+  EXPECT_EQ(Bounded({4800, 3201}, small, large).height, 3200);
+  EXPECT_EQ(Bounded({10, 7}, small, large).width, 48);
+  EXPECT_EQ(Bounded({600, 400}, small, large).width, 600);
+}
+
 }  // namespace

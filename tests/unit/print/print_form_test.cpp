@@ -32,7 +32,11 @@ TEST_F(PrintWindow, WideImageOnA600DpiPageIsDoubledFittedAndCentred) {
   EXPECT_EQ(Text("PanelSettings"), "Portrait : 8.0 x 11.0  (600 x 600 dpi)");
   EXPECT_EQ(f.Caption(), "Plimbo Print Setup");
   EXPECT_EQ(f.ClientWidth(), 374);
-  EXPECT_EQ(f.ClientHeight(), 266);
+  // The photo size and typing rows lie under the window's own 266 pixels,
+  // which keep their layout.
+  EXPECT_EQ(f.ClientHeight(), 266 + f.PanelSize.Height());
+  EXPECT_EQ(f.PanelParent.Top(), 25);
+  EXPECT_EQ(f.PanelParent.Height(), 241);
 }
 
 TEST_F(PrintWindow, PreviewPaperAndImageFollowTheMetricSizedScrollBars) {

@@ -1,0 +1,188 @@
+// Printing at a standard photo size or at a size typed in the unit, and
+// placing the image by typed positions.
+#include <string>
+
+#include "print/layout.h"
+#include "print_fixture.h"
+
+namespace print_test {
+namespace {
+
+using w95::ui::vkReturn;
+using w95::ui::vkTab;
+
+void CloseWindow() {
+  if (TPrintForm* f = State().PrintForm) f->Close();
+  w95::ui::Application().ProcessMessages();
+}
+
+// The 600 dpi page is 4800 x 6600 pixels (8 x 11 in) upright, 6600 x 4800
+// turned; the 300 dpi one is 2329 x 3358.
+TEST_F(PrintWindow, PhotoSizesFitTheWholeImageTurnedItsWayAndStayOnThePage) {
+  struct Row {
+    int printer;  // 0: 600 dpi, 1: 300 dpi
+    bool landscape;
+    int imageW, imageH, unit, photo;
+    int docW, docH;
+  };
+  using namespace w95::print;
+  for (const Row& r : {
+           Row{0, false, 1500, 1000, kInches, k4x6, 3600, 2400},       // a wide image on a wide box
+           Row{0, false, 1000, 1500, kInches, k4x6, 2400, 3600},       // an upright one upright
+           Row{0, false, 1000, 1000, kInches, k4x6, 2400, 2400},       // square: the short side
+           Row{0, false, 1500, 1000, kCentimetres, k4x6, 3543, 2362},  // 15 x 10 cm
+           Row{0, false, 1500, 1000, kInches, k8x10, 4800, 3200},      // wider than the page: the largest fit
+           Row{0, true, 1500, 1000, kInches, k8x10, 6000, 4000},       // fits across a turned page
+           Row{0, true, 1500, 1000, kInches, kLetter, 6600, 4400},
+           Row{0, false, 1000, 1500, kInches, kA4, 4400, 6600},        // taller than the page
+           Row{1, false, 1000, 1500, kInches, k5x7, 1400, 2100},
+           Row{1, false, 1000, 1500, kPixels, kA5, 1653, 2480},        // 14.8 x 21 cm at 300 dpi, upright
+           Row{0, false, 1500, 1000, kInches, kFitPage, 4800, 3200},
+       }) {
+    SCOPED_TRACE(std::to_string(r.imageW) + "x" + std::to_string(r.imageH) + " " + PhotoName(r.photo) +
+                 (r.landscape ? " turned" : ""));
+    if (r.printer == 1) machine.printer.Select("Office A4");
+    machine.printer.SetLandscape(r.landscape);
+    TPrintForm& f = Open(r.imageW, r.imageH);
+    auto& u = session.GetUser();
+    u.Select("MeasureBox", r.unit);
+    u.Select("PhotoBox", r.photo);
+    const auto& s = State();
+    EXPECT_EQ(s.DocWidth, r.docW);
+    EXPECT_EQ(s.DocHeight, r.docH);
+    // Centred on the page, with the preview in step.
+    EXPECT_EQ(s.DocLeft, f.XScroll.Max() / 2);
+    const int pageW = r.landscape ? 6600 : r.printer ? 2329 : 4800;
+    EXPECT_NEAR(f.DocImage.Width(), f.PaperImage.Width() * static_cast<double>(r.docW) / pageW, 2);
+    CloseWindow();
+    machine.printer.Select("Photo 600");
+    for (const char* key : {"PrtUnit", "PrtPhoto", "PrtZoom", "PrtWidth"}) SetKey(key, "");
+  }
+}
+
+TEST_F(PrintWindow, TypedSizesKeepTheProportionsAndTheRange) {
+  struct Row {
+    int unit;
+    const char* box;
+    const char* typed;
+    int docW, docH;
+    const char* shownW;
+  };
+  using namespace w95::print;
+  for (const Row& r : {
+           Row{kInches, "EditW", "6", 3600, 2400, "6.00"},
+           Row{kInches, "EditH", "2", 1800, 1200, "3.00"},
+           Row{kInches, "EditW", "4,5", 2700, 1800, "4.50"},
+           Row{kInches, "EditW", "20", 4800, 3200, "8.00"},  // no larger than the page allows
+           Row{kInches, "EditW", "0.01", 48, 32, "0.08"},    // no smaller than the size bar's 1 %
+           Row{kCentimetres, "EditW", "15", 3543, 2362, "15.0"},
+           Row{kPixels, "EditW", "3000", 3000, 2000, "3000"},
+           Row{kInches, "EditW", "abc", 4800, 3200, "8.00"},  // not a length: nothing changes
+           Row{kInches, "EditH", "-2", 4800, 3200, "8.00"},
+       }) {
+    SCOPED_TRACE(std::string(r.box) + " " + r.typed);
+    TPrintForm& f = Open(1500, 1000);
+    auto& u = session.GetUser();
+    u.Select("MeasureBox", r.unit);
+    u.Type(r.box, r.typed);
+    u.PressKey(vkReturn);
+    const auto& s = State();
+    EXPECT_EQ(s.DocWidth, r.docW);
+    EXPECT_EQ(s.DocHeight, r.docH);
+    EXPECT_EQ(f.EditW.Text(), r.shownW);
+    EXPECT_EQ(s.DocLeft, (4800 - r.docW) / 2);
+    CloseWindow();
+    for (const char* key : {"PrtUnit", "PrtPhoto", "PrtZoom", "PrtWidth"}) SetKey(key, "");
+  }
+}
+
+TEST_F(PrintWindow, TypedPositionsPlaceTheImageWithinThePage) {
+  TPrintForm& f = Open(1500, 1000);
+  auto& u = session.GetUser();
+  u.Select("PhotoBox", w95::print::k4x6);
+  EXPECT_EQ(f.EditX.Text(), "1.00");
+  EXPECT_EQ(f.EditY.Text(), "3.50");
+  u.Type("EditX", "0.5");
+  u.PressKey(vkReturn);
+  EXPECT_EQ(State().DocLeft, 300);
+  EXPECT_EQ(Text("LabelXPos"), "&X pos : 0.5");
+  EXPECT_EQ(f.XScroll.Position(), 300);
+  // Leaving the box takes it too; past the bottom stops at the bottom.
+  u.Type("EditY", "99");
+  u.PressKey(vkTab);
+  EXPECT_EQ(State().DocTop, 4200);
+  EXPECT_EQ(f.EditY.Text(), "7.00");
+  EXPECT_EQ(f.DocImage.Top() + f.DocImage.Height(), f.PaperImage.Height());
+  u.Type("EditX", "0");
+  u.PressKey(vkReturn);
+  EXPECT_EQ(State().DocLeft, 0);
+  EXPECT_EQ(f.DocImage.Left(), 0);
+  // The size stays the photo size; its figure is for 6 inches of 1500 pixels.
+  EXPECT_EQ(State().DocWidth, 3600);
+  EXPECT_EQ(Text("LabelRes"), "250 ppi");
+}
+
+TEST_F(PrintWindow, SizeBarTakesOverFromAPhotoSizeAndChoicesComeBack) {
+  {
+    TPrintForm& f = Open(1500, 1000);
+    auto& u = session.GetUser();
+    u.Select("PhotoBox", w95::print::k4x6);
+    EXPECT_EQ(f.ZoomScroll.Position(), 75);
+    EXPECT_EQ(Text("ZoomLabel"), "  Si&ze : 75%");
+    CloseWindow();
+  }
+  EXPECT_EQ(Key("PrtPhoto"), "1");
+  {
+    TPrintForm& f = Open(1500, 1000);
+    EXPECT_EQ(f.PhotoBox.ItemIndex(), 1);
+    EXPECT_EQ(State().DocWidth, 3600);
+    session.GetUser().Scroll("ZoomScroll", 50);
+    EXPECT_EQ(f.PhotoBox.ItemIndex(), 0);
+    EXPECT_EQ(State().DocWidth, 2400);
+    session.GetUser().Type("EditW", "5");
+    session.GetUser().PressKey(vkReturn);
+    EXPECT_EQ(State().DocWidth, 3000);
+    CloseWindow();
+  }
+  EXPECT_EQ(Key("PrtPhoto"), "0");
+  EXPECT_EQ(Key("PrtWidth"), "5000");
+  Open(1500, 1000);
+  EXPECT_EQ(State().DocWidth, 3000);
+  EXPECT_EQ(State().DocHeight, 2000);
+}
+
+TEST_F(PrintWindow, ThePrintedSizeStaysWhenSetupTurnsThePage) {
+  machine.printer.onSetup = [](w95::platform::sim::SimPrinter& p) {
+    p.SetLandscape(true);
+    return true;
+  };
+  TPrintForm& f = Open(1500, 1000);
+  session.GetUser().Select("PhotoBox", w95::print::k4x6);
+  session.AnswerPrintSetup(true);
+  session.GetUser().Click("BtnSetup");
+  EXPECT_EQ(State().DocWidth, 3600);
+  EXPECT_EQ(State().DocHeight, 2400);
+  EXPECT_EQ(State().DocLeft, (6600 - 3600) / 2);
+  EXPECT_EQ(f.PhotoBox.ItemIndex(), 1);
+}
+
+TEST_F(PrintWindow, TabRunsThroughTheNewRowsAndBackIntoTheCycle) {
+  Open(1500, 1000);
+  auto& u = session.GetUser();
+  u.Type("EditW", "");
+  for (const char* next : {"EditH", "EditX", "EditY", "BtnReset"}) {
+    u.PressKey(vkTab);
+    EXPECT_EQ(u.FocusedName(), next);
+  }
+  u.Select("PhotoBox", 0);
+  w95::ui::Control& photo = u.Named("PhotoBox");
+  photo.SetFocus();
+  u.PressKey(vkTab, w95::ui::ssShift);
+  EXPECT_EQ(u.FocusedName(), "MeasureBox");
+  // From the window's own controls the cycle is unchanged.
+  u.PressKey(vkTab);
+  EXPECT_EQ(u.FocusedName(), "BtnReset");
+}
+
+}  // namespace
+}  // namespace print_test
