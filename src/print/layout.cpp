@@ -1,5 +1,6 @@
 #include "print/layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -172,6 +173,22 @@ std::string BoxText(int pixels, int dpi, int32_t unit) {
   else
     std::snprintf(buf, sizeof buf, "%.1f", static_cast<double>(pixels) / dpi * 2.54);
   return buf;
+}
+
+int UnitStep(int dpi, int32_t unit) {
+  if (unit == kInches) return dpi;
+  if (unit == kCentimetres) return std::max(1, static_cast<int>(std::lround(dpi / 2.54)));
+  return 10;
+}
+
+int DraggedPosition(int offset, int room, int max, int snap) {
+  if (max <= 0 || room <= 0) return 0;
+  const long p = std::lround(static_cast<double>(offset) / room * max);
+  const int position = static_cast<int>(std::clamp<long>(p, 0, max));
+  if (std::abs(position - max / 2) <= snap) return max / 2;
+  if (position <= snap) return 0;
+  if (max - position <= snap) return max;
+  return position;
 }
 
 }  // namespace w95::print

@@ -139,4 +139,14 @@ bool ParseLength(const std::string& text, int dpi, int32_t unit, int& pixels, bo
 // centimetres, whole pixels.
 std::string BoxText(int pixels, int dpi, int32_t unit);
 
+// Printer pixels Shift+arrow moves the image by: a whole unit (an inch, a
+// centimetre), ten pixels when the unit is pixels.
+int UnitStep(int dpi, int32_t unit);
+
+// The page position for the preview offset a drag has reached: the same
+// share of the scroll maximum as the offset is of the preview's free room,
+// kept on the page, and pulled to the middle or to either margin when it
+// comes within `snap` page pixels of them.
+int DraggedPosition(int offset, int room, int max, int snap);
+
 }  // namespace w95::print

@@ -190,6 +190,12 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   EditY.SetHint("Distance from the top of the printable area");
   LabelUnit.SetBounds(298, 34, 70, 16);
   PhotoBox.OnChange = [this](ui::Control& s) { PhotoBoxChange(s); };
+  DocImage.SetHint("Drag to place the picture; it snaps to the middle and the edges");
+  DocImage.OnMouseDown = [this](ui::Control&, ui::MouseButton b, unsigned, int x, int y) {
+    DocImageMouseDown(b, x, y);
+  };
+  DocImage.OnMouseMove = [this](ui::Control&, unsigned, int x, int y) { DocImageMouseMove(x, y); };
+  DocImage.OnMouseUp = [this](ui::Control&, ui::MouseButton, unsigned, int, int) { dragging_ = false; };
 
   picture_ = PlaceholderPicture();
   DocImage.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
@@ -339,6 +345,36 @@ void TPrintForm::LayOutSize() {
 
 void TPrintForm::MoveTo(ui::ScrollBar& bar, int position) {
   bar.SetPosition(std::clamp(position, 0, std::max(0, bar.Max())));
+  UpdateXYscroll();
+  UpdateDocPosition();
+}
+
+void TPrintForm::DocImageMouseDown(ui::MouseButton button, int x, int y) {
+  if (button != ui::MouseButton::Left || !laidOut_ || !XScroll.Enabled()) return;
+  dragging_ = true;
+  grabX_ = x;
+  grabY_ = y;
+}
+
+void TPrintForm::DocImageMouseMove(int x, int y) {
+  if (!dragging_ || !laidOut_) return;
+  // Within a few preview pixels of the middle or a margin, the image snaps.
+  constexpr int kSnapPreviewPixels = 4;
+  const platform::PrinterCaps caps = layoutCaps_;
+  struct Axis {
+    ui::ScrollBar& bar;
+    int offset, room, page, paper;
+  };
+  for (const Axis& a :
+       {Axis{XScroll, DocImage.Left() + x - grabX_, PaperImage.Width() - DocImage.Width(), caps.pageWidth,
+             PaperImage.Width()},
+        Axis{YScroll, DocImage.Top() + y - grabY_, PaperImage.Height() - DocImage.Height(), caps.pageHeight,
+             PaperImage.Height()}}) {
+    if (a.room <= 0 || a.bar.Max() <= 0) continue;
+    const int snap = a.paper > 0 ? kSnapPreviewPixels * a.page / a.paper : 0;
+    const int position = DraggedPosition(a.offset, a.room, a.bar.Max(), snap);
+    if (position != a.bar.Position()) a.bar.SetPosition(position);
+  }
   UpdateXYscroll();
   UpdateDocPosition();
 }
@@ -611,6 +647,16 @@ void TPrintForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
       box->SelectAll();
       return;
     }
+    return;
+  }
+  if (shift == ui::ssShift && (key == ui::vkLeft || key == ui::vkRight || key == ui::vkUp || key == ui::vkDown)) {
+    // Shift+arrow on a position bar: a whole unit.
+    ui::ScrollBar* bar = ActiveControl() == &XScroll ? &XScroll : ActiveControl() == &YScroll ? &YScroll : nullptr;
+    if (!bar) return;
+    const int direction = key == ui::vkLeft || key == ui::vkUp ? -1 : 1;
+    key = 0;
+    const PrintModule& s = State();
+    MoveTo(*bar, bar->Position() + direction * UnitStep(bar == &XScroll ? s.DpiX : s.DpiY, s.MeasureUnit));
     return;
   }
   if (key != ui::vkTab) return;

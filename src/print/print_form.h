@@ -134,6 +134,11 @@ class TPrintForm : public ui::Form {
   // Lays the image out again at the chosen size, centred.
   void LayOutSize();
   void MoveTo(ui::ScrollBar& bar, int position);
+  // Dragging the image on the paper.
+  void DocImageMouseDown(ui::MouseButton button, int x, int y);
+  void DocImageMouseMove(int x, int y);
+  bool dragging_ = false;
+  int grabX_ = 0, grabY_ = 0;
 
   ui::Picture picture_;
   bool activating_ = false;

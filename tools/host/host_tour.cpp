@@ -490,6 +490,27 @@ void PrintWindow(Host& host, TourLog& log, HWND hostWindow) {
       {{"Plimbo Print Setup",
         [&](HWND w) {
           setup = log.Shot("print-setup", w);
+          // Then a photo size from the size list under the preview.
+          HWND photo = nullptr;
+          EnumChildWindows(
+              w,
+              [](HWND c, LPARAM out) {
+                char cls[32] = "", text[64] = "";
+                GetClassNameA(c, cls, sizeof cls);
+                GetWindowTextA(c, text, sizeof text);
+                if (lstrcmpiA(cls, "ComboBox") != 0 || lstrcmpA(text, "Any size") != 0) return TRUE;
+                *reinterpret_cast<HWND*>(out) = c;
+                return FALSE;
+              },
+              reinterpret_cast<LPARAM>(&photo));
+          if (photo) {
+            SendMessageA(photo, CB_SETCURSEL, 1, 0);
+            SendMessageA(GetParent(photo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(photo), CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(photo));
+            tour::Pump(100);
+            log.Line(log.Shot("print-setup-photo-size", w), "Print setup window",
+                     "chose the photo size 10 x 15 cm / 4 x 6 in", "(nothing until Print It)");
+          }
           tour::Click(w, "&Print It");
         }}},
       [&] { printDlg(hostWindow, 640, 480, 0); });

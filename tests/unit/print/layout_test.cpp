@@ -129,4 +129,20 @@ TEST(PhotoSizes, TurnedTheImagesWayAndKeptInRange) {
   EXPECT_EQ(Bounded({600, 400}, small, large).width, 600);
 }
 
+TEST(Dragging, PositionsInProportionKeptOnThePageAndSnapped) {
+  // 100 preview pixels of room for 1000 page pixels of margin, snapping
+  // within 30 page pixels.
+  EXPECT_EQ(DraggedPosition(25, 100, 1000, 30), 250);
+  EXPECT_EQ(DraggedPosition(52, 100, 1000, 30), 500);   // the middle
+  EXPECT_EQ(DraggedPosition(47, 100, 1000, 30), 500);
+  EXPECT_EQ(DraggedPosition(2, 100, 1000, 30), 0);      // a margin
+  EXPECT_EQ(DraggedPosition(98, 100, 1000, 30), 1000);
+  EXPECT_EQ(DraggedPosition(-40, 100, 1000, 30), 0);    // off the paper
+  EXPECT_EQ(DraggedPosition(140, 100, 1000, 30), 1000);
+  EXPECT_EQ(DraggedPosition(10, 0, 1000, 30), 0);       // no room to move in
+  EXPECT_EQ(UnitStep(600, kInches), 600);
+  EXPECT_EQ(UnitStep(600, kCentimetres), 236);
+  EXPECT_EQ(UnitStep(600, kPixels), 10);
+}
+
 }  // namespace

@@ -186,3 +186,68 @@ TEST_F(PrintWindow, TabRunsThroughTheNewRowsAndBackIntoTheCycle) {
 
 }  // namespace
 }  // namespace print_test
+
+namespace print_test {
+namespace {
+
+// Moves the pointer, button held, so that the image's left and top on the
+// paper would be (left, top), from a grab at (5, 5).
+void DragTo(w95::ui::test::User& u, TPrintForm& f, int left, int top) {
+  u.MouseMove("DocImage", left - f.DocImage.Left() + 5, top - f.DocImage.Top() + 5);
+}
+
+TEST_F(PrintWindow, DraggingTheImageMovesItOnThePageAndSnapsToTheMiddleAndTheEdges) {
+  TPrintForm& f = Open(1500, 1000);
+  auto& u = session.GetUser();
+  u.Select("PhotoBox", w95::print::k4x6);  // 3600 x 2400 of 4800 x 6600
+  const auto& s = State();
+  const int roomX = f.PaperImage.Width() - f.DocImage.Width();
+  const int roomY = f.PaperImage.Height() - f.DocImage.Height();
+  ASSERT_GT(roomX, 20);
+  u.MouseDown("DocImage", w95::ui::MouseButton::Left, 5, 5);
+  DragTo(u, f, -50, -50);  // past the corner: the corner
+  EXPECT_EQ(s.DocLeft, 0);
+  EXPECT_EQ(s.DocTop, 0);
+  EXPECT_EQ(f.DocImage.Left(), 0);
+  EXPECT_EQ(Text("LabelXPos"), "&X pos : 0.0");
+  EXPECT_EQ(f.EditX.Text(), "0.00");
+  DragTo(u, f, roomX / 2 + 1, roomY / 2 - 1);  // near the middle: the middle
+  EXPECT_EQ(s.DocLeft, 600);
+  EXPECT_EQ(s.DocTop, 2100);
+  DragTo(u, f, 2, roomY - 2);  // near the left and bottom edges
+  EXPECT_EQ(s.DocLeft, 0);
+  EXPECT_EQ(s.DocTop, 4200);
+  EXPECT_EQ(f.DocImage.Top() + f.DocImage.Height(), f.PaperImage.Height());
+  DragTo(u, f, roomX / 4, roomY / 4);  // away from both: where it was put
+  EXPECT_EQ(s.DocLeft, w95::print::DraggedPosition(roomX / 4, roomX, 1200, 4 * 4800 / f.PaperImage.Width()));
+  EXPECT_GT(s.DocLeft, 150);
+  EXPECT_LT(s.DocLeft, 450);
+  const int left = s.DocLeft;
+  u.MouseUp("DocImage", w95::ui::MouseButton::Left, 5, 5);
+  u.MouseMove("DocImage", 40, 40);  // the button is up: nothing moves
+  EXPECT_EQ(s.DocLeft, left);
+  // The size stays as it was.
+  EXPECT_EQ(s.DocWidth, 3600);
+}
+
+TEST_F(PrintWindow, ShiftArrowMovesAWholeUnit) {
+  TPrintForm& f = Open(1500, 1000);
+  auto& u = session.GetUser();
+  u.Select("PhotoBox", w95::print::k4x6);
+  f.YScroll.SetFocus();
+  u.PressKey(w95::ui::vkDown, w95::ui::ssShift);
+  EXPECT_EQ(State().DocTop, 2100 + 600);  // an inch at 600 dpi
+  EXPECT_EQ(Text("LabelYpos"), "&Y pos : 4.5");
+  u.Select("MeasureBox", 2);
+  f.YScroll.SetFocus();
+  u.PressKey(w95::ui::vkUp, w95::ui::ssShift);
+  EXPECT_EQ(State().DocTop, 2700 - 236);  // a centimetre
+  f.XScroll.SetFocus();
+  u.PressKey(w95::ui::vkLeft, w95::ui::ssShift);
+  u.PressKey(w95::ui::vkLeft, w95::ui::ssShift);
+  u.PressKey(w95::ui::vkLeft, w95::ui::ssShift);
+  EXPECT_EQ(State().DocLeft, 0);  // no further than the margin
+}
+
+}  // namespace
+}  // namespace print_test

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Renders the printed page of the Wine print test with Ghostscript and finds
-the host's filled rectangle where the placement keys put it, within 1 % of
-the page. Usage: check_page.py OUTPUT_FOLDER (holding page.ps and
-placement.txt); writes page.png there for a person to look at."""
+"""Renders a printed page of the Wine print test with Ghostscript and finds
+the host's filled rectangle where the placement keys put it.
+
+Usage: check_page.py OUTPUT_FOLDER [NAME]
+  without NAME: page.ps and placement.txt, rendered at 100 dpi, the
+  rectangle within 1 % of the page;
+  with NAME: NAME.ps and NAME_placement.txt, rendered at the printer's own
+  resolution, the rectangle within one device pixel.
+Writes a PNG beside the PostScript file for a person to look at."""
 import os
 import subprocess
 import sys
-
-RES = 100  # rendering resolution, dots per inch
 
 
 def read_pgm(path):
@@ -29,42 +32,51 @@ def read_pgm(path):
     return width, height, data[pos + 1:pos + 1 + width * height]
 
 
-def main(folder):
-    ps = os.path.join(folder, "page.ps")
-    placement = os.path.join(folder, "placement.txt")
+# Dark pixels (below 64) as 1, the rest as 0, for finding them by bytes.
+DARK = bytes(1 if v < 64 else 0 for v in range(256))
+
+
+def main(folder, name=None):
+    base = name or "page"
+    ps = os.path.join(folder, base + ".ps")
+    placement = os.path.join(folder, (name + "_" if name else "") + "placement.txt")
     if not os.path.exists(ps) or not os.path.exists(placement):
-        print("no printed page in", folder)
+        print("no printed page in", folder, "for", base)
         return 1
     dpi_x, dpi_y, off_x, off_y, horz, vert, left, top, width, height = map(
         int, open(placement).read().split())
-    pgm = os.path.join(folder, "page.pgm")
+    res_x, res_y = (dpi_x, dpi_y) if name else (100, 100)
+    pgm = os.path.join(folder, base + ".pgm")
     gs = ["gs", "-q", "-dSAFER", "-dBATCH", "-dNOPAUSE"]
-    subprocess.run(gs + ["-sDEVICE=pgmraw", "-r%d" % RES, "-sOutputFile=" + pgm, ps], check=True)
-    subprocess.run(gs + ["-sDEVICE=png16m", "-r50", "-sOutputFile=" + os.path.join(folder, "page.png"), ps],
+    subprocess.run(gs + ["-sDEVICE=pgmraw", "-r%dx%d" % (res_x, res_y), "-sOutputFile=" + pgm, ps], check=True)
+    subprocess.run(gs + ["-sDEVICE=png16m", "-r50", "-sOutputFile=" + os.path.join(folder, base + ".png"), ps],
                    check=True)
     page_w, page_h, pixels = read_pgm(pgm)
+    os.remove(pgm)
     xs, ys = [], []
+    dark_map = pixels.translate(DARK)
     for y in range(page_h):
-        row = pixels[y * page_w:(y + 1) * page_w]
-        dark = [x for x, v in enumerate(row) if v < 64]
-        if dark:
-            xs += [dark[0], dark[-1]]
+        row = dark_map[y * page_w:(y + 1) * page_w]
+        first = row.find(1)
+        if first >= 0:
+            xs += [first, row.rfind(1)]
             ys.append(y)
     if not ys:
         print("nothing was printed on the page")
         return 1
     found = (min(xs), min(ys), max(xs) + 1, max(ys) + 1)
-    sx, sy = RES / dpi_x, RES / dpi_y
+    sx, sy = res_x / dpi_x, res_y / dpi_y
     want = ((off_x + left) * sx, (off_y + top) * sy, (off_x + left + width) * sx, (off_y + top + height) * sy)
-    tol_x, tol_y = page_w / 100, page_h / 100
-    print("page %dx%d px at %d dpi; rectangle found %s, expected %s" %
-          (page_w, page_h, RES, found, tuple(round(v, 1) for v in want)))
+    tol_x, tol_y = (1, 1) if name else (page_w / 100, page_h / 100)
+    print("page %dx%d px at %dx%d dpi; rectangle found %s, expected %s" %
+          (page_w, page_h, res_x, res_y, found, tuple(round(v, 1) for v in want)))
     bad = [i for i in range(4) if abs(found[i] - want[i]) > (tol_x if i % 2 == 0 else tol_y)]
     if bad:
-        print("the rectangle is not where the keys put it (sides %s off by more than 1 %%)" % bad)
+        print("the rectangle is not where the keys put it (sides %s off by more than %s)" %
+              (bad, "a device pixel" if name else "1 %"))
         return 1
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(*sys.argv[1:3]))

@@ -212,6 +212,10 @@ class PrintOnWine : public ::testing::Test {
     boxes.clear();
     received = {};
     SetKey("BMP", "");
+    // Choices the window keeps for the next opening would carry over from
+    // one case to the next: every case starts without them.
+    for (const char* k : {"PrtUnit", "PrtStyle", "PrtColor", "PrtEnhance", "PrtZoom", "PrtPhoto", "PrtWidth"})
+      WritePrivateProfileStringA("plimbo", k, nullptr, "plimbo.ini");
   }
   void TearDown() override {
     if (HWND f = SetupWindow()) SendMessageA(f, WM_CLOSE, 0, 0);
@@ -329,6 +333,45 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
   WIN32_FILE_ATTRIBUTE_DATA info{};
   ASSERT_TRUE(GetFileAttributesExA(ps.c_str(), GetFileExInfoStandard, &info)) << ps;
   EXPECT_GT(info.nFileSizeLow, 1000u);
+}
+
+// A size typed with real keys: 6 inches wide for a 3:2 image is 6 x 4 in,
+// in the middle of the page; the host is given it to the device pixel, and
+// check_page.py finds it there on the rendered page.
+TEST_F(PrintOnWine, TypedSixByFourInchesPrintsToTheDevicePixel) {
+  const std::string dir = OutputFolder();
+  const std::string ps = dir + "\\photo.ps";
+  DeleteFileA(ps.c_str());
+  DeleteFileA((dir + "\\photo_placement.txt").c_str());
+  wine_print::FilePrinter printer(ps);
+  ASSERT_EQ(printer.error, "");
+  Lib().printDlg(HostWindow(), 600, 400, 0);
+  Pump(100);
+  HWND form = SetupWindow();
+  ASSERT_NE(form, nullptr);
+  SetForegroundWindow(form);
+  Pump(100);
+  wine_keys::Press('W', {VK_MENU});
+  ASSERT_EQ(wine_keys::Focused().rfind("Edit:", 0), 0u) << "Alt+W: " << wine_keys::Focused();
+  wine_keys::Press(VK_HOME);
+  wine_keys::Press(VK_END, {VK_SHIFT});
+  wine_keys::Press('6');
+  wine_keys::Press(VK_RETURN);
+  EXPECT_EQ(wine_keys::Focused(), "Edit:6.00");
+  EXPECT_NE(TextStarting(form, "4.00"), "") << "the height follows";
+  Screenshot("print_typed_size");
+  Click(form, "&Print It");
+  Pump(100);
+  ASSERT_EQ(received.messages, 1);
+  const int w = std::atoi(received.keys["prW"].c_str()), h = std::atoi(received.keys["prH"].c_str());
+  const int l = std::atoi(received.keys["prL"].c_str()), t = std::atoi(received.keys["prT"].c_str());
+  EXPECT_EQ(w, 6 * received.dpiX);
+  EXPECT_EQ(h, 4 * received.dpiY);
+  EXPECT_NEAR(l, (received.horzRes - w) / 2, 1);
+  EXPECT_NEAR(t, (received.vertRes - h) / 2, 1);
+  std::ofstream(dir + "\\photo_placement.txt")
+      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY << " "
+      << received.horzRes << " " << received.vertRes << " " << l << " " << t << " " << w << " " << h << "\n";
 }
 
 }  // namespace
