@@ -219,6 +219,10 @@ class Printer {
   virtual bool EndDoc() = 0;
   // Abandons the open job, if any.
   virtual void Abort() = 0;
+  // Keeps what is drawn next on the open job's page inside the rectangle
+  // (device pixels of the printable area). False when there is no job or
+  // the printer refuses.
+  virtual bool ClipTo(int /*left*/, int /*top*/, int /*width*/, int /*height*/) { return false; }
 };
 
 // The message of a missing default printer, as the printer object raises it.

@@ -135,6 +135,12 @@ Size FitPhoto(const Sides& sides, int imageW, int imageH, int dpiX, int dpiY) {
   return ByHeight(static_cast<int>(boxH), imageW, imageH);
 }
 
+Area CoverRect(int left, int top, Size size, int imageW, int imageH) {
+  Size cover = ByWidth(size.width, imageW, imageH);
+  if (cover.height < size.height) cover = ByHeight(size.height, imageW, imageH);
+  return {left - (cover.width - size.width) / 2, top - (cover.height - size.height) / 2, cover.width, cover.height};
+}
+
 Size ByWidth(int width, int imageW, int imageH) {
   return {width, static_cast<int>(std::lround(static_cast<double>(width) * imageH / imageW))};
 }

@@ -121,6 +121,17 @@ struct Size {
 // landscape box for a wide image), in printer pixels.
 Size FitPhoto(const Sides& sides, int imageW, int imageH, int dpiX, int dpiY);
 
+// The image scaled to cover a size whole (one side equal, the other at
+// least as long), centred on it: the rectangle to draw into when the
+// picture is cropped to that size.
+struct Area {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+Area CoverRect(int left, int top, Size size, int imageW, int imageH);
+
 // A width in printer pixels with the height of the image's proportions.
 Size ByWidth(int width, int imageW, int imageH);
 // A height in printer pixels with the width of the image's proportions.

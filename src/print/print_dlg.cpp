@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/platform.h"
+#include "print/layout.h"
 #include "print/print_form.h"
 #include "print/print_state.h"
 #include "settings/ini_file.h"
@@ -67,15 +68,27 @@ void TPrintForm::BtnPrintItClick(ui::Control&) {
     ui::MessageDlg("Check printer.", ui::MsgKind::Warning, ui::Buttons::OK);
     return;
   }
+  const PrintModule& s = State();
+  // A filled photo size: the host draws the covering rectangle as it draws
+  // any other, and the page keeps the picture inside the photo size.
+  Area drawn{s.DocLeft, s.DocTop, s.DocWidth, s.DocHeight};
+  if (Filling()) {
+    drawn = CoverRect(s.DocLeft, s.DocTop, {s.DocWidth, s.DocHeight}, s.ImageWidth, s.ImageHeight);
+    if (!printer.ClipTo(s.DocLeft, s.DocTop, s.DocWidth, s.DocHeight)) {
+      printer.Abort();
+      ui::MessageDlg("The printer cannot crop the picture; clear Fill to print it whole.", ui::MsgKind::Warning,
+                     ui::Buttons::OK);
+      return;
+    }
+  }
   SetEnabled(false);
   SetWindowState(ui::WindowState::Minimized);
-  const PrintModule& s = State();
   try {
     const TIniFile ini(keys::kSettingsFile);
-    ini.WriteNumber(keys::kSection, keys::kPrTop, s.DocTop);
-    ini.WriteNumber(keys::kSection, keys::kPrLeft, s.DocLeft);
-    ini.WriteNumber(keys::kSection, keys::kPrWidth, s.DocWidth);
-    ini.WriteNumber(keys::kSection, keys::kPrHeight, s.DocHeight);
+    ini.WriteNumber(keys::kSection, keys::kPrTop, drawn.top);
+    ini.WriteNumber(keys::kSection, keys::kPrLeft, drawn.left);
+    ini.WriteNumber(keys::kSection, keys::kPrWidth, drawn.width);
+    ini.WriteNumber(keys::kSection, keys::kPrHeight, drawn.height);
     ini.WriteNumber(keys::kSection, keys::kPrEnhance, Enhance.Checked() ? 1 : 0);
     ini.WriteNumber(keys::kSection, keys::kPrColour, Color.Checked() ? 1 : 0);
     ini.WriteNumber(keys::kSection, keys::kPrDither, PrintStyle.ItemIndex());

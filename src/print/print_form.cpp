@@ -190,6 +190,14 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   EditY.SetHint("Distance from the top of the printable area");
   LabelUnit.SetBounds(298, 34, 70, 16);
   PhotoBox.OnChange = [this](ui::Control& s) { PhotoBoxChange(s); };
+  Fill.SetBounds(208, 6, 60, 17);
+  Fill.SetCaption("F&ill");
+  Fill.SetHint("Crop the picture to fill the photo size");
+  Fill.SetEnabled(false);
+  Fill.OnClick = [this](ui::Control&) {
+    Remember(keys::kPrtFill, Fill.Checked() ? 1 : 0);
+    if (laidOut_ && sizing_ == Sizing::Photo) LayOutSize();
+  };
   DocImage.SetHint("Drag to place the picture; it snaps to the middle and the edges");
   DocImage.OnMouseDown = [this](ui::Control&, ui::MouseButton b, unsigned, int x, int y) {
     DocImageMouseDown(b, x, y);
@@ -199,6 +207,13 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
 
   picture_ = PlaceholderPicture();
   DocImage.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
+    if (Filling()) {
+      // The picture covers the photo size; what lies outside is cut off.
+      const Area cover = CoverRect(0, 0, {DocImage.Width(), DocImage.Height()}, State().ImageWidth,
+                                   State().ImageHeight);
+      canvas.DrawPicture({cover.left, cover.top, cover.width, cover.height}, picture_);
+      return;
+    }
     canvas.DrawPicture({0, 0, DocImage.Width(), DocImage.Height()}, picture_);
   };
 
@@ -271,6 +286,14 @@ void TPrintForm::AllSpecs(int init) {
     // The preview and the size bar show the same size.
     s.Zoom = static_cast<double>(chosenW) / fit.realWidth;
     ResizeImage(1);
+    if (Filling()) {
+      // The photo size's own shape on the paper.
+      const int w = std::max(1, static_cast<int>(static_cast<int64_t>(chosenW) * PaperImage.Width() / caps.pageWidth));
+      const int h =
+          std::max(1, static_cast<int>(static_cast<int64_t>(chosenH) * PaperImage.Height() / caps.pageHeight));
+      DocImage.SetBounds(Centred(PaperImage.Width(), w), Centred(PaperImage.Height(), h), w, h);
+      DocImage.Invalidate();
+    }
     const int percent = std::clamp(static_cast<int>(std::lround(s.Zoom * 100)), 1, 100);
     ZoomScroll.SetPosition(percent);
     ZoomLabel.SetCaption("  Si&ze : " + std::to_string(percent) + "%");
@@ -318,6 +341,23 @@ bool TPrintForm::ChosenSize(const platform::PrinterCaps& caps, float realW, floa
   if (sizing_ == Sizing::Bar) return false;
   const PrintModule& s = State();
   Size want;
+  if (Filling()) {
+    // The photo size itself, turned the image's way, and no larger than
+    // the page.
+    const Sides sides = PhotoSides(photo_, photoUnit_);
+    const bool wide = s.ImageWidth > s.ImageHeight;
+    const int w = static_cast<int>(std::lround((wide ? sides.longSide : sides.shortSide) * caps.dpiX));
+    const int h = static_cast<int>(std::lround((wide ? sides.shortSide : sides.longSide) * caps.dpiY));
+    if (w <= caps.pageWidth && h <= caps.pageHeight) {
+      width = w;
+      height = h;
+    } else {
+      const Fit onPage = FitToBox(caps.pageWidth, caps.pageHeight, w, h);
+      width = std::max(1, onPage.width);
+      height = std::max(1, onPage.height);
+    }
+    return true;
+  }
   if (sizing_ == Sizing::Photo)
     want = FitPhoto(PhotoSides(photo_, photoUnit_), s.ImageWidth, s.ImageHeight, caps.dpiX, caps.dpiY);
   else if (typedHeight_)
@@ -426,9 +466,14 @@ void TPrintForm::SizeBoxEntered(ui::Edit& box) {
   Remember(keys::kPrtWidth, static_cast<int>(std::lround(State().DocWidth * 1000.0 / State().DpiX)));
 }
 
+bool TPrintForm::Filling() const { return sizing_ == Sizing::Photo && Fill.Checked(); }
+
 void TPrintForm::ShowResolution() {
   const PrintModule& s = State();
-  const int ppi = PixelsPerInch(s.ImageWidth, s.ImageHeight, s.DocWidth, s.DocHeight, s.DpiX, s.DpiY);
+  Fill.SetEnabled(sizing_ == Sizing::Photo && laidOut_);
+  Area printed{s.DocLeft, s.DocTop, s.DocWidth, s.DocHeight};
+  if (Filling()) printed = CoverRect(s.DocLeft, s.DocTop, {s.DocWidth, s.DocHeight}, s.ImageWidth, s.ImageHeight);
+  const int ppi = PixelsPerInch(s.ImageWidth, s.ImageHeight, printed.width, printed.height, s.DpiX, s.DpiY);
   ui::Font font = LabelFont(ppi < kSharpPpi);
   if (ppi < kSharpPpi) font.color = ui::clRed;
   LabelRes.SetFont(font);
@@ -467,6 +512,7 @@ void TPrintForm::ApplyRemembered() {
     photo_ = photo;
     photoUnit_ = s.MeasureUnit;
     PhotoBox.SetItemIndex(photo);
+    Fill.SetChecked(ini.ReadNumber(keys::kSection, keys::kPrtFill, 0) == 1);
   } else if (photo == kFitPage) {
     PhotoBox.SetItemIndex(kFitPage);
   } else if (width > 0 && width <= 1000000) {
@@ -610,7 +656,7 @@ void TPrintForm::LaidOutOn(const platform::PrinterCaps& caps) {
 void TPrintForm::WaitForHost() {
   for (ui::Control* c : std::initializer_list<ui::Control*>{
            &BtnSetup, &ZoomScroll, &XScroll, &YScroll, &BtnPrintIt, &Enhance, &Color, &MeasureBox, &BtnReset,
-           &PrintStyle, &PhotoBox, &EditW, &EditH, &EditX, &EditY})
+           &PrintStyle, &PhotoBox, &EditW, &EditH, &EditX, &EditY, &Fill})
     c->SetEnabled(false);
   PanelSettings.SetCaption("Waiting for the program to print the page");
   SetEnabled(true);
@@ -668,7 +714,7 @@ void TPrintForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
   // on through them and back into the cycle.
   ui::Control* const cycle[] = {&BtnReset, &BtnSetup, &BtnPrintIt, &BtnClose, &BtnHelp, &PrintStyle,
                                 &XScroll,  &YScroll,  &ZoomScroll, &Color,    &Enhance, &MeasureBox,
-                                &PhotoBox, &EditW,    &EditH,      &EditX,    &EditY};
+                                &PhotoBox, &Fill,     &EditW,      &EditH,    &EditX,   &EditY};
   const auto at = std::find(std::begin(cycle), std::end(cycle), ActiveControl());
   if (at == std::end(cycle)) return;
   const int n = at - std::begin(cycle) < 12 ? 12 : static_cast<int>(std::size(cycle));

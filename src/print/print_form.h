@@ -71,6 +71,8 @@ class TPrintForm : public ui::Form {
   ui::Label LabelY{PanelSize, "LabelY"};
   ui::Edit EditY{PanelSize, "EditY"};
   ui::Label LabelUnit{PanelSize, "LabelUnit"};
+  // Crop the picture to the photo size instead of fitting it whole.
+  ui::CheckBox Fill{PanelSize, "Fill"};
 
   // The layout steps the handlers share.
   void ResizePaper();
@@ -103,6 +105,11 @@ class TPrintForm : public ui::Form {
   // The host prints without enhancement: Enhance is cleared and disabled
   // (and the user's remembered choice left as it was).
   void TurnOffEnhancement();
+
+  // A photo size is filled: the picture covers it and is cropped to it.
+  // The host is given the covering rectangle, and the page is clipped to
+  // the photo size before it draws.
+  bool Filling() const;
 
   // True once the image has been laid out on the current printer's page
   // (then "&Print It" is enabled).

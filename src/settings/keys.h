@@ -74,6 +74,7 @@ inline constexpr char kPrtColor[] = "PrtColor";      // 1 colour, 0 grey
 inline constexpr char kPrtEnhance[] = "PrtEnhance";  // 1 enhanced, 0 not
 inline constexpr char kPrtZoom[] = "PrtZoom";        // 1..100, the size bar's position
 inline constexpr char kPrtPhoto[] = "PrtPhoto";      // the photo size list's index
+inline constexpr char kPrtFill[] = "PrtFill";        // 1 crops the picture to the photo size
 inline constexpr char kPrtWidth[] = "PrtWidth";      // a typed width, thousandths of an inch
 
 // Image placement (print setup, and the video window's grab).

@@ -34,6 +34,9 @@ struct SimPrintJob {
   bool landscape = false;
   bool ended = false;    // page and document ended
   bool aborted = false;
+  // The clipping rectangle set on the page before the host drew, if any.
+  bool clipped = false;
+  int clipLeft = 0, clipTop = 0, clipWidth = 0, clipHeight = 0;
 };
 
 class SimPrinter final : public Printer {
@@ -63,6 +66,16 @@ class SimPrinter final : public Printer {
   bool SetupDialog(uintptr_t owner) override;
   uintptr_t BeginDoc(const std::string& title) override;
   bool Printing() override { return open_.has_value(); }
+  bool ClipTo(int left, int top, int width, int height) override {
+    if (!open_) return false;
+    SimPrintJob& job = jobs[*open_];
+    job.clipped = true;
+    job.clipLeft = left;
+    job.clipTop = top;
+    job.clipWidth = width;
+    job.clipHeight = height;
+    return true;
+  }
   bool EndDoc() override;
   void Abort() override;
 

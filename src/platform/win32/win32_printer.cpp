@@ -54,6 +54,11 @@ class Win32PrinterObject final : public Printer {
     return ok != 0;
   }
 
+  bool ClipTo(int left, int top, int width, int height) override {
+    if (!job_) return false;
+    return IntersectClipRect(job_, left, top, left + width, top + height) != ERROR;
+  }
+
   uintptr_t BeginDoc(const std::string& title) override {
     if (job_) return 0;
     HDC dc = nullptr;

@@ -251,3 +251,79 @@ TEST_F(PrintWindow, ShiftArrowMovesAWholeUnit) {
 
 }  // namespace
 }  // namespace print_test
+
+namespace print_test {
+namespace {
+
+// Fill crops the picture to the photo size: the host is given the larger
+// rectangle that covers it, and the page is clipped to the photo size
+// before the host draws, on upright and turned pages.
+TEST_F(PrintWindow, FillCoversThePhotoSizeAndClipsThePageToIt) {
+  struct Row {
+    bool landscape;
+    int imageW, imageH;
+    int boxW, boxH;       // the photo size in printer pixels
+    int coverW, coverH;   // what the host draws
+  };
+  // 4 x 6 in at 600 dpi; a 2:1 image is wider than 3:2, a 1:1 one narrower.
+  for (const Row& r : {Row{false, 2000, 1000, 3600, 2400, 4800, 2400}, Row{false, 1000, 1000, 2400, 3600, 3600, 3600},
+                       Row{true, 2000, 1000, 3600, 2400, 4800, 2400}, Row{false, 1000, 2000, 2400, 3600, 2400, 4800}}) {
+    SCOPED_TRACE(std::to_string(r.imageW) + "x" + std::to_string(r.imageH) + (r.landscape ? " turned" : ""));
+    machine.printer.SetLandscape(r.landscape);
+    TPrintForm& f = Open(r.imageW, r.imageH);
+    auto& u = session.GetUser();
+    EXPECT_FALSE(f.Fill.Enabled());  // only for a photo size
+    u.Select("PhotoBox", w95::print::k4x6);
+    u.Click("Fill");
+    const auto& s = State();
+    EXPECT_EQ(s.DocWidth, r.boxW);
+    EXPECT_EQ(s.DocHeight, r.boxH);
+    EXPECT_EQ(Text("LabelDocW"), "Width : " + w95::print::LengthText(r.boxW, 600, 1));
+    // The preview has the photo size's shape and the picture overflows it.
+    EXPECT_NEAR(static_cast<double>(f.DocImage.Width()) / f.DocImage.Height(), static_cast<double>(r.boxW) / r.boxH,
+                0.05);
+    u.Click("BtnPrintIt");
+    ASSERT_EQ(machine.printer.jobs.size(), 1u);
+    const auto& job = machine.printer.jobs[0];
+    EXPECT_TRUE(job.clipped);
+    EXPECT_EQ(job.clipLeft, s.DocLeft);
+    EXPECT_EQ(job.clipTop, s.DocTop);
+    EXPECT_EQ(job.clipWidth, r.boxW);
+    EXPECT_EQ(job.clipHeight, r.boxH);
+    EXPECT_EQ(Key("prW"), std::to_string(r.coverW));
+    EXPECT_EQ(Key("prH"), std::to_string(r.coverH));
+    EXPECT_EQ(Key("prL"), std::to_string(s.DocLeft - (r.coverW - r.boxW) / 2));
+    EXPECT_EQ(Key("prT"), std::to_string(s.DocTop - (r.coverH - r.boxH) / 2));
+    w95::print::PrintEnd();
+    w95::ui::Application().ProcessMessages();
+    machine.printer.jobs.clear();
+    for (const char* key : {"PrtPhoto", "PrtFill"}) SetKey(key, "");
+  }
+}
+
+TEST_F(PrintWindow, FitPrintsUnclippedAndFillIsRemembered) {
+  TPrintForm& f = Open(2000, 1000);
+  auto& u = session.GetUser();
+  u.Select("PhotoBox", w95::print::k4x6);
+  u.Click("Fill");
+  EXPECT_EQ(Key("PrtFill"), "1");
+  EXPECT_EQ(Text("LabelRes"), "250 ppi");  // 2000 pixels over the 8 covering inches
+  u.Click("Fill");
+  EXPECT_EQ(State().DocWidth, 3600);
+  EXPECT_EQ(State().DocHeight, 1800);
+  u.Click("Fill");
+  f.Close();
+  w95::ui::Application().ProcessMessages();
+  TPrintForm& g = Open(2000, 1000);
+  EXPECT_TRUE(g.Fill.Checked());
+  EXPECT_EQ(State().DocHeight, 2400);
+  u.Scroll("ZoomScroll", 50);  // the size bar: the picture whole again
+  EXPECT_FALSE(g.Fill.Enabled());
+  u.Click("BtnPrintIt");
+  ASSERT_EQ(machine.printer.jobs.size(), 1u);
+  EXPECT_FALSE(machine.printer.jobs[0].clipped);
+  EXPECT_EQ(Key("prW"), std::to_string(State().DocWidth));
+}
+
+}  // namespace
+}  // namespace print_test

@@ -374,6 +374,44 @@ TEST_F(PrintOnWine, TypedSixByFourInchesPrintsToTheDevicePixel) {
       << received.horzRes << " " << received.vertRes << " " << l << " " << t << " " << w << " " << h << "\n";
 }
 
+// A photo size filled with real keys: a 2:1 picture covers 6 x 4 inches as
+// 8 x 4, the host draws those 8 inches as it draws anything, and the page
+// keeps only the 6 x 4 in the middle (check_page.py finds just that box).
+TEST_F(PrintOnWine, FilledPhotoSizeIsCroppedOnThePage) {
+  const std::string dir = OutputFolder();
+  const std::string ps = dir + "\\fill.ps";
+  DeleteFileA(ps.c_str());
+  DeleteFileA((dir + "\\fill_placement.txt").c_str());
+  wine_print::FilePrinter printer(ps);
+  ASSERT_EQ(printer.error, "");
+  Lib().printDlg(HostWindow(), 800, 400, 0);
+  Pump(100);
+  HWND form = SetupWindow();
+  ASSERT_NE(form, nullptr);
+  SetForegroundWindow(form);
+  Pump(100);
+  wine_keys::Press('O', {VK_MENU});
+  ASSERT_EQ(wine_keys::Focused(), "ComboBox:Any size");
+  wine_keys::Press(VK_DOWN);
+  EXPECT_EQ(wine_keys::Focused(), "ComboBox:10 x 15 cm / 4 x 6 in");
+  wine_keys::Press('I', {VK_MENU});
+  HWND fill = Child(form, "F&ill", "Button");
+  ASSERT_NE(fill, nullptr);
+  EXPECT_EQ(SendMessageA(fill, BM_GETCHECK, 0, 0), BST_CHECKED);
+  Click(form, "&Print It");
+  Pump(100);
+  ASSERT_EQ(received.messages, 1);
+  const int w = std::atoi(received.keys["prW"].c_str()), h = std::atoi(received.keys["prH"].c_str());
+  const int l = std::atoi(received.keys["prL"].c_str()), t = std::atoi(received.keys["prT"].c_str());
+  EXPECT_EQ(w, 8 * received.dpiX) << "the covering rectangle";
+  EXPECT_EQ(h, 4 * received.dpiY);
+  const int boxW = 6 * received.dpiX, boxL = l + (w - boxW) / 2;
+  EXPECT_NEAR(boxL, (received.horzRes - boxW) / 2, 1);
+  std::ofstream(dir + "\\fill_placement.txt")
+      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY << " "
+      << received.horzRes << " " << received.vertRes << " " << boxL << " " << t << " " << boxW << " " << h << "\n";
+}
+
 }  // namespace
 
 namespace {
