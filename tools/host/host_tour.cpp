@@ -469,6 +469,16 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
                   (closed ? ", closed with the 0x905 broadcast" : ", NOT closed or no 0x905"));
 }
 
+// Finds the print setup window's photo size list (it reads "Any size").
+BOOL CALLBACK FindPhotoSizeList(HWND c, LPARAM out) {
+  char cls[32] = "", text[64] = "";
+  GetClassNameA(c, cls, sizeof cls);
+  GetWindowTextA(c, text, sizeof text);
+  if (lstrcmpiA(cls, "ComboBox") != 0 || lstrcmpA(text, "Any size") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(out) = c;
+  return FALSE;
+}
+
 // The print setup window: a picture of 640 x 480 with its preview, printed
 // on a PostScript printer that writes into the tour's folder. The host draws
 // the picture on 0x912 and ends the job with PrintEnd95.
@@ -492,17 +502,7 @@ void PrintWindow(Host& host, TourLog& log, HWND hostWindow) {
           setup = log.Shot("print-setup", w);
           // Then a photo size from the size list under the preview.
           HWND photo = nullptr;
-          EnumChildWindows(
-              w,
-              [](HWND c, LPARAM out) {
-                char cls[32] = "", text[64] = "";
-                GetClassNameA(c, cls, sizeof cls);
-                GetWindowTextA(c, text, sizeof text);
-                if (lstrcmpiA(cls, "ComboBox") != 0 || lstrcmpA(text, "Any size") != 0) return TRUE;
-                *reinterpret_cast<HWND*>(out) = c;
-                return FALSE;
-              },
-              reinterpret_cast<LPARAM>(&photo));
+          EnumChildWindows(w, &FindPhotoSizeList, reinterpret_cast<LPARAM>(&photo));
           if (photo) {
             SendMessageA(photo, CB_SETCURSEL, 1, 0);
             SendMessageA(GetParent(photo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(photo), CBN_SELCHANGE),
