@@ -120,9 +120,10 @@ void TFileForm::mnuFDeleteClick() {
 }
 
 void TFileForm::BatchConvertClick() {
-  if (ListMultipleFiles() > 0)
+  const int listed = ListMultipleFiles();
+  if (listed > 0)
     NotifyHost(kNotifyConvert);
-  else
+  else if (listed == 0)
     ui::MessageDlg(kMsgNoFilesSelected, ui::MsgKind::Warning, ui::Buttons::OK);
 }
 

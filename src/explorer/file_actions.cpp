@@ -66,7 +66,9 @@ void TFileForm::BtnOKClick(ui::Control& sender) {
     return;
   }
   if (Mode() == kAddMode) {
-    if (ListMultipleFiles() > 0) return Accept();
+    const int listed = ListMultipleFiles();
+    if (listed > 0) return Accept();
+    if (listed < 0) return;
     return CommonPath();
   }
   if (Edit1.Text().empty()) return CommonPath();
@@ -75,6 +77,7 @@ void TFileForm::BtnOKClick(ui::Control& sender) {
     if (name.empty()) return;
     Edit1.SetText(name);
   }
+  if (RefusedAsNameless(Edit1.Text())) return;
   if (ValidateFileName() == 0) return;
   if (!FileExists(Edit1.Text())) return ShowError(kMsgFileNotFound);
   if (StoreChosenName()) Accept();
@@ -90,11 +93,13 @@ void TFileForm::CommonPath() {
   if (state_.modal) return;
   if (XFiles.SelCount() == 1) {
     if (NameFollowsSelection() && StoreChosenName()) NotifyHost(kNotifyOneFile);
-  } else if (ListMultipleFiles() > 0) {
-    NotifyHost(kNotifySeveralFiles);
-  } else {
-    ShowWarning(kMsgNoFilesSelected);
+    return;
   }
+  const int listed = ListMultipleFiles();
+  if (listed > 0)
+    NotifyHost(kNotifySeveralFiles);
+  else if (listed == 0)
+    ShowWarning(kMsgNoFilesSelected);
 }
 
 int TFileForm::ChosenByTheSelection() const {
@@ -116,7 +121,25 @@ bool TFileForm::NameFollowsSelection() {
   return i >= 0;
 }
 
+bool TFileForm::RefusedAsNameless(const std::string& name) {
+  // No file name holds "?" or "*": a listed entry that does is a stand-in.
+  const std::string part = FileNamePart(name);
+  if (part.find_first_of("*?") == std::string::npos) return false;
+  bool listed = false;
+  for (int i = 0; i < XFiles.Count() && !listed; ++i) listed = XFiles.Item(i) == part;
+  if (!listed) return false;
+  ShowError(NameCannotBePassedOn(part));
+  return true;
+}
+
+bool TFileForm::RefusedAsNameless(const std::vector<int>& entries) {
+  for (int i : entries)
+    if (RefusedAsNameless(XFiles.Item(i))) return true;
+  return false;
+}
+
 bool TFileForm::StoreChosenName() {
+  if (RefusedAsNameless(Edit1.Text())) return false;
   const std::string full = FullNameOf(Edit1.Text());
   // The saving modes need the short path of a file that may not exist yet: a
   // placeholder makes it exist for the moment. A file that exists already
@@ -178,6 +201,7 @@ FileList TFileForm::ShortNamesOf(const std::vector<int>& entries) const {
 int TFileForm::ListMultipleFiles() {
   const std::vector<int> chosen = MarkedEntries();
   if (chosen.empty()) return 0;
+  if (RefusedAsNameless(chosen)) return -1;
   WriteFileList(ExchangeFile(), ShortNamesOf(chosen));
   return static_cast<int>(chosen.size());
 }
@@ -186,6 +210,7 @@ void TFileForm::InstantSlideshowClick() {
   const std::vector<int> chosen = MarkedEntries();
   if (XFiles.Count() == 0) return;
   if (chosen.empty()) return ShowWarning(kMsgNoFilesSelected);
+  if (RefusedAsNameless(chosen)) return;
   WriteInstantSlideshow(ExchangeFile(), ShortNamesOf(chosen));
   NotifyHost(kNotifyInstantSlideshow);
 }

@@ -168,6 +168,8 @@ class TFileForm : public ui::Form {
   void BtnOKClick(ui::Control& sender);
   bool StoreChosenName();
   int ValidateFileName();
+  // Writes the chosen files to the exchange file: how many, 0 when none is
+  // chosen, -1 when one of them cannot be handed on (the user was told).
   int ListMultipleFiles();
   void Edit1Change(ui::Control& sender);
   void InstantSlideshowClick();
@@ -192,6 +194,10 @@ class TFileForm : public ui::Form {
   void NotifyHost(int code);
   std::vector<int> MarkedEntries();
   FileList ShortNamesOf(const std::vector<int>& entries) const;
+  // True (after telling the user) when a chosen name is only the listing's
+  // stand-in for a name that cannot be handed to the host.
+  bool RefusedAsNameless(const std::string& name);
+  bool RefusedAsNameless(const std::vector<int>& entries);
   void FitWindowWidth(bool toScreen);
   // In a list with multiple selection, the entry the selection names for a
   // request on one file (see ChosenEntry), or -1.

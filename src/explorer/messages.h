@@ -27,6 +27,11 @@ inline constexpr const char* kMsgCannotCreate = "Cannot create file.\n";
 inline constexpr const char* kMsgPreviewOn = "Preview mode enabled.";
 inline constexpr const char* kMsgPreviewOff = "Preview mode disabled.";
 
+// A listed file whose name the code page cannot hold and that has no short
+// name either: the marks stand for what cannot be written.
+inline std::string NameCannotBePassedOn(const std::string& shown) {
+  return shown + "\nThis file name cannot be passed on.\nRename the file and try again.";
+}
 inline std::string OverwriteQuestion(const std::string& name) {
   return name + "\n" + "in use.  Overwrite?";
 }

@@ -37,10 +37,17 @@ enum : uint32_t {
   kAttrNormal = 0x80,
 };
 
-// One entry of a directory search (FindFirstFileA / FindNextFileA).
+// One entry of a directory search. Names are in the code page, for the host:
+// `name` is the long name when the code page holds it exactly, else the 8.3
+// alias, which always fits; `longName` is the name as the file system has it.
 struct FindData {
-  std::string name;       // long name, case as stored
-  std::string alternate;  // 8.3 alias; empty when the name is already 8.3
+  std::string name;       // long name, case as stored, or the alias (see above)
+  std::string alternate;  // 8.3 alias; empty when `name` is already 8.3 or is the alias
+  std::string longName;   // the stored long name in UTF-8
+  // Neither the long name nor an alias fits the code page (a volume without
+  // 8.3 names): `name` only shows the entry, with "?" for each character the
+  // code page cannot hold, and opens nothing.
+  bool nameless = false;
   uint32_t attributes = 0;
   uint64_t size = 0;
   uint64_t writeTime = 0;  // FILETIME ticks (100 ns since 1601)

@@ -6,13 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page_text.h"
 #include "platform/sim/dos_names.h"
 #include "platform/sim/sim_files.h"
 
 namespace w95::platform::sim {
 
 struct SimFileSystem::Node {
-  std::string name;
+  std::string name;   // UTF-8
   std::string alias;  // empty when the name is already 8.3
   uint32_t attributes = kAttrArchive;
   std::string data;
@@ -26,10 +27,20 @@ struct SimFileSystem::Node {
       if (SameName(c->name, n) || (!c->alias.empty() && SameName(c->alias, n))) return c.get();
     return nullptr;
   }
+  // The entry as a search reports it (see FindData): names in UTF-8 here,
+  // in the code page there.
   FindData Entry(std::string shownName) const {
     FindData d;
-    d.name = std::move(shownName);
-    d.alternate = alias;
+    d.longName = shownName;
+    if (auto exact = CodePageFromUtf8(shownName)) {
+      d.name = std::move(*exact);
+      d.alternate = alias;
+    } else if (!alias.empty()) {
+      d.name = alias;
+    } else {
+      d.name = CodePageOrMarksFromUtf8(shownName);
+      d.nameless = true;
+    }
     d.attributes = attributes == 0 ? kAttrNormal : attributes;
     d.size = IsDir() ? 0 : data.size();
     d.writeTime = writeTime;
@@ -46,6 +57,7 @@ struct SimFileSystem::Drive {
   bool ready = true;
   unsigned type = 3;
   uint64_t free = 1ull << 30;
+  bool shortNames = true;  // false: a volume that makes no 8.3 aliases
   Node root;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/code_page_text.h"
 #include "platform/sim/dos_names.h"
 #include "platform/sim/sim_file_nodes.h"
 
@@ -119,7 +120,8 @@ SimFileSystem::Where SimFileSystem::Locate(const std::string& path, bool forBuil
   w.drive = DriveOf(full[0]);
   if (!w.drive) return w.error = kErrPathNotFound, w;
   if (!w.drive->ready && !forBuilding) return w.error = kErrNotReady, w;
-  const std::vector<std::string> parts = Components(std::string_view(full).substr(3));
+  std::vector<std::string> parts = Components(std::string_view(full).substr(3));
+  for (std::string& part : parts) part = Utf8FromCodePage(part);  // names are kept in UTF-8
   Node* cur = &w.drive->root;
   if (parts.empty()) return w.node = cur, w;
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
@@ -160,10 +162,21 @@ void SimFileSystem::NameNode(Node& folder, Node& node, const std::string& name) 
   };
   const bool keep = !node.alias.empty() && SameName(node.name, name) && !taken(node.alias);
   node.name = name;
-  if (IsShortName(name))
+  // The 8.3 rules work on the code page; a character it cannot hold makes
+  // the name long, and becomes "_" in the alias.
+  const auto inCodePage = CodePageFromUtf8(name);
+  const Node* root = &folder;
+  while (root->parent) root = root->parent;
+  bool aliases = true;
+  for (const auto& [letter, drive] : drives_)
+    if (&drive->root == root) aliases = drive->shortNames;
+  if (!aliases || (inCodePage && IsShortName(*inCodePage))) {
     node.alias.clear();
-  else if (!keep)
-    node.alias = MakeAlias(name, taken);
+  } else if (!keep) {
+    std::string base = inCodePage ? *inCodePage : CodePageOrMarksFromUtf8(name);
+    if (!inCodePage) std::replace(base.begin(), base.end(), '?', '_');
+    node.alias = MakeAlias(base, taken);
+  }
 }
 
 SimFileSystem::Node* SimFileSystem::MakeFolders(const std::string& path) {
@@ -186,10 +199,21 @@ SimFileSystem::Node* SimFileSystem::MakeFolders(const std::string& path) {
   return cur;
 }
 
-void SimFileSystem::AddFolder(const std::string& path) { MakeFolders(path); }
+void SimFileSystem::AddFolder(const std::string& path) { MakeFolders(Utf8FromCodePage(FullPath(path))); }
 
 void SimFileSystem::AddFile(const std::string& path, const std::string& data,
                             uint32_t attributes) {
+  AddFileUtf8(Utf8FromCodePage(FullPath(path)), data, attributes);
+}
+
+void SimFileSystem::AddFolderUtf8(const std::string& path) { MakeFolders(path); }
+
+void SimFileSystem::SetShortNames(char letter, bool made) {
+  if (Drive* d = DriveOf(letter)) d->shortNames = made;
+}
+
+void SimFileSystem::AddFileUtf8(const std::string& path, const std::string& data,
+                                uint32_t attributes) {
   const std::string full = FullPath(path);
   const size_t cut = full.rfind('\\');
   Node* folder = MakeFolders(full.substr(0, cut == 2 ? 3 : cut));
@@ -223,6 +247,7 @@ std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
   if (w.error || !w.node || !w.node->IsDir())
     return Fail(w.error ? w.error : kErrPathNotFound), std::vector<FindData>{};
   std::vector<FindData> found;
+  const std::string wanted = Utf8FromCodePage(mask);
   if (w.node->parent) {  // below the root: "." and ".." come first
     for (const char* dots : {".", ".."})
       if (MatchesPattern(mask, dots)) {
@@ -231,7 +256,7 @@ std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
       }
   }
   for (const auto& c : w.node->children)
-    if (MatchesPattern(mask, c->name) || (!c->alias.empty() && MatchesPattern(mask, c->alias)))
+    if (MatchesPattern(wanted, c->name) || (!c->alias.empty() && MatchesPattern(mask, c->alias)))
       found.push_back(c->Entry(c->name));
   if (found.empty()) Fail(kErrFileNotFound);
   else Succeed();
@@ -270,7 +295,7 @@ std::string SimFileSystem::ShortPath(const std::string& input) {
     if (c == "..") {
       cur = cur->parent ? cur->parent : cur;
     } else if (c != ".") {
-      cur = cur->Child(TrimName(c));
+      cur = cur->Child(Utf8FromCodePage(TrimName(c)));
       if (!cur) return Fail(kErrFileNotFound), "";  // not reached: the target exists
       if (!cur->alias.empty()) shown = cur->alias;
     }

@@ -44,6 +44,13 @@ class SimFileSystem final : public FileSystem {
   void AddFolder(const std::string& path);
   void AddFile(const std::string& path, const std::string& data = "",
                uint32_t attributes = kAttrArchive);
+  // The same with a full path in UTF-8, for names the code page cannot hold
+  // ("C:\\Pics\\写真.bmp"); the paths above are in the code page (1252).
+  void AddFolderUtf8(const std::string& path);
+  void AddFileUtf8(const std::string& path, const std::string& data = "",
+                   uint32_t attributes = kAttrArchive);
+  // Whether the drive makes 8.3 aliases for names made from now on.
+  void SetShortNames(char letter, bool made);
   void SetWriteTime(const std::string& path, uint64_t fileTime);
   // FILETIME stamped on files written from now on (default 2001-01-01).
   uint64_t clock = 126227808000000000ull;

@@ -1,5 +1,8 @@
 // The file-system service over kernel32.
 #include <windows.h>
+
+#include <optional>
+#include <string>
 // The service's own member names, not the A/W macros of <windows.h>.
 #undef CreateDirectory
 #undef DeleteFile
@@ -8,6 +11,9 @@
 #undef SetCurrentDirectory
 
 #include "platform/win32/win32_files.h"
+
+#include "platform/code_page_text.h"
+#include "text/code_page.h"
 
 namespace w95::platform {
 
@@ -30,10 +36,31 @@ uint64_t Ticks(const FILETIME& t) {
   return (static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
 }
 
-FindData Entry(const WIN32_FIND_DATAA& d) {
+std::u16string_view View(const wchar_t* s) { return reinterpret_cast<const char16_t*>(s); }
+
+// The wide form of a path the library holds in the code page; nothing for
+// bytes the code page does not have.
+std::optional<std::wstring> WidePath(const std::string& path) {
+  const auto w = WideFromCodePage(path);
+  if (!w) return std::nullopt;
+  return std::wstring(reinterpret_cast<const wchar_t*>(w->data()), w->size());
+}
+
+// A name as the host gets it: the long name when the code page holds it
+// exactly, else the 8.3 alias; an entry with neither is shown with marks.
+FindData Entry(const WIN32_FIND_DATAW& d) {
   FindData e;
-  e.name = d.cFileName;
-  e.alternate = d.cAlternateFileName;
+  const std::u16string_view longName = View(d.cFileName), alias = View(d.cAlternateFileName);
+  e.longName = Utf8FromUtf16(longName);
+  if (auto exact = CodePageFromWide(longName)) {
+    e.name = std::move(*exact);
+    e.alternate = CodePageFromWide(alias).value_or(std::string());
+  } else if (auto shortName = alias.empty() ? std::nullopt : CodePageFromWide(alias)) {
+    e.name = std::move(*shortName);
+  } else {
+    e.name = CodePageOrMarks(longName);
+    e.nameless = true;
+  }
   e.attributes = d.dwFileAttributes;
   e.size = (static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
   e.writeTime = Ticks(d.ftLastWriteTime);
@@ -42,14 +69,31 @@ FindData Entry(const WIN32_FIND_DATAA& d) {
 
 // Calls a "fill this buffer of n characters" function until the result fits.
 template <typename Fn>
-std::string Filled(Fn fill) {
-  std::string buf(MAX_PATH, '\0');
+std::u16string Filled(Fn fill) {
+  std::wstring buf(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = fill(buf.data(), static_cast<DWORD>(buf.size()));
     if (n == 0) return {};
-    if (n < buf.size()) return buf.substr(0, n);
-    buf.assign(n + 1, '\0');
+    if (n < buf.size()) return std::u16string(View(buf.c_str()).substr(0, n));
+    buf.assign(n + 1, L'\0');
   }
+}
+
+std::wstring AsWide(std::u16string_view s) {
+  return std::wstring(reinterpret_cast<const wchar_t*>(s.data()), s.size());
+}
+
+// A path the system gives (the current directory, a full path) in the code
+// page: as it is when the code page holds it, else its short form, else with
+// marks (it then opens nothing rather than a look-alike).
+std::string HostPath(const std::u16string& path) {
+  if (path.empty()) return {};
+  if (auto exact = CodePageFromWide(path)) return *exact;
+  const std::wstring wide = AsWide(path);
+  const std::u16string shortForm =
+      Filled([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide.c_str(), b, n); });
+  if (auto exact = CodePageFromWide(shortForm); exact && !shortForm.empty()) return *exact;
+  return CodePageOrMarks(path);
 }
 
 std::string RootOf(char letter) { return std::string(1, letter) + ":\\"; }
@@ -86,15 +130,17 @@ class Win32FileSystem final : public FileSystem {
   std::vector<FindData> Find(const std::string& pattern) override {
     QuietDrives quiet;
     std::vector<FindData> found;
-    WIN32_FIND_DATAA d;
-    HANDLE h = FindFirstFileA(pattern.c_str(), &d);
+    const auto wide = WidePath(pattern);
+    if (!wide) return Failed(ERROR_INVALID_NAME), found;
+    WIN32_FIND_DATAW d;
+    HANDLE h = FindFirstFileW(wide->c_str(), &d);
     if (h == INVALID_HANDLE_VALUE) {
       const DWORD e = GetLastError();
       lastError_ = e == ERROR_NO_MORE_FILES ? ERROR_FILE_NOT_FOUND : e;
       return found;
     }
     do found.push_back(Entry(d));
-    while (FindNextFileA(h, &d));
+    while (FindNextFileW(h, &d));
     FindClose(h);
     lastError_ = 0;
     return found;
@@ -103,19 +149,24 @@ class Win32FileSystem final : public FileSystem {
   std::optional<FindData> Stat(const std::string& path) override {
     QuietDrives quiet;
     WIN32_FILE_ATTRIBUTE_DATA a;
-    if (path.find_first_of("*?") != std::string::npos) return Failed(ERROR_INVALID_NAME), std::nullopt;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &a)) return Failed(), std::nullopt;
+    const auto wide = WidePath(path);
+    if (!wide || path.find_first_of("*?") != std::string::npos)
+      return Failed(ERROR_INVALID_NAME), std::nullopt;
+    if (!GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &a)) return Failed(), std::nullopt;
     FindData e;
     e.attributes = a.dwFileAttributes;
     e.size = (static_cast<uint64_t>(a.nFileSizeHigh) << 32) | a.nFileSizeLow;
     e.writeTime = Ticks(a.ftLastWriteTime);
-    std::string bare = path;
-    while (bare.size() > 3 && (bare.back() == '\\' || bare.back() == '/')) bare.pop_back();
-    WIN32_FIND_DATAA d;
-    HANDLE h = FindFirstFileA(bare.c_str(), &d);  // fails on a drive root: no name there
+    std::wstring bare = *wide;
+    while (bare.size() > 3 && (bare.back() == L'\\' || bare.back() == L'/')) bare.pop_back();
+    WIN32_FIND_DATAW d;
+    HANDLE h = FindFirstFileW(bare.c_str(), &d);  // fails on a drive root: no name there
     if (h != INVALID_HANDLE_VALUE) {
-      e.name = d.cFileName;
-      e.alternate = d.cAlternateFileName;
+      const FindData named = Entry(d);
+      e.name = named.name;
+      e.alternate = named.alternate;
+      e.longName = named.longName;
+      e.nameless = named.nameless;
       FindClose(h);
     }
     lastError_ = 0;
@@ -124,51 +175,67 @@ class Win32FileSystem final : public FileSystem {
 
   std::string ShortPath(const std::string& path) override {
     QuietDrives quiet;
-    std::string s = Filled([&](char* b, DWORD n) { return GetShortPathNameA(path.c_str(), b, n); });
-    if (s.empty()) Failed();
-    return s;
+    const auto wide = WidePath(path);
+    if (!wide) return Failed(ERROR_INVALID_NAME), std::string();
+    const std::u16string s =
+        Filled([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide->c_str(), b, n); });
+    if (s.empty()) return Failed(), std::string();
+    // A component without an alias that the code page cannot hold: there is
+    // no short form to hand on.
+    auto exact = CodePageFromWide(s);
+    if (!exact) return Failed(ERROR_INVALID_NAME), std::string();
+    return *exact;
   }
 
   std::string FullPath(const std::string& path) override {
-    std::string s = Filled(
-        [&](char* b, DWORD n) { return GetFullPathNameA(path.c_str(), n, b, nullptr); });
-    if (s.empty()) Failed();
-    return s;
+    const auto wide = WidePath(path);
+    if (!wide) return Failed(ERROR_INVALID_NAME), std::string();
+    const std::u16string s = Filled(
+        [&](wchar_t* b, DWORD n) { return GetFullPathNameW(wide->c_str(), n, b, nullptr); });
+    if (s.empty()) return Failed(), std::string();
+    return HostPath(s);
   }
 
   bool DeleteFile(const std::string& path) override {
     QuietDrives quiet;
-    return Check(DeleteFileA(path.c_str()));
+    const auto p = WidePath(path);
+    return p ? Check(DeleteFileW(p->c_str())) : Failed(ERROR_INVALID_NAME);
   }
   bool MoveFile(const std::string& from, const std::string& to) override {
     QuietDrives quiet;
-    return Check(MoveFileA(from.c_str(), to.c_str()));
+    const auto a = WidePath(from), b = WidePath(to);
+    return a && b ? Check(MoveFileW(a->c_str(), b->c_str())) : Failed(ERROR_INVALID_NAME);
   }
   bool ReplaceFile(const std::string& from, const std::string& to) override {
     QuietDrives quiet;
     // A read-only file or a folder is never replaced, as Windows refuses it;
     // Wine's MoveFileEx would put the new file in its place.
-    const DWORD old = GetFileAttributesA(to.c_str());
+    const auto a = WidePath(from), b = WidePath(to);
+    if (!a || !b) return Failed(ERROR_INVALID_NAME);
+    const DWORD old = GetFileAttributesW(b->c_str());
     if (old != INVALID_FILE_ATTRIBUTES &&
         (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
       lastError_ = ERROR_ACCESS_DENIED;
       return false;
     }
-    return Check(MoveFileExA(from.c_str(), to.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
+    return Check(MoveFileExW(a->c_str(), b->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
   }
   bool CreateDirectory(const std::string& path) override {
     QuietDrives quiet;
-    return Check(CreateDirectoryA(path.c_str(), nullptr));
+    const auto p = WidePath(path);
+    return p ? Check(CreateDirectoryW(p->c_str(), nullptr)) : Failed(ERROR_INVALID_NAME);
   }
   bool SetAttributes(const std::string& path, uint32_t attributes) override {
     QuietDrives quiet;
-    return Check(SetFileAttributesA(path.c_str(), attributes));
+    const auto p = WidePath(path);
+    return p ? Check(SetFileAttributesW(p->c_str(), attributes)) : Failed(ERROR_INVALID_NAME);
   }
 
   std::optional<std::string> ReadFile(const std::string& path) override {
     QuietDrives quiet;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    const auto p = WidePath(path);
+    if (!p) return Failed(ERROR_INVALID_NAME), std::nullopt;
+    HANDLE h = CreateFileW(p->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return Failed(), std::nullopt;
     std::string data;
@@ -195,7 +262,9 @@ class Win32FileSystem final : public FileSystem {
 
   std::unique_ptr<OutputFile> CreateOutput(const std::string& path) override {
     QuietDrives quiet;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+    const auto p = WidePath(path);
+    if (!p) return Failed(ERROR_INVALID_NAME), nullptr;
+    HANDLE h = CreateFileW(p->c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return Failed(), nullptr;
     lastError_ = 0;
@@ -203,11 +272,12 @@ class Win32FileSystem final : public FileSystem {
   }
 
   std::string CurrentDirectory() override {
-    return Filled([](char* b, DWORD n) { return GetCurrentDirectoryA(n, b); });
+    return HostPath(Filled([](wchar_t* b, DWORD n) { return GetCurrentDirectoryW(n, b); }));
   }
   bool SetCurrentDirectory(const std::string& path) override {
     QuietDrives quiet;
-    return Check(SetCurrentDirectoryA(path.c_str()));
+    const auto p = WidePath(path);
+    return p ? Check(SetCurrentDirectoryW(p->c_str())) : Failed(ERROR_INVALID_NAME);
   }
 
   std::string Drives() override {
@@ -226,7 +296,9 @@ class Win32FileSystem final : public FileSystem {
   std::optional<uint64_t> FreeSpace(const std::string& root) override {
     QuietDrives quiet;
     ULARGE_INTEGER avail, total, free;
-    if (!GetDiskFreeSpaceExA(root.c_str(), &avail, &total, &free)) return Failed(), std::nullopt;
+    const auto p = WidePath(root);
+    if (!p) return Failed(ERROR_INVALID_NAME), std::nullopt;
+    if (!GetDiskFreeSpaceExW(p->c_str(), &avail, &total, &free)) return Failed(), std::nullopt;
     lastError_ = 0;
     return avail.QuadPart;
   }

@@ -69,9 +69,7 @@ WindowPeer* WindowPeer::From(HWND hwnd) {
 }
 
 void WindowPeer::PutText(const std::string& text) {
-  std::string now(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-  now.resize(static_cast<size_t>(GetWindowTextA(hwnd_, now.data(), static_cast<int>(now.size()))));
-  if (now == text) return;
+  if (NativeText(hwnd_) == text) return;  // a typed name the code page cannot hold stays as typed
   updating_ = true;
   SetWindowTextA(hwnd_, text.c_str());
   updating_ = false;

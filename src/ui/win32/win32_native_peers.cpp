@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/code_page_text.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -18,10 +19,13 @@
 
 namespace w95::ui::win32 {
 
+// What the user typed or pasted, read wide: a character the code page cannot
+// hold comes back as "?" (which no file name takes), never as a look-alike
+// ("Ωmega" is not "omega").
 std::string NativeText(HWND h) {
-  std::string s(static_cast<size_t>(GetWindowTextLengthA(h)) + 1, '\0');
-  s.resize(static_cast<size_t>(GetWindowTextA(h, s.data(), static_cast<int>(s.size()))));
-  return s;
+  std::wstring s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+  s.resize(static_cast<size_t>(GetWindowTextW(h, s.data(), static_cast<int>(s.size()))));
+  return platform::CodePageOrMarks(std::u16string_view(reinterpret_cast<const char16_t*>(s.data()), s.size()));
 }
 
 LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -232,6 +233,53 @@ TEST_F(ExplorerDll, AddWritesTheExchangeFileOfTheMarkedFiles) {
   const std::string second = ShortOf("c:\\w95exp\\add\\Second Picture.jpg");
   EXPECT_EQ(HostRead("F", ex, "2"), second.substr(second.rfind('\\') + 1));
   EXPECT_EQ(_stricmp(HostRead("Name", ex, "Directory").c_str(), "c:\\w95exp\\add\\"), 0);
+}
+
+// Pictures named in Latin with an accent, Greek and Japanese, picked together:
+// every name the host receives opens its own file, never a look-alike.
+TEST_F(ExplorerDll, AddHandsOnNamesOutsideTheCodePageByNamesThatOpenThem) {
+  const std::wstring folder = L"c:\\w95exp\\names\\";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const wchar_t* names[] = {L"caf\u00e9.bmp", L"\u03a9mega.bmp", L"\u5199\u771f.bmp"};
+  auto write = [](const std::wstring& path, const std::string& data) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD done = 0;
+    WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &done, nullptr);
+    CloseHandle(h);
+  };
+  for (int i = 0; i < 3; ++i) write(folder + names[i], "picture " + std::to_string(i));
+  write(folder + L"omega.bmp", "a look-alike");  // what best fit would have named
+  HostWrite("LastDir", "c:\\w95exp\\names\\");
+  steps.push_back([](HWND d) {
+    Shot(d, "names253");
+    HWND list = Child(d, "ListBox");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 4);
+    SendMessageA(list, LB_SETSEL, TRUE, -1);
+    SendMessageA(GetParent(list), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  });
+  steps.push_back([](HWND d) { Press(d, "&Open"); });
+  EXPECT_EQ(Run(253), 0);
+  EXPECT_TRUE(boxes.empty());
+  const char* ex = "c:\\w95exp\\plimbo.tmp";
+  ASSERT_EQ(HostRead("Files", ex, "Directory"), "4");
+  const std::string dir = HostRead("Name", ex, "Directory");
+  std::vector<std::string> opened;
+  for (int i = 1; i <= 4; ++i) {
+    const std::string name = HostRead("F", ex, std::to_string(i).c_str());
+    HANDLE h = CreateFileA((dir + name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << name << " opens nothing";
+    char buf[64] = "";
+    DWORD got = 0;
+    ReadFile(h, buf, sizeof buf, &got, nullptr);
+    CloseHandle(h);
+    opened.emplace_back(buf, got);
+  }
+  for (const char* want : {"picture 0", "picture 1", "picture 2", "a look-alike"})
+    EXPECT_EQ(std::count(opened.begin(), opened.end(), want), 1) << want;
 }
 
 TEST_F(ExplorerDll, OpenSlideshowFindsTheScriptOrSaysFileNotFound) {

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "../unit/platform/file_cases.h"
+#include "platform/code_page_text.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_machine.h"
 #include "settings/paths.h"
@@ -122,6 +125,70 @@ TEST_F(WinFiles, DrivesCurrentDirectoryAndFreeSpace) {
   auto root = fs().Stat("C:\\");
   ASSERT_TRUE(root);
   EXPECT_TRUE(root->IsDirectory());
+}
+
+// No conversion maps a character to a look-alike: what the code page cannot
+// hold exactly is refused, or marked with "?" where text is only shown.
+TEST(WinCodePage, ConversionsAreExactOrRefused) {
+  EXPECT_EQ(CodePageFromWide(u"plain.bmp"), "plain.bmp");
+  for (const char16_t* wide : {u"\u03a9mega.bmp", u"\u5199\u771f.bmp", u"a\uff0fb", u"\u2215",
+                               u"\uff02q\uff02", u"\U0001F600.bmp"})
+    EXPECT_FALSE(CodePageFromWide(wide)) << "no best-fit look-alike";
+  EXPECT_EQ(CodePageOrMarks(u"\u03a9mega.bmp"), "?mega.bmp");
+  EXPECT_EQ(CodePageOrMarks(u"\U0001F600.bmp"), "?.bmp");
+  const auto back = WideFromCodePage(*CodePageFromWide(u"plain.bmp"));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(*back, u"plain.bmp");
+}
+
+// Names outside the code page on the real file system: each entry is
+// handed on by a name that opens it, the alias where the long name does not fit.
+TEST(WinForeignNames, EveryListedNameOpensItsOwnFile) {
+  InstallWin32Machine();
+  FileSystem& fs = *Current().files;
+  const std::wstring root = L"C:\\W95 Foreign Names";
+  const std::wstring names[] = {L"\u03a9mega.bmp", L"\u5199\u771f.bmp", L"omega.bmp"};
+  auto clean = [&] {
+    for (const auto& n : names) DeleteFileW((root + L"\\" + n).c_str());
+    RemoveDirectoryW((root + L"\\\u5199\u771f").c_str());
+    RemoveDirectoryW(root.c_str());
+  };
+  clean();
+  ASSERT_TRUE(CreateDirectoryW(root.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW((root + L"\\\u5199\u771f").c_str(), nullptr));
+  for (const auto& n : names) {
+    HANDLE h = CreateFileW((root + L"\\" + n).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD done = 0;
+    const std::string data = std::to_string(&n - names);
+    WriteFile(h, data.data(), static_cast<DWORD>(data.size()), &done, nullptr);
+    CloseHandle(h);
+  }
+  const std::string folder = "C:\\W95 Foreign Names\\";
+  std::vector<std::string> opened;
+  for (const FindData& d : fs.Find(folder + "*.bmp")) {
+    EXPECT_FALSE(d.nameless) << d.longName;
+    EXPECT_EQ(d.name.find_first_of("?*"), std::string::npos) << d.name;
+    const auto data = fs.ReadFile(folder + d.name);
+    ASSERT_TRUE(data) << d.name << " opens nothing";
+    opened.push_back(*data);
+    EXPECT_EQ(fs.Stat(folder + d.name)->longName, d.longName);
+  }
+  std::sort(opened.begin(), opened.end());
+  EXPECT_EQ(opened, (std::vector<std::string>{"0", "1", "2"}));
+  // A folder whose name does not fit is reached and reported by its alias.
+  const auto sub = fs.Find(folder + "*.");
+  std::string subName;
+  for (const FindData& d : sub)
+    if (d.IsDirectory() && d.name != "." && d.name != "..") subName = d.name;
+  ASSERT_FALSE(subName.empty());
+  ASSERT_TRUE(fs.SetCurrentDirectory(folder + subName));
+  const std::string here = fs.CurrentDirectory();
+  EXPECT_EQ(here.find_first_of("?*"), std::string::npos) << here;
+  EXPECT_TRUE(fs.Stat(here)) << here;
+  fs.SetCurrentDirectory("C:\\");
+  clean();
 }
 
 // The cases the simulated file system is held to, on the real one.
