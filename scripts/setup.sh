@@ -9,7 +9,7 @@ pkgs=(cmake ninja-build g++ git ccache
       mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
       binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
       googletest libgtest-dev libbenchmark-dev
-      clang libclang-rt-14-dev llvm
+      clang clang-format libclang-rt-14-dev llvm
       wine wine64 fonts-wine xvfb xauth x11-apps imagemagick ghostscript)
 missing=()
 for p in "${pkgs[@]}"; do

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the three builds and runs every test: the native tests (all of
-# them also under the address and undefined-behaviour sanitizers, the
-# re-entry harness among them), the static
+# Checks the formatting, builds the three builds (warnings are errors) and
+# runs every test: the native tests (all of them also under the address and
+# undefined-behaviour sanitizers, the re-entry harness among them), the static
 # check of the 32-bit product DLL, the Wine tests on a private Xvfb display
 # against the 64-bit build and against the product DLL itself under 32-bit
 # Wine (where the machine can run 32-bit code), and a one-minute fuzzing run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+echo "== the sources are formatted as .clang-format says (scripts/format.sh rewrites them)"
+scripts/format.sh --check
 for preset in native wine win32; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
