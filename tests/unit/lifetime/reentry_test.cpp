@@ -365,8 +365,8 @@ TEST_P(Reentry, EveryKnockAtEveryDoorEndsAtRest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stories, Reentry, ::testing::ValuesIn(kStories),
-                         [](const ::testing::TestParamInfo<Story>& info) {
-                           std::string n = info.param.name;
+                         [](const ::testing::TestParamInfo<Story>& story) {
+                           std::string n = story.param.name;
                            for (char& c : n)
                              if (c == ' ') c = '_';
                            return n;
