@@ -116,7 +116,8 @@ BOOL CALLBACK MatchTop(HWND h, LPARAM p) {
   GetWindowTextA(h, text, sizeof text);
   DWORD pid = 0;
   GetWindowThreadProcessId(h, &pid);
-  if (pid != GetCurrentProcessId() || !IsWindowVisible(h) || std::string(text).rfind(q->prefix, 0) != 0)
+  if (pid != GetCurrentProcessId() || !IsWindowVisible(h) ||
+      std::string(text).rfind(q->prefix, 0) != 0)
     return TRUE;
   q->found = h;
   return FALSE;
@@ -148,8 +149,10 @@ void CALLBACK CloseWhenShown(HWND, UINT, UINT_PTR, DWORD) {
     shownThisRun = true;
     ++shownCount;
   }
-  if (warning) PostMessageA(warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  else PostMessageA(editor, WM_CLOSE, 0, 0);
+  if (warning)
+    PostMessageA(warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  else
+    PostMessageA(editor, WM_CLOSE, 0, 0);
 }
 
 void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
@@ -160,7 +163,8 @@ void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
     bench::MakeScript(grid, kBigSlides);
     editor::PlatformScriptFiles files;
     editor::ScriptHeader header{1024, 768, "ABCDE", "c:\\viewer\\"};
-    if (!editor::SaveScriptFile(grid, header, files, kBigScript).ok) state.SkipWithError("no script");
+    if (!editor::SaveScriptFile(grid, header, files, kBigScript).ok)
+      state.SkipWithError("no script");
   }
   const TIniFile ini("plimbo.ini");
   ini.WriteText("plimbo", "AVLFIL", kBigScript);

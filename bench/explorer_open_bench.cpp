@@ -267,8 +267,8 @@ void BM_WinUpdate10000(benchmark::State& state) {
   auto close = Export<VoidFn>("RemoteWinClose95");
   if (!open || !update || !close) return state.SkipWithError("no w95ZOK56.dll");
   StartIn(kBigFolder);
-  HWND host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                            nullptr, nullptr, nullptr);
+  HWND host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                            nullptr, nullptr);
   open(host, 0);
   Pump();
   HWND window = nullptr, list = nullptr;
@@ -287,10 +287,11 @@ void BM_WinUpdate10000(benchmark::State& state) {
   DestroyWindow(host);
 }
 
-
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+  return v.empty()      ? 0
+         : v.size() % 2 ? v[v.size() / 2]
+                        : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // Ours and the system's dialog by turns, so that both meet the same load on
@@ -311,11 +312,11 @@ void PairedRounds(int rounds) {
     ratio.push_back(o / p);
     ratioSingle.push_back(o / q);
   }
-  std::printf("\n%d rounds on 10,000 files, medians: ours %.1f ms; the system's old-style dialog "
-              "%.1f ms with the same patterns, %.1f ms with \"*.bmp\" alone\n"
-              "ours / system: %.2f (same patterns), %.2f (\"*.bmp\" alone)\n",
-              rounds, Median(ours), Median(platform), Median(single), Median(ratio),
-              Median(ratioSingle));
+  std::printf(
+      "\n%d rounds on 10,000 files, medians: ours %.1f ms; the system's old-style dialog "
+      "%.1f ms with the same patterns, %.1f ms with \"*.bmp\" alone\n"
+      "ours / system: %.2f (same patterns), %.2f (\"*.bmp\" alone)\n",
+      rounds, Median(ours), Median(platform), Median(single), Median(ratio), Median(ratioSingle));
 }
 
 // The explorer window on `folder`: milliseconds from RemoteWin95 until its
@@ -364,12 +365,13 @@ WindowTimes WindowOnce(const std::string& folder, int files, HWND host) {
 // load on the machine), the window and its refresh; medians, and the median
 // of the rounds' own ratios.
 void SizeTable() {
-  HWND host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                            nullptr, nullptr, nullptr);
-  std::printf("\nFolders of 1 to 100,000 files (and 20 subfolders beside all but one file),\n"
-              "medians in ms; ratio = the median of each round's ours / system:\n\n"
-              "%8s %7s %12s %12s %7s %12s %12s\n", "files", "rounds", "ours dialog",
-              "system's", "ratio", "our window", "its refresh");
+  HWND host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                            nullptr, nullptr);
+  std::printf(
+      "\nFolders of 1 to 100,000 files (and 20 subfolders beside all but one file),\n"
+      "medians in ms; ratio = the median of each round's ours / system:\n\n"
+      "%8s %7s %12s %12s %7s %12s %12s\n",
+      "files", "rounds", "ours dialog", "system's", "ratio", "our window", "its refresh");
   for (int files : kSizes) {
     const std::string folder = SizedFolder(files);
     if (files > 1) MakeFolder(folder, files, kFolders);
@@ -382,8 +384,9 @@ void SizeTable() {
       const double p = PlatformOnce(folder.c_str(), files, kValidated);
       const WindowTimes w = WindowOnce(folder, files, host);
       if (o < 0 || p < 0 || w.open < 0 || w.update < 0) {
-        std::printf("%8d: a list was never filled (ours %.0f, system %.0f, window %.0f, refresh %.0f)\n",
-                    files, o, p, w.open, w.update);
+        std::printf(
+            "%8d: a list was never filled (ours %.0f, system %.0f, window %.0f, refresh %.0f)\n",
+            files, o, p, w.open, w.update);
         break;
       }
       ours.push_back(o);

@@ -31,7 +31,8 @@ void Fill(StringGrid& g, int rows) {
   g.SetDefaultRowHeight(16);
   for (int c = 0; c < 16; ++c) g.SetColWidth(c, c >= 1 && c <= 3 ? 1 : 40);
   for (int r = 1; r < rows; ++r)
-    for (int c = 0; c < 16; ++c) g.SetCell(c, r, "cell " + std::to_string(r) + "," + std::to_string(c));
+    for (int c = 0; c < 16; ++c)
+      g.SetCell(c, r, "cell " + std::to_string(r) + "," + std::to_string(c));
   g.SetTopRow(rows / 2);
   g.SetRow(rows / 2 + 1);
 }
@@ -87,9 +88,9 @@ void BM_PaintPlatformListInView(benchmark::State& state) {
                             519, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   RECT client;
   GetClientRect(host, &client);
-  HWND list = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
-                              WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, 0, 0, client.right,
-                              client.bottom, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND list = CreateWindowExA(
+      WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, 0, 0,
+      client.right, client.bottom, host, nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
   for (int c = 0; c < 16; ++c) {
     LVCOLUMNA col{};
@@ -115,7 +116,9 @@ class CountingCanvas final : public Canvas {
   void FillRect(const Rect&) override { ++calls; }
   void FrameRect(const Rect&) override { ++calls; }
   void PutText(int, int, const std::string& t) override { calls += static_cast<long>(t.size()); }
-  void PutTextRect(const Rect&, int, int, const std::string& t) override { calls += static_cast<long>(t.size()); }
+  void PutTextRect(const Rect&, int, int, const std::string& t) override {
+    calls += static_cast<long>(t.size());
+  }
   int TextWidth(const std::string& t) override { return 6 * static_cast<int>(t.size()); }
   int TextHeight(const std::string&) override { return 13; }
   void DrawGlyph(int, int, GlyphKind, bool) override { ++calls; }

@@ -2,8 +2,8 @@
 // benchmarks here use, for the PE build (Debian ships Google Benchmark only
 // for Linux). Same source-level use: BENCHMARK(fn)->Arg(n)->Unit(...),
 // `for (auto _ : state)`, state.range(0), PauseTiming/ResumeTiming,
-// Iterations, Repetitions, UseManualTime/SetIterationTime, BENCHMARK_MAIN(). Wall-clock time only; with
-// repetitions it prints each run and then mean, median, stddev, min and max.
+// Iterations, Repetitions, UseManualTime/SetIterationTime, BENCHMARK_MAIN(). Wall-clock time only;
+// with repetitions it prints each run and then mean, median, stddev, min and max.
 #pragma once
 
 #include <algorithm>
@@ -149,18 +149,26 @@ class Benchmark {
  private:
   double Scale() const {
     switch (unit_) {
-      case kNanosecond: return 1e9;
-      case kMicrosecond: return 1e6;
-      case kMillisecond: return 1e3;
-      default: return 1.0;
+      case kNanosecond:
+        return 1e9;
+      case kMicrosecond:
+        return 1e6;
+      case kMillisecond:
+        return 1e3;
+      default:
+        return 1.0;
     }
   }
   const char* UnitName() const {
     switch (unit_) {
-      case kNanosecond: return "ns";
-      case kMicrosecond: return "us";
-      case kMillisecond: return "ms";
-      default: return "s";
+      case kNanosecond:
+        return "ns";
+      case kMicrosecond:
+        return "us";
+      case kMillisecond:
+        return "ms";
+      default:
+        return "s";
     }
   }
   void Print(const std::string& name, double secs, int64_t n, const std::string& label) const {
@@ -176,9 +184,13 @@ class Benchmark {
     double var = 0;
     for (double x : v) var += (x - mean) * (x - mean);
     const double stddev = std::sqrt(var / static_cast<double>(v.size() - 1));
-    const double median = v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-    const std::pair<const char*, double> rows[] = {
-        {"mean", mean}, {"median", median}, {"stddev", stddev}, {"min", v.front()}, {"max", v.back()}};
+    const double median =
+        v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+    const std::pair<const char*, double> rows[] = {{"mean", mean},
+                                                   {"median", median},
+                                                   {"stddev", stddev},
+                                                   {"min", v.front()},
+                                                   {"max", v.back()}};
     for (const auto& [what, value] : rows)
       std::printf("%-40s %12.3f %s\n", (name + "_" + what).c_str(), value * Scale(), UnitName());
   }
@@ -217,7 +229,7 @@ inline int RunAll(int argc, char** argv) {
 
 #define W95_BENCH_CONCAT2(a, b) a##b
 #define W95_BENCH_CONCAT(a, b) W95_BENCH_CONCAT2(a, b)
-#define BENCHMARK(fn)                                                        \
+#define BENCHMARK(fn)                                                                  \
   [[maybe_unused]] static ::benchmark::Benchmark* W95_BENCH_CONCAT(bench_, __LINE__) = \
       ::benchmark::internal::Register(#fn, fn)
 #define BENCHMARK_MAIN() \

@@ -40,10 +40,12 @@ void BM_PrintDlgShown(benchmark::State& state) {
     return;
   }
   HMODULE dll = LoadLibraryA("w95ZOK56.dll");
-  auto printDlg = reinterpret_cast<PrintDlgFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "PrintDlg95")));
-  auto printCheck = reinterpret_cast<LongFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "PrintCheck95")));
-  HWND host = CreateWindowExA(0, "STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
-                              nullptr, nullptr);
+  auto printDlg =
+      reinterpret_cast<PrintDlgFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "PrintDlg95")));
+  auto printCheck =
+      reinterpret_cast<LongFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "PrintCheck95")));
+  HWND host = CreateWindowExA(0, "STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                              nullptr, nullptr, nullptr);
   for (auto _ : state) {
     printDlg(host, 640, 480, 0);
     state.PauseTiming();

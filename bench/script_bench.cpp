@@ -102,8 +102,17 @@ void BM_LoadAndSaveScript(benchmark::State& state) {
 }
 
 BENCHMARK(BM_LoadScript)->Arg(1800)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_SaveScript)->Arg(300)->Arg(1800)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(3);
-BENCHMARK(BM_LoadAndSaveScript)->Arg(1800)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(3);
+BENCHMARK(BM_SaveScript)
+    ->Arg(300)
+    ->Arg(1800)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3);
+BENCHMARK(BM_LoadAndSaveScript)
+    ->Arg(1800)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3);
 
 }  // namespace
 

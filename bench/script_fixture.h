@@ -15,8 +15,8 @@ inline void MakeScript(ui::StringGrid& grid, int slides) {
   using namespace editor;
   SetUpGrid(grid);
   grid.SetRowCount(slides + 1);
-  static const char* const kFolders[] = {"c:\\photos\\", "c:\\photos\\trip97\\",
-                                         "d:\\media\\", "c:\\viewer\\"};
+  static const char* const kFolders[] = {"c:\\photos\\", "c:\\photos\\trip97\\", "d:\\media\\",
+                                         "c:\\viewer\\"};
   for (int r = 1; r <= slides; ++r) {
     const std::string n = std::to_string(r);
     const std::string folder = kFolders[r % 4];

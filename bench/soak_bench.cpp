@@ -35,15 +35,18 @@ int main(int argc, char** argv) {
     if (round == 1 || round % step == 0) Print(("round " + std::to_string(round)).c_str(), now);
     if (round == rounds && rounds > 1) {
       const double n = rounds - 1;
-      std::printf("growth per round after the first: windows %+.3f  GDI %+.3f  USER %+.3f  private %+.1f bytes\n",
-                  (double(now.windows) - double(first.windows)) / n, (double(now.gdi) - double(first.gdi)) / n,
-                  (double(now.user) - double(first.user)) / n,
-                  (double(now.privateBytes) - double(first.privateBytes)) / n);
+      std::printf(
+          "growth per round after the first: windows %+.3f  GDI %+.3f  USER %+.3f  private %+.1f "
+          "bytes\n",
+          (double(now.windows) - double(first.windows)) / n,
+          (double(now.gdi) - double(first.gdi)) / n, (double(now.user) - double(first.user)) / n,
+          (double(now.privateBytes) - double(first.privateBytes)) / n);
     }
   }
   lib.reset();
   Print("unloaded", Measure());
-  std::printf("rounds %d, reload every %d, rounds where a window did not open: %d\n", rounds, reloadEvery, failed);
+  std::printf("rounds %d, reload every %d, rounds where a window did not open: %d\n", rounds,
+              reloadEvery, failed);
   KillTimer(nullptr, timer);
   DestroyWindow(host);
   return failed ? 1 : 0;

@@ -56,11 +56,14 @@ struct Machine {
     files.CreateDirectory(kDir.substr(0, kDir.size() - 1));
     for (int i = 1; i <= kFiles; ++i) {
       const int w = i % 3 == 0 ? 48 : 64, h = i % 3 == 1 ? 40 : 64;
-      std::vector<uint32_t> pixels(static_cast<size_t>(w) * h, 0x102030u * static_cast<uint32_t>(i));
+      std::vector<uint32_t> pixels(static_cast<size_t>(w) * h,
+                                   0x102030u * static_cast<uint32_t>(i));
       files.WriteFile(File(i), platform::EncodeBmp24(w, h, pixels));
     }
   }
-  static std::string File(int i) { return kDir + "BENCH" + editor::ToBase32(static_cast<uint32_t>(i)) + ".BMP"; }
+  static std::string File(int i) {
+    return kDir + "BENCH" + editor::ToBase32(static_cast<uint32_t>(i)) + ".BMP";
+  }
 };
 
 // A script of n graphics whose thumbnails are the 32 files in turn.
@@ -71,7 +74,8 @@ struct Page {
     for (int r = 1; r <= slides; ++r) {
       grid.SetCell(editor::kColName, r, "slide" + std::to_string(r) + ".bmp");
       editor::SetUpGraphic(grid, r);
-      grid.SetCell(editor::kColThumb, r, editor::ToBase32(static_cast<uint32_t>((r - 1) % kFiles + 1)));
+      grid.SetCell(editor::kColThumb, r,
+                   editor::ToBase32(static_cast<uint32_t>((r - 1) % kFiles + 1)));
     }
     image.SetBounds(0, 0, kColumns * editor::kCellWidth, kRows * editor::kCellHeight);
     editor::ThumbsWindow w;
@@ -95,7 +99,8 @@ struct Surface {
   Surface() {
     HDC screen = GetDC(nullptr);
     dc = CreateCompatibleDC(screen);
-    bitmap = CreateCompatibleBitmap(screen, kColumns * editor::kCellWidth, kRows * editor::kCellHeight);
+    bitmap =
+        CreateCompatibleBitmap(screen, kColumns * editor::kCellWidth, kRows * editor::kCellHeight);
     ReleaseDC(nullptr, screen);
     old = SelectObject(dc, bitmap);
   }
@@ -144,8 +149,10 @@ void BM_PageThroughScript(benchmark::State& state) {
   Page p(slides);
   Surface surface;
   for (auto _ : state) {
-    if (p.page->First() + p.page->Geometry().PageSize() > slides) p.page->ShowPage(1);
-    else p.page->PageDown();
+    if (p.page->First() + p.page->Geometry().PageSize() > slides)
+      p.page->ShowPage(1);
+    else
+      p.page->PageDown();
     surface.Paint(p.image);
   }
 }
@@ -169,8 +176,8 @@ void BM_PlatformDrawsTheSameFiles(benchmark::State& state) {
       HDC mem = CreateCompatibleDC(surface.dc);
       HGDIOBJ old = SelectObject(mem, bitmap);
       const int col = (i - 1) % kColumns, row = (i - 1) / kColumns;
-      BitBlt(surface.dc, col * editor::kCellWidth + 4, row * editor::kCellHeight + 4, 64, 64, mem, 0, 0,
-             SRCCOPY);
+      BitBlt(surface.dc, col * editor::kCellWidth + 4, row * editor::kCellHeight + 4, 64, 64, mem,
+             0, 0, SRCCOPY);
       SelectObject(mem, old);
       DeleteDC(mem);
       DeleteObject(bitmap);

@@ -83,31 +83,31 @@ typedef LONG(WINAPI* W95_PFN_GDIflush95)(void);
 #define W95_KIND_OPEN_SLIDESHOW 254
 
 /* ---- EditorWin95 results ----------------------------------------------- */
-#define W95_EDITOR_PLAY_TEST (-1)     /* play the script in the file named by "AVLTMP" */
+#define W95_EDITOR_PLAY_TEST (-1) /* play the script in the file named by "AVLTMP" */
 #define W95_EDITOR_NOTHING 0
-#define W95_EDITOR_BUILD_THUMBS 1     /* build the thumbnails of the script in "AVLNOW" */
-#define W95_EDITOR_SHOW_TAGGED 2      /* show the slides listed in "tag.lst" */
+#define W95_EDITOR_BUILD_THUMBS 1 /* build the thumbnails of the script in "AVLNOW" */
+#define W95_EDITOR_SHOW_TAGGED 2  /* show the slides listed in "tag.lst" */
 
 /* ---- Messages the library sends (SendMessage; wParam is 0) --------------- */
-#define W95_MSG_VIDEO_CLOSED 0x0905  /* broadcast to all top-level windows; lParam 0 */
-#define W95_MSG_EXPLORER 0x0911      /* lParam: a W95_REQ_... code */
-#define W95_MSG_PRINT_READY 0x0912   /* lParam: printer DC with an open document and page */
-#define W95_MSG_GRAB_FRAME 0x0913    /* lParam: the video window's DC; frame at prL/prT/prW/prH */
+#define W95_MSG_VIDEO_CLOSED 0x0905 /* broadcast to all top-level windows; lParam 0 */
+#define W95_MSG_EXPLORER 0x0911     /* lParam: a W95_REQ_... code */
+#define W95_MSG_PRINT_READY 0x0912  /* lParam: printer DC with an open document and page */
+#define W95_MSG_GRAB_FRAME 0x0913   /* lParam: the video window's DC; frame at prL/prT/prW/prH */
 
 /* Request codes of W95_MSG_EXPLORER. */
-#define W95_REQ_INFO 2305            /* file information */
+#define W95_REQ_INFO 2305 /* file information */
 #define W95_REQ_PREVIEW 2307
-#define W95_REQ_DELETED 2308         /* after a delete */
-#define W95_REQ_SLIDESHOW 2311       /* instant slideshow in the exchange file */
-#define W95_REQ_CONVERT 2312         /* batch conversion, files in the exchange file */
-#define W95_REQ_ONE_FILE 2313        /* one file chosen: "Savename", "LongName" */
-#define W95_REQ_SEVERAL_FILES 2320   /* several files chosen: the exchange file */
+#define W95_REQ_DELETED 2308       /* after a delete */
+#define W95_REQ_SLIDESHOW 2311     /* instant slideshow in the exchange file */
+#define W95_REQ_CONVERT 2312       /* batch conversion, files in the exchange file */
+#define W95_REQ_ONE_FILE 2313      /* one file chosen: "Savename", "LongName" */
+#define W95_REQ_SEVERAL_FILES 2320 /* several files chosen: the exchange file */
 
 /* ---- The settings file -------------------------------------------------- */
 #define W95_SETTINGS_FILE "plimbo.ini"
 #define W95_SECTION "plimbo"
 /* Keys (matched without regard to case). */
-#define W95_KEY_SAVE_NAME "SaveName"     /* file to open; the explorer's chosen file */
+#define W95_KEY_SAVE_NAME "SaveName" /* file to open; the explorer's chosen file */
 #define W95_KEY_LONG_NAME "LongName"
 #define W95_KEY_EXCHANGE_FILE "Win95Tmp" /* default "c:\\plimbo.tmp" */
 #define W95_KEY_LAST_DIR "LastDir"
@@ -115,23 +115,23 @@ typedef LONG(WINAPI* W95_PFN_GDIflush95)(void);
 #define W95_KEY_SAVE_AS "SaveAs"
 #define W95_KEY_SAVE_EXT "SaveExt"
 #define W95_KEY_MULTI_BPP "MultiBPP"
-#define W95_KEY_SCRIPT "AVLFIL"          /* script the editor opens; "*" for a new one */
-#define W95_KEY_TEST_SCRIPT "AVLTMP"     /* where the editor writes the test script */
-#define W95_KEY_APP_DIR "AppDir"         /* the host's folder: thumbnails, plmsld.exe */
-#define W95_KEY_SCRIPT_NOW "AVLNOW"      /* script saved last by the editor */
-#define W95_KEY_IMAGE_LEFT "prL"         /* print and grab placement, pixels */
+#define W95_KEY_SCRIPT "AVLFIL"      /* script the editor opens; "*" for a new one */
+#define W95_KEY_TEST_SCRIPT "AVLTMP" /* where the editor writes the test script */
+#define W95_KEY_APP_DIR "AppDir"     /* the host's folder: thumbnails, plmsld.exe */
+#define W95_KEY_SCRIPT_NOW "AVLNOW"  /* script saved last by the editor */
+#define W95_KEY_IMAGE_LEFT "prL"     /* print and grab placement, pixels */
 #define W95_KEY_IMAGE_TOP "prT"
 #define W95_KEY_IMAGE_WIDTH "prW"
 #define W95_KEY_IMAGE_HEIGHT "prH"
 #define W95_KEY_PRINT_ENHANCE "prN"
 #define W95_KEY_PRINT_COLOUR "prC"
 #define W95_KEY_PRINT_DITHER "prD"
-#define W95_KEY_PREVIEW_BMP "BMP"        /* picture the print setup window previews */
-#define W95_KEY_WIN_LEFT "bWinL"         /* explorer window placement; -1: none */
+#define W95_KEY_PREVIEW_BMP "BMP" /* picture the print setup window previews */
+#define W95_KEY_WIN_LEFT "bWinL"  /* explorer window placement; -1: none */
 #define W95_KEY_WIN_TOP "bWinT"
 #define W95_KEY_WIN_WIDTH "bWinW"
 #define W95_KEY_WIN_HEIGHT "bWinH"
-#define W95_TAG_LIST "tag.lst"           /* in AppDir */
+#define W95_TAG_LIST "tag.lst" /* in AppDir */
 
 #ifdef __cplusplus
 }

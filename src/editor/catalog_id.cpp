@@ -35,8 +35,8 @@ double NowAsDayNumber() {
   // Days from 30 December 1899 to the civil date (proleptic Gregorian).
   const int y = local.tm_year + 1900 - (local.tm_mon < 2 ? 1 : 0);
   const int m = local.tm_mon < 2 ? local.tm_mon + 13 : local.tm_mon + 1;
-  const long days = 365L * y + y / 4 - y / 100 + y / 400 + (153 * (m - 3) + 2) / 5 +
-                    local.tm_mday - 693900L;
+  const long days =
+      365L * y + y / 4 - y / 100 + y / 400 + (153 * (m - 3) + 2) / 5 + local.tm_mday - 693900L;
   const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
   return static_cast<double>(days) + seconds / 86400.0;
 }

@@ -86,14 +86,14 @@ void TEditorForm::BuildControls() {
     int left, top, width;
   };
   const Place places[] = {
-      {BtnAdd, "&Add", 6, 8, 56},       {BtnInsert, "&Insert", 64, 8, 56},
-      {BtnDelete, "", 124, 8, 27},      {BtnTrash, "", 153, 8, 27},
-      {BtnMove, "", 182, 8, 27},        {BtnFind, "", 211, 8, 27},
-      {BtnTag, "&Tag", 240, 8, 40},     {BtnInfo, "", 124, 50, 27},
-      {BtnRelocate, "", 153, 50, 27},   {BtnLoad, "&Open", 6, 36, 56},
-      {BtnNew, "Ne&w", 64, 36, 56},     {BtnSave, "&Save", 6, 64, 56},
-      {BtnView, "Vie&w", 64, 64, 56},   {BtnTest, "&Test", 240, 36, 40},
-      {BtnHelp, "", 182, 50, 27},       {BtnQuit, "", 211, 50, 27},
+      {BtnAdd, "&Add", 6, 8, 56},     {BtnInsert, "&Insert", 64, 8, 56},
+      {BtnDelete, "", 124, 8, 27},    {BtnTrash, "", 153, 8, 27},
+      {BtnMove, "", 182, 8, 27},      {BtnFind, "", 211, 8, 27},
+      {BtnTag, "&Tag", 240, 8, 40},   {BtnInfo, "", 124, 50, 27},
+      {BtnRelocate, "", 153, 50, 27}, {BtnLoad, "&Open", 6, 36, 56},
+      {BtnNew, "Ne&w", 64, 36, 56},   {BtnSave, "&Save", 6, 64, 56},
+      {BtnView, "Vie&w", 64, 64, 56}, {BtnTest, "&Test", 240, 36, 40},
+      {BtnHelp, "", 182, 50, 27},     {BtnQuit, "", 211, 50, 27},
   };
   for (const Place& p : places) {
     p.button.SetCaption(p.caption);
@@ -106,11 +106,16 @@ void TEditorForm::BuildControls() {
     ui::GlyphKind glyph;
     const char* hint;
   } glyphs[] = {
-      {BtnDelete, ui::GlyphKind::Erase, "Erase slide"}, {BtnTrash, ui::GlyphKind::Trash, "Trash file"},
-      {BtnMove, ui::GlyphKind::Move, "Move slide"},     {BtnFind, ui::GlyphKind::Find, "Find slide"},
-      {BtnInfo, ui::GlyphKind::Info, "File info"},      {BtnRelocate, ui::GlyphKind::MoveFile, "Move file"},
-      {BtnHelp, ui::GlyphKind::Help, "Help"},           {BtnQuit, ui::GlyphKind::Close, "Close"},
-      {BtnUndo, ui::GlyphKind::Back, "Undo (Ctrl+Z)"},  {BtnRedo, ui::GlyphKind::Step, "Redo (Ctrl+Y)"},
+      {BtnDelete, ui::GlyphKind::Erase, "Erase slide"},
+      {BtnTrash, ui::GlyphKind::Trash, "Trash file"},
+      {BtnMove, ui::GlyphKind::Move, "Move slide"},
+      {BtnFind, ui::GlyphKind::Find, "Find slide"},
+      {BtnInfo, ui::GlyphKind::Info, "File info"},
+      {BtnRelocate, ui::GlyphKind::MoveFile, "Move file"},
+      {BtnHelp, ui::GlyphKind::Help, "Help"},
+      {BtnQuit, ui::GlyphKind::Close, "Close"},
+      {BtnUndo, ui::GlyphKind::Back, "Undo (Ctrl+Z)"},
+      {BtnRedo, ui::GlyphKind::Step, "Redo (Ctrl+Y)"},
   };
   for (const auto& g : glyphs) {
     g.button.SetGlyph(g.glyph);
@@ -144,9 +149,9 @@ void TEditorForm::BuildControls() {
   BtnKillCat.SetCaption("&Kill all");
   BtnKillCat.SetBounds(110, 4, 94, 25);
   CatScroll.SetBounds(8, 34, 196, 17);
-  for (ui::Control* c : {static_cast<ui::Control*>(&BtnGlobal), static_cast<ui::Control*>(&BtnCD),
-                         static_cast<ui::Control*>(&BtnCatalog),
-                         static_cast<ui::Control*>(&BtnKillCat)})
+  for (ui::Control* c :
+       {static_cast<ui::Control*>(&BtnGlobal), static_cast<ui::Control*>(&BtnCD),
+        static_cast<ui::Control*>(&BtnCatalog), static_cast<ui::Control*>(&BtnKillCat)})
     c->SetTabStop(true);
 
   ColorPanel.SetBounds(504, 4, 100, 86);
@@ -209,13 +214,14 @@ void TEditorForm::FormCreate() {
   Grid.SetCol(kColName);
   Tab.SetTabIndex(0);
   ui::Application().SetHelpFile(ui::kHelpFile);
-  for (ui::Control* c : {static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnDelete),
-                         static_cast<ui::Control*>(&BtnTrash), static_cast<ui::Control*>(&BtnMove),
-                         static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnTag),
-                         static_cast<ui::Control*>(&BtnInfo), static_cast<ui::Control*>(&BtnRelocate),
-                         static_cast<ui::Control*>(&BtnSave), static_cast<ui::Control*>(&BtnView),
-                         static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnCatalog),
-                         static_cast<ui::Control*>(&BtnKillCat), static_cast<ui::Control*>(&CatScroll)})
+  for (ui::Control* c :
+       {static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnDelete),
+        static_cast<ui::Control*>(&BtnTrash), static_cast<ui::Control*>(&BtnMove),
+        static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnTag),
+        static_cast<ui::Control*>(&BtnInfo), static_cast<ui::Control*>(&BtnRelocate),
+        static_cast<ui::Control*>(&BtnSave), static_cast<ui::Control*>(&BtnView),
+        static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnCatalog),
+        static_cast<ui::Control*>(&BtnKillCat), static_cast<ui::Control*>(&CatScroll)})
     c->SetEnabled(false);
 }
 
@@ -270,8 +276,10 @@ void TEditorForm::FormClose() {
 void TEditorForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
   // Ctrl+Z takes the last change back; Ctrl+Y and Ctrl+Shift+Z do it again.
   if ((shift & ui::ssCtrl) != 0 && (shift & ui::ssAlt) == 0 && (key == 'Z' || key == 'Y')) {
-    if (key == 'Y' || (shift & ui::ssShift) != 0) RedoClick();
-    else UndoClick();
+    if (key == 'Y' || (shift & ui::ssShift) != 0)
+      RedoClick();
+    else
+      UndoClick();
     key = 0;
     return;
   }
@@ -299,15 +307,17 @@ void TEditorForm::DisableControls() {
 // The buttons and menu items that act on slides. "Vie&w file" is only
 // turned off here: it is enabled each time its menu opens.
 void TEditorForm::SetSlideControlsEnabled(bool on) {
-  for (ui::Control* c : {static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnInfo),
-                         static_cast<ui::Control*>(&BtnRelocate), static_cast<ui::Control*>(&BtnTag),
-                         static_cast<ui::Control*>(&BtnView), static_cast<ui::Control*>(&BtnSave),
-                         static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnMove),
-                         static_cast<ui::Control*>(&BtnDelete), static_cast<ui::Control*>(&BtnTrash),
-                         static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnCatalog),
-                         static_cast<ui::Control*>(&BtnKillCat)})
+  for (ui::Control* c :
+       {static_cast<ui::Control*>(&BtnFind), static_cast<ui::Control*>(&BtnInfo),
+        static_cast<ui::Control*>(&BtnRelocate), static_cast<ui::Control*>(&BtnTag),
+        static_cast<ui::Control*>(&BtnView), static_cast<ui::Control*>(&BtnSave),
+        static_cast<ui::Control*>(&BtnTest), static_cast<ui::Control*>(&BtnMove),
+        static_cast<ui::Control*>(&BtnDelete), static_cast<ui::Control*>(&BtnTrash),
+        static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnCatalog),
+        static_cast<ui::Control*>(&BtnKillCat)})
     c->SetEnabled(on);
-  for (ui::MenuItem* m : {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash, mnuInsert})
+  for (ui::MenuItem* m :
+       {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash, mnuInsert})
     m->SetEnabled(on);
   if (!on) mnuView->SetEnabled(false);
 }
@@ -323,8 +333,8 @@ void TEditorForm::GridClick(ui::Control&) {
   if (row < 1 || row >= Grid.RowCount()) return;
   const std::string path =
       SlidePathText(Grid, row, [](const std::string& p) { return LongPathOf(p); });
-  const std::string caption = " " + path + " [" + std::to_string(row) + " of " +
-                              std::to_string(SlideCount(Grid)) + "]";
+  const std::string caption =
+      " " + path + " [" + std::to_string(row) + " of " + std::to_string(SlideCount(Grid)) + "]";
   const ui::Font font = GetFont();
   Fullname.SetCaption(FitPathCaption(caption, Fullname.Width() - 2 - 32,
                                      [&](const std::string& t) { return ui::TextWidth(font, t); }));
@@ -372,8 +382,10 @@ void TEditorForm::RedoClick() {
 // history); the window shows the slides as they are now.
 void TEditorForm::AfterHistoryMove() {
   state_.Modified = !History.AtSaved();
-  if (IsEmptyScript(Grid)) DisableControls();
-  else EnableControls();
+  if (IsEmptyScript(Grid))
+    DisableControls();
+  else
+    EnableControls();
   GridClick(Grid);
   UpdatePreview();
 }
@@ -451,10 +463,18 @@ int32_t RunEditorWin() {
     auto form = std::make_unique<TEditorForm>(std::move(state));
     const ui::ModalResult closedWith = form->ShowModal();
     switch (closedWith) {
-      case ui::mrAll: result = -1; break;
-      case ui::mrOk: result = 1; break;
-      case ui::mrRetry: result = 2; break;
-      default: result = 0; break;
+      case ui::mrAll:
+        result = -1;
+        break;
+      case ui::mrOk:
+        result = 1;
+        break;
+      case ui::mrRetry:
+        result = 2;
+        break;
+      default:
+        result = 0;
+        break;
     }
     ui::Guard([&] { form->FormClose(); });
   }

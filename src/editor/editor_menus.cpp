@@ -61,7 +61,8 @@ void TEditorForm::BuildMenus() {
   mnuDelete = slide("mnuDelete", "&Erase slide", [this] { BtnDeleteClick(kEraseAsked); });
   mnuMove = slide("mnuMove", "&Move slide", [this] { BtnMoveClick(BtnMove); });
   mnuFind = slide("mnuFind", "&Find slide", [this] { BtnFindClick(BtnFind); });
-  mnuInfo = slide("mnuInfo", "File i&nfo", [this] { BtnInfoClick(BtnInfo); }, true);
+  mnuInfo = slide(
+      "mnuInfo", "File i&nfo", [this] { BtnInfoClick(BtnInfo); }, true);
   mnuView = slide("mnuView", "Vie&w file", [this] { SaveTagList(); });
   mnuRelocate = slide("mnuRelocate", "Mo&ve file", [this] { mnuRelocateClick(); });
   mnuTrash = slide("mnuTrash", "Tras&h file", [this] { BtnTrashClick(BtnTrash); });
@@ -72,19 +73,29 @@ void TEditorForm::BuildMenus() {
 
   const auto& effects = EffectNames();
   for (int i = 0; i < kEffectCount; ++i)
-    add(mnuFX, ("fx" + std::to_string(i)).c_str(), std::string(effects[static_cast<size_t>(i)]).c_str(),
-        &TEditorForm::fx1Click, i, i == 15);
+    add(mnuFX, ("fx" + std::to_string(i)).c_str(),
+        std::string(effects[static_cast<size_t>(i)]).c_str(), &TEditorForm::fx1Click, i, i == 15);
 
-  addAll(mnuFLI, {{"Loop1", "Loop 1x", 0}, {"Loop2", "Loop 2x", 1}, {"Loop3", "Loop 3x", 2},
-                  {"Loop4", "Loop 4x", 3}},
+  addAll(mnuFLI,
+         {{"Loop1", "Loop 1x", 0},
+          {"Loop2", "Loop 2x", 1},
+          {"Loop3", "Loop 3x", 2},
+          {"Loop4", "Loop 4x", 3}},
          &TEditorForm::Loop1Click);
   add(mnuFLI, "LoopX", "Loop N times", &TEditorForm::LoopXClick);
 
-  addAll(mnuWait, {{"wait0", "none", 0}, {"wait1", "1 second", 1}, {"wait2", "2 seconds", 2},
-                   {"wait5", "5 seconds", 5}, {"wait10", "10 seconds", 10},
-                   {"wait20", "20 seconds", 20}, {"wait30", "30 seconds", 30},
-                   {"wait60", "1 minute", 60, true}, {"wait120", "2 minutes", 120},
-                   {"wait180", "3 minutes", 180}, {"wait300", "5 minutes", 300}},
+  addAll(mnuWait,
+         {{"wait0", "none", 0},
+          {"wait1", "1 second", 1},
+          {"wait2", "2 seconds", 2},
+          {"wait5", "5 seconds", 5},
+          {"wait10", "10 seconds", 10},
+          {"wait20", "20 seconds", 20},
+          {"wait30", "30 seconds", 30},
+          {"wait60", "1 minute", 60, true},
+          {"wait120", "2 minutes", 120},
+          {"wait180", "3 minutes", 180},
+          {"wait300", "5 minutes", 300}},
          &TEditorForm::waitXClick);
   add(mnuWait, "waitUser", "User", &TEditorForm::waitUserClick);
 
@@ -93,30 +104,47 @@ void TEditorForm::BuildMenus() {
   addAll(mnuVPOS, {{"vposTop", "Top", 0}, {"vposMid", "Mid", 0}}, &TEditorForm::vpos0Click);
   add(mnuVPOS, "vposUser", "&User", &TEditorForm::vposXClick);
 
-  addAll(mnuSIZE, {{"sz50", "50%", 50}, {"sz100", "100%", 100}, {"sz200", "200%", 200},
-                   {"sz300", "300%", 300}, {"sz400", "400%", 400}},
+  addAll(mnuSIZE,
+         {{"sz50", "50%", 50},
+          {"sz100", "100%", 100},
+          {"sz200", "200%", 200},
+          {"sz300", "300%", 300},
+          {"sz400", "400%", 400}},
          &TEditorForm::sz0Click);
   add(mnuSIZE, "szUser", "&User", &TEditorForm::szXClick);
-  addAll(mnuVOL, {{"volOff", "Off", 0}, {"vol50", "50%", 50}, {"vol75", "75%", 75},
-                  {"vol100", "100%", 100}},
-         &TEditorForm::vol0Click);
+  addAll(
+      mnuVOL,
+      {{"volOff", "Off", 0}, {"vol50", "50%", 50}, {"vol75", "75%", 75}, {"vol100", "100%", 100}},
+      &TEditorForm::vol0Click);
   add(mnuVOL, "volUser", "&User", &TEditorForm::volXClick);
-  addAll(mnuSPD, {{"spd50", "50%", 50}, {"spd100", "100%", 100}, {"spd150", "150%", 150},
-                  {"spd200", "200%", 200}},
+  addAll(mnuSPD,
+         {{"spd50", "50%", 50},
+          {"spd100", "100%", 100},
+          {"spd150", "150%", 150},
+          {"spd200", "200%", 200}},
          &TEditorForm::spd0Click);
   add(mnuSPD, "spdUser", "&User", &TEditorForm::spdXClick);
 
   // Colours as 0x00BBGGRR; "none" and "&User Color" carry -1 and -2.
   addAll(mnuColor,
-         {{"clrNone", "none", -1},         {"clrBlack", "Black", 0x000000},
-          {"clrNavy", "Navy Blue", 0x800000}, {"clrGreen", "Green", 0x008000},
-          {"clrTeal", "Teal", 0x808000},   {"clrMaroon", "Maroon", 0x000080},
-          {"clrPurple", "Purple", 0x800080}, {"clrOlive", "Olive", 0x008080},
-          {"clrSilver", "Silver", 0xC0C0C0}, {"clrUser", "&User Color", -2, true},
-          {"clrGray", "Gray", 0x808080},   {"clrBlue", "Blue", 0xFF0000},
-          {"clrLime", "Lime", 0x00FF00},   {"clrAqua", "Aqua", 0xFFFF00},
-          {"clrRed", "Red", 0x0000FF},     {"clrFuchsia", "Fuchsia", 0xFF00FF},
-          {"clrYellow", "Yellow", 0x00FFFF}, {"clrWhite", "White", 0xFFFFFF}},
+         {{"clrNone", "none", -1},
+          {"clrBlack", "Black", 0x000000},
+          {"clrNavy", "Navy Blue", 0x800000},
+          {"clrGreen", "Green", 0x008000},
+          {"clrTeal", "Teal", 0x808000},
+          {"clrMaroon", "Maroon", 0x000080},
+          {"clrPurple", "Purple", 0x800080},
+          {"clrOlive", "Olive", 0x008080},
+          {"clrSilver", "Silver", 0xC0C0C0},
+          {"clrUser", "&User Color", -2, true},
+          {"clrGray", "Gray", 0x808080},
+          {"clrBlue", "Blue", 0xFF0000},
+          {"clrLime", "Lime", 0x00FF00},
+          {"clrAqua", "Aqua", 0xFFFF00},
+          {"clrRed", "Red", 0x0000FF},
+          {"clrFuchsia", "Fuchsia", 0xFF00FF},
+          {"clrYellow", "Yellow", 0x00FFFF},
+          {"clrWhite", "White", 0xFFFFFF}},
          &TEditorForm::clr0Click);
 }
 

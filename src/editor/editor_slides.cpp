@@ -66,10 +66,10 @@ void TEditorForm::GridRowMoved() {
 }
 
 ui::Point TEditorForm::MenuPoint() const {
-  if (keyboardOpened_)
-    return {Left() + 2 * Fullname.Height(), Top() + 3 * Fullname.Height()};
-  const platform::ScreenPoint p =
-      platform::Current().desktop ? platform::Current().desktop->CursorPos() : platform::ScreenPoint{};
+  if (keyboardOpened_) return {Left() + 2 * Fullname.Height(), Top() + 3 * Fullname.Height()};
+  const platform::ScreenPoint p = platform::Current().desktop
+                                      ? platform::Current().desktop->CursorPos()
+                                      : platform::ScreenPoint{};
   return {p.x, p.y};
 }
 
@@ -83,16 +83,35 @@ bool TEditorForm::LoopMenuFor(int row) const { return HasLoopCount(Grid.Cell(kCo
 void TEditorForm::OpenCell(int col) {
   const int row = CurrentRow();
   switch (col) {
-    case kColHasColour: PopupAt(mnuColor); break;
-    case kColEffect: PopupAt(LoopMenuFor(row) ? mnuFLI : mnuFX); break;
-    case kColWait: PopupAt(mnuWait); break;
-    case kColHorz: PopupAt(mnuHPOS); break;
-    case kColVert: PopupAt(mnuVPOS); break;
-    case kColGamma: GammaClick(); break;
-    case kColZoom: PopupAt(mnuSIZE); break;
-    case kColVolume: PopupAt(mnuVOL); break;
-    case kColSpeed: PopupAt(mnuSPD); break;
-    default: break;
+    case kColHasColour:
+      PopupAt(mnuColor);
+      break;
+    case kColEffect:
+      PopupAt(LoopMenuFor(row) ? mnuFLI : mnuFX);
+      break;
+    case kColWait:
+      PopupAt(mnuWait);
+      break;
+    case kColHorz:
+      PopupAt(mnuHPOS);
+      break;
+    case kColVert:
+      PopupAt(mnuVPOS);
+      break;
+    case kColGamma:
+      GammaClick();
+      break;
+    case kColZoom:
+      PopupAt(mnuSIZE);
+      break;
+    case kColVolume:
+      PopupAt(mnuVOL);
+      break;
+    case kColSpeed:
+      PopupAt(mnuSPD);
+      break;
+    default:
+      break;
   }
 }
 
@@ -107,10 +126,14 @@ void TEditorForm::CommonAction() {
   globalMode_ = false;
   // Opening a cell changes nothing: the menu's choice marks the script
   // changed, a dismissed menu leaves it as it was.
-  if (col == kColName) PopupAt(mnuEdit);
-  else if (col == kColThumb) Grid.SetCol(kColTag);
-  else if (col == kColTag) TagSlide();
-  else OpenCell(col);
+  if (col == kColName)
+    PopupAt(mnuEdit);
+  else if (col == kColThumb)
+    Grid.SetCol(kColTag);
+  else if (col == kColTag)
+    TagSlide();
+  else
+    OpenCell(col);
   GridClick(Grid);
   keyboardOpened_ = false;
 }
@@ -180,9 +203,9 @@ void TEditorForm::BtnDeleteClick(int how) {
   const std::string thumb = ThumbnailFile(row);
   if (!thumb.empty() && files_.Exists(thumb)) {
     if (how == kEraseAsked) {
-      const ui::ModalResult answer = ui::MessageDlg(
-          "Thumbnail should be kept\nif you will save a subset.\nDelete thumbnail ?",
-          ui::MsgKind::Confirm, ui::Buttons::YesNoCancel);
+      const ui::ModalResult answer =
+          ui::MessageDlg("Thumbnail should be kept\nif you will save a subset.\nDelete thumbnail ?",
+                         ui::MsgKind::Confirm, ui::Buttons::YesNoCancel);
       if (answer == ui::mrCancel) return;
       if (answer == ui::mrYes) files_.Remove(thumb);
     } else if (how == kEraseTrash) {
@@ -221,8 +244,8 @@ int TEditorForm::AskValue(const std::string& caption, int min, int max, int smal
 void TEditorForm::BtnMoveClick(ui::Control&) {
   const ActionStep step(*this);
   const int from = CurrentRow();
-  const int to = AskValue("Move slide #" + std::to_string(from) + " to", 1, SlideCount(Grid), 1,
-                          1, from);
+  const int to =
+      AskValue("Move slide #" + std::to_string(from) + " to", 1, SlideCount(Grid), 1, 1, from);
   if (to == -1 || to == from) return;
   {
     // The moved slide stays selected, as after dragging it on the page.
@@ -383,9 +406,8 @@ void TEditorForm::BtnLoadClick(ui::Control&) {
   LoadFile(state_, Grid, *this, files_, false);
   // A script was chosen when the explorer ran, was not cancelled and handed
   // back a name (which loading copies to "AVLNOW").
-  const bool chosen = explorerResult_ >= 0 &&
-                      Settings().ReadText(keys::kSection, keys::kAvlNow, keys::kAbsent) !=
-                          keys::kAbsent;
+  const bool chosen = explorerResult_ >= 0 && Settings().ReadText(keys::kSection, keys::kAvlNow,
+                                                                  keys::kAbsent) != keys::kAbsent;
   if (chosen) {
     History.Reset(!state_.Modified);
     UpdateUndoButtons();

@@ -92,8 +92,11 @@ void TEditorForm::TagSlide() {
 
 void TEditorForm::SaveTagList() {
   switch (editor::SaveTagList(Grid, CurrentRow(), state_.AppDir)) {
-    case ViewResult::TagList: SetModalResult(ui::mrRetry); break;
-    case ViewResult::Player: break;
+    case ViewResult::TagList:
+      SetModalResult(ui::mrRetry);
+      break;
+    case ViewResult::Player:
+      break;
     case ViewResult::PlayerFailed:
       ShowError("Cannot start " + state_.AppDir + std::string(kPlayerCommand));
       break;

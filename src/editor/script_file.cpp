@@ -41,19 +41,20 @@ std::string SaveAbortedMessage(int slide) {
 
 std::string SaveErrorMessage(const WriteResult& result, const std::string& target) {
   switch (result.fault) {
-    case WriteResult::Fault::Target: return "Unable to write to " + target;
+    case WriteResult::Fault::Target:
+      return "Unable to write to " + target;
     case WriteResult::Fault::Disk:
       return "Unable to write to " + target + "\nThe disk is full or cannot be written.";
     case WriteResult::Fault::Slide:
       return "Slide " + std::to_string(result.slide) + " cannot be saved: " + result.problem + ".";
-    default: return SaveAbortedMessage(result.slide);
+    default:
+      return SaveAbortedMessage(result.slide);
   }
 }
 
 std::string SlideDifference(const ui::StringGrid& a, const ui::StringGrid& b) {
   if (a.RowCount() != b.RowCount()) {
-    return std::to_string(a.RowCount() - 1) + " slides against " +
-           std::to_string(b.RowCount() - 1);
+    return std::to_string(a.RowCount() - 1) + " slides against " + std::to_string(b.RowCount() - 1);
   }
   const int cols = std::min(a.ColCount(), b.ColCount());
   for (int r = 1; r < a.RowCount(); ++r) {
@@ -98,7 +99,8 @@ WriteResult SaveScriptFile(const ui::StringGrid& grid, const ScriptHeader& heade
   // read-only), not the script's size: the user must look at the disk.
   if (result.fault == WriteResult::Fault::Full) result.fault = WriteResult::Fault::Disk;
   if (result.ok && !closed) result = {false, last, WriteResult::Fault::Disk, {}};
-  if (result.ok && !files.Replace(temp, target)) result = {false, last, WriteResult::Fault::Target, {}};
+  if (result.ok && !files.Replace(temp, target))
+    result = {false, last, WriteResult::Fault::Target, {}};
   if (!result.ok) files.Remove(temp);
   return result;
 }

@@ -148,9 +148,8 @@ struct WriteResult {
 // Writes the grid as generation 6: "Header", "Directory" (entry 0 = AppDir,
 // then the other folders in order of first use), then one section per slide.
 // `folders` receives the directory list.
-WriteResult WriteScript(const ui::StringGrid& grid, const ScriptHeader& header,
-                        ScriptFiles& files, ScriptSink& sink,
-                        std::vector<std::string>* folders = nullptr,
+WriteResult WriteScript(const ui::StringGrid& grid, const ScriptHeader& header, ScriptFiles& files,
+                        ScriptSink& sink, std::vector<std::string>* folders = nullptr,
                         ScriptProgress* progress = nullptr);
 
 // Writes the script into a new file beside `target` and puts it in the

@@ -51,8 +51,8 @@ std::string EditorCaption(const std::string& name) {
   return std::string(kCaptionPrefix) + " [" + name + "]";
 }
 
-bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window,
-              ScriptFiles& files, bool atStartUp) {
+bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window, ScriptFiles& files,
+              bool atStartUp) {
   if (!atStartUp) {
     if (state.Modified && !window.Confirm(std::string(kDiscardQuestion))) return false;
     std::string chosen = ChooseFile(state, window, kExplorerOpen);

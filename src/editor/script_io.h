@@ -52,8 +52,8 @@ std::string EditorCaption(const std::string& name);
 
 // Opens a script: the one in state.ScriptPath at start-up, otherwise the one
 // the user chooses. True when a script was read without fault.
-bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window,
-              ScriptFiles& files, bool atStartUp);
+bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window, ScriptFiles& files,
+              bool atStartUp);
 
 // Saves the script under a name the user chooses, or (forTest) into
 // state.TempScriptPath. True when the file was written. An empty script is

@@ -18,8 +18,8 @@ void SetRange(StringGrid& grid, int row, int first, int last, std::string_view t
 
 // Columns 2, 3 and 5 to 15 of a set-up, in column order.
 struct Defaults {
-  std::string_view value, colour, hasColour, effect, wait, horz, vert, gamma, zoom, volume,
-      speed, thumb, tag;
+  std::string_view value, colour, hasColour, effect, wait, horz, vert, gamma, zoom, volume, speed,
+      thumb, tag;
 };
 
 void Fill(StringGrid& grid, int row, const Defaults& d) {
@@ -48,12 +48,12 @@ bool InList(std::string_view ext, std::string_view list) {
 
 const std::array<std::string_view, kEffectCount>& EffectNames() {
   static constexpr std::array<std::string_view, kEffectCount> names = {
-      "none",          "Wipe Dn",        "Wipe Up",        "Wipe Rt",        "Wipe Lf",
-      "Rnd Pix",       "Rnd SmlBox",     "Rnd MedBox",     "Rnd LgBox",      "Rnd HorzLines",
-      "Rnd VertLines", "Out VertLines",  "Out HorzLines",  "Horz Interlace", "Vert Interlace",
-      "OutToIn",       "InToOut",        "InToOut Lace",   "OutToIn Lace",   "Spiral In",
-      "Spiral Out",    "In HorzLines",   "In VertLines",   "Vert Lace In",   "Horz Lace In",
-      "Interlace Rt",  "Interlace Lf",   "Interlace Up",   "Interlace Dn",   "Random FX"};
+      "none",          "Wipe Dn",       "Wipe Up",       "Wipe Rt",        "Wipe Lf",
+      "Rnd Pix",       "Rnd SmlBox",    "Rnd MedBox",    "Rnd LgBox",      "Rnd HorzLines",
+      "Rnd VertLines", "Out VertLines", "Out HorzLines", "Horz Interlace", "Vert Interlace",
+      "OutToIn",       "InToOut",       "InToOut Lace",  "OutToIn Lace",   "Spiral In",
+      "Spiral Out",    "In HorzLines",  "In VertLines",  "Vert Lace In",   "Horz Lace In",
+      "Interlace Rt",  "Interlace Lf",  "Interlace Up",  "Interlace Dn",   "Random FX"};
   return names;
 }
 
@@ -91,8 +91,8 @@ std::string LoopText(int plays) { return "Loop " + std::to_string(plays) + "x"; 
 
 void SetUpGrid(StringGrid& grid) {
   static constexpr std::array<std::string_view, kColumnCount> headings = {
-      "N", "", "", "", "Filename", "Clr", "Effect", "Wait",
-      "Horz", "Vert", "gamma", "Vid%", "Vol%", "Spd%", "", "Tag"};
+      "N",    "",     "",      "",     "Filename", "Clr",  "Effect", "Wait",
+      "Horz", "Vert", "gamma", "Vid%", "Vol%",     "Spd%", "",       "Tag"};
   grid.SetColCount(kColumnCount);
   if (grid.RowCount() < 2) grid.SetRowCount(2);
   grid.SetFixedRows(1);
@@ -125,7 +125,8 @@ void SetUpGraphic(StringGrid& grid, int row) {
   Fill(grid, row, {"0", "0", kYes, "none", "0", kMid, kMid, "100", M, M, M, "", ""});
 }
 void SetUpAVI(StringGrid& grid, int row) {
-  Fill(grid, row, {"0", "0", kYes, "Loop 1x", "0", kMid, kMid, M, "100", "100", "100", kNoThumb, M});
+  Fill(grid, row,
+       {"0", "0", kYes, "Loop 1x", "0", kMid, kMid, M, "100", "100", "100", kNoThumb, M});
 }
 void SetUpMOV(StringGrid& grid, int row) {
   Fill(grid, row, {"0", "0", kYes, M, "0", kMid, kMid, M, "100", "50", "100", kNoThumb, M});
@@ -149,13 +150,26 @@ void SetUpCD(StringGrid& grid, int row, int track) {
 
 std::string_view SetUpKind(StringGrid& grid, int row, SlideKind kind) {
   switch (kind) {
-    case SlideKind::Graphic: SetUpGraphic(grid, row); break;
-    case SlideKind::Video: SetUpAVI(grid, row); break;
-    case SlideKind::QuickTime: SetUpMOV(grid, row); break;
-    case SlideKind::Animation: SetUpFLI(grid, row); break;
-    case SlideKind::Audio: SetUpAudio(grid, row); break;
-    case SlideKind::Script: return SetUpAVL(grid, row);
-    case SlideKind::CdTrack: SetUpCD(grid, row, 1); break;
+    case SlideKind::Graphic:
+      SetUpGraphic(grid, row);
+      break;
+    case SlideKind::Video:
+      SetUpAVI(grid, row);
+      break;
+    case SlideKind::QuickTime:
+      SetUpMOV(grid, row);
+      break;
+    case SlideKind::Animation:
+      SetUpFLI(grid, row);
+      break;
+    case SlideKind::Audio:
+      SetUpAudio(grid, row);
+      break;
+    case SlideKind::Script:
+      return SetUpAVL(grid, row);
+    case SlideKind::CdTrack:
+      SetUpCD(grid, row, 1);
+      break;
   }
   return {};
 }

@@ -14,13 +14,13 @@ namespace w95::editor {
 
 inline constexpr int kColumnCount = 16;
 enum Column : int {
-  kColNumber = 0,   // slide number
-  kColPath = 1,     // short path, lower case; the marker for a CD track
-  kColValue = 2,    // effect, loops less 1, CD track, audio value ("X")
-  kColColour = 3,   // background colour, decimal 0x00BBGGRR; empty for none
-  kColName = 4,     // display name
+  kColNumber = 0,  // slide number
+  kColPath = 1,    // short path, lower case; the marker for a CD track
+  kColValue = 2,   // effect, loops less 1, CD track, audio value ("X")
+  kColColour = 3,  // background colour, decimal 0x00BBGGRR; empty for none
+  kColName = 4,    // display name
   kColHasColour = 5,
-  kColEffect = 6,   // effect name or "Loop Nx"
+  kColEffect = 6,  // effect name or "Loop Nx"
   kColWait = 7,
   kColHorz = 8,
   kColVert = 9,
@@ -28,7 +28,7 @@ enum Column : int {
   kColZoom = 11,
   kColVolume = 12,
   kColSpeed = 13,
-  kColThumb = 14,   // thumbnail index, base 32; "-" for kinds without one
+  kColThumb = 14,  // thumbnail index, base 32; "-" for kinds without one
   kColTag = 15,
 };
 

@@ -18,8 +18,7 @@ using ui::StringGrid;
 const std::string kMarker(kNotApplicable);
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
@@ -146,8 +145,7 @@ std::string Reader::FolderNumbered(const std::string& number) {
     }
     // The key list is read through a limited buffer; a script with very many
     // folders has numbers past its end, which are asked for one by one.
-    if (!found && !number.empty() &&
-        number.find_first_not_of("0123456789") == std::string::npos) {
+    if (!found && !number.empty() && number.find_first_not_of("0123456789") == std::string::npos) {
       lastFolder_ = src_.ReadText("Directory", number, "");
     }
   }
@@ -266,10 +264,17 @@ bool Reader::ReadRow(int row) {
   Set(row, kColThumb, std::string(kNoThumb));
   Set(row, kColTag, kMarker);
   switch (kind) {
-    case SlideKind::Audio: ValidateAudio(grid_, row); break;
-    case SlideKind::Animation: ValidateFLI(grid_, row); break;
-    case SlideKind::Script: ValidateAVL(grid_, row); break;
-    default: break;  // video kinds keep what they read
+    case SlideKind::Audio:
+      ValidateAudio(grid_, row);
+      break;
+    case SlideKind::Animation:
+      ValidateFLI(grid_, row);
+      break;
+    case SlideKind::Script:
+      ValidateAVL(grid_, row);
+      break;
+    default:
+      break;  // video kinds keep what they read
   }
   return true;
 }

@@ -50,9 +50,7 @@ std::string PlatformScriptFiles::LongNameOf(const std::string& path) {
 
 std::string PlatformScriptFiles::CurrentDirectory() { return Files().CurrentDirectory(); }
 
-bool PlatformScriptFiles::Exists(const std::string& path) {
-  return Files().Stat(path).has_value();
-}
+bool PlatformScriptFiles::Exists(const std::string& path) { return Files().Stat(path).has_value(); }
 
 std::optional<std::string> PlatformScriptFiles::ReadAll(const std::string& path) {
   return Files().ReadFile(path);

@@ -38,9 +38,7 @@ std::string FileNameOf(const std::string& path) {
   return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\x1a'; }
 
 // The longest value a reader gets back whole (a 1024-byte buffer).
 constexpr size_t kLongestValue = 1023;
@@ -87,17 +85,27 @@ class Folders {
 // What a cell holds, as the message about it names it.
 const char* Attribute(int col) {
   switch (col) {
-    case kColValue: return "effect, loop or track value";
-    case kColColour: return "background colour";
-    case kColWait: return "wait";
+    case kColValue:
+      return "effect, loop or track value";
+    case kColColour:
+      return "background colour";
+    case kColWait:
+      return "wait";
     case kColHorz:
-    case kColVert: return "position";
-    case kColGamma: return "gamma";
-    case kColZoom: return "zoom";
-    case kColVolume: return "volume";
-    case kColSpeed: return "speed";
-    case kColThumb: return "thumbnail index";
-    default: return "file name";
+    case kColVert:
+      return "position";
+    case kColGamma:
+      return "gamma";
+    case kColZoom:
+      return "zoom";
+    case kColVolume:
+      return "volume";
+    case kColSpeed:
+      return "speed";
+    case kColThumb:
+      return "thumbnail index";
+    default:
+      return "file name";
   }
 }
 
@@ -125,8 +133,7 @@ class SlideWriter {
     if (Writable(Cell(kColWait), "0") && !Text("W", kColWait)) return problem_;
     if (Writable(Cell(kColHorz), kMid) && Writable(Cell(kColVert), kMid)) {
       // The reader splits at the first comma.
-      if (Cell(kColHorz).find(',') != std::string::npos)
-        return Problem(kColHorz, "holds a comma");
+      if (Cell(kColHorz).find(',') != std::string::npos) return Problem(kColHorz, "holds a comma");
       if (!Text("P", kColHorz, Cell(kColHorz) + "," + Cell(kColVert))) return problem_;
     }
     if (Writable(Cell(kColGamma), "100")) {
@@ -168,8 +175,7 @@ class SlideWriter {
 
 }  // namespace
 
-void TextSink::Append(std::string& text, std::string_view name,
-                      const std::vector<KeyValue>& keys) {
+void TextSink::Append(std::string& text, std::string_view name, const std::vector<KeyValue>& keys) {
   text += '[';
   text += name;
   text += "]\r\n";
@@ -206,8 +212,7 @@ WriteResult WriteScript(const StringGrid& grid, const ScriptHeader& header, Scri
     const char* why = Unstorable(folder);
     if (!why) why = Unstorable(value);
     if (why) {
-      return {false, r, WriteResult::Fault::Slide,
-              "its file name " + Quote(path) + " " + why};
+      return {false, r, WriteResult::Fault::Slide, "its file name " + Quote(path) + " " + why};
     }
     fileValues[static_cast<size_t>(r)] = std::move(value);
   }

@@ -93,8 +93,8 @@ void TScrlDlg::BtnOKClick(ui::Control&) { SetModalResult(ui::mrOk); }
 
 void TScrlDlg::BtnCancelClick(ui::Control&) { SetModalResult(ui::mrCancel); }
 
-int RunScrlDlg(const std::string& caption, int min, int max, int16_t smallStep,
-               int16_t largeStep, int initial) {
+int RunScrlDlg(const std::string& caption, int min, int max, int16_t smallStep, int16_t largeStep,
+               int initial) {
   int result = -1;
   const TScrlDlg::RunState state{min, max, initial};
   auto dlg = std::make_unique<TScrlDlg>(state);

@@ -46,7 +46,7 @@ class TScrlDlg : public ui::Form {
 };
 
 // Runs the dialog: the chosen value, or -1 when the user cancels.
-int RunScrlDlg(const std::string& caption, int min, int max, int16_t smallStep,
-               int16_t largeStep, int initial);
+int RunScrlDlg(const std::string& caption, int min, int max, int16_t smallStep, int16_t largeStep,
+               int initial);
 
 }  // namespace w95::editor

@@ -134,7 +134,8 @@ ViewResult SaveTagList(const ui::StringGrid& grid, int currentRow, const std::st
     return ViewResult::TagList;
   }
   if (!IsViewable(grid, currentRow)) return ViewResult::Nothing;
-  TIniFile(keys::kSettingsFile).WriteText(keys::kSection, keys::kSaveAs, grid.Cell(kColPath, currentRow));
+  TIniFile(keys::kSettingsFile)
+      .WriteText(keys::kSection, keys::kSaveAs, grid.Cell(kColPath, currentRow));
   const bool started =
       platform::Current().desktop->Exec(appDir + std::string(kPlayerCommand), kShowHidden);
   return started ? ViewResult::Player : ViewResult::PlayerFailed;

@@ -73,11 +73,11 @@ bool IsViewable(const ui::StringGrid& grid, int row);
 
 // What viewing did.
 enum class ViewResult {
-  TagList,      // "tag.lst" written: the editor closes with result 2
-  Player,       // the host's player started for the current slide
-  PlayerFailed, // the player could not be started
-  Nothing,      // nothing to view: the information message
-  NoAppDir,     // tagged slides but no "AppDir": nothing written, the editor stays
+  TagList,       // "tag.lst" written: the editor closes with result 2
+  Player,        // the host's player started for the current slide
+  PlayerFailed,  // the player could not be started
+  Nothing,       // nothing to view: the information message
+  NoAppDir,      // tagged slides but no "AppDir": nothing written, the editor stays
 };
 // Viewing: deletes "tag.lst" in appDir; with tagged slides writes it anew;
 // otherwise, for a viewable current slide, writes its short path as "SaveAs"

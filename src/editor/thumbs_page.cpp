@@ -156,7 +156,8 @@ void ThumbsPage::PageUp() {
 }
 
 void ThumbsPage::PageDown() {
-  scroll_.SetPosition(std::min(std::max(1, SlideCount()), scroll_.Position() + geometry_.PageSize()));
+  scroll_.SetPosition(
+      std::min(std::max(1, SlideCount()), scroll_.Position() + geometry_.PageSize()));
   UpdatePreview();
 }
 
@@ -228,9 +229,10 @@ void ThumbsPage::Timer1Timer() {
 PictureView::PictureView(ui::Image& image) : image_(image) {
   image_.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
     if (!picture_) return;
-    canvas.DrawPicture({(image_.Width() - picture_->width) / 2, (image_.Height() - picture_->height) / 2,
-                        picture_->width, picture_->height},
-                       *picture_);
+    canvas.DrawPicture(
+        {(image_.Width() - picture_->width) / 2, (image_.Height() - picture_->height) / 2,
+         picture_->width, picture_->height},
+        *picture_);
   };
 }
 

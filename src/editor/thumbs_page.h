@@ -20,10 +20,10 @@ namespace w95::editor {
 
 // What the page asks of the editor window.
 struct ThumbsWindow {
-  std::function<void(int row)> selectSlide;          // current row + slide display
-  std::function<void()> openEditMenu;                // mnuEdit at the mouse
-  std::function<void(int from, int to)> moveSlide;   // as the move-slide action
-  std::function<std::string(int row)> thumbnailFile; // empty when the slide has none
+  std::function<void(int row)> selectSlide;           // current row + slide display
+  std::function<void()> openEditMenu;                 // mnuEdit at the mouse
+  std::function<void(int from, int to)> moveSlide;    // as the move-slide action
+  std::function<std::string(int row)> thumbnailFile;  // empty when the slide has none
 };
 
 class ThumbsPage {

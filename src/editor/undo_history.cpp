@@ -106,13 +106,17 @@ void UndoHistory::Apply(const Change& c, bool forward) {
       }
       break;
     case Change::Kind::Move:
-      if (forward) grid_.MoveRow(c.a, c.b);
-      else grid_.MoveRow(c.b, c.a);
+      if (forward)
+        grid_.MoveRow(c.a, c.b);
+      else
+        grid_.MoveRow(c.b, c.a);
       break;
     case Change::Kind::File:
       if (mover_) {
-        if (forward) mover_(c.before, c.after);
-        else mover_(c.after, c.before);
+        if (forward)
+          mover_(c.before, c.after);
+        else
+          mover_(c.after, c.before);
       }
       break;
   }

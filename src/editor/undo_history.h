@@ -77,9 +77,9 @@ class UndoHistory final : public ui::GridChanges {
  private:
   struct Change {
     enum class Kind { Cell, Insert, Delete, Move, File } kind;
-    int a = 0;    // Cell: row; Insert: at; Delete: row; Move: from
-    int b = 0;    // Cell: column; Insert: count; Move: to
-    std::string before, after;      // Cell; File: from, to
+    int a = 0;                       // Cell: row; Insert: at; Delete: row; Move: from
+    int b = 0;                       // Cell: column; Insert: count; Move: to
+    std::string before, after;       // Cell; File: from, to
     std::vector<std::string> cells;  // Delete
   };
   struct Step {
@@ -95,8 +95,8 @@ class UndoHistory final : public ui::GridChanges {
   ui::StringGrid& grid_;
   size_t depth_;
   std::deque<Step> steps_;
-  size_t done_ = 0;   // steps_[0, done_) are done; the rest can be redone
-  long saved_ = 0;    // done_ when the grid was last the file's; -1 when no step is
+  size_t done_ = 0;  // steps_[0, done_) are done; the rest can be redone
+  long saved_ = 0;   // done_ when the grid was last the file's; -1 when no step is
   Step pending_;
   FileMover mover_;
   bool recording_ = true;

@@ -75,7 +75,8 @@ bool TFileForm::LeaveVanishedFolder() {
   // A drive that is gone as a whole has no parent to go to: the list shows
   // it empty, as before.
   if (!FolderExists(parent)) return false;
-  ui::MessageDlg("The folder " + gone + " is no longer there.", ui::MsgKind::Warning, ui::Buttons::OK);
+  ui::MessageDlg("The folder " + gone + " is no longer there.", ui::MsgKind::Warning,
+                 ui::Buttons::OK);
   GoToFolder(parent);
   return true;
 }

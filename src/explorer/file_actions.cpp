@@ -235,8 +235,7 @@ void TFileForm::mnuFRenameClick() {
     if (oldName.empty()) return ShowWarning(kMsgNoFilesSelected);
     std::string value = oldName;
     std::optional<std::string> newName;
-    if (ui::InputQuery("Rename File", RenamePrompt(folder), value))
-      newName = value.substr(0, 255);
+    if (ui::InputQuery("Rename File", RenamePrompt(folder), value)) newName = value.substr(0, 255);
     const bool exists = newName && !newName->empty() && Files().Stat(folder + *newName);
     const RenameDecision d = DecideRename(folder, oldName, newName, exists);
     switch (d.action) {

@@ -25,11 +25,11 @@ namespace w95::explorer {
 
 // The state that the explorer's parts share, one per window.
 struct ExplorerState {
-  bool open = false;          // set up; the list may be rebuilt
-  bool initialising = true;   // being built: no list rebuilds, no columns
-  bool navigating = true;     // re-entry guard of the Look-in handler
+  bool open = false;         // set up; the list may be rebuilt
+  bool initialising = true;  // being built: no list rebuilds, no columns
+  bool navigating = true;    // re-entry guard of the Look-in handler
   bool modal = true;
-  ModeSetup setup;            // ExplorerMode, ConvertFamily, RestrictedFormats
+  ModeSetup setup;  // ExplorerMode, ConvertFamily, RestrictedFormats
   bool rememberPlacement = false;
   uintptr_t hostWindow = 0;
   std::string startFolder;
@@ -48,8 +48,8 @@ struct ExplorerState {
   int defaultWidth = 0;
   int defaultHeight = 0;
   std::string currentFolder = "c:\\";  // the folder tree's folder, long form
-  bool activated = false;     // the one-time activation has run
-  bool closed = false;        // the close work has run
+  bool activated = false;              // the one-time activation has run
+  bool closed = false;                 // the close work has run
 };
 
 class TFileForm : public ui::Form {

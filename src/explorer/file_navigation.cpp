@@ -24,9 +24,12 @@ namespace {
 // The picture of a drive in the Look-in box, by its kind.
 ui::GlyphKind DriveGlyph(unsigned driveType) {
   switch (driveType) {
-    case 2: return ui::GlyphKind::Floppy;   // removable
-    case 5: return ui::GlyphKind::CdDrive;  // CD-ROM
-    default: return ui::GlyphKind::HardDrive;
+    case 2:
+      return ui::GlyphKind::Floppy;  // removable
+    case 5:
+      return ui::GlyphKind::CdDrive;  // CD-ROM
+    default:
+      return ui::GlyphKind::HardDrive;
   }
 }
 }  // namespace
@@ -100,8 +103,7 @@ void TFileForm::CalcStringWidth() {
     state_.widestEntry = std::max(60, ui::WidestText(font, XFiles.Texts()));
     state_.measuredIn = font;
   }
-  const ColumnLayout c =
-      ColumnsFor(state_.widestEntry, ui::TextWidth(font, "WW"), XFiles.Width());
+  const ColumnLayout c = ColumnsFor(state_.widestEntry, ui::TextWidth(font, "WW"), XFiles.Width());
   state_.columnWidth = c.columnWidth;
   XFiles.SetColumns(c.columns);
 }
@@ -250,7 +252,8 @@ void TFileForm::BtnHelpClick(ui::Control&) {
 void TFileForm::BtnMenuClick(ui::Control&) {
   BtnMenu.SetShowHint(false);  // no tooltip over the menu
   ui::Application().ProcessMessages();
-  MainMenu.Popup(Left() + BtnMenu.Left() + BtnMenu.Width(), Top() + BtnMenu.Top() + BtnMenu.Height());
+  MainMenu.Popup(Left() + BtnMenu.Left() + BtnMenu.Width(),
+                 Top() + BtnMenu.Top() + BtnMenu.Height());
   BtnMenu.SetShowHint(true);
 }
 
@@ -276,8 +279,7 @@ void TFileForm::FitWindowWidth(bool toScreen) {
       2 * (ui::SystemMetric(ui::Metric::BorderWidth) + ui::SystemMetric(ui::Metric::FrameWidth));
   const int screen = ui::Screen().Width();
   // At least one column: an entry wider than the list still gets a whole one.
-  const int wanted =
-      std::max(1, (toScreen ? screen - frame : XFiles.Width()) / state_.columnWidth);
+  const int wanted = std::max(1, (toScreen ? screen - frame : XFiles.Width()) / state_.columnWidth);
   SetWindowBounds(Left(), Top(), FittedWindowWidth(frame, wanted, state_.columnWidth),
                   WindowHeight());
   ui::Application().ProcessMessages();

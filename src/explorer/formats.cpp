@@ -67,30 +67,49 @@ std::vector<Row> RowsOf(int depth) {
   switch (depth) {
     case 24:
       return {kBmp, kBmpOs2, kCmp, kDib, kJpgNormal, kJpgEnhanced, kKqp, kPic,
-              kPct, kPcx, kPng, kPsd, kRas, kTga, kTif};
+              kPct, kPcx,    kPng, kPsd, kRas,       kTga,         kTif};
     case 16:
       return {kCmp, kJpgNormal, kJpgEnhanced, kKqp, kPic, kTga};
     case 8:
-      return {kBmp, kBmpOs2, kDib, {"Lead \"JPEG\" [gray]", -10, false},
-              {"JPG JPEG/JFIF [gray]", -11, false}, kKqp, kPic, kPct, kPcx, kPng, kRas,
-              kTga, kTif, kWpg};
+      return {kBmp,
+              kBmpOs2,
+              kDib,
+              {"Lead \"JPEG\" [gray]", -10, false},
+              {"JPG JPEG/JFIF [gray]", -11, false},
+              kKqp,
+              kPic,
+              kPct,
+              kPcx,
+              kPng,
+              kRas,
+              kTga,
+              kTif,
+              kWpg};
     case 4:
       return {kBmp, kBmpOs2, kDib, kPcx, kPng, kWpg};
     case 1:
-      return {kBmp, kBmpOs2, {"CAL C.A.L.S", 15, true}, kDib, kPct, kPcx, kPng, kRas, kTif,
-              {"TIF Aldus TIFF CCITT", 24, true}, {"TIF Aldus TIFF G3 1d", 25, true},
-              {"TIF Aldus TIFF G3 2d", 26, true}, {"TIF Aldus TIFF G4", 27, true}, kWpg};
+      return {kBmp,
+              kBmpOs2,
+              {"CAL C.A.L.S", 15, true},
+              kDib,
+              kPct,
+              kPcx,
+              kPng,
+              kRas,
+              kTif,
+              {"TIF Aldus TIFF CCITT", 24, true},
+              {"TIF Aldus TIFF G3 1d", 25, true},
+              {"TIF Aldus TIFF G3 2d", 26, true},
+              {"TIF Aldus TIFF G4", 27, true},
+              kWpg};
     default:
       return {};
   }
 }
 
 const DepthChoice kDepths[kDepthChoiceCount] = {
-    {"16M Colors (24 bits)", 24, 5},
-    {"64K Colors (16 bits)", 16, 5},
-    {"256 Colors (8 bits)", 8, 9},
-    {"16 Colors (4-bits)", 4, 0},
-    {"Black & White (1 bit)", 1, 5},
+    {"16M Colors (24 bits)", 24, 5}, {"64K Colors (16 bits)", 16, 5}, {"256 Colors (8 bits)", 8, 9},
+    {"16 Colors (4-bits)", 4, 0},    {"Black & White (1 bit)", 1, 5},
 };
 
 }  // namespace
@@ -125,12 +144,18 @@ std::string SaveKey(int depth) {
 
 int DefaultSavedPosition(int depth) {
   switch (depth) {
-    case 24: return 5;
-    case 16: return 2;
-    case 8: return 9;
-    case 4: return 0;
-    case 1: return 5;
-    default: return 0;
+    case 24:
+      return 5;
+    case 16:
+      return 2;
+    case 8:
+      return 9;
+    case 4:
+      return 0;
+    case 1:
+      return 5;
+    default:
+      return 0;
   }
 }
 
@@ -140,25 +165,33 @@ int SavedPositionFrom(int depth, int32_t stored) {
 
 int RestrictedSavedPosition(int depth) {
   switch (depth) {
-    case 24: return 3;
-    case 16: return 0;
-    case 8: return 7;
-    default: return -1;
+    case 24:
+      return 3;
+    case 16:
+      return 0;
+    case 8:
+      return 7;
+    default:
+      return -1;
   }
 }
 
-int PositionToSelect(int saved, int count) {
-  return saved >= 0 && saved < count ? saved : 0;
-}
+int PositionToSelect(int saved, int count) { return saved >= 0 && saved < count ? saved : 0; }
 
 int SavedPositions::Slot(int depth) {
   switch (depth) {
-    case 24: return 0;
-    case 16: return 1;
-    case 8: return 2;
-    case 4: return 3;
-    case 1: return 4;
-    default: return 5;
+    case 24:
+      return 0;
+    case 16:
+      return 1;
+    case 8:
+      return 2;
+    case 4:
+      return 3;
+    case 1:
+      return 4;
+    default:
+      return 5;
   }
 }
 
@@ -175,7 +208,9 @@ std::string TypeLetters(std::string_view entry) {
   return std::string(entry.substr(0, 3));
 }
 
-std::string SaveMask(std::string_view entry) { return std::string("*.").append(TypeLetters(entry)); }
+std::string SaveMask(std::string_view entry) {
+  return std::string("*.").append(TypeLetters(entry));
+}
 
 std::string ExpectedExtension(std::string_view entry) {
   return std::string(".").append(TypeLetters(entry));

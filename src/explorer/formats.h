@@ -12,7 +12,7 @@
 namespace w95::explorer {
 
 inline constexpr int kBrowseCount = 27;
-inline constexpr int kAllValidated = 1;  // "All validated formats"
+inline constexpr int kAllValidated = 1;   // "All validated formats"
 inline constexpr int kSlideshowType = 5;  // "AVL (AV List Slideshow)"
 inline constexpr int32_t kNothingStored = 911;
 inline constexpr int kFormatCodeRoom = 64;

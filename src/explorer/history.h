@@ -9,8 +9,8 @@ namespace w95::explorer {
 
 struct LookInEntry {
   std::string text;
-  bool folder = false;   // a folder entry (indent + "\" + name)
-  bool glyph = false;    // drives and the current folder carry a glyph
+  bool folder = false;  // a folder entry (indent + "\" + name)
+  bool glyph = false;   // drives and the current folder carry a glyph
 };
 
 struct LookInList {

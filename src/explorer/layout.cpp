@@ -28,8 +28,8 @@ ui::Rect RestoredPlacement(const Rect& stored, const ScreenFacts& screen) {
   const Rect& s = stored;
   const bool usable = s.left != -1 && s.top != -1 && s.width != -1 && s.height != -1 &&
                       s.left + s.width <= screen.width && s.top + s.height <= screen.height;
-  const ui::Rect wanted = usable ? ui::Rect{s.left, s.top, s.width, s.height}
-                                 : DesignedPlacement(screen.pixelsPerInch);
+  const ui::Rect wanted =
+      usable ? ui::Rect{s.left, s.top, s.width, s.height} : DesignedPlacement(screen.pixelsPerInch);
   return ui::UsablePlacement(wanted, screen.workArea, kMinimumWindow);
 }
 
@@ -42,10 +42,18 @@ FrameSize FrameOf(ui::BorderStyle border) {
   int side = 0;
   int caption = ui::SystemMetric(Metric::CaptionHeight);
   switch (border) {
-    case ui::BorderStyle::None: caption = 0; break;
-    case ui::BorderStyle::Dialog: side = ui::SystemMetric(Metric::DialogFrameWidth); break;
-    case ui::BorderStyle::Sizeable: side = ui::SystemMetric(Metric::FrameWidth); break;
-    default: side = ui::SystemMetric(Metric::BorderWidth); break;
+    case ui::BorderStyle::None:
+      caption = 0;
+      break;
+    case ui::BorderStyle::Dialog:
+      side = ui::SystemMetric(Metric::DialogFrameWidth);
+      break;
+    case ui::BorderStyle::Sizeable:
+      side = ui::SystemMetric(Metric::FrameWidth);
+      break;
+    default:
+      side = ui::SystemMetric(Metric::BorderWidth);
+      break;
   }
   return {2 * side, 2 * side + caption};
 }

@@ -102,8 +102,7 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
 }
 
 ColumnLayout CalcColumns(const std::vector<std::string>& entries,
-                         const std::function<int(const std::string&)>& textWidth,
-                         int listWidth) {
+                         const std::function<int(const std::string&)>& textWidth, int listWidth) {
   int widest = 60;
   for (const auto& e : entries) widest = std::max(widest, textWidth(e));
   return ColumnsFor(widest, textWidth("WW"), listWidth);

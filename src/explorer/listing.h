@@ -26,7 +26,7 @@ bool MatchesMask(std::string_view name, std::string_view pattern);
 bool ListLess(std::string_view a, std::string_view b);
 
 struct ListOptions {
-  bool lowercase = true;    // "&Lowercase"
+  bool lowercase = true;     // "&Lowercase"
   bool foldersLast = false;  // "Folders &after files"
 };
 
@@ -77,7 +77,6 @@ struct ColumnLayout {
 // list width / column width, at least 1.
 ColumnLayout ColumnsFor(int widest, int wwWidth, int listWidth);
 ColumnLayout CalcColumns(const std::vector<std::string>& entries,
-                         const std::function<int(const std::string&)>& textWidth,
-                         int listWidth);
+                         const std::function<int(const std::string&)>& textWidth, int listWidth);
 
 }  // namespace w95::explorer

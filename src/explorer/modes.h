@@ -46,7 +46,7 @@ int HelpContext(int32_t mode);
 
 // What the file type box shows at the start of a mode.
 enum class TypeBox {
-  SaveFormats,  // the save formats of the depth (may be empty)
+  SaveFormats,   // the save formats of the depth (may be empty)
   AllValidated,  // browse entry 1
   Slideshow,     // browse entry 5, disabled
   Hidden,        // the move mode: empty and hidden
@@ -54,18 +54,18 @@ enum class TypeBox {
 
 struct ModeLook {
   std::string caption = "Save File";
-  std::string labelList;  // empty: keep "Look &in:"
-  bool nameEditable = true;   // file name box: editable in the window colour
+  std::string labelList;     // empty: keep "Look &in:"
+  bool nameEditable = true;  // file name box: editable in the window colour
   ui::Color nameColor = ui::clWindow;
   bool nameVisible = true;
   bool depthBoxVisible = false;  // BPPtype
-  std::string labelName;  // empty: keep "File &name:"
+  std::string labelName;         // empty: keep "File &name:"
   bool typeLabelVisible = true;
   bool multiSelect = false;
   bool markEntriesShown = false;
   TypeBox typeBox = TypeBox::SaveFormats;
-  std::string okCaption;         // empty: decided by the file name box
-  std::string openEntryCaption;  // likewise
+  std::string okCaption;             // empty: decided by the file name box
+  std::string openEntryCaption;      // likewise
   bool inputListEntryShown = false;  // "&View input files"
   bool compressionButtonAllowed = true;
 };

@@ -48,8 +48,7 @@ void RemoteWinClose() {
   // window closes either way.
   try {
     if (f->State().rememberPlacement) f->SaveWindowState();
-  } catch (const std::exception&) {
-  }
+  } catch (const std::exception&) {}
   f->Close();
 }
 

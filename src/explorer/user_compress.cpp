@@ -16,11 +16,11 @@ int32_t ReadSetting(const TIniFile& ini, const char* key, int32_t def) {
 }
 
 const char* const kPresets[] = {
-    "0 - Custom Quality vs. Size",     "1 - Perfect Quality (Option 1)",
-    "2 - Perfect Quality (Option 2)",  "3 - Better Quality vs. Size",
-    "4 - More Quality  vs. Size",      "5 - Equal Quality vs. Size",
-    "6 - More Compression (Sharp)",    "7 - More Compression (Less Tiling)",
-    "8 - Greater Compression",         "9 - Maximum Compression",
+    "0 - Custom Quality vs. Size",    "1 - Perfect Quality (Option 1)",
+    "2 - Perfect Quality (Option 2)", "3 - Better Quality vs. Size",
+    "4 - More Quality  vs. Size",     "5 - Equal Quality vs. Size",
+    "6 - More Compression (Sharp)",   "7 - More Compression (Less Tiling)",
+    "8 - Greater Compression",        "9 - Maximum Compression",
 };
 
 }  // namespace
@@ -180,7 +180,7 @@ TUserCompress::TUserCompress(int32_t formatCode, const CompressionSettings& s)
 
   const CompressionLayout l = CompressionLayoutFor(formatCode);
   CustomLEADsetting.SetItemIndex(l.presetFromSettings && s.preset >= 0 && s.preset <= 9 ? s.preset
-                                                                                          : 0);
+                                                                                        : 0);
   CustomLEADsetting.SetVisible(l.presetShown);
   CustomLEADsetting.SetEnabled(l.presetEnabled);
   Panel2.SetVisible(l.colorRowShown);

@@ -18,10 +18,10 @@
 namespace w95::explorer {
 
 struct CompressionSettings {
-  int32_t sampling = 0;   // "SaveYUV": 0 = 4:4:4, 1 = 4:2:2, 2 = 4:1:1
-  int32_t luma = 6;       // "SaveJPG"
-  int32_t color = 12;     // "SavePIC"
-  int32_t preset = 0;     // "SaveCMP"
+  int32_t sampling = 0;  // "SaveYUV": 0 = 4:4:4, 1 = 4:2:2, 2 = 4:1:1
+  int32_t luma = 6;      // "SaveJPG"
+  int32_t color = 12;    // "SavePIC"
+  int32_t preset = 0;    // "SaveCMP"
 };
 
 // The four keys, 911 (or absent) meaning the default.
@@ -48,7 +48,7 @@ struct CompressionLayout {
   bool presetEnabled = false;
   bool presetFromSettings = false;  // else the preset is set to 0
   bool colorRowShown = true;
-  std::string colorLabel;  // empty: the label is hidden
+  std::string colorLabel;           // empty: the label is hidden
   bool colorLabelToPreset = false;  // its focus control is the preset box
   std::string lumaLabel;
   bool samplingEnabled = true;

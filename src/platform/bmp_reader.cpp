@@ -112,9 +112,15 @@ PicturePtr DecodeBmp(std::string_view bytes) {
       const size_t ux = static_cast<size_t>(x);
       uint32_t index = 0;
       switch (bits) {
-        case 1: index = (Byte(line, ux / 8) >> (7 - ux % 8)) & 1; break;
-        case 4: index = (Byte(line, ux / 2) >> (ux % 2 ? 0 : 4)) & 0xF; break;
-        case 8: index = Byte(line, ux); break;
+        case 1:
+          index = (Byte(line, ux / 8) >> (7 - ux % 8)) & 1;
+          break;
+        case 4:
+          index = (Byte(line, ux / 2) >> (ux % 2 ? 0 : 4)) & 0xF;
+          break;
+        case 8:
+          index = Byte(line, ux);
+          break;
         case 16: {
           const uint32_t v = U16(line, ux * 2);
           const auto five = [](uint32_t c) { return static_cast<uint8_t>(c << 3 | c >> 2); };

@@ -4,7 +4,8 @@
 // and a clip played to its end rests on its last frame (length - 1) instead
 // of at its length. Wrapped around the real service:
 //
-// - a pause of a device that said it plays (when last asked) is remembered; while it holds, a device that
+// - a pause of a device that said it plays (when last asked) is remembered; while it holds, a
+// device that
 //   reports itself stopped is reported paused, as a holding device would be;
 // - a resume of such a device whose last reported mode was stopped continues
 //   the play with a play command (which starts from the current position);
@@ -69,7 +70,9 @@ class PauseKeeper final : public MediaService {
   uint32_t FrameRate(uint32_t device, uint32_t& milliFps) override {
     return inner_.FrameRate(device, milliFps);
   }
-  uint32_t CanReverse(uint32_t device, bool& yes) override { return inner_.CanReverse(device, yes); }
+  uint32_t CanReverse(uint32_t device, bool& yes) override {
+    return inner_.CanReverse(device, yes);
+  }
   uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override {
     return inner_.ReadSetting(device, setting, value);
   }

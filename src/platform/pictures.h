@@ -40,12 +40,12 @@ class PictureLoader {
 // Where the parts of a BMP file lie, every one checked to lie inside it.
 struct BmpLayout {
   int width = 0;
-  int height = 0;           // rows, whatever their order
+  int height = 0;  // rows, whatever their order
   bool topDown = false;
-  bool core = false;        // the old 12-byte header
+  bool core = false;  // the old 12-byte header
   uint32_t bits = 0;
-  size_t headerSize = 0;    // the header after the 14-byte file header
-  size_t maskBytes = 0;     // colour masks after a 40-byte header
+  size_t headerSize = 0;  // the header after the 14-byte file header
+  size_t maskBytes = 0;   // colour masks after a 40-byte header
   size_t paletteAt = 0;
   size_t paletteCount = 0;
   size_t paletteEntry = 4;  // bytes per colour

@@ -23,8 +23,8 @@ std::string Desktop::ShortDateTime(uint64_t fileTime) {
   const unsigned month = mp < 10 ? mp + 3 : mp - 9;
   const int64_t year = static_cast<int64_t>(yoe) + era * 400 + (month <= 2 ? 1 : 0);
   char text[40];
-  std::snprintf(text, sizeof text, "%u/%u/%lld %u:%02u", month, day,
-                static_cast<long long>(year), minute / 60, minute % 60);
+  std::snprintf(text, sizeof text, "%u/%u/%lld %u:%02u", month, day, static_cast<long long>(year),
+                minute / 60, minute % 60);
   return text;
 }
 

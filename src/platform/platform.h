@@ -65,17 +65,14 @@ class ProfileStore {
   // GetPrivateProfileStringA(section, key, def, buf, bufSize, file): what the
   // buffer receives (at most bufSize-1 characters).
   virtual std::string GetString(const std::string& file, const std::string& section,
-                                const std::string& key, const std::string& def,
-                                size_t bufSize) = 0;
+                                const std::string& key, const std::string& def, size_t bufSize) = 0;
   // Key names of a section (NULL key), read through a buffer of bufSize bytes
   // with the truncation rule of the real API: the names that lie whole in its
   // first bufSize-2 characters (a name the buffer cuts is left out).
-  virtual std::vector<std::string> GetKeyNames(const std::string& file,
-                                               const std::string& section,
+  virtual std::vector<std::string> GetKeyNames(const std::string& file, const std::string& section,
                                                size_t bufSize) = 0;
   // Section names of the file (NULL section).
-  virtual std::vector<std::string> GetSectionNames(const std::string& file,
-                                                   size_t bufSize) = 0;
+  virtual std::vector<std::string> GetSectionNames(const std::string& file, size_t bufSize) = 0;
   // WritePrivateProfileStringA; key or value nullopt deletes (section or key).
   virtual bool WriteString(const std::string& file, const std::string& section,
                            const std::optional<std::string>& key,
@@ -165,8 +162,7 @@ class Desktop {
   virtual bool GdiFlush() = 0;
   virtual void Beep(unsigned type) = 0;  // MessageBeep
   // WinHelpA(owner, file, command, data); false when help could not start.
-  virtual bool Help(uintptr_t owner, const std::string& file, unsigned command,
-                    uintptr_t data) = 0;
+  virtual bool Help(uintptr_t owner, const std::string& file, unsigned command, uintptr_t data) = 0;
   // WinExec(command, show); true when the program started.
   virtual bool Exec(const std::string& command, int show) = 0;
   // Free paging-file space in bytes (GlobalMemoryStatus dwAvailPageFile).
@@ -185,8 +181,7 @@ class Desktop {
 class HostLink {
  public:
   virtual ~HostLink() = default;
-  virtual intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
-                        intptr_t lParam) = 0;
+  virtual intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam, intptr_t lParam) = 0;
   virtual void Broadcast(unsigned message, uintptr_t wParam, intptr_t lParam) = 0;
   // True when the handle names an existing window (IsWindow): a message sent
   // to anything else reaches no one.
@@ -195,10 +190,10 @@ class HostLink {
 
 // What the current printer offers, read from its device context.
 struct PrinterCaps {
-  std::string name;        // the printer's device name
-  int pageWidth = 0;       // printable area in device pixels (HORZRES x VERTRES)
+  std::string name;   // the printer's device name
+  int pageWidth = 0;  // printable area in device pixels (HORZRES x VERTRES)
   int pageHeight = 0;
-  int dpiX = 0;            // LOGPIXELSX, LOGPIXELSY
+  int dpiX = 0;  // LOGPIXELSX, LOGPIXELSY
   int dpiY = 0;
   int colorBits = 0;       // BITSPIXEL x PLANES
   bool landscape = false;  // orientation of the chosen paper

@@ -74,8 +74,9 @@ int PositionStep(int dpi, int32_t unit) {
 
 std::string PageProblem(int pageW, int pageH, int dpiX, int dpiY) {
   if (pageW > 0 && pageH > 0 && dpiX > 0 && dpiY > 0) return {};
-  return "The printer reports a page of " + std::to_string(pageW) + " x " + std::to_string(pageH) + " pixels at " +
-         std::to_string(dpiX) + " x " + std::to_string(dpiY) + " dpi; choose another printer with Setup.";
+  return "The printer reports a page of " + std::to_string(pageW) + " x " + std::to_string(pageH) +
+         " pixels at " + std::to_string(dpiX) + " x " + std::to_string(dpiY) +
+         " dpi; choose another printer with Setup.";
 }
 
 std::string LengthText(int pixels, int dpi, int32_t unit) {
@@ -87,8 +88,9 @@ std::string LengthText(int pixels, int dpi, int32_t unit) {
 }
 
 std::string PageSummary(bool landscape, int pageW, int pageH, int dpiX, int dpiY, int32_t unit) {
-  return std::string(landscape ? "Landscape" : "Portrait ") + ": " + LengthText(pageW, dpiX, unit) + " x " +
-         LengthText(pageH, dpiY, unit) + "  (" + std::to_string(dpiX) + " x " + std::to_string(dpiY) + " dpi)";
+  return std::string(landscape ? "Landscape" : "Portrait ") + ": " + LengthText(pageW, dpiX, unit) +
+         " x " + LengthText(pageH, dpiY, unit) + "  (" + std::to_string(dpiX) + " x " +
+         std::to_string(dpiY) + " dpi)";
 }
 
 int PixelsPerInch(int imageW, int imageH, int docW, int docH, int dpiX, int dpiY) {
@@ -104,9 +106,14 @@ std::string ResolutionText(int ppi) {
 }
 
 const char* PhotoName(int photo) {
-  static const char* const names[kPhotoCount] = {
-      "Any size", "10 x 15 cm / 4 x 6 in", "13 x 18 cm / 5 x 7 in", "20 x 25 cm / 8 x 10 in",
-      "A5",       "A4",                    "Letter",                "Fit page"};
+  static const char* const names[kPhotoCount] = {"Any size",
+                                                 "10 x 15 cm / 4 x 6 in",
+                                                 "13 x 18 cm / 5 x 7 in",
+                                                 "20 x 25 cm / 8 x 10 in",
+                                                 "A5",
+                                                 "A4",
+                                                 "Letter",
+                                                 "Fit page"};
   return photo >= 0 && photo < kPhotoCount ? names[photo] : "";
 }
 
@@ -114,20 +121,29 @@ Sides PhotoSides(int photo, int32_t unit) {
   const bool metric = unit == kCentimetres;
   auto cm = [](double a, double b) { return Sides{a / 2.54, b / 2.54}; };
   switch (photo) {
-    case k4x6: return metric ? cm(10, 15) : Sides{4, 6};
-    case k5x7: return metric ? cm(13, 18) : Sides{5, 7};
-    case k8x10: return metric ? cm(20, 25) : Sides{8, 10};
-    case kA5: return cm(14.8, 21.0);
-    case kA4: return cm(21.0, 29.7);
-    case kLetter: return Sides{8.5, 11};
-    default: return {};
+    case k4x6:
+      return metric ? cm(10, 15) : Sides{4, 6};
+    case k5x7:
+      return metric ? cm(13, 18) : Sides{5, 7};
+    case k8x10:
+      return metric ? cm(20, 25) : Sides{8, 10};
+    case kA5:
+      return cm(14.8, 21.0);
+    case kA4:
+      return cm(21.0, 29.7);
+    case kLetter:
+      return Sides{8.5, 11};
+    default:
+      return {};
   }
 }
 
 Size FitPhoto(const Sides& sides, int imageW, int imageH, int dpiX, int dpiY) {
   const bool wide = imageW > imageH;
-  const double w = wide ? sides.longSide : sides.shortSide, h = wide ? sides.shortSide : sides.longSide;
-  const auto boxW = static_cast<int64_t>(std::lround(w * dpiX)), boxH = static_cast<int64_t>(std::lround(h * dpiY));
+  const double w = wide ? sides.longSide : sides.shortSide,
+               h = wide ? sides.shortSide : sides.longSide;
+  const auto boxW = static_cast<int64_t>(std::lround(w * dpiX)),
+             boxH = static_cast<int64_t>(std::lround(h * dpiY));
   // Whichever side of the box the image reaches is the box's exactly; the
   // other is rounded, not cut short.
   if (static_cast<double>(boxW) * imageH <= static_cast<double>(boxH) * imageW)
@@ -138,7 +154,8 @@ Size FitPhoto(const Sides& sides, int imageW, int imageH, int dpiX, int dpiY) {
 Area CoverRect(int left, int top, Size size, int imageW, int imageH) {
   Size cover = ByWidth(size.width, imageW, imageH);
   if (cover.height < size.height) cover = ByHeight(size.height, imageW, imageH);
-  return {left - (cover.width - size.width) / 2, top - (cover.height - size.height) / 2, cover.width, cover.height};
+  return {left - (cover.width - size.width) / 2, top - (cover.height - size.height) / 2,
+          cover.width, cover.height};
 }
 
 Size ByWidth(int width, int imageW, int imageH) {

@@ -144,7 +144,8 @@ Size Bounded(Size size, Size smallest, Size largest);
 // A length typed in the unit as printer pixels, rounded; false when the
 // text is not a positive number ("4", "4.5", "4,5", " 10 cm"), or not a
 // number at least 0 when zero is allowed (a position).
-bool ParseLength(const std::string& text, int dpi, int32_t unit, int& pixels, bool allowZero = false);
+bool ParseLength(const std::string& text, int dpi, int32_t unit, int& pixels,
+                 bool allowZero = false);
 
 // A length as the typing boxes show it: two decimals in inches, one in
 // centimetres, whole pixels.

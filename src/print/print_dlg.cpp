@@ -19,8 +19,8 @@ void PrintDlg(uintptr_t hostWindow, int32_t width, int32_t height, int32_t noEnh
   // The page layout doubles the image until it covers the page and divides
   // by its sides: an empty or negative image has no layout.
   if (width <= 0 || height <= 0) {
-    ui::MessageDlg("The image to print has no size (" + std::to_string(width) + " x " + std::to_string(height) +
-                       " pixels).",
+    ui::MessageDlg("The image to print has no size (" + std::to_string(width) + " x " +
+                       std::to_string(height) + " pixels).",
                    ui::MsgKind::Error, ui::Buttons::OK);
     return;
   }
@@ -47,8 +47,8 @@ void PrintEnd() {
   const bool ended = !printer.Printing() || printer.EndDoc();
   if (TPrintForm* form = State().PrintForm) form->Close();
   if (!ended)
-    ui::MessageDlg("The printer could not finish the job: the page may not have printed.", ui::MsgKind::Error,
-                   ui::Buttons::OK);
+    ui::MessageDlg("The printer could not finish the job: the page may not have printed.",
+                   ui::MsgKind::Error, ui::Buttons::OK);
 }
 
 void TPrintForm::BtnPrintItClick(ui::Control&) {
@@ -57,8 +57,8 @@ void TPrintForm::BtnPrintItClick(ui::Control&) {
   // The host's window receives the device context and ends the job: with
   // no such window the job would stay open for good.
   if (!platform::Current().host->IsWindow(State().HostWindow)) {
-    ui::MessageDlg("The program that asked for printing has no window to print the page.", ui::MsgKind::Warning,
-                   ui::Buttons::OK);
+    ui::MessageDlg("The program that asked for printing has no window to print the page.",
+                   ui::MsgKind::Warning, ui::Buttons::OK);
     return;
   }
   platform::Printer& printer = *platform::Current().printer;
@@ -76,8 +76,8 @@ void TPrintForm::BtnPrintItClick(ui::Control&) {
     drawn = CoverRect(s.DocLeft, s.DocTop, {s.DocWidth, s.DocHeight}, s.ImageWidth, s.ImageHeight);
     if (!printer.ClipTo(s.DocLeft, s.DocTop, s.DocWidth, s.DocHeight)) {
       printer.Abort();
-      ui::MessageDlg("The printer cannot crop the picture; clear Fill to print it whole.", ui::MsgKind::Warning,
-                     ui::Buttons::OK);
+      ui::MessageDlg("The printer cannot crop the picture; clear Fill to print it whole.",
+                     ui::MsgKind::Warning, ui::Buttons::OK);
       return;
     }
   }

@@ -39,8 +39,8 @@ bool SamePrinter(const platform::PrinterCaps& a, const platform::PrinterCaps& b)
 }
 
 bool SamePage(const platform::PrinterCaps& a, const platform::PrinterCaps& b) {
-  return SamePrinter(a, b) && a.pageWidth == b.pageWidth && a.pageHeight == b.pageHeight && a.dpiX == b.dpiX &&
-         a.dpiY == b.dpiY && a.landscape == b.landscape;
+  return SamePrinter(a, b) && a.pageWidth == b.pageWidth && a.pageHeight == b.pageHeight &&
+         a.dpiX == b.dpiX && a.dpiY == b.dpiY && a.landscape == b.landscape;
 }
 
 // Raises the window's quiet count for a scope: the controls it sets then
@@ -126,7 +126,8 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   BtnReset.SetBounds(290, 86, 78, 27);
   BtnReset.SetCaption("Cen&ter");
   PrintStyle.SetBounds(240, 240, 129, 21);
-  PrintStyle.SetItems({"Floyd-Steinberg", "Burkes", "Stucki", "Sierra", "Stevenson", "Jarvis", "Ordered"});
+  PrintStyle.SetItems(
+      {"Floyd-Steinberg", "Burkes", "Stucki", "Sierra", "Stevenson", "Jarvis", "Ordered"});
   Label1.SetBounds(280, 36, 80, 16);
   Label1.SetCaption("&Measure:");
   Label1.SetFocusControl(&MeasureBox);
@@ -146,7 +147,8 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   BtnHelp.SetGlyph(ui::GlyphKind::Help);
   BtnReset.SetGlyph(ui::GlyphKind::Centre);
 
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&ZoomLabel, &LabelDocW, &LabelXPos, &LabelYpos, &LabelDocH})
+  for (ui::Control* c : std::initializer_list<ui::Control*>{&ZoomLabel, &LabelDocW, &LabelXPos,
+                                                            &LabelYpos, &LabelDocH})
     c->SetFont(LabelFont());
   PanelSettings.SetFont(LabelFont(true));
   LabelRes.SetBounds(194, 120, 86, 16);
@@ -174,8 +176,8 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
     const char* caption;
     int left;
   };
-  for (const Row& r : {Row{LabelW, EditW, "&W:", 8}, Row{LabelH, EditH, "H:", 80}, Row{LabelX, EditX, "X:", 152},
-                       Row{LabelY, EditY, "Y:", 224}}) {
+  for (const Row& r : {Row{LabelW, EditW, "&W:", 8}, Row{LabelH, EditH, "H:", 80},
+                       Row{LabelX, EditX, "X:", 152}, Row{LabelY, EditY, "Y:", 224}}) {
     r.label.SetBounds(r.left, 34, 16, 16);
     r.label.SetCaption(r.caption);
     r.label.SetFocusControl(&r.box);
@@ -203,7 +205,9 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
     DocImageMouseDown(b, x, y);
   };
   DocImage.OnMouseMove = [this](ui::Control&, unsigned, int x, int y) { DocImageMouseMove(x, y); };
-  DocImage.OnMouseUp = [this](ui::Control&, ui::MouseButton, unsigned, int, int) { dragging_ = false; };
+  DocImage.OnMouseUp = [this](ui::Control&, ui::MouseButton, unsigned, int, int) {
+    dragging_ = false;
+  };
 
   picture_ = PlaceholderPicture();
   DocImage.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
@@ -221,7 +225,9 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   OnClose = [this](ui::Control& s, ui::CloseAction& a) { FormClose(s, a); };
   OnKeyDown = [this](ui::Control& s, int& key, unsigned shift) { FormKeyDown(s, key, shift); };
   BtnSetup.OnClick = [this](ui::Control& s) { BtnSetupClick(s); };
-  ZoomScroll.OnScroll = [this](ui::Control& s, ui::ScrollCode c, int& p) { ZoomScrollScroll(s, c, p); };
+  ZoomScroll.OnScroll = [this](ui::Control& s, ui::ScrollCode c, int& p) {
+    ZoomScrollScroll(s, c, p);
+  };
   for (ui::ScrollBar* bar : {&XScroll, &YScroll}) {
     bar->OnChange = [this](ui::Control& s) { XScrollChange(s); };
     bar->OnScroll = [this](ui::Control& s, ui::ScrollCode c, int& p) { YScrollScroll(s, c, p); };
@@ -288,9 +294,10 @@ void TPrintForm::AllSpecs(int init) {
     ResizeImage(1);
     if (Filling()) {
       // The photo size's own shape on the paper.
-      const int w = std::max(1, static_cast<int>(static_cast<int64_t>(chosenW) * PaperImage.Width() / caps.pageWidth));
-      const int h =
-          std::max(1, static_cast<int>(static_cast<int64_t>(chosenH) * PaperImage.Height() / caps.pageHeight));
+      const int w = std::max(
+          1, static_cast<int>(static_cast<int64_t>(chosenW) * PaperImage.Width() / caps.pageWidth));
+      const int h = std::max(1, static_cast<int>(static_cast<int64_t>(chosenH) *
+                                                 PaperImage.Height() / caps.pageHeight));
       DocImage.SetBounds(Centred(PaperImage.Width(), w), Centred(PaperImage.Height(), h), w, h);
       DocImage.Invalidate();
     }
@@ -318,7 +325,8 @@ void TPrintForm::UpdateDocPosition() {
   LabelDocH.SetCaption("Height: " + LengthText(s.DocHeight, s.DpiY, unit));
   LabelXPos.SetCaption("&X pos : " + LengthText(s.DocLeft, s.DpiX, unit));
   LabelYpos.SetCaption("&Y pos : " + LengthText(s.DocTop, s.DpiY, unit));
-  PanelSettings.SetCaption(PageSummary(caps.landscape, caps.pageWidth, caps.pageHeight, s.DpiX, s.DpiY, unit));
+  PanelSettings.SetCaption(
+      PageSummary(caps.landscape, caps.pageWidth, caps.pageHeight, s.DpiX, s.DpiY, unit));
   ShowResolution();
   ShowSizeBoxes();
 }
@@ -327,7 +335,8 @@ void TPrintForm::ShowSizeBoxes() {
   const PrintModule& s = State();
   const int32_t unit = s.MeasureUnit;
   ui::Edit* const boxes[4] = {&EditW, &EditH, &EditX, &EditY};
-  const std::string texts[4] = {BoxText(s.DocWidth, s.DpiX, unit), BoxText(s.DocHeight, s.DpiY, unit),
+  const std::string texts[4] = {BoxText(s.DocWidth, s.DpiX, unit),
+                                BoxText(s.DocHeight, s.DpiY, unit),
                                 BoxText(s.DocLeft, s.DpiX, unit), BoxText(s.DocTop, s.DpiY, unit)};
   for (int i = 0; i < 4; ++i) {
     shown_[i] = texts[i];
@@ -346,8 +355,10 @@ bool TPrintForm::ChosenSize(const platform::PrinterCaps& caps, float realW, floa
     // the page.
     const Sides sides = PhotoSides(photo_, photoUnit_);
     const bool wide = s.ImageWidth > s.ImageHeight;
-    const int w = static_cast<int>(std::lround((wide ? sides.longSide : sides.shortSide) * caps.dpiX));
-    const int h = static_cast<int>(std::lround((wide ? sides.shortSide : sides.longSide) * caps.dpiY));
+    const int w =
+        static_cast<int>(std::lround((wide ? sides.longSide : sides.shortSide) * caps.dpiX));
+    const int h =
+        static_cast<int>(std::lround((wide ? sides.shortSide : sides.longSide) * caps.dpiY));
     if (w <= caps.pageWidth && h <= caps.pageHeight) {
       width = w;
       height = h;
@@ -359,11 +370,14 @@ bool TPrintForm::ChosenSize(const platform::PrinterCaps& caps, float realW, floa
     return true;
   }
   if (sizing_ == Sizing::Photo)
-    want = FitPhoto(PhotoSides(photo_, photoUnit_), s.ImageWidth, s.ImageHeight, caps.dpiX, caps.dpiY);
+    want =
+        FitPhoto(PhotoSides(photo_, photoUnit_), s.ImageWidth, s.ImageHeight, caps.dpiX, caps.dpiY);
   else if (typedHeight_)
-    want = ByHeight(static_cast<int>(std::lround(typedInches_ * caps.dpiY)), s.ImageWidth, s.ImageHeight);
+    want = ByHeight(static_cast<int>(std::lround(typedInches_ * caps.dpiY)), s.ImageWidth,
+                    s.ImageHeight);
   else
-    want = ByWidth(static_cast<int>(std::lround(typedInches_ * caps.dpiX)), s.ImageWidth, s.ImageHeight);
+    want = ByWidth(static_cast<int>(std::lround(typedInches_ * caps.dpiX)), s.ImageWidth,
+                   s.ImageHeight);
   const Size largest{Zoomed(realW, 1.0), Zoomed(realH, 1.0)};
   const Size smallest{std::max(1, Zoomed(realW, 0.01)), std::max(1, Zoomed(realH, 0.01))};
   const Size size = Bounded(want, smallest, largest);
@@ -406,10 +420,10 @@ void TPrintForm::DocImageMouseMove(int x, int y) {
     int offset, room, page, paper;
   };
   for (const Axis& a :
-       {Axis{XScroll, DocImage.Left() + x - grabX_, PaperImage.Width() - DocImage.Width(), caps.pageWidth,
-             PaperImage.Width()},
-        Axis{YScroll, DocImage.Top() + y - grabY_, PaperImage.Height() - DocImage.Height(), caps.pageHeight,
-             PaperImage.Height()}}) {
+       {Axis{XScroll, DocImage.Left() + x - grabX_, PaperImage.Width() - DocImage.Width(),
+             caps.pageWidth, PaperImage.Width()},
+        Axis{YScroll, DocImage.Top() + y - grabY_, PaperImage.Height() - DocImage.Height(),
+             caps.pageHeight, PaperImage.Height()}}) {
     if (a.room <= 0 || a.bar.Max() <= 0) continue;
     const int snap = a.paper > 0 ? kSnapPreviewPixels * a.page / a.paper : 0;
     const int position = DraggedPosition(a.offset, a.room, a.bar.Max(), snap);
@@ -441,7 +455,8 @@ void TPrintForm::PhotoBoxChange(ui::Control&) {
 
 void TPrintForm::SizeBoxEntered(ui::Edit& box) {
   ui::Edit* const boxes[4] = {&EditW, &EditH, &EditX, &EditY};
-  const int k = static_cast<int>(std::find(std::begin(boxes), std::end(boxes), &box) - std::begin(boxes));
+  const int k =
+      static_cast<int>(std::find(std::begin(boxes), std::end(boxes), &box) - std::begin(boxes));
   if (k >= 4 || !laidOut_ || box.Text() == shown_[k]) return;
   const PrintModule& s = State();
   const bool vertical = k == 1 || k == 3, position = k >= 2;
@@ -463,7 +478,8 @@ void TPrintForm::SizeBoxEntered(ui::Edit& box) {
   PhotoBox.SetItemIndex(kAnySize);
   LayOutSize();
   Remember(keys::kPrtPhoto, 0);
-  Remember(keys::kPrtWidth, static_cast<int>(std::lround(State().DocWidth * 1000.0 / State().DpiX)));
+  Remember(keys::kPrtWidth,
+           static_cast<int>(std::lround(State().DocWidth * 1000.0 / State().DpiX)));
 }
 
 bool TPrintForm::Filling() const { return sizing_ == Sizing::Photo && Fill.Checked(); }
@@ -472,8 +488,11 @@ void TPrintForm::ShowResolution() {
   const PrintModule& s = State();
   Fill.SetEnabled(sizing_ == Sizing::Photo && laidOut_);
   Area printed{s.DocLeft, s.DocTop, s.DocWidth, s.DocHeight};
-  if (Filling()) printed = CoverRect(s.DocLeft, s.DocTop, {s.DocWidth, s.DocHeight}, s.ImageWidth, s.ImageHeight);
-  const int ppi = PixelsPerInch(s.ImageWidth, s.ImageHeight, printed.width, printed.height, s.DpiX, s.DpiY);
+  if (Filling())
+    printed =
+        CoverRect(s.DocLeft, s.DocTop, {s.DocWidth, s.DocHeight}, s.ImageWidth, s.ImageHeight);
+  const int ppi =
+      PixelsPerInch(s.ImageWidth, s.ImageHeight, printed.width, printed.height, s.DpiX, s.DpiY);
   ui::Font font = LabelFont(ppi < kSharpPpi);
   if (ppi < kSharpPpi) font.color = ui::clRed;
   LabelRes.SetFont(font);
@@ -655,8 +674,8 @@ void TPrintForm::LaidOutOn(const platform::PrinterCaps& caps) {
 
 void TPrintForm::WaitForHost() {
   for (ui::Control* c : std::initializer_list<ui::Control*>{
-           &BtnSetup, &ZoomScroll, &XScroll, &YScroll, &BtnPrintIt, &Enhance, &Color, &MeasureBox, &BtnReset,
-           &PrintStyle, &PhotoBox, &EditW, &EditH, &EditX, &EditY, &Fill})
+           &BtnSetup, &ZoomScroll, &XScroll, &YScroll, &BtnPrintIt, &Enhance, &Color, &MeasureBox,
+           &BtnReset, &PrintStyle, &PhotoBox, &EditW, &EditH, &EditX, &EditY, &Fill})
     c->SetEnabled(false);
   PanelSettings.SetCaption("Waiting for the program to print the page");
   SetEnabled(true);
@@ -695,14 +714,18 @@ void TPrintForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
     }
     return;
   }
-  if (shift == ui::ssShift && (key == ui::vkLeft || key == ui::vkRight || key == ui::vkUp || key == ui::vkDown)) {
+  if (shift == ui::ssShift &&
+      (key == ui::vkLeft || key == ui::vkRight || key == ui::vkUp || key == ui::vkDown)) {
     // Shift+arrow on a position bar: a whole unit.
-    ui::ScrollBar* bar = ActiveControl() == &XScroll ? &XScroll : ActiveControl() == &YScroll ? &YScroll : nullptr;
+    ui::ScrollBar* bar = ActiveControl() == &XScroll   ? &XScroll
+                         : ActiveControl() == &YScroll ? &YScroll
+                                                       : nullptr;
     if (!bar) return;
     const int direction = key == ui::vkLeft || key == ui::vkUp ? -1 : 1;
     key = 0;
     const PrintModule& s = State();
-    MoveTo(*bar, bar->Position() + direction * UnitStep(bar == &XScroll ? s.DpiX : s.DpiY, s.MeasureUnit));
+    MoveTo(*bar, bar->Position() +
+                     direction * UnitStep(bar == &XScroll ? s.DpiX : s.DpiY, s.MeasureUnit));
     return;
   }
   if (key != ui::vkTab) return;
@@ -797,7 +820,9 @@ void TPrintForm::BtnSetupClick(ui::Control&) {
   if (!SamePage(caps, layoutCaps_)) FollowPrinter(caps);
 }
 
-void TPrintForm::BtnHelpClick(ui::Control&) { ui::Application().HelpContext(Handle(), kHelpContext); }
+void TPrintForm::BtnHelpClick(ui::Control&) {
+  ui::Application().HelpContext(Handle(), kHelpContext);
+}
 
 void TPrintForm::BtnCloseClick(ui::Control&) { Close(); }
 

@@ -137,7 +137,8 @@ class TPrintForm : public ui::Form {
   void ShowSizeBoxes();
   // The printed size the photo size or the typed size asks for, kept in
   // the size bar's range; false when the size bar decides.
-  bool ChosenSize(const platform::PrinterCaps& caps, float realW, float realH, int& width, int& height) const;
+  bool ChosenSize(const platform::PrinterCaps& caps, float realW, float realH, int& width,
+                  int& height) const;
   // Lays the image out again at the chosen size, centred.
   void LayOutSize();
   void MoveTo(ui::ScrollBar& bar, int position);

@@ -14,17 +14,17 @@ struct PrintModule {
   uintptr_t HostWindow = 0;         // receives the print-ready message
   int32_t ImageWidth = 0;           // the image to print, in pixels
   int32_t ImageHeight = 0;
-  int64_t ScaledWidth = 0;          // the image size doubled until it covers the page
+  int64_t ScaledWidth = 0;  // the image size doubled until it covers the page
   int64_t ScaledHeight = 0;
-  double Zoom = 1.0;                // print size factor (zoom bar position x 0.01)
-  int32_t MeasureUnit = 1;          // 0 pixels, 1 inches, 2 centimetres
-  int32_t DpiX = 0;                 // printer resolution
+  double Zoom = 1.0;        // print size factor (zoom bar position x 0.01)
+  int32_t MeasureUnit = 1;  // 0 pixels, 1 inches, 2 centimetres
+  int32_t DpiX = 0;         // printer resolution
   int32_t DpiY = 0;
-  int32_t DocWidth = 0;             // the printed image on the printable area, printer pixels
+  int32_t DocWidth = 0;  // the printed image on the printable area, printer pixels
   int32_t DocHeight = 0;
   int32_t DocLeft = 0;
   int32_t DocTop = 0;
-  int32_t Recalculating = 0;        // 1 while a zoom change recomputes the layout
+  int32_t Recalculating = 0;  // 1 while a zoom change recomputes the layout
 };
 
 PrintModule& State();

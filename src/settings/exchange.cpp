@@ -110,8 +110,7 @@ std::vector<std::string> ReadTagList(const std::string& appDir) {
   const TIniFile ini(TagListFileName(appDir));
   std::vector<std::string> paths;
   const int32_t n = Count(ini, kCountSection, kCount, 0);
-  for (int32_t k = 1; k <= n; ++k)
-    paths.push_back(ini.ReadText(std::to_string(k), kFile, "ERROR"));
+  for (int32_t k = 1; k <= n; ++k) paths.push_back(ini.ReadText(std::to_string(k), kFile, "ERROR"));
   return paths;
 }
 

@@ -18,8 +18,8 @@ std::string ExchangeFileName();
 // File-list layout: section "Directory" with "Files" (the count) and "Name"
 // (the folder), and sections "1".."n" with "F" (a short file name).
 struct FileList {
-  std::string folder;               // short path ending in "\"
-  std::vector<std::string> files;   // short names without folder, in list order
+  std::string folder;              // short path ending in "\"
+  std::vector<std::string> files;  // short names without folder, in list order
 };
 void WriteFileList(const std::string& exchangeFile, const FileList& list);
 

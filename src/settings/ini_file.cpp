@@ -68,13 +68,11 @@ void TIniFile::WriteNumber(const std::string& section, const std::string& key,
   WriteText(section, key, std::to_string(value));
 }
 
-void TIniFile::ReadKeyNames(const std::string& section,
-                            std::vector<std::string>& list) const {
+void TIniFile::ReadKeyNames(const std::string& section, std::vector<std::string>& list) const {
   list = Profiles().GetKeyNames(fileName_, section, kKeyNameBuffer);
 }
 
-void TIniFile::ReadKeyValues(const std::string& section,
-                             std::vector<std::string>& list) const {
+void TIniFile::ReadKeyValues(const std::string& section, std::vector<std::string>& list) const {
   std::vector<std::string> names;
   ReadKeyNames(section, names);
   list.clear();

@@ -23,13 +23,11 @@ class TIniFile {
                        const std::string& def) const;
   // Decimal, or hexadecimal after "0x"/"0X"; `def` when the key is missing or
   // its text does not parse as a 32-bit signed number.
-  int32_t ReadNumber(const std::string& section, const std::string& key,
-                     int32_t def) const;
+  int32_t ReadNumber(const std::string& section, const std::string& key, int32_t def) const;
   // Throw w95::Error("Unable to write to <file>") when the write fails.
   void WriteText(const std::string& section, const std::string& key,
                  const std::string& value) const;
-  void WriteNumber(const std::string& section, const std::string& key,
-                   int32_t value) const;
+  void WriteNumber(const std::string& section, const std::string& key, int32_t value) const;
   // The section's key names (read through an 8192-byte buffer), replacing the
   // list's contents.
   void ReadKeyNames(const std::string& section, std::vector<std::string>& list) const;

@@ -220,11 +220,10 @@ void ProfileText::IndexLine(int32_t id) {
     });
   } else if (line.kind == Kind::Key && line.section >= 0) {
     const int32_t section = line.section;
-    keyIndex_.InsertFirst(FoldHash(name, static_cast<uint64_t>(section) + 1), id,
-                          [&](int32_t other) {
-                            return lines_[other].section == section &&
-                                   FoldEq(Name(lines_[other]), name);
-                          });
+    keyIndex_.InsertFirst(
+        FoldHash(name, static_cast<uint64_t>(section) + 1), id, [&](int32_t other) {
+          return lines_[other].section == section && FoldEq(Name(lines_[other]), name);
+        });
   }
 }
 
@@ -287,8 +286,8 @@ bool ProfileText::HasSection(std::string_view section) const {
 ProfileText::Listing ProfileText::KeyList(std::string_view section, size_t bufSize) const {
   std::string list;
   if (const int32_t s = FindSection(StripSpaces(section)); s >= 0) {
-    for (int32_t id = lines_[sections_[s].header].next;
-         id >= 0 && lines_[id].kind != Kind::Section; id = lines_[id].next) {
+    for (int32_t id = lines_[sections_[s].header].next; id >= 0 && lines_[id].kind != Kind::Section;
+         id = lines_[id].next) {
       // An empty name would end the list for every reader: it is left out.
       if (lines_[id].kind == Kind::Key && lines_[id].nameLen > 0) {
         list.append(Name(lines_[id]));
@@ -313,8 +312,8 @@ ProfileText::Listing ProfileText::SectionList(size_t bufSize) const {
 ProfileText::Listing ProfileText::SectionData(std::string_view section, size_t bufSize) const {
   std::string list;
   if (const int32_t s = FindSection(StripSpaces(section)); s >= 0) {
-    for (int32_t id = lines_[sections_[s].header].next;
-         id >= 0 && lines_[id].kind != Kind::Section; id = lines_[id].next) {
+    for (int32_t id = lines_[sections_[s].header].next; id >= 0 && lines_[id].kind != Kind::Section;
+         id = lines_[id].next) {
       const Line& line = lines_[id];
       if (line.kind != Kind::Key && line.kind != Kind::Bare) continue;
       list.append(Name(line));
@@ -369,8 +368,7 @@ std::vector<std::string> ProfileText::SectionNames(size_t bufSize) const {
   return WholeNames(SectionList(kWholeList), bufSize);
 }
 
-std::vector<std::string> ProfileText::SectionLines(std::string_view section,
-                                                   size_t bufSize) const {
+std::vector<std::string> ProfileText::SectionLines(std::string_view section, size_t bufSize) const {
   return WholeNames(SectionData(section, kWholeList), bufSize);
 }
 

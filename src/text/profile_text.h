@@ -31,8 +31,8 @@ class ProfileText {
 
   // GetPrivateProfileStringA: the characters the caller's buffer of bufSize
   // bytes receives (at most bufSize-1); `def` when section or key is missing.
-  std::string GetString(std::string_view section, std::string_view key,
-                        std::string_view def, size_t bufSize) const;
+  std::string GetString(std::string_view section, std::string_view key, std::string_view def,
+                        size_t bufSize) const;
   // True when the key exists in the first section of that name.
   bool HasKey(std::string_view section, std::string_view key) const;
   bool HasSection(std::string_view section) const;

@@ -57,10 +57,14 @@ int32_t ProfileText::AddLine(std::string_view content, uint8_t eol, int32_t afte
 
 void ProfileText::Unlink(int32_t id) {
   Line& line = lines_[id];
-  if (line.prev >= 0) lines_[line.prev].next = line.next;
-  else first_ = line.next;
-  if (line.next >= 0) lines_[line.next].prev = line.prev;
-  else lastLine_ = line.prev;
+  if (line.prev >= 0)
+    lines_[line.prev].next = line.next;
+  else
+    first_ = line.next;
+  if (line.next >= 0)
+    lines_[line.next].prev = line.prev;
+  else
+    lastLine_ = line.prev;
   line.prev = line.next = -1;
   dirty_ = true;
   ++revision_;

@@ -36,7 +36,8 @@ ButtonFace LayoutButtonFace(const Rect& r, bool hasGlyph, int textWidth, int tex
   const int left = r.left + (r.width - (glyph + gap + textWidth)) / 2 + shift;
   ButtonFace face;
   face.glyph = Point{left, r.top + (r.height - kGlyphSize) / 2 + shift};
-  face.text = Rect{left + glyph + gap, r.top + (r.height - textHeight) / 2 + shift, textWidth, textHeight};
+  face.text =
+      Rect{left + glyph + gap, r.top + (r.height - textHeight) / 2 + shift, textWidth, textHeight};
   return face;
 }
 

@@ -18,7 +18,7 @@ class Canvas {
   virtual void SetBrushColor(Color c) = 0;
   virtual void SetFont(const Font& f) = 0;
   virtual void SetPenColor(Color c) = 0;
-  virtual void FillRect(const Rect& r) = 0;  // with the brush colour
+  virtual void FillRect(const Rect& r) = 0;   // with the brush colour
   virtual void FrameRect(const Rect& r) = 0;  // with the pen colour
   virtual void PutText(int x, int y, const std::string& text) = 0;
   virtual void PutTextRect(const Rect& clip, int x, int y, const std::string& text) = 0;

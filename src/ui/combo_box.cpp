@@ -24,8 +24,9 @@ void ComboBox::SetItems(std::vector<std::string> items, std::vector<GlyphKind> g
 }
 
 GlyphKind ComboBox::ItemGlyph(int index) const {
-  return index >= 0 && index < static_cast<int>(glyphs_.size()) ? glyphs_[static_cast<size_t>(index)]
-                                                                 : GlyphKind::None;
+  return index >= 0 && index < static_cast<int>(glyphs_.size())
+             ? glyphs_[static_cast<size_t>(index)]
+             : GlyphKind::None;
 }
 
 void ComboBox::SetShowGlyphs(bool on) {

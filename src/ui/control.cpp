@@ -118,16 +118,29 @@ void Control::Realign() {
   auto place = [&](Control* c, Align a) {
     Rect b = c->bounds_;
     switch (a) {
-      case Align::Top: b = {area.left, area.top, area.width, b.height};
-        area.top += b.height; area.height -= b.height; break;
-      case Align::Bottom: b = {area.left, area.Bottom() - b.height, area.width, b.height};
-        area.height -= b.height; break;
-      case Align::Left: b = {area.left, area.top, b.width, area.height};
-        area.left += b.width; area.width -= b.width; break;
-      case Align::Right: b = {area.Right() - b.width, area.top, b.width, area.height};
-        area.width -= b.width; break;
-      case Align::Client: b = area; break;
-      case Align::None: return;
+      case Align::Top:
+        b = {area.left, area.top, area.width, b.height};
+        area.top += b.height;
+        area.height -= b.height;
+        break;
+      case Align::Bottom:
+        b = {area.left, area.Bottom() - b.height, area.width, b.height};
+        area.height -= b.height;
+        break;
+      case Align::Left:
+        b = {area.left, area.top, b.width, area.height};
+        area.left += b.width;
+        area.width -= b.width;
+        break;
+      case Align::Right:
+        b = {area.Right() - b.width, area.top, b.width, area.height};
+        area.width -= b.width;
+        break;
+      case Align::Client:
+        b = area;
+        break;
+      case Align::None:
+        return;
     }
     c->SetBounds(b.left, b.top, std::max(b.width, 0), std::max(b.height, 0));
   };

@@ -47,7 +47,9 @@ class Control {
   // The control of that name among the descendants, or nullptr.
   Control* Find(std::string_view name);
   template <class T>
-  T* FindAs(std::string_view name) { return dynamic_cast<T*>(Find(name)); }
+  T* FindAs(std::string_view name) {
+    return dynamic_cast<T*>(Find(name));
+  }
 
   const std::string& Text() const { return text_; }
   void SetText(std::string text);

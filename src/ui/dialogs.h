@@ -15,8 +15,7 @@ ModalResult MessageDlg(std::string_view text, MsgKind kind, Buttons buttons);
 
 // A small modal form with a prompt and an edit box; returns the text entered,
 // or `def` when cancelled. InputQuery tells whether OK was pressed.
-std::string InputBox(const std::string& caption, const std::string& prompt,
-                     const std::string& def);
+std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& def);
 bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value);
 
 // The common colour, font and print setup dialogs; false when cancelled.

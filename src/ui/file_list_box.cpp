@@ -2,8 +2,7 @@
 
 namespace w95::ui {
 
-XFileListBox::XFileListBox(Control& parent, std::string name)
-    : ListBox(parent, std::move(name)) {
+XFileListBox::XFileListBox(Control& parent, std::string name) : ListBox(parent, std::move(name)) {
   SetStyle(ListStyle::OwnerDrawFixed);
   SetItemHeight(16);
   SetColumns(2);

@@ -120,9 +120,7 @@ void Form::SetStayOnTop(bool on) {
   Changed(Prop::BorderStyle);
 }
 
-void Form::SetActiveControl(Control* control) {
-  activeControl_ = control;
-}
+void Form::SetActiveControl(Control* control) { activeControl_ = control; }
 
 namespace {
 // Visible and enabled up to (not including) the form.
@@ -165,8 +163,10 @@ void Form::SetMenu(MainMenu* menu) {
 void Form::ShowHelp() { Application().HelpContext(Handle(), HelpContext()); }
 
 void Form::UserActivated() {
-  if (activeControl_ && activeControl_->CanUse()) activeControl_->SetFocus();
-  else FocusFirst();
+  if (activeControl_ && activeControl_->CanUse())
+    activeControl_->SetFocus();
+  else
+    FocusFirst();
   Guard([&] { Fire(OnActivate); });
 }
 
@@ -226,8 +226,8 @@ struct Accelerated {
 
 // Every control the letter leads to, in tab order. `passed` counts those
 // before the focused control `focus`, so that a search can start after it.
-void CollectAccelerated(Control& root, char letter, const Control* focus, std::vector<Accelerated>& out,
-                        size_t& passed) {
+void CollectAccelerated(Control& root, char letter, const Control* focus,
+                        std::vector<Accelerated>& out, size_t& passed) {
   for (Control* c : root.Children()) {
     if (c == focus) passed = out.size();
     const bool takes = dynamic_cast<Label*>(c) || dynamic_cast<Button*>(c) ||
@@ -297,13 +297,11 @@ void Form::UserMoved(int left, int top) {
 void Form::FocusFirst() {
   std::vector<Control*> focusable;
   CollectFocusable(*this, focusable);
-  auto it = std::find_if(focusable.begin(), focusable.end(),
-                         [](Control* c) { return c->TabStop(); });
+  auto it =
+      std::find_if(focusable.begin(), focusable.end(), [](Control* c) { return c->TabStop(); });
   if (it != focusable.end()) (*it)->SetFocus();
 }
 
-void Form::EndModal() {
-  Hide();
-}
+void Form::EndModal() { Hide(); }
 
 }  // namespace w95::ui

@@ -29,7 +29,7 @@ class Form : public Control {
   void SetModalResult(ModalResult result);
   bool Modal() const { return modal_; }
 
-  void Show();   // modeless: returns at once
+  void Show();  // modeless: returns at once
   void Hide();
   // Closes: a modal form ends with mrCancel; a modeless one runs OnClose and
   // hides, or with CloseAction::Free is destroyed (see ReleaseOnClose).
@@ -55,7 +55,6 @@ class Form : public Control {
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   bool StayOnTop() const { return stayOnTop_; }
   void SetStayOnTop(bool on);
-
 
   Control* ActiveControl() const { return activeControl_; }
   void SetActiveControl(Control* control);

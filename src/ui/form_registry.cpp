@@ -8,8 +8,8 @@
 namespace w95::ui::detail {
 
 namespace {
-std::vector<Form*> forms;     // in order of last showing
-std::vector<Form*> modals;    // innermost last
+std::vector<Form*> forms;   // in order of last showing
+std::vector<Form*> modals;  // innermost last
 std::vector<std::unique_ptr<Form>> released;
 int running = 0;  // open HandlerScopes
 

@@ -11,20 +11,34 @@ namespace {
 // One letter per pixel: '.' shows the background; the others are colours.
 Color PaletteColor(char c) {
   switch (c) {
-    case 'k': return 0x000000;  // black
-    case 'd': return 0x808080;  // dark grey
-    case 'g': return 0xC0C0C0;  // light grey
-    case 'w': return 0xFFFFFF;  // white
-    case 'r': return 0x0000FF;  // red
-    case 'm': return 0x000080;  // maroon
-    case 'y': return 0x00FFFF;  // yellow
-    case 'o': return 0x008080;  // olive
-    case 'b': return 0xFF0000;  // blue
-    case 'n': return 0x800000;  // navy
-    case 'e': return 0x008000;  // green
-    case 'l': return 0x00FF00;  // lime
-    case 'c': return 0xFFFF00;  // cyan
-    default: return clNone;
+    case 'k':
+      return 0x000000;  // black
+    case 'd':
+      return 0x808080;  // dark grey
+    case 'g':
+      return 0xC0C0C0;  // light grey
+    case 'w':
+      return 0xFFFFFF;  // white
+    case 'r':
+      return 0x0000FF;  // red
+    case 'm':
+      return 0x000080;  // maroon
+    case 'y':
+      return 0x00FFFF;  // yellow
+    case 'o':
+      return 0x008080;  // olive
+    case 'b':
+      return 0xFF0000;  // blue
+    case 'n':
+      return 0x800000;  // navy
+    case 'e':
+      return 0x008000;  // green
+    case 'l':
+      return 0x00FF00;  // lime
+    case 'c':
+      return 0xFFFF00;  // cyan
+    default:
+      return clNone;
   }
 }
 
@@ -611,7 +625,8 @@ const GlyphDef* Find(GlyphKind kind) {
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
       return false;
   return true;
 }

@@ -16,17 +16,43 @@ namespace w95::ui {
 enum class GlyphKind {
   None,
   // Slide and file actions.
-  Erase, Trash, Move, Find, Info, MoveFile, Help, Close,
+  Erase,
+  Trash,
+  Move,
+  Find,
+  Info,
+  MoveFile,
+  Help,
+  Close,
   // Explorer buttons.
-  UpFolder, MarkAll, Question, Compression,
+  UpFolder,
+  MarkAll,
+  Question,
+  Compression,
   // The media bar.
-  Play, Pause, Stop, Next, Prev, Step, Back, Record, Eject,
+  Play,
+  Pause,
+  Stop,
+  Next,
+  Prev,
+  Step,
+  Back,
+  Record,
+  Eject,
   // Drives and folders (list and combo entries).
-  HardDrive, Floppy, CdDrive, Folder, OpenFolder, File,
+  HardDrive,
+  Floppy,
+  CdDrive,
+  Folder,
+  OpenFolder,
+  File,
   // Dialog buttons.
-  Ok, Cancel, Print,
+  Ok,
+  Cancel,
+  Print,
   // Print setup: the printer's page settings, the image back in the middle.
-  PageSetup, Centre,
+  PageSetup,
+  Centre,
   // A button that opens a menu.
   Menu,
 };

@@ -46,7 +46,8 @@ void Gauge::Paint(Canvas& canvas) {
   canvas.FillRect(Rect{filled, 0, Width() - filled, Height()});
   const std::string text = std::to_string(Percent()) + "%";
   canvas.SetFont(GetFont());
-  canvas.PutText((Width() - canvas.TextWidth(text)) / 2, (Height() - canvas.TextHeight(text)) / 2, text);
+  canvas.PutText((Width() - canvas.TextWidth(text)) / 2, (Height() - canvas.TextHeight(text)) / 2,
+                 text);
 }
 
 TabControl::TabControl(Control& parent, std::string name) : Control(parent, std::move(name)) {

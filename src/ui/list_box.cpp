@@ -10,7 +10,8 @@ namespace {
 // Windows sorts list boxes without regard to case.
 bool LessNoCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    return std::tolower(static_cast<unsigned char>(x)) <
+           std::tolower(static_cast<unsigned char>(y));
   });
 }
 }  // namespace
@@ -30,11 +31,13 @@ intptr_t ListBox::ItemData(int index) const { return items_.at(static_cast<size_
 int ListBox::Add(std::string text, intptr_t data) {
   size_t at = items_.size();
   if (sorted_)
-    at = static_cast<size_t>(
-        std::upper_bound(items_.begin(), items_.end(), text,
-                         [](const std::string& t, const Entry& e) { return LessNoCase(t, e.text); }) -
-        items_.begin());
-  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), Entry{std::move(text), data, false});
+    at = static_cast<size_t>(std::upper_bound(items_.begin(), items_.end(), text,
+                                              [](const std::string& t, const Entry& e) {
+                                                return LessNoCase(t, e.text);
+                                              }) -
+                             items_.begin());
+  items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at),
+                Entry{std::move(text), data, false});
   if (itemIndex_ >= static_cast<int>(at)) ++itemIndex_;
   Changed(Prop::Items);
   return static_cast<int>(at);
@@ -43,8 +46,10 @@ int ListBox::Add(std::string text, intptr_t data) {
 void ListBox::Delete(int index) {
   if (index < 0 || index >= Count()) throw std::out_of_range("list index out of range");
   items_.erase(items_.begin() + index);
-  if (itemIndex_ == index) itemIndex_ = -1;
-  else if (itemIndex_ > index) --itemIndex_;
+  if (itemIndex_ == index)
+    itemIndex_ = -1;
+  else if (itemIndex_ > index)
+    --itemIndex_;
   Changed(Prop::Items);
 }
 
@@ -134,9 +139,7 @@ void ListBox::SetItemIndex(int index) {
   Changed(Prop::ItemIndex);
 }
 
-bool ListBox::Selected(int index) const {
-  return items_.at(static_cast<size_t>(index)).selected;
-}
+bool ListBox::Selected(int index) const { return items_.at(static_cast<size_t>(index)).selected; }
 
 void ListBox::SetSelected(int index, bool on) {
   if (!multiSelect_) {
@@ -155,8 +158,8 @@ void ListBox::SelectWhere(const std::function<bool(int)>& select) {
 
 int ListBox::SelCount() const {
   if (!multiSelect_) return -1;  // as Windows reports (LB_ERR)
-  return static_cast<int>(std::count_if(items_.begin(), items_.end(),
-                                        [](const Entry& e) { return e.selected; }));
+  return static_cast<int>(
+      std::count_if(items_.begin(), items_.end(), [](const Entry& e) { return e.selected; }));
 }
 
 void ListBox::SetTopIndex(int index) {
@@ -171,7 +174,8 @@ void ListBox::UserSelect(int index, unsigned shift) {
       items_[static_cast<size_t>(index)].selected = !items_[static_cast<size_t>(index)].selected;
     } else if (multiSelect_ && (shift & ssShift) && itemIndex_ >= 0) {
       const int lo = std::min(itemIndex_, index), hi = std::max(itemIndex_, index);
-      for (int i = 0; i < Count(); ++i) items_[static_cast<size_t>(i)].selected = i >= lo && i <= hi;
+      for (int i = 0; i < Count(); ++i)
+        items_[static_cast<size_t>(i)].selected = i >= lo && i <= hi;
     } else {
       for (int i = 0; i < Count(); ++i) items_[static_cast<size_t>(i)].selected = i == index;
     }
@@ -185,8 +189,8 @@ void ListBox::UserSelect(int index, unsigned shift) {
 void ListBox::UserSelectionChanged(int focused, const std::vector<bool>& selected) {
   Guard([&] {
     for (size_t i = 0; i < items_.size(); ++i)
-      items_[i].selected = multiSelect_ ? (i < selected.size() && selected[i])
-                                        : static_cast<int>(i) == focused;
+      items_[i].selected =
+          multiSelect_ ? (i < selected.size() && selected[i]) : static_cast<int>(i) == focused;
     itemIndex_ = focused;
     Fire(OnClick);
   });

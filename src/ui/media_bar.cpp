@@ -8,11 +8,11 @@ namespace {
 
 constexpr MediaButtons kAll = (1u << kMediaButtonCount) - 1;
 
-const char* const kNames[kMediaButtonCount] = {"Play", "Pause", "Stop", "Next", "Prev",
-                                               "Step", "Back", "Record", "Eject"};
-const GlyphKind kGlyphs[kMediaButtonCount] = {
-    GlyphKind::Play, GlyphKind::Pause, GlyphKind::Stop, GlyphKind::Next,  GlyphKind::Prev,
-    GlyphKind::Step, GlyphKind::Back,  GlyphKind::Record, GlyphKind::Eject};
+const char* const kNames[kMediaButtonCount] = {"Play", "Pause", "Stop",   "Next", "Prev",
+                                               "Step", "Back",  "Record", "Eject"};
+const GlyphKind kGlyphs[kMediaButtonCount] = {GlyphKind::Play, GlyphKind::Pause,  GlyphKind::Stop,
+                                              GlyphKind::Next, GlyphKind::Prev,   GlyphKind::Step,
+                                              GlyphKind::Back, GlyphKind::Record, GlyphKind::Eject};
 
 platform::MediaService& Media() {
   platform::MediaService* m = platform::Current().media;
@@ -23,7 +23,9 @@ platform::MediaService& Media() {
 }  // namespace
 
 MediaBar::MediaBar(Control& parent, std::string name)
-    : Panel(parent, std::move(name)), enabled_(kAll), visible_(kAll),
+    : Panel(parent, std::move(name)),
+      enabled_(kAll),
+      visible_(kAll),
       alive_(std::make_shared<MediaBar*>(this)) {
   SetBevelOuter(Bevel::None);
   for (int i = 0; i < kMediaButtonCount; ++i) {
@@ -145,8 +147,7 @@ void MediaBar::Display(uintptr_t window) {
 void MediaBar::DisplayRect(int left, int top, int width, int height) {
   platform::MediaCall call;
   call.wait = false;
-  if (device_ && hasVideo_)
-    Check(Media().PutDestination(device_, left, top, width, height, call));
+  if (device_ && hasVideo_) Check(Media().PutDestination(device_, left, top, width, height, call));
 }
 
 void MediaBar::FramesAsUnit() {
@@ -211,12 +212,23 @@ void MediaBar::UserButtonClick(MediaButton b) {
 
 void MediaBar::DoDefault(MediaButton b) {
   switch (b) {
-    case MediaButton::Play: Play(); break;
-    case MediaButton::Pause: Pause(); break;
-    case MediaButton::Stop: Stop(); break;
-    case MediaButton::Prev: Previous(); break;
-    case MediaButton::Step: Step(); break;
-    default: break;
+    case MediaButton::Play:
+      Play();
+      break;
+    case MediaButton::Pause:
+      Pause();
+      break;
+    case MediaButton::Stop:
+      Stop();
+      break;
+    case MediaButton::Prev:
+      Previous();
+      break;
+    case MediaButton::Step:
+      Step();
+      break;
+    default:
+      break;
   }
 }
 

@@ -34,7 +34,9 @@ constexpr int kMediaButtonCount = 9;
 using MediaButtons = unsigned;
 constexpr MediaButtons Bit(MediaButton b) { return 1u << static_cast<int>(b); }
 template <class... B>
-constexpr MediaButtons ButtonSet(B... b) { return (Bit(b) | ...); }
+constexpr MediaButtons ButtonSet(B... b) {
+  return (Bit(b) | ...);
+}
 
 class MediaError : public Error {
  public:
@@ -45,8 +47,7 @@ class MediaError : public Error {
   uint32_t code_;
 };
 
-using MediaClickEvent =
-    std::function<void(Control& sender, MediaButton button, bool& doDefault)>;
+using MediaClickEvent = std::function<void(Control& sender, MediaButton button, bool& doDefault)>;
 
 class MediaBar : public Panel {
  public:
@@ -56,7 +57,7 @@ class MediaBar : public Panel {
   std::string FileName;
 
   // ---- The device.
-  void Open();   // opens FileName
+  void Open();  // opens FileName
   void Close();
   bool IsOpen() const { return device_ != 0; }
   uint32_t DeviceID() const { return device_; }

@@ -52,8 +52,7 @@ MenuItem* FindMenuCommand(unsigned command) {
   return it == Commands().end() ? nullptr : it->second;
 }
 
-PopupMenu::PopupMenu(Control& owner, std::string name)
-    : MenuItem(std::move(name)), owner_(owner) {}
+PopupMenu::PopupMenu(Control& owner, std::string name) : MenuItem(std::move(name)), owner_(owner) {}
 
 void PopupMenu::Popup(int x, int y) {
   Guard([&] {

@@ -20,9 +20,33 @@ class MenuItem;
 
 // The properties a peer is told to re-read.
 enum class Prop {
-  Text, Bounds, Enabled, Visible, Font, BackColor, ReadOnly, Alignment, Bevel,
-  Checked, Range, Position, Steps, Items, ItemIndex, Selection, TopIndex,
-  Default, Cells, Menu, Cursor, Caption, BorderStyle, Style, Hint, Glyph, WindowState,
+  Text,
+  Bounds,
+  Enabled,
+  Visible,
+  Font,
+  BackColor,
+  ReadOnly,
+  Alignment,
+  Bevel,
+  Checked,
+  Range,
+  Position,
+  Steps,
+  Items,
+  ItemIndex,
+  Selection,
+  TopIndex,
+  Default,
+  Cells,
+  Menu,
+  Cursor,
+  Caption,
+  BorderStyle,
+  Style,
+  Hint,
+  Glyph,
+  WindowState,
 };
 
 class Peer {

@@ -14,10 +14,10 @@ namespace w95::ui {
 class RecordingCanvas final : public Canvas {
  public:
   std::vector<std::string> ops;
-  int charWidth = 6;   // the text metrics it pretends to have
+  int charWidth = 6;  // the text metrics it pretends to have
   int lineHeight = 13;
-  Font font;                       // the font set last
-  std::vector<Color> textColors;   // the font colour of each text drawn
+  Font font;                      // the font set last
+  std::vector<Color> textColors;  // the font colour of each text drawn
 
   void SetBrushColor(Color c) override { brush_ = c; }
   void SetFont(const Font& f) override { font = f; }
@@ -37,7 +37,8 @@ class RecordingCanvas final : public Canvas {
   }
   void DrawFocusRect(const Rect& r) override { ops.push_back("focus " + Box(r)); }
   void DrawPicture(const Rect& r, const Picture& p) override {
-    ops.push_back("picture " + Box(r) + " of " + std::to_string(p.width) + "x" + std::to_string(p.height));
+    ops.push_back("picture " + Box(r) + " of " + std::to_string(p.width) + "x" +
+                  std::to_string(p.height));
   }
 
  private:

@@ -11,7 +11,7 @@ class ScreenObject {
  public:
   Cursor GetCursor() const { return cursor_; }
   void SetCursor(Cursor c);
-  int Width() const;   // desktop's screen width
+  int Width() const;  // desktop's screen width
   int Height() const;
   // The part of the screen windows are placed in (the task bar left out),
   // and the screen's resolution (each from the backend).

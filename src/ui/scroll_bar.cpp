@@ -43,15 +43,30 @@ void ScrollBar::UserScroll(ScrollCode code, int position) {
   Guard([&] {
     int pos = position_;
     switch (code) {
-      case ScrollCode::LineUp: pos -= smallChange_; break;
-      case ScrollCode::LineDown: pos += smallChange_; break;
-      case ScrollCode::PageUp: pos -= largeChange_; break;
-      case ScrollCode::PageDown: pos += largeChange_; break;
+      case ScrollCode::LineUp:
+        pos -= smallChange_;
+        break;
+      case ScrollCode::LineDown:
+        pos += smallChange_;
+        break;
+      case ScrollCode::PageUp:
+        pos -= largeChange_;
+        break;
+      case ScrollCode::PageDown:
+        pos += largeChange_;
+        break;
       case ScrollCode::Position:
-      case ScrollCode::Track: pos = position; break;
-      case ScrollCode::Top: pos = min_; break;
-      case ScrollCode::Bottom: pos = max_; break;
-      case ScrollCode::EndScroll: break;
+      case ScrollCode::Track:
+        pos = position;
+        break;
+      case ScrollCode::Top:
+        pos = min_;
+        break;
+      case ScrollCode::Bottom:
+        pos = max_;
+        break;
+      case ScrollCode::EndScroll:
+        break;
     }
     pos = std::clamp(pos, min_, max_);
     if (OnScroll) OnScroll(*this, code, pos);

@@ -30,7 +30,8 @@ void StringGrid::SetRowCount(int n) {
     }
     if (n > RowCount()) {
       const int at = RowCount();
-      cells_.resize(static_cast<size_t>(n), std::vector<std::string>(static_cast<size_t>(colCount_)));
+      cells_.resize(static_cast<size_t>(n),
+                    std::vector<std::string>(static_cast<size_t>(colCount_)));
       observer_->RowsInserted(at, n - at);
     }
     Changed(Prop::Cells);
@@ -126,9 +127,12 @@ void StringGrid::MoveRow(int from, int to) {
   auto moved = std::move(cells_[static_cast<size_t>(from)]);
   cells_.erase(cells_.begin() + from);
   cells_.insert(cells_.begin() + to, std::move(moved));
-  if (row_ == from) row_ = to;
-  else if (from < row_ && row_ <= to) --row_;
-  else if (to <= row_ && row_ < from) ++row_;
+  if (row_ == from)
+    row_ = to;
+  else if (from < row_ && row_ <= to)
+    --row_;
+  else if (to <= row_ && row_ < from)
+    ++row_;
   if (observer_) observer_->RowMoved(from, to);
   Changed(Prop::Selection);
 }
@@ -168,8 +172,10 @@ bool StringGrid::CellAt(Point p, int& col, int& row) const {
 
 int StringGrid::DropRowAt(int y) const {
   int row;
-  if (y < fixedRows_ * RowStep()) row = topRow_ > fixedRows_ ? topRow_ - 1 : fixedRows_;
-  else row = topRow_ + y / RowStep() - fixedRows_;
+  if (y < fixedRows_ * RowStep())
+    row = topRow_ > fixedRows_ ? topRow_ - 1 : fixedRows_;
+  else
+    row = topRow_ + y / RowStep() - fixedRows_;
   return std::max(fixedRows_, std::min(row, RowCount() - 1));
 }
 
@@ -231,21 +237,38 @@ void StringGrid::UserKeyDown(int& key, unsigned shift) {
   if (RowCount() <= fixedRows_) return;
   int col = col_, row = row_;
   switch (key) {
-    case vkUp: --row; break;
-    case vkDown: ++row; break;
-    case vkPrior: row -= pageRows_; break;
-    case vkNext: row += pageRows_; break;
-    case vkLeft: col = NextCol(col, -1); break;
-    case vkRight: col = NextCol(col, 1); break;
+    case vkUp:
+      --row;
+      break;
+    case vkDown:
+      ++row;
+      break;
+    case vkPrior:
+      row -= pageRows_;
+      break;
+    case vkNext:
+      row += pageRows_;
+      break;
+    case vkLeft:
+      col = NextCol(col, -1);
+      break;
+    case vkRight:
+      col = NextCol(col, 1);
+      break;
     case vkHome:
-      if (shift & ssCtrl) row = fixedRows_;
-      else col = NextCol(fixedCols_ - 1, 1);
+      if (shift & ssCtrl)
+        row = fixedRows_;
+      else
+        col = NextCol(fixedCols_ - 1, 1);
       break;
     case vkEnd:
-      if (shift & ssCtrl) row = RowCount() - 1;
-      else col = NextCol(colCount_, -1);
+      if (shift & ssCtrl)
+        row = RowCount() - 1;
+      else
+        col = NextCol(colCount_, -1);
       break;
-    default: return;
+    default:
+      return;
   }
   row = std::clamp(row, fixedRows_, RowCount() - 1);
   if (col != col_ || row != row_) UserSelectCell(col, row);

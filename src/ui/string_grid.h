@@ -24,9 +24,9 @@ using DrawCellEvent = std::function<void(Control& sender, int col, int row, Canv
 using RowMovedEvent = std::function<void(Control& sender, int from, int to)>;
 
 enum GridOption : unsigned {
-  goFixedVertLine = 1,       // lines between fixed cells
+  goFixedVertLine = 1,  // lines between fixed cells
   goFixedHorzLine = 2,
-  goVertLine = 4,            // lines between the other cells
+  goVertLine = 4,  // lines between the other cells
   goHorzLine = 8,
   goDrawFocusSelected = 16,  // the current cell is drawn highlighted
   goColSizing = 32,          // column borders in the fixed rows can be dragged

@@ -17,8 +17,8 @@ enum class Metric {
   FrameWidth,        // sizing frame, each side
   DialogFrameWidth,  // frame of a dialog border, each side
   CaptionHeight,
-  HThumbWidth,       // width of a horizontal scroll bar's thumb
-  ScrollThumb,       // thumb of a vertical scroll bar (SM_CYVTHUMB)
+  HThumbWidth,  // width of a horizontal scroll bar's thumb
+  ScrollThumb,  // thumb of a vertical scroll bar (SM_CYVTHUMB)
 };
 
 int SystemMetric(Metric metric);

@@ -40,8 +40,10 @@ void Timer::Update() {
   const bool run = enabled_ && interval_ > 0;
   if (run == running_) return;
   running_ = run;
-  if (run) CurrentBackend().StartTimer(*this);
-  else CurrentBackend().StopTimer(*this);
+  if (run)
+    CurrentBackend().StartTimer(*this);
+  else
+    CurrentBackend().StopTimer(*this);
 }
 
 void Timer::Fire() {

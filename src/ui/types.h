@@ -95,7 +95,18 @@ enum class WindowState { Normal, Minimized, Maximized };
 enum class FormPosition { Designed, ScreenCenter };
 enum class CloseAction { None, Hide, Free, Minimize };
 
-enum class Cursor { Default, HourGlass, Drag, NoDrop, HSplit, VSplit, SizeNS, SizeWE, Cross, Arrow };
+enum class Cursor {
+  Default,
+  HourGlass,
+  Drag,
+  NoDrop,
+  HSplit,
+  VSplit,
+  SizeNS,
+  SizeWE,
+  Cross,
+  Arrow
+};
 
 // Modifier keys held while a key or mouse button is pressed.
 enum Shift : unsigned { ssNone = 0, ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16 };
@@ -103,13 +114,38 @@ enum class MouseButton { Left, Right, Middle };
 
 // Virtual-key codes (the Windows values).
 enum Key : int {
-  vkBack = 8, vkTab = 9, vkReturn = 13, vkShift = 16, vkControl = 17, vkEscape = 27,
-  vkSpace = 32, vkPrior = 33, vkNext = 34, vkEnd = 35, vkHome = 36, vkLeft = 37,
-  vkUp = 38, vkRight = 39, vkDown = 40, vkInsert = 45, vkDelete = 46, vkF1 = 112,
+  vkBack = 8,
+  vkTab = 9,
+  vkReturn = 13,
+  vkShift = 16,
+  vkControl = 17,
+  vkEscape = 27,
+  vkSpace = 32,
+  vkPrior = 33,
+  vkNext = 34,
+  vkEnd = 35,
+  vkHome = 36,
+  vkLeft = 37,
+  vkUp = 38,
+  vkRight = 39,
+  vkDown = 40,
+  vkInsert = 45,
+  vkDelete = 46,
+  vkF1 = 112,
 };
 
 // Scroll bar codes (SB_xxx) reported to OnScroll.
-enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Position, Track, Top, Bottom, EndScroll };
+enum class ScrollCode {
+  LineUp,
+  LineDown,
+  PageUp,
+  PageDown,
+  Position,
+  Track,
+  Top,
+  Bottom,
+  EndScroll
+};
 
 // Raised by the test backends when a scenario meets something it did not
 // script (an unexpected message box or modal form, a click on a disabled

@@ -106,7 +106,9 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   VideoWin.OnDblClick = [this](ui::Control&) { ToggleFullScreen(); };
   VideoWinBack.OnDblClick = [this](ui::Control&) { ToggleFullScreen(); };
   MediaPlayer1.ButtonOf(ui::MediaButton::Back).SetHint("Step back (Left)");
-  VideoWin.OnPaint = [this](ui::Control&, ui::Canvas& canvas) { ShowFrame(canvas.DeviceContext()); };
+  VideoWin.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
+    ShowFrame(canvas.DeviceContext());
+  };
   MenuButton.OnClick = [this](ui::Control&) { MenuButtonClick(); };
   MediaPlayer1.OnButtonClick = [this](ui::Control&, ui::MediaButton b, bool& d) {
     MediaPlayer1Click(b, d);
@@ -239,13 +241,11 @@ void TVideoForm::FormClose(ui::CloseAction& action) {
       MediaPlayer1.SetWait(true);
       MediaPlayer1.Stop();
     }
-  } catch (const ui::MediaError&) {
-  }
+  } catch (const ui::MediaError&) {}
   try {
     MediaPlayer1.SetWait(true);
     MediaPlayer1.Close();
-  } catch (const ui::MediaError&) {
-  }
+  } catch (const ui::MediaError&) {}
   st.closing = false;
   st.closeRequested = false;
   st.hostMode = 0;
@@ -354,8 +354,10 @@ void VideoWinClose() {
     st.closeRequested = true;
     return;
   }
-  if (st.closeRequested) st.form->Close();
-  else st.closeRequested = true;
+  if (st.closeRequested)
+    st.form->Close();
+  else
+    st.closeRequested = true;
 }
 
 }  // namespace w95::video

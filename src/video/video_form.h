@@ -66,8 +66,8 @@ struct VideoState {
   uint16_t barMax = 0;
   uint16_t nonClientWidth = 0;
   uint16_t nonClientHeight = 0;
-  uint32_t frameRate = 0;  // frames per thousand seconds; 0 where the device does not tell
-  bool canReverse = false;  // the device steps backwards itself
+  uint32_t frameRate = 0;      // frames per thousand seconds; 0 where the device does not tell
+  bool canReverse = false;     // the device steps backwards itself
   TVideoForm* form = nullptr;  // the window while it exists
 };
 VideoState& Video();
@@ -83,7 +83,7 @@ class TVideoForm : public ui::Form {
 
   ui::Panel VideoWinBack{*this, "VideoWinBack"};
   ui::Image VideoWin{VideoWinBack, "VideoWin"};  // the picture area
-  ui::Panel Status{*this, "Status"};  // bottom-most
+  ui::Panel Status{*this, "Status"};             // bottom-most
   ui::Panel Panel4{*this, "Panel4"};
   ui::Panel MediaPanel{Panel4, "MediaPanel"};
   ui::Panel MenuPanel{Panel4, "MenuPanel"};

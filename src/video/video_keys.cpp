@@ -46,8 +46,10 @@ void TVideoForm::Remember(const char* key, int value) {
 
 void TVideoForm::PlayOrPause() {
   if (!MediaPlayer1.IsOpen()) return;
-  if (MediaPlayer1.Mode() == platform::kModePlay) mnuPauseClick();
-  else mnuPlayClick();
+  if (MediaPlayer1.Mode() == platform::kModePlay)
+    mnuPauseClick();
+  else
+    mnuPlayClick();
 }
 
 void TVideoForm::FrameOrSecond(int direction) {
@@ -79,8 +81,10 @@ void TVideoForm::StepFrame(int delta) {
     const uint32_t id = MediaPlayer1.DeviceID();
     if (delta > 0) {
       // There is no frame after the last: the step goes back to the start.
-      if (from >= st.clipLength - 1) MediaPlayer1.Previous();
-      else MediaPlayer1.Step();
+      if (from >= st.clipLength - 1)
+        MediaPlayer1.Previous();
+      else
+        MediaPlayer1.Step();
     } else if (from > 0) {
       // The device's own reverse step, or a seek to the frame before.
       if (!st.canReverse || Media().Step(id, -1, platform::MediaCall{}) != 0)

@@ -37,9 +37,8 @@ std::string OpenErrorText(uint32_t code, const std::string& platformText) {
   if (platformText.find_first_not_of(" \t\r\n") == std::string::npos)
     return DeviceErrorText(code, platformText) +
            (unknownDevice ? std::string("\r\nPlease see README file.") : std::string());
-  return platformText +
-         (unknownDevice ? std::string("\r\nPlease see README file.")
-                        : "ErrCode=" + std::to_string(code));
+  return platformText + (unknownDevice ? std::string("\r\nPlease see README file.")
+                                       : "ErrCode=" + std::to_string(code));
 }
 
 PictureRect FitPicture(int backWidth, int backHeight, int videoWidth, int videoHeight) {
@@ -93,8 +92,7 @@ std::string ClipTime(int64_t frame, uint32_t milliFps) {
   const int64_t seconds = milliFps == 0 ? 0 : frame * 1000 / milliFps;
   const int64_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
   auto two = [](int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-  return h > 0 ? std::to_string(h) + ":" + two(m) + ":" + two(s)
-               : std::to_string(m) + ":" + two(s);
+  return h > 0 ? std::to_string(h) + ":" + two(m) + ":" + two(s) : std::to_string(m) + ":" + two(s);
 }
 
 int32_t FramesPerSecond(uint32_t milliFps) {

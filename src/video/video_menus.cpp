@@ -17,7 +17,6 @@ constexpr unsigned kRates[6] = {1000, 500, 333, 250, 200, 167};
 const char* const kRateCaptions[6] = {"1:1 sec.", "2:1 sec.", "3:1 sec.",
                                       "4:1 sec.", "5:1 sec.", "6:1 sec."};
 
-
 }  // namespace
 
 void TVideoForm::BuildMenu() {
@@ -200,8 +199,7 @@ void TVideoForm::mnuGrabClick() {
   ini.WriteNumber(keys::kSection, keys::kPrWidth, VideoWin.Width());
   ini.WriteNumber(keys::kSection, keys::kPrHeight, VideoWin.Height());
   const uintptr_t dc = Media().ClientDC(Handle());
-  platform::Current().host->Send(st.hostWindow, kGrabFrameMessage, 0,
-                                 static_cast<intptr_t>(dc));
+  platform::Current().host->Send(st.hostWindow, kGrabFrameMessage, 0, static_cast<intptr_t>(dc));
   Media().ReleaseClientDC(Handle(), dc);
 }
 
@@ -220,8 +218,10 @@ void TVideoForm::FormKeyDown(int& key, unsigned shift) {
   }
   if (key == ui::vkEscape) {
     key = 0;
-    if (st.closeRequested) Close();
-    else st.closeRequested = true;
+    if (st.closeRequested)
+      Close();
+    else
+      st.closeRequested = true;
     return;
   }
   if (mods == ui::ssShift && key == ui::vkInsert) {

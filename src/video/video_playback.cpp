@@ -67,8 +67,12 @@ void TVideoForm::PausePreparation() {
 
 void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& doDefault) {
   switch (button) {
-    case ui::MediaButton::Play: PlayPreparation(); break;
-    case ui::MediaButton::Pause: PausePreparation(); break;
+    case ui::MediaButton::Play:
+      PlayPreparation();
+      break;
+    case ui::MediaButton::Pause:
+      PausePreparation();
+      break;
     case ui::MediaButton::Stop:
       Busy(true);
       Video().closeRequested = true;
@@ -107,7 +111,8 @@ void TVideoForm::MediaPlayer1Click(ui::MediaButton button, bool& doDefault) {
       doDefault = false;
       StepFrame(-1);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -155,8 +160,7 @@ void TVideoForm::ShowFrame(uintptr_t dc) {
   const uintptr_t window = VideoWin.Handle();
   const uintptr_t own = dc ? 0 : Media().ClientDC(window);
   // A frame that cannot be drawn leaves the area as it is: nothing to report.
-  Media().Update(MediaPlayer1.DeviceID(), dc ? dc : own, 0, 0, VideoWin.Width(),
-                 VideoWin.Height());
+  Media().Update(MediaPlayer1.DeviceID(), dc ? dc : own, 0, 0, VideoWin.Width(), VideoWin.Height());
   if (own) Media().ReleaseClientDC(window, own);
 }
 

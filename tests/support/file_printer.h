@@ -18,8 +18,8 @@ inline constexpr const char* kDriverName = "W95 Test PS Driver";
 // Wine's own path conversion (kernel32 exports it under Wine only).
 inline std::string UnixPathOf(const std::string& windowsPath) {
   using Fn = char*(CDECL*)(LPCWSTR);
-  auto fn = reinterpret_cast<Fn>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  auto fn = reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
   if (!fn) return {};
   wchar_t wide[MAX_PATH];
   MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
@@ -52,8 +52,8 @@ inline void RemoveFilePrinter() {
   }
   DeletePrinterDriverA(nullptr, nullptr, const_cast<char*>(kDriverName));
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, KEY_SET_VALUE, &key) ==
-      ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, KEY_SET_VALUE,
+                    &key) == ERROR_SUCCESS) {
     RegDeleteValueA(key, "LPT1:");
     RegCloseKey(key);
   }
@@ -65,7 +65,8 @@ inline std::string AddFilePrinter(const std::string& outputWindowsPath) {
   RemoveFilePrinter();
   char dir[MAX_PATH] = "";
   DWORD needed = 0;
-  if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(dir), sizeof dir, &needed))
+  if (!GetPrinterDriverDirectoryA(nullptr, nullptr, 1, reinterpret_cast<BYTE*>(dir), sizeof dir,
+                                  &needed))
     return "GetPrinterDriverDirectory failed";
   const std::string driverDir = std::string(dir) + "\\3";
   CreateDirectoryA(dir, nullptr);
@@ -99,8 +100,8 @@ inline std::string AddFilePrinter(const std::string& outputWindowsPath) {
   const std::string unixOut = UnixPathOf(outputWindowsPath);
   if (unixOut.empty()) return "no unix path for " + outputWindowsPath;
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, nullptr, 0, KEY_SET_VALUE,
-                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\Printing\\Spooler", 0, nullptr, 0,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
     return "cannot open the spooler key";
   RegSetValueExA(key, "LPT1:", 0, REG_SZ, reinterpret_cast<const BYTE*>(unixOut.c_str()),
                  static_cast<DWORD>(unixOut.size() + 1));
@@ -116,14 +117,16 @@ inline std::string AddFilePrinter(const std::string& outputWindowsPath) {
   HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
   if (!printer) return "AddPrinter failed: " + std::to_string(GetLastError());
   ClosePrinter(printer);
-  if (!SetDefaultPrinterA(kPrinterName)) return "SetDefaultPrinter failed: " + std::to_string(GetLastError());
+  if (!SetDefaultPrinterA(kPrinterName))
+    return "SetDefaultPrinter failed: " + std::to_string(GetLastError());
   return {};
 }
 
 // Adds the printer for its lifetime.
 class FilePrinter {
  public:
-  explicit FilePrinter(const std::string& outputWindowsPath) : error(AddFilePrinter(outputWindowsPath)) {}
+  explicit FilePrinter(const std::string& outputWindowsPath)
+      : error(AddFilePrinter(outputWindowsPath)) {}
   ~FilePrinter() { RemoveFilePrinter(); }
   FilePrinter(const FilePrinter&) = delete;
   FilePrinter& operator=(const FilePrinter&) = delete;

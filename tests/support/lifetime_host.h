@@ -38,10 +38,10 @@ inline std::vector<HWND> OwnTopLevel() {
 }
 
 struct Counts {
-  size_t windows = 0;        // top-level windows of this process
+  size_t windows = 0;         // top-level windows of this process
   size_t libraryWindows = 0;  // of them, of the library's classes
   DWORD gdi = 0, user = 0;    // 0 where the platform does not count them
-  size_t privateBytes = 0;  // committed memory of the process
+  size_t privateBytes = 0;    // committed memory of the process
 };
 
 inline bool OfLibraryClass(HWND h) {
@@ -62,7 +62,8 @@ inline Counts Measure() {
   PROCESS_MEMORY_COUNTERS_EX pmc{};
   pmc.cb = sizeof pmc;
   // Wine leaves the private figure 0: the committed (page file) figure then.
-  if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc))
+  if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
+                           sizeof pmc))
     c.privateBytes = pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage;
   return c;
 }
@@ -95,7 +96,8 @@ struct User {
     busy = true;
     std::deque<int> no{IDNO};
     if (!wine_windows::AnswerMessageBox(no) && !target.empty()) {
-      HWND w = target == "*" ? wine_windows::FindTopLevel({.cls = "W95Window"}) : wine_windows::TopLevel(target);
+      HWND w = target == "*" ? wine_windows::FindTopLevel({.cls = "W95Window"})
+                             : wine_windows::TopLevel(target);
       if (w && IsWindowEnabled(w)) {
         PostMessageA(w, WM_CLOSE, 0, 0);
         target.clear();
@@ -115,8 +117,8 @@ inline HWND MakeHostWindow() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "W95LifetimeHost";
   RegisterClassA(&wc);
-  return CreateWindowExA(WS_EX_TOOLWINDOW, "W95LifetimeHost", "lifetime host", WS_OVERLAPPEDWINDOW, 0, 0, 200,
-                         100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  return CreateWindowExA(WS_EX_TOOLWINDOW, "W95LifetimeHost", "lifetime host", WS_OVERLAPPEDWINDOW,
+                         0, 0, 200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 // The library loaded, with its exports.

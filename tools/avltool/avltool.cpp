@@ -85,13 +85,20 @@ const char* KindName(const ui::StringGrid& g, int r) {
   const std::string& path = g.Cell(editor::kColPath, r);
   if (path == kNotApplicable) return "cd";
   switch (editor::KindByLists(path)) {
-    case editor::SlideKind::Graphic: return "graphic";
-    case editor::SlideKind::Video: return "video";
-    case editor::SlideKind::QuickTime: return "quicktime";
-    case editor::SlideKind::Animation: return "animation";
-    case editor::SlideKind::Audio: return "audio";
-    case editor::SlideKind::Script: return "script";
-    default: return "cd";
+    case editor::SlideKind::Graphic:
+      return "graphic";
+    case editor::SlideKind::Video:
+      return "video";
+    case editor::SlideKind::QuickTime:
+      return "quicktime";
+    case editor::SlideKind::Animation:
+      return "animation";
+    case editor::SlideKind::Audio:
+      return "audio";
+    case editor::SlideKind::Script:
+      return "script";
+    default:
+      return "cd";
   }
 }
 
@@ -108,8 +115,8 @@ int Show(const std::string& file, editor::ScriptFiles& files) {
   const int last = s.result.badRow ? s.result.badRow - 1 : s.result.rowCount - 1;
   for (int r = 1; r <= last; ++r) {
     const auto cell = [&](int c) { return Shown(s.grid.Cell(c, r)); };
-    const std::string pos = cell(editor::kColHorz) == "-" ? "-"
-                                : cell(editor::kColHorz) + "," + cell(editor::kColVert);
+    const std::string pos =
+        cell(editor::kColHorz) == "-" ? "-" : cell(editor::kColHorz) + "," + cell(editor::kColVert);
     std::string colour = "-";
     if (s.grid.Cell(editor::kColHasColour, r) == editor::kYes) {
       const auto value = editor::ParseDecimal(s.grid.Cell(editor::kColColour, r));
@@ -117,13 +124,12 @@ int Show(const std::string& file, editor::ScriptFiles& files) {
                      : std::string("?");
     }
     const std::string& path = s.grid.Cell(editor::kColPath, r);
-    const std::string shownFile =
-        path == kNotApplicable ? s.grid.Cell(editor::kColName, r) : path;
+    const std::string shownFile = path == kNotApplicable ? s.grid.Cell(editor::kColName, r) : path;
     std::printf("%5d %-9s %-14s %5s %-9s %5s %5s %5s %5s %-8s %-5s %s\n", r, KindName(s.grid, r),
                 cell(editor::kColEffect).c_str(), cell(editor::kColWait).c_str(), pos.c_str(),
                 cell(editor::kColGamma).c_str(), cell(editor::kColZoom).c_str(),
-                cell(editor::kColVolume).c_str(), cell(editor::kColSpeed).c_str(),
-                colour.c_str(), cell(editor::kColThumb).c_str(), shownFile.c_str());
+                cell(editor::kColVolume).c_str(), cell(editor::kColSpeed).c_str(), colour.c_str(),
+                cell(editor::kColThumb).c_str(), shownFile.c_str());
   }
   return whole ? kOk : kProblem;
 }
@@ -192,8 +198,10 @@ int Upgrade(const std::string& file, const std::string& out, editor::ScriptFiles
       again.result.Ok() ? editor::SlideDifference(s.grid, again.grid) : "it cannot be read";
   if (!difference.empty()) {
     files.Remove(fresh);
-    std::fprintf(stderr, "%s: not upgraded, the file is unchanged: the new script would not "
-                 "read back the same (%s)\n", out.c_str(), difference.c_str());
+    std::fprintf(stderr,
+                 "%s: not upgraded, the file is unchanged: the new script would not "
+                 "read back the same (%s)\n",
+                 out.c_str(), difference.c_str());
     return kProblem;
   }
   if (!files.Replace(fresh, out)) {

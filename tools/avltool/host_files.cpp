@@ -38,8 +38,8 @@ class HostOutput final : public platform::OutputFile {
 std::string HostScriptFiles::HostPath(const std::string& path) const {
   std::string out = path;
   if (!root_.empty() && out.size() >= 2 && out[1] == ':') {
-    out = root_ + "/" + static_cast<char>(std::tolower(static_cast<unsigned char>(out[0]))) +
-          "/" + out.substr(2);
+    out = root_ + "/" + static_cast<char>(std::tolower(static_cast<unsigned char>(out[0]))) + "/" +
+          out.substr(2);
   }
 #ifndef _WIN32
   for (char& c : out) {

@@ -21,14 +21,22 @@ constexpr char kCaption[] = "Plimbo Explorer";
 
 const char* RequestName(LPARAM code) {
   switch (code) {
-    case W95_REQ_INFO: return "information on a file";
-    case W95_REQ_PREVIEW: return "preview of a file";
-    case W95_REQ_DELETED: return "delete a file";
-    case W95_REQ_SLIDESHOW: return "instant slideshow";
-    case W95_REQ_CONVERT: return "convert files";
-    case W95_REQ_ONE_FILE: return "open one file";
-    case W95_REQ_SEVERAL_FILES: return "open several files";
-    default: return "unknown request";
+    case W95_REQ_INFO:
+      return "information on a file";
+    case W95_REQ_PREVIEW:
+      return "preview of a file";
+    case W95_REQ_DELETED:
+      return "delete a file";
+    case W95_REQ_SLIDESHOW:
+      return "instant slideshow";
+    case W95_REQ_CONVERT:
+      return "convert files";
+    case W95_REQ_ONE_FILE:
+      return "open one file";
+    case W95_REQ_SEVERAL_FILES:
+      return "open several files";
+    default:
+      return "unknown request";
   }
 }
 

@@ -78,8 +78,8 @@ int Print(Host& host, const Args& args) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "PlimboPrintHost";
   RegisterClassA(&wc);
-  HWND self = CreateWindowExA(0, wc.lpszClassName, "Plimbo print host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                              nullptr, nullptr, wc.hInstance, nullptr);
+  HWND self = CreateWindowExA(0, wc.lpszClassName, "Plimbo print host", WS_OVERLAPPEDWINDOW, 0, 0,
+                              200, 100, nullptr, nullptr, wc.hInstance, nullptr);
 
   std::printf("PrintDlg95(host, %ld, %ld, %ld)\n", width, height, noEnhance);
   printDlg(self, width, height, noEnhance);
@@ -93,7 +93,8 @@ int Print(Host& host, const Args& args) {
   }
   // Let the window's own release run.
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-  std::printf("  the print setup window has closed; %s\n", printed ? "one page printed" : "nothing printed");
+  std::printf("  the print setup window has closed; %s\n",
+              printed ? "one page printed" : "nothing printed");
   DestroyWindow(self);
   return 0;
 }

@@ -26,7 +26,8 @@ std::string Profile(const std::string& file, const std::string& section, const c
 }
 
 bool ReadWhole(const std::string& path, std::string& bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE h =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   char buf[65536];
   DWORD got = 0;
@@ -37,7 +38,8 @@ bool ReadWhole(const std::string& path, std::string& bytes) {
 
 uint32_t Le(const std::string& b, size_t at, int n) {
   uint32_t v = 0;
-  for (int i = n - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(b[at + static_cast<size_t>(i)]);
+  for (int i = n - 1; i >= 0; --i)
+    v = v << 8 | static_cast<unsigned char>(b[at + static_cast<size_t>(i)]);
   return v;
 }
 
@@ -47,7 +49,8 @@ uint32_t Le(const std::string& b, size_t at, int n) {
 std::string Thumbnail(const std::string& source, std::string& why) {
   std::string b;
   if (!ReadWhole(source, b)) return why = "cannot be read", "";
-  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || Le(b, 14, 4) < 40) return why = "not a bitmap", "";
+  if (b.size() < 54 || b[0] != 'B' || b[1] != 'M' || Le(b, 14, 4) < 40)
+    return why = "not a bitmap", "";
   const auto width = static_cast<int32_t>(Le(b, 18, 4));
   const auto height = static_cast<int32_t>(Le(b, 22, 4));
   const uint32_t bits = Le(b, 28, 2), compression = Le(b, 30, 4), offset = Le(b, 10, 4);
@@ -66,10 +69,12 @@ std::string Thumbnail(const std::string& source, std::string& why) {
   int w = width, h = static_cast<int>(rows);
   if (w > kThumbSide || h > kThumbSide) {
     if (w >= h) {
-      h = static_cast<int>(std::max<int64_t>(1, (static_cast<int64_t>(h) * kThumbSide + w / 2) / w));
+      h = static_cast<int>(
+          std::max<int64_t>(1, (static_cast<int64_t>(h) * kThumbSide + w / 2) / w));
       w = kThumbSide;
     } else {
-      w = static_cast<int>(std::max<int64_t>(1, (static_cast<int64_t>(w) * kThumbSide + h / 2) / h));
+      w = static_cast<int>(
+          std::max<int64_t>(1, (static_cast<int64_t>(w) * kThumbSide + h / 2) / h));
       h = kThumbSide;
     }
   }
@@ -93,8 +98,9 @@ std::string Thumbnail(const std::string& source, std::string& why) {
   SetBrushOrgEx(dc, 0, 0, nullptr);
   std::vector<uint32_t> info((offset - 14 + 3) / 4 + 1);
   std::memcpy(info.data(), b.data() + 14, offset - 14);
-  const int done = StretchDIBits(dc, 0, 0, w, h, 0, 0, width, static_cast<int>(rows), b.data() + offset,
-                                 reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY);
+  const int done =
+      StretchDIBits(dc, 0, 0, w, h, 0, 0, width, static_cast<int>(rows), b.data() + offset,
+                    reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY);
   GdiFlush();
   std::string file;
   if (done > 0 && outBits) {
@@ -127,7 +133,8 @@ bool WriteWhole(const std::string& path, const std::string& bytes) {
 // The numbered sections of a profile file, in order.
 std::vector<int> NumberedSections(const std::string& file) {
   std::vector<char> names(1 << 20);
-  const DWORD n = GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()), file.c_str());
+  const DWORD n =
+      GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()), file.c_str());
   std::vector<int> numbers;
   for (const char* p = names.data(); p < names.data() + n && *p; p += std::strlen(p) + 1) {
     char* end = nullptr;
@@ -142,7 +149,8 @@ std::vector<int> NumberedSections(const std::string& file) {
 
 int BuildThumbnails(const std::string& script, const std::string& appDir) {
   const std::string catalog = Profile(script, "Header", "Cat");  // the script file's own keys
-  std::printf("  thumbnails of %s (catalog %s) into %s\n", script.c_str(), catalog.c_str(), appDir.c_str());
+  std::printf("  thumbnails of %s (catalog %s) into %s\n", script.c_str(), catalog.c_str(),
+              appDir.c_str());
   if (catalog.empty()) {
     std::printf("  (the script names no catalog: nothing to build)\n");
     return 0;
@@ -156,14 +164,16 @@ int BuildThumbnails(const std::string& script, const std::string& appDir) {
     std::string entry = Profile(script, section, "F");
     const size_t comma = entry.rfind(',');
     const std::string name = entry.substr(0, comma);
-    const std::string folder =
-        comma == std::string::npos ? "" : Profile(script, "Directory", entry.substr(comma + 1).c_str());
+    const std::string folder = comma == std::string::npos
+                                   ? ""
+                                   : Profile(script, "Directory", entry.substr(comma + 1).c_str());
     const std::string source = folder + name;
     const std::string target = appDir + catalog + index + ".BMP";
     const size_t dot = name.find_last_of('.');
     const std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
     if (_stricmp(ext.c_str(), "bmp") != 0 && _stricmp(ext.c_str(), "dib") != 0) {
-      std::printf("  slide %d: %s skipped (this host makes thumbnails of bitmaps only)\n", slide, source.c_str());
+      std::printf("  slide %d: %s skipped (this host makes thumbnails of bitmaps only)\n", slide,
+                  source.c_str());
       continue;
     }
     std::string why;
@@ -185,7 +195,8 @@ std::vector<std::string> TaggedSlides(const std::string& appDir) {
   const std::string file = appDir + W95_TAG_LIST;
   std::vector<std::string> slides;
   const int n = static_cast<int>(GetPrivateProfileIntA("Count", "N", 0, file.c_str()));
-  for (int k = 1; k <= n && k <= 100000; ++k) slides.push_back(Profile(file, std::to_string(k), "F"));
+  for (int k = 1; k <= n && k <= 100000; ++k)
+    slides.push_back(Profile(file, std::to_string(k), "F"));
   return slides;
 }
 

@@ -1,8 +1,8 @@
 // "tour DIR": opens every window of the library through the real DLL, acts
 // in it as a person would, photographs each step into DIR (NN-name.bmp) and
 // writes DIR\tour.txt, one line per step: picture, the window's rectangle on
-// it, window, what was done, what the host received (tab-separated). scripts/run-host.sh turns that into
-// build/tour/index.html and a contact sheet.
+// it, window, what was done, what the host received (tab-separated). scripts/run-host.sh turns that
+// into build/tour/index.html and a contact sheet.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -49,8 +49,9 @@ struct TourLog {
   // One line of tour.txt: picture, crop, window, what was done, what the host received.
   void Line(const std::string& picture, const std::string& window, const std::string& did,
             const std::string& received) {
-    if (lines) std::fprintf(lines, "%s\t%s\t%s\t%s\n", picture.c_str(), window.c_str(),
-                            did.c_str(), received.c_str());
+    if (lines)
+      std::fprintf(lines, "%s\t%s\t%s\t%s\n", picture.c_str(), window.c_str(), did.c_str(),
+                   received.c_str());
     HostLog(window + ": " + did);
     HostLog("    " + received);
   }
@@ -128,10 +129,13 @@ void ExplorerDialog(Host& host, TourLog& log) {
   WriteKey(W95_KEY_SAVE_PATH, ShortOf(kPictures) + "\\");
   std::string picture;
   LONG result = 0;
-  auto outcome = tour::Play(
-      {{"Save File", [&](HWND d) { tour::SetEditText(d, "Sunset"); picture = log.Shot("explorer-save", d); }},
-       {"Save File", [](HWND d) { tour::Click(d, "&Save"); }}},
-      [&] { result = remoteDlg(24, 0); });
+  auto outcome = tour::Play({{"Save File",
+                              [&](HWND d) {
+                                tour::SetEditText(d, "Sunset");
+                                picture = log.Shot("explorer-save", d);
+                              }},
+                             {"Save File", [](HWND d) { tour::Click(d, "&Save"); }}},
+                            [&] { result = remoteDlg(24, 0); });
   log.Missing(outcome, "explorer dialog");
   const std::string saved = ReadKey(W95_KEY_LONG_NAME);
   log.Line(picture, "Explorer dialog, save at 24 bits (RemoteDlg95(24, 0))",
@@ -142,18 +146,18 @@ void ExplorerDialog(Host& host, TourLog& log) {
               "save at 24 bits: format code " + std::to_string(result) + ", " + saved);
 
   WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
-  outcome = tour::Play(
-      {{"Add Multiple Slides",
-        [&](HWND d) {
-          if (HWND list = tour::Child(d, "ListBox")) {
-            SendMessageA(list, LB_SETSEL, TRUE, -1);  // marks every picture
-            SendMessageA(d, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(list));
-          }
-          picture = log.Shot("explorer-add", d);
-        }},
-       {"Add Multiple Slides", [](HWND d) { tour::Click(d, "&Open"); }}},
-      [&] { result = remoteDlg(253, 0); });
+  outcome =
+      tour::Play({{"Add Multiple Slides",
+                   [&](HWND d) {
+                     if (HWND list = tour::Child(d, "ListBox")) {
+                       SendMessageA(list, LB_SETSEL, TRUE, -1);  // marks every picture
+                       SendMessageA(d, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                                    reinterpret_cast<LPARAM>(list));
+                     }
+                     picture = log.Shot("explorer-add", d);
+                   }},
+                  {"Add Multiple Slides", [](HWND d) { tour::Click(d, "&Open"); }}},
+                 [&] { result = remoteDlg(253, 0); });
   log.Missing(outcome, "explorer dialog");
   char count[16] = "";
   const std::string exchange = std::string(kRoot) + "\\plimbo.tmp";
@@ -161,7 +165,8 @@ void ExplorerDialog(Host& host, TourLog& log) {
   log.Line(picture, "Explorer dialog, add slides (RemoteDlg95(253, 0))",
            "marked every picture and pressed Open",
            "result " + std::to_string(result) + ", exchange file lists " + count + " files");
-  log.Summary("explorer dialog", outcome.missing.empty() && result == 0 && std::string(count) == "4",
+  log.Summary("explorer dialog",
+              outcome.missing.empty() && result == 0 && std::string(count) == "4",
               std::string("add slides: ") + count + " files in the exchange file");
 }
 
@@ -182,7 +187,8 @@ int FirstFile(HWND window) {
   const int n = list ? static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)) : 0;
   for (int i = 0; i < n; ++i) {
     char text[MAX_PATH] = "";
-    if (SendMessageA(list, LB_GETTEXTLEN, i, 0) < MAX_PATH) SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    if (SendMessageA(list, LB_GETTEXTLEN, i, 0) < MAX_PATH)
+      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
     if (text[0] && text[std::char_traits<char>::length(text) - 1] != '\\') return i;
   }
   return 0;
@@ -204,26 +210,34 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
   WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
   const size_t before = HostMessages().size();
   std::string first, all;
-  auto outcome = tour::Play(
-      {{"Plimbo Explorer", [&](HWND w) { MarkEntries(w, FirstFile(w)); first = log.Shot("explorer-window", w); }},
-       {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
-       {"Plimbo Explorer", [&](HWND w) { MarkEntries(w, -1); all = log.Shot("explorer-window-all", w); }},
-       {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
-       {"Plimbo Explorer", [](HWND) {}}},
-      [&] { open(hostWindow, 0); });
+  auto outcome = tour::Play({{"Plimbo Explorer",
+                              [&](HWND w) {
+                                MarkEntries(w, FirstFile(w));
+                                first = log.Shot("explorer-window", w);
+                              }},
+                             {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
+                             {"Plimbo Explorer",
+                              [&](HWND w) {
+                                MarkEntries(w, -1);
+                                all = log.Shot("explorer-window-all", w);
+                              }},
+                             {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
+                             {"Plimbo Explorer", [](HWND) {}}},
+                            [&] { open(hostWindow, 0); });
   log.Missing(outcome, "explorer window");
   const bool one = Received(before, "0x911 " + std::to_string(W95_REQ_ONE_FILE));
   const bool several = Received(before, "0x911 " + std::to_string(W95_REQ_SEVERAL_FILES));
-  log.Line(first, "Explorer window (RemoteWin95(host, 0))", "chose one picture and pressed Open",
-           one ? "0x911 with 2313 (one file), LongName=" + ReadKey(W95_KEY_LONG_NAME)
-               : "no 0x911 2313");
+  log.Line(
+      first, "Explorer window (RemoteWin95(host, 0))", "chose one picture and pressed Open",
+      one ? "0x911 with 2313 (one file), LongName=" + ReadKey(W95_KEY_LONG_NAME) : "no 0x911 2313");
   log.Line(all, "Explorer window", "marked every picture and pressed Open",
            several ? "0x911 with 2320 (several files) and the exchange file" : "no 0x911 2320");
   close();
   tour::Pump(200);
   const bool closed = tour::FindWindowStarting("Plimbo Explorer") == nullptr;
   log.Summary("explorer window", outcome.missing.empty() && one && several && closed,
-              std::string("requests 2313 and 2320 received") + (closed ? ", closed by the host" : ", NOT closed"));
+              std::string("requests 2313 and 2320 received") +
+                  (closed ? ", closed by the host" : ", NOT closed"));
 }
 
 // The slide editor on a new script: four pictures added through the nested
@@ -239,28 +253,29 @@ void SlideEditor(Host& host, TourLog& log) {
   WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
   std::string adding, filled;
   LONG result = 0;
-  auto outcome = tour::Play(
-      {{"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Add"); }},
-       {"Add Multiple Slides",
-        [&](HWND d) {
-          MarkEntries(d, -1);
-          adding = log.Shot("editor-add", d);
-        }},
-       {"Add Multiple Slides", [](HWND d) { tour::Click(d, "&Open"); }},
-       {"Plimbo Slide Editor",
-        [&](HWND e) {
-          filled = log.Shot("editor", e);
-          tour::Click(e, "&Test");
-        }}},
-      [&] { result = editor(); });
+  auto outcome = tour::Play({{"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Add"); }},
+                             {"Add Multiple Slides",
+                              [&](HWND d) {
+                                MarkEntries(d, -1);
+                                adding = log.Shot("editor-add", d);
+                              }},
+                             {"Add Multiple Slides", [](HWND d) { tour::Click(d, "&Open"); }},
+                             {"Plimbo Slide Editor",
+                              [&](HWND e) {
+                                filled = log.Shot("editor", e);
+                                tour::Click(e, "&Test");
+                              }}},
+                            [&] { result = editor(); });
   log.Missing(outcome, "slide editor");
   // Slides are the numbered sections [1] ... of the script.
   int count = 0;
   for (char f[MAX_PATH]; count < 100; ++count)
-    if (!GetPrivateProfileStringA(std::to_string(count + 1).c_str(), "F", "", f, sizeof f, test.c_str()))
+    if (!GetPrivateProfileStringA(std::to_string(count + 1).c_str(), "F", "", f, sizeof f,
+                                  test.c_str()))
       break;
   const std::string slides = std::to_string(count);
-  log.Line(adding, "Slide editor (EditorWin95()), Add", "marked every picture in the nested explorer",
+  log.Line(adding, "Slide editor (EditorWin95()), Add",
+           "marked every picture in the nested explorer",
            "the explorer's list came back to the editor");
   log.Line(filled, "Slide editor", "pressed Test",
            "result " + std::to_string(result) + ", the test script " + test + " holds " + slides +
@@ -323,16 +338,15 @@ void SlideEditorThumbnails(Host& host, TourLog& log) {
   WriteKey(W95_KEY_SAVE_PATH, ShortOf(std::string(kRoot) + "\\Shows") + "\\");
   std::string saving;
   LONG result = 0;
-  auto outcome = tour::Play(
-      {{"Plimbo Slide Editor", [](HWND e) { ShowThumbnailPage(e); }},
-       {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Update"); }},
-       {"Save File",
-        [&](HWND d) {
-          tour::SetEditText(d, "Harbour Show");
-          saving = log.Shot("editor-update-save", d);
-        }},
-       {"Save File", [](HWND d) { tour::Click(d, "&Save"); }}},
-      [&] { result = editor(); });
+  auto outcome = tour::Play({{"Plimbo Slide Editor", [](HWND e) { ShowThumbnailPage(e); }},
+                             {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Update"); }},
+                             {"Save File",
+                              [&](HWND d) {
+                                tour::SetEditText(d, "Harbour Show");
+                                saving = log.Shot("editor-update-save", d);
+                              }},
+                             {"Save File", [](HWND d) { tour::Click(d, "&Save"); }}},
+                            [&] { result = editor(); });
   log.Missing(outcome, "slide editor");
   const std::string saved = ReadKey(W95_KEY_SCRIPT_NOW);
   const int built = result == W95_EDITOR_BUILD_THUMBS ? BuildThumbnails(saved, appDir) : 0;
@@ -356,16 +370,20 @@ void SlideEditorThumbnails(Host& host, TourLog& log) {
        {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "Vie&w"); }}},
       [&] { viewed = editor(); });
   log.Missing(second, "slide editor");
-  const auto tags = viewed == W95_EDITOR_SHOW_TAGGED ? TaggedSlides(appDir) : std::vector<std::string>{};
+  const auto tags =
+      viewed == W95_EDITOR_SHOW_TAGGED ? TaggedSlides(appDir) : std::vector<std::string>{};
   std::string names;
-  for (const auto& t : tags) names += (names.empty() ? "" : ", ") + t.substr(t.find_last_of('\\') + 1);
-  log.Line(thumbs, "Slide editor, thumbnail page", "opened the saved slideshow and chose Thumbnails",
+  for (const auto& t : tags)
+    names += (names.empty() ? "" : ", ") + t.substr(t.find_last_of('\\') + 1);
+  log.Line(thumbs, "Slide editor, thumbnail page",
+           "opened the saved slideshow and chose Thumbnails",
            "the page shows the host's thumbnails");
   log.Line(tagged, "Slide editor, tags", "tagged slides 1 and 3, pressed View",
            "result " + std::to_string(viewed) + ", tag.lst lists " + std::to_string(tags.size()) +
                " slides: " + names);
-  log.Summary("slide editor", outcome.missing.empty() && second.missing.empty() && result == 1 &&
-                                  built == 4 && viewed == 2 && tags.size() == 2,
+  log.Summary("slide editor",
+              outcome.missing.empty() && second.missing.empty() && result == 1 && built == 4 &&
+                  viewed == 2 && tags.size() == 2,
               "Update returned " + std::to_string(result) + ", " + std::to_string(built) +
                   " thumbnails built; View returned " + std::to_string(viewed) + " with " +
                   std::to_string(tags.size()) + " tagged slides");
@@ -406,15 +424,14 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
   const size_t before = HostMessages().size();
   LONG opened = 0;
   std::string playing, options, menu;
-  auto outcome = tour::Play(
-      {{"Harbour Clip.avi",
-        [&](HWND w) {
-          const auto bar = MediaButtons(w);
-          if (!bar.empty()) SendMessageA(bar[0], BM_CLICK, 0, 0);  // Play
-          tour::Pump(900);
-          playing = log.Shot("video-playing", w);
-        }}},
-      [&] { opened = player(hostWindow, 0, 0); });
+  auto outcome = tour::Play({{"Harbour Clip.avi",
+                              [&](HWND w) {
+                                const auto bar = MediaButtons(w);
+                                if (!bar.empty()) SendMessageA(bar[0], BM_CLICK, 0, 0);  // Play
+                                tour::Pump(900);
+                                playing = log.Shot("video-playing", w);
+                              }}},
+                            [&] { opened = player(hostWindow, 0, 0); });
   // The menu, as the menu button opens it (it returns when the menu closes).
   HWND form = tour::FindWindowStarting("Harbour Clip.avi");
   // The playback options, from the menu, left with Cancel.
@@ -422,7 +439,8 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
     auto shown = tour::Play(
         {{tour::kPopupMenu,
           [&](HWND m) {
-            for (int i = 0; i < 6; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "Playbac&k Options"
+            for (int i = 0; i < 6; ++i)
+              PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "Playbac&k Options"
             PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
           }},
          {"Playback Options",
@@ -505,7 +523,8 @@ void PrintWindow(Host& host, TourLog& log, HWND hostWindow) {
           EnumChildWindows(w, &FindPhotoSizeList, reinterpret_cast<LPARAM>(&photo));
           if (photo) {
             SendMessageA(photo, CB_SETCURSEL, 1, 0);
-            SendMessageA(GetParent(photo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(photo), CBN_SELCHANGE),
+            SendMessageA(GetParent(photo), WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(photo), CBN_SELCHANGE),
                          reinterpret_cast<LPARAM>(photo));
             tour::Pump(100);
             log.Line(log.Shot("print-setup-photo-size", w), "Print setup window",
@@ -525,7 +544,8 @@ void PrintWindow(Host& host, TourLog& log, HWND hostWindow) {
   log.Line(setup, "Print setup window (PrintDlg95(host, 640, 480, 0))", "pressed Print It",
            ready ? "0x912 with the printer's DC; prL/prT/prW/prH = " + ReadKey(W95_KEY_IMAGE_LEFT) +
                        "/" + ReadKey(W95_KEY_IMAGE_TOP) + "/" + ReadKey(W95_KEY_IMAGE_WIDTH) + "/" +
-                       ReadKey(W95_KEY_IMAGE_HEIGHT) + "; the host drew the picture there and called PrintEnd95"
+                       ReadKey(W95_KEY_IMAGE_HEIGHT) +
+                       "; the host drew the picture there and called PrintEnd95"
                  : "no 0x912");
   if (printed)
     log.Line("printed-page.ps\t-", "The printed page", "the file printer's output (PostScript)",
@@ -560,8 +580,8 @@ int Tour(Host& host, const Args& args) {
   PrintWindow(host, log, hostWindow);
   tour::Pump(100);
   log.Line(log.Shot("host", hostWindow), "The sample host's window",
-           "the log of the calls the tour made", std::to_string(HostMessages().size()) +
-           " messages from the library");
+           "the log of the calls the tour made",
+           std::to_string(HostMessages().size()) + " messages from the library");
   DestroyWindow(hostWindow);
   std::fclose(log.lines);
   std::printf("  %d screenshots\n", log.shots);

@@ -96,8 +96,8 @@ int Video(Host& host, const Args& args) {
   wc.lpszClassName = "PlimboHostVideo";
   RegisterClassA(&wc);
   // Hidden: the video window is what the person sees.
-  HWND self = CreateWindowExA(0, wc.lpszClassName, "Plimbo host (video)", WS_OVERLAPPEDWINDOW,
-                              0, 0, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND self = CreateWindowExA(0, wc.lpszClassName, "Plimbo host (video)", WS_OVERLAPPEDWINDOW, 0, 0,
+                              200, 100, nullptr, nullptr, wc.hInstance, nullptr);
 
   char shortName[MAX_PATH] = "";
   if (!GetShortPathNameA(args[0].c_str(), shortName, sizeof shortName))

@@ -18,13 +18,33 @@ namespace {
 
 // Menu commands.
 enum : UINT {
-  kExplorerSave24 = 100, kExplorerSaveShow, kExplorerConvert, kExplorerMove, kExplorerAdd,
-  kExplorerOpenShow, kExplorerRestricted,
-  kWinOpen = 200, kWinOpenPlaced, kWinUpdate, kWinHide, kWinClose,
-  kEditorNew = 300, kEditorOpen,
-  kVideoPlay = 400, kVideoPlayMode1, kVideoPlayMode2, kVideoStatus, kVideoClose,
-  kPrint640 = 500, kPrintNoEnhance, kPrintCheck, kPrintEnd,
-  kLongName = 600, kFreeMem, kFlush, kClearLog,
+  kExplorerSave24 = 100,
+  kExplorerSaveShow,
+  kExplorerConvert,
+  kExplorerMove,
+  kExplorerAdd,
+  kExplorerOpenShow,
+  kExplorerRestricted,
+  kWinOpen = 200,
+  kWinOpenPlaced,
+  kWinUpdate,
+  kWinHide,
+  kWinClose,
+  kEditorNew = 300,
+  kEditorOpen,
+  kVideoPlay = 400,
+  kVideoPlayMode1,
+  kVideoPlayMode2,
+  kVideoStatus,
+  kVideoClose,
+  kPrint640 = 500,
+  kPrintNoEnhance,
+  kPrintCheck,
+  kPrintEnd,
+  kLongName = 600,
+  kFreeMem,
+  kFlush,
+  kClearLog,
 };
 
 // Posted to ourselves: end the print job once the 0x912 handler has returned.
@@ -90,8 +110,8 @@ void RunExplorer(LONG kind) {
   const LONG r = remoteDlg(kind, restricted ? 1 : 0);
   Log("RemoteDlg95(" + std::to_string(kind) + ", " + (restricted ? "1" : "0") + ") -> " +
       std::to_string(r));
-  LogKeys({"Savename", W95_KEY_LONG_NAME, W95_KEY_SAVE_PATH, W95_KEY_SAVE_EXT,
-           W95_KEY_MULTI_BPP, W95_KEY_LAST_DIR});
+  LogKeys({"Savename", W95_KEY_LONG_NAME, W95_KEY_SAVE_PATH, W95_KEY_SAVE_EXT, W95_KEY_MULTI_BPP,
+           W95_KEY_LAST_DIR});
   if (kind == W95_KIND_ADD_SLIDES && r != -1) LogExchangeFile();
 }
 
@@ -119,7 +139,8 @@ void RunEditor(const std::string& script) {
     }
     case W95_EDITOR_SHOW_TAGGED: {
       const std::vector<std::string> slides = TaggedSlides(AppDir());
-      Log("    show the " + std::to_string(slides.size()) + " tagged slide(s) of " + AppDir() + W95_TAG_LIST);
+      Log("    show the " + std::to_string(slides.size()) + " tagged slide(s) of " + AppDir() +
+          W95_TAG_LIST);
       for (size_t i = 0; i < slides.size() && i < 20; ++i) Log("      " + slides[i]);
       break;
     }
@@ -186,22 +207,30 @@ void CopyGrabbedFrame(HDC dc) {
   // The host would now keep or save the picture; this one shows it was taken.
   BITMAP info{};
   GetObjectA(bmp, sizeof info, &info);
-  Log("    copied into a " + std::to_string(info.bmWidth) + " x " +
-      std::to_string(info.bmHeight) + " bitmap");
+  Log("    copied into a " + std::to_string(info.bmWidth) + " x " + std::to_string(info.bmHeight) +
+      " bitmap");
   DeleteObject(bmp);
   DeleteDC(mem);
 }
 
 const char* RequestName(LPARAM code) {
   switch (code) {
-    case W95_REQ_INFO: return "file information";
-    case W95_REQ_PREVIEW: return "preview";
-    case W95_REQ_DELETED: return "after a delete";
-    case W95_REQ_SLIDESHOW: return "instant slideshow";
-    case W95_REQ_CONVERT: return "batch conversion";
-    case W95_REQ_ONE_FILE: return "one file chosen";
-    case W95_REQ_SEVERAL_FILES: return "several files chosen";
-    default: return "unknown request";
+    case W95_REQ_INFO:
+      return "file information";
+    case W95_REQ_PREVIEW:
+      return "preview";
+    case W95_REQ_DELETED:
+      return "after a delete";
+    case W95_REQ_SLIDESHOW:
+      return "instant slideshow";
+    case W95_REQ_CONVERT:
+      return "batch conversion";
+    case W95_REQ_ONE_FILE:
+      return "one file chosen";
+    case W95_REQ_SEVERAL_FILES:
+      return "several files chosen";
+    default:
+      return "unknown request";
   }
 }
 
@@ -213,12 +242,24 @@ void Command(HWND self, UINT id) {
     }
   };
   switch (id) {
-    case kExplorerSave24: RunExplorer(24); break;
-    case kExplorerSaveShow: RunExplorer(W95_KIND_SAVE_SLIDESHOW); break;
-    case kExplorerConvert: RunExplorer(108); break;
-    case kExplorerMove: RunExplorer(W95_KIND_MOVE_FILE); break;
-    case kExplorerAdd: RunExplorer(W95_KIND_ADD_SLIDES); break;
-    case kExplorerOpenShow: RunExplorer(W95_KIND_OPEN_SLIDESHOW); break;
+    case kExplorerSave24:
+      RunExplorer(24);
+      break;
+    case kExplorerSaveShow:
+      RunExplorer(W95_KIND_SAVE_SLIDESHOW);
+      break;
+    case kExplorerConvert:
+      RunExplorer(108);
+      break;
+    case kExplorerMove:
+      RunExplorer(W95_KIND_MOVE_FILE);
+      break;
+    case kExplorerAdd:
+      RunExplorer(W95_KIND_ADD_SLIDES);
+      break;
+    case kExplorerOpenShow:
+      RunExplorer(W95_KIND_OPEN_SLIDESHOW);
+      break;
     case kExplorerRestricted:
       restricted = !restricted;
       CheckMenuItem(GetMenu(self), kExplorerRestricted, restricted ? MF_CHECKED : MF_UNCHECKED);
@@ -230,30 +271,52 @@ void Command(HWND self, UINT id) {
         Log(std::string("RemoteWin95(host, ") + (id == kWinOpenPlaced ? "1" : "0") + ")");
       }
       break;
-    case kWinUpdate: call0("RemoteWinUpdate95"); break;
-    case kWinHide: call0("RemoteWinHide95"); break;
-    case kWinClose: call0("RemoteWinClose95"); break;
-    case kEditorNew: RunEditor("*"); break;
+    case kWinUpdate:
+      call0("RemoteWinUpdate95");
+      break;
+    case kWinHide:
+      call0("RemoteWinHide95");
+      break;
+    case kWinClose:
+      call0("RemoteWinClose95");
+      break;
+    case kEditorNew:
+      RunEditor("*");
+      break;
     case kEditorOpen: {
       const std::string script = ChooseFile(self, "Slide scripts (*.avl)\0*.avl\0");
       if (!script.empty()) RunEditor(script);
       break;
     }
-    case kVideoPlay: RunVideo(self, 0); break;
-    case kVideoPlayMode1: RunVideo(self, 1); break;
-    case kVideoPlayMode2: RunVideo(self, 2); break;
+    case kVideoPlay:
+      RunVideo(self, 0);
+      break;
+    case kVideoPlayMode1:
+      RunVideo(self, 1);
+      break;
+    case kVideoPlayMode2:
+      RunVideo(self, 2);
+      break;
     case kVideoStatus:
       if (auto status = theHost->Export<W95_PFN_VideoWinStatus95>("VideoWinStatus95"))
         Log("VideoWinStatus95() -> " + std::to_string(status()));
       break;
-    case kVideoClose: call0("VideoWinClose95"); break;
-    case kPrint640: RunPrint(self, 0); break;
-    case kPrintNoEnhance: RunPrint(self, 1); break;
+    case kVideoClose:
+      call0("VideoWinClose95");
+      break;
+    case kPrint640:
+      RunPrint(self, 0);
+      break;
+    case kPrintNoEnhance:
+      RunPrint(self, 1);
+      break;
     case kPrintCheck:
       if (auto check = theHost->Export<W95_PFN_PrintCheck95>("PrintCheck95"))
         Log("PrintCheck95() -> " + std::to_string(check()));
       break;
-    case kPrintEnd: call0("PrintEnd95"); break;
+    case kPrintEnd:
+      call0("PrintEnd95");
+      break;
     case kLongName: {
       const std::string file = ChooseFile(self, "All files\0*.*\0");
       if (file.empty()) break;
@@ -272,8 +335,11 @@ void Command(HWND self, UINT id) {
       if (auto f = theHost->Export<W95_PFN_GDIflush95>("GDIflush95"))
         Log("GDIflush95() -> " + std::to_string(f()));
       break;
-    case kClearLog: SetWindowTextA(logPane, ""); break;
-    default: break;
+    case kClearLog:
+      SetWindowTextA(logPane, "");
+      break;
+    default:
+      break;
   }
 }
 
@@ -333,8 +399,7 @@ HMENU BuildMenu() {
   HMENU bar = CreateMenu();
   auto popup = [&](const char* title, std::initializer_list<std::pair<UINT, const char*>> items) {
     HMENU m = CreatePopupMenu();
-    for (const auto& [id, text] : items)
-      AppendMenuA(m, id ? MF_STRING : MF_SEPARATOR, id, text);
+    for (const auto& [id, text] : items) AppendMenuA(m, id ? MF_STRING : MF_SEPARATOR, id, text);
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(m), title);
   };
   popup("&Explorer", {{kExplorerSave24, "&Save picture at 24 bits (kind 24)"},
@@ -386,12 +451,12 @@ HWND CreateHostWindow(Host& host) {
   RegisterClassA(&wc);
   HWND self = CreateWindowA(wc.lpszClassName, "Plimbo sample host", WS_OVERLAPPEDWINDOW, 20, 20,
                             720, 480, nullptr, BuildMenu(), wc.hInstance, nullptr);
-  logPane = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
-                                ES_AUTOVSCROLL,
-                            0, 0, 0, 0, self, nullptr, wc.hInstance, nullptr);
-  SendMessageA(logPane, WM_SETFONT,
-               reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)), FALSE);
+  logPane = CreateWindowExA(
+      WS_EX_CLIENTEDGE, "EDIT", "",
+      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0, 0,
+      self, nullptr, wc.hInstance, nullptr);
+  SendMessageA(logPane, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(ANSI_FIXED_FONT)),
+               FALSE);
   ShowWindow(self, SW_SHOW);
   return self;
 }

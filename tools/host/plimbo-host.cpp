@@ -63,14 +63,17 @@ int Services(Host& host, const Args&) {
   RemoveDirectoryA(folder.c_str());
 
   if (auto status = host.Export<W95_PFN_VideoWinStatus95>("VideoWinStatus95"))
-    std::printf("  VideoWinStatus95()     -> %ld (256 + host mode while the video window is open)\n",
-                status());
+    std::printf(
+        "  VideoWinStatus95()     -> %ld (256 + host mode while the video window is open)\n",
+        status());
   if (auto check = host.Export<W95_PFN_PrintCheck95>("PrintCheck95"))
-    std::printf("  PrintCheck95()         -> %ld (1 while the print setup window exists)\n", check());
+    std::printf("  PrintCheck95()         -> %ld (1 while the print setup window exists)\n",
+                check());
 
   std::printf("\n[plimbo] section of %s now:\n", IniPath().c_str());
   std::vector<char> keys(32768);
-  const DWORD n = GetPrivateProfileSectionA(kSection, keys.data(), static_cast<DWORD>(keys.size()), kIni);
+  const DWORD n =
+      GetPrivateProfileSectionA(kSection, keys.data(), static_cast<DWORD>(keys.size()), kIni);
   for (const char* p = keys.data(); p < keys.data() + n && *p; p += std::strlen(p) + 1)
     std::printf("  %s\n", p);
   return 0;
@@ -131,14 +134,10 @@ int main(int argc, char** argv) {
     int (*run)(Host&, const Args&);
   } commands[] = {
       // One line per command; the others live in files of their own (host.h declares them).
-      {"services", Services},
-      {"editor", Editor},
-      {"tour", Tour},
-      {"window", HostWindow},
-      {"video", Video},
-      {"print", Print},
-      {"thumbs", Thumbs},
-      {"explorer-window", ExplorerWindowCommand},
+      {"services", Services}, {"editor", Editor},
+      {"tour", Tour},         {"window", HostWindow},
+      {"video", Video},       {"print", Print},
+      {"thumbs", Thumbs},     {"explorer-window", ExplorerWindowCommand},
   };
   const Command* chosen = nullptr;
   for (const auto& c : commands)

@@ -15,7 +15,7 @@
 namespace w95host::tour {
 
 // --- finding windows (shared with the Wine tests) -----------------------------
-using wine_windows::Child;        // a visible descendant of a class (and caption)
+using wine_windows::Child;  // a visible descendant of a class (and caption)
 using wine_windows::ClassOf;
 using wine_windows::Descendants;  // every descendant, in creation order
 using wine_windows::Pump;         // lets this thread's windows run for `ms`
@@ -51,7 +51,7 @@ struct Outcome {
   std::vector<std::string> boxes;    // texts of the message boxes answered
   std::vector<std::string> missing;  // captions of windows that never appeared
 };
-Outcome Play(std::vector<Step> steps, const std::function<void()>& call,
-             DWORD timeoutMs = 20000, std::vector<int> answers = {});
+Outcome Play(std::vector<Step> steps, const std::function<void()>& call, DWORD timeoutMs = 20000,
+             std::vector<int> answers = {});
 
 }  // namespace w95host::tour

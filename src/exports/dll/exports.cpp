@@ -40,31 +40,54 @@ void Guarded(Fn fn) noexcept {
 
 extern "C" {
 
-DWORD WINAPI GetFreePageMem95() { return Guarded(0u, [] { return w95::GetFreePageMem(); }); }
-LONG WINAPI VideoWinStatus95() { return Guarded(0, [] { return w95::VideoWinStatus(); }); }
-void WINAPI VideoWinClose95() { Guarded([] { w95::VideoWinClose(); }); }
+DWORD WINAPI GetFreePageMem95() {
+  return Guarded(0u, [] { return w95::GetFreePageMem(); });
+}
+LONG WINAPI VideoWinStatus95() {
+  return Guarded(0, [] { return w95::VideoWinStatus(); });
+}
+void WINAPI VideoWinClose95() {
+  Guarded([] { w95::VideoWinClose(); });
+}
 LONG WINAPI VideoWinPlayer95(HWND host, LONG hostMode, LONG kind) {
   return Guarded(0, [&] {
     return w95::VideoWinPlayer(reinterpret_cast<w95::HostWindow>(host), hostMode,
                                static_cast<int>(kind & 0xFFFF));
   });
 }
-void WINAPI PrintEnd95() { Guarded([] { w95::PrintEnd(); }); }
-void WINAPI PrintDlg95(HWND host, LONG width, LONG height, LONG noEnhance) {
-  Guarded([&] { w95::PrintDlg(reinterpret_cast<w95::HostWindow>(host), width, height, noEnhance); });
+void WINAPI PrintEnd95() {
+  Guarded([] { w95::PrintEnd(); });
 }
-LONG WINAPI PrintCheck95() { return Guarded(0, [] { return w95::PrintCheck(); }); }
-LONG WINAPI EditorWin95() { return Guarded(0, [] { return w95::EditorWin(); }); }
+void WINAPI PrintDlg95(HWND host, LONG width, LONG height, LONG noEnhance) {
+  Guarded(
+      [&] { w95::PrintDlg(reinterpret_cast<w95::HostWindow>(host), width, height, noEnhance); });
+}
+LONG WINAPI PrintCheck95() {
+  return Guarded(0, [] { return w95::PrintCheck(); });
+}
+LONG WINAPI EditorWin95() {
+  return Guarded(0, [] { return w95::EditorWin(); });
+}
 LONG WINAPI RemoteDlg95(LONG kind, LONG restrictFormats) {
   return Guarded(-1, [&] { return w95::RemoteDlg(kind, restrictFormats); });
 }
-void WINAPI ShortToLongName95() { Guarded([] { w95::ShortToLongName(); }); }
-void WINAPI RemoteWinUpdate95() { Guarded([] { w95::RemoteWinUpdate(); }); }
-void WINAPI RemoteWinHide95() { Guarded([] { w95::RemoteWinHide(); }); }
-void WINAPI RemoteWinClose95() { Guarded([] { w95::RemoteWinClose(); }); }
+void WINAPI ShortToLongName95() {
+  Guarded([] { w95::ShortToLongName(); });
+}
+void WINAPI RemoteWinUpdate95() {
+  Guarded([] { w95::RemoteWinUpdate(); });
+}
+void WINAPI RemoteWinHide95() {
+  Guarded([] { w95::RemoteWinHide(); });
+}
+void WINAPI RemoteWinClose95() {
+  Guarded([] { w95::RemoteWinClose(); });
+}
 void WINAPI RemoteWin95(HWND host, LONG restorePlacement) {
   Guarded([&] { w95::RemoteWin(reinterpret_cast<w95::HostWindow>(host), restorePlacement); });
 }
-LONG WINAPI GDIflush95() { return Guarded(0, [] { return w95::GDIflush(); }); }
+LONG WINAPI GDIflush95() {
+  return Guarded(0, [] { return w95::GDIflush(); });
+}
 
 }  // extern "C"

@@ -6,9 +6,7 @@ namespace w95::platform::sim {
 
 namespace {
 
-char UpperChar(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Characters a short name may hold besides letters and digits; bytes of 128
 // and above (code-page letters) are allowed too.
@@ -21,7 +19,9 @@ bool ShortChar(char c) {
 
 // Characters that are legal in a long name but not in a short one; an alias
 // turns them into "_". Spaces and dots are dropped instead.
-bool ReplacedInAlias(char c) { return std::string_view("+,;=[]").find(c) != std::string_view::npos; }
+bool ReplacedInAlias(char c) {
+  return std::string_view("+,;=[]").find(c) != std::string_view::npos;
+}
 
 std::string AliasPart(std::string_view part) {
   std::string out;

@@ -199,10 +199,11 @@ SimFileSystem::Node* SimFileSystem::MakeFolders(const std::string& path) {
   return cur;
 }
 
-void SimFileSystem::AddFolder(const std::string& path) { MakeFolders(Utf8FromCodePage(FullPath(path))); }
+void SimFileSystem::AddFolder(const std::string& path) {
+  MakeFolders(Utf8FromCodePage(FullPath(path)));
+}
 
-void SimFileSystem::AddFile(const std::string& path, const std::string& data,
-                            uint32_t attributes) {
+void SimFileSystem::AddFile(const std::string& path, const std::string& data, uint32_t attributes) {
   AddFileUtf8(Utf8FromCodePage(FullPath(path)), data, attributes);
 }
 
@@ -240,7 +241,8 @@ void SimFileSystem::SetWriteTime(const std::string& path, uint64_t fileTime) {
 std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
   const std::string full = FullPath(pattern);
   const size_t cut = full.rfind('\\');
-  if (full.size() < 3 || full[1] != ':' || cut == std::string::npos) return Fail(kErrPathNotFound), std::vector<FindData>{};
+  if (full.size() < 3 || full[1] != ':' || cut == std::string::npos)
+    return Fail(kErrPathNotFound), std::vector<FindData>{};
   const std::string mask = full.substr(cut + 1);
   if (mask.empty()) return Fail(kErrFileNotFound), std::vector<FindData>{};
   Where w = Locate(full.substr(0, cut == 2 ? 3 : cut));
@@ -258,8 +260,10 @@ std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
   for (const auto& c : w.node->children)
     if (MatchesPattern(wanted, c->name) || (!c->alias.empty() && MatchesPattern(mask, c->alias)))
       found.push_back(c->Entry(c->name));
-  if (found.empty()) Fail(kErrFileNotFound);
-  else Succeed();
+  if (found.empty())
+    Fail(kErrFileNotFound);
+  else
+    Succeed();
   return found;
 }
 

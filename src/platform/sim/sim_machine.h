@@ -46,8 +46,7 @@ class SimDesktop final : public Desktop {
   ScreenSize Screen() override { return screen; }
   bool GdiFlush() override { return gdiFlushResult; }
   void Beep(unsigned type) override { beeps.push_back(type); }
-  bool Help(uintptr_t owner, const std::string& file, unsigned command,
-            uintptr_t data) override {
+  bool Help(uintptr_t owner, const std::string& file, unsigned command, uintptr_t data) override {
     helpCalls.push_back({owner, file, command, data});
     return true;
   }
@@ -77,8 +76,7 @@ class SimHostLink final : public HostLink {
   // Handles of windows that were destroyed: not windows any more.
   std::vector<uintptr_t> destroyed;
 
-  intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
-                intptr_t lParam) override {
+  intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam, intptr_t lParam) override {
     sent.push_back({window, message, wParam, lParam, false});
     return onSend ? onSend(sent.back()) : 0;
   }
@@ -116,7 +114,7 @@ class SimMachine {
   SimMachine& operator=(const SimMachine&) = delete;
   ~SimMachine();
 
-  SimFileSystem files;  // drive C: with the Windows directory C:\WINDOWS
+  SimFileSystem files;               // drive C: with the Windows directory C:\WINDOWS
   SimProfileStore profiles{&files};  // "plimbo.ini" is C:\WINDOWS\plimbo.ini
   SimDesktop desktop;
   SimHostLink host;

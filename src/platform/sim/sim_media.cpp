@@ -158,8 +158,8 @@ uint32_t SimMedia::PutDestination(uint32_t device, int left, int top, int width,
                                   const MediaCall& call) {
   uint32_t e;
   Device* d = Begin("put", device, &call, e,
-                    std::to_string(left) + "," + std::to_string(top) + "," +
-                        std::to_string(width) + "," + std::to_string(height));
+                    std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(width) +
+                        "," + std::to_string(height));
   if (!d) return e;
   d->shown = -1;
   Notify(device, *d, call);
@@ -188,12 +188,11 @@ uint32_t SimMedia::Realize(uint32_t device) {
   return Begin("realize", device, nullptr, e) ? 0 : e;
 }
 
-uint32_t SimMedia::Update(uint32_t device, uintptr_t dc, int left, int top, int width,
-                          int height) {
+uint32_t SimMedia::Update(uint32_t device, uintptr_t dc, int left, int top, int width, int height) {
   uint32_t e;
   Device* d = Begin("update", device, nullptr, e,
-                    std::to_string(left) + "," + std::to_string(top) + "," +
-                        std::to_string(width) + "," + std::to_string(height));
+                    std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(width) +
+                        "," + std::to_string(height));
   if (!d) return e;
   if (dc) d->shown = LastShown(d->position, d->clip.length);
   return 0;
@@ -212,8 +211,9 @@ uint32_t SimMedia::Status(uint32_t device, MediaItem item, uint32_t& value) {
   uint32_t e;
   Device* d = Begin("status", device, nullptr, e, names[static_cast<int>(item)]);
   if (!d) return e;
-  value = item == MediaItem::Length ? d->clip.length
-          : item == MediaItem::Position ? d->position : d->mode;
+  value = item == MediaItem::Length     ? d->clip.length
+          : item == MediaItem::Position ? d->position
+                                        : d->mode;
   return 0;
 }
 
@@ -351,7 +351,8 @@ uint32_t SimMedia::ReadSetting(uint32_t device, MediaSetting setting, uint32_t& 
   if (!d) return e;
   if (ignoresSettings) return kMciErrUnrecognizedCommand;
   value = setting == MediaSetting::Volume  ? d->volume
-          : setting == MediaSetting::Speed ? d->speed : (d->audio ? 1u : 0u);
+          : setting == MediaSetting::Speed ? d->speed
+                                           : (d->audio ? 1u : 0u);
   return 0;
 }
 

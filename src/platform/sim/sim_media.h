@@ -93,8 +93,7 @@ class SimMedia final : public MediaService {
   uint32_t WhereSource(uint32_t device, int& width, int& height) override;
   uint32_t HasVideo(uint32_t device, bool& yes) override;
   uint32_t Realize(uint32_t device) override;
-  uint32_t Update(uint32_t device, uintptr_t dc, int left, int top, int width,
-                  int height) override;
+  uint32_t Update(uint32_t device, uintptr_t dc, int left, int top, int width, int height) override;
   uint32_t SetTimeFormatFrames(uint32_t device, const MediaCall& call) override;
   uint32_t Status(uint32_t device, MediaItem item, uint32_t& value) override;
   uint32_t Play(uint32_t device, const MediaCall& call) override;
@@ -139,9 +138,9 @@ class SimMedia final : public MediaService {
     unsigned code;
   };
   // Logs the command; the device, or nullptr with the error in `error`.
-  Device* Begin(const std::string& word, uint32_t device, const MediaCall* call,
-                uint32_t& error, const std::string& detail = {});
-  void Finish(uint32_t id, Device& d, unsigned code);  // ends the pending notification
+  Device* Begin(const std::string& word, uint32_t device, const MediaCall* call, uint32_t& error,
+                const std::string& detail = {});
+  void Finish(uint32_t id, Device& d, unsigned code);          // ends the pending notification
   void Notify(uint32_t id, Device& d, const MediaCall& call);  // a command's own
 
   SimFileSystem* files_;

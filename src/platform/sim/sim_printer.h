@@ -32,7 +32,7 @@ struct SimPrintJob {
   std::string title;
   uintptr_t dc = 0;
   bool landscape = false;
-  bool ended = false;    // page and document ended
+  bool ended = false;  // page and document ended
   bool aborted = false;
   // The clipping rectangle set on the page before the host drew, if any.
   bool clipped = false;

@@ -8,9 +8,7 @@ namespace w95::platform::sim {
 
 namespace {
 
-bool HasFolder(const std::string& file) {
-  return file.find_first_of("\\/:") != std::string::npos;
-}
+bool HasFolder(const std::string& file) { return file.find_first_of("\\/:") != std::string::npos; }
 
 }  // namespace
 
@@ -48,13 +46,11 @@ std::string SimProfileStore::GetString(const std::string& file, const std::strin
 }
 
 std::vector<std::string> SimProfileStore::GetKeyNames(const std::string& file,
-                                                      const std::string& section,
-                                                      size_t bufSize) {
+                                                      const std::string& section, size_t bufSize) {
   return Cached(file).KeyNames(section, bufSize);
 }
 
-std::vector<std::string> SimProfileStore::GetSectionNames(const std::string& file,
-                                                          size_t bufSize) {
+std::vector<std::string> SimProfileStore::GetSectionNames(const std::string& file, size_t bufSize) {
   return Cached(file).SectionNames(bufSize);
 }
 

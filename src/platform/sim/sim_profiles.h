@@ -31,9 +31,8 @@ class SimProfileStore final : public ProfileStore {
   // The file's text as the profile functions read it (empty when missing).
   ProfileText Load(const std::string& file);
 
-  std::string GetString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& def,
-                        size_t bufSize) override;
+  std::string GetString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& def, size_t bufSize) override;
   std::vector<std::string> GetKeyNames(const std::string& file, const std::string& section,
                                        size_t bufSize) override;
   std::vector<std::string> GetSectionNames(const std::string& file, size_t bufSize) override;
@@ -52,6 +51,5 @@ class SimProfileStore final : public ProfileStore {
   bool cacheValid_ = false;
   ProfileText cacheText_;
 };
-
 
 }  // namespace w95::platform::sim

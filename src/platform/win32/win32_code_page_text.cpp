@@ -8,7 +8,9 @@ namespace w95::platform {
 
 namespace {
 
-const wchar_t* Wide(std::u16string_view text) { return reinterpret_cast<const wchar_t*>(text.data()); }
+const wchar_t* Wide(std::u16string_view text) {
+  return reinterpret_cast<const wchar_t*>(text.data());
+}
 
 // WC_NO_BEST_FIT_CHARS keeps look-alikes out; a character with no exact
 // counterpart then becomes the default character, which `usedDefault` tells.

@@ -152,7 +152,8 @@ class Win32FileSystem final : public FileSystem {
     const auto wide = WidePath(path);
     if (!wide || path.find_first_of("*?") != std::string::npos)
       return Failed(ERROR_INVALID_NAME), std::nullopt;
-    if (!GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &a)) return Failed(), std::nullopt;
+    if (!GetFileAttributesExW(wide->c_str(), GetFileExInfoStandard, &a))
+      return Failed(), std::nullopt;
     FindData e;
     e.attributes = a.dwFileAttributes;
     e.size = (static_cast<uint64_t>(a.nFileSizeHigh) << 32) | a.nFileSizeLow;
@@ -190,8 +191,8 @@ class Win32FileSystem final : public FileSystem {
   std::string FullPath(const std::string& path) override {
     const auto wide = WidePath(path);
     if (!wide) return Failed(ERROR_INVALID_NAME), std::string();
-    const std::u16string s = Filled(
-        [&](wchar_t* b, DWORD n) { return GetFullPathNameW(wide->c_str(), n, b, nullptr); });
+    const std::u16string s =
+        Filled([&](wchar_t* b, DWORD n) { return GetFullPathNameW(wide->c_str(), n, b, nullptr); });
     if (s.empty()) return Failed(), std::string();
     return HostPath(s);
   }
@@ -218,7 +219,8 @@ class Win32FileSystem final : public FileSystem {
       lastError_ = ERROR_ACCESS_DENIED;
       return false;
     }
-    return Check(MoveFileExW(a->c_str(), b->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
+    return Check(
+        MoveFileExW(a->c_str(), b->c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED));
   }
   bool CreateDirectory(const std::string& path) override {
     QuietDrives quiet;
@@ -235,14 +237,15 @@ class Win32FileSystem final : public FileSystem {
     QuietDrives quiet;
     const auto p = WidePath(path);
     if (!p) return Failed(ERROR_INVALID_NAME), std::nullopt;
-    HANDLE h = CreateFileW(p->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(p->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return Failed(), std::nullopt;
     std::string data;
     char buf[65536];
     DWORD got = 0;
     bool ok = true;
-    while ((ok = ::ReadFile(h, buf, sizeof buf, &got, nullptr) != 0) && got > 0) data.append(buf, got);
+    while ((ok = ::ReadFile(h, buf, sizeof buf, &got, nullptr) != 0) && got > 0)
+      data.append(buf, got);
     if (!ok) Failed();
     CloseHandle(h);
     if (!ok) return std::nullopt;

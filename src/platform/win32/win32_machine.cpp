@@ -25,8 +25,7 @@ class Win32Desktop final : public Desktop {
   }
   bool GdiFlush() override { return ::GdiFlush() != 0; }
   void Beep(unsigned type) override { MessageBeep(type); }
-  bool Help(uintptr_t owner, const std::string& file, unsigned command,
-            uintptr_t data) override {
+  bool Help(uintptr_t owner, const std::string& file, unsigned command, uintptr_t data) override {
     return WinHelpA(reinterpret_cast<HWND>(owner), file.c_str(), command, data) != 0;
   }
   bool Exec(const std::string& command, int show) override {
@@ -64,8 +63,7 @@ class Win32HostLink final : public HostLink {
   }
 
  public:
-  intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam,
-                intptr_t lParam) override {
+  intptr_t Send(uintptr_t window, unsigned message, uintptr_t wParam, intptr_t lParam) override {
     return SendMessageA(reinterpret_cast<HWND>(window), message, wParam, lParam);
   }
   // Sent to each top-level window in turn, as a broadcast is: Wine passes
@@ -79,11 +77,15 @@ class Win32HostLink final : public HostLink {
     const DWORD self = GetCurrentThreadId();
     for (HWND h : windows) {
       if (!::IsWindow(h)) continue;
-      if (GetWindowThreadProcessId(h, nullptr) == self) SendMessageA(h, message, wParam, lParam);
-      else SendNotifyMessageA(h, message, wParam, lParam);
+      if (GetWindowThreadProcessId(h, nullptr) == self)
+        SendMessageA(h, message, wParam, lParam);
+      else
+        SendNotifyMessageA(h, message, wParam, lParam);
     }
   }
-  bool IsWindow(uintptr_t window) override { return ::IsWindow(reinterpret_cast<HWND>(window)) != 0; }
+  bool IsWindow(uintptr_t window) override {
+    return ::IsWindow(reinterpret_cast<HWND>(window)) != 0;
+  }
 };
 
 }  // namespace

@@ -22,8 +22,8 @@ class Win32Media final : public MediaService {
   uint32_t Open(const std::string& element, uint32_t& device) override {
     MCI_OPEN_PARMSA p{};
     p.lpstrElementName = element.c_str();
-    const MCIERROR e = mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT,
-                                       reinterpret_cast<DWORD_PTR>(&p));
+    const MCIERROR e =
+        mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&p));
     if (e == 0) device = p.wDeviceID;
     return e;
   }
@@ -78,7 +78,8 @@ class Win32Media final : public MediaService {
   uint32_t Status(uint32_t device, MediaItem item, uint32_t& value) override {
     MCI_STATUS_PARMS p{};
     p.dwItem = item == MediaItem::Length     ? MCI_STATUS_LENGTH
-               : item == MediaItem::Position ? MCI_STATUS_POSITION : MCI_STATUS_MODE;
+               : item == MediaItem::Position ? MCI_STATUS_POSITION
+                                             : MCI_STATUS_MODE;
     const uint32_t e = Direct(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, p);
     if (e == 0) value = static_cast<uint32_t>(p.dwReturn);
     return e;
@@ -146,13 +147,15 @@ class Win32Media final : public MediaService {
   }
   uint32_t ReadSetting(uint32_t device, MediaSetting setting, uint32_t& value) override {
     MCI_DGV_STATUS_PARMSA p{};
-    p.dwItem = setting == MediaSetting::Volume ? MCI_DGV_STATUS_VOLUME
-               : setting == MediaSetting::Speed ? MCI_DGV_STATUS_SPEED : MCI_DGV_STATUS_AUDIO;
+    p.dwItem = setting == MediaSetting::Volume  ? MCI_DGV_STATUS_VOLUME
+               : setting == MediaSetting::Speed ? MCI_DGV_STATUS_SPEED
+                                                : MCI_DGV_STATUS_AUDIO;
     // A value given as a string constant comes back with a flag in the high
     // word of the answer.
     const uint32_t e = Direct(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, p) & 0xFFFF;
     if (e == 0)
-      value = setting == MediaSetting::Audio ? LOWORD(p.dwReturn) : static_cast<uint32_t>(p.dwReturn);
+      value =
+          setting == MediaSetting::Audio ? LOWORD(p.dwReturn) : static_cast<uint32_t>(p.dwReturn);
     return e;
   }
   uint32_t Configure(uint32_t device) override {
@@ -199,8 +202,10 @@ class Win32Media final : public MediaService {
   // unloaded later leaves no window behind whose procedure is gone.
   void OnPaletteChanged(std::function<void(uintptr_t)> handler) override {
     palette_ = std::move(handler);
-    if (palette_) NotifyWindow();
-    else if (callbacks_.empty()) ReleaseWindow();
+    if (palette_)
+      NotifyWindow();
+    else if (callbacks_.empty())
+      ReleaseWindow();
   }
 
  private:

@@ -41,11 +41,13 @@ class Loader final : public PictureLoader {
     HBITMAP section = CreateDIBSection(screen, &want, DIB_RGB_COLORS, &bits, nullptr, 0);
     auto picture = std::make_shared<Picture>();
     if (section && bits &&
-        SetDIBits(screen, section, 0, static_cast<UINT>(layout->height), bytes->data() + layout->dataAt,
-                  reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS) == layout->height) {
+        SetDIBits(screen, section, 0, static_cast<UINT>(layout->height),
+                  bytes->data() + layout->dataAt, reinterpret_cast<const BITMAPINFO*>(info.data()),
+                  DIB_RGB_COLORS) == layout->height) {
       GdiFlush();
       const auto* from = static_cast<const uint32_t*>(bits);
-      picture->pixels.assign(from, from + static_cast<size_t>(layout->width) * static_cast<size_t>(layout->height));
+      picture->pixels.assign(
+          from, from + static_cast<size_t>(layout->width) * static_cast<size_t>(layout->height));
       for (uint32_t& p : picture->pixels) p &= 0xFFFFFF;
       picture->width = layout->width;
       picture->height = layout->height;

@@ -137,7 +137,8 @@ class Win32PrinterObject final : public Printer {
     const char* driver = base + dn->wDriverOffset;
     const char* device = base + dn->wDeviceOffset;
     const char* port = base + dn->wOutputOffset;
-    HDC dc = information ? CreateICA(driver, device, port, dm) : CreateDCA(driver, device, port, dm);
+    HDC dc =
+        information ? CreateICA(driver, device, port, dm) : CreateDCA(driver, device, port, dm);
     if (dm) GlobalUnlock(devMode_);
     GlobalUnlock(devNames_);
     return dc;

@@ -16,8 +16,7 @@ constexpr size_t kLargestList = size_t{1} << 26;
 // of a buffer of bufSize bytes. A list that may have been cut (the count is
 // bufSize-2) is read again into larger buffers until it fits, so that a name
 // the caller's buffer would cut can be told from one that fits exactly.
-std::vector<std::string> ReadList(const std::function<DWORD(char*, DWORD)>& call,
-                                  size_t bufSize) {
+std::vector<std::string> ReadList(const std::function<DWORD(char*, DWORD)>& call, size_t bufSize) {
   std::vector<std::string> names;
   if (bufSize < 3) return names;
   std::string buf;
@@ -51,14 +50,12 @@ class Win32ProfileStore final : public ProfileStore {
     if (path.back() != '\\') path += '\\';
     return path + file;
   }
-  std::string GetString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& def,
-                        size_t bufSize) override {
+  std::string GetString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& def, size_t bufSize) override {
     if (bufSize == 0) return {};
     std::string buf(bufSize, '\0');
-    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(),
-                                             buf.data(), static_cast<DWORD>(bufSize),
-                                             file.c_str());
+    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buf.data(),
+                                             static_cast<DWORD>(bufSize), file.c_str());
     buf.resize(n < bufSize ? n : bufSize - 1);
     return buf;
   }
@@ -67,8 +64,7 @@ class Win32ProfileStore final : public ProfileStore {
                                        size_t bufSize) override {
     return ReadList(
         [&](char* buf, DWORD size) {
-          return GetPrivateProfileStringA(section.c_str(), nullptr, "", buf, size,
-                                          file.c_str());
+          return GetPrivateProfileStringA(section.c_str(), nullptr, "", buf, size, file.c_str());
         },
         bufSize);
   }

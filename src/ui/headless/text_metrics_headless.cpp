@@ -17,13 +17,20 @@ Metrics& TestMetrics() {
 int SystemMetric(Metric metric) {
   const auto& m = headless::TestMetrics();
   switch (metric) {
-    case Metric::MenuBarHeight: return m.menuBarHeight;
-    case Metric::BorderWidth: return m.borderWidth;
-    case Metric::FrameWidth: return m.frameWidth;
-    case Metric::DialogFrameWidth: return m.dialogFrameWidth;
-    case Metric::CaptionHeight: return m.captionHeight;
-    case Metric::HThumbWidth: return m.hThumbWidth;
-    case Metric::ScrollThumb: return m.scrollThumb;
+    case Metric::MenuBarHeight:
+      return m.menuBarHeight;
+    case Metric::BorderWidth:
+      return m.borderWidth;
+    case Metric::FrameWidth:
+      return m.frameWidth;
+    case Metric::DialogFrameWidth:
+      return m.dialogFrameWidth;
+    case Metric::CaptionHeight:
+      return m.captionHeight;
+    case Metric::HThumbWidth:
+      return m.hThumbWidth;
+    case Metric::ScrollThumb:
+      return m.scrollThumb;
   }
   return 0;
 }

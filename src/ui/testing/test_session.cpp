@@ -126,9 +126,9 @@ std::function<void(Form&)> Session::TakeModalScript(Form& form) {
 ModalResult Session::TakeMessageAnswer(MsgKind kind, std::string_view text, Buttons buttons) {
   if (answers_.empty() && anyMessage_) {
     // The cautious answer: No, Cancel, or OK where that is all there is.
-    const ModalResult answer = buttons == Buttons::OK        ? mrOk
-                               : buttons == Buttons::YesNo   ? mrNo
-                                                             : mrCancel;
+    const ModalResult answer = buttons == Buttons::OK      ? mrOk
+                               : buttons == Buttons::YesNo ? mrNo
+                                                           : mrCancel;
     messages_.push_back({kind, std::string(text), buttons, answer});
     return answer;
   }
@@ -140,10 +140,14 @@ ModalResult Session::TakeMessageAnswer(MsgKind kind, std::string_view text, Butt
   answers_.pop_front();
   const bool allowed = [&] {
     switch (buttons) {
-      case Buttons::OK: return a.answer == mrOk;
-      case Buttons::YesNo: return a.answer == mrYes || a.answer == mrNo;
-      case Buttons::YesNoCancel: return a.answer == mrYes || a.answer == mrNo || a.answer == mrCancel;
-      case Buttons::OKCancel: return a.answer == mrOk || a.answer == mrCancel;
+      case Buttons::OK:
+        return a.answer == mrOk;
+      case Buttons::YesNo:
+        return a.answer == mrYes || a.answer == mrNo;
+      case Buttons::YesNoCancel:
+        return a.answer == mrYes || a.answer == mrNo || a.answer == mrCancel;
+      case Buttons::OKCancel:
+        return a.answer == mrOk || a.answer == mrCancel;
     }
     return false;
   }();
@@ -158,7 +162,8 @@ MenuItem* Session::TakePopupAnswer(PopupMenu& menu) {
   popups_.pop_front();
   if (name.empty()) return nullptr;
   MenuItem* item = menu.Find(name);
-  if (!item || item == &menu) throw ScriptFailure("popup menu '" + menu.Name() + "' has no item '" + name + "'");
+  if (!item || item == &menu)
+    throw ScriptFailure("popup menu '" + menu.Name() + "' has no item '" + name + "'");
   for (MenuItem* i = item; i && i != &menu; i = i->Parent())
     if (!i->Visible() || !i->Enabled())
       throw ScriptFailure("popup item '" + name + "' is hidden or disabled");

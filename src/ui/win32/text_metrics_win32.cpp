@@ -18,13 +18,20 @@ Metrics& TestMetrics() {
 
 int SystemMetric(Metric metric) {
   switch (metric) {
-    case Metric::MenuBarHeight: return GetSystemMetrics(SM_CYMENU);
-    case Metric::BorderWidth: return GetSystemMetrics(SM_CXBORDER);
-    case Metric::FrameWidth: return GetSystemMetrics(SM_CXFRAME);
-    case Metric::DialogFrameWidth: return GetSystemMetrics(SM_CXDLGFRAME);
-    case Metric::CaptionHeight: return GetSystemMetrics(SM_CYCAPTION);
-    case Metric::HThumbWidth: return GetSystemMetrics(SM_CXHTHUMB);
-    case Metric::ScrollThumb: return GetSystemMetrics(SM_CYVTHUMB);
+    case Metric::MenuBarHeight:
+      return GetSystemMetrics(SM_CYMENU);
+    case Metric::BorderWidth:
+      return GetSystemMetrics(SM_CXBORDER);
+    case Metric::FrameWidth:
+      return GetSystemMetrics(SM_CXFRAME);
+    case Metric::DialogFrameWidth:
+      return GetSystemMetrics(SM_CXDLGFRAME);
+    case Metric::CaptionHeight:
+      return GetSystemMetrics(SM_CYCAPTION);
+    case Metric::HThumbWidth:
+      return GetSystemMetrics(SM_CXHTHUMB);
+    case Metric::ScrollThumb:
+      return GetSystemMetrics(SM_CYVTHUMB);
   }
   return 0;
 }
@@ -48,10 +55,10 @@ class MeasureDC {
  public:
   explicit MeasureDC(const Font& font) : dc_(GetDC(nullptr)) {
     const int height = FontHeight(font, GetDeviceCaps(dc_, LOGPIXELSY));
-    font_ = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
-                        font.underline, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                        font.name.c_str());
+    font_ =
+        CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
+                    FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
     old_ = SelectObject(dc_, font_);
   }
   ~MeasureDC() {
@@ -101,7 +108,8 @@ int WidestText(const Font& font, const std::vector<std::string>& texts) {
   }
   std::partial_sort(bySum.begin(), bySum.begin() + kMeasured, bySum.end(),
                     [](const auto& a, const auto& b) { return a.first > b.first; });
-  for (size_t k = 0; k < kMeasured; ++k) widest = std::max(widest, dc.Width(texts[bySum[k].second]));
+  for (size_t k = 0; k < kMeasured; ++k)
+    widest = std::max(widest, dc.Width(texts[bySum[k].second]));
   return widest;
 }
 

@@ -1,7 +1,7 @@
 // The Win32 backend: modal loops with IsDialogMessage, message boxes, timers
 // on the application window, cursors, popup menus and the common dialogs.
-// Under a test session (an installed automation), scripts run inside the modal loop and message boxes
-// and common dialogs are answered through a CBT hook once they are active.
+// Under a test session (an installed automation), scripts run inside the modal loop and message
+// boxes and common dialogs are answered through a CBT hook once they are active.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -162,7 +162,8 @@ class Win32Backend final : public Backend {
     // window of ours and the keyboard user is left with nowhere to type.
     disabled.Restore();
     form.EndModal();
-    if (previous && previous != h && IsWindow(previous) && IsWindowVisible(previous)) SetActiveWindow(previous);
+    if (previous && previous != h && IsWindow(previous) && IsWindowVisible(previous))
+      SetActiveWindow(previous);
     RethrowParkedFailure();
     return form.GetModalResult();
   }
@@ -180,8 +181,8 @@ class Win32Backend final : public Backend {
       chosen = s->TakePopupAnswer(menu);
       PostMessageA(AppWindow(), kEndMenu, 0, 0);
     }
-    const UINT cmd = static_cast<UINT>(TrackPopupMenu(h, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON,
-                                                      at.x, at.y, 0, OwnerWindow(), nullptr));
+    const UINT cmd = static_cast<UINT>(TrackPopupMenu(
+        h, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, OwnerWindow(), nullptr));
     if (!s) chosen = cmd ? FindMenuCommand(cmd) : nullptr;
     DestroyMenu(h);
     return chosen;
@@ -190,16 +191,32 @@ class Win32Backend final : public Backend {
   ModalResult Message(MsgKind kind, std::string_view text, Buttons buttons) override {
     UINT type = MB_TASKMODAL;
     switch (kind) {
-      case MsgKind::Warning: type |= MB_ICONWARNING; break;
-      case MsgKind::Error: type |= MB_ICONERROR; break;
-      case MsgKind::Information: type |= MB_ICONINFORMATION; break;
-      case MsgKind::Confirm: type |= MB_ICONQUESTION; break;
+      case MsgKind::Warning:
+        type |= MB_ICONWARNING;
+        break;
+      case MsgKind::Error:
+        type |= MB_ICONERROR;
+        break;
+      case MsgKind::Information:
+        type |= MB_ICONINFORMATION;
+        break;
+      case MsgKind::Confirm:
+        type |= MB_ICONQUESTION;
+        break;
     }
     switch (buttons) {
-      case Buttons::OK: type |= MB_OK; break;
-      case Buttons::YesNo: type |= MB_YESNO; break;
-      case Buttons::YesNoCancel: type |= MB_YESNOCANCEL; break;
-      case Buttons::OKCancel: type |= MB_OKCANCEL; break;
+      case Buttons::OK:
+        type |= MB_OK;
+        break;
+      case Buttons::YesNo:
+        type |= MB_YESNO;
+        break;
+      case Buttons::YesNoCancel:
+        type |= MB_YESNOCANCEL;
+        break;
+      case Buttons::OKCancel:
+        type |= MB_OKCANCEL;
+        break;
     }
     const std::string body(text);
     const char* title = TitleOf(kind);
@@ -235,7 +252,8 @@ class Win32Backend final : public Backend {
     cc.rgbResult = ColorRef(color);
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-    const BOOL ok = Dialog("Color", [&] { return ChooseColorA(&cc); }, &Automation::TakeColorAnswer);
+    const BOOL ok = Dialog(
+        "Color", [&] { return ChooseColorA(&cc); }, &Automation::TakeColorAnswer);
     if (ok) color = cc.rgbResult;
     return ok;
   }
@@ -256,7 +274,8 @@ class Win32Backend final : public Backend {
     cf.iPointSize = font.size * 10;
     cf.rgbColors = ColorRef(font.color);
     cf.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
-    const BOOL ok = Dialog("Font", [&] { return ChooseFontA(&cf); }, &Automation::TakeFontAnswer);
+    const BOOL ok = Dialog(
+        "Font", [&] { return ChooseFontA(&cf); }, &Automation::TakeFontAnswer);
     if (ok) {
       font.name = lf.lfFaceName;
       HDC dc = GetDC(nullptr);
@@ -275,14 +294,17 @@ class Win32Backend final : public Backend {
     // The printer object's own dialog: what is chosen becomes its printer.
     if (platform::Printer* printer = platform::Current().printer) {
       const HWND owner = OwnerWindow();
-      return Dialog("Print Setup", [&] { return BOOL(printer->SetupDialog(reinterpret_cast<uintptr_t>(owner))); },
-                    &Automation::TakePrintSetupAnswer);
+      return Dialog(
+          "Print Setup",
+          [&] { return BOOL(printer->SetupDialog(reinterpret_cast<uintptr_t>(owner))); },
+          &Automation::TakePrintSetupAnswer);
     }
     PRINTDLGA pd{};
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = OwnerWindow();
     pd.Flags = PD_PRINTSETUP;
-    const BOOL ok = Dialog("Print Setup", [&] { return PrintDlgA(&pd); }, &Automation::TakePrintSetupAnswer);
+    const BOOL ok = Dialog(
+        "Print Setup", [&] { return PrintDlgA(&pd); }, &Automation::TakePrintSetupAnswer);
     if (pd.hDevMode) GlobalFree(pd.hDevMode);
     if (pd.hDevNames) GlobalFree(pd.hDevNames);
     return ok;
@@ -320,8 +342,8 @@ HWND AppWindow() {
   wc.hInstance = Instance();
   wc.lpszClassName = kAppClass;
   RegisterClassA(&wc);
-  appWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                              Instance(), nullptr);
+  appWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kAppClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
+                              nullptr, Instance(), nullptr);
   return appWindow;
 }
 
@@ -359,7 +381,8 @@ bool PreTranslate(MSG& msg, Form* form) {
   // (a letter shared by several controls only moves the focus).
   bool letter = msg.message == WM_SYSCHAR;
   if (msg.message == WM_CHAR && msg.hwnd == GetFocus()) {
-    const LRESULT code = SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+    const LRESULT code =
+        SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     letter = !(code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) && msg.wParam < 0x80 &&
              std::isalnum(static_cast<int>(msg.wParam));
   }
@@ -408,7 +431,8 @@ void Win32Backend::Shutdown() {
 
 void WatchModelessForms() {
   if (!getMessageHook)
-    getMessageHook = SetWindowsHookExA(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
+    getMessageHook =
+        SetWindowsHookExA(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
 }
 
 void PumpMessage(MSG& msg) {

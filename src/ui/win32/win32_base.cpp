@@ -14,8 +14,9 @@ HINSTANCE Instance() {
   // The module that holds this code (the DLL, or a test program).
   static HINSTANCE instance = [] {
     HMODULE m = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&Instance), &m);
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&Instance), &m);
     return m;
   }();
   return instance;
@@ -79,7 +80,9 @@ void WindowPeer::Changed(Prop p) {
   const Rect& r = control_.Bounds();
   switch (p) {
     case Prop::Text:
-    case Prop::Caption: PutText(control_.Text()); break;
+    case Prop::Caption:
+      PutText(control_.Text());
+      break;
     case Prop::Bounds: {
       // The parent repaints where the control stood, so no piece of it is
       // left behind, whatever the parent's own clipping.
@@ -93,15 +96,24 @@ void WindowPeer::Changed(Prop p) {
       if (!control_.Hint().empty()) MoveHint(*this);
       break;
     }
-    case Prop::Hint: SyncHint(*this); break;
-    case Prop::Enabled: EnableWindow(hwnd_, control_.Enabled()); break;
-    case Prop::Visible: ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE); break;
+    case Prop::Hint:
+      SyncHint(*this);
+      break;
+    case Prop::Enabled:
+      EnableWindow(hwnd_, control_.Enabled());
+      break;
+    case Prop::Visible:
+      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      break;
     case Prop::Font:
-      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.GetFont())), TRUE);
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.GetFont())),
+                   TRUE);
       for (Control* c : control_.Children())
         if (c->ParentFont() && c->GetPeer()) c->GetPeer()->Changed(Prop::Font);
       break;
-    default: Invalidate(); break;
+    default:
+      Invalidate();
+      break;
   }
 }
 
@@ -153,6 +165,5 @@ HFONT FontHandle(const Font& f) {
   }
   return h;
 }
-
 
 }  // namespace w95::ui::win32

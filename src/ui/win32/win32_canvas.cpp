@@ -71,14 +71,14 @@ void HdcCanvas::DrawPicture(const Rect& r, const Picture& p) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   if (r.width == p.width && r.height == p.height) {  // a copy, pixel for pixel
-    SetDIBitsToDevice(dc_, r.left, r.top, static_cast<DWORD>(p.width), static_cast<DWORD>(p.height), 0, 0, 0,
-                      static_cast<UINT>(p.height), p.pixels.data(), &info, DIB_RGB_COLORS);
+    SetDIBitsToDevice(dc_, r.left, r.top, static_cast<DWORD>(p.width), static_cast<DWORD>(p.height),
+                      0, 0, 0, static_cast<UINT>(p.height), p.pixels.data(), &info, DIB_RGB_COLORS);
     return;
   }
   SetStretchBltMode(dc_, HALFTONE);
   SetBrushOrgEx(dc_, 0, 0, nullptr);
-  StretchDIBits(dc_, r.left, r.top, r.width, r.height, 0, 0, p.width, p.height, p.pixels.data(), &info,
-                DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(dc_, r.left, r.top, r.width, r.height, 0, 0, p.width, p.height, p.pixels.data(),
+                &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void HdcCanvas::DrawFocusRect(const Rect& r) {

@@ -46,8 +46,10 @@ class PanelPeer : public ContainerPeer {
   }
   void Changed(Prop p) override {
     if (p == Prop::Text) PutText(control_.Text());  // the caption is also the window's text
-    if (p == Prop::Bevel || p == Prop::Text || p == Prop::Alignment) Invalidate();
-    else WindowPeer::Changed(p);
+    if (p == Prop::Bevel || p == Prop::Text || p == Prop::Alignment)
+      Invalidate();
+    else
+      WindowPeer::Changed(p);
   }
 };
 
@@ -91,7 +93,9 @@ bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
   Control& c = p.GetControl();
   const int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
   switch (msg) {
-    case WM_SETFOCUS: c.UserFocused(); return false;
+    case WM_SETFOCUS:
+      c.UserFocused();
+      return false;
     case WM_KEYDOWN:
       if (c.OnKeyDown) {
         int key = static_cast<int>(wp);
@@ -106,10 +110,18 @@ bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
         return ch == 0;
       }
       return false;
-    case WM_LBUTTONDBLCLK: c.UserDblClick(); return false;
-    case WM_RBUTTONDOWN: c.UserMouseDown(MouseButton::Right, ShiftState(), x, y); return false;
-    case WM_RBUTTONUP: c.UserMouseUp(MouseButton::Right, ShiftState(), x, y); return false;
-    case WM_LBUTTONUP: c.UserMouseUp(MouseButton::Left, ShiftState(), x, y); return false;
+    case WM_LBUTTONDBLCLK:
+      c.UserDblClick();
+      return false;
+    case WM_RBUTTONDOWN:
+      c.UserMouseDown(MouseButton::Right, ShiftState(), x, y);
+      return false;
+    case WM_RBUTTONUP:
+      c.UserMouseUp(MouseButton::Right, ShiftState(), x, y);
+      return false;
+    case WM_LBUTTONUP:
+      c.UserMouseUp(MouseButton::Left, ShiftState(), x, y);
+      return false;
     case WM_MOUSEMOVE:
       if (c.OnMouseMove) c.UserMouseMove(ShiftState(), x, y);
       return false;
@@ -119,21 +131,29 @@ bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
         return true;
       }
       return false;
-    default: return false;
+    default:
+      return false;
   }
 }
 
 LPCSTR CursorId(Cursor c) {
   switch (c) {
-    case Cursor::HourGlass: return IDC_WAIT;
-    case Cursor::NoDrop: return IDC_NO;
+    case Cursor::HourGlass:
+      return IDC_WAIT;
+    case Cursor::NoDrop:
+      return IDC_NO;
     case Cursor::HSplit:
-    case Cursor::SizeWE: return IDC_SIZEWE;
+    case Cursor::SizeWE:
+      return IDC_SIZEWE;
     case Cursor::VSplit:
-    case Cursor::SizeNS: return IDC_SIZENS;
-    case Cursor::Cross: return IDC_CROSS;
-    case Cursor::Drag: return IDC_UPARROW;
-    default: return IDC_ARROW;
+    case Cursor::SizeNS:
+      return IDC_SIZENS;
+    case Cursor::Cross:
+      return IDC_CROSS;
+    case Cursor::Drag:
+      return IDC_UPARROW;
+    default:
+      return IDC_ARROW;
   }
 }
 unsigned ShiftState() {
@@ -179,7 +199,8 @@ LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_MEASUREITEM: {
       auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-      if (WindowPeer* child = From(GetDlgItem(hwnd_, static_cast<int>(m->CtlID)))) child->MeasureItem(*m);
+      if (WindowPeer* child = From(GetDlgItem(hwnd_, static_cast<int>(m->CtlID))))
+        child->MeasureItem(*m);
       return TRUE;
     }
     case WM_CTLCOLORSTATIC:
@@ -190,7 +211,8 @@ LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
       if (WindowPeer* child = From(reinterpret_cast<HWND>(lp)))
         return reinterpret_cast<LRESULT>(child->ControlColor(reinterpret_cast<HDC>(wp)));
       return DefWindowProcA(hwnd_, msg, wp, lp);
-    case WM_ERASEBKGND: return TRUE;
+    case WM_ERASEBKGND:
+      return TRUE;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
@@ -240,8 +262,12 @@ HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id
                          Instance(), nullptr);
 }
 
-std::unique_ptr<WindowPeer> MakePanelPeer(Control& c, HWND h) { return std::make_unique<PanelPeer>(c, h); }
+std::unique_ptr<WindowPeer> MakePanelPeer(Control& c, HWND h) {
+  return std::make_unique<PanelPeer>(c, h);
+}
 
-std::unique_ptr<WindowPeer> MakeImagePeer(Control& c, HWND h) { return std::make_unique<ImagePeer>(c, h); }
+std::unique_ptr<WindowPeer> MakeImagePeer(Control& c, HWND h) {
+  return std::make_unique<ImagePeer>(c, h);
+}
 
 }  // namespace w95::ui::win32

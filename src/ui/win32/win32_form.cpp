@@ -17,13 +17,20 @@ namespace {
 DWORD StyleOf(const Form& f) {
   DWORD style = WS_POPUP | WS_CLIPCHILDREN;
   switch (f.GetBorderStyle()) {
-    case BorderStyle::None: break;
-    case BorderStyle::Single: style |= WS_CAPTION | WS_BORDER | (f.BorderIcons() ? WS_MINIMIZEBOX : 0); break;
+    case BorderStyle::None:
+      break;
+    case BorderStyle::Single:
+      style |= WS_CAPTION | WS_BORDER | (f.BorderIcons() ? WS_MINIMIZEBOX : 0);
+      break;
     case BorderStyle::Sizeable:
       style |= WS_CAPTION | WS_THICKFRAME | (f.BorderIcons() ? WS_MINIMIZEBOX | WS_MAXIMIZEBOX : 0);
       break;
-    case BorderStyle::Dialog: style |= WS_CAPTION | DS_MODALFRAME; break;
-    case BorderStyle::ToolWindow: style |= WS_CAPTION; break;
+    case BorderStyle::Dialog:
+      style |= WS_CAPTION | DS_MODALFRAME;
+      break;
+    case BorderStyle::ToolWindow:
+      style |= WS_CAPTION;
+      break;
   }
   if (f.BorderIcons() && f.GetBorderStyle() != BorderStyle::None) style |= WS_SYSMENU;
   return style;
@@ -53,7 +60,8 @@ class FormPeer final : public ContainerPeer {
   RECT Outer() {
     Form& f = GetForm();
     RECT r{0, 0, f.ClientWidth(), f.ClientHeight()};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)), GetMenu(hwnd_) != nullptr,
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
+                       GetMenu(hwnd_) != nullptr,
                        static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
     const int w = r.right - r.left, h = r.bottom - r.top;
     int x = f.Left(), y = f.Top();
@@ -78,7 +86,9 @@ class FormPeer final : public ContainerPeer {
   void Changed(Prop p) override {
     Form& f = GetForm();
     switch (p) {
-      case Prop::Bounds: Place(); break;
+      case Prop::Bounds:
+        Place();
+        break;
       case Prop::WindowState:
         if (IsWindowVisible(hwnd_))
           ShowWindow(hwnd_, f.GetWindowState() == WindowState::Minimized   ? SW_MINIMIZE
@@ -100,7 +110,9 @@ class FormPeer final : public ContainerPeer {
         }
         break;
       case Prop::BorderStyle:
-        SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(StyleOf(f) | (IsWindowVisible(hwnd_) ? WS_VISIBLE : 0)));
+        SetWindowLongPtrA(
+            hwnd_, GWL_STYLE,
+            static_cast<LONG_PTR>(StyleOf(f) | (IsWindowVisible(hwnd_) ? WS_VISIBLE : 0)));
         SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(ExStyleOf(f)));
         SetWindowPos(hwnd_, f.StayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -113,7 +125,8 @@ class FormPeer final : public ContainerPeer {
         Place();
         break;
       }
-      default: WindowPeer::Changed(p);
+      default:
+        WindowPeer::Changed(p);
     }
   }
 
@@ -121,16 +134,20 @@ class FormPeer final : public ContainerPeer {
     Form& f = GetForm();
     switch (msg) {
       case WM_ACTIVATE:
-        if (LOWORD(wp) != WA_INACTIVE && f.Visible()) f.UserActivated();
+        if (LOWORD(wp) != WA_INACTIVE && f.Visible())
+          f.UserActivated();
         else if (LOWORD(wp) == WA_INACTIVE)
           Guard([&] {
             if (f.OnDeactivate) f.OnDeactivate(f);
           });
         return 0;
       case WM_SETFOCUS:
-        if (Control* a = f.ActiveControl(); a && a->Handle()) SetFocus(reinterpret_cast<HWND>(a->Handle()));
+        if (Control* a = f.ActiveControl(); a && a->Handle())
+          SetFocus(reinterpret_cast<HWND>(a->Handle()));
         return 0;
-      case WM_CLOSE: f.UserClosing(); return 0;
+      case WM_CLOSE:
+        f.UserClosing();
+        return 0;
       case WM_SIZE:
         f.UserWindowState(wp == SIZE_MINIMIZED   ? WindowState::Minimized
                           : wp == SIZE_MAXIMIZED ? WindowState::Maximized
@@ -154,7 +171,9 @@ class FormPeer final : public ContainerPeer {
           return 0;
         }
         break;
-      case WM_INITMENUPOPUP: RefreshPopup(reinterpret_cast<HMENU>(wp)); return 0;
+      case WM_INITMENUPOPUP:
+        RefreshPopup(reinterpret_cast<HMENU>(wp));
+        return 0;
       case kRunScript: {
         if (pendingScript_) {
           auto script = std::move(pendingScript_);
@@ -165,7 +184,8 @@ class FormPeer final : public ContainerPeer {
         }
         return 0;
       }
-      default: break;
+      default:
+        break;
     }
     return ContainerPeer::Proc(msg, wp, lp);
   }
@@ -180,7 +200,8 @@ class FormPeer final : public ContainerPeer {
 }  // namespace
 
 std::unique_ptr<Peer> MakeFormPeer(Form& form) {
-  HWND h = CreateContainer(form, ExStyleOf(form), StyleOf(form), AppWindow(), 0, Rect{form.Left(), form.Top(), 100, 100});
+  HWND h = CreateContainer(form, ExStyleOf(form), StyleOf(form), AppWindow(), 0,
+                           Rect{form.Left(), form.Top(), 100, 100});
   auto peer = std::make_unique<FormPeer>(form, h);
   peer->Changed(Prop::Font);
   if (form.Menu()) peer->Changed(Prop::Menu);

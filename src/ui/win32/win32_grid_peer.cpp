@@ -27,8 +27,10 @@ class GridPeer : public ContainerPeer {
     StringGrid& g = Grid();
     if (row < g.FixedRows()) return;
     const int visible = g.VisibleRows(ClientHeight());
-    if (row < g.TopRow()) g.SetTopRow(row);
-    else if (row >= g.TopRow() + visible) g.SetTopRow(row - visible + 1);
+    if (row < g.TopRow())
+      g.SetTopRow(row);
+    else if (row >= g.TopRow() + visible)
+      g.SetTopRow(row - visible + 1);
   }
   void SyncScroll() {
     StringGrid& g = Grid();
@@ -52,7 +54,8 @@ class GridPeer : public ContainerPeer {
     RECT client;
     GetClientRect(hwnd_, &client);
     HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bmp = CreateCompatibleBitmap(dc, std::max(1L, client.right), std::max(1L, client.bottom));
+    HBITMAP bmp =
+        CreateCompatibleBitmap(dc, std::max(1L, client.right), std::max(1L, client.bottom));
     HGDIOBJ old = SelectObject(mem, bmp);
     {
       HdcCanvas canvas(mem, control_.GetFont());
@@ -161,12 +164,24 @@ class GridPeer : public ContainerPeer {
       case WM_VSCROLL: {
         int top = g.TopRow();
         switch (LOWORD(wp)) {
-          case SB_LINEUP: --top; break;
-          case SB_LINEDOWN: ++top; break;
-          case SB_PAGEUP: top -= g.PageRows(); break;
-          case SB_PAGEDOWN: top += g.PageRows(); break;
-          case SB_TOP: top = g.FixedRows(); break;
-          case SB_BOTTOM: top = g.RowCount(); break;
+          case SB_LINEUP:
+            --top;
+            break;
+          case SB_LINEDOWN:
+            ++top;
+            break;
+          case SB_PAGEUP:
+            top -= g.PageRows();
+            break;
+          case SB_PAGEDOWN:
+            top += g.PageRows();
+            break;
+          case SB_TOP:
+            top = g.FixedRows();
+            break;
+          case SB_BOTTOM:
+            top = g.RowCount();
+            break;
           case SB_THUMBTRACK:
             if (!(g.Options() & goThumbTracking)) return 0;
             [[fallthrough]];
@@ -178,7 +193,8 @@ class GridPeer : public ContainerPeer {
             top = si.nTrackPos;
             break;
           }
-          default: return 0;
+          default:
+            return 0;
         }
         ScrollTo(top);
         return 0;
@@ -186,8 +202,11 @@ class GridPeer : public ContainerPeer {
       case WM_MOUSEWHEEL:
         ScrollTo(g.TopRow() - 3 * GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA);
         return 0;
-      case WM_SIZE: SyncScroll(); break;
-      default: break;
+      case WM_SIZE:
+        SyncScroll();
+        break;
+      default:
+        break;
     }
     return ContainerPeer::Proc(msg, wp, lp);
   }

@@ -19,8 +19,9 @@ HWND FormOf(HWND h) { return GetAncestor(h, GA_ROOT); }
 HWND MakeTipWindow(HWND form) {
   EnsureCommonControls();
   HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr,
-                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form, nullptr, Instance(), nullptr);
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form,
+                             nullptr, Instance(), nullptr);
   if (tip) SetPropA(form, kTipProp, tip);
   return tip;
 }
@@ -109,8 +110,8 @@ void DropHintWindow(HWND form) {
 }
 
 void RelayHint(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP && msg != WM_RBUTTONDOWN &&
-      msg != WM_RBUTTONUP && msg != WM_MBUTTONDOWN && msg != WM_MBUTTONUP)
+  if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP &&
+      msg != WM_RBUTTONDOWN && msg != WM_RBUTTONUP && msg != WM_MBUTTONDOWN && msg != WM_MBUTTONUP)
     return;
   HWND tip = HintWindow(h);
   if (!tip) return;

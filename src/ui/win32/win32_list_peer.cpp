@@ -29,7 +29,9 @@ class ListPeer : public NativePeer {
     if (lb.MultiSelect()) {
       const LRESULT n = SendMessageA(hwnd_, LB_GETSELCOUNT, 0, 0);
       std::vector<int> chosen(static_cast<size_t>(std::max<LRESULT>(n, 0)));
-      if (n > 0) SendMessageA(hwnd_, LB_GETSELITEMS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(chosen.data()));
+      if (n > 0)
+        SendMessageA(hwnd_, LB_GETSELITEMS, static_cast<WPARAM>(n),
+                     reinterpret_cast<LPARAM>(chosen.data()));
       for (int i : chosen) mark(i);
     } else {
       mark(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
@@ -46,11 +48,14 @@ class ListPeer : public NativePeer {
     if (d.itemState & ODS_SELECTED) state |= odSelected;
     if (d.itemState & ODS_FOCUS) state |= odFocused;
     if (d.itemState & ODS_DISABLED) state |= odDisabled;
-    const Rect r{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top};
+    const Rect r{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left,
+                 d.rcItem.bottom - d.rcItem.top};
     Guard([&] { List().DrawItem(static_cast<int>(d.itemID), canvas, r, state); });
     if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
   }
-  void MeasureItem(MEASUREITEMSTRUCT& m) override { m.itemHeight = static_cast<UINT>(List().ItemHeight()); }
+  void MeasureItem(MEASUREITEMSTRUCT& m) override {
+    m.itemHeight = static_cast<UINT>(List().ItemHeight());
+  }
   void Changed(Prop p) override {
     ListBox& lb = List();
     updating_ = true;
@@ -66,7 +71,8 @@ class ListPeer : public NativePeer {
       for (int i = 0; i < lb.Count(); ++i)
         SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lb.Item(i).c_str()));
       SyncSelection();
-      if (top > 0 && top < lb.Count()) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+      if (top > 0 && top < lb.Count())
+        SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
       SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
       Invalidate();
     } else if (p == Prop::ItemIndex || p == Prop::Selection) {
@@ -120,10 +126,11 @@ class ListPeer : public NativePeer {
     HWND old = hwnd_;
     if (!control_.Hint().empty()) DropHint(*this);
     const Rect& r = control_.Bounds();
-    HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), "LISTBOX", "",
-                                 static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesOf(lb) | keep,
-                                 r.left, r.top, r.width, r.height, GetParent(old),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))), Instance(), nullptr);
+    HWND fresh = CreateWindowExA(
+        static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), "LISTBOX", "",
+        static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesOf(lb) | keep,
+        r.left, r.top, r.width, r.height, GetParent(old),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))), Instance(), nullptr);
     if (!fresh) return;
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
@@ -137,7 +144,8 @@ class ListPeer : public NativePeer {
     Changed(Prop::Items);
     const bool was = updating_;
     updating_ = true;
-    if (top > 0 && top < lb.Count()) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    if (top > 0 && top < lb.Count())
+      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     updating_ = was;
     if (focused) SetFocus(hwnd_);
     if (!control_.Hint().empty()) SyncHint(*this);
@@ -154,7 +162,8 @@ class ListPeer : public NativePeer {
         shown_.size() != static_cast<size_t>(lb.Count() - sp->added + sp->removed))
       return false;
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-    for (int k = 0; k < sp->removed; ++k) SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(sp->at), 0);
+    for (int k = 0; k < sp->removed; ++k)
+      SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(sp->at), 0);
     for (int k = 0; k < sp->added; ++k)
       SendMessageA(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(sp->at + k),
                    reinterpret_cast<LPARAM>(lb.Item(sp->at + k).c_str()));
@@ -189,7 +198,8 @@ class ListPeer : public NativePeer {
         for (int k = i; k <= last; ++k) shown_[static_cast<size_t>(k)] = on;
         i = last;
       }
-      if (lb.ItemIndex() >= 0) SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(lb.ItemIndex()), FALSE);
+      if (lb.ItemIndex() >= 0)
+        SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(lb.ItemIndex()), FALSE);
     } else {
       SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(lb.ItemIndex()), 0);
     }

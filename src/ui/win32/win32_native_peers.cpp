@@ -25,7 +25,8 @@ namespace w95::ui::win32 {
 std::string NativeText(HWND h) {
   std::wstring s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
   s.resize(static_cast<size_t>(GetWindowTextW(h, s.data(), static_cast<int>(s.size()))));
-  return platform::CodePageOrMarks(std::u16string_view(reinterpret_cast<const char16_t*>(s.data()), s.size()));
+  return platform::CodePageOrMarks(
+      std::u16string_view(reinterpret_cast<const char16_t*>(s.data()), s.size()));
 }
 
 LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -51,7 +52,8 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       used = true;
       if (WindowPeer::From(h) == p)
         p->GetControl().UserMouseDown(MouseButton::Left, ShiftState(),
-                                      static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp)));
+                                      static_cast<short>(LOWORD(lp)),
+                                      static_cast<short>(HIWORD(lp)));
       return;
     }
     used = CommonInput(*p, msg, wp, lp);
@@ -66,7 +68,9 @@ NativePeer::NativePeer(Control& c, HWND h) : WindowPeer(c, h) {
       SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
 }
 
-NativePeer::~NativePeer() { SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original)); }
+NativePeer::~NativePeer() {
+  SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+}
 
 namespace {
 
@@ -113,7 +117,8 @@ class ButtonPeer : public NativePeer {
     RECT calc{0, 0, 0, 0};
     const std::string& text = control_.Text();
     if (!text.empty()) DrawTextA(dc, text.c_str(), -1, &calc, DT_CALCRECT | DT_SINGLELINE);
-    const Rect whole{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top};
+    const Rect whole{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left,
+                     d.rcItem.bottom - d.rcItem.top};
     const ButtonFace face = LayoutButtonFace(whole, true, calc.right, calc.bottom, pressed);
     HdcCanvas canvas(dc, control_.GetFont());
     canvas.DrawGlyph(face.glyph.x, face.glyph.y, b->Glyph(), enabled);
@@ -179,9 +184,12 @@ class EditPeer : public NativePeer {
   }
   void Changed(Prop p) override {
     auto& e = static_cast<Edit&>(control_);
-    if (p == Prop::ReadOnly) SendMessageA(hwnd_, EM_SETREADONLY, e.ReadOnly(), 0);
-    else if (p == Prop::Selection) SendMessageA(hwnd_, EM_SETSEL, 0, -1);
-    else WindowPeer::Changed(p);
+    if (p == Prop::ReadOnly)
+      SendMessageA(hwnd_, EM_SETREADONLY, e.ReadOnly(), 0);
+    else if (p == Prop::Selection)
+      SendMessageA(hwnd_, EM_SETSEL, 0, -1);
+    else
+      WindowPeer::Changed(p);
   }
 };
 
@@ -192,21 +200,41 @@ class ScrollBarPeer : public NativePeer {
     auto& sb = static_cast<ScrollBar&>(control_);
     ScrollCode c;
     switch (code) {
-      case SB_LINEUP: c = ScrollCode::LineUp; break;
-      case SB_LINEDOWN: c = ScrollCode::LineDown; break;
-      case SB_PAGEUP: c = ScrollCode::PageUp; break;
-      case SB_PAGEDOWN: c = ScrollCode::PageDown; break;
-      case SB_THUMBPOSITION: c = ScrollCode::Position; break;
-      case SB_THUMBTRACK: c = ScrollCode::Track; break;
-      case SB_TOP: c = ScrollCode::Top; break;
-      case SB_BOTTOM: c = ScrollCode::Bottom; break;
-      default: c = ScrollCode::EndScroll; break;
+      case SB_LINEUP:
+        c = ScrollCode::LineUp;
+        break;
+      case SB_LINEDOWN:
+        c = ScrollCode::LineDown;
+        break;
+      case SB_PAGEUP:
+        c = ScrollCode::PageUp;
+        break;
+      case SB_PAGEDOWN:
+        c = ScrollCode::PageDown;
+        break;
+      case SB_THUMBPOSITION:
+        c = ScrollCode::Position;
+        break;
+      case SB_THUMBTRACK:
+        c = ScrollCode::Track;
+        break;
+      case SB_TOP:
+        c = ScrollCode::Top;
+        break;
+      case SB_BOTTOM:
+        c = ScrollCode::Bottom;
+        break;
+      default:
+        c = ScrollCode::EndScroll;
+        break;
     }
     sb.UserScroll(c, pos);
   }
   void Changed(Prop p) override {
-    if (p == Prop::Range || p == Prop::Position || p == Prop::Steps) Sync();
-    else WindowPeer::Changed(p);
+    if (p == Prop::Range || p == Prop::Position || p == Prop::Steps)
+      Sync();
+    else
+      WindowPeer::Changed(p);
   }
   void Sync() {
     auto& sb = static_cast<ScrollBar&>(control_);
@@ -235,9 +263,11 @@ class ComboPeer : public NativePeer {
     unsigned state = odNone;
     if (d.itemState & ODS_SELECTED) state |= odSelected;
     if (d.itemState & ODS_DISABLED) state |= odDisabled;
-    const Rect r{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left, d.rcItem.bottom - d.rcItem.top};
+    const Rect r{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left,
+                 d.rcItem.bottom - d.rcItem.top};
     Guard([&] { cb.DrawItem(static_cast<int>(d.itemID), canvas, r, state); });
-    if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(d.hDC, &d.rcItem);
+    if ((d.itemState & ODS_FOCUS) && !(d.itemState & ODS_NOFOCUSRECT))
+      DrawFocusRect(d.hDC, &d.rcItem);
   }
   void MeasureItem(MEASUREITEMSTRUCT& m) override { m.itemHeight = kGlyphSize; }
   void Command(WORD code) override {
@@ -256,7 +286,8 @@ class ComboPeer : public NativePeer {
     updating_ = true;
     if (p == Prop::Items) {
       SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
-      for (const auto& s : cb.Items()) SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+      for (const auto& s : cb.Items())
+        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
       SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(cb.ItemIndex()), 0);
     } else if (p == Prop::ItemIndex) {
       SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(cb.ItemIndex()), 0);
@@ -306,7 +337,9 @@ std::unique_ptr<WindowPeer> MakeButtonPeer(Control& c, HWND h) {
   return peer;
 }
 
-std::unique_ptr<WindowPeer> MakeLabelPeer(Control& c, HWND h) { return std::make_unique<LabelPeer>(c, h); }
+std::unique_ptr<WindowPeer> MakeLabelPeer(Control& c, HWND h) {
+  return std::make_unique<LabelPeer>(c, h);
+}
 
 std::unique_ptr<WindowPeer> MakeEditPeer(Control& c, HWND h) {
   auto peer = std::make_unique<EditPeer>(c, h);

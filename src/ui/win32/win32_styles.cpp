@@ -29,9 +29,12 @@ DWORD StylesOf(const Button& b) {
 
 DWORD StylesOf(const Label& l) {
   switch (l.GetAlignment()) {
-    case Alignment::Right: return SS_RIGHT;
-    case Alignment::Center: return SS_CENTER;
-    default: return SS_LEFT;
+    case Alignment::Right:
+      return SS_RIGHT;
+    case Alignment::Center:
+      return SS_CENTER;
+    default:
+      return SS_LEFT;
   }
 }
 
@@ -60,8 +63,9 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) |
                 (c.TabStop() ? WS_TABSTOP : 0) | (c.Enabled() ? 0 : WS_DISABLED);
   auto native = [&](const char* cls, DWORD more, DWORD ex) {
-    return CreateWindowExA(ex, cls, c.Text().c_str(), style | more, r.left, r.top, r.width, r.height,
-                           ph, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
+    return CreateWindowExA(ex, cls, c.Text().c_str(), style | more, r.left, r.top, r.width,
+                           r.height, ph, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           Instance(), nullptr);
   };
   std::unique_ptr<WindowPeer> peer;
   if (auto* b = dynamic_cast<Button*>(&c)) {
@@ -78,11 +82,13 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
     peer = MakeScrollBarPeer(c, native("SCROLLBAR", sb->Vertical() ? SBS_VERT : SBS_HORZ, 0));
   } else if (auto* cb = dynamic_cast<ComboBox*>(&c)) {
     const DWORD kind = cb->Style() == ComboStyle::DropDownList ? CBS_DROPDOWNLIST
-                       : cb->Style() == ComboStyle::DropDown   ? CBS_DROPDOWN : CBS_SIMPLE;
+                       : cb->Style() == ComboStyle::DropDown   ? CBS_DROPDOWN
+                                                               : CBS_SIMPLE;
     const DWORD drawn = cb->ShowsGlyphs() ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0;
-    HWND h = CreateWindowExA(0, "COMBOBOX", "", style | kind | drawn | WS_VSCROLL | CBS_AUTOHSCROLL, r.left, r.top,
-                             r.width, r.height + 16 * cb->DropDownCount(), ph,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
+    HWND h =
+        CreateWindowExA(0, "COMBOBOX", "", style | kind | drawn | WS_VSCROLL | CBS_AUTOHSCROLL,
+                        r.left, r.top, r.width, r.height + 16 * cb->DropDownCount(), ph,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
     peer = MakeComboPeer(c, h);
   } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
     const DWORD more = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | StylesOf(*lb);

@@ -8,8 +8,10 @@ namespace {
 
 TEST(Base32, WritesSixDigitsWithoutLeadingZerosAndReadsFive) {
   const std::pair<uint32_t, const char*> cases[] = {
-      {1, "1"}, {31, "V"}, {32, "10"}, {40, "18"}, {501, "FL"}, {32760, "VVO"},
-      {35431, "12J7"}, {5000, "4S8"}, {(1u << 30) - 1, "VVVVVV"}, {1u << 30, ""}};
+      {1, "1"},        {31, "V"},     {32, "10"},
+      {40, "18"},      {501, "FL"},   {32760, "VVO"},
+      {35431, "12J7"}, {5000, "4S8"}, {(1u << 30) - 1, "VVVVVV"},
+      {1u << 30, ""}};
   for (const auto& [value, text] : cases) {
     EXPECT_EQ(ToBase32(value), text) << value;
     if (value < (1u << 25)) {

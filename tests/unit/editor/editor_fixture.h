@@ -80,7 +80,9 @@ class Editor : public ::testing::Test {
   }
 
   // The explorer's answers, in order.
-  void ExplorerCancels() { answers.push_back([](int) { return -1; }); }
+  void ExplorerCancels() {
+    answers.push_back([](int) { return -1; });
+  }
   void ExplorerChooses(const std::string& name) {
     answers.push_back([this, name](int) {
       SetKey("Savename", name);

@@ -86,7 +86,8 @@ TEST_F(Editor, ValueMenusColoursAndGammaThenSavedAsWritten) {
     u.Click("BtnQuit");
   });
   const std::string text = FileText("c:\\shows\\edited.avl");
-  EXPECT_NE(text.find("[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=5\r\nG=96\r\n"), std::string::npos)
+  EXPECT_NE(text.find("[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=5\r\nG=96\r\n"),
+            std::string::npos)
       << text;
   EXPECT_NE(text.find("[2]\r\nF=clip.avi,1\r\nX=2\r\nW=120\r\nZ=300\r\nL=0\r\nS=150\r\n[3]"),
             std::string::npos)

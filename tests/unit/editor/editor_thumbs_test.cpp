@@ -11,10 +11,10 @@ namespace editor_test {
 namespace {
 
 using w95::ui::Cursor;
+using w95::ui::MouseButton;
 using w95::ui::mrNo;
 using w95::ui::mrOk;
 using w95::ui::mrYes;
-using w95::ui::MouseButton;
 
 class Thumbs : public Editor {
  protected:
@@ -27,8 +27,9 @@ class Thumbs : public Editor {
       const std::string index = ed::ToBase32(static_cast<uint32_t>(r));
       f.Grid.SetCell(ed::kColThumb, r, index);
       if (r % 5 != 0)
-        machine.files.AddFile("c:\\viewer\\ABCDE" + index + ".BMP",
-                              w95::platform::EncodeBmp24(48, 32, std::vector<uint32_t>(48 * 32, 0xFF0000)));
+        machine.files.AddFile(
+            "c:\\viewer\\ABCDE" + index + ".BMP",
+            w95::platform::EncodeBmp24(48, 32, std::vector<uint32_t>(48 * 32, 0xFF0000)));
     }
   }
   static std::vector<std::string> Draw(TEditorForm& f) {
@@ -275,7 +276,8 @@ TEST_F(Thumbs, TaggedSlidesGoToTheHostInTheTagListWithResultTwo) {
     u.Click("BtnView");
   });
   EXPECT_EQ(r, 2);
-  EXPECT_EQ(w95::ReadTagList("c:\\viewer\\"), (std::vector<std::string>{"c:\\pics\\b.bmp", "c:\\pics\\d.bmp"}));
+  EXPECT_EQ(w95::ReadTagList("c:\\viewer\\"),
+            (std::vector<std::string>{"c:\\pics\\b.bmp", "c:\\pics\\d.bmp"}));
 }
 
 TEST_F(Thumbs, ATagListThatCannotReachTheHostIsReportedAndTheEditorStays) {

@@ -50,7 +50,10 @@ class Undo : public Editor {
 TEST_F(Undo, EveryKindOfChangeIsTakenBackAndDoneAgainWhole) {
   machine.files.AddFolder("c:\\archive");
   const std::vector<Operation> operations = {
-      {"add", [this] { ExplorerAdds("c:\\pics", {"beach.jpg", "anim.flc"}); },
+      {"add",
+       [this] {
+         ExplorerAdds("c:\\pics", {"beach.jpg", "anim.flc"});
+       },
        [](User& u, TEditorForm&) { u.Click("BtnAdd"); }},
       {"insert", [this] { ExplorerAdds("c:\\pics", {"beach.jpg"}); },
        [](User& u, TEditorForm&) {
@@ -62,8 +65,7 @@ TEST_F(Undo, EveryKindOfChangeIsTakenBackAndDoneAgainWhole) {
          u.SelectCell("Grid", ed::kColName, 2);
          u.Click("BtnDelete");
        }},
-      {"move button", [this] { MoveTo(4); },
-       [](User& u, TEditorForm&) { u.Click("BtnMove"); }},
+      {"move button", [this] { MoveTo(4); }, [](User& u, TEditorForm&) { u.Click("BtnMove"); }},
       {"drag", nullptr, [](User& u, TEditorForm&) { u.DragRow("Grid", 1, 3); }},
       {"attribute menu", [this] { session.AnswerPopup("wait10"); },
        [](User& u, TEditorForm&) { Open(u, ed::kColWait, 1); }},
@@ -76,8 +78,7 @@ TEST_F(Undo, EveryKindOfChangeIsTakenBackAndDoneAgainWhole) {
        }},
       {"value dialog", [this] { ValueDialog("Gamma Correction (n/100)", 150); },
        [](User& u, TEditorForm&) { Open(u, ed::kColGamma, 1); }},
-      {"CD track", [this] { CdTrack(5); },
-       [](User& u, TEditorForm&) { u.Click("BtnCD"); }},
+      {"CD track", [this] { CdTrack(5); }, [](User& u, TEditorForm&) { u.Click("BtnCD"); }},
       {"file move", [this] { ExplorerChooses("c:\\archive\\dusk.bmp"); },
        [](User& u, TEditorForm&) { u.Click("BtnRelocate"); }},
   };
@@ -196,8 +197,7 @@ TEST(UndoHistory, KeepsChangesNotCopiesAndABoundedNumberOfSteps) {
   }
   EXPECT_EQ(history.StepCount(), 20u);
   EXPECT_FALSE(history.AtSaved());
-  while (history.Undo()) {
-  }
+  while (history.Undo()) {}
   EXPECT_EQ(grid.Cell(ed::kColZoom, 1), "9") << "the oldest steps were let go";
   EXPECT_FALSE(history.AtSaved()) << "the saved grid is out of reach";
 }

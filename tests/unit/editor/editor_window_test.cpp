@@ -32,10 +32,11 @@ TEST_F(Editor, StartUpLoadsTheScriptAndTestHandsItToTheHost) {
   });
   EXPECT_EQ(r, -1);
   const std::string text = FileText("c:\\viewer\\avltmp.avl");
-  EXPECT_EQ(text.rfind("[Header]\r\nVer=6\r\nScreenW=800\r\nScreenH=600\r\nN=5\r\nCat=ABCDE\r\n", 0),
-            0u)
+  EXPECT_EQ(
+      text.rfind("[Header]\r\nVer=6\r\nScreenW=800\r\nScreenH=600\r\nN=5\r\nCat=ABCDE\r\n", 0), 0u)
       << text;
-  EXPECT_NE(text.find("[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=5\r\nG=40\r\n"), std::string::npos)
+  EXPECT_NE(text.find("[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=5\r\nG=40\r\n"),
+            std::string::npos)
       << text;
   EXPECT_NE(text.find("[4]\r\nF=------------------------------\r\nX=7\r\n"), std::string::npos);
   EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::Default);
@@ -54,8 +55,9 @@ TEST_F(Editor, TestThatCannotWriteItsFileSaysSoAndStaysWithTheChanges) {
     u.Click("BtnQuit");
   };
   SetKey("AVLTMP", "c:\\gone\\avltmp.avl");
-  for (const char* expected : {"Unable to write to c:\\gone\\avltmp.avl",
-                               "Unable to write the test script: plimbo.ini names no \"AVLTMP\"."}) {
+  for (const char* expected :
+       {"Unable to write to c:\\gone\\avltmp.avl",
+        "Unable to write the test script: plimbo.ini names no \"AVLTMP\"."}) {
     session.AnswerPopup("wait5");
     session.ExpectMessage(MsgKind::Error, expected, mrOk);
     session.ExpectMessage(MsgKind::Confirm, "Discard changes?", mrYes);
@@ -95,11 +97,13 @@ TEST_F(Editor, AddingFillsThePlaceholderAndSetsEachKindUp) {
   ExplorerAdds("c:\\pics", {"song.wav"});
   ExplorerAdds("c:\\other\\", {"tree.bmp"});
   session.ExpectMessage(MsgKind::Warning,
-                        "AVL file should be the LAST slide.\nSubsequent slides are disregarded.", mrOk);
+                        "AVL file should be the LAST slide.\nSubsequent slides are disregarded.",
+                        mrOk);
   Run([this](User& u, TEditorForm& f) {
     u.Click("BtnAdd");
     EXPECT_EQ(kinds, std::vector<int>{253});
-    EXPECT_EQ(Names(f), (std::vector<std::string>{"sunset.bmp", "movie.mov", "clip.avi", "next.avl"}));
+    EXPECT_EQ(Names(f),
+              (std::vector<std::string>{"sunset.bmp", "movie.mov", "clip.avi", "next.avl"}));
     EXPECT_EQ(f.Grid.Cell(ed::kColPath, 2), "c:\\pics\\movie.mov");
     EXPECT_EQ(f.Grid.Cell(ed::kColEffect, 2), std::string(ed::kNotApplicable)) << "no loop cell";
     EXPECT_EQ(f.Grid.Cell(ed::kColVolume, 2), "50");
@@ -169,7 +173,8 @@ TEST_F(Editor, DraggedRowIsRenumberedAndClosingAsksAboutIt) {
     f.State().Modified = false;
     u.DragRow("Grid", 1, 4);
     EXPECT_EQ(Names(f), (std::vector<std::string>{"b.bmp", "c.bmp", "d.bmp", "a.bmp", "e.bmp"}));
-    for (int row = 1; row <= 5; ++row) EXPECT_EQ(f.Grid.Cell(ed::kColNumber, row), std::to_string(row));
+    for (int row = 1; row <= 5; ++row)
+      EXPECT_EQ(f.Grid.Cell(ed::kColNumber, row), std::to_string(row));
     EXPECT_TRUE(f.State().Modified) << "a dragged row is a change like any other";
     u.Click("BtnQuit");
   });

@@ -8,9 +8,9 @@ namespace editor_test {
 namespace {
 
 TEST_F(Editor, SlidesNamedInAnyScriptReachTheTestScriptByNamesThatOpenThem) {
-  const std::vector<std::string> longNames = {
-      "caf\xC3\xA9.bmp", "\xCE\xA9mega.bmp", "\xE5\x86\x99\xE7\x9C\x9F.bmp",
-      "\xF0\x9F\x98\x80.bmp"};
+  const std::vector<std::string> longNames = {"caf\xC3\xA9.bmp", "\xCE\xA9mega.bmp",
+                                              "\xE5\x86\x99\xE7\x9C\x9F.bmp",
+                                              "\xF0\x9F\x98\x80.bmp"};
   for (const std::string& name : longNames) machine.files.AddFileUtf8("c:\\world\\" + name, name);
   // What the explorer hands on for them: the names its listing shows.
   std::vector<std::string> listed;

@@ -28,11 +28,13 @@ TEST_F(Editor, AFullDiskIsReportedAsSuchAndTheOldFileStaysWhole) {
   };
   for (const char* button : {"BtnTest", "BtnSave"}) {
     SCOPED_TRACE(button);
-    const std::string target = std::string(button) == "BtnTest" ? "d:\\shows\\avltmp.avl" : "d:\\shows\\show.avl";
+    const std::string target =
+        std::string(button) == "BtnTest" ? "d:\\shows\\avltmp.avl" : "d:\\shows\\show.avl";
     if (std::string(button) == "BtnSave") ExplorerChooses(target);
     session.AnswerPopup("wait5");
-    session.ExpectMessage(MsgKind::Error, "Unable to write to " + target + "\nThe disk is full or cannot be written.",
-                          mrOk);
+    session.ExpectMessage(
+        MsgKind::Error, "Unable to write to " + target + "\nThe disk is full or cannot be written.",
+        mrOk);
     session.ExpectMessage(MsgKind::Confirm, "Discard changes?", mrYes);
     EXPECT_EQ(Run(script(button)), 0) << "nothing for the host to play";
     EXPECT_EQ(FileText(target), old);

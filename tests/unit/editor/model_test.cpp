@@ -54,8 +54,10 @@ TEST(SlideDefaults, EachKindFillsItsColumns) {
   // Columns 2, 3, 5 .. 15.
   const std::vector<std::pair<SlideKind, std::vector<std::string>>> table = {
       {SlideKind::Graphic, {"0", "0", "Yes", "none", "0", "Mid", "Mid", "100", M, M, M, "", ""}},
-      {SlideKind::Video, {"0", "0", "Yes", "Loop 1x", "0", "Mid", "Mid", M, "100", "100", "100", "-", M}},
-      {SlideKind::QuickTime, {"0", "0", "Yes", M, "0", "Mid", "Mid", M, "100", "50", "100", "-", M}},
+      {SlideKind::Video,
+       {"0", "0", "Yes", "Loop 1x", "0", "Mid", "Mid", M, "100", "100", "100", "-", M}},
+      {SlideKind::QuickTime,
+       {"0", "0", "Yes", M, "0", "Mid", "Mid", M, "100", "50", "100", "-", M}},
       {SlideKind::Animation, {"0", "0", "Yes", "Loop 1x", "0", M, M, M, M, M, M, "-", M}},
       {SlideKind::Audio, {"1", "", M, M, "0", M, M, M, M, M, M, "-", M}},
       {SlideKind::Script, {M, "", M, M, M, M, M, M, M, M, M, "-", M}},

@@ -67,8 +67,10 @@ TEST_F(ScriptFileTest, WritesGenerationSixWithKeysInOrderAndDefaultsLeftOut) {
             "[1]\r\nF=sunset.bmp,1\r\nB=800000\r\nX=5\r\nW=3\r\nP=Left,120\r\nG=FF\r\nT=1F\r\n"
             "[2]\r\nF=logo.bmp,0\r\nB=0\r\nX=0\r\n"
             "[3]\r\nF=clip.avi,1\r\nX=0\r\nL=75\r\n"
-            "[4]\r\nF=" + M + "\r\nX=7\r\n"
-            "[5]\r\nF=song.wav,2\r\nX=1\r\n");
+            "[4]\r\nF=" +
+                M +
+                "\r\nX=7\r\n"
+                "[5]\r\nF=song.wav,2\r\nX=1\r\n");
 }
 
 TEST_F(ScriptFileTest, PositionIsStoredOnlyWhenNeitherAxisIsMid) {
@@ -93,7 +95,7 @@ TEST_F(ScriptFileTest, PositionIsStoredOnlyWhenNeitherAxisIsMid) {
 TEST_F(ScriptFileTest, RoundTripsOfTheKinds) {
   grid.SetRowCount(1);
   Add("c:\\pics\\clip.mov", SlideKind::QuickTime);  // no loop cell when added
-  Add("c:\\pics\\song.wav", SlideKind::Audio);       // "1" when added
+  Add("c:\\pics\\song.wav", SlideKind::Audio);      // "1" when added
   const int cd = Add("", SlideKind::Audio);
   SetUpCD(grid, cd, 99);
   Add("c:\\pics\\anim.fli", SlideKind::Animation);
@@ -105,7 +107,7 @@ TEST_F(ScriptFileTest, RoundTripsOfTheKinds) {
   ASSERT_TRUE(Reload(back).Ok());
   EXPECT_EQ(back.Cell(kColEffect, 1), "Loop 1x");
   EXPECT_EQ(back.Cell(kColVolume, 1), "50");
-  EXPECT_EQ(back.Cell(kColValue, 2), "0");  // audio comes back as "0"
+  EXPECT_EQ(back.Cell(kColValue, 2), "0");   // audio comes back as "0"
   EXPECT_EQ(back.Cell(kColValue, 3), "99");  // CD tracks past the effects load
   EXPECT_EQ(back.Cell(kColName, 3), "CD Track: 99");
   EXPECT_EQ(back.Cell(kColPath, 3), M);
@@ -121,7 +123,8 @@ TEST_F(ScriptFileTest, RoundTripsOfTheKinds) {
   ui::StringGrid third;
   ASSERT_TRUE(Load(again, third).Ok());
   for (int r = 1; r < back.RowCount(); ++r) {
-    for (int c = 0; c < kColumnCount; ++c) EXPECT_EQ(third.Cell(c, r), back.Cell(c, r)) << r << "," << c;
+    for (int c = 0; c < kColumnCount; ++c)
+      EXPECT_EQ(third.Cell(c, r), back.Cell(c, r)) << r << "," << c;
   }
 }
 
@@ -147,7 +150,8 @@ TEST_F(ScriptFileTest, ReadsTheOldestGenerationByProbing) {
       "[1]\r\nFile=c:\\pics\\old.bmp\r\nColor=65280\r\nFX=3\r\nWait=2\r\nHpos=Left\r\n"
       "Vpos=Top\r\nG=120\r\n"
       "[2]\r\nFile=c:\\pics\\clip.avi\r\nFX=2\r\nVid=200\r\nVol=30\r\n"
-      "[3]\r\nFile=" + M + "\r\nFX=45\r\n[5]\r\nFile=c:\\pics\\unreached.bmp\r\n";
+      "[3]\r\nFile=" +
+      M + "\r\nFX=45\r\n[5]\r\nFile=c:\\pics\\unreached.bmp\r\n";
   ui::StringGrid g;
   const ReadResult result = Load(text, g);
   ASSERT_TRUE(result.Ok());
@@ -174,14 +178,15 @@ TEST_F(ScriptFileTest, BadFilesAndBadRows) {
       {"empty", "", false, 0},
       {"count 1", "[Header]\r\nVer=6\r\nN=1\r\n", false, 0},
       {"count huge", "[Header]\r\nVer=6\r\nN=2000000000\r\n", false, 0},
-      {"effect 30 on a graphic", "[Header]\r\nVer=6\r\nN=3\r\n" + dir +
-           "[1]\r\nF=a.bmp,0\r\n[2]\r\nF=b.bmp,0\r\nX=30\r\n", true, 2},
-      {"loops past the effects", "[Header]\r\nVer=6\r\nN=2\r\n" + dir +
-           "[1]\r\nF=a.avi,0\r\nX=31\r\n", true, 1},
-      {"colour not hexadecimal", "[Header]\r\nVer=6\r\nN=2\r\n" + dir +
-           "[1]\r\nF=a.bmp,0\r\nB=red\r\n", true, 1},
-      {"section missing", "[Header]\r\nVer=6\r\nN=4\r\n" + dir +
-           "[1]\r\nF=a.bmp,0\r\n[3]\r\nF=b.bmp,0\r\n", true, 2},
+      {"effect 30 on a graphic",
+       "[Header]\r\nVer=6\r\nN=3\r\n" + dir + "[1]\r\nF=a.bmp,0\r\n[2]\r\nF=b.bmp,0\r\nX=30\r\n",
+       true, 2},
+      {"loops past the effects",
+       "[Header]\r\nVer=6\r\nN=2\r\n" + dir + "[1]\r\nF=a.avi,0\r\nX=31\r\n", true, 1},
+      {"colour not hexadecimal",
+       "[Header]\r\nVer=6\r\nN=2\r\n" + dir + "[1]\r\nF=a.bmp,0\r\nB=red\r\n", true, 1},
+      {"section missing",
+       "[Header]\r\nVer=6\r\nN=4\r\n" + dir + "[1]\r\nF=a.bmp,0\r\n[3]\r\nF=b.bmp,0\r\n", true, 2},
   };
   for (const auto& c : cases) {
     ui::StringGrid g;
@@ -202,7 +207,8 @@ TEST_F(ScriptFileTest, BadFilesAndBadRows) {
 
 TEST_F(ScriptFileTest, ManySlidesLoadFullyAndWarn) {
   grid.SetRowCount(1);
-  for (int i = 0; i < 1700; ++i) Add("c:\\pics\\p" + std::to_string(i) + ".bmp", SlideKind::Graphic);
+  for (int i = 0; i < 1700; ++i)
+    Add("c:\\pics\\p" + std::to_string(i) + ".bmp", SlideKind::Graphic);
   ui::StringGrid back;
   const ReadResult r = Reload(back);
   EXPECT_TRUE(r.Ok());
@@ -212,7 +218,8 @@ TEST_F(ScriptFileTest, ManySlidesLoadFullyAndWarn) {
 }
 
 TEST_F(ScriptFileTest, SavingReplacesTheOldScriptWhollyOrNotAtAll) {
-  files.files[kTarget] = "[Header]\r\nVer=6\r\nN=2\r\nOld=1\r\n[1]\r\nF=old.bmp,0\r\nZ=7\r\n[99]\r\nX=1\r\n";
+  files.files[kTarget] =
+      "[Header]\r\nVer=6\r\nN=2\r\nOld=1\r\n[1]\r\nF=old.bmp,0\r\nZ=7\r\n[99]\r\nX=1\r\n";
   const std::string old = files.files[kTarget];
   grid.SetRowCount(1);
   for (int i = 0; i < 12; ++i) Add("c:\\pics\\n" + std::to_string(i) + ".bmp", SlideKind::Graphic);
@@ -223,10 +230,11 @@ TEST_F(ScriptFileTest, SavingReplacesTheOldScriptWhollyOrNotAtAll) {
   EXPECT_FALSE(failed.ok);
   EXPECT_EQ(failed.slide, 12);
   EXPECT_EQ(failed.fault, WriteResult::Fault::Disk);
-  EXPECT_EQ(SaveErrorMessage(failed, kTarget),
-            std::string("Unable to write to ") + kTarget + "\nThe disk is full or cannot be written.")
+  EXPECT_EQ(SaveErrorMessage(failed, kTarget), std::string("Unable to write to ") + kTarget +
+                                                   "\nThe disk is full or cannot be written.")
       << "a full disk is not a script with too many slides";
-  EXPECT_EQ(SaveAbortedMessage(failed.slide), "Save aborted at slide #4\nToo many slides or features.");
+  EXPECT_EQ(SaveAbortedMessage(failed.slide),
+            "Save aborted at slide #4\nToo many slides or features.");
   EXPECT_EQ(SaveAbortedMessage(10), "Save aborted at slide #10\nToo many slides or features.");
   EXPECT_EQ(files.files[kTarget], old);
   EXPECT_EQ(files.files.size(), 1u);  // the temporary file is gone

@@ -103,7 +103,9 @@ TEST_F(ScriptIoTest, SaveAndOpenThroughTheExplorer) {
   EXPECT_EQ(window.busy, 0);
   const std::string text = machine.files.ReadFile("c:\\shows\\show.avl").value_or("");
   EXPECT_EQ(text.rfind("[Header]\r\nVer=6\r\nScreenW=800\r\nScreenH=600\r\nN=4\r\nCat=J74S8\r\n"
-                       "[Directory]\r\n0=c:\\viewer\\\r\n1=c:\\pics\\\r\n", 0), 0u);
+                       "[Directory]\r\n0=c:\\viewer\\\r\n1=c:\\pics\\\r\n",
+                       0),
+            0u);
 
   ui::StringGrid back;
   SetUpGrid(back);
@@ -184,7 +186,8 @@ TEST_F(ScriptIoTest, AFailedSaveKeepsTheOldFileAndTheChanges) {
   ASSERT_EQ(window.errors.size(), 1u);
   // The disk ran out of room: that is what the user is told, not that the
   // script has too many slides.
-  EXPECT_EQ(window.errors[0], "Unable to write to c:\\shows\\show.avl\nThe disk is full or cannot be written.");
+  EXPECT_EQ(window.errors[0],
+            "Unable to write to c:\\shows\\show.avl\nThe disk is full or cannot be written.");
   EXPECT_TRUE(state.Modified);
   EXPECT_EQ(machine.files.ReadFile("c:\\shows\\show.avl"), old);
   EXPECT_TRUE(machine.files.Find("c:\\shows\\~*.*").empty());  // no temporary file left
@@ -194,10 +197,14 @@ TEST_F(ScriptIoTest, PathFormsFromOneSearchAFolderAreThoseOfTheFileByFile) {
   machine.files.AddFile("C:\\Photos\\Long File Name.jpeg", "x");
   machine.files.AddFile("C:\\Photos\\SHORT.BMP", "x");
   machine.files.AddFile("C:\\Long Folder\\Pic.JPG", "x");
-  const std::vector<std::string> paths = {
-      "c:\\photos\\long file name.jpeg", "C:\\PHOTOS\\LONGFI~1.JPE", "c:\\photos\\short.bmp",
-      "c:\\photos\\gone.bmp",            "c:\\long folder\\pic.jpg",  "c:\\nowhere\\x.bmp",
-      "c:\\photos\\*.bmp",               "c:\\Long Folder\\PIC.jpg"};
+  const std::vector<std::string> paths = {"c:\\photos\\long file name.jpeg",
+                                          "C:\\PHOTOS\\LONGFI~1.JPE",
+                                          "c:\\photos\\short.bmp",
+                                          "c:\\photos\\gone.bmp",
+                                          "c:\\long folder\\pic.jpg",
+                                          "c:\\nowhere\\x.bmp",
+                                          "c:\\photos\\*.bmp",
+                                          "c:\\Long Folder\\PIC.jpg"};
   std::string text;
   for (size_t i = 0; i < paths.size(); ++i)
     text += "[" + std::to_string(i + 1) + "]\r\nFile=" + paths[i] + "\r\n";
@@ -242,8 +249,8 @@ TEST_F(ScriptIoTest, SaveErrorsSayWhatHappened) {
   window.errors.clear();
   Choose("c:\\shows\\g5.avl");
   EXPECT_FALSE(SaveFile(state, grid, window, files, false));
-  EXPECT_EQ(window.errors, std::vector<std::string>{
-                               "Slide 2 cannot be saved: its gamma \"FF\" is not a number."});
+  EXPECT_EQ(window.errors,
+            std::vector<std::string>{"Slide 2 cannot be saved: its gamma \"FF\" is not a number."});
   EXPECT_EQ(machine.files.ReadFile("c:\\shows\\g5.avl"), g5);
 }
 

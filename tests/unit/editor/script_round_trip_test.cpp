@@ -67,9 +67,9 @@ class RandomScript {
   std::string Number(int lo, int hi) { return std::to_string(Between(lo, hi)); }
 
   std::string Path(const char* extension, bool graphic) {
-    const std::string folder = Pick<const char*>(
-        {"c:\\pics\\", "d:\\a b\\c,d\\", "c:\\", "", "c:", "\\", "\\\\server\\share\\",
-         "c:\\pics\\old.gen\\", "e:\\[x];y=z\\"});
+    const std::string folder =
+        Pick<const char*>({"c:\\pics\\", "d:\\a b\\c,d\\", "c:\\", "", "c:", "\\",
+                           "\\\\server\\share\\", "c:\\pics\\old.gen\\", "e:\\[x];y=z\\"});
     std::string stem = Pick<const char*>(
         {"sunset", "a,b", "my pic", " lead", "trail ", "'q'", "x=1", ";semi", "1,2,3", "\"q\""});
     // A folder alone (a path ending in "\" or ":") is a graphic slide.
@@ -90,9 +90,9 @@ class RandomScript {
 
   void Slide(ui::StringGrid& g, int r, test::MemoryFiles& files) {
     g.SetCell(kColNumber, r, std::to_string(r));
-    const SlideKind kind = Pick({SlideKind::Graphic, SlideKind::Video, SlideKind::QuickTime,
-                                 SlideKind::Animation, SlideKind::Audio, SlideKind::Script,
-                                 SlideKind::CdTrack});
+    const SlideKind kind =
+        Pick({SlideKind::Graphic, SlideKind::Video, SlideKind::QuickTime, SlideKind::Animation,
+              SlideKind::Audio, SlideKind::Script, SlideKind::CdTrack});
     if (kind == SlideKind::CdTrack) {
       SetUpCD(g, r, Between(1, 99));
       g.SetCell(kColWait, r, Number(0, 32000));
@@ -101,12 +101,24 @@ class RandomScript {
     }
     const char* extension = ".bmp";
     switch (kind) {
-      case SlideKind::Graphic: extension = Pick<const char*>({".bmp", ".jpg", "", ".pcx"}); break;
-      case SlideKind::Video: extension = Pick<const char*>({".avi", ".mpg", ".dat"}); break;
-      case SlideKind::QuickTime: extension = ".mov"; break;
-      case SlideKind::Animation: extension = Pick<const char*>({".fli", ".flc", ".flx"}); break;
-      case SlideKind::Audio: extension = Pick<const char*>({".wav", ".mid"}); break;
-      default: extension = ".avl"; break;
+      case SlideKind::Graphic:
+        extension = Pick<const char*>({".bmp", ".jpg", "", ".pcx"});
+        break;
+      case SlideKind::Video:
+        extension = Pick<const char*>({".avi", ".mpg", ".dat"});
+        break;
+      case SlideKind::QuickTime:
+        extension = ".mov";
+        break;
+      case SlideKind::Animation:
+        extension = Pick<const char*>({".fli", ".flc", ".flx"});
+        break;
+      case SlideKind::Audio:
+        extension = Pick<const char*>({".wav", ".mid"});
+        break;
+      default:
+        extension = ".avl";
+        break;
     }
     const std::string path = Path(extension, kind == SlideKind::Graphic);
     g.SetCell(kColPath, r, path);
@@ -138,8 +150,12 @@ class RandomScript {
         g.SetCell(kColEffect, r, LoopText(x + 1));
         ValidateFLI(g, r);
         break;
-      case SlideKind::Audio: ValidateAudio(g, r); break;
-      default: ValidateAVL(g, r); break;
+      case SlideKind::Audio:
+        ValidateAudio(g, r);
+        break;
+      default:
+        ValidateAVL(g, r);
+        break;
     }
   }
 
@@ -162,7 +178,8 @@ TEST_F(RoundTripTest, PathsThatOnceCameBackChanged) {
                          "c:pic.bmp",   // relative to it
                          "pic.bmp",     // no folder at all
                          "\\pic.bmp",   // the root of the current drive
-                         "c:\\pics\\a,b.bmp", "c:\\pics\\1,2"};
+                         "c:\\pics\\a,b.bmp",
+                         "c:\\pics\\1,2"};
   ui::StringGrid g;
   SetUpGrid(g);
   g.SetRowCount(static_cast<int>(std::size(paths)) + 1);
@@ -227,8 +244,10 @@ TEST_F(RoundTripTest, ValuesTheFileWouldAlterAreQuotedAndTheRestRefused) {
        "Slide 1 cannot be saved: its file name \"c:\\" + std::string(1100, 'x') +
            "\\a.bmp\" is longer than 1023 characters."},
       {kColGamma, "FF", "Slide 1 cannot be saved: its gamma \"FF\" is not a number."},
-      {kColColour, "red", "Slide 1 cannot be saved: its background colour \"red\" is not a number."},
-      {kColValue, "", "Slide 1 cannot be saved: its effect, loop or track value \"\" is not a number."},
+      {kColColour, "red",
+       "Slide 1 cannot be saved: its background colour \"red\" is not a number."},
+      {kColValue, "",
+       "Slide 1 cannot be saved: its effect, loop or track value \"\" is not a number."},
       {kColHorz, "1,2", "Slide 1 cannot be saved: its position \"1,2\" holds a comma."},
   };
   for (const Case& c : cases) {

@@ -68,7 +68,7 @@ TEST(SlideOps, ColumnWidthsFollowTheWindowWidth) {
   EXPECT_EQ(sum, 700 - 16 - 14 - 1);
   EXPECT_EQ(ColumnWidths(1268, 700, 16)[kColEffect], 200);
   EXPECT_EQ(ColumnWidths(100, 50, 16)[kColName], 1) << "never hidden or negative";
-  EXPECT_EQ(FittedWindowHeight(768, 650) , 768 + 4 - 10);
+  EXPECT_EQ(FittedWindowHeight(768, 650), 768 + 4 - 10);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST_F(CatalogTest, NextIndexFollowsTheScriptOrTheLastIndexHandedOut) {
   ASSERT_TRUE(UpdateIndices(grid, id, modified, Never));
   EXPECT_EQ(Index(1), "FL");  // 501
   EXPECT_EQ(Index(2), "FM");
-  EXPECT_EQ(Index(3), "-");   // kinds without thumbnails keep "-"
+  EXPECT_EQ(Index(3), "-");  // kinds without thumbnails keep "-"
   EXPECT_EQ(Setting(keys::kAvlIdx), "503");
 
   // A script whose indices lie beyond "AVLidx" continues after its largest.
@@ -62,14 +62,20 @@ TEST_F(CatalogTest, RunningOutOfIndicesAsksAndStartsAfresh) {
   bool modified = false;
   int asked = 0;
   // No keeps everything.
-  EXPECT_FALSE(UpdateIndices(grid, id, modified, [&] { ++asked; return false; }));
+  EXPECT_FALSE(UpdateIndices(grid, id, modified, [&] {
+    ++asked;
+    return false;
+  }));
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(Index(1), "VVO");
   EXPECT_EQ(Index(2), "");
   EXPECT_EQ(id, "J74S8");
   EXPECT_FALSE(modified);
   // Yes: a new catalog, indices from 1.
-  EXPECT_TRUE(UpdateIndices(grid, id, modified, [&] { ++asked; return true; }));
+  EXPECT_TRUE(UpdateIndices(grid, id, modified, [&] {
+    ++asked;
+    return true;
+  }));
   EXPECT_EQ(id, "");
   EXPECT_EQ(Index(1), "1");
   EXPECT_EQ(Index(3), "3");
@@ -87,7 +93,10 @@ TEST_F(CatalogTest, IndicesNeverPassTheLargest) {
   std::string id = "J74S8";
   bool modified = false;
   int asked = 0;
-  EXPECT_TRUE(UpdateIndices(grid, id, modified, [&] { ++asked; return true; }));
+  EXPECT_TRUE(UpdateIndices(grid, id, modified, [&] {
+    ++asked;
+    return true;
+  }));
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(Index(3), "3");
 }
@@ -123,7 +132,8 @@ TEST_F(CatalogTest, TagsToggleOnTaggableSlidesOnly) {
   EXPECT_TRUE(ToggleTag(grid, 1));
   EXPECT_FALSE(ToggleTag(grid, 4));  // a video cannot be tagged
   EXPECT_EQ(grid.Cell(kColTag, 4), kNotApplicable);
-  EXPECT_EQ(TaggedPaths(grid), (std::vector<std::string>{"c:\\pics\\pic1.bmp", "c:\\pics\\pic3.bmp"}));
+  EXPECT_EQ(TaggedPaths(grid),
+            (std::vector<std::string>{"c:\\pics\\pic1.bmp", "c:\\pics\\pic3.bmp"}));
   EXPECT_TRUE(ToggleTag(grid, 1));
   EXPECT_FALSE(IsTagged(grid, 1));
 }

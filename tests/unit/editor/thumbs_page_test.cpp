@@ -77,9 +77,8 @@ class PageTest : public ThumbsScript {
     return std::find(ops.begin(), ops.end(), op) != ops.end();
   }
   static int Count(const std::vector<std::string>& ops, const std::string& prefix) {
-    return static_cast<int>(std::count_if(ops.begin(), ops.end(), [&](const std::string& s) {
-      return s.rfind(prefix, 0) == 0;
-    }));
+    return static_cast<int>(std::count_if(
+        ops.begin(), ops.end(), [&](const std::string& s) { return s.rfind(prefix, 0) == 0; }));
   }
 
   ui::Control root{"root"};
@@ -165,7 +164,7 @@ TEST_F(PageTest, DragMovesTheSlideToTheCellItIsDroppedOn) {
   page->Image2MouseMove(230, 10);
   EXPECT_EQ(ui::Screen().GetCursor(), ui::Cursor::Drag);
   page->Image2MouseDown(ui::MouseButton::Left, 300, 10);  // ignored during a drag
-  page->Image2MouseUp(230, 10);  // slide 4
+  page->Image2MouseUp(230, 10);                           // slide 4
   EXPECT_EQ(ui::Screen().GetCursor(), ui::Cursor::Default);
   EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{2, 4}}));
   EXPECT_EQ(selected, std::vector<int>{2});
@@ -182,7 +181,7 @@ TEST_F(PageTest, DraggingPastTheEdgesScrollsByRows) {
   AddGraphics(40);
   page->ShowPage(1);
   page->Image2MouseDown(ui::MouseButton::Left, 10, 10);  // slide 1
-  page->Image2MouseMove(-5, 10);  // left, but already at the start
+  page->Image2MouseMove(-5, 10);                         // left, but already at the start
   EXPECT_EQ(ui::Screen().GetCursor(), ui::Cursor::SizeWE);
   EXPECT_FALSE(page->Timer1.Running());
   page->Image2MouseMove(605, 10);

@@ -28,13 +28,13 @@ TEST_F(Explorer, RenameAsksAboutClashesAndExtensions) {
     f.mnuFRenameClick();
     u.Click("BtnExit");
   });
-  Answer(session, "b.bmp");   // exists: warned, asked again
+  Answer(session, "b.bmp");  // exists: warned, asked again
   session.ExpectMessage(MsgKind::Warning, "Filename exists.\nc:\\pics\\b.bmp", mrOk);
-  Answer(session, "a.jpg");   // other extension: Cancel asks again
+  Answer(session, "a.jpg");  // other extension: Cancel asks again
   session.ExpectMessage(MsgKind::Confirm,
                         "Different FILE extension.\nOld Type:.bmp\nNew Type:.jpg\nContinue ?",
                         mrCancel);
-  Answer(session, "A.BMP");   // case only: still an extension question
+  Answer(session, "A.BMP");  // case only: still an extension question
   session.ExpectMessage(MsgKind::Confirm, mrOk);
   w95::explorer::RunRemoteDlg(252, 0);
   EXPECT_EQ(machine.files.ReadFile("C:\\Pics\\A.BMP").value_or(""), "A");

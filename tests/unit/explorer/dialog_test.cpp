@@ -68,9 +68,9 @@ TEST_F(Explorer, ExistingTargetIsAskedAboutAndKeptForTheHost) {
 }
 
 TEST_F(Explorer, ExtensionQuestionNoStaysYesKeepsTheName) {
-  session.ExpectMessage(MsgKind::Warning,
-                        "Extension (file type) different. \n.BMP expected instead of .JPG\nContinue?",
-                        mrNo);
+  session.ExpectMessage(
+      MsgKind::Warning,
+      "Extension (file type) different. \n.BMP expected instead of .JPG\nContinue?", mrNo);
   session.ExpectMessage(MsgKind::Warning, mrYes);
   const int32_t r = Run(24, 0, [](User& u, TFileForm&) {
     u.Select("FilterComboBox1", 0);  // BMP Windows BitMaP
@@ -152,8 +152,10 @@ TEST_F(Explorer, KindsOfTheConvertFamily) {
     int32_t kind;
     const char* caption;
     size_t formats;
-  } cases[] = {{100, "Save File", 0}, {150, "Convert Multiple Files", 0},
-               {200, "Convert Multiple Files", 0}, {108, "Convert Multiple Files", 14}};
+  } cases[] = {{100, "Save File", 0},
+               {150, "Convert Multiple Files", 0},
+               {200, "Convert Multiple Files", 0},
+               {108, "Convert Multiple Files", 14}};
   for (const auto& c : cases) {
     Run(c.kind, 0, [&](User& u, TFileForm& f) {
       EXPECT_EQ(f.Caption(), c.caption) << c.kind;

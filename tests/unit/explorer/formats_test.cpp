@@ -83,7 +83,8 @@ TEST(DepthBox, EntriesSetDepthAndPosition) {
 }
 
 TEST(CompressionButton, ShownForCodesBelowSevenAndTheJpegFamily) {
-  for (int32_t code : {-11, -10, 0, 1, 6, 98, 99}) EXPECT_TRUE(ShowsCompressionButton(code)) << code;
+  for (int32_t code : {-11, -10, 0, 1, 6, 98, 99})
+    EXPECT_TRUE(ShowsCompressionButton(code)) << code;
   for (int32_t code : {7, 8, 11, 12, 37, 97}) EXPECT_FALSE(ShowsCompressionButton(code)) << code;
 }
 

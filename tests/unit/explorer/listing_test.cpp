@@ -15,9 +15,10 @@ TEST(SearchPatterns, AnyFileMeansThreeLetterExtensions) {
 }
 
 std::vector<FoundEntry> Found() {
-  return {{".", true, false},        {"..", true, false},         {"Games", true, false},
-          {"AUTOEXEC.BAT", false, false}, {"io.sys", false, true},  {"Zeta.txt", false, false},
-          {"apps", true, false},     {"README.TXT", false, false}};
+  return {{".", true, false},      {"..", true, false},
+          {"Games", true, false},  {"AUTOEXEC.BAT", false, false},
+          {"io.sys", false, true}, {"Zeta.txt", false, false},
+          {"apps", true, false},   {"README.TXT", false, false}};
 }
 
 TEST(BuildListing, FoldersBeforeOrAfterFilesSortedAndLowerCased) {
@@ -42,8 +43,10 @@ TEST(BuildListing, FoldersBeforeOrAfterFilesSortedAndLowerCased) {
 }
 
 TEST(BuildListing, SortsCaseInsensitivelyWithUnderscoreAndDigits) {
-  const std::vector<FoundEntry> files = {{"b.bmp", false, false}, {"A.bmp", false, false},
-                                         {"_x.bmp", false, false}, {"1.bmp", false, false}};
+  const std::vector<FoundEntry> files = {{"b.bmp", false, false},
+                                         {"A.bmp", false, false},
+                                         {"_x.bmp", false, false},
+                                         {"1.bmp", false, false}};
   const auto l = BuildListing(files, {}, {false, false});
   EXPECT_EQ(l.entries, (std::vector<std::string>{"1.bmp", "_x.bmp", "A.bmp", "b.bmp"}));
 }

@@ -61,8 +61,8 @@ TEST(Modes, KindsMapToModes) {
     int32_t kind, restrict, mode;
     bool convert, restricted;
   } cases[] = {
-      {0, 0, 0, false, false},   {24, 1, 24, false, true},  {100, 0, 100, false, false},
-      {101, 0, 1, true, false},  {124, 2, 24, true, true},  {150, 0, 50, true, false},
+      {0, 0, 0, false, false},    {24, 1, 24, false, true},    {100, 0, 100, false, false},
+      {101, 0, 1, true, false},   {124, 2, 24, true, true},    {150, 0, 50, true, false},
       {200, 0, 100, true, false}, {201, 0, 201, false, false}, {102, -1, 2, true, false},
   };
   for (const auto& c : cases) {

@@ -21,7 +21,8 @@ TEST_F(Explorer, AFolderThatVanishedUnderTheWindowGivesWayToItsNearestParent) {
   ASSERT_EQ(f->CurrentFolder(), "c:\\pics\\trip\\Day 1");
   // The whole "Trip" folder goes, the one shown with it.
   ASSERT_TRUE(machine.files.MoveFile("c:\\pics\\trip", "c:\\elsewhere"));
-  session.ExpectMessage(MsgKind::Warning, "The folder c:\\pics\\trip\\Day 1 is no longer there.", w95::ui::mrOk);
+  session.ExpectMessage(MsgKind::Warning, "The folder c:\\pics\\trip\\Day 1 is no longer there.",
+                        w95::ui::mrOk);
   w95::explorer::RemoteWinUpdate();
   EXPECT_EQ(f->CurrentFolder(), "c:\\pics");
   ASSERT_GT(f->XFiles.Count(), 0);
@@ -32,7 +33,6 @@ TEST_F(Explorer, AFolderThatVanishedUnderTheWindowGivesWayToItsNearestParent) {
   w95::explorer::RemoteWinClose();
 }
 
-
 // What the user can do next in a list whose folder has gone. None of it
 // acts on the old list: the user is told and sees the parent's list first.
 struct UserAction {
@@ -40,11 +40,13 @@ struct UserAction {
   void (*act)(User&, TFileForm&);
 };
 const UserAction kActions[] = {
-    {"double click on a file", [](User&, TFileForm& f) {
+    {"double click on a file",
+     [](User&, TFileForm& f) {
        f.XFiles.UserSelect(f.XFiles.Count() - 1);
        f.XFiles.UserDblClick();
      }},
-    {"double click on a sub-folder", [](User&, TFileForm& f) {
+    {"double click on a sub-folder",
+     [](User&, TFileForm& f) {
        f.XFiles.UserSelect(0);
        f.XFiles.UserDblClick();
      }},

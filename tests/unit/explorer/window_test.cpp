@@ -25,8 +25,15 @@ class Window : public Explorer {
     SetKey("LastDir", "c:\\pics\\");
     // The host's window procedure: what it can read when each request comes.
     machine.host.onSend = [this](const w95::platform::sim::SentMessage& m) {
-      Request r{m.window, m.message, m.wParam, m.lParam, Key("LongName"), Key("Win95file"),
-                Exchange("Directory", "Files"), Exchange("1", "F"), Exchange("Header", "Ver")};
+      Request r{m.window,
+                m.message,
+                m.wParam,
+                m.lParam,
+                Key("LongName"),
+                Key("Win95file"),
+                Exchange("Directory", "Files"),
+                Exchange("1", "F"),
+                Exchange("Header", "Ver")};
       requests.push_back(r);
       return intptr_t{0};
     };
@@ -201,10 +208,10 @@ TEST_F(Window, StoredPlacementOutOfReachComesBackOnScreenAtAUsableSize) {
   };
   const Case cases[] = {
       {"-2000", "100", "400", "300", 0, 100, 400, 300},  // a monitor that was removed
-      {"50", "100", "0", "0", 50, 100, 300, 200},         // too small to use
-      {"700", "580", "20", "10", 500, 370, 300, 200},     // enlarged, then moved back
+      {"50", "100", "0", "0", 50, 100, 300, 200},        // too small to use
+      {"700", "580", "20", "10", 500, 370, 300, 200},    // enlarged, then moved back
       {"10", "-5", "700", "500", 10, 0, 700, 500},
-      {"50", "60", "700", "540", 50, 30, 700, 540},       // under the task bar
+      {"50", "60", "700", "540", 50, 30, 700, 540},  // under the task bar
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.left);

@@ -23,8 +23,11 @@ TEST(GetFreePageMem, SaturatesInsteadOfWrappingAbove4GB) {
     uint64_t avail;
     uint32_t result;
   } rows[] = {
-      {123456789, 123456789u}, {0xFFFFFFFFull, 0xFFFFFFFFu},
-      {0x100000000ull, 0xFFFFFFFFu}, {5ull << 30, 0xFFFFFFFFu}, {0, 0},
+      {123456789, 123456789u},
+      {0xFFFFFFFFull, 0xFFFFFFFFu},
+      {0x100000000ull, 0xFFFFFFFFu},
+      {5ull << 30, 0xFFFFFFFFu},
+      {0, 0},
   };
   for (const auto& r : rows) {
     m.desktop.availPageFile = r.avail;
@@ -52,7 +55,7 @@ TEST(ShortToLongName, WritesTheLongNameOfTheFileInSaveName) {
   } rows[] = {
       {"C:\\HOLIDA~1\\LONGFI~1.JPE", "Long File Name.jpeg"},
       {"c:\\holiday photos\\long file name.jpeg", "Long File Name.jpeg"},
-      {"C:\\PICS\\readme.txt", "README.TXT"},           // the name as stored
+      {"C:\\PICS\\readme.txt", "README.TXT"},                 // the name as stored
       {"C:\\Nowhere\\Missing File.BMP", "Missing File.BMP"},  // missing: name part as given
       {"a:SLIDE.AVL", "SLIDE.AVL"},
       {nullptr, "ERROR"},

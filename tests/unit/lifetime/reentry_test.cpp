@@ -45,12 +45,18 @@ constexpr Knock kKnocks[] = {Knock::HostClose,  Knock::UserClose,     Knock::Esc
 
 const char* NameOf(Knock k) {
   switch (k) {
-    case Knock::HostClose: return "host close";
-    case Knock::UserClose: return "user close";
-    case Knock::Escape: return "Escape";
-    case Knock::SecondOpen: return "second open";
-    case Knock::StatusExports: return "status and update";
-    case Knock::PrintEnd: return "PrintEnd";
+    case Knock::HostClose:
+      return "host close";
+    case Knock::UserClose:
+      return "user close";
+    case Knock::Escape:
+      return "Escape";
+    case Knock::SecondOpen:
+      return "second open";
+    case Knock::StatusExports:
+      return "status and update";
+    case Knock::PrintEnd:
+      return "PrintEnd";
   }
   return "?";
 }
@@ -109,14 +115,18 @@ class World {
     w95::ui::Application().ProcessMessages();
     std::vector<std::string> wrong;
     if (!w95::ui::detail::Forms().empty())
-      wrong.push_back(std::to_string(w95::ui::detail::Forms().size()) + " form(s) not freed, first '" +
-                      w95::ui::detail::Forms().front()->Name() + "'");
+      wrong.push_back(std::to_string(w95::ui::detail::Forms().size()) +
+                      " form(s) not freed, first '" + w95::ui::detail::Forms().front()->Name() +
+                      "'");
     if (w95::ui::HandlersRunning()) wrong.push_back("a handler scope left open");
-    if (w95::VideoWinStatus() != 0) wrong.push_back("video status " + std::to_string(w95::VideoWinStatus()));
-    if (Video().form || Video().opening || Video().closing || Video().resizing) wrong.push_back("video state busy");
+    if (w95::VideoWinStatus() != 0)
+      wrong.push_back("video status " + std::to_string(w95::VideoWinStatus()));
+    if (Video().form || Video().opening || Video().closing || Video().resizing)
+      wrong.push_back("video state busy");
     if (machine.media.IsOpen()) wrong.push_back("the media device left open");
     if (ExplorerWindow()) wrong.push_back("explorer window still registered");
-    if (w95::PrintCheck() != 0 || w95::print::State().PrintForm) wrong.push_back("print window still open");
+    if (w95::PrintCheck() != 0 || w95::print::State().PrintForm)
+      wrong.push_back("print window still open");
     if (machine.printer.Printing()) wrong.push_back("a print job left open");
     return wrong;
   }
@@ -161,7 +171,9 @@ class World {
         w95::RemoteWinUpdate();
         w95::PrintCheck();
         break;
-      case Knock::PrintEnd: w95::PrintEnd(); break;
+      case Knock::PrintEnd:
+        w95::PrintEnd();
+        break;
     }
   }
   int doors_ = 0;
@@ -259,7 +271,8 @@ void AnswerExplorer(w95::ui::test::User& u, TFileForm& f) {
   if (f.GetModalResult() == w95::ui::mrNone) f.Close();
 }
 
-void RunEditor(World& w, const char* script, std::function<void(w95::ui::test::User&, TEditorForm&)> steps) {
+void RunEditor(World& w, const char* script,
+               std::function<void(w95::ui::test::User&, TEditorForm&)> steps) {
   w.ForEditor();
   w.machine.files.AddFolder("c:\\viewer");
   w.machine.files.AddFile("c:\\shows\\trip.avl", kShow);

@@ -21,28 +21,40 @@ TEST(BmpReader, ReadsEveryDepthInBothRowOrders) {
   const std::vector<uint32_t> want{kRed, kGreen, kBlue, kBlue, kGreen, kRed};
   for (bool topDown : {false, true}) {
     SCOPED_TRACE(topDown ? "top-down" : "bottom-up");
-    BmpSpec b8{.width = 3, .bits = 8, .topDown = topDown, .palette = {0, kRed, kGreen, kBlue},
-               .rows = {"\1\2\3", "\3\2\1"}, .colorsUsed = 4};
+    BmpSpec b8{.width = 3,
+               .bits = 8,
+               .topDown = topDown,
+               .palette = {0, kRed, kGreen, kBlue},
+               .rows = {"\1\2\3", "\3\2\1"},
+               .colorsUsed = 4};
     EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b8))), want);
 
-    BmpSpec b4{.width = 3, .bits = 4, .topDown = topDown,
+    BmpSpec b4{.width = 3,
+               .bits = 4,
+               .topDown = topDown,
                .palette = std::vector<uint32_t>{0, kRed, kGreen, kBlue},
-               .rows = {"\x12\x30", "\x32\x10"}, .colorsUsed = 4};
+               .rows = {"\x12\x30", "\x32\x10"},
+               .colorsUsed = 4};
     EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b4))), want);
 
-    BmpSpec b24{.width = 3, .bits = 24, .topDown = topDown, .palette = {},
+    BmpSpec b24{.width = 3,
+                .bits = 24,
+                .topDown = topDown,
+                .palette = {},
                 .rows = {std::string("\0\0\xFF\0\xFF\0\xFF\0\0", 9),
                          std::string("\xFF\0\0\0\xFF\0\0\0\xFF", 9)}};
     EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b24))), want);
 
-    BmpSpec b32{.width = 3, .bits = 32, .topDown = topDown, .palette = {},
+    BmpSpec b32{.width = 3,
+                .bits = 32,
+                .topDown = topDown,
+                .palette = {},
                 .rows = {std::string("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0", 12),
                          std::string("\xFF\0\0\0\0\xFF\0\0\0\0\xFF\0", 12)}};
     EXPECT_EQ(Rows(DecodeBmp(MakeBmp(b32))), want);
   }
   // 1 bit, 10 pixels wide: the bits run from the top bit of each byte.
-  BmpSpec b1{.width = 10, .bits = 1, .palette = {0, kWhite},
-             .rows = {std::string("\xA0\x40", 2)}};
+  BmpSpec b1{.width = 10, .bits = 1, .palette = {0, kWhite}, .rows = {std::string("\xA0\x40", 2)}};
   const PicturePtr p = DecodeBmp(MakeBmp(b1));
   ASSERT_TRUE(p);
   EXPECT_EQ(p->width, 10);
@@ -54,18 +66,18 @@ TEST(BmpReader, ReadsEveryDepthInBothRowOrders) {
 }
 
 TEST(BmpReader, OldHeaderAndShortColourTables) {
-  BmpSpec core{.width = 2, .bits = 8, .coreHeader = true, .palette = {},
-               .rows = {std::string("\0\1", 2)}};
+  BmpSpec core{
+      .width = 2, .bits = 8, .coreHeader = true, .palette = {}, .rows = {std::string("\0\1", 2)}};
   core.palette.assign(256, 0);
   core.palette[1] = kGreen;
   EXPECT_EQ(Rows(DecodeBmp(MakeBmp(core))), (std::vector<uint32_t>{0, kGreen}));
   // An index past the table shows black; a table larger than the depth
   // allows is not a bitmap.
-  BmpSpec shortTable{.width = 2, .bits = 8, .palette = {kRed, kBlue}, .rows = {"\1\7"},
-                     .colorsUsed = 2};
+  BmpSpec shortTable{
+      .width = 2, .bits = 8, .palette = {kRed, kBlue}, .rows = {"\1\7"}, .colorsUsed = 2};
   EXPECT_EQ(Rows(DecodeBmp(MakeBmp(shortTable))), (std::vector<uint32_t>{kBlue, 0}));
-  BmpSpec tooMany{.width = 2, .bits = 1, .palette = {0, kRed, kBlue}, .rows = {"\x40"},
-                  .colorsUsed = 3};
+  BmpSpec tooMany{
+      .width = 2, .bits = 1, .palette = {0, kRed, kBlue}, .rows = {"\x40"}, .colorsUsed = 3};
   EXPECT_FALSE(DecodeBmp(MakeBmp(tooMany)));
 }
 
@@ -81,18 +93,18 @@ TEST(BmpReader, DamagedFilesAreNoPicture) {
     for (int i = 0; i < n; ++i) s[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
     return DecodeBmp(s);
   };
-  EXPECT_FALSE(patched(0, 'X', 1));               // not "BM"
-  EXPECT_FALSE(patched(10, 0xFFFFFFF0u, 4));      // data beyond the file
-  EXPECT_FALSE(patched(10, 4, 4));                // data inside the header
-  EXPECT_FALSE(patched(14, 0xFFFFFFFFu, 4));      // header larger than the file
-  EXPECT_FALSE(patched(14, 20, 4));               // unknown header size
-  EXPECT_FALSE(patched(18, 0, 4));                // no width
-  EXPECT_FALSE(patched(18, 0x80000000u, 4));      // negative width
-  EXPECT_FALSE(patched(22, 0x80000000u, 4));      // the most negative height
-  EXPECT_FALSE(patched(18, 100000, 4));           // far too wide for the file
-  EXPECT_FALSE(patched(28, 7, 2));                // no such depth
-  EXPECT_FALSE(patched(30, 1, 4));                // compressed rows
-  EXPECT_FALSE(patched(30, 3, 4));                // colour masks on 24 bits
+  EXPECT_FALSE(patched(0, 'X', 1));           // not "BM"
+  EXPECT_FALSE(patched(10, 0xFFFFFFF0u, 4));  // data beyond the file
+  EXPECT_FALSE(patched(10, 4, 4));            // data inside the header
+  EXPECT_FALSE(patched(14, 0xFFFFFFFFu, 4));  // header larger than the file
+  EXPECT_FALSE(patched(14, 20, 4));           // unknown header size
+  EXPECT_FALSE(patched(18, 0, 4));            // no width
+  EXPECT_FALSE(patched(18, 0x80000000u, 4));  // negative width
+  EXPECT_FALSE(patched(22, 0x80000000u, 4));  // the most negative height
+  EXPECT_FALSE(patched(18, 100000, 4));       // far too wide for the file
+  EXPECT_FALSE(patched(28, 7, 2));            // no such depth
+  EXPECT_FALSE(patched(30, 1, 4));            // compressed rows
+  EXPECT_FALSE(patched(30, 3, 4));            // colour masks on 24 bits
 }
 
 TEST(BmpReader, ThirtyTwoBitsWithTheUsualColourMasks) {

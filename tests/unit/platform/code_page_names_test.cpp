@@ -16,7 +16,7 @@ using namespace w95::platform;
 using namespace w95::platform::sim;
 
 // Latin with accents fits code page 1252; Greek, CJK and an emoji do not.
-constexpr const char* kCafe = "caf\xC3\xA9.bmp";               // café.bmp
+constexpr const char* kCafe = "caf\xC3\xA9.bmp";                // café.bmp
 constexpr const char* kOmega = "\xCE\xA9mega.bmp";              // Ωmega.bmp
 constexpr const char* kPhoto = "\xE5\x86\x99\xE7\x9C\x9F.bmp";  // 写真.bmp
 constexpr const char* kSmile = "\xF0\x9F\x98\x80.bmp";          // an emoji, two UTF-16 units
@@ -28,8 +28,10 @@ TEST(CodePageText, OnlyExactConversionsAndMarksForWhatDoesNotFit) {
   for (const char* name : {kOmega, kPhoto, kSmile})
     EXPECT_FALSE(CodePageFromUtf8(name)) << name << " has no exact form, no look-alike";
   // Look-alikes of separators and quotes must never become the real ones.
-  EXPECT_FALSE(CodePageFromUtf8("a\xEF\xBC\x8F" "b"));  // full-width solidus
-  EXPECT_FALSE(CodePageFromUtf8("\xE2\x88\x95"));       // division slash
+  EXPECT_FALSE(
+      CodePageFromUtf8("a\xEF\xBC\x8F"
+                       "b"));                      // full-width solidus
+  EXPECT_FALSE(CodePageFromUtf8("\xE2\x88\x95"));  // division slash
   EXPECT_EQ(CodePageOrMarksFromUtf8(kOmega), "?mega.bmp");
   EXPECT_EQ(CodePageOrMarksFromUtf8(kPhoto), "??.bmp");
   EXPECT_EQ(CodePageOrMarksFromUtf8(kSmile), "?.bmp") << "one mark per character";
@@ -42,7 +44,8 @@ TEST(CodePageText, Utf8AndUtf16RoundTripAndMalformedUtf8IsRefused) {
     EXPECT_EQ(w95::Utf8FromUtf16(*wide), name);
   }
   EXPECT_EQ(w95::Utf16FromUtf8(kSmile)->size(), 6u);
-  for (const char* bad : {"caf\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xE5\x86", "\xF8\x88\x80\x80\x80"})
+  for (const char* bad :
+       {"caf\xE9", "\xC0\xAF", "\xED\xA0\x80", "\xE5\x86", "\xF8\x88\x80\x80\x80"})
     EXPECT_FALSE(w95::Utf16FromUtf8(bad)) << "malformed or overlong";
   EXPECT_EQ(w95::Utf8FromUtf16(u"\xD800x"), "\xEF\xBF\xBDx") << "a lone surrogate";
 }

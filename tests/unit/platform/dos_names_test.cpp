@@ -13,11 +13,11 @@ TEST(DosNames, ShortNamesNeedNoAlias) {
     const char* name;
     bool isShort;
   } rows[] = {
-      {"README.TXT", true},      {"readme.txt", true},     {"ReadMe.Txt", true},
-      {"AUTOEXEC", true},        {"A.B", true},            {"$%'-_@~!.(){", true},
-      {"LONGNAME1.TXT", false},  {"a.jpeg", false},        {"a b.txt", false},
-      {"a.b.c", false},          {".profile", false},      {"NAME.", false},
-      {"a+b.txt", false},        {"x[1].bmp", false},      {"", false},
+      {"README.TXT", true},     {"readme.txt", true}, {"ReadMe.Txt", true},
+      {"AUTOEXEC", true},       {"A.B", true},        {"$%'-_@~!.(){", true},
+      {"LONGNAME1.TXT", false}, {"a.jpeg", false},    {"a b.txt", false},
+      {"a.b.c", false},         {".profile", false},  {"NAME.", false},
+      {"a+b.txt", false},       {"x[1].bmp", false},  {"", false},
   };
   for (const auto& r : rows) EXPECT_EQ(IsShortName(r.name), r.isShort) << r.name;
 }
@@ -61,15 +61,32 @@ TEST(DosNames, WildcardsFollowFindFirstFile) {
     const char* name;
     bool match;
   } rows[] = {
-      {"*.*", "readme", true},       {"*.*", "a.b.c", true},        {"*", ".", true},
-      {"*.*", "..", true},           {"*.txt", "a.TXT", true},      {"*.txt", "a.b.txt", true},
-      {"*.txt", "a.txtx", false},    {"*.txt", "txt", false},       {"*.", "readme", true},
-      {"*.", "a.txt", false},        {"*.???", "a.txt", true},      {"*.???", "a.tx", true},
-      {"*.???", "a", true},          {"*.???", "a.jpeg", false},    {"a?c", "abc", true},
-      {"a?c", "ac", false},          {"abc?", "abc", true},         {"a??.txt", "a.txt", true},
-      {"a??.txt", "ab.txt", true},   {"a??.txt", "abcd.txt", false}, {"*a*", "bab", true},
-      {"LONG*", "long file.txt", true}, {"x*.bmp", "y.bmp", false}, {"name", "NAME", true},
-      {"*.*", ".", true},            {"*.bmp", ".", false},
+      {"*.*", "readme", true},
+      {"*.*", "a.b.c", true},
+      {"*", ".", true},
+      {"*.*", "..", true},
+      {"*.txt", "a.TXT", true},
+      {"*.txt", "a.b.txt", true},
+      {"*.txt", "a.txtx", false},
+      {"*.txt", "txt", false},
+      {"*.", "readme", true},
+      {"*.", "a.txt", false},
+      {"*.???", "a.txt", true},
+      {"*.???", "a.tx", true},
+      {"*.???", "a", true},
+      {"*.???", "a.jpeg", false},
+      {"a?c", "abc", true},
+      {"a?c", "ac", false},
+      {"abc?", "abc", true},
+      {"a??.txt", "a.txt", true},
+      {"a??.txt", "ab.txt", true},
+      {"a??.txt", "abcd.txt", false},
+      {"*a*", "bab", true},
+      {"LONG*", "long file.txt", true},
+      {"x*.bmp", "y.bmp", false},
+      {"name", "NAME", true},
+      {"*.*", ".", true},
+      {"*.bmp", ".", false},
   };
   for (const auto& r : rows)
     EXPECT_EQ(MatchesPattern(r.pattern, r.name), r.match) << r.pattern << " on " << r.name;

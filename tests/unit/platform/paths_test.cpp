@@ -27,8 +27,12 @@ TEST_F(PathsTest, AddBackslash) {
     const char* path;
     const char* result;
   } rows[] = {
-      {"c:\\photos", "c:\\photos\\"}, {"c:\\photos\\", "c:\\photos\\"}, {"c:\\", "c:\\"},
-      {"\\", "D:\\Work\\"},           {"", "\\"},                       {"name", "name\\"},
+      {"c:\\photos", "c:\\photos\\"},
+      {"c:\\photos\\", "c:\\photos\\"},
+      {"c:\\", "c:\\"},
+      {"\\", "D:\\Work\\"},
+      {"", "\\"},
+      {"name", "name\\"},
   };
   for (const auto& r : rows) EXPECT_EQ(w95::AddBackslash(r.path), r.result) << r.path;
   ASSERT_TRUE(m.files.SetCurrentDirectory("C:\\"));
@@ -66,9 +70,9 @@ TEST_F(PathsTest, LongNameOf) {
   } rows[] = {
       {"C:\\HOLIDA~1\\LONGFI~1.JPE", "Long File Name.jpeg"},  // case kept
       {"C:\\HOLIDA~1", "Holiday Photos"},
-      {"C:\\Holiday Photos\\README.TXT", "readme.txt"},        // short: lower case
+      {"C:\\Holiday Photos\\README.TXT", "readme.txt"},  // short: lower case
       {"C:\\PLAIN\\MIXED.BMP", "mixed.bmp"},
-      {"C:\\Nowhere\\Some File.TXT", "some file.txt"},          // missing: name part
+      {"C:\\Nowhere\\Some File.TXT", "some file.txt"},  // missing: name part
       {"A:NAME.BMP", "name.bmp"},
       {"c:\\", ""},
   };

@@ -29,7 +29,7 @@ TEST(SimFiles, NamesKeepTheirCaseAndMatchWithoutIt) {
   EXPECT_EQ(e->alternate, "LONGFI~1.JPE");
   EXPECT_EQ(e->size, 4u);
   EXPECT_EQ(fs.ReadFile("c:/photos/longfi~1.jpe"), "data");  // by alias, with slashes
-  EXPECT_EQ(fs.Stat("C:\\Photos")->alternate, "");            // already 8.3
+  EXPECT_EQ(fs.Stat("C:\\Photos")->alternate, "");           // already 8.3
   EXPECT_TRUE(fs.Stat("C:\\Photos")->IsDirectory());
 }
 
@@ -134,14 +134,12 @@ TEST(SimFiles, RefusedChangesGiveTheWin32ErrorsAndChangeNothing) {
       {"move into a missing folder", [&] { return fs.MoveFile("C:\\a.txt", "C:\\No\\a.txt"); },
        kErrPathNotFound},
       {"delete a read-only file", [&] { return fs.DeleteFile("C:\\ro.txt"); }, kErrAccessDenied},
-      {"write a read-only file", [&] { return fs.WriteFile("C:\\ro.txt", "x"); },
-       kErrAccessDenied},
+      {"write a read-only file", [&] { return fs.WriteFile("C:\\ro.txt", "x"); }, kErrAccessDenied},
       {"replace a read-only file", [&] { return fs.ReplaceFile("C:\\a.txt", "C:\\ro.txt"); },
        kErrAccessDenied},
       {"delete a folder as a file", [&] { return fs.DeleteFile("C:\\Dir"); }, kErrAccessDenied},
       {"delete a missing file", [&] { return fs.DeleteFile("C:\\none.txt"); }, kErrFileNotFound},
-      {"make an existing folder", [&] { return fs.CreateDirectory("C:\\DIR"); },
-       kErrAlreadyExists},
+      {"make an existing folder", [&] { return fs.CreateDirectory("C:\\DIR"); }, kErrAlreadyExists},
       {"write into a missing folder", [&] { return fs.WriteFile("C:\\No\\x.txt", "x"); },
        kErrPathNotFound},
       {"move a folder into itself", [&] { return fs.MoveFile("C:\\Dir", "C:\\Dir\\Sub"); },

@@ -75,8 +75,10 @@ TEST(Labels, LengthsInEachUnitAndThePageSummary) {
   EXPECT_EQ(LengthText(2400, 600, kCentimetres), "10.2");
   EXPECT_EQ(LengthText(2400, 600, kPixels), "2400");
   EXPECT_EQ(LengthText(30000, 300, kCentimetres), "254.0");
-  EXPECT_EQ(PageSummary(false, 4800, 6600, 600, 600, kPixels), "Portrait : 4800 x 6600  (600 x 600 dpi)");
-  EXPECT_EQ(PageSummary(true, 6600, 4800, 600, 600, kInches), "Landscape: 11.0 x 8.0  (600 x 600 dpi)");
+  EXPECT_EQ(PageSummary(false, 4800, 6600, 600, 600, kPixels),
+            "Portrait : 4800 x 6600  (600 x 600 dpi)");
+  EXPECT_EQ(PageSummary(true, 6600, 4800, 600, 600, kInches),
+            "Landscape: 11.0 x 8.0  (600 x 600 dpi)");
 }
 
 TEST(Resolution, LowerDirectionRoundedDownAndZeroWithoutAPrint) {
@@ -133,13 +135,13 @@ TEST(Dragging, PositionsInProportionKeptOnThePageAndSnapped) {
   // 100 preview pixels of room for 1000 page pixels of margin, snapping
   // within 30 page pixels.
   EXPECT_EQ(DraggedPosition(25, 100, 1000, 30), 250);
-  EXPECT_EQ(DraggedPosition(52, 100, 1000, 30), 500);   // the middle
+  EXPECT_EQ(DraggedPosition(52, 100, 1000, 30), 500);  // the middle
   EXPECT_EQ(DraggedPosition(47, 100, 1000, 30), 500);
-  EXPECT_EQ(DraggedPosition(2, 100, 1000, 30), 0);      // a margin
+  EXPECT_EQ(DraggedPosition(2, 100, 1000, 30), 0);  // a margin
   EXPECT_EQ(DraggedPosition(98, 100, 1000, 30), 1000);
-  EXPECT_EQ(DraggedPosition(-40, 100, 1000, 30), 0);    // off the paper
+  EXPECT_EQ(DraggedPosition(-40, 100, 1000, 30), 0);  // off the paper
   EXPECT_EQ(DraggedPosition(140, 100, 1000, 30), 1000);
-  EXPECT_EQ(DraggedPosition(10, 0, 1000, 30), 0);       // no room to move in
+  EXPECT_EQ(DraggedPosition(10, 0, 1000, 30), 0);  // no room to move in
   EXPECT_EQ(UnitStep(600, kInches), 600);
   EXPECT_EQ(UnitStep(600, kCentimetres), 236);
   EXPECT_EQ(UnitStep(600, kPixels), 10);

@@ -85,9 +85,10 @@ TEST_F(PrintWindow, ResolutionFigureFollowsTheSizeAndIsMarkedWhenLow) {
     bool low;
   };
   // The 600 dpi page is 8 x 11 inches; images fill its width at 100 %.
-  for (const Row& r : {Row{2400, 1200, 100, "300 ppi", false}, Row{2400, 1200, 50, "600 ppi", false},
-                       Row{1200, 600, 100, "150 ppi", false}, Row{1192, 596, 100, "149 ppi, low", true},
-                       Row{100, 50, 100, "12 ppi, low", true}, Row{100, 50, 10, "125 ppi, low", true}}) {
+  for (const Row& r :
+       {Row{2400, 1200, 100, "300 ppi", false}, Row{2400, 1200, 50, "600 ppi", false},
+        Row{1200, 600, 100, "150 ppi", false}, Row{1192, 596, 100, "149 ppi, low", true},
+        Row{100, 50, 100, "12 ppi, low", true}, Row{100, 50, 10, "125 ppi, low", true}}) {
     TPrintForm& f = Open(r.imageW, r.imageH);
     if (r.zoom != 100) session.GetUser().Scroll("ZoomScroll", r.zoom);
     EXPECT_EQ(Text("LabelRes"), r.text) << r.imageW << " at " << r.zoom;

@@ -157,7 +157,7 @@ TEST_F(PrintWindow, TabFollowsTheFixedCycleBothWaysAndPassesOverDisabledControls
   TPrintForm& f = Open(100, 50);
   auto& u = session.GetUser();
   const char* cycle[] = {"BtnReset", "BtnSetup", "BtnPrintIt", "BtnClose", "BtnHelp", "PrintStyle",
-                         "XScroll", "YScroll", "ZoomScroll", "Color", "Enhance", "MeasureBox"};
+                         "XScroll",  "YScroll",  "ZoomScroll", "Color",    "Enhance", "MeasureBox"};
   f.BtnReset.SetFocus();
   for (int i = 1; i <= 12; ++i) {
     u.PressKey(w95::ui::vkTab);
@@ -323,14 +323,16 @@ TEST_F(PrintWindow, UnreadablePreviewIsReportedAndTheWindowIsLaidOutWithTheBuilt
 
 TEST_F(PrintWindow, NoPrinterIsReportedOnceAndTheWindowStaysSafeToClose) {
   machine.printer.Install({});
-  session.ExpectMessage(MsgKind::Error, "There is no default printer currently selected", w95::ui::mrOk);
+  session.ExpectMessage(MsgKind::Error, "There is no default printer currently selected",
+                        w95::ui::mrOk);
   TPrintForm& f = Open(100, 50);
   EXPECT_EQ(w95::print::PrintCheck(), 1);
   EXPECT_TRUE(session.Unused().empty());
   // Zooming asks the printer again (track, position, end: three times): the
   // same box, and the bars stay live.
   for (int i = 0; i < 3; ++i)
-    session.ExpectMessage(MsgKind::Error, "There is no default printer currently selected", w95::ui::mrOk);
+    session.ExpectMessage(MsgKind::Error, "There is no default printer currently selected",
+                          w95::ui::mrOk);
   session.GetUser().Scroll("ZoomScroll", 40);
   EXPECT_EQ(State().Recalculating, 0);
   // Nothing was laid out: nothing to print.
@@ -377,7 +379,8 @@ TEST_F(PrintWindow, ArrowsMoveTheImageByATenthOfTheUnitAndPageKeysByMore) {
   EXPECT_EQ(State().DocTop, 2160);
   EXPECT_EQ(Text("LabelYpos"), "&Y pos : 3.6");
   // The preview moves with the step it was given, not one behind.
-  EXPECT_EQ(f.DocImage.Top(), w95::print::PreviewOffset(2160, 4200, f.PaperImage.Height() - f.DocImage.Height()));
+  EXPECT_EQ(f.DocImage.Top(),
+            w95::print::PreviewOffset(2160, 4200, f.PaperImage.Height() - f.DocImage.Height()));
   EXPECT_GE(f.DocImage.Top(), top);
   u.ScrollStep("YScroll", w95::ui::ScrollCode::PageDown);
   EXPECT_EQ(State().DocTop, 2160 + 525);

@@ -16,7 +16,8 @@ class PrintJob : public PrintWindow {
   // The host's window: on the print-ready message it reads the seven keys,
   // notes the window's state and, if asked to, ends the job at once.
   void HostAnswers(bool endInHandler) {
-    machine.host.onSend = [this, endInHandler](const w95::platform::sim::SentMessage& m) -> intptr_t {
+    machine.host.onSend = [this,
+                           endInHandler](const w95::platform::sim::SentMessage& m) -> intptr_t {
       if (m.message != 0x0912) return 0;
       for (const char* k : kKeys) seen[k] = Key(k);
       TPrintForm* f = State().PrintForm;
@@ -88,8 +89,8 @@ TEST_F(PrintJob, HostMayEndTheJobLaterAndTheWindowWaitsUntilThen) {
   EXPECT_TRUE(f->GetWindowState() == w95::ui::WindowState::Minimized);
   EXPECT_TRUE(f->Enabled());
   EXPECT_TRUE(f->BtnClose.Enabled());
-  for (w95::ui::Control* c : std::initializer_list<w95::ui::Control*>{&f->BtnPrintIt, &f->BtnSetup, &f->ZoomScroll,
-                                                                      &f->XScroll, &f->MeasureBox, &f->BtnReset})
+  for (w95::ui::Control* c : std::initializer_list<w95::ui::Control*>{
+           &f->BtnPrintIt, &f->BtnSetup, &f->ZoomScroll, &f->XScroll, &f->MeasureBox, &f->BtnReset})
     EXPECT_FALSE(c->Enabled()) << c->Name();
   EXPECT_EQ(w95::print::PrintCheck(), 1);
   // A second PrintDlg95 now is ignored: the window still exists.
@@ -141,7 +142,8 @@ TEST_F(PrintJob, SpoolerFailureAtTheEndOfTheJobIsReported) {
   Open(100, 50);
   machine.printer.failEndDoc = true;
   HostAnswers(true);
-  session.ExpectMessage(MsgKind::Error, "The printer could not finish the job: the page may not have printed.",
+  session.ExpectMessage(MsgKind::Error,
+                        "The printer could not finish the job: the page may not have printed.",
                         w95::ui::mrOk);
   session.GetUser().Click("BtnPrintIt");
   EXPECT_TRUE(session.Unused().empty());

@@ -31,16 +31,17 @@ TEST_F(PrintWindow, PhotoSizesFitTheWholeImageTurnedItsWayAndStayOnThePage) {
            Row{0, false, 1000, 1500, kInches, k4x6, 2400, 3600},       // an upright one upright
            Row{0, false, 1000, 1000, kInches, k4x6, 2400, 2400},       // square: the short side
            Row{0, false, 1500, 1000, kCentimetres, k4x6, 3543, 2362},  // 15 x 10 cm
-           Row{0, false, 1500, 1000, kInches, k8x10, 4800, 3200},      // wider than the page: the largest fit
-           Row{0, true, 1500, 1000, kInches, k8x10, 6000, 4000},       // fits across a turned page
+           Row{0, false, 1500, 1000, kInches, k8x10, 4800,
+               3200},  // wider than the page: the largest fit
+           Row{0, true, 1500, 1000, kInches, k8x10, 6000, 4000},  // fits across a turned page
            Row{0, true, 1500, 1000, kInches, kLetter, 6600, 4400},
-           Row{0, false, 1000, 1500, kInches, kA4, 4400, 6600},        // taller than the page
+           Row{0, false, 1000, 1500, kInches, kA4, 4400, 6600},  // taller than the page
            Row{1, false, 1000, 1500, kInches, k5x7, 1400, 2100},
-           Row{1, false, 1000, 1500, kPixels, kA5, 1653, 2480},        // 14.8 x 21 cm at 300 dpi, upright
+           Row{1, false, 1000, 1500, kPixels, kA5, 1653, 2480},  // 14.8 x 21 cm at 300 dpi, upright
            Row{0, false, 1500, 1000, kInches, kFitPage, 4800, 3200},
        }) {
-    SCOPED_TRACE(std::to_string(r.imageW) + "x" + std::to_string(r.imageH) + " " + PhotoName(r.photo) +
-                 (r.landscape ? " turned" : ""));
+    SCOPED_TRACE(std::to_string(r.imageW) + "x" + std::to_string(r.imageH) + " " +
+                 PhotoName(r.photo) + (r.landscape ? " turned" : ""));
     if (r.printer == 1) machine.printer.Select("Office A4");
     machine.printer.SetLandscape(r.landscape);
     TPrintForm& f = Open(r.imageW, r.imageH);
@@ -219,7 +220,8 @@ TEST_F(PrintWindow, DraggingTheImageMovesItOnThePageAndSnapsToTheMiddleAndTheEdg
   EXPECT_EQ(s.DocTop, 4200);
   EXPECT_EQ(f.DocImage.Top() + f.DocImage.Height(), f.PaperImage.Height());
   DragTo(u, f, roomX / 4, roomY / 4);  // away from both: where it was put
-  EXPECT_EQ(s.DocLeft, w95::print::DraggedPosition(roomX / 4, roomX, 1200, 4 * 4800 / f.PaperImage.Width()));
+  EXPECT_EQ(s.DocLeft,
+            w95::print::DraggedPosition(roomX / 4, roomX, 1200, 4 * 4800 / f.PaperImage.Width()));
   EXPECT_GT(s.DocLeft, 150);
   EXPECT_LT(s.DocLeft, 450);
   const int left = s.DocLeft;
@@ -262,13 +264,16 @@ TEST_F(PrintWindow, FillCoversThePhotoSizeAndClipsThePageToIt) {
   struct Row {
     bool landscape;
     int imageW, imageH;
-    int boxW, boxH;       // the photo size in printer pixels
-    int coverW, coverH;   // what the host draws
+    int boxW, boxH;      // the photo size in printer pixels
+    int coverW, coverH;  // what the host draws
   };
   // 4 x 6 in at 600 dpi; a 2:1 image is wider than 3:2, a 1:1 one narrower.
-  for (const Row& r : {Row{false, 2000, 1000, 3600, 2400, 4800, 2400}, Row{false, 1000, 1000, 2400, 3600, 3600, 3600},
-                       Row{true, 2000, 1000, 3600, 2400, 4800, 2400}, Row{false, 1000, 2000, 2400, 3600, 2400, 4800}}) {
-    SCOPED_TRACE(std::to_string(r.imageW) + "x" + std::to_string(r.imageH) + (r.landscape ? " turned" : ""));
+  for (const Row& r : {Row{false, 2000, 1000, 3600, 2400, 4800, 2400},
+                       Row{false, 1000, 1000, 2400, 3600, 3600, 3600},
+                       Row{true, 2000, 1000, 3600, 2400, 4800, 2400},
+                       Row{false, 1000, 2000, 2400, 3600, 2400, 4800}}) {
+    SCOPED_TRACE(std::to_string(r.imageW) + "x" + std::to_string(r.imageH) +
+                 (r.landscape ? " turned" : ""));
     machine.printer.SetLandscape(r.landscape);
     TPrintForm& f = Open(r.imageW, r.imageH);
     auto& u = session.GetUser();
@@ -280,8 +285,8 @@ TEST_F(PrintWindow, FillCoversThePhotoSizeAndClipsThePageToIt) {
     EXPECT_EQ(s.DocHeight, r.boxH);
     EXPECT_EQ(Text("LabelDocW"), "Width : " + w95::print::LengthText(r.boxW, 600, 1));
     // The preview has the photo size's shape and the picture overflows it.
-    EXPECT_NEAR(static_cast<double>(f.DocImage.Width()) / f.DocImage.Height(), static_cast<double>(r.boxW) / r.boxH,
-                0.05);
+    EXPECT_NEAR(static_cast<double>(f.DocImage.Width()) / f.DocImage.Height(),
+                static_cast<double>(r.boxW) / r.boxH, 0.05);
     u.Click("BtnPrintIt");
     ASSERT_EQ(machine.printer.jobs.size(), 1u);
     const auto& job = machine.printer.jobs[0];

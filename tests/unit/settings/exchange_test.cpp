@@ -17,7 +17,9 @@ class ExchangeTest : public ::testing::Test {
     machine.Install();
     machine.files.AddFolder("C:\\PLIMBO");
   }
-  std::string Bytes(const std::string& path) { return machine.files.ReadFile(path).value_or("<none>"); }
+  std::string Bytes(const std::string& path) {
+    return machine.files.ReadFile(path).value_or("<none>");
+  }
 
   platform::sim::SimMachine machine;
   const FileList photos{"C:\\PHOTOS\\", {"SUNSET.BMP", "BEACHH~1.JPG"}};

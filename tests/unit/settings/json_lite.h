@@ -72,16 +72,28 @@ struct Json {
       }
       char e = s[p++];
       switch (e) {
-        case 'n': out.push_back('\n'); break;
-        case 'r': out.push_back('\r'); break;
-        case 't': out.push_back('\t'); break;
-        case 'b': out.push_back('\b'); break;
-        case 'f': out.push_back('\f'); break;
+        case 'n':
+          out.push_back('\n');
+          break;
+        case 'r':
+          out.push_back('\r');
+          break;
+        case 't':
+          out.push_back('\t');
+          break;
+        case 'b':
+          out.push_back('\b');
+          break;
+        case 'f':
+          out.push_back('\f');
+          break;
         case 'u':
           AppendCodePoint(out, static_cast<unsigned>(std::stoul(s.substr(p, 4), nullptr, 16)));
           p += 4;
           break;
-        default: out.push_back(e); break;
+        default:
+          out.push_back(e);
+          break;
       }
     }
     ++p;  // closing quote

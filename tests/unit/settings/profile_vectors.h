@@ -88,8 +88,7 @@ class VectorBackend {
   // The file a vector path means ($W, $WINDIR and $CWD replaced).
   virtual std::string Path(const std::string& vectorPath) = 0;
   virtual std::string GetString(const std::string& file, const std::string& section,
-                                const std::string& key, const std::string& def,
-                                size_t size) = 0;
+                                const std::string& key, const std::string& def, size_t size) = 0;
   virtual VectorListing KeyList(const std::string& file, const std::string& section,
                                 size_t size) = 0;
   virtual VectorListing SectionList(const std::string& file, size_t size) = 0;
@@ -114,9 +113,8 @@ struct VectorChoice {
   std::optional<std::string> file;
   std::optional<std::vector<std::string>> names;
 };
-using VectorChooser =
-    std::function<VectorChoice(const std::string& caseId, int op, const Json& call,
-                               const std::string& status)>;
+using VectorChooser = std::function<VectorChoice(const std::string& caseId, int op,
+                                                 const Json& call, const std::string& status)>;
 
 struct VectorTally {
   int checked = 0;
@@ -152,8 +150,10 @@ inline void RunVectorCase(VectorBackend& backend, const Json& c, const VectorCho
   const std::string id = c["id"].text;
   const std::string file = backend.Path(c["path"].text);
   backend.SetAttributes(file, 0x80);
-  if (c["initial"].IsNull()) backend.Delete(file);
-  else backend.RawWrite(file, InitialBytes(c));
+  if (c["initial"].IsNull())
+    backend.Delete(file);
+  else
+    backend.RawWrite(file, InitialBytes(c));
 
   for (const Json& op : c["ops"].items) {
     const Json& call = op["call"];
@@ -188,8 +188,8 @@ inline void RunVectorCase(VectorBackend& backend, const Json& c, const VectorCho
       } else {
         std::vector<std::string> want;
         if (wine["out"].Has("hex")) {
-          want = ListNames(FromHex(wine["out"]["hex"].text),
-                           static_cast<size_t>(wine["ret"].Int()));
+          want =
+              ListNames(FromHex(wine["out"]["hex"].text), static_cast<size_t>(wine["ret"].Int()));
         } else {
           for (const Json& n : wine["list"].items)
             if (n.text != "\xcc") want.push_back(n.text);
@@ -208,7 +208,7 @@ inline void RunVectorCase(VectorBackend& backend, const Json& c, const VectorCho
                                                   call["default"].text, size);
         if (!choice.check) continue;
         ++tally.checked;
-        std::string want = choice.str ? *choice.str
+        std::string want = choice.str       ? *choice.str
                            : exp.Has("str") ? FromHex(exp["str"]["hex"].text)
                                             : wine["str"].text;
         EXPECT_EQ(Printable(got), Printable(want));
@@ -222,8 +222,8 @@ inline void RunVectorCase(VectorBackend& backend, const Json& c, const VectorCho
         ++tally.unchecked;  // a NULL section cannot be passed through our interface
         continue;
       }
-      const bool ok = backend.Write(path, call["section"].text, Opt(call["key"]),
-                                    Opt(call["value"]));
+      const bool ok =
+          backend.Write(path, call["section"].text, Opt(call["key"]), Opt(call["value"]));
       if (!choice.check) continue;
       ++tally.checked;
       EXPECT_EQ(ok ? 1 : 0, expRet());

@@ -26,12 +26,11 @@ class SimBackend final : public VectorBackend {
       if (out.rfind(from, 0) == 0) out = to + out.substr(std::string(from).size());
     return out;
   }
-  std::string GetString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& def, size_t size) override {
+  std::string GetString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& def, size_t size) override {
     return store.GetString(file, section, key, def, size);
   }
-  VectorListing KeyList(const std::string& file, const std::string& section,
-                        size_t size) override {
+  VectorListing KeyList(const std::string& file, const std::string& section, size_t size) override {
     return Convert(store.Load(file).KeyList(section, size));
   }
   VectorListing SectionList(const std::string& file, size_t size) override {

@@ -127,10 +127,14 @@ TEST(ProfileText, NameListsKeepOnlyNamesTheBufferHoldsWhole) {
     size_t size;
     Names want;
   } cases[] = {
-      {100, {"alpha", "beta", "gamma"}}, {18, {"alpha", "beta", "gamma"}},
-      {17, {"alpha", "beta"}},           {12, {"alpha", "beta"}},
-      {11, {"alpha"}},                   {7, {"alpha"}},
-      {6, {}},                           {2, {}},
+      {100, {"alpha", "beta", "gamma"}},
+      {18, {"alpha", "beta", "gamma"}},
+      {17, {"alpha", "beta"}},
+      {12, {"alpha", "beta"}},
+      {11, {"alpha"}},
+      {7, {"alpha"}},
+      {6, {}},
+      {2, {}},
   };
   for (const auto& c : cases) EXPECT_EQ(text.KeyNames("K", c.size), c.want) << c.size;
   EXPECT_EQ(text.SectionNames(3), Names{"k"});

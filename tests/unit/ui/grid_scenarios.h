@@ -32,7 +32,8 @@ class Slides : public Form {
     Grid.SetColWidth(2, 120);
     Grid.SetColWidth(3, 1);
     Grid.SetDefaultRowHeight(18);
-    Grid.SetOptions(Grid.Options() | goDrawFocusSelected | goColSizing | goRowMoving | goThumbTracking);
+    Grid.SetOptions(Grid.Options() | goDrawFocusSelected | goColSizing | goRowMoving |
+                    goThumbTracking);
     Grid.SetCell(1, 0, "File");
     Grid.SetCell(2, 0, "Effect");
     for (int r = 1; r < rows; ++r) {
@@ -142,7 +143,8 @@ struct Named {
 inline void PrintTo(const Named& n, std::ostream* os) { *os << n.name; }
 inline const std::vector<Named>& All() {
   static const std::vector<Named> all = {
-      {"DraggedRowsMoveWithTheirDataAndTheFormRenumbers", &DraggedRowsMoveWithTheirDataAndTheFormRenumbers},
+      {"DraggedRowsMoveWithTheirDataAndTheFormRenumbers",
+       &DraggedRowsMoveWithTheirDataAndTheFormRenumbers},
       {"ColumnsSizeByTheirBorderButHiddenOnesDoNot", &ColumnsSizeByTheirBorderButHiddenOnesDoNot},
       {"KeysMoveTheCurrentCellAndReachTheForm", &KeysMoveTheCurrentCellAndReachTheForm},
   };

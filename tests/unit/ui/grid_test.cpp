@@ -37,7 +37,8 @@ void Small(StringGrid& g, int rows) {
 std::vector<std::string> Texts(const RecordingCanvas& c) {
   std::vector<std::string> out;
   for (const auto& op : c.ops)
-    if (op.rfind("text ", 0) == 0 && op.find(" r") != std::string::npos) out.push_back(op.substr(op.rfind(' ') + 1));
+    if (op.rfind("text ", 0) == 0 && op.find(" r") != std::string::npos)
+      out.push_back(op.substr(op.rfind(' ') + 1));
   return out;
 }
 

@@ -18,9 +18,8 @@ TEST_P(ScrlDlgScenario, Runs) {
   scrl_dlg_scenarios::Run(GetParam(), [&] { return machine.desktop.beeps.size(); });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ScrlDlg, ScrlDlgScenario, ::testing::ValuesIn(scrl_dlg_scenarios::All()),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(ScrlDlg, ScrlDlgScenario, ::testing::ValuesIn(scrl_dlg_scenarios::All()),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ScrlDlg, BeepsWithTheDefaultSound) {
   SimMachine machine;

@@ -175,7 +175,8 @@ inline void SharedLettersMoveTheFocusAndPressNothing() {
     u.Click("BtnOK");
   });
   EXPECT_EQ(f.ShowModal(), mrOk);
-  EXPECT_EQ(focus, (std::vector<std::string>{"BtnTag", "BtnTest", "EditTitle", "BtnTag", "EditTitle"}));
+  EXPECT_EQ(focus,
+            (std::vector<std::string>{"BtnTag", "BtnTest", "EditTitle", "BtnTag", "EditTitle"}));
   EXPECT_EQ(pressed, (std::vector<std::string>{"BtnTag", "BtnTest", "BtnSave"}));
 }
 
@@ -336,7 +337,9 @@ inline void ScrollBarMouseDownComesAfterTracking() {
     if (code == ScrollCode::PageUp) log.push_back("page up to " + std::to_string(pos));
     if (code == ScrollCode::EndScroll) log.push_back("end");
   };
-  f.Bar.OnMouseDown = [&](Control&, MouseButton, unsigned, int, int) { log.push_back("mouse down"); };
+  f.Bar.OnMouseDown = [&](Control&, MouseButton, unsigned, int, int) {
+    log.push_back("mouse down");
+  };
   session.WhenModal<Sample>([&](User& u, Sample&) {
     u.ScrollStep("Bar", ScrollCode::LineDown);
     u.ScrollStep("Bar", ScrollCode::PageUp);
@@ -451,7 +454,8 @@ struct Named {
 inline void PrintTo(const Named& n, std::ostream* os) { *os << n.name; }
 inline const std::vector<Named>& All() {
   static const std::vector<Named> all = {
-      {"HandlerErrorShowsTheErrorBoxAndTheFormStaysOpen", &HandlerErrorShowsTheErrorBoxAndTheFormStaysOpen},
+      {"HandlerErrorShowsTheErrorBoxAndTheFormStaysOpen",
+       &HandlerErrorShowsTheErrorBoxAndTheFormStaysOpen},
       {"UnscriptedWindowsFailLoudly", &UnscriptedWindowsFailLoudly},
       {"ClickingDisabledOrHiddenControlsFails", &ClickingDisabledOrHiddenControlsFails},
       {"DialogKeysAndAccelerators", &DialogKeysAndAccelerators},
@@ -460,7 +464,8 @@ inline const std::vector<Named>& All() {
       {"RadioButtonsOfAGroupExcludeEachOther", &RadioButtonsOfAGroupExcludeEachOther},
       {"ListBoxSortsAndSelectsLikeWindows", &ListBoxSortsAndSelectsLikeWindows},
       {"ListBoxTakesAWholeListAndSelectionInOneGo", &ListBoxTakesAWholeListAndSelectionInOneGo},
-      {"MenusCheckRadioItemsHideItemsAndTellTheSender", &MenusCheckRadioItemsHideItemsAndTellTheSender},
+      {"MenusCheckRadioItemsHideItemsAndTellTheSender",
+       &MenusCheckRadioItemsHideItemsAndTellTheSender},
       {"PopupMenuRunsTheChosenItem", &PopupMenuRunsTheChosenItem},
       {"TimersFireOnlyWhileRunning", &TimersFireOnlyWhileRunning},
       {"InputBoxGivesTheTextOrTheDefault", &InputBoxGivesTheTextOrTheDefault},
@@ -468,7 +473,8 @@ inline const std::vector<Named>& All() {
       {"TabsChangeAndGaugeKeepsItsRange", &TabsChangeAndGaugeKeepsItsRange},
       {"ControlsAddedWhileTheFormIsOnScreenWork", &ControlsAddedWhileTheFormIsOnScreenWork},
       {"DoubleClickOnAListEntryChoosesItFirst", &DoubleClickOnAListEntryChoosesItFirst},
-      {"GridCellsAreChosenByClickAndHiddenColumnsKeepData", &GridCellsAreChosenByClickAndHiddenColumnsKeepData},
+      {"GridCellsAreChosenByClickAndHiddenColumnsKeepData",
+       &GridCellsAreChosenByClickAndHiddenColumnsKeepData},
   };
   return all;
 }

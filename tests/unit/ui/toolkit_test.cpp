@@ -37,8 +37,6 @@ TEST_P(ToolkitScenario, Runs) { GetParam().run(); }
 INSTANTIATE_TEST_SUITE_P(Toolkit, ToolkitScenario, ::testing::ValuesIn(toolkit_scenarios::All()),
                          [](const auto& row) { return std::string(row.param.name); });
 
-
-
 TEST_F(ToolkitTest, MessageAnswersMustMatchKindTextAndButtons) {
   session.ExpectMessage(MsgKind::Warning, mrYes);
   EXPECT_THROW(MessageDlg("x", MsgKind::Confirm, Buttons::YesNo), ScriptFailure) << "kind";
@@ -50,10 +48,6 @@ TEST_F(ToolkitTest, MessageAnswersMustMatchKindTextAndButtons) {
   third.ExpectMessage(MsgKind::Confirm, "Replace it?", mrNo);
   EXPECT_EQ(MessageDlg("Replace it?", MsgKind::Confirm, Buttons::YesNoCancel), mrNo);
 }
-
-
-
-
 
 TEST_F(ToolkitTest, HelpOpensTheHelpFileAtTheFormsContext) {
   Sample f;
@@ -69,15 +63,9 @@ TEST_F(ToolkitTest, BusyCursorIsRestoredWhenWorkThrows) {
     BusyCursor busy;
     EXPECT_EQ(Screen().GetCursor(), Cursor::HourGlass);
     throw w95::Error("disk full");
-  } catch (const w95::Error&) {
-  }
+  } catch (const w95::Error&) {}
   EXPECT_EQ(Screen().GetCursor(), Cursor::Default);
 }
-
-
-
-
-
 
 TEST_F(ToolkitTest, CommonDialogsAreAnsweredFromTheScript) {
   Color c = clBlack;
@@ -127,7 +115,7 @@ TEST_F(ToolkitTest, GaugeDrawsItsShareAndPercentage) {
   RecordingCanvas canvas;
   g.Paint(canvas);
   EXPECT_EQ(canvas.ops, (std::vector<std::string>{"fill 0,0 40x20 #00800000",
-                                                   "fill 40,0 160x20 #80000005", "text 91,3 20%"}));
+                                                  "fill 40,0 160x20 #80000005", "text 91,3 20%"}));
 }
 
 TEST_F(ToolkitTest, OwnerDrawnListEntriesGetTheirStateAndRectangle) {
@@ -141,13 +129,15 @@ TEST_F(ToolkitTest, OwnerDrawnListEntriesGetTheirStateAndRectangle) {
   };
   RecordingCanvas canvas;
   f.Files.DrawItem(0, canvas, Rect{0, 16, 100, 16}, odSelected);
-  EXPECT_EQ(canvas.ops, (std::vector<std::string>{"glyph 0,16 file", "text 18,16 a.bmp (selected)"}));
+  EXPECT_EQ(canvas.ops,
+            (std::vector<std::string>{"glyph 0,16 file", "text 18,16 a.bmp (selected)"}));
 }
 
 TEST_F(ToolkitTest, AlignedPanelsShareTheClientAreaInOrder) {
   Form f("Layout");
   f.SetClientSize(300, 200);
-  Panel top(f, "PanelTop"), bottom(f, "PanelBottom"), left(f, "PanelLeft"), client(f, "PanelClient");
+  Panel top(f, "PanelTop"), bottom(f, "PanelBottom"), left(f, "PanelLeft"),
+      client(f, "PanelClient");
   top.SetHeight(30);
   bottom.SetHeight(20);
   left.SetWidth(50);

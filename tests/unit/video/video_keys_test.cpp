@@ -31,7 +31,7 @@ class VideoKeys : public VideoWindow {
 
 TEST(VideoTime, MinutesAndSecondsThenHours) {
   EXPECT_EQ(ClipTime(0, 12000), "0:00");
-  EXPECT_EQ(ClipTime(35, 12000), "0:02");     // 2.9 s: whole seconds
+  EXPECT_EQ(ClipTime(35, 12000), "0:02");  // 2.9 s: whole seconds
   EXPECT_EQ(ClipTime(1500, 25000), "1:00");
   EXPECT_EQ(ClipTime(93125, 25000), "1:02:05");
   EXPECT_EQ(ClipTime(10, 29970), "0:00");
@@ -46,16 +46,14 @@ TEST_F(VideoKeys, KeysMoveThroughTheClip) {
     uint32_t position;
     bool playing;
   } rows[] = {
-      {w95::ui::vkRight, 0, 1, false},   // a frame on
-      {w95::ui::vkLeft, 0, 0, false},    // a frame back
-      {w95::ui::vkLeft, 0, 0, false},    // none before the first
-      {w95::ui::vkNext, 0, 10, false},   // a tenth on
-      {w95::ui::vkNext, 0, 20, false},
-      {w95::ui::vkPrior, 0, 10, false},  // a tenth back
-      {w95::ui::vkEnd, 0, 99, false},    // the last frame
-      {w95::ui::vkRight, 0, 0, false},   // on from the last: the first
-      {w95::ui::vkHome, 0, 0, false},
-      {w95::ui::vkSpace, 0, 0, true},    // plays
+      {w95::ui::vkRight, 0, 1, false},                                     // a frame on
+      {w95::ui::vkLeft, 0, 0, false},                                      // a frame back
+      {w95::ui::vkLeft, 0, 0, false},                                      // none before the first
+      {w95::ui::vkNext, 0, 10, false},                                     // a tenth on
+      {w95::ui::vkNext, 0, 20, false},  {w95::ui::vkPrior, 0, 10, false},  // a tenth back
+      {w95::ui::vkEnd, 0, 99, false},                                      // the last frame
+      {w95::ui::vkRight, 0, 0, false},  // on from the last: the first
+      {w95::ui::vkHome, 0, 0, false},   {w95::ui::vkSpace, 0, 0, true},  // plays
       {w95::ui::vkRight, 30, 40, true},  // while playing: a second on, playing on
       {w95::ui::vkLeft, 5, 35, true},    // a second back
       {w95::ui::vkPrior, 0, 25, true},   // a tenth back, playing on

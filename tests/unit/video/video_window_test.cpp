@@ -39,7 +39,7 @@ TEST_F(VideoWindow, SecondCloseRequestClosesAtOnceEvenWithTheTimerOff) {
   TVideoForm* f = Open();
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->Timer1.Enabled());  // the set-up leaves the status timer running
-  f->Timer1.SetEnabled(false);  // as after a pause: no tick will come
+  f->Timer1.SetEnabled(false);       // as after a pause: no tick will come
   w95::VideoWinClose();
   EXPECT_EQ(w95::VideoWinStatus(), 256);
   w95::VideoWinClose();

@@ -23,10 +23,10 @@
 
 namespace {
 
+using wine_windows::AnswerMessageBox;
 using wine_windows::Child;
 using wine_windows::ClassOf;
 using wine_windows::TextOf;
-using wine_windows::AnswerMessageBox;
 using wine_windows::TopLevel;
 
 // One thing the user does, in the window whose caption starts with `window`
@@ -220,14 +220,14 @@ class EditorDll : public ::testing::Test {
   void SetUp() override {
     dll = LoadLibraryA("w95ZOK56.dll");
     ASSERT_NE(dll, nullptr);
-    editorWin = reinterpret_cast<Fn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(dll, "EditorWin95")));
+    editorWin =
+        reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "EditorWin95")));
     ASSERT_NE(editorWin, nullptr);
     CreateDirectoryA(kFolder, nullptr);
     CreateDirectoryA("c:\\w95ed\\app", nullptr);
     CreateDirectoryA("c:\\w95ed\\pics", nullptr);
-    for (const char* f : {"c:\\w95ed\\pics\\sunset.bmp", "c:\\w95ed\\pics\\clip.avi",
-                          "c:\\w95ed\\pics\\beach.jpg"})
+    for (const char* f :
+         {"c:\\w95ed\\pics\\sunset.bmp", "c:\\w95ed\\pics\\clip.avi", "c:\\w95ed\\pics\\beach.jpg"})
       WriteAll(f, "data");
     WriteAll(kScript, kGen5);
     DeleteFileA(kTemp);
@@ -269,16 +269,16 @@ TEST_F(EditorDll, Generation5ScriptIsShownAndTestLeavesGeneration6ForTheHost) {
                      caption = TextOf(e);
                      Shot(e, "editor_loaded");
                    }});
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); },
-                   ShotTaken("editor_loaded")});
+  steps.push_back(
+      {"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }, ShotTaken("editor_loaded")});
   EXPECT_EQ(Run(), -1);
   EXPECT_EQ(caption, "Plimbo Slide Editor [trip.avl]");
   EXPECT_TRUE(boxes.empty()) << boxes.front();
   char sw[16], sh[16];
   std::snprintf(sw, sizeof sw, "%d", GetSystemMetrics(SM_CXSCREEN));
   std::snprintf(sh, sizeof sh, "%d", GetSystemMetrics(SM_CYSCREEN));
-  const std::string expected = std::string("[Header]\r\nVer=6\r\nScreenW=") + sw + "\r\nScreenH=" +
-                               sh +
+  const std::string expected = std::string("[Header]\r\nVer=6\r\nScreenW=") + sw +
+                               "\r\nScreenH=" + sh +
                                "\r\nN=4\r\nCat=ABCDE\r\n"
                                "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
                                "[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=5\r\nG=40\r\n"
@@ -324,8 +324,8 @@ TEST_F(EditorDll, MenuChoiceAndGlobalModifyThenSavedThroughTheNestedDialog) {
                    }});
   steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 7); }});  // "1 minute"
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Shot(e, "editor_global"); }});
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); },
-                   ShotTaken("editor_global")});
+  steps.push_back(
+      {"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }, ShotTaken("editor_global")});
   steps.push_back({"Save File", [](HWND d) {
                      SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
                                   reinterpret_cast<LPARAM>("edited.avl"));
@@ -337,8 +337,8 @@ TEST_F(EditorDll, MenuChoiceAndGlobalModifyThenSavedThroughTheNestedDialog) {
   char sw[16], sh[16];
   std::snprintf(sw, sizeof sw, "%d", GetSystemMetrics(SM_CXSCREEN));
   std::snprintf(sh, sizeof sh, "%d", GetSystemMetrics(SM_CYSCREEN));
-  const std::string expected = std::string("[Header]\r\nVer=6\r\nScreenW=") + sw + "\r\nScreenH=" +
-                               sh +
+  const std::string expected = std::string("[Header]\r\nVer=6\r\nScreenW=") + sw +
+                               "\r\nScreenH=" + sh +
                                "\r\nN=4\r\nCat=ABCDE\r\n"
                                "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
                                "[1]\r\nF=sunset.bmp,1\r\nB=FF\r\nX=19\r\nW=60\r\nG=40\r\n"
@@ -402,8 +402,8 @@ TEST_F(EditorDll, AScriptWithAHeaderItCannotReadIsNotOfferedForSavingOverIt) {
                    }});
   // The empty script is not written at all: no save dialog, and closing has
   // nothing to ask.
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); },
-                   ShotTaken("editor_unread")});
+  steps.push_back(
+      {"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }, ShotTaken("editor_unread")});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
   boxAnswers = {IDOK, IDOK};
   EXPECT_EQ(Run(), 0);
@@ -501,7 +501,9 @@ TEST_F(EditorDll, CtrlZAndCtrlYTakeAChangeBackAndDoItAgain) {
                      wine_keys::Press('Z', {VK_CONTROL}, 0);
                    }});
   steps.push_back({"Plimbo Slide Editor", [](HWND) { wine_keys::Press('Y', {VK_CONTROL}, 0); }});
-  steps.push_back({"Plimbo Slide Editor", [](HWND) { wine_keys::Press('Z', {VK_CONTROL, VK_SHIFT}, 0); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND) {
+                     wine_keys::Press('Z', {VK_CONTROL, VK_SHIFT}, 0);
+                   }});
   steps.push_back({"Plimbo Slide Editor", [](HWND) { wine_keys::Press('Z', {VK_CONTROL}, 0); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
   EXPECT_EQ(Run(), -1);
@@ -558,7 +560,8 @@ const unsigned kColours[] = {0xE04040, 0x40B040, 0x4060E0, 0xE0C040, 0xC040C0, 0
 class ThumbsDll : public EditorDll {
  protected:
   void WriteScript(int n, bool indexed) {
-    for (int r = 1; r <= n; ++r) WriteAll("c:\\w95ed\\pics\\p" + std::to_string(r) + ".bmp", "data");
+    for (int r = 1; r <= n; ++r)
+      WriteAll("c:\\w95ed\\pics\\p" + std::to_string(r) + ".bmp", "data");
     WriteAll(kScript, ThumbScript(n, indexed));
     if (!indexed) return;
     const char digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
@@ -596,8 +599,8 @@ void ShowThumbnailsStep() {
                      pageGrid = GridOf(e);
                      ShowThumbnails(e);
                    }});
-  steps.push_back({"Plimbo Slide Editor", [](HWND) {},
-                   [] { return pageGrid && !IsWindowVisible(pageGrid); }});
+  steps.push_back(
+      {"Plimbo Slide Editor", [](HWND) {}, [] { return pageGrid && !IsWindowVisible(pageGrid); }});
 }
 
 // The thumbnail image: the window where the grid was.
@@ -616,7 +619,8 @@ unsigned PixelAt(HWND h, int x, int y) {
   HDC dc = GetDC(h);
   const COLORREF c = GetPixel(dc, x, y);
   ReleaseDC(h, dc);
-  return static_cast<unsigned>(GetRValue(c)) << 16 | static_cast<unsigned>(GetGValue(c)) << 8 | GetBValue(c);
+  return static_cast<unsigned>(GetRValue(c)) << 16 | static_cast<unsigned>(GetGValue(c)) << 8 |
+         GetBValue(c);
 }
 
 TEST_F(ThumbsDll, FortyThumbnailsShownAndASlideDraggedTwoCellsOn) {
@@ -628,12 +632,13 @@ TEST_F(ThumbsDll, FortyThumbnailsShownAndASlideDraggedTwoCellsOn) {
                      image = PageImage(e);
                      ASSERT_NE(image, nullptr);
                      ASSERT_FALSE(IsWindowVisible(GridOf(e)) && GridOf(e) == image);
-                     first = PixelAt(image, 36, 36);               // slide 1's picture
+                     first = PixelAt(image, 36, 36);                   // slide 1's picture
                      noPreviewCell = PixelAt(image, 4 * 74 + 36, 20);  // slide 5: text only
                      background = PixelAt(image, 2, 75);
                      Shot(e, "editor_thumbnails");
                    }});
-  steps.push_back({"Plimbo Slide Editor", [&](HWND) {
+  steps.push_back({"Plimbo Slide Editor",
+                   [&](HWND) {
                      // Slide 2 dragged onto slide 4.
                      PageMouse(image, WM_LBUTTONDOWN, 74 + 36, 36);
                      PageMouse(image, WM_MOUSEMOVE, 2 * 74 + 36, 36);
@@ -670,7 +675,8 @@ TEST_F(ThumbsDll, TaggedSlidesAreHandedToTheHostWithTwo) {
     steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Tag"); }});
   }
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Shot(e, "editor_tagged"); }});
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "Vie&w"); }, ShotTaken("editor_tagged")});
+  steps.push_back(
+      {"Plimbo Slide Editor", [](HWND e) { Press(e, "Vie&w"); }, ShotTaken("editor_tagged")});
   EXPECT_EQ(Run(), 2);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
   const std::string list = ReadAll("c:\\w95ed\\app\\tag.lst");
@@ -700,7 +706,8 @@ TEST_F(ThumbsDll, UpdateNumbersTheGraphicsAndReturnsOneAfterTheSave) {
   EXPECT_LT(text.find("T=FL\r\n"), text.find("F=p2.bmp,1")) << text;
   EXPECT_LT(text.find("F=p3.bmp,1"), text.find("T=FN\r\n")) << text;
   EXPECT_NE(text.find("T=FN\r\n"), std::string::npos) << text;
-  EXPECT_EQ(_stricmp(HostRead("AVLNOW").c_str(), "c:\\w95ed\\numbered.avl"), 0) << HostRead("AVLNOW");
+  EXPECT_EQ(_stricmp(HostRead("AVLNOW").c_str(), "c:\\w95ed\\numbered.avl"), 0)
+      << HostRead("AVLNOW");
 }
 
 // The sample host's half: after an update it builds the thumbnails from the
@@ -716,8 +723,8 @@ TEST_F(ThumbsDll, TheSampleHostBuildsThumbnailsThatThePageShows) {
            "[Directory]\r\n0=c:\\w95ed\\app\\\r\n1=c:\\w95ed\\pics\\\r\n"
            "[1]\r\nF=wide.bmp,1\r\nX=0\r\nT=1\r\n[2]\r\nF=tall.bmp,1\r\nX=0\r\nT=2\r\n"
            "[3]\r\nF=small.bmp,1\r\nX=0\r\nT=3\r\n[4]\r\nF=photo.jpg,1\r\nX=0\r\nT=4\r\n");
-  for (const char* f : {"c:\\w95ed\\app\\W95HB1.BMP", "c:\\w95ed\\app\\W95HB2.BMP", "c:\\w95ed\\app\\W95HB3.BMP",
-                        "c:\\w95ed\\app\\W95HB4.BMP"})
+  for (const char* f : {"c:\\w95ed\\app\\W95HB1.BMP", "c:\\w95ed\\app\\W95HB2.BMP",
+                        "c:\\w95ed\\app\\W95HB3.BMP", "c:\\w95ed\\app\\W95HB4.BMP"})
     DeleteFileA(f);
 
   char exe[MAX_PATH] = "";
@@ -728,7 +735,8 @@ TEST_F(ThumbsDll, TheSampleHostBuildsThumbnailsThatThePageShows) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &si, &pi))
       << command;
   EXPECT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
   DWORD code = 1;
@@ -799,7 +807,8 @@ TEST_F(EditorDll, KeyboardUserTabsRoundChoosesTabsAndCloses) {
                    }});
   steps.push_back({editor, [&](HWND e) {
                      afterAltU = wine_keys::Focused();
-                     thumbsShown = Child(e, "Button", "&Update") != nullptr && !Child(e, "Button", "&Global");
+                     thumbsShown =
+                         Child(e, "Button", "&Update") != nullptr && !Child(e, "Button", "&Global");
                      wine_keys::Press('E', {VK_MENU}, 0);
                    }});
   steps.push_back({editor, [&](HWND e) {
@@ -808,9 +817,10 @@ TEST_F(EditorDll, KeyboardUserTabsRoundChoosesTabsAndCloses) {
                    }});
   Run();
   const std::vector<std::string> expected = {
-      "Button:&Insert", "Button:", "Button:", "Button:", "Button:", "Button:&Tag", "Button:", "Button:",
-      "Button:&Open", "Button:Ne&w", "Button:&Save", "Button:Vie&w", "Button:&Test", "Button:", "Button:",
-      "SysTabControl32:", "Button:&Global", "Button:C&D trk", "W95Window:", "Button:&Add"};
+      "Button:&Insert",   "Button:",        "Button:",        "Button:",      "Button:",
+      "Button:&Tag",      "Button:",        "Button:",        "Button:&Open", "Button:Ne&w",
+      "Button:&Save",     "Button:Vie&w",   "Button:&Test",   "Button:",      "Button:",
+      "SysTabControl32:", "Button:&Global", "Button:C&D trk", "W95Window:",   "Button:&Add"};
   EXPECT_EQ(ring, expected);
   EXPECT_EQ(afterCtrlE, "W95Window:") << "the grid";
   EXPECT_EQ(afterAltU, "SysTabControl32:");
@@ -898,8 +908,7 @@ class FullDriveDll : public EditorDll {
     std::setvbuf(f, nullptr, _IONBF, 0);
     const std::string block(4096, 'x');
     for (size_t size = block.size(); size > 0; size /= 2)
-      while (std::fwrite(block.data(), 1, size, f) == size) {
-      }
+      while (std::fwrite(block.data(), 1, size, f) == size) {}
     std::fclose(f);
     ULARGE_INTEGER free{};
     ASSERT_TRUE(GetDiskFreeSpaceExA(drive.c_str(), &free, nullptr, nullptr));
@@ -908,7 +917,8 @@ class FullDriveDll : public EditorDll {
   void TearDown() override {
     if (drive.empty()) return;
     EditorDll::TearDown();
-    for (const char* name : {"avltmp.avl", "show.avl", "filler"}) DeleteFileA((drive + name).c_str());
+    for (const char* name : {"avltmp.avl", "show.avl", "filler"})
+      DeleteFileA((drive + name).c_str());
   }
   // No half-written file is left beside the old ones.
   std::vector<std::string> Leftovers() const {
@@ -918,7 +928,8 @@ class FullDriveDll : public EditorDll {
     if (h == INVALID_HANDLE_VALUE) return names;
     do {
       const std::string name = found.cFileName;
-      if (name != "." && name != ".." && name != "avltmp.avl" && name != "show.avl" && name != "filler")
+      if (name != "." && name != ".." && name != "avltmp.avl" && name != "show.avl" &&
+          name != "filler")
         names.push_back(name);
     } while (FindNextFileA(h, &found));
     FindClose(h);
@@ -947,8 +958,9 @@ TEST_F(FullDriveDll, TestOntoAFullDriveSaysSoAndKeepsTheEditorOpen) {
   EXPECT_NE(Run(), -1) << "nothing for the host to play";
   EXPECT_TRUE(checked) << "the editor stayed open after the message";
   ASSERT_FALSE(boxes.empty());
-  EXPECT_EQ(_stricmp(boxes[0].c_str(),
-                     ("Unable to write to " + drive + "avltmp.avl\nThe disk is full or cannot be written.").c_str()),
+  EXPECT_EQ(_stricmp(boxes[0].c_str(), ("Unable to write to " + drive +
+                                        "avltmp.avl\nThe disk is full or cannot be written.")
+                                           .c_str()),
             0)
       << boxes[0];
   EXPECT_EQ(ReadAll(drive + "avltmp.avl"), kOld);
@@ -962,7 +974,8 @@ TEST_F(FullDriveDll, SaveOntoAFullDriveSaysSoAndKeepsTheEdits) {
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }});
   steps.push_back({"Save File", [this](HWND d) {
                      const std::string name = drive + "show.avl";
-                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
+                                  reinterpret_cast<LPARAM>(name.c_str()));
                    }});
   steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) { ExpectStillEditing(e, checked); },
@@ -973,8 +986,9 @@ TEST_F(FullDriveDll, SaveOntoAFullDriveSaysSoAndKeepsTheEdits) {
   EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(checked) << "the editor stayed open after the message";
   ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(_stricmp(boxes[1].c_str(),
-                     ("Unable to write to " + drive + "show.avl\nThe disk is full or cannot be written.").c_str()),
+  EXPECT_EQ(_stricmp(boxes[1].c_str(), ("Unable to write to " + drive +
+                                        "show.avl\nThe disk is full or cannot be written.")
+                                           .c_str()),
             0)
       << boxes[1];
   EXPECT_EQ(boxes[2], "Discard changes?") << "the change was kept";

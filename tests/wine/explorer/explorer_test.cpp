@@ -18,17 +18,17 @@
 
 namespace {
 
+using wine_windows::AnswerMessageBox;
 using wine_windows::Child;
 using wine_windows::ClassOf;
 using wine_windows::TextOf;
-using wine_windows::AnswerMessageBox;
 using wine_windows::TopLevelExactly;
 
 using Step = std::function<void(HWND dialog)>;
 
-std::deque<Step> steps;            // what the user does, one per tick
-std::vector<std::string> boxes;    // texts of the message boxes seen
-std::deque<int> boxAnswers;        // button ids to answer them with
+std::deque<Step> steps;          // what the user does, one per tick
+std::vector<std::string> boxes;  // texts of the message boxes seen
+std::deque<int> boxAnswers;      // button ids to answer them with
 
 // While W95_SHOTS is set, shows the window for a screenshot: writes
 // c:\w95shots\<name>.ready and waits until the shell taking the shot deletes it.
@@ -138,8 +138,8 @@ class ExplorerDll : public ::testing::Test {
   void SetUp() override {
     dll = LoadLibraryA("w95ZOK56.dll");
     ASSERT_NE(dll, nullptr);
-    remoteDlg = reinterpret_cast<Fn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteDlg95")));
+    remoteDlg =
+        reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteDlg95")));
     ASSERT_NE(remoteDlg, nullptr);
     CreateDirectoryA("c:\\w95exp", nullptr);
     CreateDirectoryA("c:\\w95exp\\Holiday Pictures", nullptr);
@@ -183,8 +183,7 @@ TEST_F(ExplorerDll, Depth24SaveStoresTheChosenNameAndLeavesNoFile) {
   steps.push_back([](HWND d) { Press(d, "&Save"); });
   EXPECT_EQ(Run(24), 99) << "JPG JPEG/JFIF(Enhanced), the default position";
   EXPECT_EQ(HostRead("LongName"), "photo.JPG");
-  EXPECT_EQ(_stricmp(HostRead("Savename").c_str(),
-                     (ShortOf(folder) + "\\photo.JPG").c_str()), 0)
+  EXPECT_EQ(_stricmp(HostRead("Savename").c_str(), (ShortOf(folder) + "\\photo.JPG").c_str()), 0)
       << HostRead("Savename");
   EXPECT_EQ(_stricmp(HostRead("SavePath").c_str(), (ShortOf(folder) + "\\").c_str()), 0)
       << HostRead("SavePath");
@@ -222,8 +221,8 @@ TEST_F(ExplorerDll, AddWritesTheExchangeFileOfTheMarkedFiles) {
     const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
     ASSERT_EQ(n, 3);
     SendMessageA(list, LB_SETSEL, TRUE, -1);  // the user marks everything
-    SendMessageA(GetParent(list), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
   });
   steps.push_back([](HWND d) { Press(d, "&Open"); });
   EXPECT_EQ(Run(253), 0);
@@ -264,8 +263,8 @@ TEST_F(ExplorerDll, AddHandsOnNamesOutsideTheCodePageByNamesThatOpenThem) {
     ASSERT_EQ(count, 4);
     Shot(d, "names253");
     SendMessageA(list, LB_SETSEL, TRUE, -1);
-    SendMessageA(GetParent(list), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
   };
   steps.push_back(mark);
   steps.push_back([](HWND d) { Press(d, "&Open"); });
@@ -684,9 +683,9 @@ TEST_F(ExplorerDll, KeyboardUserTabsTypesANameAheadAndSaves) {
   });
   EXPECT_EQ(Run(24), 99);
   const std::string look = "ComboBox: \\w95exp";
-  EXPECT_EQ(seen, (std::vector<std::string>{"ComboBox:JPG JPEG/JFIF(Enhanced)", "Button:&Open", "Button:Cancel",
-                                            look, "ListBox:", "ComboBox:JPG JPEG/JFIF(Enhanced)", look,
-                                            "Edit:"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{
+                      "ComboBox:JPG JPEG/JFIF(Enhanced)", "Button:&Open", "Button:Cancel", look,
+                      "ListBox:", "ComboBox:JPG JPEG/JFIF(Enhanced)", look, "Edit:"}));
   EXPECT_EQ(typed, "keyed");
   EXPECT_EQ(HostRead("LongName"), "keyed.JPG");
   EXPECT_TRUE(boxes.empty()) << boxes.front();

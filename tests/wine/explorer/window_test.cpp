@@ -19,8 +19,7 @@ namespace {
 using wine_windows::Child;
 using wine_windows::TextOf;
 
-std::string Read(const char* key, const char* file = "plimbo.ini",
-                 const char* section = "plimbo") {
+std::string Read(const char* key, const char* file = "plimbo.ini", const char* section = "plimbo") {
   char buf[1024] = "";
   GetPrivateProfileStringA(section, key, "(none)", buf, sizeof buf, file);
   return buf;
@@ -57,8 +56,8 @@ HWND MakeHost(const char* title) {
     RegisterClassA(&wc);
     registered = true;
   }
-  return CreateWindowA("W95TestHost", title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                       nullptr, GetModuleHandleA(nullptr), nullptr);
+  return CreateWindowA("W95TestHost", title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                       GetModuleHandleA(nullptr), nullptr);
 }
 
 // The host's message loop for a while.
@@ -115,7 +114,8 @@ class ExplorerWindowDll : public ::testing::Test {
   void SetUp() override {
     dll = LoadLibraryA("w95ZOK56.dll");
     ASSERT_NE(dll, nullptr);
-    open = reinterpret_cast<OpenFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteWin95")));
+    open =
+        reinterpret_cast<OpenFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteWin95")));
     update = Proc("RemoteWinUpdate95");
     hide = Proc("RemoteWinHide95");
     close = Proc("RemoteWinClose95");
@@ -462,12 +462,12 @@ TEST_F(ExplorerWindowDll, KeyboardUserWorksTheWindowOnTheHostsLoop) {
   using wine_keys::Focused;
   using wine_keys::Press;
   const std::string look = "ComboBox:" + TextOf(Child(w, "ComboBox"));
-  const std::vector<std::string> ring = {"ComboBox:All validated formats", "Button:&Open", "Button:Close",
-                                         look, "ListBox:"};
+  const std::vector<std::string> ring = {"ComboBox:All validated formats", "Button:&Open",
+                                         "Button:Close", look, "ListBox:"};
   EXPECT_EQ(wine_keys::Walk(VK_TAB, 5), ring);
   EXPECT_EQ(wine_keys::Walk(VK_TAB, 5, {VK_SHIFT}),
-            (std::vector<std::string>{look, "Button:Close", "Button:&Open", "ComboBox:All validated formats",
-                                      "ListBox:"}));
+            (std::vector<std::string>{look, "Button:Close", "Button:&Open",
+                                      "ComboBox:All validated formats", "ListBox:"}));
 
   Press(VK_DOWN);
   Press(VK_DOWN);

@@ -13,11 +13,11 @@ struct Export {
 };
 
 constexpr Export kExports[] = {
-    {"GetFreePageMem95", 1},  {"VideoWinStatus95", 2},   {"VideoWinClose95", 3},
-    {"VideoWinPlayer95", 4},  {"PrintEnd95", 5},         {"PrintDlg95", 6},
-    {"PrintCheck95", 7},      {"EditorWin95", 8},        {"RemoteDlg95", 9},
+    {"GetFreePageMem95", 1},   {"VideoWinStatus95", 2},   {"VideoWinClose95", 3},
+    {"VideoWinPlayer95", 4},   {"PrintEnd95", 5},         {"PrintDlg95", 6},
+    {"PrintCheck95", 7},       {"EditorWin95", 8},        {"RemoteDlg95", 9},
     {"ShortToLongName95", 10}, {"RemoteWinUpdate95", 11}, {"RemoteWinHide95", 12},
-    {"RemoteWinClose95", 13}, {"RemoteWin95", 14},       {"GDIflush95", 15},
+    {"RemoteWinClose95", 13},  {"RemoteWin95", 14},       {"GDIflush95", 15},
 };
 
 class ExportsTest : public ::testing::Test {

@@ -67,7 +67,8 @@ struct Hung {
   HANDLE thread = nullptr;
 
   static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == 0x0905) static_cast<Hung*>(reinterpret_cast<void*>(GetWindowLongPtrA(h, GWLP_USERDATA)))->got905++;
+    if (msg == 0x0905)
+      static_cast<Hung*>(reinterpret_cast<void*>(GetWindowLongPtrA(h, GWLP_USERDATA)))->got905++;
     return DefWindowProcA(h, msg, wp, lp);
   }
   static DWORD WINAPI Run(LPVOID p) {
@@ -77,11 +78,11 @@ struct Hung {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "W95HungProgram";
     RegisterClassA(&wc);
-    HWND h = CreateWindowExA(0, "W95HungProgram", "hung", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+    HWND h = CreateWindowExA(0, "W95HungProgram", "hung", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     SetEvent(self->ready);
-    WaitForSingleObject(self->release, INFINITE);  // hung: no messages run
+    WaitForSingleObject(self->release, INFINITE);         // hung: no messages run
     for (int i = 0; i < 50; ++i) wine_windows::Pump(20);  // then it catches up
     DestroyWindow(h);
     return 0;
@@ -106,7 +107,9 @@ struct Watchdog {
   HANDLE thread = nullptr;
   static DWORD WINAPI Run(LPVOID p) {
     if (WaitForSingleObject(static_cast<Watchdog*>(p)->done, 120000) == WAIT_TIMEOUT) {
-      std::fprintf(stderr, "FAILED: the video window's close did not return with a hung window on the desktop\n");
+      std::fprintf(
+          stderr,
+          "FAILED: the video window's close did not return with a hung window on the desktop\n");
       std::fflush(stderr);
       ExitProcess(3);
     }

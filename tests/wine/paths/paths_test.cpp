@@ -157,8 +157,8 @@ TEST(WinForeignNames, EveryListedNameOpensItsOwnFile) {
   ASSERT_TRUE(CreateDirectoryW(root.c_str(), nullptr));
   ASSERT_TRUE(CreateDirectoryW((root + L"\\\u5199\u771f").c_str(), nullptr));
   for (const auto& n : names) {
-    HANDLE h = CreateFileW((root + L"\\" + n).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           0, nullptr);
+    HANDLE h = CreateFileW((root + L"\\" + n).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                           nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD done = 0;
     const std::string data = std::to_string(&n - names);

@@ -50,7 +50,9 @@ std::string Key(const char* key) {
   GetPrivateProfileStringA("plimbo", key, "(none)", buf, sizeof buf, "plimbo.ini");
   return buf;
 }
-void SetKey(const char* key, const char* value) { WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini"); }
+void SetKey(const char* key, const char* value) {
+  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
+}
 
 void Pump(int ms) { wine_windows::Pump(static_cast<DWORD>(ms)); }
 
@@ -95,7 +97,8 @@ HWND Child(HWND form, const std::string& text, const std::string& cls = {}) {
 void Click(HWND form, const std::string& caption) {
   HWND b = Child(form, caption, "Button");
   ASSERT_NE(b, nullptr) << caption;
-  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED),
+               reinterpret_cast<LPARAM>(b));
 }
 // The text of the label or panel whose text starts with `start`.
 std::string TextStarting(HWND form, const std::string& start) {
@@ -111,7 +114,8 @@ void Screenshot(const std::string& name) {
   const std::string ready = std::string(dir) + "\\" + name + ".ready";
   const std::string done = std::string(dir) + "\\" + name + ".done";
   CloseHandle(CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  for (int i = 0; i < 600 && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Pump(50);
+  for (int i = 0; i < 600 && GetFileAttributesA(done.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+    Pump(50);
 }
 
 // ---- The host window.
@@ -140,8 +144,10 @@ LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   received.offsetY = GetDeviceCaps(dc, PHYSICALOFFSETY);
   received.dpiX = GetDeviceCaps(dc, LOGPIXELSX);
   received.dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-  const int l = std::atoi(received.keys["prL"].c_str()), t = std::atoi(received.keys["prT"].c_str());
-  RECT r{l, t, l + std::atoi(received.keys["prW"].c_str()), t + std::atoi(received.keys["prH"].c_str())};
+  const int l = std::atoi(received.keys["prL"].c_str()),
+            t = std::atoi(received.keys["prT"].c_str());
+  RECT r{l, t, l + std::atoi(received.keys["prW"].c_str()),
+         t + std::atoi(received.keys["prH"].c_str())};
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   Lib().printEnd();
   return 0;
@@ -154,8 +160,8 @@ HWND HostWindow() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "W95PrintTestHost";
     RegisterClassA(&wc);
-    return CreateWindowExA(0, "W95PrintTestHost", "Print test host", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
-                           nullptr, nullptr, wc.hInstance, nullptr);
+    return CreateWindowExA(0, "W95PrintTestHost", "Print test host", WS_OVERLAPPEDWINDOW, 10, 10,
+                           200, 100, nullptr, nullptr, wc.hInstance, nullptr);
   }();
   return host;
 }
@@ -214,7 +220,8 @@ class PrintOnWine : public ::testing::Test {
     SetKey("BMP", "");
     // Choices the window keeps for the next opening would carry over from
     // one case to the next: every case starts without them.
-    for (const char* k : {"PrtUnit", "PrtStyle", "PrtColor", "PrtEnhance", "PrtZoom", "PrtPhoto", "PrtWidth"})
+    for (const char* k :
+         {"PrtUnit", "PrtStyle", "PrtColor", "PrtEnhance", "PrtZoom", "PrtPhoto", "PrtWidth"})
       WritePrivateProfileStringA("plimbo", k, nullptr, "plimbo.ini");
   }
   void TearDown() override {
@@ -286,7 +293,8 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
   HWND units = Child(form, "Inches", "ComboBox");
   ASSERT_NE(units, nullptr);
   SendMessageA(units, CB_SETCURSEL, 0, 0);
-  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(units), CBN_SELCHANGE), reinterpret_cast<LPARAM>(units));
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(units), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(units));
   HWND zoom = nullptr;
   {
     // The zoom bar is the form's own horizontal scroll bar (the others sit on panels).
@@ -302,7 +310,8 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
   Pump(50);
   EXPECT_EQ(TextStarting(form, "  Si&ze"), "  Si&ze : 60%");
   const std::string pixels = TextStarting(form, "Portrait : ");
-  EXPECT_EQ(pixels.substr(0, pixels.find("  (")).find('.'), std::string::npos) << "whole pixels: " << pixels;
+  EXPECT_EQ(pixels.substr(0, pixels.find("  (")).find('.'), std::string::npos)
+      << "whole pixels: " << pixels;
   EXPECT_EQ(TextStarting(form, "Width : ").find('.'), std::string::npos);
   Screenshot("print_pixels");
 
@@ -319,17 +328,20 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
   EXPECT_EQ(received.keys["prC"], "1");  // the PostScript printer has colour
   EXPECT_EQ(received.keys["prD"], "4");
   // 640 x 480 fitted to the printable area at 60 %, in the middle.
-  const int w = std::atoi(received.keys["prW"].c_str()), h = std::atoi(received.keys["prH"].c_str());
-  const int l = std::atoi(received.keys["prL"].c_str()), t = std::atoi(received.keys["prT"].c_str());
+  const int w = std::atoi(received.keys["prW"].c_str()),
+            h = std::atoi(received.keys["prH"].c_str());
+  const int l = std::atoi(received.keys["prL"].c_str()),
+            t = std::atoi(received.keys["prT"].c_str());
   EXPECT_NEAR(w, received.horzRes * 6 / 10, 1);
   EXPECT_NEAR(h * 4, w * 3, 4);
   EXPECT_NEAR(l, (received.horzRes - w) / 2, 1);
   EXPECT_NEAR(t, (received.vertRes - h) / 2, 1);
 
   // For the page check: where the rectangle must be, in device pixels.
-  std::ofstream(dir + "\\placement.txt") << received.dpiX << " " << received.dpiY << " " << received.offsetX << " "
-                                         << received.offsetY << " " << received.horzRes << " " << received.vertRes
-                                         << " " << l << " " << t << " " << w << " " << h << "\n";
+  std::ofstream(dir + "\\placement.txt")
+      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY
+      << " " << received.horzRes << " " << received.vertRes << " " << l << " " << t << " " << w
+      << " " << h << "\n";
   WIN32_FILE_ATTRIBUTE_DATA info{};
   ASSERT_TRUE(GetFileAttributesExA(ps.c_str(), GetFileExInfoStandard, &info)) << ps;
   EXPECT_GT(info.nFileSizeLow, 1000u);
@@ -363,15 +375,18 @@ TEST_F(PrintOnWine, TypedSixByFourInchesPrintsToTheDevicePixel) {
   Click(form, "&Print It");
   Pump(100);
   ASSERT_EQ(received.messages, 1);
-  const int w = std::atoi(received.keys["prW"].c_str()), h = std::atoi(received.keys["prH"].c_str());
-  const int l = std::atoi(received.keys["prL"].c_str()), t = std::atoi(received.keys["prT"].c_str());
+  const int w = std::atoi(received.keys["prW"].c_str()),
+            h = std::atoi(received.keys["prH"].c_str());
+  const int l = std::atoi(received.keys["prL"].c_str()),
+            t = std::atoi(received.keys["prT"].c_str());
   EXPECT_EQ(w, 6 * received.dpiX);
   EXPECT_EQ(h, 4 * received.dpiY);
   EXPECT_NEAR(l, (received.horzRes - w) / 2, 1);
   EXPECT_NEAR(t, (received.vertRes - h) / 2, 1);
   std::ofstream(dir + "\\photo_placement.txt")
-      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY << " "
-      << received.horzRes << " " << received.vertRes << " " << l << " " << t << " " << w << " " << h << "\n";
+      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY
+      << " " << received.horzRes << " " << received.vertRes << " " << l << " " << t << " " << w
+      << " " << h << "\n";
 }
 
 // A photo size filled with real keys: a 2:1 picture covers 6 x 4 inches as
@@ -401,15 +416,18 @@ TEST_F(PrintOnWine, FilledPhotoSizeIsCroppedOnThePage) {
   Click(form, "&Print It");
   Pump(100);
   ASSERT_EQ(received.messages, 1);
-  const int w = std::atoi(received.keys["prW"].c_str()), h = std::atoi(received.keys["prH"].c_str());
-  const int l = std::atoi(received.keys["prL"].c_str()), t = std::atoi(received.keys["prT"].c_str());
+  const int w = std::atoi(received.keys["prW"].c_str()),
+            h = std::atoi(received.keys["prH"].c_str());
+  const int l = std::atoi(received.keys["prL"].c_str()),
+            t = std::atoi(received.keys["prT"].c_str());
   EXPECT_EQ(w, 8 * received.dpiX) << "the covering rectangle";
   EXPECT_EQ(h, 4 * received.dpiY);
   const int boxW = 6 * received.dpiX, boxL = l + (w - boxW) / 2;
   EXPECT_NEAR(boxL, (received.horzRes - boxW) / 2, 1);
   std::ofstream(dir + "\\fill_placement.txt")
-      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY << " "
-      << received.horzRes << " " << received.vertRes << " " << boxL << " " << t << " " << boxW << " " << h << "\n";
+      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY
+      << " " << received.horzRes << " " << received.vertRes << " " << boxL << " " << t << " "
+      << boxW << " " << h << "\n";
 }
 
 }  // namespace
@@ -422,7 +440,8 @@ void Zoom(HWND form, int percent) {
   for (HWND c = GetWindow(form, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
     if (wine_windows::ClassOf(c) == "ScrollBar") zoom = c;
   ASSERT_NE(zoom, nullptr);
-  SendMessageA(form, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, percent), reinterpret_cast<LPARAM>(zoom));
+  SendMessageA(form, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, percent),
+               reinterpret_cast<LPARAM>(zoom));
   SendMessageA(form, WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(zoom));
   Pump(50);
 }
@@ -443,7 +462,8 @@ HWND MakeWindow(WNDPROC proc, const char* cls) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = cls;
   RegisterClassA(&wc);
-  return CreateWindowExA(0, cls, cls, WS_OVERLAPPEDWINDOW, 20, 20, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+  return CreateWindowExA(0, cls, cls, WS_OVERLAPPEDWINDOW, 20, 20, 200, 100, nullptr, nullptr,
+                         wc.hInstance, nullptr);
 }
 
 class PrintOnWineWithPrinter : public PrintOnWine {
@@ -481,8 +501,9 @@ TEST_F(PrintOnWineWithPrinter, KeyboardUserTabsThroughEveryControlAndUsesTheAcce
   Pump(100);
   using wine_keys::Walk;
   const std::vector<std::string> forward = {
-      "Button:&Setup", "Button:&Print It", "Button:Cancel", "Button:&Help", "ComboBox:", "ScrollBar:",
-      "ScrollBar:", "ScrollBar:", "Button:Co&lor", "Button:E&nhance", "ComboBox:Inches", "Button:Cen&ter"};
+      "Button:&Setup", "Button:&Print It", "Button:Cancel",   "Button:&Help",
+      "ComboBox:",     "ScrollBar:",       "ScrollBar:",      "ScrollBar:",
+      "Button:Co&lor", "Button:E&nhance",  "ComboBox:Inches", "Button:Cen&ter"};
   std::vector<std::string> seen = Walk(VK_TAB, 12);
   for (std::string& s : seen)  // the style list shows the printer's name
     if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches") s = "ComboBox:";
@@ -510,7 +531,6 @@ TEST_F(PrintOnWineWithPrinter, KeyboardUserTabsThroughEveryControlAndUsesTheAcce
   EXPECT_EQ(Lib().printCheck(), 0);
 }
 
-
 // A preview picture that cannot be read is reported, and the window is laid
 // out for this image all the same: what the host is given is this image's
 // placement, never the last window's.
@@ -537,7 +557,8 @@ TEST_F(PrintOnWineWithPrinter, UnreadablePreviewStillPrintsThisImagesPlacement) 
   Click(form, "&Print It");
   Pump(100);
   ASSERT_EQ(received.messages, 2);
-  const double w = std::atof(received.keys["prW"].c_str()), h = std::atof(received.keys["prH"].c_str());
+  const double w = std::atof(received.keys["prW"].c_str()),
+               h = std::atof(received.keys["prH"].c_str());
   ASSERT_GT(h, 0);
   EXPECT_NEAR(w / h, 40.0, 1.0);
   EXPECT_EQ(boxes.size(), 1u);
@@ -556,7 +577,8 @@ TEST_F(PrintOnWineWithPrinter, ActivationAndLandscapeInSetupKeepTheChosenSize) {
   HWND units = Child(form, "Inches", "ComboBox");
   ASSERT_NE(units, nullptr);
   SendMessageA(units, CB_SETCURSEL, 2, 0);
-  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(units), CBN_SELCHANGE), reinterpret_cast<LPARAM>(units));
+  SendMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(units), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(units));
   ASSERT_EQ(TextStarting(form, "  Si&ze"), "  Si&ze : 60%");
 
   SetForegroundWindow(HostWindow());
@@ -578,7 +600,8 @@ TEST_F(PrintOnWineWithPrinter, ActivationAndLandscapeInSetupKeepTheChosenSize) {
   Pump(100);
   ASSERT_EQ(received.messages, 1);
   EXPECT_GT(received.horzRes, received.vertRes);
-  const int w = std::atoi(received.keys["prW"].c_str()), h = std::atoi(received.keys["prH"].c_str());
+  const int w = std::atoi(received.keys["prW"].c_str()),
+            h = std::atoi(received.keys["prH"].c_str());
   // 4:3 fitted to the landscape page's height, at 60 %.
   EXPECT_NEAR(h, received.vertRes * 6 / 10, 2);
   EXPECT_NEAR(w * 3, h * 4, 4);
@@ -695,17 +718,23 @@ TEST_F(PrintOnWineWithPrinter, RandomExportCallsLeaveNothingBehind) {
   using Fn0 = LONG(WINAPI*)();
   HMODULE dll = Lib().dll;
   const std::vector<std::pair<const char*, Fn0>> plain = {
-      {"PrintCheck95", Proc<Fn0>(dll, "PrintCheck95")},   {"PrintEnd95", Proc<Fn0>(dll, "PrintEnd95")},
-      {"GDIflush95", Proc<Fn0>(dll, "GDIflush95")},       {"GetFreePageMem95", Proc<Fn0>(dll, "GetFreePageMem95")},
-      {"VideoWinStatus95", Proc<Fn0>(dll, "VideoWinStatus95")}, {"VideoWinClose95", Proc<Fn0>(dll, "VideoWinClose95")},
-      {"RemoteWinHide95", Proc<Fn0>(dll, "RemoteWinHide95")},   {"RemoteWinClose95", Proc<Fn0>(dll, "RemoteWinClose95")},
+      {"PrintCheck95", Proc<Fn0>(dll, "PrintCheck95")},
+      {"PrintEnd95", Proc<Fn0>(dll, "PrintEnd95")},
+      {"GDIflush95", Proc<Fn0>(dll, "GDIflush95")},
+      {"GetFreePageMem95", Proc<Fn0>(dll, "GetFreePageMem95")},
+      {"VideoWinStatus95", Proc<Fn0>(dll, "VideoWinStatus95")},
+      {"VideoWinClose95", Proc<Fn0>(dll, "VideoWinClose95")},
+      {"RemoteWinHide95", Proc<Fn0>(dll, "RemoteWinHide95")},
+      {"RemoteWinClose95", Proc<Fn0>(dll, "RemoteWinClose95")},
       {"RemoteWinUpdate95", Proc<Fn0>(dll, "RemoteWinUpdate95")}};
   for (const auto& [name, fn] : plain) ASSERT_NE(fn, nullptr) << name;
   HWND silent = MakeWindow(&SilentHostProc, "W95PrintSilentHost");
   HWND gone = MakeWindow(&DefWindowProcA, "W95PrintGoneHost");
   DestroyWindow(gone);
-  const HWND hosts[] = {HostWindow(), silent, nullptr, gone, reinterpret_cast<HWND>(static_cast<uintptr_t>(0x1234))};
-  const std::pair<LONG, LONG> sizes[] = {{640, 480}, {0, 0}, {-5, 10}, {1, 100000}, {40000, 1}, {3, 2}};
+  const HWND hosts[] = {HostWindow(), silent, nullptr, gone,
+                        reinterpret_cast<HWND>(static_cast<uintptr_t>(0x1234))};
+  const std::pair<LONG, LONG> sizes[] = {{640, 480},  {0, 0},     {-5, 10},
+                                         {1, 100000}, {40000, 1}, {3, 2}};
 
   std::mt19937 random(18026);
   std::string log;
@@ -718,8 +747,8 @@ TEST_F(PrintOnWineWithPrinter, RandomExportCallsLeaveNothingBehind) {
     } else if (what == 9 || what == 10) {
       const HWND host = hosts[random() % std::size(hosts)];
       const auto [w, h] = sizes[random() % std::size(sizes)];
-      log += "PrintDlg95(" + std::to_string(reinterpret_cast<uintptr_t>(host)) + "," + std::to_string(w) + "," +
-             std::to_string(h) + ") ";
+      log += "PrintDlg95(" + std::to_string(reinterpret_cast<uintptr_t>(host)) + "," +
+             std::to_string(w) + "," + std::to_string(h) + ") ";
       Lib().printDlg(host, w, h, static_cast<LONG>(random() % 3) - 1);
     } else if (form && what == 11) {
       log += "[Print It] ";

@@ -43,9 +43,9 @@ class RealFiles {
   ~RealFiles() { RemoveDirectoryA(work_.c_str()); }
   std::string Map(const std::string& p) {
     std::string out = p;
-    for (auto [from, to] : {std::pair{std::string("$WINDIR"), WindowsDirectory()},
-                            std::pair{std::string("$CWD"), CurrentDirectory()},
-                            std::pair{std::string("$W"), work_}})
+    for (auto [from, to] :
+         {std::pair{std::string("$WINDIR"), WindowsDirectory()},
+          std::pair{std::string("$CWD"), CurrentDirectory()}, std::pair{std::string("$W"), work_}})
       if (out.rfind(from, 0) == 0) out = to + out.substr(from.size());
     return out;
   }
@@ -70,20 +70,18 @@ class ApiBackend : public VectorBackend {
  public:
   ApiBackend() : files_("w95api") {}
   std::string Path(const std::string& p) override { return files_.Map(p); }
-  std::string GetString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& def, size_t size) override {
+  std::string GetString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& def, size_t size) override {
     return platform::Win32Profiles().GetString(file, section, key, def, size);
   }
-  VectorListing KeyList(const std::string& file, const std::string& section,
-                        size_t size) override {
+  VectorListing KeyList(const std::string& file, const std::string& section, size_t size) override {
     return List(size, [&](char* b, DWORD n) {
       return GetPrivateProfileStringA(section.c_str(), nullptr, "", b, n, file.c_str());
     });
   }
   VectorListing SectionList(const std::string& file, size_t size) override {
-    return List(size, [&](char* b, DWORD n) {
-      return GetPrivateProfileSectionNamesA(b, n, file.c_str());
-    });
+    return List(
+        size, [&](char* b, DWORD n) { return GetPrivateProfileSectionNamesA(b, n, file.c_str()); });
   }
   VectorListing SectionData(const std::string& file, const std::string& section,
                             size_t size) override {
@@ -125,12 +123,11 @@ class TextBackend final : public ApiBackend {
  public:
   TextBackend() : files_("w95txt") {}
   std::string Path(const std::string& p) override { return files_.Map(p); }
-  std::string GetString(const std::string& file, const std::string& section,
-                        const std::string& key, const std::string& def, size_t size) override {
+  std::string GetString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& def, size_t size) override {
     return Load(file).GetString(section, key, def, size);
   }
-  VectorListing KeyList(const std::string& file, const std::string& section,
-                        size_t size) override {
+  VectorListing KeyList(const std::string& file, const std::string& section, size_t size) override {
     return Convert(Load(file).KeyList(section, size));
   }
   VectorListing SectionList(const std::string& file, size_t size) override {
@@ -203,7 +200,9 @@ VectorChoice SameOnly(const std::string&, int, const Json&, const std::string& s
 
 class ProfileVectorsUnderWine : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { vectors = new Json(LoadVectors(TestData("profile-vectors.json"))); }
+  static void SetUpTestSuite() {
+    vectors = new Json(LoadVectors(TestData("profile-vectors.json")));
+  }
   static void TearDownTestSuite() { delete vectors; }
   static Json* vectors;
 };

@@ -79,22 +79,29 @@ std::vector<Case> Cases() {
        "[1]\r\nF=sunset.bmp,1\r\nB=800000\r\nX=5\r\nW=3\r\nP=Left,120\r\nG=FF\r\nT=1F\r\n"
        "[2]\r\nf = \"logo.bmp,0\"\r\nb=0\r\nx=12\r\nno equals sign here\r\nW=\r\n"
        "[3]\r\nF=clip.mov,1\r\nX=2\r\nL=75\r\nZ=200\r\nS=150\r\nX=9\r\n"
-       "[4]\r\nF=" + M + "\r\nX=77\r\nT=" + longValue + "\r\n"
-       "[5]\r\nF=song.wav,2\r\nX=1\r\n"
-       "[6]\r\nF=anim.flc,\r\nX=3\r\nP=10,20\r\n"
-       "[2]\r\nF=shadowed.bmp,1\r\nX=4\r\n", 7, 0},
+       "[4]\r\nF=" +
+           M + "\r\nX=77\r\nT=" + longValue +
+           "\r\n"
+           "[5]\r\nF=song.wav,2\r\nX=1\r\n"
+           "[6]\r\nF=anim.flc,\r\nX=3\r\nP=10,20\r\n"
+           "[2]\r\nF=shadowed.bmp,1\r\nX=4\r\n",
+       7, 0},
       {"generation 5: decimal colour and gamma",
        "[Header]\nVer=5\nN=3\n[Directory]\n0=c:\\v\\\n[1]\nF=a.bmp\nG=64\nB=255\n"
-       "[2]\nF=b.bmp,7\nX=29\n", 3, 0},
+       "[2]\nF=b.bmp,7\nX=29\n",
+       3, 0},
       {"oldest generation, counted by probing",
        "[1]\r\nFile=c:\\pics\\old.bmp\r\nColor=65280\r\nFX=3\r\nWait=2\r\nHpos=Left\r\n"
        "Vpos=Top\r\nG=120\r\n[2]\r\nFile=c:\\pics\\clip.avi\r\nFX=2\r\nVid=200\r\nVol=30\r\n"
-       "[3]\r\nFile=" + M + "\r\nFX=45\r\n[5]\r\nFile=c:\\pics\\unreached.bmp\r\n", 4, 0},
-      {"carriage returns only",
-       "[Header]\rVer=6\rN=2\r[Directory]\r0=c:\\\r[1]\rF=x.bmp,0\rG=C8\r", 2, 0},
+       "[3]\r\nFile=" +
+           M + "\r\nFX=45\r\n[5]\r\nFile=c:\\pics\\unreached.bmp\r\n",
+       4, 0},
+      {"carriage returns only", "[Header]\rVer=6\rN=2\r[Directory]\r0=c:\\\r[1]\rF=x.bmp,0\rG=C8\r",
+       2, 0},
       {"a bad row stops the reading",
        "[Header]\r\nVer=6\r\nN=4\r\n[Directory]\r\n0=c:\\\r\n[1]\r\nF=a.bmp,0\r\n"
-       "[2]\r\nF=b.bmp,0\r\nX=30\r\n[3]\r\nF=c.bmp,0\r\n", 4, 2},
+       "[2]\r\nF=b.bmp,0\r\nX=30\r\n[3]\r\nF=c.bmp,0\r\n",
+       4, 2},
       {"a count of one", "[Header]\r\nVer=6\r\nN=1\r\n", 0, 0},
       {"not a script", "just some text\r\nwith=keys\r\n", 0, 0},
   };
@@ -180,12 +187,16 @@ TEST_F(ScriptUnderWine, PathFormsFromOneSearchOfAFolderAreThoseOfTheFileByFile) 
   ASSERT_TRUE(fs.WriteFile(kFolder + "\\Long Folder Name\\Holiday Picture.jpeg", "x"));
   ASSERT_TRUE(fs.WriteFile(kFolder + "\\Long Folder Name\\short.bmp", "x"));
   ASSERT_TRUE(fs.WriteFile(kFolder + "\\MixedCase.Bmp", "x"));
-  const std::string shortHoliday = fs.ShortPath(kFolder + "\\Long Folder Name\\Holiday Picture.jpeg");
+  const std::string shortHoliday =
+      fs.ShortPath(kFolder + "\\Long Folder Name\\Holiday Picture.jpeg");
   ASSERT_FALSE(shortHoliday.empty());
-  const std::vector<std::string> paths = {
-      kFolder + "\\long folder name\\holiday picture.jpeg", shortHoliday,
-      kFolder + "\\Long Folder Name\\SHORT.BMP", kFolder + "\\long folder name\\gone.bmp",
-      kFolder + "\\mixedcase.bmp", kFolder + "\\nowhere\\x.bmp", "c:\\x.bmp"};
+  const std::vector<std::string> paths = {kFolder + "\\long folder name\\holiday picture.jpeg",
+                                          shortHoliday,
+                                          kFolder + "\\Long Folder Name\\SHORT.BMP",
+                                          kFolder + "\\long folder name\\gone.bmp",
+                                          kFolder + "\\mixedcase.bmp",
+                                          kFolder + "\\nowhere\\x.bmp",
+                                          "c:\\x.bmp"};
   std::string text;
   for (size_t i = 0; i < paths.size(); ++i) {
     text.append(1, '[').append(std::to_string(i + 1)).append("]\r\nFile=");

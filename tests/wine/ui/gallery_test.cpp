@@ -95,9 +95,9 @@ class Gallery : public Form {
       c.PutText(20, 70, "Image canvas");
     };
     int x = 8;
-    for (GlyphKind k : {GlyphKind::Play, GlyphKind::Pause, GlyphKind::Stop, GlyphKind::Next,
-                        GlyphKind::Prev, GlyphKind::Step, GlyphKind::Back, GlyphKind::Record,
-                        GlyphKind::Eject}) {
+    for (GlyphKind k :
+         {GlyphKind::Play, GlyphKind::Pause, GlyphKind::Stop, GlyphKind::Next, GlyphKind::Prev,
+          GlyphKind::Step, GlyphKind::Back, GlyphKind::Record, GlyphKind::Eject}) {
       auto& b = *media.emplace_back(std::make_unique<Button>(*this, std::string(GlyphName(k))));
       b.SetBounds(x, 292, 24, 24);
       b.SetGlyph(k);

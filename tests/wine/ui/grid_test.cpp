@@ -37,7 +37,8 @@ TEST(GridWindowOnWine, ScrollsByPagesToTheEndAndKeepsTheClickedRowInView) {
     SendMessageA(h, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
     EXPECT_EQ(f.Grid.TopRow(), 1 + f.Grid.PageRows());
     SendMessageA(h, WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), 0);
-    EXPECT_EQ(f.Grid.TopRow(), 41 - f.Grid.PageRows()) << "the last row at the bottom, no empty space";
+    EXPECT_EQ(f.Grid.TopRow(), 41 - f.Grid.PageRows())
+        << "the last row at the bottom, no empty space";
     si.fMask = SIF_POS;
     GetScrollInfo(h, SB_VERT, &si);
     EXPECT_EQ(si.nPos, f.Grid.TopRow()) << "the scroll bar follows";

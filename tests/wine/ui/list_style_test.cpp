@@ -169,7 +169,7 @@ TEST(ListStylesOnWine, NewEntriesReachTheRealListInOrder) {
     f.Files.Assign(texts);  // the same again
     EXPECT_EQ(shown(), held());
     EXPECT_EQ(selections(), 0);
-    texts.back() = "last.bmp";  // the end changed
+    texts.back() = "last.bmp";    // the end changed
     texts.front() = "first.bmp";  // and the start: all of it differs in one run
     f.Files.Assign(texts);
     EXPECT_EQ(shown(), held());

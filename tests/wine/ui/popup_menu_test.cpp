@@ -37,8 +37,10 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   }
   const std::string ready = std::string(dir) + "\\popup_columns.ready";
   const std::string done = std::string(dir) + "\\popup_columns.done";
-  if (seen.ticks == 3) CloseHandle(CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  if (seen.ticks > 3 && (GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES || seen.ticks > 600))
+  if (seen.ticks == 3)
+    CloseHandle(CreateFileA(ready.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  if (seen.ticks > 3 &&
+      (GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES || seen.ticks > 600))
     EndMenu();
 }
 
@@ -52,7 +54,8 @@ TEST(PopupMenusOnWine, ShowTheirColumnsWhereAsked) {
   int clicks = 0;
   const char* first[] = {"&None", "&Wipe left", "Wipe &right", "Wipe &up", "Wipe &down", "&Fade"};
   const char* second[] = {"&Dissolve", "&Blinds", "&Checker", "Spi&ral", "&Zoom in", "Zoom &out"};
-  for (int i = 0; i < 6; ++i) popup.Add("mnuA" + std::to_string(i), first[i]).OnClick = [&](MenuItem&) { ++clicks; };
+  for (int i = 0; i < 6; ++i)
+    popup.Add("mnuA" + std::to_string(i), first[i]).OnClick = [&](MenuItem&) { ++clicks; };
   for (int i = 0; i < 6; ++i) {
     MenuItem& m = popup.Add("mnuB" + std::to_string(i), second[i]);
     m.SetColumnBreak(i == 0);

@@ -52,7 +52,8 @@ TEST(ScrlDlgWindow, HasTheDesignedClientSizeFontsAndDefaultButton) {
     const LONG_PTR okStyle = GetWindowLongPtrA(reinterpret_cast<HWND>(d.BtnOK.Handle()), GWL_STYLE);
     EXPECT_EQ(okStyle & BS_TYPEMASK, BS_DEFPUSHBUTTON) << "OK is the framed default button";
     EXPECT_EQ(u.TextOf("BtnOK"), "&Ok");
-    EXPECT_NE(GetWindowLongPtrA(reinterpret_cast<HWND>(d.LabelMax.Handle()), GWL_STYLE) & SS_RIGHT, 0);
+    EXPECT_NE(GetWindowLongPtrA(reinterpret_cast<HWND>(d.LabelMax.Handle()), GWL_STYLE) & SS_RIGHT,
+              0);
     EXPECT_EQ(GetWindow(h, GW_OWNER), reinterpret_cast<HWND>(w95::ui::Application().Handle()))
         << "owned by the library's application window";
 

@@ -67,7 +67,8 @@ class Surface {
   // The pixel as pictures hold it (0x00RRGGBB).
   uint32_t At(int x, int y) {
     const COLORREF c = GetPixel(dc_, x, y);
-    return static_cast<uint32_t>(GetRValue(c)) << 16 | static_cast<uint32_t>(GetGValue(c)) << 8 | GetBValue(c);
+    return static_cast<uint32_t>(GetRValue(c)) << 16 | static_cast<uint32_t>(GetGValue(c)) << 8 |
+           GetBValue(c);
   }
 
  private:
@@ -83,20 +84,28 @@ TEST(ThumbnailPicturesOnWine, ThePlatformsLoadingAndOurReaderShowTheSamePixels) 
   std::vector<std::pair<std::string, std::string>> files;
   for (bool topDown : {false, true}) {
     const std::string order = topDown ? "td" : "bu";
-    files.emplace_back("d1" + order, MakeBmp({.width = 10, .bits = 1, .topDown = topDown,
-                                              .palette = {kBlue, kWhite},
-                                              .rows = {std::string("\xA0\x40", 2),
-                                                       std::string("\x0F\xC0", 2)}}));
-    files.emplace_back("d4" + order, MakeBmp({.width = 3, .bits = 4, .topDown = topDown,
+    files.emplace_back("d1" + order,
+                       MakeBmp({.width = 10,
+                                .bits = 1,
+                                .topDown = topDown,
+                                .palette = {kBlue, kWhite},
+                                .rows = {std::string("\xA0\x40", 2), std::string("\x0F\xC0", 2)}}));
+    files.emplace_back("d4" + order, MakeBmp({.width = 3,
+                                              .bits = 4,
+                                              .topDown = topDown,
                                               .palette = {0, kRed, kGreen, kBlue},
                                               .rows = {"\x12\x30", "\x32\x10"},
                                               .colorsUsed = 4}));
-    files.emplace_back("d8" + order, MakeBmp({.width = 3, .bits = 8, .topDown = topDown,
+    files.emplace_back("d8" + order, MakeBmp({.width = 3,
+                                              .bits = 8,
+                                              .topDown = topDown,
                                               .palette = {0, kRed, kGreen, kBlue},
-                                              .rows = {"\1\2\3", "\3\2\1"}, .colorsUsed = 4}));
+                                              .rows = {"\1\2\3", "\3\2\1"},
+                                              .colorsUsed = 4}));
   }
   std::vector<uint32_t> ramp;
-  for (uint32_t i = 0; i < 7 * 5; ++i) ramp.push_back(i % 3 == 0 ? kRed : i % 3 == 1 ? kGreen : kBlue);
+  for (uint32_t i = 0; i < 7 * 5; ++i)
+    ramp.push_back(i % 3 == 0 ? kRed : i % 3 == 1 ? kGreen : kBlue);
   files.emplace_back("d24", platform::EncodeBmp24(7, 5, ramp));
 
   for (const auto& [name, bytes] : files) {
@@ -137,7 +146,8 @@ TEST(ThumbnailPicturesOnWine, APictureNeverShowsOutsideItsBox) {
   wine_ui::RealMachine machine;
   const std::string dir = Folder();
   std::vector<uint32_t> pixels(100 * 100, kBlue);
-  for (int y = 0; y < 100; ++y) pixels[static_cast<size_t>(y) * 100 + 18] = kRed;  // first column shown
+  for (int y = 0; y < 100; ++y)
+    pixels[static_cast<size_t>(y) * 100 + 18] = kRed;  // first column shown
   WriteBytes(dir + "big.bmp", platform::EncodeBmp24(100, 100, pixels));
   const PicturePtr p = editor::LoadThumbnail(dir + "big.bmp");
   ASSERT_TRUE(p);
@@ -169,12 +179,14 @@ class PageForm : public ui::Form {
   ui::ScrollBar CatScroll{*this, "CatScroll"};
   std::vector<std::pair<int, int>> moves;
   std::vector<int> selected;
-  editor::ThumbsPage page{*this, Grid, Image2, CatScroll,
-                          {[this](int row) { selected.push_back(row); }, [] {},
-                           [this](int from, int to) { moves.emplace_back(from, to); },
-                           [this](int row) {
-                             return editor::ThumbnailFile(Grid, row, appDir_, "J74S8");
-                           }}};
+  editor::ThumbsPage page{
+      *this,
+      Grid,
+      Image2,
+      CatScroll,
+      {[this](int row) { selected.push_back(row); }, [] {},
+       [this](int from, int to) { moves.emplace_back(from, to); },
+       [this](int row) { return editor::ThumbnailFile(Grid, row, appDir_, "J74S8"); }}};
 
  private:
   std::string appDir_;
@@ -186,8 +198,8 @@ uint32_t ScreenPixel(ui::Control& c, int x, int y) {
   HDC dc = GetDC(h);
   const COLORREF color = GetPixel(dc, x, y);
   ReleaseDC(h, dc);
-  return static_cast<uint32_t>(GetRValue(color)) << 16 | static_cast<uint32_t>(GetGValue(color)) << 8 |
-         GetBValue(color);
+  return static_cast<uint32_t>(GetRValue(color)) << 16 |
+         static_cast<uint32_t>(GetGValue(color)) << 8 | GetBValue(color);
 }
 
 TEST(ThumbnailPageOnWine, FortySlidesShownClickedAndDragged) {
@@ -198,14 +210,16 @@ TEST(ThumbnailPageOnWine, FortySlidesShownClickedAndDragged) {
   f.Grid.SetRowCount(41);
   const uint32_t colours[] = {kRed, kGreen, kBlue, 0x00FFFF, 0xFF00FF, 0x808000};
   for (int r = 1; r <= 40; ++r) {
-    const std::string name = r == 7 ? "a rather long name.jpeg" : "slide" + std::to_string(r) + ".bmp";
+    const std::string name =
+        r == 7 ? "a rather long name.jpeg" : "slide" + std::to_string(r) + ".bmp";
     f.Grid.SetCell(editor::kColPath, r, "c:\\pics\\" + name);
     f.Grid.SetCell(editor::kColName, r, name);
     editor::SetUpGraphic(f.Grid, r);
     if (r % 10 == 5) continue;  // no thumbnail: "No Preview"
     const std::string index = std::to_string(r);
     f.Grid.SetCell(editor::kColThumb, r, index);
-    const int w = 64 - (r % 4) * 12, h = 64 - (r % 3) * 16;  // various sizes, aspect kept by the host
+    const int w = 64 - (r % 4) * 12,
+              h = 64 - (r % 3) * 16;  // various sizes, aspect kept by the host
     WriteBytes(dir + "J74S8" + index + ".BMP",
                platform::EncodeBmp24(w, h, std::vector<uint32_t>(size_t(w) * h, colours[r % 6])));
   }

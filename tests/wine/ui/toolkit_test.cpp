@@ -23,10 +23,11 @@ TEST(HelpOnWine, OpensThePlimboHelpFileOnTheFormsOwnWindow) {
   wine_ui::RealMachine machine;
   toolkit_scenarios::Session s;
   toolkit_scenarios::Sample f;
-  s.WhenModal<toolkit_scenarios::Sample>([&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
-    f.ShowHelp();
-    u.Click("BtnCancel");
-  });
+  s.WhenModal<toolkit_scenarios::Sample>(
+      [&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+        f.ShowHelp();
+        u.Click("BtnCancel");
+      });
   f.ShowModal();
   ASSERT_EQ(machine.desktop->helpCalls.size(), 1u);
   EXPECT_NE(machine.desktop->helpCalls[0].owner, 0u);
@@ -140,11 +141,12 @@ TEST(MenusOnWine, PopupIsShownAndTheScriptedItemRuns) {
   PopupMenu popup(f.Files, "PopupMenu1");
   int runs = 0;
   popup.Add("mnuDelete", "&Delete").OnClick = [&](MenuItem&) { ++runs; };
-  s.WhenModal<toolkit_scenarios::Sample>([&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
-    s.AnswerPopup("mnuDelete");
-    popup.Popup(200, 200);
-    u.Click("BtnOK");
-  });
+  s.WhenModal<toolkit_scenarios::Sample>(
+      [&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+        s.AnswerPopup("mnuDelete");
+        popup.Popup(200, 200);
+        u.Click("BtnOK");
+      });
   f.ShowModal();
   EXPECT_EQ(runs, 1);
 }
@@ -163,18 +165,19 @@ TEST(TimersOnWine, ARunningTimerTicksInTheModalLoopAndStopsWhenDisabled) {
   f.Timer1.OnTimer = [&](Control&) {
     if (++ticks == 3) f.Timer1.SetEnabled(false);
   };
-  s.WhenModal<toolkit_scenarios::Sample>([&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
-    f.Timer1.SetEnabled(true);
-    for (int i = 0; i < 100 && f.Timer1.Running(); ++i) {
-      w95::ui::win32::PumpPending();
-      Sleep(10);
-    }
-    for (int i = 0; i < 5; ++i) {
-      w95::ui::win32::PumpPending();
-      Sleep(15);
-    }
-    u.Click("BtnOK");
-  });
+  s.WhenModal<toolkit_scenarios::Sample>(
+      [&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+        f.Timer1.SetEnabled(true);
+        for (int i = 0; i < 100 && f.Timer1.Running(); ++i) {
+          w95::ui::win32::PumpPending();
+          Sleep(10);
+        }
+        for (int i = 0; i < 5; ++i) {
+          w95::ui::win32::PumpPending();
+          Sleep(15);
+        }
+        u.Click("BtnOK");
+      });
   f.ShowModal();
   EXPECT_EQ(ticks, 3);
 }

@@ -111,8 +111,8 @@ HWND MakeTopLevel(const char* title, bool other) {
     registered = true;
   }
   // Hidden top-level windows: a broadcast reaches them too.
-  HWND h = CreateWindowExA(WS_EX_TOOLWINDOW, "W95VideoHost", title, WS_OVERLAPPEDWINDOW, 0, 0,
-                           100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND h = CreateWindowExA(WS_EX_TOOLWINDOW, "W95VideoHost", title, WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                           100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   SetWindowLongPtrA(h, GWLP_USERDATA, other ? 1 : 0);
   return h;
 }
@@ -278,7 +278,7 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   Click(form, 0);  // Pause
   PumpFor(300);
   ASSERT_EQ(BarButtons(form).size(), 3u);  // Play, Step, step back
-  Click(form, 1);  // Step: the status shows the frame before the step
+  Click(form, 1);                          // Step: the status shows the frame before the step
   const std::string before = StatusOf(form);
   ASSERT_EQ(before.rfind("PausedFrame:", 0), 0u) << before;
   const int frame = std::atoi(before.c_str() + 12);
@@ -443,8 +443,7 @@ int LitShare(HWND picture) {
   BitBlt(mem, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
   long lit = 0, all = 0;
   for (int y = 0; y < r.bottom; y += 2)
-    for (int x = 0; x < r.right; x += 2, ++all)
-      lit += (GetPixel(mem, x, y) & 0xFFFFFF) != 0;
+    for (int x = 0; x < r.right; x += 2, ++all) lit += (GetPixel(mem, x, y) & 0xFFFFFF) != 0;
   SelectObject(mem, old);
   DeleteObject(bitmap);
   DeleteDC(mem);
@@ -512,7 +511,8 @@ TEST_F(VideoDll, VolumeAndSpeedTheDeviceDoesNotTakeAreNamedOnce) {
       return true;
     });
     wine_keys::Press('M', {VK_CONTROL}, 0);
-    EXPECT_TRUE(PumpUntil([&] { return modalSteps.empty() && !TopLevelExactly("", "Playback Options"); }, 4000));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return modalSteps.empty() && !TopLevelExactly("", "Playback Options"); }, 4000));
     PumpFor(300);
     EXPECT_TRUE(dialogUp) << round;
   }
@@ -603,7 +603,8 @@ TEST_F(VideoDll, PlayAskedAgainWhileOpeningIsRefusedAndTheFirstWindowStays) {
 
 TEST_F(VideoDll, ClipLargerThanTheScreenKeepsTheWindowCaptionOnTheScreen) {
   const std::string big = "c:\\w95vid\\big.avi";
-  ASSERT_TRUE(WriteAvi(big, GetSystemMetrics(SM_CXSCREEN) + 400, GetSystemMetrics(SM_CYSCREEN) + 300, 2, 12));
+  ASSERT_TRUE(WriteAvi(big, GetSystemMetrics(SM_CXSCREEN) + 400,
+                       GetSystemMetrics(SM_CYSCREEN) + 300, 2, 12));
   WritePrivateProfileStringA("plimbo", "SaveName", big.c_str(), "plimbo.ini");
   ASSERT_EQ(player(host, 0, 0), 1);
   PumpFor(200);
@@ -642,7 +643,8 @@ TEST_F(VideoDll, KeyboardUserZoomsPlaysUsesTheOptionsAndCloses) {
   GetClientRect(form, &rc);
   EXPECT_EQ(rc.right, 160) << "Ctrl+1";
   wine_keys::Press(VK_INSERT, {VK_SHIFT}, 0);
-  EXPECT_TRUE(PumpUntil([&] { return StatusOf(form).rfind("Playing", 0) == 0; }, 1000)) << "Shift+Ins";
+  EXPECT_TRUE(PumpUntil([&] { return StatusOf(form).rfind("Playing", 0) == 0; }, 1000))
+      << "Shift+Ins";
 
   std::vector<std::string> ring;
   bool dialogUp = false;
@@ -664,15 +666,17 @@ TEST_F(VideoDll, KeyboardUserZoomsPlaysUsesTheOptionsAndCloses) {
     return true;
   });
   wine_keys::Press('M', {VK_CONTROL}, 0);
-  EXPECT_TRUE(PumpUntil([&] { return modalSteps.empty() && !TopLevelExactly("", "Playback Options"); }, 4000));
+  EXPECT_TRUE(PumpUntil(
+      [&] { return modalSteps.empty() && !TopLevelExactly("", "Playback Options"); }, 4000));
   EXPECT_TRUE(dialogUp) << "Ctrl+M and the menu's options item";
   // From the speed bar: the volume bar, the three buttons, the speed bar.
-  EXPECT_EQ(ring, (std::vector<std::string>{"ScrollBar:", "Button:&Default", "Button:Ok", "Button:Cancel",
-                                            "ScrollBar:"}));
+  EXPECT_EQ(ring, (std::vector<std::string>{"ScrollBar:", "Button:&Default", "Button:Ok",
+                                            "Button:Cancel", "ScrollBar:"}));
   EXPECT_EQ(GetActiveWindow(), form) << "the window is active again once the dialog is gone";
   wine_keys::Press(VK_ESCAPE, {}, 50);
   wine_keys::Press(VK_ESCAPE, {}, 300);
-  EXPECT_EQ(TopLevelExactly("", "Video Clip.avi"), nullptr) << "the second Escape closes it at once";
+  EXPECT_EQ(TopLevelExactly("", "Video Clip.avi"), nullptr)
+      << "the second Escape closes it at once";
   EXPECT_TRUE(boxes.empty());
 }
 
@@ -692,12 +696,9 @@ TEST_F(VideoDll, KeysMoveTheClipAndDoubleClickFillsTheScreen) {
     WORD key;
     const char* status;  // what the status line then starts with
   } rows[] = {
-      {VK_RIGHT, "Stopped Frame:1  0:00 / 0:02"},
-      {VK_END, "Stopped Frame:23  0:01 / 0:02"},
-      {VK_HOME, "Stopped Frame:0  0:00 / 0:02"},
-      {VK_NEXT, "Stopped Frame:2  0:00 / 0:02"},
-      {VK_LEFT, "Stopped Frame:1  0:00 / 0:02"},
-      {VK_SPACE, "Playing Frame:"},
+      {VK_RIGHT, "Stopped Frame:1  0:00 / 0:02"}, {VK_END, "Stopped Frame:23  0:01 / 0:02"},
+      {VK_HOME, "Stopped Frame:0  0:00 / 0:02"},  {VK_NEXT, "Stopped Frame:2  0:00 / 0:02"},
+      {VK_LEFT, "Stopped Frame:1  0:00 / 0:02"},  {VK_SPACE, "Playing Frame:"},
   };
   for (const Row& r : rows) {
     wine_keys::Press(r.key, {}, 100);

@@ -124,7 +124,8 @@ class HeadlessUser final : public User {
     RequireUsable(c, "select in");
     c.UserFocused();
     if (auto* lb = dynamic_cast<ListBox*>(&c)) {
-      if (index < 0 || index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
+      if (index < 0 || index >= lb->Count())
+        throw ScriptFailure("no entry " + std::to_string(index));
       lb->UserSelect(index, shift);
       return;
     }
@@ -165,7 +166,8 @@ class HeadlessUser final : public User {
     RequireUsable(g, "drag in");
     if (!(g.Options() & goRowMoving) || from < g.FixedRows() || from >= g.RowCount() ||
         to < g.FixedRows() || to >= g.RowCount())
-      throw ScriptFailure("row " + std::to_string(from) + " cannot be dragged to " + std::to_string(to));
+      throw ScriptFailure("row " + std::to_string(from) + " cannot be dragged to " +
+                          std::to_string(to));
     g.UserFocused();
     g.UserMoveRow(from, to);
   }
@@ -178,9 +180,7 @@ class HeadlessUser final : public User {
     g.UserSizeCol(col, width);
   }
 
-  void Choose(std::string_view menuItem) override {
-    MenuUsable(menuItem).Click();
-  }
+  void Choose(std::string_view menuItem) override { MenuUsable(menuItem).Click(); }
 
   std::string TextOf(std::string_view name) override { return Named(name).Text(); }
 

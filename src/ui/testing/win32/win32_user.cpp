@@ -100,19 +100,26 @@ class Win32User final : public User {
     SCROLLBARINFO info{};
     info.cbSize = sizeof info;
     const bool haveInfo = GetScrollBarInfo(h, OBJID_CLIENT, &info) != 0;
-    const int arrow = haveInfo && info.dxyLineButton > 0 ? info.dxyLineButton
-                                                          : GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
+    const int arrow = haveInfo && info.dxyLineButton > 0
+                          ? info.dxyLineButton
+                          : GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
     int at = -1;
     switch (code) {
-      case ScrollCode::LineUp: at = arrow / 2; break;
-      case ScrollCode::LineDown: at = length - arrow / 2 - 1; break;
+      case ScrollCode::LineUp:
+        at = arrow / 2;
+        break;
+      case ScrollCode::LineDown:
+        at = length - arrow / 2 - 1;
+        break;
       case ScrollCode::PageUp:
         if (haveInfo && info.xyThumbTop > arrow + 1) at = (arrow + info.xyThumbTop) / 2;
         break;
       case ScrollCode::PageDown:
-        if (haveInfo && info.xyThumbBottom < length - arrow - 1) at = (info.xyThumbBottom + length - arrow) / 2;
+        if (haveInfo && info.xyThumbBottom < length - arrow - 1)
+          at = (info.xyThumbBottom + length - arrow) / 2;
         break;
-      default: break;
+      default:
+        break;
     }
     if (at < 0) throw ScriptFailure("cannot click there on scroll bar '" + std::string(name) + "'");
     const LPARAM point = vertical ? MAKELPARAM(across, at) : MAKELPARAM(at, across);
@@ -126,7 +133,8 @@ class Win32User final : public User {
     SetFocus(h);
     const WORD id = static_cast<WORD>(GetDlgCtrlID(h));
     if (auto* lb = dynamic_cast<ListBox*>(&Named(name))) {
-      if (index < 0 || index >= lb->Count()) throw ScriptFailure("no entry " + std::to_string(index));
+      if (index < 0 || index >= lb->Count())
+        throw ScriptFailure("no entry " + std::to_string(index));
       if (lb->MultiSelect()) {
         const int caret = static_cast<int>(SendMessageA(h, LB_GETCARETINDEX, 0, 0));
         if (shift & ssCtrl) {
@@ -142,7 +150,8 @@ class Win32User final : public User {
       } else {
         SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
       }
-      SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
+      SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(h));
     } else if (auto* tabs = dynamic_cast<TabControl*>(&Named(name))) {
       if (index < 0 || index >= static_cast<int>(tabs->Tabs().size()))
         throw ScriptFailure("no tab " + std::to_string(index));
@@ -154,7 +163,8 @@ class Win32User final : public User {
       if (index < 0 || index >= static_cast<int>(cb.Items().size()))
         throw ScriptFailure("no entry " + std::to_string(index));
       SendMessageA(h, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-      SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(h));
+      SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(h));
     }
     Settle();
   }
@@ -193,7 +203,8 @@ class Win32User final : public User {
     auto& g = As<StringGrid>(name);
     if (!(g.Options() & goRowMoving) || from < g.FixedRows() || from >= g.RowCount() ||
         to < g.FixedRows() || to >= g.RowCount())
-      throw ScriptFailure("row " + std::to_string(from) + " cannot be dragged to " + std::to_string(to));
+      throw ScriptFailure("row " + std::to_string(from) + " cannot be dragged to " +
+                          std::to_string(to));
     int fixedCol = 0;
     while (fixedCol + 1 < g.FixedCols() && g.ColWidth(fixedCol) < 2) ++fixedCol;
     SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, CellPoint(h, g, fixedCol, from));
@@ -231,7 +242,8 @@ class Win32User final : public User {
 
   void Choose(std::string_view menuItem) override {
     MenuItem& item = MenuUsable(menuItem);
-    SendMessageA(reinterpret_cast<HWND>(ActiveForm().Handle()), WM_COMMAND, MAKEWPARAM(item.Command(), 0), 0);
+    SendMessageA(reinterpret_cast<HWND>(ActiveForm().Handle()), WM_COMMAND,
+                 MAKEWPARAM(item.Command(), 0), 0);
     Settle();
   }
 
@@ -265,7 +277,8 @@ class Win32User final : public User {
   void MouseUp(std::string_view name, MouseButton button, int x, int y) override {
     HWND h = Window(name);
     held_ = 0;
-    SendMessageA(h, button == MouseButton::Right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    SendMessageA(h, button == MouseButton::Right ? WM_RBUTTONUP : WM_LBUTTONUP, 0,
+                 MAKELPARAM(x, y));
     Settle();
   }
 
