@@ -126,6 +126,14 @@ struct Received {
   bool windowMinimised = false;
   LONG checkDuring = -1;
   int horzRes = 0, vertRes = 0, offsetX = 0, offsetY = 0, dpiX = 0, dpiY = 0;
+
+  int Number(const char* key) { return std::atoi(keys[key].c_str()); }
+  // For the page check: the printer's figures and where the rectangle must
+  // be, in device pixels, as check_page.py reads them.
+  void WritePlacement(const std::string& file, int l, int t, int w, int h) const {
+    std::ofstream(file) << dpiX << " " << dpiY << " " << offsetX << " " << offsetY << " " << horzRes
+                        << " " << vertRes << " " << l << " " << t << " " << w << " " << h << "\n";
+  }
 };
 Received received;
 
@@ -328,20 +336,14 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
   EXPECT_EQ(received.keys["prC"], "1");  // the PostScript printer has colour
   EXPECT_EQ(received.keys["prD"], "4");
   // 640 x 480 fitted to the printable area at 60 %, in the middle.
-  const int w = std::atoi(received.keys["prW"].c_str()),
-            h = std::atoi(received.keys["prH"].c_str());
-  const int l = std::atoi(received.keys["prL"].c_str()),
-            t = std::atoi(received.keys["prT"].c_str());
+  const int w = received.Number("prW"), h = received.Number("prH");
+  const int l = received.Number("prL"), t = received.Number("prT");
   EXPECT_NEAR(w, received.horzRes * 6 / 10, 1);
   EXPECT_NEAR(h * 4, w * 3, 4);
   EXPECT_NEAR(l, (received.horzRes - w) / 2, 1);
   EXPECT_NEAR(t, (received.vertRes - h) / 2, 1);
 
-  // For the page check: where the rectangle must be, in device pixels.
-  std::ofstream(dir + "\\placement.txt")
-      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY
-      << " " << received.horzRes << " " << received.vertRes << " " << l << " " << t << " " << w
-      << " " << h << "\n";
+  received.WritePlacement(dir + "\\placement.txt", l, t, w, h);
   WIN32_FILE_ATTRIBUTE_DATA info{};
   ASSERT_TRUE(GetFileAttributesExA(ps.c_str(), GetFileExInfoStandard, &info)) << ps;
   EXPECT_GT(info.nFileSizeLow, 1000u);
@@ -375,18 +377,13 @@ TEST_F(PrintOnWine, TypedSixByFourInchesPrintsToTheDevicePixel) {
   Click(form, "&Print It");
   Pump(100);
   ASSERT_EQ(received.messages, 1);
-  const int w = std::atoi(received.keys["prW"].c_str()),
-            h = std::atoi(received.keys["prH"].c_str());
-  const int l = std::atoi(received.keys["prL"].c_str()),
-            t = std::atoi(received.keys["prT"].c_str());
+  const int w = received.Number("prW"), h = received.Number("prH");
+  const int l = received.Number("prL"), t = received.Number("prT");
   EXPECT_EQ(w, 6 * received.dpiX);
   EXPECT_EQ(h, 4 * received.dpiY);
   EXPECT_NEAR(l, (received.horzRes - w) / 2, 1);
   EXPECT_NEAR(t, (received.vertRes - h) / 2, 1);
-  std::ofstream(dir + "\\photo_placement.txt")
-      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY
-      << " " << received.horzRes << " " << received.vertRes << " " << l << " " << t << " " << w
-      << " " << h << "\n";
+  received.WritePlacement(dir + "\\photo_placement.txt", l, t, w, h);
 }
 
 // A photo size filled with real keys: a 2:1 picture covers 6 x 4 inches as
@@ -416,18 +413,13 @@ TEST_F(PrintOnWine, FilledPhotoSizeIsCroppedOnThePage) {
   Click(form, "&Print It");
   Pump(100);
   ASSERT_EQ(received.messages, 1);
-  const int w = std::atoi(received.keys["prW"].c_str()),
-            h = std::atoi(received.keys["prH"].c_str());
-  const int l = std::atoi(received.keys["prL"].c_str()),
-            t = std::atoi(received.keys["prT"].c_str());
+  const int w = received.Number("prW"), h = received.Number("prH");
+  const int l = received.Number("prL"), t = received.Number("prT");
   EXPECT_EQ(w, 8 * received.dpiX) << "the covering rectangle";
   EXPECT_EQ(h, 4 * received.dpiY);
   const int boxW = 6 * received.dpiX, boxL = l + (w - boxW) / 2;
   EXPECT_NEAR(boxL, (received.horzRes - boxW) / 2, 1);
-  std::ofstream(dir + "\\fill_placement.txt")
-      << received.dpiX << " " << received.dpiY << " " << received.offsetX << " " << received.offsetY
-      << " " << received.horzRes << " " << received.vertRes << " " << boxL << " " << t << " "
-      << boxW << " " << h << "\n";
+  received.WritePlacement(dir + "\\fill_placement.txt", boxL, t, boxW, h);
 }
 
 }  // namespace
