@@ -148,13 +148,10 @@ inline HWND WaitForWindow(const std::string& caption, DWORD ms = 5000) {
   }
 }
 
-// Writes the area `r` of the screen, as this program's screen device context
-// has it, as a 24-bit BMP file.
-inline bool SaveScreenArea(const RECT& r, const std::string& bmpFile) {
+// Writes the area `r` of the device context `dc` as a 24-bit BMP file.
+inline bool SaveDcArea(HDC dc, const RECT& r, const std::string& bmpFile) {
   const int w = r.right - r.left, h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return false;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = w;
@@ -162,27 +159,38 @@ inline bool SaveScreenArea(const RECT& r, const std::string& bmpFile) {
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = false;
-  if (bmp && bits) {
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + size;
-    if (FILE* f = std::fopen(bmpFile.c_str(), "wb")) {
-      ok = std::fwrite(&file, sizeof file, 1, f) == 1 &&
-           std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f) == 1 &&
-           std::fwrite(bits, size, 1, f) == 1;
-      ok = std::fclose(f) == 0 && ok;
-    }
-    SelectObject(mem, old);
-    DeleteObject(bmp);
+  HBITMAP bmp = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bmp || !bits) {
+    if (bmp) DeleteObject(bmp);
+    return false;
   }
+  HDC mem = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, w, h, dc, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  SelectObject(mem, old);
   DeleteDC(mem);
+  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + size;
+  bool ok = false;
+  if (FILE* f = std::fopen(bmpFile.c_str(), "wb")) {
+    ok = std::fwrite(&file, sizeof file, 1, f) == 1 &&
+         std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f) == 1 &&
+         std::fwrite(bits, size, 1, f) == 1;
+    ok = std::fclose(f) == 0 && ok;
+  }
+  DeleteObject(bmp);
+  return ok;
+}
+
+// Writes the area `r` of the screen, as this program's screen device context
+// has it, as a 24-bit BMP file.
+inline bool SaveScreenArea(const RECT& r, const std::string& bmpFile) {
+  HDC screen = GetDC(nullptr);
+  const bool ok = SaveDcArea(screen, r, bmpFile);
   ReleaseDC(nullptr, screen);
   return ok;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host.h"
+#include "wine_windows.h"
 
 namespace w95host {
 
@@ -29,37 +30,7 @@ bool SaveGrab(HDC dc, const std::string& path) {
   const int w = std::atoi(ReadKey(W95_KEY_IMAGE_WIDTH).c_str());
   const int h = std::atoi(ReadKey(W95_KEY_IMAGE_HEIGHT).c_str());
   std::printf("  0x913 grab frame: %d x %d at %d, %d\n", w, h, l, t);
-  if (w <= 0 || h <= 0) return false;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bmp) return false;
-  HDC mem = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, dc, l, t, SRCCOPY);
-  GdiFlush();
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  const DWORD rowBytes = static_cast<DWORD>((w * 3 + 3) & ~3);
-  const DWORD imageBytes = rowBytes * static_cast<DWORD>(h);
-  BITMAPFILEHEADER fh{};
-  fh.bfType = 0x4D42;  // "BM"
-  fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
-  fh.bfSize = fh.bfOffBits + imageBytes;
-  bool ok = false;
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 &&
-         std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
-         std::fwrite(bits, 1, imageBytes, f) == imageBytes;
-    ok = std::fclose(f) == 0 && ok;
-  }
-  DeleteObject(bmp);
-  return ok;
+  return wine_windows::SaveDcArea(dc, RECT{l, t, l + w, t + h}, path);
 }
 
 LRESULT CALLBACK VideoHostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
