@@ -2,6 +2,7 @@
 // display, closing, the keys, and the entry that runs it.
 #include "editor/editor_form.h"
 
+#include <chrono>
 #include <memory>
 
 #include "editor/script_model.h"
@@ -24,6 +25,11 @@ constexpr int kClientWidth = 607;
 constexpr int kPathPanelHeight = 24;
 constexpr int kControlsHeight = 94;
 constexpr int kThumbRowHeight = 80;
+// The missing-file check: a slice runs this long at most, in steps of this
+// many files, every interval while the check lasts.
+constexpr auto kMissingSlice = std::chrono::milliseconds(20);
+constexpr int kMissingStep = 128;
+constexpr unsigned kMissingTimerInterval = 10;
 
 ui::Font BoldSans(int size) {
   ui::Font f;
@@ -42,7 +48,13 @@ ExplorerCall& EditorExplorer() {
   return call;
 }
 
-TEditorForm::TEditorForm(ScriptState state) : ui::Form("EditorForm"), state_(std::move(state)) {
+FolderCall& EditorFolderPicker() {
+  static FolderCall call = [] { return explorer::RunFolderDlg(); };
+  return call;
+}
+
+TEditorForm::TEditorForm(ScriptState state)
+    : ui::Form("EditorForm"), Missing(*platform::Current().files), state_(std::move(state)) {
   BuildControls();
   BuildMenus();
   FormCreate();
@@ -163,7 +175,12 @@ void TEditorForm::BuildControls() {
   Thumbnail.SetBounds(18, 19, 64, 64);
   Thumbnail.SetVisible(false);
 
+  MissingTimer.SetEnabled(false);
+  MissingTimer.SetInterval(kMissingTimerInterval);
+  MissingTimer.OnTimer = [this](ui::Control&) { MissingTimerTimer(); };
+
   OnShow = [this](ui::Control& s) { FormShow(s); };
+  OnActivate = [this](ui::Control&) { FormActivate(); };
   OnCloseQuery = [this](ui::Control& s, bool& can) { FormCloseQuery(s, can); };
   OnClose = [this](ui::Control&, ui::CloseAction&) { FormClose(); };
   OnKeyDown = [this](ui::Control& s, int& key, unsigned shift) { FormKeyDown(s, key, shift); };
@@ -256,6 +273,7 @@ void TEditorForm::FormShow(ui::Control&) {
   History.Reset(!state_.Modified);
   UpdateUndoButtons();
   GridClick(Grid);
+  StartMissingCheck();
   ui::Screen().SetCursor(ui::Cursor::Default);
 }
 
@@ -326,6 +344,8 @@ void TEditorForm::mnuEditPopup(ui::Control&) {
   const int row = CurrentRow();
   mnuView->SetEnabled(!Grid.Cell(kColPath, row).empty() &&
                       Grid.Cell(kColTag, row) != kNotApplicable);
+  mnuFindMissing->SetEnabled(missingCount_ > 0);
+  mnuFindThis->SetEnabled(SlideMissing(row));
 }
 
 void TEditorForm::GridClick(ui::Control&) {
@@ -333,8 +353,9 @@ void TEditorForm::GridClick(ui::Control&) {
   if (row < 1 || row >= Grid.RowCount()) return;
   const std::string path =
       SlidePathText(Grid, row, [](const std::string& p) { return LongPathOf(p); });
-  const std::string caption =
+  std::string caption =
       " " + path + " [" + std::to_string(row) + " of " + std::to_string(SlideCount(Grid)) + "]";
+  if (missingCount_ > 0) caption += " - " + std::to_string(missingCount_) + " missing";
   const ui::Font font = GetFont();
   Fullname.SetCaption(FitPathCaption(caption, Fullname.Width() - 2 - 32,
                                      [&](const std::string& t) { return ui::TextWidth(font, t); }));
@@ -361,6 +382,7 @@ std::string TEditorForm::ThumbnailFile(int row) const {
 void TEditorForm::CommitStep() {
   History.Commit();
   UpdateUndoButtons();
+  ShowMissingMarks();
 }
 
 void TEditorForm::UpdateUndoButtons() {
@@ -386,6 +408,7 @@ void TEditorForm::AfterHistoryMove() {
     DisableControls();
   else
     EnableControls();
+  ShowMissingMarks();
   GridClick(Grid);
   UpdatePreview();
 }
@@ -395,6 +418,61 @@ bool TEditorForm::SaveScript() {
   if (saved) History.MarkSaved();
   UpdateUndoButtons();
   return saved;
+}
+
+// ---- missing files -------------------------------------------------------------
+
+void TEditorForm::FormActivate() {
+  // Files may have come or gone while another window was active. A check
+  // under way goes on.
+  if (shown_ && !Missing.Running()) StartMissingCheck();
+}
+
+void TEditorForm::StartMissingCheck() {
+  std::vector<std::string> paths;
+  paths.reserve(static_cast<size_t>(Grid.RowCount()));
+  for (int r = 1; r < Grid.RowCount(); ++r) {
+    const std::string& path = Grid.Cell(kColPath, r);
+    if (!path.empty() && path != kNotApplicable) paths.push_back(path);
+  }
+  Missing.Start(paths);
+  MissingTimer.SetEnabled(true);
+  MissingTimerTimer();
+}
+
+void TEditorForm::MissingTimerTimer() {
+  const auto until = std::chrono::steady_clock::now() + kMissingSlice;
+  bool done = false;
+  do {
+    done = Missing.Step(kMissingStep);
+  } while (!done && std::chrono::steady_clock::now() < until);
+  if (!done) return;
+  MissingTimer.SetEnabled(false);
+  ShowMissingMarks();
+  GridClick(Grid);
+}
+
+bool TEditorForm::SlideMissing(int row) const {
+  if (row < 1 || row >= Grid.RowCount()) return false;
+  const std::string& path = Grid.Cell(kColPath, row);
+  return !path.empty() && path != kNotApplicable && Missing.IsMissing(path);
+}
+
+void TEditorForm::ShowMissingMarks() {
+  if (Missing.Missing().empty() && missingCount_ == 0) return;
+  ui::RowStyle mark;
+  mark.textColor = ui::clGrayText;
+  mark.glyph = ui::GlyphKind::MissingFile;
+  int count = 0;
+  for (int r = 1; r < Grid.RowCount(); ++r) {
+    const bool missing = SlideMissing(r);
+    count += missing ? 1 : 0;
+    Grid.SetRowStyle(r, missing ? mark : ui::RowStyle{});
+  }
+  const bool changed = count != missingCount_;
+  missingCount_ = count;
+  if (Thumbs.Active()) Thumbs.UpdateCatalogTags(Thumbs.First());
+  if (changed) GridClick(Grid);
 }
 
 // ---- ScriptWindow --------------------------------------------------------------

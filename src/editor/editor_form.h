@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "editor/missing_files.h"
 #include "editor/script_io.h"
 #include "editor/script_sources.h"
 #include "editor/thumbs_page.h"
@@ -19,6 +21,7 @@
 #include "ui/panel.h"
 #include "ui/scroll_bar.h"
 #include "ui/string_grid.h"
+#include "ui/timer.h"
 
 namespace w95::editor {
 
@@ -26,6 +29,11 @@ namespace w95::editor {
 // user cancels. The library sets it to its dialog entry; tests may replace it.
 using ExplorerCall = std::function<int32_t(int32_t kind, int32_t restrictFormats)>;
 ExplorerCall& EditorExplorer();
+
+// How the editor asks for a folder to search (the explorer choosing a
+// folder): nothing when the user cancels. Tests may replace it.
+using FolderCall = std::function<std::optional<std::string>()>;
+FolderCall& EditorFolderPicker();
 
 inline constexpr int kExplorerMoveFile = 102;
 inline constexpr int kExplorerAddSlides = 253;
@@ -89,6 +97,8 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   ui::MenuItem* mnuView;
   ui::MenuItem* mnuRelocate;
   ui::MenuItem* mnuTrash;
+  ui::MenuItem* mnuFindMissing;
+  ui::MenuItem* mnuFindThis;
 
   ui::PopupMenu mnuFX{*this, "mnuFX"};
   ui::PopupMenu mnuFLI{*this, "mnuFLI"};
@@ -107,6 +117,12 @@ class TEditorForm : public ui::Form, private ScriptWindow {
 
   // Every change to the grid, step by step, to be taken back and done again.
   UndoHistory History{Grid};
+
+  // Slides whose file is not there: checked when a script is loaded and
+  // whenever the window is activated again, a slice at a time from
+  // MissingTimer so that the window keeps answering.
+  MissingCheck Missing;
+  ui::Timer MissingTimer{*this, "MissingTimer"};
 
   // ---- Window.
   void FormCreate();
@@ -143,6 +159,18 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void BtnHelpClick(ui::Control& sender);
   void TagSlide();
   void UpdatePreview();
+
+  // ---- Missing files.
+  void FormActivate();
+  void StartMissingCheck();
+  void MissingTimerTimer();
+  // Marks the slides the last finished check found missing.
+  void ShowMissingMarks();
+  bool SlideMissing(int row) const;
+  int MissingCount() const { return missingCount_; }
+  // Relinks the missing slides (or the current one) to files of their
+  // names found in a folder the user chooses: one step.
+  void FindMissingClick(bool currentOnly);
 
   // ---- Undo and redo.
   void UndoClick();
@@ -233,6 +261,7 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   bool closed_ = false;
   int thumbRows_ = 4;
   int explorerResult_ = -2;  // what the last explorer call returned
+  int missingCount_ = 0;     // slides marked missing
 };
 
 // EditorWin95: reads "AVLFIL", "AVLTMP" and "AppDir", runs the editor and

@@ -66,6 +66,9 @@ void TEditorForm::BuildMenus() {
   mnuView = slide("mnuView", "Vie&w file", [this] { SaveTagList(); });
   mnuRelocate = slide("mnuRelocate", "Mo&ve file", [this] { mnuRelocateClick(); });
   mnuTrash = slide("mnuTrash", "Tras&h file", [this] { BtnTrashClick(BtnTrash); });
+  mnuFindMissing =
+      slide("mnuFindMissing", "Find missing fi&les...", [this] { FindMissingClick(false); });
+  mnuFindThis = slide("mnuFindThis", "Fin&d this file...", [this] { FindMissingClick(true); });
   for (ui::MenuItem* m :
        {mnuInsert, mnuTag, mnuDelete, mnuMove, mnuFind, mnuInfo, mnuView, mnuRelocate, mnuTrash})
     m->SetEnabled(false);

@@ -311,6 +311,57 @@ void TEditorForm::mnuRelocateClick() {
   if (files_.Exists(source)) Files().DeleteFile(source);
 }
 
+void TEditorForm::FindMissingClick(bool currentOnly) {
+  const ActionStep step(*this);
+  const auto missingRows = [&] {
+    std::vector<int> rows;
+    if (currentOnly) {
+      if (SlideMissing(CurrentRow())) rows.push_back(CurrentRow());
+    } else {
+      for (int r = 1; r < Grid.RowCount(); ++r)
+        if (SlideMissing(r)) rows.push_back(r);
+    }
+    return rows;
+  };
+  if (missingRows().empty()) {
+    Inform("No missing files.");
+    return;
+  }
+  const std::optional<std::string> folder = EditorFolderPicker()();
+  if (!folder) return;
+  // The marks may have changed while the folder was being chosen.
+  const std::vector<int> rows = missingRows();
+  std::vector<std::string> names;
+  for (int r : rows) names.push_back(Grid.Cell(kColName, r));
+  std::vector<std::string> notFound;
+  int relinked = 0;
+  {
+    const ui::BusyCursor busy;
+    const auto found = FindByName(Files(), *folder, names);
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const auto at = found.find(Lower(names[i]));
+      if (at == found.end()) {
+        notFound.push_back(names[i]);
+        continue;
+      }
+      const int row = rows[i];
+      Grid.SetCell(kColPath, row, Lower(ShortPathOf(at->second)));
+      Grid.SetCell(kColName, row, LongNameOf(at->second));
+      ++relinked;
+    }
+  }
+  if (relinked > 0) {
+    state_.Modified = true;
+    ShowMissingMarks();
+    GridClick(Grid);
+    UpdatePreview();
+  }
+  std::string report = "Found " + std::to_string(relinked) + " of " + std::to_string(rows.size()) +
+                       " missing files.";
+  if (!notFound.empty()) report += "\nNot found: " + NameList(notFound, 10);
+  Inform(report);
+}
+
 void TEditorForm::BtnInfoClick(ui::Control&) {
   const int row = CurrentRow();
   const std::string& path = Grid.Cell(kColPath, row);
@@ -369,6 +420,7 @@ void TEditorForm::BtnNewClick(ui::Control&) {
   SetUpClear(Grid);
   History.Reset();
   UpdateUndoButtons();
+  StartMissingCheck();
   Grid.SetRow(1);
   GridClick(Grid);
   DisableControls();
@@ -411,6 +463,7 @@ void TEditorForm::BtnLoadClick(ui::Control&) {
   if (chosen) {
     History.Reset(!state_.Modified);
     UpdateUndoButtons();
+    StartMissingCheck();
     return;
   }
   state_.ScriptPath = before;
@@ -422,6 +475,7 @@ void TEditorForm::BtnLoadClick(ui::Control&) {
   Grid.SetCol(kept.col);
   state_.Modified = kept.modified;
   SetCaption(kept.caption);
+  StartMissingCheck();
   GridClick(Grid);
 }
 

@@ -19,6 +19,7 @@ ThumbsWindow TEditorForm::ThumbsCalls() {
     Grid.SetRow(row);
     GridClick(Grid);
   };
+  calls.missing = [this](int row) { return SlideMissing(row); };
   calls.openEditMenu = [this] {
     keyboardOpened_ = false;
     PopupAt(mnuEdit);

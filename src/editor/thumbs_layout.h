@@ -16,6 +16,8 @@ inline constexpr int kPictureBox = 64;
 inline constexpr int kFrameSize = 68;
 inline constexpr int kNameLength = 12;
 inline constexpr std::string_view kNoPreview = "No Preview";
+// In its place for a slide whose file is not there.
+inline constexpr std::string_view kMissingPreview = "Missing";
 
 // Columns, rows and page size of the page: 8, 4 and 32 until it is shown.
 struct PageGeometry {

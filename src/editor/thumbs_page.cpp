@@ -80,6 +80,7 @@ void ThumbsPage::HidePage() {
 void ThumbsPage::NameCell(CellView& cell, int slide) const {
   cell.name = ShortName(grid_.Cell(kColName, slide));
   cell.tagged = IsTagged(grid_, slide);
+  cell.missing = window_.missing && window_.missing(slide);
 }
 
 void ThumbsPage::UpdateCatalogView(int first) {
@@ -126,7 +127,10 @@ void ThumbsPage::Paint(ui::Canvas& canvas) {
     const int col = static_cast<int>(i) % geometry_.columns;
     const int row = static_cast<int>(i) / geometry_.columns;
     const CellPlaces p = PlacesOf(col, row);
-    if (cell.picture) {
+    if (cell.missing) {
+      canvas.SetFont(PageFont(ui::clRed));
+      canvas.PutText(p.noPreview.x, p.noPreview.y, std::string(kMissingPreview));
+    } else if (cell.picture) {
       const ui::Point at = PicturePlace(p, cell.picture->width, cell.picture->height);
       canvas.DrawPicture({at.x, at.y, cell.picture->width, cell.picture->height}, *cell.picture);
     } else {

@@ -24,6 +24,7 @@ struct ThumbsWindow {
   std::function<void()> openEditMenu;                 // mnuEdit at the mouse
   std::function<void(int from, int to)> moveSlide;    // as the move-slide action
   std::function<std::string(int row)> thumbnailFile;  // empty when the slide has none
+  std::function<bool(int row)> missing;               // the slide's file is not there
 };
 
 class ThumbsPage {
@@ -67,6 +68,7 @@ class ThumbsPage {
     platform::PicturePtr picture;
     std::string name;
     bool tagged = false;
+    bool missing = false;
   };
   enum class AutoScroll { Off, Back, On };
 

@@ -45,6 +45,8 @@ void TFileForm::BtnOKClick(ui::Control& sender) {
   if (!state_.modal) return CommonPath();
   if (Mode() == kMoveMode) {
     if (Edit1.Text().empty() && !fromOK) return CommonPath();
+    // A folder chosen is the folder the dialog is in (RunFolderDlg takes it).
+    if (state_.setup.pickFolder) return Accept();
     Settings().WriteText(keys::kSection, keys::kSavename,
                          AddBackslash(state_.currentFolder) + LongNameOf(state_.saveAsName));
     return Accept();

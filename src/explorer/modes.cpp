@@ -55,6 +55,13 @@ ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
     look.okCaption = "Mo&ve";
     look.openEntryCaption = "Move";
     look.compressionButtonAllowed = false;
+    if (setup.pickFolder) {
+      look.caption = "Search Folder";
+      look.labelList = "Look &in:";
+      look.labelName = "Missing files are looked for here and below.";
+      look.okCaption = "&Search";
+      look.openEntryCaption = "Search";
+    }
   } else if (setup.convertFamily) {
     look.caption = "Convert Multiple Files";
     look.nameVisible = false;

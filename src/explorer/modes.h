@@ -35,6 +35,9 @@ struct ModeSetup {
   int32_t mode = 0;  // ExplorerMode
   bool convertFamily = false;
   bool restrictedFormats = false;
+  // The move mode's dialog choosing a folder and nothing else (no kind of
+  // the dialog entry asks for it).
+  bool pickFolder = false;
 };
 ModeSetup ModeFromKind(int32_t kind, int32_t restrict);
 

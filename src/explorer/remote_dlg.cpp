@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "explorer/file_form.h"
+#include "settings/paths.h"
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/screen.h"
@@ -30,6 +31,22 @@ int32_t RunRemoteDlg(int32_t kind, int32_t restrictFormats) {
     ui::Guard([&] { form->FormClose(); });
   }
   return result;
+}
+
+std::optional<std::string> RunFolderDlg() {
+  const ui::BusyCursor busy;
+  std::optional<std::string> folder;
+  ModeSetup setup;
+  setup.mode = kMoveMode;
+  setup.pickFolder = true;
+  {
+    auto form = std::make_unique<TFileForm>(setup, true);
+    form->ApplyDefaultPlacement();
+    const ui::ModalResult closedWith = form->ShowModal();
+    if (closedWith == ui::mrOk) folder = AddBackslash(form->CurrentFolder());
+    ui::Guard([&] { form->FormClose(); });
+  }
+  return folder;
 }
 
 }  // namespace w95::explorer

@@ -3,9 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace w95::explorer {
 
 int32_t RunRemoteDlg(int32_t kind, int32_t restrictFormats);
+
+// The explorer dialog choosing a folder: the folder it is in when the user
+// confirms (long form, ending in "\"), nothing when cancelled.
+std::optional<std::string> RunFolderDlg();
 
 }  // namespace w95::explorer

@@ -613,6 +613,23 @@ const GlyphDef kGlyphs[] = {
     "............k...",
     "................",
     "................"}},
+  {GlyphKind::MissingFile, "missing-file", {
+    "................",
+    "..dddddddd......",
+    "..dwwwwwwdd.....",
+    "..dwwwwwwdwd....",
+    "..dwwwwwwdddd...",
+    "..dwwwwwwwwwd...",
+    "..dwrrwwwrrwd...",
+    "..dwwrrwrrwwd...",
+    "..dwwwrrrwwwd...",
+    "..dwwrrwrrwwd...",
+    "..dwrrwwwrrwd...",
+    "..dwwwwwwwwwd...",
+    "..dwwwwwwwwwd...",
+    "..ddddddddddd...",
+    "................",
+    "................"}},
 };
 // clang-format on
 

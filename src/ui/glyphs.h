@@ -55,8 +55,10 @@ enum class GlyphKind {
   Centre,
   // A button that opens a menu.
   Menu,
+  // A file that is not there (a mark in lists).
+  MissingFile,
 };
-constexpr int kGlyphCount = static_cast<int>(GlyphKind::Menu) + 1;
+constexpr int kGlyphCount = static_cast<int>(GlyphKind::MissingFile) + 1;
 constexpr int kGlyphSize = 16;
 
 // "find", "play", "up-folder" ...; "" for None.

@@ -26,18 +26,21 @@ void StringGrid::SetRowCount(int n) {
     for (int r = RowCount() - 1; r >= std::max(n, 0); --r) {
       std::vector<std::string> cells = std::move(cells_[static_cast<size_t>(r)]);
       cells_.pop_back();
+      styles_.pop_back();
       observer_->RowDeleted(r, std::move(cells));
     }
     if (n > RowCount()) {
       const int at = RowCount();
       cells_.resize(static_cast<size_t>(n),
                     std::vector<std::string>(static_cast<size_t>(colCount_)));
+      styles_.resize(static_cast<size_t>(n));
       observer_->RowsInserted(at, n - at);
     }
     Changed(Prop::Cells);
     return;
   }
   cells_.resize(static_cast<size_t>(n), std::vector<std::string>(static_cast<size_t>(colCount_)));
+  styles_.resize(static_cast<size_t>(std::max(n, 0)));
   Changed(Prop::Cells);
 }
 
@@ -45,6 +48,7 @@ void StringGrid::InsertRows(int at, int count) {
   if (at < 0 || at > RowCount() || count < 0) throw std::out_of_range("grid row out of range");
   cells_.insert(cells_.begin() + at, static_cast<size_t>(count),
                 std::vector<std::string>(static_cast<size_t>(colCount_)));
+  styles_.insert(styles_.begin() + at, static_cast<size_t>(count), RowStyle{});
   if (observer_ && count > 0) observer_->RowsInserted(at, count);
   Changed(Prop::Cells);
 }
@@ -53,6 +57,7 @@ void StringGrid::DeleteRow(int row) {
   if (row < 0 || row >= RowCount()) throw std::out_of_range("grid row out of range");
   std::vector<std::string> cells = std::move(cells_[static_cast<size_t>(row)]);
   cells_.erase(cells_.begin() + row);
+  styles_.erase(styles_.begin() + row);
   if (observer_) observer_->RowDeleted(row, std::move(cells));
   Changed(Prop::Cells);
 }
@@ -93,6 +98,20 @@ void StringGrid::SetCell(int col, int row, std::string text) {
   if (row < fixedRows_ || (row >= topRow_ && row <= topRow_ + pageRows_)) Invalidate();
 }
 
+const RowStyle& StringGrid::GetRowStyle(int row) const {
+  if (row < 0 || row >= RowCount()) throw std::out_of_range("grid row out of range");
+  return styles_[static_cast<size_t>(row)];
+}
+
+void StringGrid::SetRowStyle(int row, RowStyle style) {
+  if (row < 0 || row >= RowCount()) throw std::out_of_range("grid row out of range");
+  RowStyle& kept = styles_[static_cast<size_t>(row)];
+  if (kept == style) return;
+  kept = style;
+  // Marking thousands of rows repaints nothing that is out of view.
+  if (row < fixedRows_ || (row >= topRow_ && row <= topRow_ + pageRows_)) Invalidate();
+}
+
 int StringGrid::ColWidth(int col) const { return colWidths_.at(static_cast<size_t>(col)); }
 
 void StringGrid::SetColWidth(int col, int width) {
@@ -127,6 +146,9 @@ void StringGrid::MoveRow(int from, int to) {
   auto moved = std::move(cells_[static_cast<size_t>(from)]);
   cells_.erase(cells_.begin() + from);
   cells_.insert(cells_.begin() + to, std::move(moved));
+  const RowStyle style = styles_[static_cast<size_t>(from)];
+  styles_.erase(styles_.begin() + from);
+  styles_.insert(styles_.begin() + to, style);
   if (row_ == from)
     row_ = to;
   else if (from < row_ && row_ <= to)
@@ -285,10 +307,20 @@ void StringGrid::DrawCell(int col, int row, Canvas& canvas, const Rect& rect, un
   const bool selected = !fixed && (state & odSelected);
   canvas.SetBrushColor(fixed ? clBtnFace : selected ? clHighlight : GetColor());
   canvas.FillRect(rect);
+  const RowStyle& style = styles_[static_cast<size_t>(row)];
   Font f = GetFont();
-  if (selected) f.color = clHighlightText;
+  if (selected)
+    f.color = clHighlightText;
+  else if (!fixed && style.textColor != clNone)
+    f.color = style.textColor;
   canvas.SetFont(f);
-  canvas.PutTextRect(rect, rect.left + 2, rect.top + 2, Cell(col, row));
+  int textLeft = rect.left + 2;
+  if (style.glyph != GlyphKind::None && col == 0 && row >= fixedRows_) {
+    const int top = rect.top + std::max(0, (rect.height - kGlyphSize) / 2);
+    canvas.DrawGlyph(rect.left + 1, top, style.glyph);
+    textLeft = rect.left + 1 + kGlyphSize + 1;
+  }
+  canvas.PutTextRect(rect, textLeft, rect.top + 2, Cell(col, row));
 }
 
 void StringGrid::Paint(Canvas& canvas, int clientWidth, int clientHeight, bool focused) {

@@ -14,6 +14,7 @@
 
 #include "ui/canvas.h"
 #include "ui/control.h"
+#include "ui/glyphs.h"
 
 namespace w95::ui {
 
@@ -47,6 +48,16 @@ class GridChanges {
   virtual void RowMoved(int from, int to) = 0;
 };
 
+// How a row's cells are drawn apart from their text: the text colour of its
+// non-fixed cells (clNone: the font's) and a glyph at the left of its first
+// fixed cell, before the text (None: no glyph). The style goes with the row
+// when rows are inserted, deleted or moved; it is no change to the cells.
+struct RowStyle {
+  Color textColor = clNone;
+  GlyphKind glyph = GlyphKind::None;
+  bool operator==(const RowStyle&) const = default;
+};
+
 class StringGrid : public Control {
  public:
   StringGrid();
@@ -71,6 +82,10 @@ class StringGrid : public Control {
 
   const std::string& Cell(int col, int row) const;
   void SetCell(int col, int row, std::string text);
+
+  const RowStyle& GetRowStyle(int row) const;
+  // Repaints the row when it is in view and its style changes.
+  void SetRowStyle(int row, RowStyle style);
 
   int ColWidth(int col) const;
   void SetColWidth(int col, int width);
@@ -161,6 +176,7 @@ class StringGrid : public Control {
   std::vector<int> colWidths_ = std::vector<int>(5, 64);
   std::vector<std::vector<std::string>> cells_ =
       std::vector<std::vector<std::string>>(5, std::vector<std::string>(5));
+  std::vector<RowStyle> styles_ = std::vector<RowStyle>(5);  // one per row of cells_
 };
 
 }  // namespace w95::ui
