@@ -35,8 +35,8 @@ void MissingCheck::Start(const std::vector<std::string>& paths) {
     const std::string path = Lower(p);
     const size_t cut = path.rfind('\\');
     const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-    byDrive[DriveLetter(path)][folder].insert(
-        cut == std::string::npos ? path : path.substr(cut + 1));
+    byDrive[DriveLetter(path)][folder].insert(cut == std::string::npos ? path
+                                                                       : path.substr(cut + 1));
   }
   for (auto& [letter, folders] : byDrive) {
     Drive drive;

@@ -32,8 +32,7 @@ class MissingCheck {
   bool Step(int budget);
   // Checks to the end at once.
   void RunToEnd() {
-    while (!Step(1 << 20)) {
-    }
+    while (!Step(1 << 20)) {}
   }
 
   // The last check that ran to its end: the paths not there, lower case.

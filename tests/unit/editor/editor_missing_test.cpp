@@ -76,9 +76,10 @@ TEST_F(Missing, SlidesWithoutTheirFileAreMarkedInTheGridThePageAndThePathLine) {
                                      op.find("missing-file") != std::string::npos;
                             }),
               2);
-    const auto nameAt = std::find(ops.begin(), ops.end(), "text " +
-                                                              std::to_string(f.Grid.CellRect(ed::kColName, 2).left + 2) +
-                                                              "," + std::to_string(f.Grid.CellRect(0, 2).top + 2) + " clip.avi");
+    const auto nameAt =
+        std::find(ops.begin(), ops.end(),
+                  "text " + std::to_string(f.Grid.CellRect(ed::kColName, 2).left + 2) + "," +
+                      std::to_string(f.Grid.CellRect(0, 2).top + 2) + " clip.avi");
     ASSERT_NE(nameAt, ops.end());
     size_t textIndex = 0;
     for (auto it = ops.begin(); it != nameAt; ++it) textIndex += it->rfind("text", 0) == 0;
@@ -88,7 +89,8 @@ TEST_F(Missing, SlidesWithoutTheirFileAreMarkedInTheGridThePageAndThePathLine) {
     u.Select("Tab", 1);
     w95::ui::RecordingCanvas page;
     f.Image2.Paint(page);
-    EXPECT_TRUE(std::find(page.ops.begin(), page.ops.end(), "text 80,34 Missing") != page.ops.end());
+    EXPECT_TRUE(std::find(page.ops.begin(), page.ops.end(), "text 80,34 Missing") !=
+                page.ops.end());
     EXPECT_TRUE(std::find(page.ops.begin(), page.ops.end(), "text 6,34 No Preview") !=
                 page.ops.end());
     u.Select("Tab", 0);
@@ -160,8 +162,8 @@ TEST_F(Missing, FilesNotFoundAreNamedAndKeepTheirMark) {
   machine.files.AddFile("c:\\found\\clip.avi", "video");
   machine.files.AddFile("c:\\found\\a\\b\\c\\song.wav", "too deep");
   folderAnswer = "c:\\found";
-  session.ExpectMessage(MsgKind::Information,
-                        "Found 1 of 2 missing files.\nNot found: song.wav", mrOk);
+  session.ExpectMessage(MsgKind::Information, "Found 1 of 2 missing files.\nNot found: song.wav",
+                        mrOk);
   session.ExpectMessage(MsgKind::Confirm, "Discard changes?", w95::ui::mrYes);
   Run([this](User& u, TEditorForm& f) {
     FinishCheck();
@@ -240,10 +242,9 @@ TEST_F(Check, SlicesFindEveryMissingFileAndANewStartDropsTheOldCheck) {
   int slices = 0;
   while (!check.Step(1)) ++slices;
   EXPECT_GE(slices, 5) << "work is spread over the slices";
-  EXPECT_EQ(check.Missing(),
-            (std::unordered_set<std::string>{"c:\\big\\f10.bmp", "c:\\big\\f11.bmp",
-                                             "c:\\one\\gone.bmp", "c:\\nowhere\\x.bmp",
-                                             "e:\\disc\\a.bmp", "q:\\no\\drive.bmp"}));
+  EXPECT_EQ(check.Missing(), (std::unordered_set<std::string>{
+                                 "c:\\big\\f10.bmp", "c:\\big\\f11.bmp", "c:\\one\\gone.bmp",
+                                 "c:\\nowhere\\x.bmp", "e:\\disc\\a.bmp", "q:\\no\\drive.bmp"}));
   EXPECT_TRUE(check.IsMissing("E:\\Disc\\A.bmp"));
   EXPECT_EQ(check.Finished(), 1u);
 
