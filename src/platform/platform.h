@@ -212,6 +212,10 @@ class Printer {
   // window; true when the user confirmed: the printer, paper and orientation
   // chosen there are current from now on.
   virtual bool SetupDialog(uintptr_t owner) = 0;
+  // Turns the current printer's paper (as its setup dialog would); the
+  // capabilities follow. False when there is no printer, a job is open or
+  // the printer has no orientation to set.
+  virtual bool SetOrientation(bool /*landscape*/) { return false; }
   // Starts a document with that title and its first page; the device context
   // to draw on, or 0 when the job could not start (then nothing stays open).
   virtual uintptr_t BeginDoc(const std::string& title) = 0;

@@ -214,4 +214,10 @@ int DraggedPosition(int offset, int room, int max, int snap) {
   return position;
 }
 
+bool Disagree(int imageW, int imageH, int pageW, int pageH) {
+  const bool wideImage = imageW > imageH, tallImage = imageW < imageH;
+  const bool widePage = pageW > pageH, tallPage = pageW < pageH;
+  return (wideImage && tallPage) || (tallImage && widePage);
+}
+
 }  // namespace w95::print

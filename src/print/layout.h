@@ -161,4 +161,22 @@ int UnitStep(int dpi, int32_t unit);
 // comes within `snap` page pixels of them.
 int DraggedPosition(int offset, int room, int max, int snap);
 
+// True when the picture and the page lie different ways: one wider than
+// tall, the other taller than wide (a square has no way to disagree).
+bool Disagree(int imageW, int imageH, int pageW, int pageH);
+
+// The next place of a ring of `count` places from `from`, forwards or
+// backwards, passing over the places `usable` refuses; -1 when no other
+// place is usable.
+template <typename Usable>
+int RingStep(int from, int count, bool backwards, Usable usable) {
+  if (count <= 0 || from < 0 || from >= count) return -1;
+  const int step = backwards ? count - 1 : 1;
+  for (int k = 1; k < count; ++k) {
+    const int at = (from + step * k) % count;
+    if (usable(at)) return at;
+  }
+  return -1;
+}
+
 }  // namespace w95::print

@@ -159,10 +159,10 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   PanelSize.SetHeight(kSizeRowsHeight);
   PanelSize.SetAlign(ui::Align::Bottom);
   PanelSize.SetBevelOuter(ui::Bevel::None);
-  LabelPhoto.SetBounds(8, 8, 40, 16);
+  LabelPhoto.SetBounds(8, 8, 36, 16);
   LabelPhoto.SetCaption("Ph&oto:");
   LabelPhoto.SetFocusControl(&PhotoBox);
-  PhotoBox.SetBounds(50, 4, 150, 21);
+  PhotoBox.SetBounds(46, 4, 146, 21);
   {
     std::vector<std::string> items;
     for (int i = 0; i < kPhotoCount; ++i) items.emplace_back(PhotoName(i));
@@ -192,7 +192,7 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   EditY.SetHint("Distance from the top of the printable area");
   LabelUnit.SetBounds(298, 34, 70, 16);
   PhotoBox.OnChange = [this](ui::Control& s) { PhotoBoxChange(s); };
-  Fill.SetBounds(208, 6, 60, 17);
+  Fill.SetBounds(198, 6, 40, 17);
   Fill.SetCaption("F&ill");
   Fill.SetHint("Crop the picture to fill the photo size");
   Fill.SetEnabled(false);
@@ -200,6 +200,7 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
     Remember(keys::kPrtFill, Fill.Checked() ? 1 : 0);
     if (laidOut_ && sizing_ == Sizing::Photo) LayOutSize();
   };
+  BuildOrientation();
   DocImage.SetHint("Drag to place the picture; it snaps to the middle and the edges");
   DocImage.OnMouseDown = [this](ui::Control&, ui::MouseButton b, unsigned, int x, int y) {
     DocImageMouseDown(b, x, y);
@@ -595,12 +596,10 @@ void TPrintForm::FormActivate(ui::Control&) {
     // Activations come from every click on the window, every box and
     // dialog closing over it: the user's layout stays unless the printer
     // or its page has changed meanwhile.
-    if (!laidOut_) {
+    if (!laidOut_)
       LayOut();
-    } else {
-      const platform::PrinterCaps caps = Caps();
-      if (!SamePage(caps, layoutCaps_)) FollowPrinter(caps);
-    }
+    else
+      FollowPage();
   } catch (const ui::ScriptFailure&) {
     throw;
   } catch (const std::exception& e) {
@@ -647,6 +646,7 @@ void TPrintForm::LayOut() {
   sizing_ = Sizing::Bar;
   PhotoBox.SetItemIndex(kAnySize);
   ApplyRemembered();
+  TurnOnOpening();
   ResizePaper();
   ResizeImage(1);
   AllSpecs(1);
@@ -668,6 +668,7 @@ void TPrintForm::FollowPrinter(const platform::PrinterCaps& caps) {
 
 void TPrintForm::LaidOutOn(const platform::PrinterCaps& caps) {
   layoutCaps_ = caps;
+  ShowOrientation(caps);
   laidOut_ = true;
   BtnPrintIt.SetEnabled(true);
 }
@@ -675,7 +676,8 @@ void TPrintForm::LaidOutOn(const platform::PrinterCaps& caps) {
 void TPrintForm::WaitForHost() {
   for (ui::Control* c : std::initializer_list<ui::Control*>{
            &BtnSetup, &ZoomScroll, &XScroll, &YScroll, &BtnPrintIt, &Enhance, &Color, &MeasureBox,
-           &BtnReset, &PrintStyle, &PhotoBox, &EditW, &EditH, &EditX, &EditY, &Fill})
+           &BtnReset, &PrintStyle, &PhotoBox, &EditW, &EditH, &EditX, &EditY, &Fill, &BtnPortrait,
+           &BtnLandscape, &AutoRotate})
     c->SetEnabled(false);
   PanelSettings.SetCaption("Waiting for the program to print the page");
   SetEnabled(true);
@@ -733,25 +735,19 @@ void TPrintForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
   // Leaving a typing box takes what it holds.
   for (ui::Edit* box : boxes)
     if (ActiveControl() == box) SizeBoxEntered(*box);
-  // The fixed cycle, then the rows under the preview: from those, Tab goes
-  // on through them and back into the cycle.
-  ui::Control* const cycle[] = {&BtnReset, &BtnSetup, &BtnPrintIt, &BtnClose, &BtnHelp, &PrintStyle,
-                                &XScroll,  &YScroll,  &ZoomScroll, &Color,    &Enhance, &MeasureBox,
-                                &PhotoBox, &Fill,     &EditW,      &EditH,    &EditX,   &EditY};
-  const auto at = std::find(std::begin(cycle), std::end(cycle), ActiveControl());
-  if (at == std::end(cycle)) return;
-  const int n = at - std::begin(cycle) < 12 ? 12 : static_cast<int>(std::size(cycle));
-  const int from = static_cast<int>(at - std::begin(cycle));
-  const int step = shift == ui::ssShift ? n - 1 : 1;
+  // The window's fixed cycle, with the rows under the preview where they
+  // sit: after the style list, the last control above them.
+  ui::Control* const ring[] = {
+      &BtnReset, &BtnSetup,    &BtnPrintIt,   &BtnClose,   &BtnHelp, &PrintStyle, &PhotoBox,
+      &Fill,     &BtnPortrait, &BtnLandscape, &AutoRotate, &EditW,   &EditH,      &EditX,
+      &EditY,    &XScroll,     &YScroll,      &ZoomScroll, &Color,   &Enhance,    &MeasureBox};
+  const int n = static_cast<int>(std::size(ring));
+  const int from = static_cast<int>(std::find(ring, ring + n, ActiveControl()) - ring);
   // A control that cannot take the focus now (Enhance and the style list
-  // without enhancement) is passed over.
-  for (int k = 1; k < n; ++k) {
-    ui::Control* next = cycle[(from + step * k) % n];
-    if (next->CanUse()) {
-      next->SetFocus();
-      return;
-    }
-  }
+  // without enhancement, Fill without a photo size) is passed over.
+  const int next =
+      RingStep(from, n, shift == ui::ssShift, [&](int i) { return ring[i]->CanUse(); });
+  if (next >= 0) ring[next]->SetFocus();
 }
 
 void TPrintForm::ZoomScrollScroll(ui::Control&, ui::ScrollCode, int& position) {
@@ -816,6 +812,12 @@ void TPrintForm::BtnSetupClick(ui::Control&) {
     LayOut();
     return;
   }
+  FollowPage();
+  // The paper confirmed there is the user's choice as the buttons' is.
+  Remember(keys::kPrtPaper, layoutCaps_.landscape ? 1 : 0);
+}
+
+void TPrintForm::FollowPage() {
   const platform::PrinterCaps caps = Caps();
   if (!SamePage(caps, layoutCaps_)) FollowPrinter(caps);
 }

@@ -73,6 +73,11 @@ class TPrintForm : public ui::Form {
   ui::Label LabelUnit{PanelSize, "LabelUnit"};
   // Crop the picture to the photo size instead of fitting it whole.
   ui::CheckBox Fill{PanelSize, "Fill"};
+  // The printer's paper upright or on its side (the one in force is down),
+  // and turning it the picture's way on opening.
+  ui::Button BtnPortrait{PanelSize, "BtnPortrait"};
+  ui::Button BtnLandscape{PanelSize, "BtnLandscape"};
+  ui::CheckBox AutoRotate{PanelSize, "AutoRotate"};
 
   // The layout steps the handlers share.
   void ResizePaper();
@@ -101,6 +106,10 @@ class TPrintForm : public ui::Form {
   void PhotoBoxChange(ui::Control& sender);
   // Takes what was typed in one of the size and position boxes.
   void SizeBoxEntered(ui::Edit& box);
+  // Turns the printer's paper and lays the image out on the turned page;
+  // `chosen` when the user asked (then it is remembered).
+  void TurnPaper(bool landscape, bool chosen);
+  void AutoRotateClick(ui::Control& sender);
 
   // The host prints without enhancement: Enhance is cleared and disabled
   // (and the user's remembered choice left as it was).
@@ -122,6 +131,8 @@ class TPrintForm : public ui::Form {
   // the colour defaults are taken again when the printer is another.
   void FollowPrinter(const platform::PrinterCaps& caps);
   void LaidOutOn(const platform::PrinterCaps& caps);
+  // FollowPrinter when the printer or its page is not the one laid out on.
+  void FollowPage();
   void MovePreview(ui::ScrollBar& bar, int position);
   void SetPositionSteps();
   void ShowPicture(ui::Picture picture);
@@ -133,6 +144,12 @@ class TPrintForm : public ui::Form {
   void ApplyRememberedOptions();
   // Keeps a choice the user made (not one the window made itself).
   void Remember(const char* key, int value);
+  // The orientation controls (orientation.cpp): built once; on opening, the
+  // remembered paper and auto-rotate, applied to the printer before the
+  // first layout; the buttons following the page laid out on.
+  void BuildOrientation();
+  void TurnOnOpening();
+  void ShowOrientation(const platform::PrinterCaps& caps);
   void ShowResolution();
   void ShowSizeBoxes();
   // The printed size the photo size or the typed size asks for, kept in

@@ -76,6 +76,8 @@ inline constexpr char kPrtZoom[] = "PrtZoom";        // 1..100, the size bar's p
 inline constexpr char kPrtPhoto[] = "PrtPhoto";      // the photo size list's index
 inline constexpr char kPrtFill[] = "PrtFill";        // 1 crops the picture to the photo size
 inline constexpr char kPrtWidth[] = "PrtWidth";      // a typed width, thousandths of an inch
+inline constexpr char kPrtPaper[] = "PrtPaper";      // 1 landscape, 0 portrait: the last chosen
+inline constexpr char kPrtRotate[] = "PrtRotate";    // 1 turns the page the picture's way
 
 // Image placement (print setup, and the video window's grab).
 inline constexpr char kPrLeft[] = "prL";

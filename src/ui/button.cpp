@@ -20,6 +20,12 @@ void Button::SetGlyph(GlyphKind glyph) {
   Changed(Prop::Glyph);
 }
 
+void Button::SetDown(bool on) {
+  if (on == down_) return;
+  down_ = on;
+  Changed(Prop::Checked);
+}
+
 void Button::UserClick() {
   Guard([&] {
     Form* form = OwnerForm();

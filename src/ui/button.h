@@ -24,11 +24,16 @@ class Button : public Control {
   // one; greyed while the button is disabled. None: a plain push button.
   GlyphKind Glyph() const { return glyph_; }
   void SetGlyph(GlyphKind glyph);
+  // Drawn pressed in while down: one of a set of glyph buttons shows the
+  // choice in force. Clicks are the owner's to handle as before.
+  bool Down() const { return down_; }
+  void SetDown(bool on);
   bool CanFocus() const override { return true; }
   void UserClick() override;
 
  private:
   bool default_ = false;
+  bool down_ = false;
   bool cancel_ = false;
   ModalResult modalResult_ = mrNone;
   GlyphKind glyph_ = GlyphKind::None;

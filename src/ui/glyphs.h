@@ -57,8 +57,11 @@ enum class GlyphKind {
   Menu,
   // A file that is not there (a mark in lists).
   MissingFile,
+  // Print setup: the paper upright or turned on its side.
+  Portrait,
+  Landscape,
 };
-constexpr int kGlyphCount = static_cast<int>(GlyphKind::MissingFile) + 1;
+constexpr int kGlyphCount = static_cast<int>(GlyphKind::Landscape) + 1;
 constexpr int kGlyphSize = 16;
 
 // "find", "play", "up-folder" ...; "" for None.

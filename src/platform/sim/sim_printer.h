@@ -61,9 +61,16 @@ class SimPrinter final : public Printer {
   bool failEndDoc = false;    // the spooler fails the end of the next documents
   std::vector<SimPrintJob> jobs;
   std::vector<uintptr_t> setupOwners;
+  int orientationCalls = 0;  // SetOrientation calls that turned the paper
 
   PrinterCaps Capabilities() override;
   bool SetupDialog(uintptr_t owner) override;
+  bool SetOrientation(bool landscape) override {
+    if (current_ < 0 || open_) return false;
+    landscape_ = landscape;
+    ++orientationCalls;
+    return true;
+  }
   uintptr_t BeginDoc(const std::string& title) override;
   bool Printing() override { return open_.has_value(); }
   bool ClipTo(int left, int top, int width, int height) override {

@@ -54,6 +54,20 @@ class Win32PrinterObject final : public Printer {
     return ok != 0;
   }
 
+  bool SetOrientation(bool landscape) override {
+    if (job_) return false;
+    if (!devNames_ && !SelectDefault()) return false;
+    auto* dm = devMode_ ? static_cast<DEVMODEA*>(GlobalLock(devMode_)) : nullptr;
+    if (!dm) return false;
+    // The printer's own setting, as its setup dialog keeps it: the next
+    // contexts (the layout's and the job's) are made with it.
+    dm->dmOrientation = landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    dm->dmFields |= DM_ORIENTATION;
+    GlobalUnlock(devMode_);
+    caps_.reset();
+    return true;
+  }
+
   bool ClipTo(int left, int top, int width, int height) override {
     if (!job_) return false;
     return IntersectClipRect(job_, left, top, left + width, top + height) != ERROR;

@@ -86,7 +86,11 @@ class ButtonPeer : public NativePeer {
       bool on = false;
       if (auto* cb = dynamic_cast<CheckBox*>(&control_)) on = cb->Checked();
       if (auto* rb = dynamic_cast<RadioButton*>(&control_)) on = rb->Checked();
-      SendMessageA(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+      // A glyph button's down state is in its drawing.
+      if (b)
+        Invalidate();
+      else
+        SendMessageA(hwnd_, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
     } else if (p == Prop::Default || p == Prop::Glyph) {
       if (!b) return;
       const DWORD type = StylesOf(*b);
@@ -106,7 +110,7 @@ class ButtonPeer : public NativePeer {
     if (!b) return;
     HDC dc = d.hDC;
     RECT r = d.rcItem;
-    const bool pressed = (d.itemState & ODS_SELECTED) != 0;
+    const bool pressed = (d.itemState & ODS_SELECTED) != 0 || b->Down();
     const bool enabled = (d.itemState & ODS_DISABLED) == 0;
     if (b->IsDefault() || (d.itemState & ODS_FOCUS)) {
       FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));

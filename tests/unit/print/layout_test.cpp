@@ -147,4 +147,28 @@ TEST(Dragging, PositionsInProportionKeptOnThePageAndSnapped) {
   EXPECT_EQ(UnitStep(600, kPixels), 10);
 }
 
+TEST(Orientation, PictureAndPageDisagreeOnlyWhenTheyLieDifferentWays) {
+  EXPECT_TRUE(Disagree(640, 480, 4800, 6600));
+  EXPECT_TRUE(Disagree(480, 640, 6600, 4800));
+  EXPECT_FALSE(Disagree(640, 480, 6600, 4800));
+  EXPECT_FALSE(Disagree(480, 640, 4800, 6600));
+  EXPECT_FALSE(Disagree(500, 500, 4800, 6600));  // a square picture fits either way
+  EXPECT_FALSE(Disagree(640, 480, 5000, 5000));  // and so does a square page
+  EXPECT_FALSE(Disagree(640, 480, 0, 0));
+}
+
+TEST(TabRing, StepsRoundBothWaysOverUnusablePlaces) {
+  auto all = [](int) { return true; };
+  EXPECT_EQ(RingStep(0, 5, false, all), 1);
+  EXPECT_EQ(RingStep(4, 5, false, all), 0);
+  EXPECT_EQ(RingStep(0, 5, true, all), 4);
+  auto odd = [](int i) { return i % 2 == 1; };
+  EXPECT_EQ(RingStep(1, 5, false, odd), 3);
+  EXPECT_EQ(RingStep(3, 5, false, odd), 1);  // over 4 and 0
+  EXPECT_EQ(RingStep(1, 5, true, odd), 3);
+  EXPECT_EQ(RingStep(1, 5, false, [](int i) { return i == 1; }), -1);  // nowhere else
+  EXPECT_EQ(RingStep(5, 5, false, all), -1);                           // not in the ring: stays
+  EXPECT_EQ(RingStep(-1, 5, false, all), -1);
+}
+
 }  // namespace

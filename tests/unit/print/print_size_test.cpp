@@ -167,24 +167,6 @@ TEST_F(PrintWindow, ThePrintedSizeStaysWhenSetupTurnsThePage) {
   EXPECT_EQ(f.PhotoBox.ItemIndex(), 1);
 }
 
-TEST_F(PrintWindow, TabRunsThroughTheNewRowsAndBackIntoTheCycle) {
-  Open(1500, 1000);
-  auto& u = session.GetUser();
-  u.Type("EditW", "");
-  for (const char* next : {"EditH", "EditX", "EditY", "BtnReset"}) {
-    u.PressKey(vkTab);
-    EXPECT_EQ(u.FocusedName(), next);
-  }
-  u.Select("PhotoBox", 0);
-  w95::ui::Control& photo = u.Named("PhotoBox");
-  photo.SetFocus();
-  u.PressKey(vkTab, w95::ui::ssShift);
-  EXPECT_EQ(u.FocusedName(), "MeasureBox");
-  // From the window's own controls the cycle is unchanged.
-  u.PressKey(vkTab);
-  EXPECT_EQ(u.FocusedName(), "BtnReset");
-}
-
 }  // namespace
 }  // namespace print_test
 

@@ -228,8 +228,8 @@ class PrintOnWine : public ::testing::Test {
     SetKey("BMP", "");
     // Choices the window keeps for the next opening would carry over from
     // one case to the next: every case starts without them.
-    for (const char* k :
-         {"PrtUnit", "PrtStyle", "PrtColor", "PrtEnhance", "PrtZoom", "PrtPhoto", "PrtWidth"})
+    for (const char* k : {"PrtUnit", "PrtStyle", "PrtColor", "PrtEnhance", "PrtZoom", "PrtPhoto",
+                          "PrtWidth", "PrtFill", "PrtPaper", "PrtRotate"})
       WritePrivateProfileStringA("plimbo", k, nullptr, "plimbo.ini");
   }
   void TearDown() override {
@@ -477,10 +477,10 @@ class PrintOnWineWithPrinter : public PrintOnWine {
 };
 
 // The window worked from the keyboard, with keys typed for real: the form's
-// own Tab cycle visits every control of it once, both ways; the accelerator
-// of a check box toggles it and puts the focus on it, where the next Tab
-// starts; Escape closes the window. With a printer, so that a layout has
-// succeeded and "&Print It" takes its turn.
+// own Tab ring visits every control of it once, both ways (Fill only with a
+// photo size); the accelerator of a check box toggles it and puts the focus
+// on it, where the next Tab starts; Escape closes the window. With a
+// printer, so that a layout has succeeded and "&Print It" takes its turn.
 TEST_F(PrintOnWineWithPrinter, KeyboardUserTabsThroughEveryControlAndUsesTheAccelerators) {
   Lib().printDlg(HostWindow(), 640, 480, 0);
   Pump(100);
@@ -492,20 +492,42 @@ TEST_F(PrintOnWineWithPrinter, KeyboardUserTabsThroughEveryControlAndUsesTheAcce
   SetFocus(reset);
   Pump(100);
   using wine_keys::Walk;
-  const std::vector<std::string> forward = {
-      "Button:&Setup", "Button:&Print It", "Button:Cancel",   "Button:&Help",
-      "ComboBox:",     "ScrollBar:",       "ScrollBar:",      "ScrollBar:",
-      "Button:Co&lor", "Button:E&nhance",  "ComboBox:Inches", "Button:Cen&ter"};
-  std::vector<std::string> seen = Walk(VK_TAB, 12);
-  for (std::string& s : seen)  // the style list shows the printer's name
-    if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches") s = "ComboBox:";
-  EXPECT_EQ(seen, forward) << "the horizontal bar takes its turn even with nothing to scroll";
+  // The style list shows the printer's name, the boxes the layout's
+  // figures: only their kinds are compared.
+  auto kinds = [](std::vector<std::string> seen) {
+    for (std::string& s : seen) {
+      if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches" && s != "ComboBox:Any size")
+        s = "ComboBox:";
+      if (s.rfind("Edit:", 0) == 0) s = "Edit:";
+    }
+    return seen;
+  };
+  const std::vector<std::string> forward = {"Button:&Setup",
+                                            "Button:&Print It",
+                                            "Button:Cancel",
+                                            "Button:&Help",
+                                            "ComboBox:",
+                                            "ComboBox:Any size",
+                                            "Button:",
+                                            "Button:",
+                                            "Button:&Auto-rotate",
+                                            "Edit:",
+                                            "Edit:",
+                                            "Edit:",
+                                            "Edit:",
+                                            "ScrollBar:",
+                                            "ScrollBar:",
+                                            "ScrollBar:",
+                                            "Button:Co&lor",
+                                            "Button:E&nhance",
+                                            "ComboBox:Inches",
+                                            "Button:Cen&ter"};
+  const int n = static_cast<int>(forward.size());
+  EXPECT_EQ(kinds(Walk(VK_TAB, n)), forward)
+      << "the horizontal bar takes its turn even with nothing to scroll";
   std::vector<std::string> backward(forward.rbegin() + 1, forward.rend());
   backward.push_back(forward.back());
-  seen = Walk(VK_TAB, 12, {VK_SHIFT});
-  for (std::string& s : seen)
-    if (s.rfind("ComboBox:", 0) == 0 && s != "ComboBox:Inches") s = "ComboBox:";
-  EXPECT_EQ(seen, backward);
+  EXPECT_EQ(kinds(Walk(VK_TAB, n, {VK_SHIFT})), backward);
 
   HWND color = Child(form, "Co&lor", "Button");
   ASSERT_NE(color, nullptr);
@@ -780,6 +802,65 @@ TEST_F(PrintOnWineWithPrinter, RandomExportCallsLeaveNothingBehind) {
   EXPECT_EQ(received.messages, 1) << log;
   EXPECT_EQ(Lib().printCheck(), 0) << log;
   for (const Box& b : boxes) ADD_FAILURE() << b.title << ": " << b.text;
+}
+
+// The landscape button with real keys turns the printer's own paper: the
+// page laid out on, the device context the host is given and the printed
+// page are all landscape, and check_page.py finds the rectangle where the
+// keys put it on it. Auto-rotate then turns it back for an upright picture.
+TEST_F(PrintOnWine, LandscapeButtonPrintsOnTurnedPaper) {
+  const std::string dir = OutputFolder();
+  const std::string ps = dir + "\\turned.ps";
+  DeleteFileA(ps.c_str());
+  DeleteFileA((dir + "\\turned_placement.txt").c_str());
+  wine_print::FilePrinter printer(ps);
+  ASSERT_EQ(printer.error, "");
+  Lib().printDlg(HostWindow(), 600, 400, 0);
+  Pump(100);
+  HWND form = SetupWindow();
+  ASSERT_NE(form, nullptr);
+  ASSERT_NE(TextStarting(form, "Portrait : "), "");
+  SetForegroundWindow(form);
+  Pump(100);
+  wine_keys::Press('O', {VK_MENU});
+  ASSERT_EQ(wine_keys::Focused(), "ComboBox:Any size");
+  wine_keys::Press(VK_TAB);  // Fill waits for a photo size
+  wine_keys::Press(VK_TAB);
+  ASSERT_EQ(wine_keys::Focused(), "Button:") << "the landscape button";
+  wine_keys::Press(VK_SPACE);
+  Pump(100);
+  EXPECT_NE(TextStarting(form, "Landscape: "), "") << "the page turned";
+  Screenshot("print_landscape");
+  Click(form, "&Print It");
+  Pump(100);
+  ASSERT_EQ(received.messages, 1);
+  EXPECT_GT(received.horzRes, received.vertRes) << "the host draws on a landscape page";
+  EXPECT_EQ(Key("PrtPaper"), "1");
+  const int w = received.Number("prW"), h = received.Number("prH");
+  const int l = received.Number("prL"), t = received.Number("prT");
+  // 3:2 on the turned page: the full height, in the middle.
+  EXPECT_NEAR(h, received.vertRes, 1);
+  EXPECT_NEAR(w * 2, h * 3, 3);
+  EXPECT_NEAR(l, (received.horzRes - w) / 2, 1);
+  received.WritePlacement(dir + "\\turned_placement.txt", l, t, w, h);
+
+  // The next opening keeps the paper; Auto-rotate (Alt+A) turns it the way
+  // of an upright picture at once.
+  received = {};
+  Lib().printDlg(HostWindow(), 400, 600, 0);
+  Pump(100);
+  form = SetupWindow();
+  ASSERT_NE(form, nullptr);
+  EXPECT_NE(TextStarting(form, "Landscape: "), "");
+  SetForegroundWindow(form);
+  Pump(100);
+  wine_keys::Press('A', {VK_MENU});
+  EXPECT_EQ(wine_keys::Focused(), "Button:&Auto-rotate");
+  EXPECT_NE(TextStarting(form, "Portrait : "), "") << "turned the picture's way";
+  EXPECT_EQ(Key("PrtRotate"), "1");
+  Click(form, "Cancel");  // the turned page stays the one printed above
+  Pump(100);
+  EXPECT_EQ(SetupWindow(), nullptr);
 }
 
 }  // namespace
