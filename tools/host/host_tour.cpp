@@ -497,6 +497,17 @@ BOOL CALLBACK FindPhotoSizeList(HWND c, LPARAM out) {
   return FALSE;
 }
 
+// Collects the print setup window's glyph buttons without a caption: the
+// portrait and the landscape button, in that order.
+BOOL CALLBACK CollectPaperButtons(HWND c, LPARAM out) {
+  char cls[32] = "", text[8] = "";
+  GetClassNameA(c, cls, sizeof cls);
+  GetWindowTextA(c, text, sizeof text);
+  if (lstrcmpiA(cls, "Button") == 0 && text[0] == 0)
+    reinterpret_cast<std::vector<HWND>*>(out)->push_back(c);
+  return TRUE;
+}
+
 // The print setup window: a picture of 640 x 480 with its preview, printed
 // on a PostScript printer that writes into the tour's folder. The host draws
 // the picture on 0x912 and ends the job with PrintEnd95.
@@ -529,6 +540,18 @@ void PrintWindow(Host& host, TourLog& log, HWND hostWindow) {
             tour::Pump(100);
             log.Line(log.Shot("print-setup-photo-size", w), "Print setup window",
                      "chose the photo size 10 x 15 cm / 4 x 6 in", "(nothing until Print It)");
+          }
+          // The paper turned on its side with the landscape button.
+          std::vector<HWND> paper;
+          EnumChildWindows(w, &CollectPaperButtons, reinterpret_cast<LPARAM>(&paper));
+          if (paper.size() == 2) {
+            SendMessageA(GetParent(paper[1]), WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(paper[1]), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(paper[1]));
+            tour::Pump(100);
+            log.Line(log.Shot("print-setup-landscape", w), "Print setup window",
+                     "pressed the landscape button",
+                     "the printer's paper turned; the page follows");
           }
           tour::Click(w, "&Print It");
         }}},

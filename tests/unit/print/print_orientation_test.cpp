@@ -118,9 +118,9 @@ TEST_F(PrintWindow, AutoRotateTurnsThePaperThePicturesWayOnOpening) {
     int imageW, imageH;
     bool paperBefore, paperAfter;
   };
-  for (const Row& r : {Row{1000, 2000, true, false}, Row{2000, 1000, false, true},
-                       Row{2000, 1000, true, true}, Row{1000, 1000, true, true},
-                       Row{1000, 1000, false, false}}) {
+  for (const Row& r :
+       {Row{1000, 2000, true, false}, Row{2000, 1000, false, true}, Row{2000, 1000, true, true},
+        Row{1000, 1000, true, true}, Row{1000, 1000, false, false}}) {
     SCOPED_TRACE(std::to_string(r.imageW) + "x" + std::to_string(r.imageH) +
                  (r.paperBefore ? " on landscape" : " on portrait"));
     machine.printer.SetLandscape(r.paperBefore);
@@ -168,6 +168,26 @@ TEST_F(PrintWindow, PaperStaysWhileTheHostHasTheJobAndStoredNonsenseIsIgnored) {
   EXPECT_EQ(Key("PrtPaper"), "7");
 }
 
+// The rows under the preview hold the photo size, the paper buttons and the
+// typing boxes side by side: none covers another or runs out of the window.
+TEST_F(PrintWindow, RowsUnderThePreviewDoNotOverlap) {
+  TPrintForm& f = Open(100, 50);
+  const auto& kids = f.PanelSize.Children();
+  ASSERT_GE(kids.size(), 14u);
+  for (size_t i = 0; i < kids.size(); ++i) {
+    const w95::ui::Rect a = kids[i]->Bounds();
+    EXPECT_GE(a.left, 0) << kids[i]->Name();
+    EXPECT_LE(a.Right(), f.PanelSize.Width()) << kids[i]->Name();
+    EXPECT_LE(a.Bottom(), f.PanelSize.Height()) << kids[i]->Name();
+    for (size_t j = i + 1; j < kids.size(); ++j) {
+      const w95::ui::Rect b = kids[j]->Bounds();
+      const bool apart =
+          a.Right() <= b.left || b.Right() <= a.left || a.Bottom() <= b.top || b.Bottom() <= a.top;
+      EXPECT_TRUE(apart) << kids[i]->Name() << " covers " << kids[j]->Name();
+    }
+  }
+}
+
 // Tab and Shift+Tab go round every control: the window's own in their
 // fixed order, the rows under the preview after the style list.
 TEST_F(PrintWindow, TabRingReachesEveryControlBothWays) {
@@ -175,10 +195,10 @@ TEST_F(PrintWindow, TabRingReachesEveryControlBothWays) {
   auto& u = session.GetUser();
   u.Select("PhotoBox", w95::print::k4x6);  // Fill can be used
   const std::vector<std::string> ring = {
-      "BtnReset",    "BtnSetup", "BtnPrintIt",   "BtnClose",   "BtnHelp", "PrintStyle",
-      "PhotoBox",    "Fill",     "BtnPortrait",  "BtnLandscape", "AutoRotate", "EditW",
-      "EditH",       "EditX",    "EditY",        "XScroll",    "YScroll", "ZoomScroll",
-      "Color",       "Enhance",  "MeasureBox"};
+      "BtnReset", "BtnSetup", "BtnPrintIt",  "BtnClose",     "BtnHelp",    "PrintStyle",
+      "PhotoBox", "Fill",     "BtnPortrait", "BtnLandscape", "AutoRotate", "EditW",
+      "EditH",    "EditX",    "EditY",       "XScroll",      "YScroll",    "ZoomScroll",
+      "Color",    "Enhance",  "MeasureBox"};
   const size_t n = ring.size();
   f.BtnReset.SetFocus();
   for (size_t i = 1; i <= n; ++i) {

@@ -6,7 +6,8 @@ Usage: check_page.py OUTPUT_FOLDER [NAME]
   without NAME: page.ps and placement.txt, rendered at 100 dpi, the
   rectangle within 1 % of the page;
   with NAME: NAME.ps and NAME_placement.txt, rendered at the printer's own
-  resolution, the rectangle within one device pixel.
+  resolution, the rectangle within one device pixel (a landscape page
+  printed on an upright sheet is turned back for the comparison).
 Writes a PNG beside the PostScript file for a person to look at."""
 import os
 import subprocess
@@ -67,6 +68,11 @@ def main(folder, name=None):
     found = (min(xs), min(ys), max(xs) + 1, max(ys) + 1)
     sx, sy = res_x / dpi_x, res_y / dpi_y
     want = ((off_x + left) * sx, (off_y + top) * sy, (off_x + left + width) * sx, (off_y + top + height) * sy)
+    if horz > vert and page_w < page_h:
+        # A landscape page on an upright sheet, turned a quarter to the
+        # left: the page's top is the sheet's left, its left the bottom.
+        want = ((off_y + top) * sx, page_h - (off_x + left + width) * sy,
+                (off_y + top + height) * sx, page_h - (off_x + left) * sy)
     tol_x, tol_y = (1, 1) if name else (page_w / 100, page_h / 100)
     print("page %dx%d px at %dx%d dpi; rectangle found %s, expected %s" %
           (page_w, page_h, res_x, res_y, found, tuple(round(v, 1) for v in want)))

@@ -830,6 +830,19 @@ TEST_F(PrintOnWine, LandscapeButtonPrintsOnTurnedPaper) {
   wine_keys::Press(VK_SPACE);
   Pump(100);
   EXPECT_NE(TextStarting(form, "Landscape: "), "") << "the page turned";
+  // Typed for real: 5 inches wide in the top left corner of the turned
+  // page, so that the page check sees which way the sheet was turned.
+  auto typeInto = [](int tabs, char digit) {
+    for (int i = 0; i < tabs; ++i) wine_keys::Press(VK_TAB);
+    ASSERT_EQ(wine_keys::Focused().rfind("Edit:", 0), 0u) << wine_keys::Focused();
+    wine_keys::Press(VK_HOME);
+    wine_keys::Press(VK_END, {VK_SHIFT});
+    wine_keys::Press(digit);
+    wine_keys::Press(VK_RETURN);
+  };
+  typeInto(2, '5');  // past Auto-rotate to W
+  typeInto(2, '0');  // past H to X
+  typeInto(1, '0');  // Y
   Screenshot("print_landscape");
   Click(form, "&Print It");
   Pump(100);
@@ -838,10 +851,10 @@ TEST_F(PrintOnWine, LandscapeButtonPrintsOnTurnedPaper) {
   EXPECT_EQ(Key("PrtPaper"), "1");
   const int w = received.Number("prW"), h = received.Number("prH");
   const int l = received.Number("prL"), t = received.Number("prT");
-  // 3:2 on the turned page: the full height, in the middle.
-  EXPECT_NEAR(h, received.vertRes, 1);
+  EXPECT_EQ(w, 5 * received.dpiX);
   EXPECT_NEAR(w * 2, h * 3, 3);
-  EXPECT_NEAR(l, (received.horzRes - w) / 2, 1);
+  EXPECT_EQ(l, 0);
+  EXPECT_EQ(t, 0);
   received.WritePlacement(dir + "\\turned_placement.txt", l, t, w, h);
 
   // The next opening keeps the paper; Auto-rotate (Alt+A) turns it the way
