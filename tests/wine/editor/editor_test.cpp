@@ -777,6 +777,101 @@ TEST_F(ThumbsDll, TheSampleHostBuildsThumbnailsThatThePageShows) {
   EXPECT_EQ(small, green);
 }
 
+// ---- slides whose file is missing ------------------------------------------------
+
+// The editor's path line: the library's window whose text tells the slide
+// number ("[2 of 3]").
+std::string PathLine(HWND editor) {
+  for (HWND h : wine_windows::Descendants(editor)) {
+    const std::string text = TextOf(h);
+    if (text.find(" of 3]") != std::string::npos) return text;
+  }
+  return "<no path line>";
+}
+
+// Two of the script's files have gone to another folder (one a level down):
+// they are marked, found again through the nested explorer, the change is
+// taken back and done again with real keys, and the saved script names the
+// new places.
+TEST_F(EditorDll, MissingFilesAreMarkedAndFoundAgainInAFolderAsOneStep) {
+  CreateDirectoryA("c:\\w95ed\\moved", nullptr);
+  CreateDirectoryA("c:\\w95ed\\moved\\sub", nullptr);
+  DeleteFileA("c:\\w95ed\\pics\\clip.avi");
+  DeleteFileA("c:\\w95ed\\pics\\beach.jpg");
+  WriteAll("c:\\w95ed\\moved\\clip.avi", "data");
+  WriteAll("c:\\w95ed\\moved\\sub\\beach.jpg", "data");
+  DeleteFileA("c:\\w95ed\\relinked.avl");
+  HostWrite("LastDir", "c:\\w95ed\\moved\\");
+  HostWrite("SavePath", "c:\\w95ed\\");
+  std::string marked, relinked, undone, redone;
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     marked = PathLine(e);
+                     Shot(e, "editor_missing");
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 4, 2); },
+                   ShotTaken("editor_missing")});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 10); }});  // "Find missing files..."
+  steps.push_back({"Search Folder", [](HWND d) { Press(d, "&Search"); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     relinked = PathLine(e);
+                     SetFocus(GridOf(e));
+                     wine_keys::Press('Z', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND) { wine_keys::Press('Y', {VK_CONTROL}, 0); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     redone = PathLine(e);
+                     Press(e, "&Save");
+                   }});
+  steps.push_back({"Save File", [](HWND d) {
+                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
+                                  reinterpret_cast<LPARAM>("relinked.avl"));
+                   }});
+  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  boxAnswers = {IDOK};
+  EXPECT_EQ(Run(), 0);
+  ASSERT_GE(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "Found 2 of 2 missing files.");
+  EXPECT_EQ(boxes.size(), 1u) << boxes.back();
+  EXPECT_NE(marked.find("[1 of 3] - 2 missing"), std::string::npos) << marked;
+  EXPECT_EQ(relinked.find("missing"), std::string::npos) << relinked;
+  EXPECT_NE(undone.find("- 2 missing"), std::string::npos) << undone;
+  EXPECT_EQ(redone.find("missing"), std::string::npos) << redone;
+  const std::string text = ReadAll("c:\\w95ed\\relinked.avl");
+  EXPECT_NE(text.find("=c:\\w95ed\\moved\\\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("=c:\\w95ed\\moved\\sub\\\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("F=clip.avi,"), std::string::npos) << text;
+  EXPECT_NE(text.find("F=beach.jpg,"), std::string::npos) << text;
+}
+
+// Undo brings the marks back with the old places.
+TEST_F(EditorDll, UndoingARelinkBringsTheMarksBack) {
+  CreateDirectoryA("c:\\w95ed\\moved", nullptr);
+  DeleteFileA("c:\\w95ed\\pics\\clip.avi");
+  WriteAll("c:\\w95ed\\moved\\clip.avi", "data");
+  HostWrite("LastDir", "c:\\w95ed\\moved\\");
+  std::string relinked, undone;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 4, 2); }});
+  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 11); }});  // "Find this file..."
+  steps.push_back({"Search Folder", [](HWND d) { Press(d, "&Search"); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     relinked = PathLine(e);
+                     SetFocus(GridOf(e));
+                     wine_keys::Press('Z', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     undone = PathLine(e);
+                     PostMessageA(e, WM_CLOSE, 0, 0);
+                   }});
+  boxAnswers = {IDOK};
+  EXPECT_EQ(Run(), 0);
+  ASSERT_GE(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "Found 1 of 1 missing files.");
+  EXPECT_EQ(relinked.find("missing"), std::string::npos) << relinked;
+  EXPECT_NE(undone.find("- 1 missing"), std::string::npos) << undone;
+  EXPECT_EQ(ReadAll(kScript), kGen5) << "nothing saved";
+}
+
 }  // namespace
 
 namespace {
