@@ -408,7 +408,9 @@ void TEditorForm::AfterHistoryMove() {
     DisableControls();
   else
     EnableControls();
+  // Slides that come back are marked as last found, and looked at again.
   ShowMissingMarks();
+  StartMissingCheck();
   GridClick(Grid);
   UpdatePreview();
 }

@@ -120,7 +120,17 @@ bool MissingCheck::Step(int budget) {
     budget -= CheckFolder(drive.folders[folder_++]);
   }
   if (drive_ < drives_.size()) return false;
-  missing_ = std::move(found_);
+  // What this check looked at is known anew; other paths (slides taken out
+  // that undo may bring back) keep what the last check of them found.
+  for (const Drive& d : drives_)
+    for (const Folder& f : d.folders)
+      for (const std::string& name : f.names) {
+        std::string path = f.path + name;
+        if (found_.count(path) != 0)
+          missing_.insert(std::move(path));
+        else
+          missing_.erase(path);
+      }
   Cancel();
   ++finished_;
   return true;

@@ -35,7 +35,8 @@ class MissingCheck {
     while (!Step(1 << 20)) {}
   }
 
-  // The last check that ran to its end: the paths not there, lower case.
+  // The paths not there (lower case), as the last check that ran to its
+  // end and looked at them found.
   const std::unordered_set<std::string>& Missing() const { return missing_; }
   bool IsMissing(const std::string& path) const;
   // Checks run to their end so far.

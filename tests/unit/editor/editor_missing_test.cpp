@@ -139,6 +139,10 @@ TEST_F(Missing, RelinkFindsFilesInTheFolderAndBelowAsOneStepThatUndoAndRedoFollo
     EXPECT_EQ(f.MissingCount(), 0);
     EXPECT_TRUE(f.State().Modified);
     EXPECT_EQ(f.History.StepCount(), steps + 1) << "one step";
+    // The window is activated again after the report: the check then looks
+    // at the new places only.
+    f.UserActivated();
+    FinishCheck();
 
     u.PressKey('Z', ssCtrl);
     EXPECT_EQ(f.Grid.Cell(ed::kColPath, 2), "c:\\pics\\clip.avi");
@@ -248,13 +252,17 @@ TEST_F(Check, SlicesFindEveryMissingFileAndANewStartDropsTheOldCheck) {
   EXPECT_TRUE(check.IsMissing("E:\\Disc\\A.bmp"));
   EXPECT_EQ(check.Finished(), 1u);
 
-  // A check started over keeps the last result until it ends.
+  // A check started over keeps the last result until it ends; paths it
+  // does not look at keep what was found of them.
+  machine.files.AddFile("c:\\big\\f10.bmp");
   check.Start({"c:\\big\\f1.bmp", "c:\\one\\gone.bmp"});
   check.Step(0);
-  check.Start({"c:\\big\\f1.bmp"});
-  EXPECT_TRUE(check.IsMissing("c:\\big\\f11.bmp"));
+  check.Start({"c:\\big\\f1.bmp", "c:\\big\\f10.bmp"});
+  EXPECT_TRUE(check.IsMissing("c:\\big\\f10.bmp"));
   check.RunToEnd();
-  EXPECT_TRUE(check.Missing().empty());
+  EXPECT_FALSE(check.IsMissing("c:\\big\\f10.bmp"));
+  EXPECT_TRUE(check.IsMissing("c:\\big\\f11.bmp"));
+  EXPECT_EQ(check.Missing().size(), 5u);
   EXPECT_EQ(check.Finished(), 2u);
 }
 

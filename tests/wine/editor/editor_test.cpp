@@ -817,7 +817,10 @@ TEST_F(EditorDll, MissingFilesAreMarkedAndFoundAgainInAFolderAsOneStep) {
                      SetFocus(GridOf(e));
                      wine_keys::Press('Z', {VK_CONTROL}, 0);
                    }});
-  steps.push_back({"Plimbo Slide Editor", [&](HWND) { wine_keys::Press('Y', {VK_CONTROL}, 0); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     undone = PathLine(e);
+                     wine_keys::Press('Y', {VK_CONTROL}, 0);
+                   }});
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      redone = PathLine(e);
                      Press(e, "&Save");
@@ -834,6 +837,7 @@ TEST_F(EditorDll, MissingFilesAreMarkedAndFoundAgainInAFolderAsOneStep) {
   EXPECT_EQ(boxes[0], "Found 2 of 2 missing files.");
   EXPECT_EQ(boxes.size(), 1u) << boxes.back();
   EXPECT_NE(marked.find("[1 of 3] - 2 missing"), std::string::npos) << marked;
+  EXPECT_NE(relinked.find("[2 of 3]"), std::string::npos) << relinked;
   EXPECT_EQ(relinked.find("missing"), std::string::npos) << relinked;
   EXPECT_NE(undone.find("- 2 missing"), std::string::npos) << undone;
   EXPECT_EQ(redone.find("missing"), std::string::npos) << redone;
@@ -867,6 +871,7 @@ TEST_F(EditorDll, UndoingARelinkBringsTheMarksBack) {
   EXPECT_EQ(Run(), 0);
   ASSERT_GE(boxes.size(), 1u);
   EXPECT_EQ(boxes[0], "Found 1 of 1 missing files.");
+  EXPECT_NE(relinked.find("[2 of 3]"), std::string::npos) << relinked;
   EXPECT_EQ(relinked.find("missing"), std::string::npos) << relinked;
   EXPECT_NE(undone.find("- 1 missing"), std::string::npos) << undone;
   EXPECT_EQ(ReadAll(kScript), kGen5) << "nothing saved";
