@@ -33,6 +33,22 @@ void ShowWarning(const std::string& text) {
   ui::MessageDlg(text, ui::MsgKind::Warning, ui::Buttons::OK);
 }
 
+// A folder path as the file system spells its folders ("c:\photos\old
+// ones" is shown as "c:\Photos\Old Ones", an alias by its long name).
+std::string AsStored(const std::string& folder) {
+  if (folder.size() <= 3) return folder;
+  std::string out = folder.substr(0, 2);
+  for (size_t start = 3; start <= folder.size();) {
+    size_t end = folder.find('\\', start);
+    if (end == std::string::npos) end = folder.size();
+    const std::string part = folder.substr(start, end - start);
+    const auto found = Files().Stat(out + "\\" + part);
+    out += "\\" + (found && !found->nameless ? found->name : part);
+    start = end + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 void TFileForm::NotifyHost(int code) {
@@ -43,6 +59,7 @@ void TFileForm::BtnOKClick(ui::Control& sender) {
   if (LeaveVanishedFolder()) return;
   const bool fromOK = &sender == &BtnOK;
   if (!state_.modal) return CommonPath();
+  if (FollowTypedPath()) return;
   if (Mode() == kMoveMode) {
     if (Edit1.Text().empty() && !fromOK) return CommonPath();
     // A folder chosen is the folder the dialog is in (RunFolderDlg takes it).
@@ -83,6 +100,39 @@ void TFileForm::BtnOKClick(ui::Control& sender) {
   if (ValidateFileName() == 0) return;
   if (!FileExists(Edit1.Text())) return ShowError(kMsgFileNotFound);
   if (StoreChosenName()) Accept();
+}
+
+bool TFileForm::FollowTypedPath() {
+  // Only a name box the user types into; the window's only shows the choice.
+  if (!state_.modal || !look_.nameEditable || !Edit1.Visible() || InConvertFamily()) return false;
+  const std::string text = Edit1.Text();
+  if (text.empty()) return false;
+  // A listed entry shown with "?" for what the code page lacks is no filter.
+  for (int i = 0; i < XFiles.Count(); ++i)
+    if (XFiles.Item(i) == text) return false;
+  const TypedName t = InterpretTypedName(
+      text, state_.currentFolder, [this](const std::string& f) { return FolderExists(f); },
+      [](char drive) { return Files().FullPath(std::string(1, drive) + ":"); });
+  // The folder as the file system spells it, as the Look-in list shows it.
+  const std::string folder = t.folder.empty() ? std::string() : AsStored(NormalFolder(t.folder));
+  switch (t.action) {
+    case TypedAction::AsName:
+      return false;
+    case TypedAction::GoToFolder:
+      GoToFolder(folder);
+      return true;
+    case TypedAction::Filter:
+      if (LowerAZ(folder) != LowerAZ(state_.currentFolder)) GoToFolder(folder);
+      state_.typedFilter = t.name;
+      UpdateFiles();
+      Edit1.SetText(t.name);  // what the list is filtered by stays in view
+      return true;
+    case TypedAction::NameInFolder:
+      GoToFolder(folder);
+      Edit1.SetText(t.name);
+      return false;
+  }
+  return false;
 }
 
 void TFileForm::CommonPath() {

@@ -60,6 +60,10 @@ void TFileForm::BuildControls() {
   BtnJPEG.SetGlyph(ui::GlyphKind::Compression);
   BtnJPEG.SetHint("JPEG Compression");
   BtnJPEG.SetVisible(false);
+  BtnNewFolder.SetBounds(242, 4, 24, 24);
+  BtnNewFolder.SetGlyph(ui::GlyphKind::NewFolder);
+  BtnNewFolder.SetHint("New Folder");
+  BtnNewFolder.SetVisible(false);
 
   PanelList.SetAlign(ui::Align::Client);
   PanelList.SetBevelOuter(ui::Bevel::None);
@@ -106,6 +110,7 @@ void TFileForm::BuildControls() {
   BPPtype.OnChange = [this](ui::Control& s) { BPPtypeChange(s); };
   LookBox.OnChange = [this](ui::Control& s) { LookBoxChange(s); };
   BtnUp.OnClick = [this](ui::Control& s) { BtnUpClick(s); };
+  BtnNewFolder.OnClick = [this](ui::Control& s) { BtnNewFolderClick(s); };
   BtnHelp.OnClick = [this](ui::Control& s) { BtnHelpClick(s); };
   BtnJPEG.OnClick = [this](ui::Control& s) { BtnJPEGClick(s); };
   BtnMenu.OnClick = [this](ui::Control& s) { BtnMenuClick(s); };
@@ -255,6 +260,7 @@ void TFileForm::ApplyModeLook() {
   if (!look_.okCaption.empty()) BtnOK.SetCaption(look_.okCaption);
   if (!look_.openEntryCaption.empty()) mnuFOpen->SetCaption(look_.openEntryCaption);
   mnuListInput->SetVisible(look_.inputListEntryShown);
+  BtnNewFolder.SetVisible(look_.newFolderButton);
   switch (look_.typeBox) {
     case TypeBox::SaveFormats:
       SetFileFormats();
@@ -370,13 +376,16 @@ void TFileForm::SetFileFormats() {
 
 void TFileForm::FilterComboBox1Change(ui::Control&) {
   if (!state_.navigating && LeaveVanishedFolder()) return;
+  // A typed filter gives way to the type box: the list is read again.
+  const bool hadFilter = !state_.typedFilter.empty();
+  state_.typedFilter.clear();
   const std::string old = state_.fileMask;
   const int pos = FilterComboBox1.ItemIndex();
   if (state_.modal && IsPixelDepth(Mode())) {
     const std::string entry =
         pos >= 0 ? FilterComboBox1.Items()[static_cast<size_t>(pos)] : std::string();
     state_.fileMask = SaveMask(entry);
-    if (state_.fileMask != old) {
+    if (state_.fileMask != old || hadFilter) {
       if (!state_.open) return;
       UpdateFiles();
     }
@@ -387,7 +396,7 @@ void TFileForm::FilterComboBox1Change(ui::Control&) {
     return;
   }
   state_.fileMask = BrowseMask(pos);
-  if (state_.fileMask != old && state_.open) UpdateFiles();
+  if ((state_.fileMask != old || hadFilter) && state_.open) UpdateFiles();
 }
 
 void TFileForm::BPPtypeChange(ui::Control&) {

@@ -36,6 +36,9 @@ struct ExplorerState {
   std::string saveAsName;
   std::string exchangeFile;
   std::string fileMask;
+  // Patterns typed into the name box: they list the folder instead of the
+  // type box's mask until the type box or the folder changes.
+  std::string typedFilter;
   std::vector<int32_t> formatCodeTable = std::vector<int32_t>(kFormatCodeRoom, 0);
   SavedPositions savedPositions;
   int32_t currentFormatCode = 0;
@@ -99,6 +102,7 @@ class TFileForm : public ui::Form {
   ui::Button BtnMenu{PanelTop, "BtnMenu"};
   ui::Button BtnHelp{PanelTop, "BtnHelp"};
   ui::Button BtnJPEG{PanelTop, "BtnJPEG"};
+  ui::Button BtnNewFolder{PanelTop, "BtnNewFolder"};
   ui::Panel PanelList{*this, "PanelList"};
   ui::XFileListBox XFiles{PanelList, "XFiles"};
   ui::ListBox InputList{PanelList, "InputList"};
@@ -155,6 +159,7 @@ class TFileForm : public ui::Form {
   void UpdateHistory();
   void LookBoxChange(ui::Control& sender);
   void BtnUpClick(ui::Control& sender);
+  void BtnNewFolderClick(ui::Control& sender);
   void XFilesClick(ui::Control& sender);
   void XFilesDblClick(ui::Control& sender);
   void XFilesKeyDown(ui::Control& sender, int& key, unsigned shift);
@@ -166,6 +171,10 @@ class TFileForm : public ui::Form {
   void FileMenuClick(ui::MenuItem& item);
 
   void BtnOKClick(ui::Control& sender);
+  // The name box names a folder or a filter: the list shows it and true is
+  // returned. A relative path to a file shows its folder and leaves the
+  // name alone in the box; false then, and for anything else.
+  bool FollowTypedPath();
   bool StoreChosenName();
   int ValidateFileName();
   // Writes the chosen files to the exchange file: how many, 0 when none is

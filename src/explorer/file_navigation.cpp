@@ -55,6 +55,7 @@ std::string TFileForm::FullNameOf(const std::string& boxText) const {
 
 void TFileForm::GoToFolder(const std::string& folder) {
   state_.currentFolder = NormalFolder(folder);
+  state_.typedFilter.clear();
   Files().SetCurrentDirectory(state_.currentFolder);
   if (!state_.open) return;
   UpdateFiles();
@@ -76,7 +77,9 @@ void TFileForm::UpdateFiles() {
   // rather than by a search of its own (each search reads the whole folder
   // again). A file that two patterns match is listed twice, as two searches
   // would have listed it.
-  const std::vector<std::string> patterns = SearchPatterns(state_.fileMask);
+  const std::vector<std::string> patterns = state_.typedFilter.empty()
+                                                ? SearchPatterns(state_.fileMask)
+                                                : SplitPatterns(state_.typedFilter);
   for (const auto& d : Files().Find(folder + "*.*")) {
     FoundEntry e = found(d);
     for (const std::string& pattern : patterns)
@@ -127,7 +130,10 @@ void TFileForm::UpdateHistory() {
   for (char letter : Files().Drives()) {
     const std::string lower = LowerAZ(std::string(1, letter));
     if (lower[0] == current) driveIndex = static_cast<int>(drives.size());
-    drives.push_back(lower + ":");
+    // Labels only of fixed drives and RAM disks: a floppy, a CD or a network
+    // drive could keep the user waiting.
+    const unsigned type = Files().DriveType(letter);
+    drives.push_back(DriveEntry(letter, type == 3 || type == 6 ? Files().VolumeLabel(letter) : ""));
   }
   const LookInList list = BuildLookIn(drives, driveIndex, FolderChain(state_.currentFolder));
   std::vector<std::string> texts;
@@ -162,6 +168,38 @@ void TFileForm::BtnUpClick(ui::Control&) {
   if (above < 0 || !BtnUp.Enabled()) return;
   LookBox.SetItemIndex(above);
   LookBoxChange(LookBox);
+}
+
+void TFileForm::BtnNewFolderClick(ui::Control&) {
+  if (LeaveVanishedFolder()) return;
+  const std::string folder = AddBackslash(state_.currentFolder);
+  std::string name =
+      NewFolderName([&](const std::string& n) { return Files().Stat(folder + n).has_value(); });
+  for (;;) {
+    if (!ui::InputQuery("New Folder", "Folder name:", name)) return;
+    if (!IsFolderName(name)) {
+      ui::MessageDlg(kMsgInvalidFilename, ui::MsgKind::Error, ui::Buttons::OK);
+      continue;
+    }
+    if (Files().Stat(folder + name)) {
+      ui::MessageDlg(FilenameExists(folder + name), ui::MsgKind::Warning, ui::Buttons::OK);
+      continue;
+    }
+    break;
+  }
+  if (!Files().CreateDirectory(folder + name)) {
+    ui::MessageDlg(CannotCreateFolder(folder + name), ui::MsgKind::Error, ui::Buttons::OK);
+    return;
+  }
+  UpdateFiles();
+  // The new folder is chosen in the list: OK opens it.
+  for (int i = 0; i < XFiles.Count(); ++i) {
+    if (!XFiles.IsFolder(i) || LowerAZ(XFiles.Item(i)) != LowerAZ(name + "\\")) continue;
+    if (XFiles.MultiSelect()) XFiles.SelectWhere([i](int k) { return k == i; });
+    XFiles.SetItemIndex(i);
+    Edit1.SetText("");
+    break;
+  }
 }
 
 void TFileForm::XFilesClick(ui::Control&) {
@@ -265,6 +303,10 @@ void TFileForm::FormResize(ui::Control&) {
   LookBox.SetWidth(w);
   BtnOK.SetLeft(Edit1.Left() + w + 8);
   BtnUp.SetLeft(BtnOK.Left());
+  if (BtnNewFolder.Visible() && w > 2 * BtnUp.Width()) {
+    LookBox.SetWidth(w - BtnUp.Width() - 2);
+    BtnNewFolder.SetLeft(BtnUp.Left() - BtnUp.Width() - 6);
+  }
   BtnMenu.SetLeft(BtnUp.Left() + BtnUp.Width() + 2);
   BtnHelp.SetLeft(BtnMenu.Left() + BtnUp.Width() + 2);
   BtnJPEG.SetLeft(BtnHelp.Left() + BtnUp.Width() + 2);

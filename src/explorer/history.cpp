@@ -7,6 +7,14 @@ std::string TrimSpaces(const std::string& s) {
   return first == std::string::npos ? std::string() : s.substr(first);
 }
 
+std::string DriveEntry(char letter, const std::string& label) {
+  const char lower =
+      letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+  std::string entry{lower, ':'};
+  if (!label.empty()) entry += " [" + label + "]";
+  return entry;
+}
+
 LookInList BuildLookIn(const std::vector<std::string>& drives, int driveIndex,
                        const std::vector<std::string>& folders) {
   LookInList out;

@@ -18,6 +18,9 @@ struct LookInList {
   int selected = -1;
 };
 
+// A drive as the Look-in list shows it: "c:", or "c: [LABEL]" with a label.
+std::string DriveEntry(char letter, const std::string& label);
+
 // `drives` as the drive box shows them ("c: label"), `driveIndex` the
 // current drive's position, `folders` the names from the root down to the
 // current folder.

@@ -10,18 +10,22 @@ namespace {
 char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
-std::vector<std::string> SearchPatterns(std::string_view fileMask) {
-  if (fileMask == "*.*") return {"*.???"};
+std::vector<std::string> SplitPatterns(std::string_view patterns) {
   std::vector<std::string> out;
   size_t start = 0;
-  while (start <= fileMask.size()) {
-    const size_t semi = fileMask.find(';', start);
-    const size_t end = semi == std::string_view::npos ? fileMask.size() : semi;
-    if (end > start) out.emplace_back(fileMask.substr(start, end - start));
+  while (start <= patterns.size()) {
+    const size_t semi = patterns.find(';', start);
+    const size_t end = semi == std::string_view::npos ? patterns.size() : semi;
+    if (end > start) out.emplace_back(patterns.substr(start, end - start));
     if (semi == std::string_view::npos) break;
     start = semi + 1;
   }
   return out;
+}
+
+std::vector<std::string> SearchPatterns(std::string_view fileMask) {
+  if (fileMask == "*.*") return {"*.???"};
+  return SplitPatterns(fileMask);
 }
 
 namespace {

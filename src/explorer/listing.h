@@ -12,6 +12,9 @@ namespace w95::explorer {
 // The patterns searched for a file mask, in order; "*.*" becomes "*.???", so
 // that only files whose extension has at most three characters are listed.
 std::vector<std::string> SearchPatterns(std::string_view fileMask);
+// The patterns of a list separated by ";" (a typed filter: "*.*" lists
+// every file).
+std::vector<std::string> SplitPatterns(std::string_view patterns);
 
 // Whether a file's long name matches a pattern, as the list decides it: a
 // file is listed for the name the user sees, never for its 8.3 alias

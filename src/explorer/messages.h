@@ -42,6 +42,9 @@ inline std::string ExtensionQuestion(const std::string& expected, const std::str
   return "Extension (file type) different. \n" + expected + " expected instead of " + actual +
          "\n" + "Continue?";
 }
+inline std::string CannotCreateFolder(const std::string& path) {
+  return "Cannot create folder.\n" + path;
+}
 inline std::string FilenameExists(const std::string& path) { return "Filename exists.\n" + path; }
 inline std::string RenameExtensionQuestion(const std::string& oldExt, const std::string& newExt) {
   return "Different FILE extension.\nOld Type:" + oldExt + "\n" + "New Type:" + newExt + "\n" +

@@ -46,6 +46,7 @@ ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
   if (mode == 0) look.typeBox = TypeBox::Slideshow;
   if (!IsImageSavingMode(mode)) return look;  // an unknown mode keeps the saving look
   look.labelList = "Save &in";
+  look.newFolderButton = true;
   if (mode == kMoveMode) {  // kind 102 (or 2)
     look.caption = "Move File to";
     look.nameVisible = false;

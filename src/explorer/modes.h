@@ -71,6 +71,7 @@ struct ModeLook {
   std::string openEntryCaption;      // likewise
   bool inputListEntryShown = false;  // "&View input files"
   bool compressionButtonAllowed = true;
+  bool newFolderButton = false;  // the modes that save into a folder
 };
 
 // The look of a mode of the modal dialog. `saveAsName` fills the move

@@ -139,6 +139,10 @@ class FileSystem {
   // 0 unknown, 1 no root, 2 removable, 3 fixed, 4 remote, 5 CD-ROM, 6 RAM disk.
   virtual unsigned DriveType(char letter) = 0;
   virtual bool DriveReady(char letter) = 0;
+  // The volume label of a drive in the code page; empty when it has none,
+  // is not ready or its label does not fit the code page. Reads the drive:
+  // callers leave out the drives that could make the user wait.
+  virtual std::string VolumeLabel(char letter) = 0;
   // Free bytes on the drive of `root`; nullopt when it cannot be read.
   virtual std::optional<uint64_t> FreeSpace(const std::string& root) = 0;
   // GetLastError after the last failing call of this service.

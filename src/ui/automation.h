@@ -4,6 +4,7 @@
 // library's Session does (ui/test_session.h).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -34,6 +35,8 @@ class Automation {
   // A modal form, message box or popup menu has appeared and runs its own
   // loop; `messageBox` tells that the form under it is disabled meanwhile.
   virtual void DialogLoopRuns(bool messageBox) { (void)messageBox; }
+  // The headless backend's clock for the time stamps of keys (milliseconds).
+  virtual uint32_t Clock() { return 0; }
 };
 
 Automation* ActiveAutomation();  // nullptr: a person uses the windows

@@ -130,7 +130,7 @@ class Control {
   void UserDblClick();
   void UserFocused();  // the control received the input focus
   virtual void UserKeyDown(int& key, unsigned shift);
-  void UserKeyPress(char& key);
+  virtual void UserKeyPress(char& key);
   void UserMouseDown(MouseButton button, unsigned shift, int x, int y);
   void UserMouseUp(MouseButton button, unsigned shift, int x, int y);
   void UserMouseMove(unsigned shift, int x, int y);

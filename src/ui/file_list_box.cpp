@@ -7,6 +7,7 @@ XFileListBox::XFileListBox(Control& parent, std::string name) : ListBox(parent, 
   SetItemHeight(16);
   SetColumns(2);
   SetMultiSelect(true);
+  SetTypeAheadFind(true);
   OnDrawItem = [this](Control&, int index, Canvas& canvas, const Rect& rect, unsigned state) {
     DrawEntry(index, canvas, rect, state);
   };

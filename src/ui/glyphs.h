@@ -29,6 +29,7 @@ enum class GlyphKind {
   MarkAll,
   Question,
   Compression,
+  NewFolder,
   // The media bar.
   Play,
   Pause,

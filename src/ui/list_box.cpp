@@ -1,5 +1,7 @@
 #include "ui/list_box.h"
 
+#include "ui/peer.h"
+
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
@@ -194,6 +196,18 @@ void ListBox::UserSelectionChanged(int focused, const std::vector<bool>& selecte
     itemIndex_ = focused;
     Fire(OnClick);
   });
+}
+
+void ListBox::UserKeyPress(char& key) {
+  Control::UserKeyPress(key);
+  if (!typeAheadFind_ || static_cast<unsigned char>(key) < 0x20 || key == 0x7F) return;
+  const uint32_t now = CurrentBackend().KeyTime();
+  // A space belongs to a search under way; alone it is the list's own key.
+  if (key == ' ' && !typeAhead_.Running(now)) return;
+  const int to = typeAhead_.Next(
+      key, now, Count(), [this](int i) -> const std::string& { return Item(i); }, itemIndex_);
+  key = 0;
+  if (to >= 0) UserSelect(to);
 }
 
 void ListBox::DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state) {

@@ -9,6 +9,7 @@
 
 #include "ui/canvas.h"
 #include "ui/control.h"
+#include "ui/type_ahead.h"
 
 namespace w95::ui {
 
@@ -67,6 +68,10 @@ class ListBox : public Control {
   // in one change.
   void SelectWhere(const std::function<bool(int)>& select);
   int SelCount() const;
+  // Letters typed while the list has the focus move to the first entry that
+  // starts with them (see TypeAhead); off by default.
+  bool TypeAheadFind() const { return typeAheadFind_; }
+  void SetTypeAheadFind(bool on) { typeAheadFind_ = on; }
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int index);
   bool CanFocus() const override { return true; }
@@ -80,6 +85,9 @@ class ListBox : public Control {
   // The native list changed its selection: the focused item and the state of
   // every item (for a single-selection list, only `focused` counts).
   void UserSelectionChanged(int focused, const std::vector<bool>& selected);
+  // A character typed on the list: after OnKeyPress, type-ahead takes the
+  // printable ones (the key is used up then, whether an entry fits or not).
+  void UserKeyPress(char& key) override;
   void DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state);
 
  private:
@@ -99,6 +107,8 @@ class ListBox : public Control {
   int itemHeight_ = 13;
   int itemIndex_ = -1;
   int topIndex_ = 0;
+  bool typeAheadFind_ = false;
+  TypeAhead typeAhead_;
 };
 
 }  // namespace w95::ui

@@ -85,6 +85,9 @@ class Backend {
   // The library is being unloaded: give back the application window, window
   // classes, timers, hooks and cached drawing objects.
   virtual void Shutdown() = 0;
+  // The time stamp (milliseconds, any origin) of the key the user pressed
+  // last: the pause that ends a type-ahead search is measured with it.
+  virtual uint32_t KeyTime() = 0;
   // The library's hidden application window that owns every form (0 headless).
   virtual uintptr_t ApplicationHandle() = 0;
 };

@@ -52,6 +52,9 @@ class User {
   // Clicks an arrow or the page area of a scroll bar: the step, the end of
   // scrolling, then the mouse-down event (it arrives after tracking).
   virtual void ScrollStep(std::string_view name, ScrollCode code) = 0;
+  // Types characters on the focused control, one key each (a list finds
+  // its entries by them).
+  virtual void TypeChars(std::string_view text) = 0;
   // Picks an entry of a list box or combo box, or a tab.
   virtual void Select(std::string_view name, int index, unsigned shift = ssNone) = 0;
   // Double-clicks a control; in a list box, on the entry `index`.
@@ -119,6 +122,9 @@ class Session final : public Automation {
   void AnswerPrintSetup(bool ok);
 
   void FireTimer(const std::string& name);  // fails when not running
+  // The clock that stamps the keys typed headless (from 0, in milliseconds).
+  void AdvanceClock(uint32_t ms) { clock_ += ms; }
+  uint32_t Clock() override { return clock_; }
   // Runs at every pump (each time the window lets pending messages run),
   // headless only: what arrives while a handler waits. Pumps() counts them.
   void OnPump(std::function<void()> action) { onPump_ = std::move(action); }
@@ -168,6 +174,7 @@ class Session final : public Automation {
   std::vector<ShownMessage> messages_;
   std::function<void()> onPump_;
   int pumps_ = 0;
+  uint32_t clock_ = 0;
   bool inPump_ = false;
   bool anyMessage_ = false;
   bool dialogPumps_ = false;

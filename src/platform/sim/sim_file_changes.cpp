@@ -76,6 +76,7 @@ bool SimFileSystem::CreateDirectory(const std::string& path) {
   Where w = Locate(path);
   if (w.error) return Fail(w.error);
   if (w.node) return Fail(kErrAlreadyExists);
+  if (w.drive->writeProtected) return Fail(kErrAccessDenied);
   auto n = std::make_unique<Node>();
   n->attributes = kAttrDirectory;
   n->writeTime = clock;

@@ -58,6 +58,8 @@ struct SimFileSystem::Drive {
   unsigned type = 3;
   uint64_t free = 1ull << 30;
   bool shortNames = true;  // false: a volume that makes no 8.3 aliases
+  bool writeProtected = false;
+  std::string label;
   Node root;
 };
 

@@ -73,6 +73,14 @@ void SimFileSystem::SetDriveReady(char letter, bool ready) {
   if (Drive* d = DriveOf(letter)) d->ready = ready;
 }
 
+void SimFileSystem::SetWriteProtected(char letter, bool on) {
+  if (Drive* d = DriveOf(letter)) d->writeProtected = on;
+}
+
+void SimFileSystem::SetVolumeLabel(char letter, const std::string& label) {
+  if (Drive* d = DriveOf(letter)) d->label = label;
+}
+
 void SimFileSystem::SetFreeSpace(char letter, uint64_t bytes) {
   if (Drive* d = DriveOf(letter)) d->free = bytes;
 }
@@ -336,6 +344,14 @@ unsigned SimFileSystem::DriveType(char letter) {
 bool SimFileSystem::DriveReady(char letter) {
   const Drive* d = DriveOf(letter);
   return d && d->ready;
+}
+
+std::string SimFileSystem::VolumeLabel(char letter) {
+  const Drive* d = DriveOf(letter);
+  if (!d) return Fail(kErrPathNotFound), std::string();
+  if (!d->ready) return Fail(kErrNotReady), std::string();
+  Succeed();
+  return d->label;
 }
 
 std::optional<uint64_t> SimFileSystem::FreeSpace(const std::string& root) {

@@ -38,6 +38,10 @@ class SimFileSystem final : public FileSystem {
   // 0 chooses removable for A: and B:, fixed for the others.
   void AddDrive(char letter, bool ready = true, unsigned type = 0);
   void SetDriveReady(char letter, bool ready);
+  // A write-protected drive (a disk or a share the user may only read):
+  // making a folder on it is refused with "access denied".
+  void SetWriteProtected(char letter, bool on);
+  void SetVolumeLabel(char letter, const std::string& label);
   void SetFreeSpace(char letter, uint64_t bytes);
   // Adds a folder, or a file with its contents and attributes, making the
   // drive and the folders above as needed. An existing file is replaced.
@@ -75,6 +79,7 @@ class SimFileSystem final : public FileSystem {
   std::string Drives() override;
   unsigned DriveType(char letter) override;
   bool DriveReady(char letter) override;
+  std::string VolumeLabel(char letter) override;
   std::optional<uint64_t> FreeSpace(const std::string& root) override;
   uint32_t LastError() override { return lastError_; }
 

@@ -296,6 +296,17 @@ class Win32FileSystem final : public FileSystem {
     return Check(GetVolumeInformationA(RootOf(letter).c_str(), nullptr, 0, nullptr, nullptr,
                                        nullptr, nullptr, 0));
   }
+  std::string VolumeLabel(char letter) override {
+    QuietDrives quiet;
+    wchar_t label[MAX_PATH + 1] = L"";
+    const std::string root = RootOf(letter);
+    const std::wstring wideRoot(root.begin(), root.end());
+    if (!GetVolumeInformationW(wideRoot.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr,
+                               nullptr, 0))
+      return Failed(), std::string();
+    lastError_ = 0;
+    return CodePageFromWide(View(label)).value_or(std::string());
+  }
   std::optional<uint64_t> FreeSpace(const std::string& root) override {
     QuietDrives quiet;
     ULARGE_INTEGER avail, total, free;

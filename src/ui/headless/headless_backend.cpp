@@ -55,6 +55,11 @@ class HeadlessBackend final : public Backend {
     return session.TakeMessageAnswer(kind, text, buttons);
   }
 
+  uint32_t KeyTime() override {
+    Automation* a = ActiveAutomation();
+    return a ? a->Clock() : 0;
+  }
+
   void StartTimer(Timer&) override {}
   void StopTimer(Timer&) override {}
   void SetCursor(Cursor) override {}

@@ -132,6 +132,10 @@ struct TaskWindows {
   }
 };
 
+// The time stamp of the last key pressed in a form (PreTranslate notes it):
+// the characters a key makes arrive later, with a time of their own.
+DWORD lastKeyTime = 0;
+
 class Win32Backend final : public Backend {
  public:
   std::unique_ptr<Peer> CreatePeer(Control& control) override { return MakePeer(control); }
@@ -313,6 +317,11 @@ class Win32Backend final : public Backend {
   void ScheduleFree() override { PostMessageA(AppWindow(), kFreeReleased, 0, 0); }
   void Shutdown() override;
   uintptr_t ApplicationHandle() override { return reinterpret_cast<uintptr_t>(AppWindow()); }
+  // A test session keeps the clock of the keys it types.
+  uint32_t KeyTime() override {
+    if (Automation* a = ActiveAutomation()) return a->Clock();
+    return lastKeyTime ? lastKeyTime : static_cast<DWORD>(GetMessageTime());
+  }
 
  private:
   // Runs a common dialog; under a session it is answered OK or Cancel as
@@ -360,6 +369,7 @@ bool PreTranslate(MSG& msg, Form* form) {
   if (!fh || !(msg.hwnd == fh || IsChild(fh, msg.hwnd))) return false;
   bool used = false;
   if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    lastKeyTime = msg.time;
     int key = static_cast<int>(msg.wParam);
     ++previewingKeys;
     Safely([&] { used = form->UserPreviewKey(key, ShiftState()); });

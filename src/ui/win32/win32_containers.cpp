@@ -103,13 +103,13 @@ bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
         return key == 0;
       }
       return false;
-    case WM_CHAR:
-      if (c.OnKeyPress) {
-        char ch = static_cast<char>(wp);
-        c.UserKeyPress(ch);
-        return ch == 0;
-      }
-      return false;
+    case WM_CHAR: {
+      // Every control sees its characters first (a list's type-ahead before
+      // the native list's own search of one letter).
+      char ch = static_cast<char>(wp);
+      c.UserKeyPress(ch);
+      return ch == 0;
+    }
     case WM_LBUTTONDBLCLK:
       c.UserDblClick();
       return false;

@@ -153,4 +153,68 @@ TEST(Rename, QuestionsInOrder) {
   EXPECT_EQ(RenamePrompt(std::string(45, 'x')), std::string(40, 'x') + " ...");
 }
 
+struct TypedCase {
+  const char* text;
+  const char* current;  // the folder on show
+  TypedAction action;
+  const char* folder;  // where the list goes ("" when it stays)
+  const char* name;    // the patterns, or the name gone on with
+};
+
+TEST(TypedNames, FoldersFiltersAndNamesFromTheFolderOnShow) {
+  const std::set<std::string> folders = {
+      "c:\\", "c:\\photos", "c:\\photos\\old", "c:\\photos\\2001",
+      "d:\\", "d:\\work",   "d:\\work\\scans"};
+  auto exists = [&](const std::string& f) { return folders.count(LowerAZ(f)) > 0; };
+  auto driveFolder = [](char d) { return LowerAZ(std::string(1, d)) == "d" ? "d:\\work" : ""; };
+  using A = TypedAction;
+  const TypedCase cases[] = {
+      {"photo", "c:\\photos", A::AsName, "", "photo"},
+      {"old", "c:\\photos", A::GoToFolder, "c:\\photos\\old", ""},
+      {"OLD\\", "c:\\photos", A::GoToFolder, "c:\\photos\\OLD", ""},
+      {"..", "c:\\photos\\old", A::GoToFolder, "c:\\photos", ""},
+      {"..\\..\\..", "c:\\photos\\old", A::GoToFolder, "c:\\", ""},
+      {".", "c:\\photos", A::GoToFolder, "c:\\photos", ""},
+      {"..\\2001", "c:\\photos\\old", A::GoToFolder, "c:\\photos\\2001", ""},
+      {"\\photos", "c:\\photos\\old", A::GoToFolder, "c:\\photos", ""},
+      {"c:\\photos\\old\\", "d:\\", A::GoToFolder, "c:\\photos\\old", ""},
+      {"d:", "c:\\photos", A::GoToFolder, "d:\\work", ""},
+      {"d:scans", "c:\\", A::GoToFolder, "d:\\work\\scans", ""},
+      {"d:\\", "c:\\", A::GoToFolder, "d:\\", ""},
+      {"c:", "c:\\photos", A::GoToFolder, "c:\\photos", ""},
+      {"*.jpg", "c:\\photos", A::Filter, "c:\\photos", "*.jpg"},
+      {"a?c.bmp;*.gif", "c:\\", A::Filter, "c:\\", "a?c.bmp;*.gif"},
+      {"old\\*.*", "c:\\photos", A::Filter, "c:\\photos\\old", "*.*"},
+      {"d:*.tif", "c:\\", A::Filter, "d:\\work", "*.tif"},
+      {"old\\p.bmp", "c:\\photos", A::NameInFolder, "c:\\photos\\old", "p.bmp"},
+      {"..\\p.bmp", "c:\\photos\\old", A::NameInFolder, "c:\\photos", "p.bmp"},
+      {"d:p.bmp", "c:\\", A::NameInFolder, "d:\\work", "p.bmp"},
+      // Left to the mode's own check (and its message).
+      {"c:\\photos\\p.bmp", "d:\\", A::AsName, "", "c:\\photos\\p.bmp"},
+      {"nowhere\\p.bmp", "c:\\", A::AsName, "", "nowhere\\p.bmp"},
+      {"nowhere\\*.bmp", "c:\\", A::AsName, "", "nowhere\\*.bmp"},
+      {"e:", "c:\\", A::AsName, "", "e:"},
+      {"nowhere\\", "c:\\", A::AsName, "", "nowhere\\"},
+      {"\\\\server\\share", "c:\\", A::AsName, "", "\\\\server\\share"},
+      {"ph*\\x.bmp", "c:\\", A::AsName, "", "ph*\\x.bmp"},
+      {"a<b*.bmp", "c:\\", A::AsName, "", "a<b*.bmp"},
+      {"...", "c:\\photos", A::AsName, "", "..."},
+  };
+  for (const auto& c : cases) {
+    const TypedName t = InterpretTypedName(c.text, c.current, exists, driveFolder);
+    EXPECT_EQ(t.action, c.action) << c.text << " in " << c.current;
+    EXPECT_EQ(t.folder, c.folder) << c.text << " in " << c.current;
+    EXPECT_EQ(t.name, c.name) << c.text << " in " << c.current;
+  }
+}
+
+TEST(TypedNames, AnotherDriveWithoutAKnownFolderStartsAtItsRoot) {
+  auto none = [](char) { return std::string(); };
+  EXPECT_EQ(ResolveTypedFolder("e:", "c:\\x", none), "e:\\");
+  EXPECT_EQ(ResolveTypedFolder("e:a\\..\\b", "c:\\x", none), "e:\\b");
+  EXPECT_EQ(ResolveTypedFolder("a:b", "c:\\x", none), "a:\\b");
+  EXPECT_EQ(ResolveTypedFolder("1:", "c:\\x", none), "");
+  EXPECT_EQ(ResolveTypedFolder("x:y:z", "c:\\x", none), "");
+}
+
 }  // namespace

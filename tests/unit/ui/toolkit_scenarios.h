@@ -258,6 +258,38 @@ inline void ListBoxTakesAWholeListAndSelectionInOneGo() {
   EXPECT_FALSE(f.Files.Selected(3));
 }
 
+inline void ListBoxFindsEntriesByTheLettersTyped() {
+  Session session;
+  Sample f;
+  f.Files.SetTypeAheadFind(true);
+  f.Files.Assign({"apple.bmp", "Apricot.bmp", "banana.bmp", "berry.bmp", "bert\\", "cherry"});
+  int clicks = 0;
+  f.Files.OnClick = [&](Control&) { ++clicks; };
+  session.WhenModal<Sample>([&session](User& u, Sample& s) {
+    u.Select("Files", 5);
+    u.TypeChars("BE");
+    EXPECT_EQ(s.Files.ItemIndex(), 3) << "both letters, not the first entry of each";
+    session.AdvanceClock(1000);
+    u.TypeChars("r");
+    EXPECT_EQ(s.Files.ItemIndex(), 3) << "within the pause the search goes on: \"ber\"";
+    session.AdvanceClock(1001);
+    u.TypeChars("ap");
+    EXPECT_EQ(s.Files.ItemIndex(), 0) << "a pause starts over";
+    u.TypeChars("r");
+    EXPECT_EQ(s.Files.ItemIndex(), 1) << "case does not count";
+    u.TypeChars("x");
+    EXPECT_EQ(s.Files.ItemIndex(), 1) << "nothing fits: it stays";
+    session.AdvanceClock(5000);
+    u.TypeChars("bbb");
+    EXPECT_EQ(s.Files.ItemIndex(), 4) << "one letter again and again steps through";
+    u.TypeChars("b");
+    EXPECT_EQ(s.Files.ItemIndex(), 2) << "and wraps";
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(clicks, 1 + 10) << "each letter that finds an entry selects it as a click does";
+}
+
 inline void MenusCheckRadioItemsHideItemsAndTellTheSender() {
   Session session;
   Sample f;
@@ -464,6 +496,7 @@ inline const std::vector<Named>& All() {
       {"RadioButtonsOfAGroupExcludeEachOther", &RadioButtonsOfAGroupExcludeEachOther},
       {"ListBoxSortsAndSelectsLikeWindows", &ListBoxSortsAndSelectsLikeWindows},
       {"ListBoxTakesAWholeListAndSelectionInOneGo", &ListBoxTakesAWholeListAndSelectionInOneGo},
+      {"ListBoxFindsEntriesByTheLettersTyped", &ListBoxFindsEntriesByTheLettersTyped},
       {"MenusCheckRadioItemsHideItemsAndTellTheSender",
        &MenusCheckRadioItemsHideItemsAndTellTheSender},
       {"PopupMenuRunsTheChosenItem", &PopupMenuRunsTheChosenItem},

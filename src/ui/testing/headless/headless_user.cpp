@@ -102,6 +102,15 @@ class HeadlessUser final : public User {
     if (target != &f) target->UserKeyDown(key, shift);
   }
 
+  void TypeChars(std::string_view text) override {
+    for (char ch : text) {
+      Control* target = ActiveForm().ActiveControl();
+      if (!target) throw ScriptFailure("no control has the focus to type on");
+      RequireUsable(*target, "type on");
+      target->UserKeyPress(ch);
+    }
+  }
+
   void Scroll(std::string_view name, int position) override {
     ScrollBar& sb = As<ScrollBar>(Named(name), "a scroll bar");
     RequireUsable(sb, "scroll");

@@ -77,6 +77,16 @@ class Win32User final : public User {
     Settle();
   }
 
+  void TypeChars(std::string_view text) override {
+    for (char ch : text) {
+      HWND target = GetFocus();
+      if (!target) throw ScriptFailure("no control has the focus to type on");
+      PostMessageA(target, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), 1);
+      win32::PumpPending();
+    }
+    Settle();
+  }
+
   void Scroll(std::string_view name, int position) override {
     HWND h = Usable(name, "scroll");
     const UINT msg = As<ScrollBar>(name).Vertical() ? WM_VSCROLL : WM_HSCROLL;
