@@ -31,9 +31,9 @@ struct TypedRow {
   int32_t kind;
   const char* start;  // the folder before (as stored in "LastDir" or "SavePath")
   const char* typed;
-  const char* folder;  // after OK
-  const char* listed;  // the list after OK
-  const char* box;     // the name box after OK
+  const char* folder;   // after OK
+  const char* listed;   // the list after OK
+  const char* box;      // the name box after OK
   const char* message;  // the error shown, "" for none
 };
 

@@ -692,3 +692,212 @@ TEST_F(ExplorerDll, KeyboardUserTabsTypesANameAheadAndSaves) {
 }
 
 }  // namespace
+
+namespace {
+
+// Types text with real keys, all queued at once, then Enter.
+void TypeKeys(const std::string& text) {
+  for (char c : text) {
+    const SHORT scan = VkKeyScanA(c);
+    ASSERT_NE(scan, -1) << "no key for " << c;
+    if (HIBYTE(scan) & 1)
+      wine_keys::Press(LOBYTE(scan), {VK_SHIFT}, 0);
+    else
+      wine_keys::Press(LOBYTE(scan), {}, 0);
+  }
+  wine_keys::Press(VK_RETURN, {}, 0);
+}
+
+std::vector<std::string> Listed(HWND dialog) {
+  std::vector<std::string> out;
+  HWND list = Child(dialog, "ListBox");
+  const int n = list ? static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)) : 0;
+  for (int i = 0; i < n; ++i) {
+    char buf[MAX_PATH] = "";
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buf));
+    out.emplace_back(buf);
+  }
+  return out;
+}
+
+// A folder, "..", a filter and an invalid name typed into the name box with
+// real keys; Enter is the dialog's OK.
+TEST_F(ExplorerDll, TypedFoldersAndFiltersChangeTheList) {
+  CreateDirectoryA("c:\\w95exp\\typed", nullptr);
+  CreateDirectoryA("c:\\w95exp\\typed\\Sub Folder", nullptr);
+  MakeFile("c:\\w95exp\\typed\\Sub Folder\\x.bmp");
+  MakeFile("c:\\w95exp\\typed\\a.bmp");
+  MakeFile("c:\\w95exp\\typed\\b.jpg");
+  HostWrite("LastDir", "c:\\w95exp\\typed\\");
+  boxAnswers.push_back(IDOK);
+  std::vector<std::vector<std::string>> lists;
+  std::vector<std::string> names;
+  auto type = [](const char* text) {
+    return [text](HWND d) {
+      HWND edit = Child(d, "Edit");
+      SetFocus(edit);
+      SendMessageA(edit, EM_SETSEL, 0, -1);  // what was there is typed over
+      TypeKeys(text);
+    };
+  };
+  auto note = [&](HWND d) {
+    lists.push_back(Listed(d));
+    names.push_back(TextOf(Child(d, "Edit")));
+  };
+  steps.push_back(type("sub folder"));
+  steps.push_back([&](HWND d) {
+    note(d);
+    type("..")(d);
+  });
+  steps.push_back([&](HWND d) {
+    note(d);
+    type("*.jpg")(d);
+  });
+  steps.push_back([&](HWND d) {
+    note(d);
+    Shot(d, "typed_filter252");
+    type("ab.c.jpg")(d);
+  });
+  steps.push_back([&](HWND d) {
+    note(d);
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(252), -1);
+  using L = std::vector<std::string>;
+  ASSERT_EQ(lists.size(), 4u);
+  EXPECT_EQ(lists[0], (L{"x.bmp"}));
+  EXPECT_EQ(lists[1], (L{"sub folder\\", "a.bmp", "b.jpg"}));
+  EXPECT_EQ(lists[2], (L{"sub folder\\", "b.jpg"}));
+  EXPECT_EQ(lists[3], lists[2]) << "an invalid name changes nothing";
+  EXPECT_EQ(names[2], "*.jpg") << "the filter stays in view";
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "Invalid filename.\nPlease reenter.");
+  EXPECT_EQ(_stricmp(HostRead("LastDir").c_str(), "c:\\w95exp\\typed\\"), 0) << HostRead("LastDir");
+}
+
+// A key pressed for real, stamped with the time given.
+void KeyAt(WORD vk, DWORD time) {
+  INPUT in[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    in[i].type = INPUT_KEYBOARD;
+    in[i].ki.wVk = vk;
+    in[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    in[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
+    in[i].ki.time = time;
+  }
+  SendInput(2, in, sizeof(INPUT));
+}
+
+// Letters typed in the list find the file by its first letters, where the
+// list's own search would stop at the first letter; a pause starts over.
+// The keys carry their own time stamps, so the pause is the test's.
+TEST_F(ExplorerDll, LettersTypedInTheListFindTheFile) {
+  CreateDirectoryA("c:\\w95exp\\fruit", nullptr);
+  for (const char* n : {"apple.bmp", "apricot.bmp", "banana.bmp", "berry.bmp"})
+    MakeFile(std::string("c:\\w95exp\\fruit\\") + n);
+  HostWrite("LastDir", "c:\\w95exp\\fruit\\");
+  std::vector<std::string> found;
+  const DWORD t0 = GetTickCount();
+  auto note = [&found](HWND d) {
+    HWND list = Child(d, "ListBox");
+    const int i = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
+    char buf[MAX_PATH] = "";
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buf));
+    found.push_back(std::string(buf) + "|" + TextOf(Child(d, "Edit")) + "|" +
+                    std::to_string(SendMessageA(list, LB_GETSEL, static_cast<WPARAM>(i), 0)));
+  };
+  steps.push_back([t0](HWND d) {
+    SetFocus(Child(d, "ListBox"));
+    KeyAt('B', t0 + 10);
+    KeyAt('E', t0 + 200);
+  });
+  steps.push_back([&, t0](HWND d) {
+    note(d);
+    KeyAt('A', t0 + 5000);  // after a pause
+    KeyAt('P', t0 + 5300);
+    KeyAt('R', t0 + 5600);
+  });
+  steps.push_back([&](HWND d) {
+    note(d);
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(253), -1);
+  EXPECT_EQ(found,
+            (std::vector<std::string>{"berry.bmp|berry.bmp|1", "apricot.bmp|apricot.bmp|1"}));
+}
+
+// The save dialog's New folder button: the name is asked for, the folder is
+// made and chosen; a fixed drive's label shows in the Look-in list.
+TEST_F(ExplorerDll, NewFolderButtonAndDriveLabel) {
+  RemoveDirectoryA("c:\\w95exp\\made\\New Folder");
+  CreateDirectoryA("c:\\w95exp\\made", nullptr);
+  MakeFile("c:\\w95exp\\made\\kept.jpg");
+  HostWrite("SavePath", "c:\\w95exp\\made\\");
+  char oldLabel[MAX_PATH + 1] = "";
+  GetVolumeInformationA("c:\\", oldLabel, sizeof oldLabel, nullptr, nullptr, nullptr, nullptr, 0);
+  const bool labelled = SetVolumeLabelA("c:\\", "PLIMBOTEST") != 0;
+  std::string lookIn, chosen;
+  int buttons = 0;
+  steps.push_back([&](HWND d) {
+    HWND look = Child(d, "ComboBox");
+    char buf[MAX_PATH] = "";
+    for (int i = 0; i < static_cast<int>(SendMessageA(look, CB_GETCOUNT, 0, 0)); ++i) {
+      SendMessageA(look, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buf));
+      if (buf[0] == 'c' && buf[1] == ':') lookIn = buf;
+    }
+    // The glyph buttons of the top row, the leftmost is New folder.
+    HWND leftmost = nullptr;
+    RECT best{};
+    for (HWND h : wine_windows::Descendants(d)) {
+      if (ClassOf(h) != "Button" || !TextOf(h).empty() || !IsWindowVisible(h)) continue;
+      RECT r;
+      GetWindowRect(h, &r);
+      ++buttons;
+      if (!leftmost || r.left < best.left) leftmost = h, best = r;
+    }
+    ASSERT_NE(leftmost, nullptr);
+    Shot(d, "newfolder24");
+    PostMessageA(leftmost, BM_CLICK, 0, 0);
+  });
+  steps.push_back([](HWND) {
+    HWND box = TopLevelExactly("", "New Folder");
+    ASSERT_NE(box, nullptr) << "the name is asked for";
+    PostMessageA(Child(box, "Button", "OK"), BM_CLICK, 0, 0);
+  });
+  steps.push_back([&](HWND d) {
+    HWND list = Child(d, "ListBox");
+    const int i = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+    char buf[MAX_PATH] = "";
+    if (i >= 0)
+      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buf));
+    chosen = buf;
+    // Drive c: chosen in the Look-in list, as the user picks it.
+    HWND look = Child(d, "ComboBox");
+    const LRESULT at =
+        SendMessageA(look, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("c:"));
+    SendMessageA(look, CB_SETCURSEL, static_cast<WPARAM>(at), 0);
+    SendMessageA(GetParent(look), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(look), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(look));
+  });
+  std::string shown;
+  steps.push_back([&](HWND d) {
+    shown = TextOf(Child(d, "ComboBox"));
+    Shot(d, "lookin_label24");
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(24), -1);
+  if (labelled) SetVolumeLabelA("c:\\", oldLabel);
+  EXPECT_EQ(buttons, 5) << "New folder, Up, Goodies, Help, JPEG compression";
+  EXPECT_EQ(chosen, "new folder\\");
+  const DWORD made = GetFileAttributesA("c:\\w95exp\\made\\New Folder");
+  EXPECT_TRUE(made != INVALID_FILE_ATTRIBUTES && (made & FILE_ATTRIBUTE_DIRECTORY));
+  if (labelled) {
+    EXPECT_EQ(lookIn, "c: [PLIMBOTEST]");
+    EXPECT_EQ(shown, "c: [PLIMBOTEST]") << "the drive chosen shows its label";
+  } else {
+    EXPECT_EQ(lookIn.substr(0, 2), "c:") << "no label could be set here";
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
