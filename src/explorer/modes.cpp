@@ -62,6 +62,7 @@ ModeLook LookOf(const ModeSetup& setup, const std::string& saveAsName) {
       look.labelName = "Missing files are looked for here and below.";
       look.okCaption = "&Search";
       look.openEntryCaption = "Search";
+      look.newFolderButton = false;  // it only looks for files
     }
   } else if (setup.convertFamily) {
     look.caption = "Convert Multiple Files";

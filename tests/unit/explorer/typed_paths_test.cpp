@@ -158,6 +158,17 @@ TEST_F(TypedPaths, NewFolderIsNamedMadeAndChosenInTheSavingModesOnly) {
     });
 }
 
+TEST(NewFolderButton, ShownWhereTheDialogSavesIntoAFolder) {
+  using namespace w95::explorer;
+  for (int32_t kind : {0, 4, 24, 2, 102, 108})
+    EXPECT_TRUE(LookOf(ModeFromKind(kind, 0), "").newFolderButton) << kind;
+  for (int32_t kind : {252, 253, 254, 300})
+    EXPECT_FALSE(LookOf(ModeFromKind(kind, 0), "").newFolderButton) << kind;
+  ModeSetup search = ModeFromKind(2, 0);
+  search.pickFolder = true;
+  EXPECT_FALSE(LookOf(search, "").newFolderButton) << "the folder search only reads";
+}
+
 TEST_F(TypedPaths, NewFolderOnAWriteProtectedDriveSaysSo) {
   machine.files.SetWriteProtected('D', true);
   SetKey("LastDir", "d:\\work\\");
