@@ -186,7 +186,8 @@ class PageForm : public ui::Form {
       CatScroll,
       {[this](int row) { selected.push_back(row); }, [] {},
        [this](int from, int to) { moves.emplace_back(from, to); },
-       [this](int row) { return editor::ThumbnailFile(Grid, row, appDir_, "J74S8"); }}};
+       [this](int row) { return editor::ThumbnailFile(Grid, row, appDir_, "J74S8"); },
+       [](int) { return false; }}};
 
  private:
   std::string appDir_;
