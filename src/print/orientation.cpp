@@ -11,13 +11,13 @@
 namespace w95::print {
 
 void TPrintForm::BuildOrientation() {
-  BtnPortrait.SetBounds(242, 2, 24, 24);
+  BtnPortrait.SetBounds(236, 3, 22, 22);
   BtnPortrait.SetGlyph(ui::GlyphKind::Portrait);
   BtnPortrait.SetHint("Portrait: the paper upright (the printer's setting)");
-  BtnLandscape.SetBounds(266, 2, 24, 24);
+  BtnLandscape.SetBounds(258, 3, 22, 22);
   BtnLandscape.SetGlyph(ui::GlyphKind::Landscape);
   BtnLandscape.SetHint("Landscape: the paper on its side (the printer's setting)");
-  AutoRotate.SetBounds(296, 6, 74, 17);
+  AutoRotate.SetBounds(286, 6, 86, 17);
   AutoRotate.SetCaption("&Auto-rotate");
   AutoRotate.SetHint("On opening, turn the paper the picture's way");
   BtnPortrait.OnClick = [this](ui::Control&) { TurnPaper(false, true); };

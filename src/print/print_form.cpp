@@ -192,7 +192,7 @@ TPrintForm::TPrintForm() : ui::Form("PrintForm") {
   EditY.SetHint("Distance from the top of the printable area");
   LabelUnit.SetBounds(298, 34, 70, 16);
   PhotoBox.OnChange = [this](ui::Control& s) { PhotoBoxChange(s); };
-  Fill.SetBounds(198, 6, 40, 17);
+  Fill.SetBounds(196, 6, 36, 17);
   Fill.SetCaption("F&ill");
   Fill.SetHint("Crop the picture to fill the photo size");
   Fill.SetEnabled(false);
@@ -670,6 +670,7 @@ void TPrintForm::LaidOutOn(const platform::PrinterCaps& caps) {
   layoutCaps_ = caps;
   ShowOrientation(caps);
   laidOut_ = true;
+  Fill.SetEnabled(sizing_ == Sizing::Photo);
   BtnPrintIt.SetEnabled(true);
 }
 

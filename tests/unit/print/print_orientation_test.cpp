@@ -83,6 +83,7 @@ TEST_F(PrintWindow, TurningThePaperKeepsThePhotoSizeFittedAndFilled) {
     EXPECT_EQ(State().DocLeft, ((turned ? 6600 : 4800) - 3600) / 2);
     EXPECT_EQ(State().DocTop, ((turned ? 4800 : 6600) - 2400) / 2);
     EXPECT_EQ(f.PhotoBox.ItemIndex(), w95::print::k4x6);
+    EXPECT_TRUE(f.Fill.Enabled()) << "the photo size can still be filled";
   }
   // Filled, a square picture is cropped to the upright 4 x 6 on either page.
   CloseWindow();
