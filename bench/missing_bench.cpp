@@ -1,6 +1,6 @@
 // The editor's check for slides whose file is missing: 10,000 slides, one in
 // twenty gone, spread over folders of 10,000, 10 or 1 of them (a folder with
-// a few slides is listed once, a lone slide is asked for); and 10,000 slides
+// many slides is listed once, the others are asked file by file); and 10,000 slides
 // on a drive that does not exist. Natively on the simulated machine; under
 // Wine on real files in the prefix (made on the first run and kept).
 #ifdef _WIN32

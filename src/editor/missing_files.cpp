@@ -66,11 +66,9 @@ void MissingCheck::MarkAll(const Folder& folder) {
 }
 
 int MissingCheck::CheckFolder(const Folder& folder) {
-  if (folder.names.size() < kListFrom) {
-    for (const std::string& name : folder.names) {
-      const auto facts = files_.Stat(folder.path + name);
-      if (!facts || facts->IsDirectory()) found_.insert(folder.path + name);
-    }
+  if (folder.names.size() < listFrom_) {
+    for (const std::string& name : folder.names)
+      if (!files_.FileExists(folder.path + name)) found_.insert(folder.path + name);
     return static_cast<int>(folder.names.size());
   }
   const std::vector<platform::FindData> entries = files_.Find(folder.path + "*.*");

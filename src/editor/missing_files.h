@@ -16,10 +16,13 @@ namespace w95::editor {
 class MissingCheck {
  public:
   // A folder with at least this many of the paths is listed once instead of
-  // asking for each file.
-  static constexpr size_t kListFrom = 4;
+  // asking for each file. Under Wine a search of a folder costs as much as
+  // asking for some twenty files, and each entry listed nearly as much as a
+  // file asked for: only folders of many slides gain.
+  static constexpr size_t kListFrom = 64;
 
-  explicit MissingCheck(platform::FileSystem& files) : files_(files) {}
+  explicit MissingCheck(platform::FileSystem& files, size_t listFrom = kListFrom)
+      : files_(files), listFrom_(listFrom) {}
 
   // Starts over with these paths (any case; duplicates and empty ones are
   // ignored); a check under way is dropped.
@@ -56,6 +59,7 @@ class MissingCheck {
   void MarkAll(const Folder& folder);
 
   platform::FileSystem& files_;
+  size_t listFrom_;
   bool running_ = false;
   std::vector<Drive> drives_;
   size_t drive_ = 0;   // the drive being checked

@@ -99,6 +99,12 @@ class FileSystem {
   virtual std::vector<FindData> Find(const std::string& pattern) = 0;
   // The entry for one path (no wildcards), if it exists.
   virtual std::optional<FindData> Stat(const std::string& path) = 0;
+  // True when `path` names an existing file, not a folder: with one call
+  // where the platform can (many files checked one by one).
+  virtual bool FileExists(const std::string& path) {
+    const auto facts = Stat(path);
+    return facts && !facts->IsDirectory();
+  }
   // GetShortPathNameA; empty when the path does not exist.
   virtual std::string ShortPath(const std::string& path) = 0;
   // GetFullPathNameA against the current directory.

@@ -146,6 +146,17 @@ class Win32FileSystem final : public FileSystem {
     return found;
   }
 
+  bool FileExists(const std::string& path) override {
+    QuietDrives quiet;
+    const auto wide = WidePath(path);
+    if (!wide || path.find_first_of("*?") != std::string::npos)
+      return Failed(ERROR_INVALID_NAME), false;
+    const DWORD attributes = GetFileAttributesW(wide->c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Failed(), false;
+    lastError_ = 0;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  }
+
   std::optional<FindData> Stat(const std::string& path) override {
     QuietDrives quiet;
     WIN32_FILE_ATTRIBUTE_DATA a;

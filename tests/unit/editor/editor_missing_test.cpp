@@ -241,7 +241,8 @@ class Check : public ::testing::Test {
 };
 
 TEST_F(Check, SlicesFindEveryMissingFileAndANewStartDropsTheOldCheck) {
-  ed::MissingCheck check(machine.files);
+  // c:\big is listed, c:\one is asked file by file.
+  ed::MissingCheck check(machine.files, 4);
   check.Start(Paths());
   int slices = 0;
   while (!check.Step(1)) ++slices;
