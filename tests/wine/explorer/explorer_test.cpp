@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "wine_keys.h"
+#include "step_player.h"
 #include "wine_windows.h"
 
 namespace {
@@ -26,9 +27,18 @@ using wine_windows::TopLevelExactly;
 
 using Step = std::function<void(HWND dialog)>;
 
-std::deque<Step> steps;          // what the user does, one per tick
-std::vector<std::string> boxes;  // texts of the message boxes seen
-std::deque<int> boxAnswers;      // button ids to answer them with
+// The user, played in whichever of the explorer's dialogs is up (and, in it,
+// once its list is filled: see ListFilled).
+wine_steps::Player player;
+bool ListFilled();
+struct Acts {
+  void push_back(Step act) { player.steps.push_back({"", std::move(act), ListFilled}); }
+  void push_front(Step act) { player.steps.push_front({"", std::move(act), ListFilled}); }
+  void clear() { player.steps.clear(); }
+  bool empty() const { return player.steps.empty(); }
+} steps;                                          // what the user does, in order
+std::vector<std::string>& boxes = player.boxes;   // texts of the message boxes seen
+std::deque<int>& boxAnswers = player.boxAnswers;  // button ids to answer them with
 
 // While W95_SHOTS is set, shows the window for a screenshot: writes
 // c:\w95shots\<name>.ready and waits until the shell taking the shot deletes it.
@@ -46,42 +56,27 @@ void Shot(HWND dialog, const char* name) {
   }
 }
 
-HWND theDialog = nullptr;
-HWND seenDialog = nullptr;  // a dialog seen at the last tick: it is set up now
-int emptyTicks = 0;         // ticks that found the seen dialog's list still empty
-
-bool inStep = false;  // a step that lets messages run is not re-entered
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-  if (inStep) return;
-  // A message box of the dialog first: note its text and answer it.
-  if (auto box = AnswerMessageBox(boxAnswers)) {
-    boxes.push_back(box->text);
-    return;
-  }
-  if (steps.empty()) return;
-  HWND dialog = nullptr;
+HWND ExplorerDialog(const std::string&) {
   for (const char* caption : {"Save File", "Add Multiple Slides", "Open Slideshow",
                               "Convert Multiple Files", "Move File to", "Replace Slide"})
-    if ((dialog = TopLevelExactly("", caption)) != nullptr) break;
-  if (!dialog || dialog != seenDialog) {
-    seenDialog = dialog;  // the next tick acts, once the dialog has settled
-    emptyTicks = 0;
-    return;
+    if (HWND dialog = TopLevelExactly("", caption)) return dialog;
+  return nullptr;
+}
+
+// The dialog lets pending messages run while it opens, before it lists the
+// folder, so a round can come while the list is still empty however slow the
+// machine is. Wait for the list; a folder that stays empty is acted on after
+// a number of rounds (counted, not timed).
+HWND waitedFor = nullptr;
+int emptyRounds = 0;
+bool ListFilled() {
+  HWND dialog = ExplorerDialog({});
+  if (dialog != waitedFor) {
+    waitedFor = dialog;
+    emptyRounds = 0;
   }
-  // The dialog lets pending messages run while it opens, before it lists the
-  // folder, so a tick can come while the list is still empty however slow the
-  // machine is. Wait for the list; a folder that stays empty is acted on after
-  // a number of ticks (counted, not timed).
-  if (HWND list = Child(dialog, "ListBox");
-      list && SendMessageA(list, LB_GETCOUNT, 0, 0) <= 0 && ++emptyTicks < 20)
-    return;
-  theDialog = dialog;
-  Step step = steps.front();
-  steps.pop_front();
-  inStep = true;
-  step(dialog);
-  inStep = false;
+  HWND list = dialog ? Child(dialog, "ListBox") : nullptr;
+  return !list || SendMessageA(list, LB_GETCOUNT, 0, 0) > 0 || ++emptyRounds >= 20;
 }
 
 void Type(HWND dialog, const char* text) {
@@ -148,16 +143,17 @@ class ExplorerDll : public ::testing::Test {
     boxAnswers.clear();
     WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
     HostWrite("Win95Tmp", "c:\\w95exp\\plimbo.tmp");
-    timer = SetTimer(nullptr, 0, 150, &Tick);
+    player.find = ExplorerDialog;
+    player.Start(150);
   }
   void TearDown() override {
-    KillTimer(nullptr, timer);
+    player.Stop();
     if (dll) FreeLibrary(dll);
   }
   // Runs the dialog; the steps must close it (a safety step cancels).
   LONG Run(LONG kind, LONG restrict = 0) {
     for (int i = 0; i < 3; ++i) steps.push_back([](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
-    seenDialog = nullptr;
+    waitedFor = nullptr;
     const LONG result = remoteDlg(kind, restrict);
     steps.clear();
     return result;
@@ -165,7 +161,6 @@ class ExplorerDll : public ::testing::Test {
   using Fn = LONG(WINAPI*)(LONG, LONG);
   HMODULE dll = nullptr;
   Fn remoteDlg = nullptr;
-  UINT_PTR timer = 0;
 };
 
 TEST_F(ExplorerDll, Depth24SaveStoresTheChosenNameAndLeavesNoFile) {

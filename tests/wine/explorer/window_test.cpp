@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "step_player.h"
 #include "wine_keys.h"
 #include "wine_windows.h"
 
@@ -275,33 +276,20 @@ TEST_F(ExplorerWindowDll, UpdateListsAFileTheHostAddedKeepingTheSelection) {
   EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0);
 }
 
-// While a test waits in its loop: presses the next of `menuKeys` in each
-// popup menu that comes up.
-std::string menuKeys;
-HWND menuSeen = nullptr;
-void CALLBACK ChooseInMenus(HWND, UINT, UINT_PTR, DWORD) {
-  HWND menu = wine_windows::TopLevelExactly("#32768", "");
-  if (!menu || !IsWindowVisible(menu)) {
-    menuSeen = nullptr;
-    return;
-  }
-  if (menu == menuSeen || menuKeys.empty()) return;
-  menuSeen = menu;
-  PostMessageA(menu, WM_CHAR, static_cast<WPARAM>(menuKeys[0]), 0);
-  menuKeys.erase(0, 1);
-}
-
-// Opens a popup menu with a right click on `target` and chooses the entry
-// of `letter` in it.
-void ChooseFromMenu(HWND target, char letter) {
-  menuKeys = std::string(1, letter);
-  menuSeen = nullptr;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, ChooseInMenus);
+// Opens a popup menu with a right click on `target` and chooses the item
+// captioned `caption` in it; the texts of the message boxes answered meanwhile.
+std::vector<std::string> ChooseFromMenu(HWND target, const char* caption) {
+  wine_steps::Player user;
+  user.steps.push_back({"#32768", [caption](HWND menu) {
+                          EXPECT_TRUE(wine_steps::ChooseMenuItem(menu, caption)) << caption;
+                        }});
+  user.Start(100);
   PostMessageA(target, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
   PostMessageA(target, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
-  for (int i = 0; i < 40 && !menuKeys.empty(); ++i) Pump(50);
+  EXPECT_TRUE(user.PlayOut(5000)) << "no menu came for " << caption;
   Pump(300);
-  KillTimer(nullptr, timer);
+  user.Stop();
+  return user.boxes;
 }
 
 TEST_F(ExplorerWindowDll, DeleteAndOpenNameOnlyTheSelectedFile) {
@@ -315,7 +303,7 @@ TEST_F(ExplorerWindowDll, DeleteAndOpenNameOnlyTheSelectedFile) {
   MouseClickEntry(list, 2, MK_CONTROL);  // b.jpg let go again
   ASSERT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
   EXPECT_EQ(TextOf(Child(w, "Edit")), "a long name.bmp") << "the box follows the selection";
-  ChooseFromMenu(list, 'd');  // the file menu's "&Delete"
+  ChooseFromMenu(list, "&Delete");
   ASSERT_EQ(requests.size(), 1u) << "the file menu came up and Delete was chosen";
   EXPECT_EQ(requests[0].code, 0x904);
   EXPECT_EQ(requests[0].longName, "a long name.bmp");
@@ -369,7 +357,7 @@ TEST_F(ExplorerWindowDll, PlacementOutOfReachComesBackAndResetUsesTheSizeRule) {
   EXPECT_GE(r.right - r.left, 300) << "a usable size";
   EXPECT_GE(r.bottom - r.top, 200);
   // "&Reset window" from the view menu: half the screen, centred.
-  ChooseFromMenu(GetParent(Child(w, "ComboBox")), 'r');
+  ChooseFromMenu(GetParent(Child(w, "ComboBox")), "&Reset window");
   GetWindowRect(w, &r);
   const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
   EXPECT_EQ(r.right - r.left, sw / 2);
@@ -379,44 +367,13 @@ TEST_F(ExplorerWindowDll, PlacementOutOfReachComesBackAndResetUsesTheSizeRule) {
   EXPECT_TRUE(IsWindowVisible(w));
 }
 
-// While a test waits in its loop: chooses "&Preview mode" once the view menu
-// is up, and answers information boxes, noting their text.
-std::vector<std::string> infoBoxes;
-bool previewChosen = false;
-
-BOOL CALLBACK NoteStatic(HWND h, LPARAM p) {
-  if (wine_windows::ClassOf(h) == "Static" && !TextOf(h).empty())
-    *reinterpret_cast<std::string*>(p) = TextOf(h);
-  return TRUE;
-}
-
-void CALLBACK PlayUser(HWND, UINT, UINT_PTR, DWORD) {
-  if (HWND menu = wine_windows::TopLevelExactly("#32768", ""); menu && !previewChosen) {
-    previewChosen = true;
-    PostMessageA(menu, WM_CHAR, 'p', 0);
-    return;
-  }
-  if (HWND box = wine_windows::TopLevelExactly("#32770", "Information")) {
-    std::string text;
-    EnumChildWindows(box, NoteStatic, reinterpret_cast<LPARAM>(&text));
-    infoBoxes.push_back(text);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  }
-}
-
 TEST_F(ExplorerWindowDll, PreviewModeHandsTheFileToTheHostToPreview) {
   HWND w = Open(host);
   ASSERT_NE(w, nullptr);
   HWND list = Child(w, "ListBox");
   ASSERT_NE(list, nullptr);
-  infoBoxes.clear();
-  previewChosen = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, PlayUser);
   HWND panel = GetParent(Child(w, "ComboBox"));  // the top panel opens the view menu
-  PostMessageA(panel, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
-  PostMessageA(panel, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
-  Pump(1000);
-  KillTimer(nullptr, timer);
+  const std::vector<std::string> infoBoxes = ChooseFromMenu(panel, "&Preview mode");
   ASSERT_EQ(infoBoxes.size(), 1u);
   EXPECT_EQ(infoBoxes[0], "Preview mode enabled.");
   ClickEntry(list, 1);

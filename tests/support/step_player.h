@@ -1,0 +1,197 @@
+// Plays a user through the library's real windows: a list of steps, each
+// waiting for a window of this program (by the start of its caption, or a
+// class such as "#32768" for an open pop-up menu) and then acting in it.
+//
+// Waiting is by event: a CBT hook on this thread sees every window being
+// created or activated and wakes the player at once; the player acts from a
+// thread timer, whose message the system delivers only once the thread's
+// queue is empty, so the window has been shown and painted by then, and only
+// on a window it has seen settle (see Round). A slower timer covers what
+// raises no event (a condition a step waits for, a window settling). Message boxes titled "Error", "Warning", "Confirm" or
+// "Information" are answered between steps with the next of `boxAnswers`
+// (OK when none are left) and their texts collected.
+//
+// Thread timers and the hook run inside whatever loop is running (a modal
+// window's, a message box's, a menu's), so the steps play while the export
+// that shows the window has not yet returned. One player per thread at a
+// time; it must outlive Stop().
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "wine_windows.h"
+
+namespace wine_steps {
+
+struct Step {
+  std::string window;               // caption start, or "#class"
+  std::function<void(HWND)> act;    // what the user does in it
+  std::function<bool()> when = {};  // when given, also waits until it holds
+};
+
+class Player {
+ public:
+  std::deque<Step> steps;
+  std::deque<int> boxAnswers;           // button ids for the next message boxes
+  std::vector<std::string> boxes;       // texts of the boxes answered
+  std::vector<std::string> boxTitles;   // and their titles
+  std::vector<std::string> missing;     // captions given up on (see timeoutMs)
+  DWORD timeoutMs = 0;  // > 0: a step whose window does not come in time is dropped,
+                        // with the rest, and the window in front is closed
+  // How a step's window is found (by default wine_windows::TopLevel).
+  std::function<HWND(const std::string& window)> find = {};
+
+  void Start(UINT pollMs = 100) {
+    Stop();
+    current_ = this;
+    waitingSince_ = GetTickCount();
+    hook_ = SetWindowsHookExA(WH_CBT, &OnCbt, nullptr, GetCurrentThreadId());
+    poll_ = SetTimer(nullptr, 0, pollMs, &OnTimer);
+  }
+  void Stop() {
+    if (current_ != this) return;
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (poll_) KillTimer(nullptr, poll_);
+    if (wake_) KillTimer(nullptr, wake_);
+    hook_ = nullptr;
+    poll_ = wake_ = 0;
+    current_ = nullptr;
+  }
+  ~Player() { Stop(); }
+
+  // Lets messages run until every step has been played (or dropped); false
+  // when `ms` passed first.
+  bool PlayOut(DWORD ms = 30000) {
+    const DWORD until = GetTickCount() + ms;
+    while (!steps.empty()) {
+      if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
+      wine_windows::Pump(20);
+    }
+    return true;
+  }
+
+  // Runs one round now: answers a box or plays the next step if its window
+  // is ready. Called by the timers; a step may call it from a loop of its own.
+  void Round() {
+    if (inStep_) return;
+    if (auto box = wine_windows::AnswerMessageBox(boxAnswers)) {
+      boxes.push_back(box->text);
+      boxTitles.push_back(box->title);
+      return;
+    }
+    if (steps.empty()) return;
+    const std::string& wanted = steps.front().window;
+    HWND window = find ? find(wanted) : wine_windows::TopLevel(wanted);
+    if (!window || (steps.front().when && !steps.front().when())) {
+      seen_ = nullptr;
+      GiveUpWhenLate();
+      return;
+    }
+    // A window is acted on once it has settled: seen at an earlier round,
+    // with no window created or activated since (a window that lets
+    // messages run while it opens is seen there first, and acted on once it
+    // is back in its own loop).
+    if (window != seen_ || windowEvent_) {
+      seen_ = window;
+      windowEvent_ = false;
+      return;
+    }
+    seen_ = nullptr;
+    Step step = std::move(steps.front());
+    steps.pop_front();
+    waitingSince_ = GetTickCount();
+    inStep_ = true;
+    step.act(window);
+    inStep_ = false;
+  }
+
+ private:
+  void GiveUpWhenLate() {
+    if (timeoutMs == 0 || GetTickCount() - waitingSince_ <= timeoutMs) return;
+    missing.push_back(steps.front().window);
+    steps.clear();
+    if (HWND front = GetActiveWindow()) PostMessageA(front, WM_CLOSE, 0, 0);
+  }
+
+  // A window came or was activated: play soon, once the queue is empty.
+  static LRESULT CALLBACK OnCbt(int code, WPARAM wp, LPARAM lp) {
+    if ((code == HCBT_ACTIVATE || code == HCBT_CREATEWND) && current_) {
+      current_->windowEvent_ = true;
+      if (!current_->wake_) current_->wake_ = SetTimer(nullptr, 0, 10, &OnTimer);
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    Player* p = current_;
+    if (!p) return;
+    if (id == p->wake_) {
+      KillTimer(nullptr, p->wake_);
+      p->wake_ = 0;
+    }
+    p->Round();
+  }
+
+  static inline Player* current_ = nullptr;
+  HHOOK hook_ = nullptr;
+  UINT_PTR poll_ = 0, wake_ = 0;
+  DWORD waitingSince_ = 0;
+  HWND seen_ = nullptr;       // the next step's window, seen at the last round
+  bool windowEvent_ = false;  // a window was created or activated since
+  bool inStep_ = false;
+};
+
+// --- menus ---------------------------------------------------------------------
+
+// The caption of a menu item as shown, without its "&" marks and the
+// shortcut text after a tab.
+inline std::string PlainMenuText(const std::string& text) {
+  std::string plain;
+  for (size_t i = 0; i < text.size() && text[i] != '\t'; ++i) {
+    if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
+    plain += text[i];
+  }
+  return plain;
+}
+
+// Chooses the item captioned `caption` (with or without its "&" marks and
+// shortcut text) in the open pop-up menu `menuWindow` with the keyboard, as a
+// user does: Down from the highlighted item (or from none) to it, then
+// Enter. Enter on an item with a submenu opens it: its window is the next
+// "#32768". False when the menu has no such item; `shown` then lists the
+// captions it has.
+inline bool ChooseMenuItem(HWND menuWindow, const std::string& caption,
+                           std::string* shown = nullptr) {
+  constexpr UINT kGetMenu = 0x01E1;  // MN_GETHMENU
+  HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, kGetMenu, 0, 0));
+  if (shown) *shown = menu ? "" : "(no menu)";
+  if (!menu) return false;
+  const int count = GetMenuItemCount(menu);
+  // The keyboard moves over every item but separators, wrapping round.
+  std::vector<int> stops;
+  int target = -1, highlighted = -1;
+  for (int i = 0; i < count; ++i) {
+    const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    if (state & MF_SEPARATOR) continue;
+    char text[256] = "";
+    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    if (shown) *shown += std::string(shown->empty() ? "" : "|") + text;
+    if (target < 0 && (caption == text || PlainMenuText(caption) == PlainMenuText(text)))
+      target = static_cast<int>(stops.size());
+    if (state & MF_HILITE) highlighted = static_cast<int>(stops.size());
+    stops.push_back(i);
+  }
+  if (target < 0) return false;
+  const int n = static_cast<int>(stops.size());
+  const int downs = highlighted < 0 ? target + 1 : (target - highlighted + n) % n;
+  for (int i = 0; i < downs; ++i) PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
+  return true;
+}
+
+}  // namespace wine_steps
