@@ -287,6 +287,101 @@ void BM_WinUpdate10000(benchmark::State& state) {
   DestroyWindow(host);
 }
 
+// The explorer window open on the big folder, for the details view's timings.
+struct OpenWindow {
+  HWND host = nullptr, window = nullptr;
+  VoidFn close = nullptr;
+  OpenWindow() {
+    auto open = Export<WinFn>("RemoteWin95");
+    close = Export<VoidFn>("RemoteWinClose95");
+    if (!open || !close) return;
+    WritePrivateProfileStringA("plimbo", "ExpView", "0", "plimbo.ini");
+    WritePrivateProfileStringA("plimbo", "ExpSort", "0", "plimbo.ini");
+    WritePrivateProfileStringA("plimbo", "ExpSortDesc", "0", "plimbo.ini");
+    StartIn(kBigFolder);
+    host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                         nullptr, nullptr);
+    open(host, 0);
+    Pump();
+    EnumThreadWindows(GetCurrentThreadId(), FindExplorerWindow, reinterpret_cast<LPARAM>(&window));
+  }
+  ~OpenWindow() {
+    if (close) close();
+    Pump();
+    if (host) DestroyWindow(host);
+    for (const char* key : {"ExpView", "ExpSort", "ExpSortDesc"})
+      WritePrivateProfileStringA("plimbo", key, nullptr, "plimbo.ini");
+  }
+  HWND Find(const char* cls) const {
+    for (HWND h = GetWindow(window, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+      HWND found = FindWindowExA(h, nullptr, cls, nullptr);
+      if (found && IsWindowVisible(found)) return found;
+    }
+    return nullptr;
+  }
+  // The leftmost glyph button of the top row: the view's switch.
+  HWND ViewButton() const {
+    HWND best = nullptr;
+    LONG left = 0;
+    for (HWND h = GetWindow(window, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+      for (HWND b = FindWindowExA(h, nullptr, "Button", nullptr); b;
+           b = FindWindowExA(h, b, "Button", nullptr)) {
+        char text[8] = "";
+        GetWindowTextA(b, text, sizeof text);
+        RECT r;
+        GetWindowRect(b, &r);
+        if (text[0] || !IsWindowVisible(b) || (best && r.left >= left)) continue;
+        best = b;
+        left = r.left;
+      }
+    return best;
+  }
+  // Lets the window finish and paint what it was asked; the list after it.
+  HWND Settle() const {
+    Pump();
+    HWND list = Find("ListBox");
+    UpdateWindow(window);
+    if (list) UpdateWindow(list);
+    return list;
+  }
+};
+
+// A click on the view's button: the list becomes the details view or back,
+// 10,000 files and 20 folders listed again and painted.
+void BM_WinSwitchView10000(benchmark::State& state) {
+  OpenWindow w;
+  HWND button = w.window ? w.ViewButton() : nullptr;
+  if (!button) return state.SkipWithError("the explorer window did not open");
+  for (auto _ : state) {
+    SendMessageA(button, BM_CLICK, 0, 0);
+    HWND list = w.Settle();
+    if (!list || SendMessageA(list, LB_GETCOUNT, 0, 0) != kFiles + kFolders)
+      return state.SkipWithError("not every file listed");
+  }
+}
+
+// A click on the Size title of the details view: sorted by size, then the
+// other way round, and painted.
+void BM_WinResort10000(benchmark::State& state) {
+  OpenWindow w;
+  HWND button = w.window ? w.ViewButton() : nullptr;
+  if (!button) return state.SkipWithError("the explorer window did not open");
+  SendMessageA(button, BM_CLICK, 0, 0);
+  w.Settle();
+  HWND header = w.Find("SysHeader32");
+  if (!header) return state.SkipWithError("no details view");
+  RECT r{};
+  SendMessageA(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  for (auto _ : state) {
+    SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(header, WM_LBUTTONUP, 0, at);
+    HWND list = w.Settle();
+    if (!list || SendMessageA(list, LB_GETCOUNT, 0, 0) != kFiles + kFolders)
+      return state.SkipWithError("not every file listed");
+  }
+}
+
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.empty()      ? 0
@@ -414,6 +509,8 @@ BENCHMARK(BM_PlatformOpen10000OnePattern)
     ->Iterations(5)
     ->UseManualTime();
 BENCHMARK(BM_WinUpdate10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_WinSwitchView10000)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_WinResort10000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) {
   // The dialogs keep their settings in the Windows folder, as a host's.

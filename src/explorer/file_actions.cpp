@@ -393,6 +393,8 @@ void TFileForm::ViewMenuClick(ui::MenuItem& item) {
     SetWindowBounds(r.left, r.top, r.width, r.height);
     if (shown) Show();
     UpdateFiles();
+  } else if (&item == mnuDetails) {
+    SetDetailsView(!state_.details, true);
   } else if (&item == PreviewMode) {
     item.SetChecked(!item.Checked());
     ui::MessageDlg(item.Checked() ? kMsgPreviewOn : kMsgPreviewOff, ui::MsgKind::Information,

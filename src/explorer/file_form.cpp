@@ -44,7 +44,7 @@ void TFileForm::BuildControls() {
   LabelList.SetCaption("Look &in:");
   LabelList.SetBounds(6, 9, 64, 15);
   LabelList.SetFocusControl(&LookBox);
-  LookBox.SetBounds(78, 5, 186, 21);
+  LookBox.SetBounds(78, 5, 160, 21);
   LookBox.SetShowGlyphs(true);  // drive and folder pictures before the entries
   LookBox.SetTabStop(true);
   BtnUp.SetBounds(268, 4, 24, 24);
@@ -60,7 +60,10 @@ void TFileForm::BuildControls() {
   BtnJPEG.SetGlyph(ui::GlyphKind::Compression);
   BtnJPEG.SetHint("JPEG Compression");
   BtnJPEG.SetVisible(false);
-  BtnNewFolder.SetBounds(242, 4, 24, 24);
+  BtnDetails.SetBounds(242, 4, 24, 24);
+  BtnDetails.SetGlyph(ui::GlyphKind::Details);
+  BtnDetails.SetHint("Details");
+  BtnNewFolder.SetBounds(216, 4, 24, 24);
   BtnNewFolder.SetGlyph(ui::GlyphKind::NewFolder);
   BtnNewFolder.SetHint("New Folder");
   BtnNewFolder.SetVisible(false);
@@ -111,6 +114,25 @@ void TFileForm::BuildControls() {
   LookBox.OnChange = [this](ui::Control& s) { LookBoxChange(s); };
   BtnUp.OnClick = [this](ui::Control& s) { BtnUpClick(s); };
   BtnNewFolder.OnClick = [this](ui::Control& s) { BtnNewFolderClick(s); };
+  BtnDetails.OnClick = [this](ui::Control&) { SetDetailsView(!state_.details, true); };
+  XFiles.OnHeaderClick = [this](ui::Control&, int column) { XFilesHeaderClick(column); };
+  XFiles.OnCellText = [this](int i, int column) -> std::string {
+    const Listing& l = state_.shown;
+    if (i < 0 || static_cast<size_t>(i) >= l.entries.size()) return {};
+    const auto at = static_cast<size_t>(i);
+    switch (column) {
+      case 1:
+        return SizeText(l.size[at], l.folder[at]);
+      case 2:
+        return state_.types.Of(l.entries[at], l.folder[at]);
+      case 3: {
+        platform::Desktop* desktop = platform::Current().desktop;
+        return desktop && l.writeTime[at] ? desktop->ShortDateTime(l.writeTime[at]) : std::string();
+      }
+      default:
+        return {};
+    }
+  };
   BtnHelp.OnClick = [this](ui::Control& s) { BtnHelpClick(s); };
   BtnJPEG.OnClick = [this](ui::Control& s) { BtnJPEGClick(s); };
   BtnMenu.OnClick = [this](ui::Control& s) { BtnMenuClick(s); };
@@ -179,6 +201,7 @@ void TFileForm::BuildMenus() {
   mnuDirLast = add(MainMenu, "mnuDirLast", "Folders &after files", false);
   mnuOneCol = add(MainMenu, "mnuOneCol", "Singl&e column", false);
   PreviewMode = add(MainMenu, "PreviewMode", "&Preview mode", false);
+  mnuDetails = add(MainMenu, "mnuDetails", "&Details view", false);
 }
 
 void TFileForm::FormCreate() {
@@ -194,6 +217,9 @@ void TFileForm::FormCreate() {
       state_.savedPositions.At(Mode()) = SavedPositionFrom(
           Mode(), ini.ReadNumber(keys::kSection, SaveKey(Mode()), kNothingStored));
   }
+  state_.sort = SortOrderFrom(ini.ReadNumber(keys::kSection, keys::kExpSort, 0),
+                              ini.ReadNumber(keys::kSection, keys::kExpSortDesc, 0));
+  SetDetailsView(ini.ReadNumber(keys::kSection, keys::kExpView, 0) == 1, false);
   std::string start = state_.startFolder;
   if (!start.empty() && start.back() == '\\') start.pop_back();
   start = NormalFolder(LongPathOf(start));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "explorer/formats.h"
+#include "explorer/listing.h"
 #include "explorer/modes.h"
 #include "settings/exchange.h"
 #include "ui/button.h"
@@ -51,8 +52,15 @@ struct ExplorerState {
   int defaultWidth = 0;
   int defaultHeight = 0;
   std::string currentFolder = "c:\\";  // the folder tree's folder, long form
-  bool activated = false;              // the one-time activation has run
-  bool closed = false;                 // the close work has run
+  // The details view: whether it is shown, its sort, the folder as read
+  // (in the list's own order) and as shown.
+  bool details = false;
+  SortOrder sort;
+  Listing listing;
+  Listing shown;
+  TypeNamer types;
+  bool activated = false;  // the one-time activation has run
+  bool closed = false;     // the close work has run
 };
 
 class TFileForm : public ui::Form {
@@ -103,6 +111,7 @@ class TFileForm : public ui::Form {
   ui::Button BtnHelp{PanelTop, "BtnHelp"};
   ui::Button BtnJPEG{PanelTop, "BtnJPEG"};
   ui::Button BtnNewFolder{PanelTop, "BtnNewFolder"};
+  ui::Button BtnDetails{PanelTop, "BtnDetails"};
   ui::Panel PanelList{*this, "PanelList"};
   ui::XFileListBox XFiles{PanelList, "XFiles"};
   ui::ListBox InputList{PanelList, "InputList"};
@@ -140,6 +149,7 @@ class TFileForm : public ui::Form {
   ui::MenuItem* mnuDirLast;
   ui::MenuItem* mnuOneCol;
   ui::MenuItem* PreviewMode;
+  ui::MenuItem* mnuDetails;
 
   // ---- Handlers and operations.
   void FormCreate();
@@ -160,6 +170,10 @@ class TFileForm : public ui::Form {
   void LookBoxChange(ui::Control& sender);
   void BtnUpClick(ui::Control& sender);
   void BtnNewFolderClick(ui::Control& sender);
+  // The details view on or off (remembered when `store`), and a click on a
+  // column's title, which sorts by it or turns its sort round.
+  void SetDetailsView(bool on, bool store);
+  void XFilesHeaderClick(int column);
   void XFilesClick(ui::Control& sender);
   void XFilesDblClick(ui::Control& sender);
   void XFilesKeyDown(ui::Control& sender, int& key, unsigned shift);
@@ -208,6 +222,11 @@ class TFileForm : public ui::Form {
   bool RefusedAsNameless(const std::string& name);
   bool RefusedAsNameless(const std::vector<int>& entries);
   void FitWindowWidth(bool toScreen);
+  // Puts the folder as read into the list, in the order of the view.
+  void ShowListing();
+  // The same entries in the order of the view, the selection kept.
+  void Reorder();
+  void DetailColumns();
   // In a list with multiple selection, the entry the selection names for a
   // request on one file (see ChosenEntry), or -1.
   int ChosenByTheSelection() const;

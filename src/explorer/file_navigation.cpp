@@ -70,7 +70,8 @@ void TFileForm::UpdateFiles() {
   Edit1.SetText("");
   const std::string folder = AddBackslash(state_.currentFolder);
   auto found = [](const platform::FindData& d) {
-    return FoundEntry{d.name, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0};
+    return FoundEntry{d.name, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0, d.size,
+                      d.writeTime};
   };
   std::vector<FoundEntry> files, all;
   // One pass over the folder: every pattern is tried on each name here
@@ -86,11 +87,10 @@ void TFileForm::UpdateFiles() {
       if (MatchesMask(d.name, pattern)) files.push_back(e);
     all.push_back(std::move(e));
   }
-  const Listing listing =
-      BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
-  XFiles.SetEntries(listing.entries, listing.folder);
+  state_.listing = BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
+  ShowListing();
   state_.widestEntry = -1;
-  if (listing.hasParent) {
+  if (state_.listing.hasParent) {
     BtnUp.SetEnabled(true);
     mnuFLevel->SetEnabled(true);
   }
@@ -99,7 +99,74 @@ void TFileForm::UpdateFiles() {
   InitFocus();
 }
 
+void TFileForm::ShowListing() {
+  if (state_.details) {
+    const Listing& l = state_.listing;
+    state_.shown = Reordered(l, DetailsOrder(l, state_.sort, [&](size_t i) -> const std::string& {
+                               return state_.types.Of(l.entries[i], l.folder[i]);
+                             }));
+  } else {
+    state_.shown = state_.listing;
+  }
+  XFiles.SetEntries(state_.shown.entries, state_.shown.folder);
+}
+
+void TFileForm::Reorder() {
+  std::vector<std::string> chosen;
+  for (int i = 0; i < XFiles.Count(); ++i)
+    if (XFiles.Selected(i)) chosen.push_back(XFiles.Item(i));
+  const int at = XFiles.ItemIndex();
+  const std::string current = at >= 0 && at < XFiles.Count() ? XFiles.Item(at) : std::string();
+  ShowListing();
+  const Reselection r = ReselectByName(XFiles.Texts(), chosen, current);
+  if (XFiles.MultiSelect())
+    XFiles.SelectWhere([&r](int i) { return r.selected[static_cast<size_t>(i)]; });
+  XFiles.SetItemIndex(r.current);
+}
+
+void TFileForm::SetDetailsView(bool on, bool store) {
+  state_.details = on;
+  mnuDetails->SetChecked(on);
+  if (store) Settings().WriteNumber(keys::kSection, keys::kExpView, on ? 1 : 0);
+  if (on) {
+    DetailColumns();
+    XFiles.SetSortMark(static_cast<int>(state_.sort.key), state_.sort.descending);
+  } else {
+    XFiles.SetHeader({});
+    XFiles.SetSortMark(-1, false);
+    XFiles.SetColumns(mnuOneCol->Checked() ? 0 : std::max(1, XFiles.Columns()));
+  }
+  if (!state_.open || state_.initialising) return;
+  Reorder();
+  CalcStringWidth();
+}
+
+void TFileForm::XFilesHeaderClick(int column) {
+  if (!state_.details) return;
+  state_.sort = NextSort(state_.sort, column);
+  XFiles.SetSortMark(static_cast<int>(state_.sort.key), state_.sort.descending);
+  const TIniFile ini = Settings();
+  ini.WriteNumber(keys::kSection, keys::kExpSort, static_cast<int32_t>(state_.sort.key));
+  ini.WriteNumber(keys::kSection, keys::kExpSortDesc, state_.sort.descending ? 1 : 0);
+  Reorder();
+}
+
+void TFileForm::DetailColumns() {
+  const ui::Font& font = XFiles.GetFont();
+  const int size = ui::TextWidth(font, "99,999 KB") + 16;
+  const int type = ui::TextWidth(font, "JPEG (JFIF compliant)") + 12;
+  const int date = ui::TextWidth(font, "12/31/2026 12:59 PM") + 12;
+  // The name takes what the others leave, less room for the scroll bar.
+  const int name =
+      std::max(ui::TextWidth(font, "WWWWWWWW"), XFiles.Width() - size - type - date - 24);
+  XFiles.SetHeader({{"Name", name}, {"Size", size, true}, {"Type", type}, {"Date modified", date}});
+}
+
 void TFileForm::CalcStringWidth() {
+  if (state_.details) {
+    DetailColumns();
+    return;
+  }
   if (mnuOneCol->Checked()) return;
   const ui::Font& font = XFiles.GetFont();
   if (state_.widestEntry < 0 || !(state_.measuredIn == font)) {
@@ -303,9 +370,15 @@ void TFileForm::FormResize(ui::Control&) {
   LookBox.SetWidth(w);
   BtnOK.SetLeft(Edit1.Left() + w + 8);
   BtnUp.SetLeft(BtnOK.Left());
-  if (BtnNewFolder.Visible() && w > 2 * BtnUp.Width()) {
+  // The details button, and the New folder button left of it, take room
+  // from the Look-in box.
+  if (w > 2 * BtnUp.Width()) {
     LookBox.SetWidth(w - BtnUp.Width() - 2);
-    BtnNewFolder.SetLeft(BtnUp.Left() - BtnUp.Width() - 6);
+    BtnDetails.SetLeft(BtnUp.Left() - BtnUp.Width() - 6);
+  }
+  if (BtnNewFolder.Visible() && w > 3 * (BtnUp.Width() + 2)) {
+    LookBox.SetWidth(LookBox.Width() - BtnUp.Width() - 2);
+    BtnNewFolder.SetLeft(BtnDetails.Left() - BtnUp.Width() - 2);
   }
   BtnMenu.SetLeft(BtnUp.Left() + BtnUp.Width() + 2);
   BtnHelp.SetLeft(BtnMenu.Left() + BtnUp.Width() + 2);

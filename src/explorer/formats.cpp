@@ -1,5 +1,8 @@
 #include "explorer/formats.h"
 
+#include <algorithm>
+
+#include "explorer/listing.h"
 #include "explorer/names.h"
 
 namespace w95::explorer {
@@ -39,6 +42,15 @@ const BrowseType kBrowse[kBrowseCount] = {
     {"WAV (Wavform Audio)", "*.wav"},
     {"WPG (WordPerfect Graphic)", "*.wpg"},
 };
+
+// The browse entries that name formats (not the "any" and "all" ones).
+constexpr int kFirstFormatEntry = 4;
+
+std::string ExtensionPart(std::string_view name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return {};
+  return std::string(name.substr(dot + 1));
+}
 
 struct Row {
   const char* entry;
@@ -229,6 +241,32 @@ ExtensionCheck CheckExtensionOf(std::string_view name, std::string_view entry) {
   }
   r.ask = r.actual != r.expected;
   return r;
+}
+
+std::string TypeDescription(std::string_view name, bool folder) {
+  if (folder) return "Folder";
+  const std::string ext = ExtensionPart(name);
+  if (ext.empty()) return "File";
+  const std::string probe = "x." + ext;
+  int any = -1;
+  for (int i = kFirstFormatEntry; i < kBrowseCount; ++i) {
+    const auto patterns = SplitPatterns(kBrowse[i].mask);
+    for (size_t k = 0; k < patterns.size(); ++k) {
+      if (!MatchesMask(probe, patterns[k])) continue;
+      if (k == 0) return kBrowse[i].entry;
+      if (any < 0) any = i;
+    }
+  }
+  if (any >= 0) return kBrowse[any].entry;
+  return UpperAZ(ext) + " file";
+}
+
+const std::string& TypeNamer::Of(std::string_view name, bool folder) {
+  if (folder) return folder_;
+  std::string ext = LowerAZ(ExtensionPart(name));
+  const auto at = known_.find(ext);
+  if (at != known_.end()) return at->second;
+  return known_.emplace(std::move(ext), TypeDescription(name, false)).first->second;
 }
 
 }  // namespace w95::explorer

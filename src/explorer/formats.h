@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,23 @@ const BrowseType* BrowseList();
 std::vector<std::string> BrowseEntries();
 // The pattern list of a browse position; "*.*" outside 1 to 26.
 std::string BrowseMask(int position);
+
+// The type column of the details view: the description of the first entry
+// of the browse list that names the file's extension first among its
+// patterns, else of the first that lists it at all ("PIC (Pegasus 'JPEG')"
+// for "a.pic", "JPEG (JFIF compliant)" for "a.jpg"); "XYZ file" for an
+// extension the list does not know, "File" for a name without one, "Folder"
+// for a folder.
+std::string TypeDescription(std::string_view name, bool folder);
+// The same with what was found kept per extension: one per list.
+class TypeNamer {
+ public:
+  const std::string& Of(std::string_view name, bool folder);
+
+ private:
+  std::map<std::string, std::string> known_;  // by extension; what it gives stays in place
+  std::string folder_ = "Folder";
+};
 
 struct SaveFormat {
   std::string entry;

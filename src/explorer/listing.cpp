@@ -70,29 +70,40 @@ bool ListLess(std::string_view a, std::string_view b) {
 
 Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
                      const ListOptions& options) {
-  std::vector<std::string> names;
+  struct Item {
+    std::string name;
+    const FoundEntry* found;
+  };
+  auto byName = [](const Item& a, const Item& b) { return ListLess(a.name, b.name); };
+  std::vector<Item> names;
   names.reserve(files.size());
   for (const FoundEntry& f : files)
-    if (!f.directory && !f.system) names.push_back(options.lowercase ? LowerAZ(f.name) : f.name);
-  std::stable_sort(names.begin(), names.end(),
-                   [](const std::string& a, const std::string& b) { return ListLess(a, b); });
+    if (!f.directory && !f.system)
+      names.push_back({options.lowercase ? LowerAZ(f.name) : f.name, &f});
+  std::stable_sort(names.begin(), names.end(), byName);
 
   Listing out;
-  std::vector<std::string> folders;
+  std::vector<Item> folders;
   for (const FoundEntry& f : all) {
     if (!f.directory) continue;
     if (!f.name.empty() && f.name[0] == '.') {
       out.hasParent = true;
       continue;
     }
-    folders.push_back(LowerAZ(f.name) + "\\");
+    folders.push_back({LowerAZ(f.name) + "\\", &f});
   }
-  std::stable_sort(folders.begin(), folders.end(),
-                   [](const std::string& a, const std::string& b) { return ListLess(a, b); });
+  std::stable_sort(folders.begin(), folders.end(), byName);
 
-  out.entries.reserve(names.size() + folders.size());
-  auto add = [&](std::vector<std::string>& part, bool isFolder) {
-    for (auto& s : part) out.entries.push_back(std::move(s));
+  const size_t total = names.size() + folders.size();
+  out.entries.reserve(total);
+  out.size.reserve(total);
+  out.writeTime.reserve(total);
+  auto add = [&](std::vector<Item>& part, bool isFolder) {
+    for (auto& s : part) {
+      out.entries.push_back(std::move(s.name));
+      out.size.push_back(isFolder ? 0 : s.found->size);
+      out.writeTime.push_back(s.found->writeTime);
+    }
     out.folder.insert(out.folder.end(), part.size(), isFolder);
   };
   if (options.foldersLast) {
@@ -103,6 +114,92 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
     add(names, false);
   }
   return out;
+}
+
+SortOrder NextSort(SortOrder current, int column) {
+  if (column < 0 || column >= kDetailColumns) return current;
+  const auto key = static_cast<SortKey>(column);
+  if (key == current.key) return {key, !current.descending};
+  return {key, false};
+}
+
+SortOrder SortOrderFrom(int32_t key, int32_t descending) {
+  if (key < 0 || key >= kDetailColumns) return {};
+  return {static_cast<SortKey>(key), descending == 1};
+}
+
+std::vector<size_t> DetailsOrder(const Listing& listing, SortOrder order,
+                                 const std::function<const std::string&(size_t)>& type) {
+  const size_t n = listing.entries.size();
+  std::vector<size_t> out(n);
+  for (size_t i = 0; i < n; ++i) out[i] = i;
+  auto at = [](const std::vector<uint64_t>& v, size_t i) -> uint64_t {
+    return i < v.size() ? v[i] : 0;
+  };
+  auto isFolder = [&](size_t i) { return i < listing.folder.size() && listing.folder[i]; };
+  // Types asked once per entry, not once per comparison.
+  std::vector<const std::string*> types;
+  if (order.key == SortKey::Type) {
+    types.resize(n);
+    for (size_t i = 0; i < n; ++i) types[i] = &type(i);
+  }
+  // -1, 0, 1 by the key alone.
+  auto keyCompare = [&](size_t a, size_t b) -> int {
+    switch (order.key) {
+      case SortKey::Name:
+        return 0;
+      case SortKey::Size: {
+        const uint64_t x = at(listing.size, a), y = at(listing.size, b);
+        return x < y ? -1 : x > y ? 1 : 0;
+      }
+      case SortKey::Type:
+        return ListLess(*types[a], *types[b]) ? -1 : ListLess(*types[b], *types[a]) ? 1 : 0;
+      case SortKey::Date: {
+        const uint64_t x = at(listing.writeTime, a), y = at(listing.writeTime, b);
+        return x < y ? -1 : x > y ? 1 : 0;
+      }
+    }
+    return 0;
+  };
+  const bool foldersFirst = n == 0 || isFolder(0) || !isFolder(n - 1);
+  std::stable_sort(out.begin(), out.end(), [&](size_t a, size_t b) {
+    if (isFolder(a) != isFolder(b)) return isFolder(a) == foldersFirst;
+    int c = keyCompare(a, b);
+    if (order.descending) c = -c;
+    if (c != 0) return c < 0;
+    const std::string& x = listing.entries[a];
+    const std::string& y = listing.entries[b];
+    if (order.key == SortKey::Name && order.descending) return ListLess(y, x);
+    return ListLess(x, y);
+  });
+  return out;
+}
+
+Listing Reordered(const Listing& listing, const std::vector<size_t>& order) {
+  Listing out;
+  out.hasParent = listing.hasParent;
+  out.entries.reserve(order.size());
+  out.folder.reserve(order.size());
+  out.size.reserve(order.size());
+  out.writeTime.reserve(order.size());
+  for (size_t i : order) {
+    out.entries.push_back(listing.entries[i]);
+    out.folder.push_back(listing.folder[i]);
+    out.size.push_back(i < listing.size.size() ? listing.size[i] : 0);
+    out.writeTime.push_back(i < listing.writeTime.size() ? listing.writeTime[i] : 0);
+  }
+  return out;
+}
+
+std::string SizeText(uint64_t bytes, bool folder) {
+  if (folder) return {};
+  const std::string digits = std::to_string(bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0));
+  std::string out;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return out + " KB";
 }
 
 ColumnLayout CalcColumns(const std::vector<std::string>& entries,

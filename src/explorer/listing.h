@@ -2,6 +2,7 @@
 // searched, how files and folders are named and placed, and the columns.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -38,11 +39,15 @@ struct FoundEntry {
   std::string name;
   bool directory = false;
   bool system = false;
+  uint64_t size = 0;
+  uint64_t writeTime = 0;  // FILETIME ticks
 };
 
 struct Listing {
   std::vector<std::string> entries;  // in list order
   std::vector<bool> folder;          // per entry
+  std::vector<uint64_t> size;        // per entry
+  std::vector<uint64_t> writeTime;   // per entry
   bool hasParent = false;            // a "." or ".." entry was found
 };
 
@@ -52,6 +57,36 @@ struct Listing {
 // together before the files, or after them.
 Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
                      const ListOptions& options);
+
+// ---- The details view: its columns and their sort orders.
+
+enum class SortKey { Name = 0, Size = 1, Type = 2, Date = 3 };
+inline constexpr int kDetailColumns = 4;
+struct SortOrder {
+  SortKey key = SortKey::Name;
+  bool descending = false;
+  bool operator==(const SortOrder&) const = default;
+};
+// A click on a column's header: the column sorted ascending, or the sorted
+// column the other way round.
+SortOrder NextSort(SortOrder current, int column);
+// The stored choice ("ExpSort" 0 to 3, "ExpSortDesc" 1 or 0); anything out
+// of range is the name column, ascending.
+SortOrder SortOrderFrom(int32_t key, int32_t descending);
+
+// The order in which the details view shows a listing, as indices into it:
+// folders stay together where the listing has them (before the files, or
+// after them), each group sorted by the key; equal keys go by name, equal
+// names keep their listing order. `type` gives the type text of an entry
+// (asked only when sorting by type).
+std::vector<size_t> DetailsOrder(const Listing& listing, SortOrder order,
+                                 const std::function<const std::string&(size_t)>& type);
+// The listing's entries in that order.
+Listing Reordered(const Listing& listing, const std::vector<size_t>& order);
+
+// The size column: kilobytes rounded up, with thousands separated ("0 KB",
+// "1 KB", "1,234 KB"); empty for a folder.
+std::string SizeText(uint64_t bytes, bool folder);
 
 // The entry that a request for one file names (open, information, preview,
 // delete, rename) in a list with multiple selection: the entry whose text is

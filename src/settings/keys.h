@@ -59,6 +59,12 @@ inline constexpr int kNoPlacement = -1;
 
 inline constexpr char kSafePlay[] = "SafePLAY";
 
+// The explorer's file list, remembered across openings; absent means the
+// list as it always was.
+inline constexpr char kExpView[] = "ExpView";          // 1 details view, 0 the list
+inline constexpr char kExpSort[] = "ExpSort";          // 0 name, 1 size, 2 type, 3 date
+inline constexpr char kExpSortDesc[] = "ExpSortDesc";  // 1 descending
+
 // The video window's choices, remembered across openings.
 inline constexpr char kVidZoom[] = "VidZoom";            // 1..4, the zoom chosen last
 inline constexpr char kVidStatusBar[] = "VidStatusBar";  // 1 shown, 0 hidden

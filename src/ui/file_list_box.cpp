@@ -1,5 +1,7 @@
 #include "ui/file_list_box.h"
 
+#include <algorithm>
+
 namespace w95::ui {
 
 XFileListBox::XFileListBox(Control& parent, std::string name) : ListBox(parent, std::move(name)) {
@@ -55,7 +57,28 @@ void XFileListBox::DrawEntry(int index, Canvas& canvas, const Rect& rect, unsign
   Font f = GetFont();
   f.color = (state & odSelected) ? clHighlightText : clWindowText;
   canvas.SetFont(f);
-  canvas.PutText(rect.left + 20, rect.top + 1, Item(index));
+  if (Header().empty()) {
+    canvas.PutText(rect.left + 20, rect.top + 1, Item(index));
+  } else {
+    // The columns from the left; each text kept within its own column.
+    int x = rect.left;
+    for (size_t c = 0; c < Header().size(); ++c) {
+      const HeaderColumn& col = Header()[c];
+      const int width = c + 1 == Header().size() ? rect.left + rect.width - x : col.width;
+      if (width <= 0) break;
+      const Rect cell{x, rect.top, width, rect.height};
+      if (c == 0) {
+        canvas.PutTextRect({x + 20, rect.top, std::max(0, width - 22), rect.height}, x + 20,
+                           rect.top + 1, Item(index));
+      } else if (OnCellText) {
+        const std::string text = OnCellText(index, static_cast<int>(c));
+        const int tx = col.rightAligned ? x + width - 6 - canvas.TextWidth(text) : x + 6;
+        canvas.PutTextRect({x + 2, cell.top, std::max(0, width - 4), cell.height}, tx, rect.top + 1,
+                           text);
+      }
+      x += width;
+    }
+  }
   if (state & odFocused) canvas.DrawFocusRect(rect);
 }
 

@@ -1,9 +1,12 @@
 // The explorer's file list: an owner-drawn list box whose entries carry a
 // glyph (a file or a folder picture), laid out in columns, with multiple
 // selection. The explorer fills it in the order it wants (it sorts the
-// entries itself); an entry can be replaced in place without moving.
+// entries itself); an entry can be replaced in place without moving. With a
+// header (SetHeader) it is a details view: one entry per row, the name in the
+// first column and what OnCellText gives in the others.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,10 @@ class XFileListBox : public ListBox {
   void ReplaceEntry(int index, const std::string& text);
   bool IsFolder(int index) const { return ItemData(index) == kFolderGlyph; }
   std::vector<std::string> Texts() const;
+
+  // The text of a column other than the name (column >= 1) for an entry,
+  // asked only for the rows being drawn.
+  std::function<std::string(int index, int column)> OnCellText;
 
  private:
   static void DrawGlyph(Canvas& canvas, int x, int y, bool folder);

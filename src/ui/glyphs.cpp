@@ -681,6 +681,23 @@ const GlyphDef kGlyphs[] = {
     ".kkkkkkkkkkkkkkk",
     "................",
     "................"}},
+  {GlyphKind::Details, "details", {
+    "................",
+    "kkkkkkkkkkkkkkkk",
+    "kggggggkgggkgggk",
+    "kkkkkkkkkkkkkkkk",
+    "kwwwwwwwwwwwwwwk",
+    "kwnnnnnwwdwwddwk",
+    "kwwwwwwwwwwwwwwk",
+    "kwnnnnwwwdwwddwk",
+    "kwwwwwwwwwwwwwwk",
+    "kwnnnnnnwdwwddwk",
+    "kwwwwwwwwwwwwwwk",
+    "kwnnnnwwwdwwddwk",
+    "kwwwwwwwwwwwwwwk",
+    "kkkkkkkkkkkkkkkk",
+    "................",
+    "................"}},
 };
 // clang-format on
 

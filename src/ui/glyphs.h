@@ -61,8 +61,10 @@ enum class GlyphKind {
   // Print setup: the paper upright or turned on its side.
   Portrait,
   Landscape,
+  // The explorer's details view: a list with columns under a header.
+  Details,
 };
-constexpr int kGlyphCount = static_cast<int>(GlyphKind::Landscape) + 1;
+constexpr int kGlyphCount = static_cast<int>(GlyphKind::Details) + 1;
 constexpr int kGlyphSize = 16;
 
 // "find", "play", "up-folder" ...; "" for None.

@@ -133,6 +133,32 @@ void ListBox::SetItemHeight(int h) {
   Changed(Prop::Style);
 }
 
+void ListBox::SetHeader(std::vector<HeaderColumn> columns) {
+  if (columns == header_) return;
+  const bool shape = columns.size() != header_.size();
+  header_ = std::move(columns);
+  // Titles and widths are redrawn; a header coming or going changes the list.
+  Changed(shape ? Prop::Style : Prop::Cells);
+}
+
+void ListBox::SetSortMark(int column, bool descending) {
+  if (column == sortColumn_ && descending == sortDescending_) return;
+  sortColumn_ = column;
+  sortDescending_ = descending;
+  Changed(Prop::Cells);
+}
+
+void ListBox::UserHeaderClick(int column) {
+  if (column < 0 || column >= static_cast<int>(header_.size())) return;
+  Guard([&] {
+    if (OnHeaderClick) OnHeaderClick(*this, column);
+  });
+}
+
+void ListBox::UserColumnWidths(const std::vector<int>& widths) {
+  for (size_t i = 0; i < widths.size() && i < header_.size(); ++i) header_[i].width = widths[i];
+}
+
 void ListBox::SetItemIndex(int index) {
   if (index < -1 || index >= Count()) index = -1;
   itemIndex_ = index;

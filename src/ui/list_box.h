@@ -17,6 +17,15 @@ enum class ListStyle { Standard, OwnerDrawFixed };
 
 using DrawItemEvent = std::function<void(Control& sender, int index, Canvas& canvas,
                                          const Rect& rect, unsigned state)>;
+using ColumnEvent = std::function<void(Control& sender, int column)>;
+
+// A column of a list shown with a header: its title and width in pixels.
+struct HeaderColumn {
+  std::string caption;
+  int width = 0;
+  bool rightAligned = false;
+  bool operator==(const HeaderColumn&) const = default;
+};
 
 class ListBox : public Control {
  public:
@@ -72,11 +81,23 @@ class ListBox : public Control {
   // starts with them (see TypeAhead); off by default.
   bool TypeAheadFind() const { return typeAheadFind_; }
   void SetTypeAheadFind(bool on) { typeAheadFind_ = on; }
+  // A header above the entries, one title per column: the list then shows
+  // one entry per row (Columns() is left aside), drawn by OnDrawItem across
+  // the columns. Empty (the default): no header.
+  const std::vector<HeaderColumn>& Header() const { return header_; }
+  void SetHeader(std::vector<HeaderColumn> columns);
+  // The column whose title carries the sort mark, -1 for none; descending
+  // turns the mark down.
+  int SortColumn() const { return sortColumn_; }
+  bool SortDescending() const { return sortDescending_; }
+  void SetSortMark(int column, bool descending);
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int index);
   bool CanFocus() const override { return true; }
 
   DrawItemEvent OnDrawItem;
+  // A click on a column's title.
+  ColumnEvent OnHeaderClick;
 
   // ---- Entry points for the user and the peers.
   // A click on an entry: with multiple selection, ctrl toggles it and shift
@@ -89,6 +110,9 @@ class ListBox : public Control {
   // printable ones (the key is used up then, whether an entry fits or not).
   void UserKeyPress(char& key) override;
   void DrawItem(int index, Canvas& canvas, const Rect& rect, unsigned state);
+  void UserHeaderClick(int column);
+  // The user dragged the columns to these widths.
+  void UserColumnWidths(const std::vector<int>& widths);
 
  private:
   struct Entry {
@@ -108,6 +132,9 @@ class ListBox : public Control {
   int itemIndex_ = -1;
   int topIndex_ = 0;
   bool typeAheadFind_ = false;
+  std::vector<HeaderColumn> header_;
+  int sortColumn_ = -1;
+  bool sortDescending_ = false;
   TypeAhead typeAhead_;
 };
 

@@ -1,7 +1,10 @@
 // The list box's peer: entries sent whole or spliced in place, the
 // selection read and sent in one go, owner drawing, and a new native list
-// when a style it reads only at creation changes on screen.
+// when a style it reads only at creation changes on screen; with columns,
+// a header control above the list, whose clicks go to the list box.
 #include <windows.h>
+// windows.h first
+#include <commctrl.h>
 
 #include <algorithm>
 #include <vector>
@@ -17,7 +20,102 @@ namespace {
 class ListPeer : public NativePeer {
  public:
   using NativePeer::NativePeer;
+  ~ListPeer() override { DropHeader(); }
   ListBox& List() { return static_cast<ListBox&>(control_); }
+
+  // ---- The header: a sibling of the list box, above it within the
+  // control's bounds. Its notifications reach this peer through the parent
+  // (its window data names the peer).
+  HWND header_ = nullptr;
+  void DropHeader() {
+    if (!header_) return;
+    SetWindowLongPtrA(header_, GWLP_USERDATA, 0);
+    DestroyWindow(header_);
+    header_ = nullptr;
+  }
+  void SyncHeader() {
+    ListBox& lb = List();
+    if (lb.Header().empty()) {
+      if (header_) {
+        DropHeader();
+        Place();
+      }
+      return;
+    }
+    if (!header_) {
+      EnsureCommonControls();
+      header_ = CreateWindowExA(0, WC_HEADERA, "",
+                                WS_CHILD | WS_CLIPSIBLINGS | HDS_BUTTONS | HDS_HORZ |
+                                    (control_.Visible() ? WS_VISIBLE : 0),
+                                0, 0, 0, 0, GetParent(hwnd_), nullptr, Instance(), nullptr);
+      if (!header_) return;
+      SetWindowLongPtrA(header_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+      SendMessageA(header_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.GetFont())),
+                   FALSE);
+    }
+    HeaderItems();
+    Place();
+  }
+  void HeaderItems() {
+    ListBox& lb = List();
+    if (!header_) return;
+    const int n = static_cast<int>(lb.Header().size());
+    updating_ = true;
+    while (SendMessageA(header_, HDM_GETITEMCOUNT, 0, 0) > n)
+      SendMessageA(header_, HDM_DELETEITEM, static_cast<WPARAM>(n), 0);
+    for (int i = 0; i < n; ++i) {
+      const HeaderColumn& col = lb.Header()[static_cast<size_t>(i)];
+      std::string caption = col.caption;
+      HDITEMA item{};
+      item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+      item.pszText = caption.data();
+      item.cxy = col.width;
+      item.fmt = HDF_STRING | (col.rightAligned ? HDF_RIGHT : HDF_LEFT);
+      if (i == lb.SortColumn()) item.fmt |= lb.SortDescending() ? HDF_SORTDOWN : HDF_SORTUP;
+      if (i < SendMessageA(header_, HDM_GETITEMCOUNT, 0, 0))
+        SendMessageA(header_, HDM_SETITEMA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
+      else
+        SendMessageA(header_, HDM_INSERTITEMA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    updating_ = false;
+    Invalidate();
+  }
+  // The header takes the top of the control's bounds, the list the rest.
+  void Place() {
+    const Rect& r = control_.Bounds();
+    if (!header_) {
+      MoveWindow(hwnd_, r.left, r.top, r.width, r.height, TRUE);
+      return;
+    }
+    RECT rc{r.left, r.top, r.left + r.width, r.top + r.height};
+    WINDOWPOS wp{};
+    HDLAYOUT layout{&rc, &wp};
+    SendMessageA(header_, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
+    SetWindowPos(header_, hwnd_, wp.x, wp.y, wp.cx, wp.cy, SWP_NOACTIVATE);
+    MoveWindow(hwnd_, rc.left, rc.top, rc.right - rc.left, std::max(0L, rc.bottom - rc.top), TRUE);
+  }
+  void Notify(const NMHDR& n) override {
+    if (!header_ || n.hwndFrom != header_ || updating_) return;
+    const auto& nm = reinterpret_cast<const NMHEADERA&>(n);
+    if (n.code == HDN_ITEMCLICKA || n.code == HDN_ITEMCLICKW) {
+      List().UserHeaderClick(nm.iItem);
+    } else if (n.code == HDN_ITEMCHANGEDA || n.code == HDN_ITEMCHANGEDW) {
+      // A column dragged wider or narrower: the rows follow it.
+      std::vector<int> widths;
+      const LRESULT count = SendMessageA(header_, HDM_GETITEMCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        HDITEMA item{};
+        item.mask = HDI_WIDTH;
+        SendMessageA(header_, HDM_GETITEMA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
+        widths.push_back(item.cxy);
+      }
+      List().UserColumnWidths(widths);
+      Invalidate();
+    }
+  }
   void Command(WORD code) override {
     if (code != LBN_SELCHANGE || updating_) return;
     ListBox& lb = List();
@@ -82,6 +180,18 @@ class ListPeer : public NativePeer {
       Invalidate();
     } else if (p == Prop::TopIndex) {
       SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.TopIndex()), 0);
+    } else if (p == Prop::Cells) {
+      HeaderItems();
+    } else if (p == Prop::Visible) {
+      WindowPeer::Changed(p);
+      if (header_) ShowWindow(header_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+    } else if (p == Prop::Font) {
+      WindowPeer::Changed(p);
+      if (header_) {
+        SendMessageA(header_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.GetFont())),
+                     TRUE);
+        Place();
+      }
     } else if (p == Prop::Style || p == Prop::Bounds) {
       // Windows often set several styles in a row (or set one and take it
       // back): the list is made again once, after them, if still needed.
@@ -89,12 +199,14 @@ class ListPeer : public NativePeer {
         remakePosted_ = true;
         PostMessageA(hwnd_, kDeferred, 0, 0);
       }
-      if (lb.Columns() > 0)
+      if (lb.Columns() > 0 && lb.Header().empty())
         SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(lb.Width() / lb.Columns()), 0);
       else if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & LBS_MULTICOLUMN)
         SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(std::max(lb.Width() - 4, 1)), 0);
       SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, lb.ItemHeight());
       WindowPeer::Changed(p);
+      if (p == Prop::Style) SyncHeader();
+      if (header_) Place();
     } else {
       WindowPeer::Changed(p);
     }
@@ -119,7 +231,8 @@ class ListPeer : public NativePeer {
     // The scroll bar is left out of the comparison: a list with columns
     // shows and hides it itself as its entries need.
     const DWORD have = static_cast<DWORD>(style & kMadeStyles);
-    const DWORD keep = lb.Columns() == 0 ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
+    const DWORD keep =
+        lb.Columns() == 0 && lb.Header().empty() ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
     if ((have & ~WS_HSCROLL) == ((StylesOf(lb) | keep) & ~WS_HSCROLL)) return;
     const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
     const bool focused = GetFocus() == hwnd_;
@@ -149,6 +262,7 @@ class ListPeer : public NativePeer {
     updating_ = was;
     if (focused) SetFocus(hwnd_);
     if (!control_.Hint().empty()) SyncHint(*this);
+    if (header_) Place();
   }
   // A new list that shares most of its entries with the one shown: the
   // entries that went are deleted and those that came inserted, the others

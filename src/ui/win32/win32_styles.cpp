@@ -48,7 +48,7 @@ DWORD StylesOf(const Edit& e) {
 DWORD StylesOf(const ListBox& lb) {
   DWORD style = 0;
   if (lb.MultiSelect()) style |= lb.ExtendedSelect() ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
-  if (lb.Columns() > 0) style |= LBS_MULTICOLUMN | WS_HSCROLL;
+  if (lb.Columns() > 0 && lb.Header().empty()) style |= LBS_MULTICOLUMN | WS_HSCROLL;
   if (lb.Style() == ListStyle::OwnerDrawFixed) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
   return style;
 }

@@ -2,6 +2,8 @@
 // timer on the host's thread plays the user, pressing keys and buttons in the
 // real windows while the dialog's modal loop runs.
 #include <windows.h>
+// windows.h first
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -882,7 +884,7 @@ TEST_F(ExplorerDll, NewFolderButtonAndDriveLabel) {
   });
   EXPECT_EQ(Run(24), -1);
   if (labelled) SetVolumeLabelA("c:\\", oldLabel);
-  EXPECT_EQ(buttons, 5) << "New folder, Up, Goodies, Help, JPEG compression";
+  EXPECT_EQ(buttons, 6) << "New folder, Details, Up, Goodies, Help, JPEG compression";
   EXPECT_EQ(chosen, "new folder\\");
   const DWORD made = GetFileAttributesA("c:\\w95exp\\made\\New Folder");
   EXPECT_TRUE(made != INVALID_FILE_ATTRIBUTES && (made & FILE_ATTRIBUTE_DIRECTORY));
@@ -893,6 +895,128 @@ TEST_F(ExplorerDll, NewFolderButtonAndDriveLabel) {
     EXPECT_EQ(lookIn.substr(0, 2), "c:") << "no label could be set here";
   }
   EXPECT_TRUE(boxes.empty());
+}
+
+void MakeSizedFile(const std::string& path, size_t bytes) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return;
+  const std::string data(bytes, 'x');
+  std::fwrite(data.data(), 1, data.size(), f);
+  std::fclose(f);
+}
+
+// A click of the mouse's left button on a window, at a point of its client area.
+void ClickAt(HWND h, POINT at) {
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  PostMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  PostMessageA(h, WM_LBUTTONUP, 0, where);
+}
+
+// A click on a column's title in the list's header.
+void ClickColumn(HWND header, int column) {
+  RECT r{};
+  SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&r));
+  ClickAt(header, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+// The details view: the glyph button switches to it; the header's titles
+// sort by size both ways with the folder first; the selection, type-ahead
+// and Open work as in the list; the choice is remembered.
+TEST_F(ExplorerDll, DetailsViewSortsBySizeAndIsRemembered) {
+  const std::string folder = "c:\\w95exp\\details";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  CreateDirectoryA((folder + "\\sub").c_str(), nullptr);
+  MakeSizedFile(folder + "\\big.bmp", 50000);
+  MakeSizedFile(folder + "\\mid.bmp", 20000);
+  MakeSizedFile(folder + "\\small.jpg", 10);
+  HostWrite("LastDir", "c:\\w95exp\\details\\");
+  std::vector<std::vector<std::string>> lists;
+  std::vector<std::string> titles;
+  LONG_PTR listStyle = 0, listStyleAfter = 0;
+  std::string chosen;
+  RECT headerRect{}, listRect{};
+  steps.push_back([&](HWND d) {
+    // The glyph buttons of the top row: without New folder, the leftmost
+    // switches the view.
+    HWND leftmost = nullptr;
+    RECT best{};
+    for (HWND h : wine_windows::Descendants(d)) {
+      if (ClassOf(h) != "Button" || !TextOf(h).empty() || !IsWindowVisible(h)) continue;
+      RECT r;
+      GetWindowRect(h, &r);
+      if (!leftmost || r.left < best.left) leftmost = h, best = r;
+    }
+    ASSERT_NE(leftmost, nullptr);
+    listStyle = GetWindowLongPtrA(Child(d, "ListBox"), GWL_STYLE);
+    lists.push_back(Listed(d));
+    PostMessageA(leftmost, BM_CLICK, 0, 0);
+  });
+  steps.push_back([&](HWND d) {
+    HWND header = Child(d, "SysHeader32");
+    ASSERT_NE(header, nullptr) << "a header over the list";
+    for (int i = 0; i < static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)); ++i) {
+      char buf[64] = "";
+      HDITEMA item{};
+      item.mask = HDI_TEXT;
+      item.pszText = buf;
+      item.cchTextMax = sizeof buf;
+      SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+      titles.push_back(buf);
+    }
+    listStyleAfter = GetWindowLongPtrA(Child(d, "ListBox"), GWL_STYLE);
+    GetWindowRect(header, &headerRect);
+    GetWindowRect(Child(d, "ListBox"), &listRect);
+    lists.push_back(Listed(d));
+    ClickColumn(header, 1);
+  });
+  steps.push_back([&](HWND d) {
+    lists.push_back(Listed(d));
+    ClickColumn(Child(d, "SysHeader32"), 1);
+  });
+  steps.push_back([&](HWND d) {
+    lists.push_back(Listed(d));
+    Shot(d, "details253");
+    SetFocus(Child(d, "ListBox"));
+    KeyAt('M', GetTickCount());
+  });
+  steps.push_back([&](HWND d) {
+    chosen = TextOf(Child(d, "Edit"));
+    Press(d, "Cancel");
+  });
+  EXPECT_EQ(Run(253), -1);
+  using L = std::vector<std::string>;
+  ASSERT_EQ(lists.size(), 4u);
+  EXPECT_EQ(lists[0], (L{"sub\\", "big.bmp", "mid.bmp", "small.jpg"}));
+  EXPECT_EQ(lists[1], lists[0]) << "by name at first";
+  EXPECT_EQ(lists[2], (L{"sub\\", "small.jpg", "mid.bmp", "big.bmp"}));
+  EXPECT_EQ(lists[3], (L{"sub\\", "big.bmp", "mid.bmp", "small.jpg"}));
+  EXPECT_EQ(titles, (L{"Name", "Size", "Type", "Date modified"}));
+  EXPECT_TRUE(listStyle & LBS_MULTICOLUMN) << "the list in columns";
+  EXPECT_FALSE(listStyleAfter & LBS_MULTICOLUMN) << "one entry per row";
+  EXPECT_LE(headerRect.bottom, listRect.top + 1) << "the header above the rows";
+  EXPECT_EQ(chosen, "mid.bmp") << "type-ahead in the details view";
+  EXPECT_EQ(HostRead("ExpView"), "1");
+  EXPECT_EQ(HostRead("ExpSort"), "1");
+  EXPECT_EQ(HostRead("ExpSortDesc"), "1");
+
+  // Opened again: details, sorted as left; Open takes the selected file.
+  lists.clear();
+  steps.push_back([&](HWND d) {
+    lists.push_back(Listed(d));
+    EXPECT_NE(Child(d, "SysHeader32"), nullptr);
+    HWND list = Child(d, "ListBox");
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    const LPARAM where = MAKELPARAM(item.left + 30, (item.top + item.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    PostMessageA(list, WM_LBUTTONUP, 0, where);
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
+    PostMessageA(list, WM_LBUTTONUP, 0, where);
+  });
+  EXPECT_EQ(Run(252), 0);
+  ASSERT_EQ(lists.size(), 1u);
+  EXPECT_EQ(lists[0], (L{"sub\\", "big.bmp", "mid.bmp", "small.jpg"}));
+  EXPECT_EQ(HostRead("LongName"), "mid.bmp") << "a double-click opens the file";
 }
 
 }  // namespace
