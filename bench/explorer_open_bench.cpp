@@ -6,7 +6,11 @@
 // (RemoteWinUpdate95). Without arguments it ends with a table: per folder
 // size, the medians of rounds that take ours and the system's dialog by turns,
 // and the median of the rounds' own ratios.
+// The window's details view on the same folder: switching between it and
+// the list, and sorting it again by a column.
 #include <windows.h>
+// windows.h first
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>

@@ -154,7 +154,7 @@ void TFileForm::XFilesHeaderClick(int column) {
 void TFileForm::DetailColumns() {
   const ui::Font& font = XFiles.GetFont();
   const int size = ui::TextWidth(font, "99,999 KB") + 16;
-  const int type = ui::TextWidth(font, "JPEG (JFIF compliant)") + 12;
+  const int type = ui::TextWidth(font, "BMP,DIB (Windows,OS/2)") + 12;
   const int date = ui::TextWidth(font, "12/31/2026 12:59 PM") + 12;
   // The name takes what the others leave, less room for the scroll bar.
   const int name =

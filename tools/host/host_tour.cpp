@@ -194,6 +194,36 @@ int FirstFile(HWND window) {
   return 0;
 }
 
+// The leftmost glyph button of the top row (the view's switch in the window).
+void ClickViewButton(HWND window) {
+  HWND best = nullptr;
+  LONG left = 0;
+  for (HWND h : wine_windows::Descendants(window)) {
+    char text[8] = "";
+    GetWindowTextA(h, text, sizeof text);
+    char cls[16] = "";
+    GetClassNameA(h, cls, sizeof cls);
+    RECT r;
+    GetWindowRect(h, &r);
+    if (_stricmp(cls, "Button") != 0 || text[0] || !IsWindowVisible(h) || (best && r.left >= left))
+      continue;
+    best = h;
+    left = r.left;
+  }
+  if (best) PostMessageA(best, BM_CLICK, 0, 0);
+}
+
+// A click on a title of the details view's header.
+void ClickColumn(HWND window, int column) {
+  HWND header = tour::Child(window, "SysHeader32");
+  if (!header) return;
+  RECT r{};
+  SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&r));
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  PostMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(header, WM_LBUTTONUP, 0, at);
+}
+
 bool Received(size_t from, const std::string& message) {
   const auto& all = HostMessages();
   for (size_t i = from; i < all.size(); ++i)
@@ -209,7 +239,7 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
   if (!open || !close) return;
   WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
   const size_t before = HostMessages().size();
-  std::string first, all;
+  std::string first, all, details;
   auto outcome = tour::Play({{"Plimbo Explorer",
                               [&](HWND w) {
                                 MarkEntries(w, FirstFile(w));
@@ -222,6 +252,15 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
                                 all = log.Shot("explorer-window-all", w);
                               }},
                              {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
+                             // The details view, sorted by size, largest first.
+                             {"Plimbo Explorer", [](HWND w) { ClickViewButton(w); }},
+                             {"Plimbo Explorer", [](HWND w) { ClickColumn(w, 1); }},
+                             {"Plimbo Explorer", [](HWND w) { ClickColumn(w, 1); }},
+                             {"Plimbo Explorer",
+                              [&](HWND w) {
+                                MarkEntries(w, FirstFile(w));
+                                details = log.Shot("explorer-window-details", w);
+                              }},
                              {"Plimbo Explorer", [](HWND) {}}},
                             [&] { open(hostWindow, 0); });
   log.Missing(outcome, "explorer window");
@@ -232,10 +271,18 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
       one ? "0x911 with 2313 (one file), LongName=" + ReadKey(W95_KEY_LONG_NAME) : "no 0x911 2313");
   log.Line(all, "Explorer window", "marked every picture and pressed Open",
            several ? "0x911 with 2320 (several files) and the exchange file" : "no 0x911 2320");
+  const bool bySize = ReadKey("ExpView") == "1" && ReadKey("ExpSort") == "1" &&
+                      ReadKey("ExpSortDesc") == "1";
+  log.Line(details, "Explorer window, details view",
+           "pressed the view button, then clicked the Size title twice",
+           bySize ? "ExpView=1, ExpSort=1, ExpSortDesc=1" : "the view or sort was not remembered");
+  // The rest of the tour shows the list as it always was.
+  for (const char* key : {"ExpView", "ExpSort", "ExpSortDesc"})
+    WritePrivateProfileStringA(kSection, key, nullptr, kIni);
   close();
   tour::Pump(200);
   const bool closed = tour::FindWindowStarting("Plimbo Explorer") == nullptr;
-  log.Summary("explorer window", outcome.missing.empty() && one && several && closed,
+  log.Summary("explorer window", outcome.missing.empty() && one && several && closed && bySize,
               std::string("requests 2313 and 2320 received") +
                   (closed ? ", closed by the host" : ", NOT closed"));
 }
