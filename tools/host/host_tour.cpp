@@ -271,8 +271,8 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
       one ? "0x911 with 2313 (one file), LongName=" + ReadKey(W95_KEY_LONG_NAME) : "no 0x911 2313");
   log.Line(all, "Explorer window", "marked every picture and pressed Open",
            several ? "0x911 with 2320 (several files) and the exchange file" : "no 0x911 2320");
-  const bool bySize = ReadKey("ExpView") == "1" && ReadKey("ExpSort") == "1" &&
-                      ReadKey("ExpSortDesc") == "1";
+  const bool bySize =
+      ReadKey("ExpView") == "1" && ReadKey("ExpSort") == "1" && ReadKey("ExpSortDesc") == "1";
   log.Line(details, "Explorer window, details view",
            "pressed the view button, then clicked the Size title twice",
            bySize ? "ExpView=1, ExpSort=1, ExpSortDesc=1" : "the view or sort was not remembered");

@@ -32,10 +32,9 @@ Listing Make(std::vector<std::tuple<std::string, uint64_t, uint64_t>> rows) {
 
 std::string Order(const Listing& l, SortOrder o) {
   TypeNamer types;
-  const Listing r = Reordered(
-      l, DetailsOrder(l, o, [&](size_t i) -> const std::string& {
-        return types.Of(l.entries[i], l.folder[i]);
-      }));
+  const Listing r = Reordered(l, DetailsOrder(l, o, [&](size_t i) -> const std::string& {
+                                return types.Of(l.entries[i], l.folder[i]);
+                              }));
   std::string out;
   for (const auto& e : r.entries) out += (out.empty() ? "" : " ") + e;
   return out;
@@ -143,9 +142,9 @@ TEST_F(Details, TheViewSortsByItsHeadersKeepsTheSelectionAndIsRemembered) {
   Run(253, 0, [](User& u, TFileForm& f) {
     EXPECT_TRUE(f.XFiles.Header().empty()) << "the list as it always was";
     EXPECT_EQ(Listed(f), "sub\\ big.bmp mid.bmp small.jpg");
-    u.Select("XFiles", 2);                // mid.bmp
+    u.Select("XFiles", 2);                   // mid.bmp
     u.Select("XFiles", 3, w95::ui::ssCtrl);  // and small.jpg
-    f.ViewMenuClick(*f.mnuDetails);  // the view menu entry
+    f.ViewMenuClick(*f.mnuDetails);          // the view menu entry
     ASSERT_EQ(f.XFiles.Header().size(), 4u);
     EXPECT_EQ(f.XFiles.Header()[3].caption, "Date modified");
     EXPECT_EQ(f.XFiles.SortColumn(), 0);
