@@ -7,8 +7,8 @@
 // thread timer, whose message the system delivers only once the thread's
 // queue is empty, so the window has been shown and painted by then, and only
 // on a window it has seen settle (see Round). A slower timer covers what
-// raises no event (a condition a step waits for, a window settling). Message boxes titled "Error", "Warning", "Confirm" or
-// "Information" are answered between steps with the next of `boxAnswers`
+// raises no event (a condition a step waits for, a window settling). Message boxes titled "Error",
+// "Warning", "Confirm" or "Information" are answered between steps with the next of `boxAnswers`
 // (OK when none are left) and their texts collected.
 //
 // Thread timers and the hook run inside whatever loop is running (a modal
@@ -37,12 +37,12 @@ struct Step {
 class Player {
  public:
   std::deque<Step> steps;
-  std::deque<int> boxAnswers;           // button ids for the next message boxes
-  std::vector<std::string> boxes;       // texts of the boxes answered
-  std::vector<std::string> boxTitles;   // and their titles
-  std::vector<std::string> missing;     // captions given up on (see timeoutMs)
-  DWORD timeoutMs = 0;  // > 0: a step whose window does not come in time is dropped,
-                        // with the rest, and the window in front is closed
+  std::deque<int> boxAnswers;          // button ids for the next message boxes
+  std::vector<std::string> boxes;      // texts of the boxes answered
+  std::vector<std::string> boxTitles;  // and their titles
+  std::vector<std::string> missing;    // captions given up on (see timeoutMs)
+  DWORD timeoutMs = 0;                 // > 0: a step whose window does not come in time is dropped,
+                                       // with the rest, and the window in front is closed
   // How a step's window is found (by default wine_windows::TopLevel).
   std::function<HWND(const std::string& window)> find = {};
 
