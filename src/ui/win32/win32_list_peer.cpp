@@ -157,7 +157,10 @@ class ListPeer : public NativePeer {
   void Changed(Prop p) override {
     ListBox& lb = List();
     updating_ = true;
-    if (p == Prop::Items && Splice()) {
+    if (p == Prop::Items && remakePosted_) {
+      // A new native list may be on its way: the entries go once, then.
+      itemsOwed_ = true;
+    } else if (p == Prop::Items && Splice()) {
       // Only the run of entries that changed.
     } else if (p == Prop::Items) {
       // The whole list is sent again; where the user had scrolled stays.
@@ -220,10 +223,14 @@ class ListPeer : public NativePeer {
   // selection and the scroll place carried over.
   void Deferred() override {
     remakePosted_ = false;
-    Recreate();
+    const bool owed = itemsOwed_;
+    itemsOwed_ = false;
+    if (!Recreate() && owed) Changed(Prop::Items);
   }
   bool remakePosted_ = false;
-  void Recreate() {
+  bool itemsOwed_ = false;
+  // True when a new list was made.
+  bool Recreate() {
     ListBox& lb = List();
     const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
     // A list made with columns shows a single column as one column the
@@ -233,7 +240,7 @@ class ListPeer : public NativePeer {
     const DWORD have = static_cast<DWORD>(style & kMadeStyles);
     const DWORD keep =
         lb.Columns() == 0 && lb.Header().empty() ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
-    if ((have & ~WS_HSCROLL) == ((StylesOf(lb) | keep) & ~WS_HSCROLL)) return;
+    if ((have & ~WS_HSCROLL) == ((StylesOf(lb) | keep) & ~WS_HSCROLL)) return false;
     const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
     const bool focused = GetFocus() == hwnd_;
     HWND old = hwnd_;
@@ -244,7 +251,7 @@ class ListPeer : public NativePeer {
         static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesOf(lb) | keep,
         r.left, r.top, r.width, r.height, GetParent(old),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))), Instance(), nullptr);
-    if (!fresh) return;
+    if (!fresh) return false;
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     SetWindowLongPtrA(old, GWLP_USERDATA, 0);
@@ -263,6 +270,7 @@ class ListPeer : public NativePeer {
     if (focused) SetFocus(hwnd_);
     if (!control_.Hint().empty()) SyncHint(*this);
     if (header_) Place();
+    return true;
   }
   // A new list that shares most of its entries with the one shown: the
   // entries that went are deleted and those that came inserted, the others
