@@ -43,6 +43,7 @@ std::vector<std::string> boxes;  // texts of the message boxes seen
 std::deque<int> boxAnswers;      // button ids to answer them with
 HWND seen = nullptr;             // the window of the next step, seen at the last tick
 bool inStep = false;
+bool awaitScript = false;  // the editor opens with a script it has not yet read
 
 BOOL CALLBACK TraceTop(HWND h, LPARAM) {
   DWORD pid = 0;
@@ -84,6 +85,7 @@ std::function<bool()> ShotTaken(const char* name) {
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (inStep) return;
   if (auto box = AnswerMessageBox(boxAnswers)) {
+    awaitScript = false;  // the script was read, or could not be
     boxes.push_back(box->text);
     if (std::getenv("W95_TRACE")) std::fprintf(stderr, "box %s\n", box->text.c_str());
     return;
@@ -91,6 +93,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (steps.empty()) return;
   HWND window = TopLevel(steps.front().window);
   if (std::getenv("W95_TRACE") && !window) EnumWindows(TraceTop, 0);
+  // The editor lets messages run once while it opens, before it reads the
+  // script it was given: it is ready once its caption names a script.
+  if (window && awaitScript && TextOf(window).rfind("Plimbo Slide Editor", 0) == 0) {
+    if (TextOf(window) == "Plimbo Slide Editor [*New*]") return;
+    awaitScript = false;
+  }
   if (!window || window != seen) {
     seen = window;  // act at the next tick, once the window has settled
     return;
@@ -253,6 +261,7 @@ class EditorDll : public ::testing::Test {
       steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
     for (int i = 0; i < 3; ++i) boxAnswers.push_back(IDYES);
     seen = nullptr;
+    awaitScript = HostRead("AVLFIL") != "*";
     const LONG r = editorWin();
     steps.clear();
     return r;
