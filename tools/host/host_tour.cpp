@@ -210,7 +210,10 @@ void ClickViewButton(HWND window) {
     best = h;
     left = r.left;
   }
-  if (best) PostMessageA(best, BM_CLICK, 0, 0);
+  // As the button tells its parent of a click (BM_CLICK needs the window active).
+  if (best)
+    PostMessageA(GetParent(best), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(best), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(best));
 }
 
 // A click on a title of the details view's header.
