@@ -832,7 +832,12 @@ TEST_F(ExplorerDll, NewFolderButtonAndDriveLabel) {
   HostWrite("SavePath", "c:\\w95exp\\made\\");
   char oldLabel[MAX_PATH + 1] = "";
   GetVolumeInformationA("c:\\", oldLabel, sizeof oldLabel, nullptr, nullptr, nullptr, nullptr, 0);
-  const bool labelled = SetVolumeLabelA("c:\\", "PLIMBOTEST") != 0;
+  // The label is looked at only where this machine reads it back.
+  char newLabel[MAX_PATH + 1] = "";
+  const bool labelled = SetVolumeLabelA("c:\\", "PLIMBOTEST") != 0 &&
+                        GetVolumeInformationA("c:\\", newLabel, sizeof newLabel, nullptr, nullptr,
+                                              nullptr, nullptr, 0) &&
+                        std::string(newLabel) == "PLIMBOTEST";
   std::string lookIn, chosen;
   int buttons = 0;
   steps.push_back([&](HWND d) {
