@@ -154,11 +154,16 @@ void TFileForm::XFilesHeaderClick(int column) {
 void TFileForm::DetailColumns() {
   const ui::Font& font = XFiles.GetFont();
   const int size = ui::TextWidth(font, "99,999 KB") + 16;
-  const int type = ui::TextWidth(font, "BMP,DIB (Windows,OS/2)") + 12;
+  int type = ui::TextWidth(font, "BMP,DIB (Windows,OS/2)") + 12;
   const int date = ui::TextWidth(font, "12/31/2026 12:59 PM") + 12;
-  // The name takes what the others leave, less room for the scroll bar.
-  const int name =
-      std::max(ui::TextWidth(font, "WWWWWWWW"), XFiles.Width() - size - type - date - 24);
+  // The name takes what the others leave, less room for the scroll bar; it
+  // comes first, so in a narrow window the type column gives way to it down
+  // to a few letters (a cut description still reads, a cut name does not).
+  const int room = XFiles.Width() - size - date - 24;
+  const int nameWanted = std::max(ui::TextWidth(font, "WWWWWWWW"), room * 3 / 5);
+  const int typeLeast = ui::TextWidth(font, "BMP,DIB") + 12;
+  if (room - type < nameWanted) type = std::max(typeLeast, room - nameWanted);
+  const int name = std::max(ui::TextWidth(font, "WWWWWWWW"), room - type);
   XFiles.SetHeader({{"Name", name}, {"Size", size, true}, {"Type", type}, {"Date modified", date}});
 }
 
