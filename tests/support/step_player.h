@@ -41,8 +41,8 @@ class Player {
   std::vector<std::string> boxes;      // texts of the boxes answered
   std::vector<std::string> boxTitles;  // and their titles
   std::vector<std::string> missing;    // captions given up on (see timeoutMs)
-  DWORD timeoutMs = 0;                 // > 0: a step whose window does not come in time is dropped,
-                                       // with the rest, and the window in front is closed
+  DWORD timeoutMs = 0;                 // > 0: a step not played in time (or one that does not
+                                       // return) is dropped with the rest; see GiveUpWhenLate
   // How a step's window is found (by default wine_windows::TopLevel).
   std::function<HWND(const std::string& window)> find = {};
 
@@ -78,19 +78,27 @@ class Player {
   // Runs one round now: answers a box or plays the next step if its window
   // is ready. Called by the timers; a step may call it from a loop of its own.
   void Round() {
-    if (inStep_) return;
     if (auto box = wine_windows::AnswerMessageBox(boxAnswers)) {
       boxes.push_back(box->text);
       boxTitles.push_back(box->title);
       return;
     }
-    if (steps.empty()) return;
+    // A step that runs a loop of its own (a menu, a dialog it opened) plays
+    // no other step until it returns; it too is given up on when late.
+    if (inStep_) return GiveUpWhenLate();
+    if (steps.empty()) {
+      idle_ = true;
+      return;
+    }
+    if (idle_) {  // steps were added since the last round: the wait starts now
+      idle_ = false;
+      waitingSince_ = GetTickCount();
+    }
     const std::string& wanted = steps.front().window;
     HWND window = find ? find(wanted) : wine_windows::TopLevel(wanted);
     if (!window || (steps.front().when && !steps.front().when())) {
       seen_ = nullptr;
-      GiveUpWhenLate();
-      return;
+      return GiveUpWhenLate();
     }
     // A window is acted on once it has settled: seen at an earlier round,
     // with no window created or activated since (a window that lets
@@ -99,7 +107,7 @@ class Player {
     if (window != seen_ || windowEvent_) {
       seen_ = window;
       windowEvent_ = false;
-      return;
+      return GiveUpWhenLate();
     }
     seen_ = nullptr;
     Step step = std::move(steps.front());
@@ -108,13 +116,20 @@ class Player {
     inStep_ = true;
     step.act(window);
     inStep_ = false;
+    waitingSince_ = GetTickCount();
   }
 
  private:
+  // Past `timeoutMs` without progress: the steps left are dropped (the
+  // caption awaited is kept in `missing`), an open menu is ended and the
+  // window in front is asked to close, so that whatever loop runs returns.
   void GiveUpWhenLate() {
     if (timeoutMs == 0 || GetTickCount() - waitingSince_ <= timeoutMs) return;
-    missing.push_back(steps.front().window);
+    missing.push_back(inStep_ || steps.empty() ? "(a step that did not return)"
+                                               : steps.front().window);
     steps.clear();
+    waitingSince_ = GetTickCount();
+    EndMenu();
     if (HWND front = GetActiveWindow()) PostMessageA(front, WM_CLOSE, 0, 0);
   }
 
@@ -144,6 +159,7 @@ class Player {
   HWND seen_ = nullptr;       // the next step's window, seen at the last round
   bool windowEvent_ = false;  // a window was created or activated since
   bool inStep_ = false;
+  bool idle_ = true;  // no steps at the last round
 };
 
 // --- menus ---------------------------------------------------------------------
@@ -164,13 +180,17 @@ inline std::string PlainMenuText(const std::string& text) {
 // user does: Down from the highlighted item (or from none) to it, then
 // Enter. Enter on an item with a submenu opens it: its window is the next
 // "#32768". False when the menu has no such item; `shown` then lists the
-// captions it has.
+// captions it has, and the menu is closed (a menu left open would keep the
+// call that opened it waiting).
 inline bool ChooseMenuItem(HWND menuWindow, const std::string& caption,
                            std::string* shown = nullptr) {
   constexpr UINT kGetMenu = 0x01E1;  // MN_GETHMENU
   HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, kGetMenu, 0, 0));
   if (shown) *shown = menu ? "" : "(no menu)";
-  if (!menu) return false;
+  if (!menu) {
+    EndMenu();
+    return false;
+  }
   const int count = GetMenuItemCount(menu);
   // The keyboard moves over every item but separators, wrapping round.
   std::vector<int> stops;
@@ -186,7 +206,10 @@ inline bool ChooseMenuItem(HWND menuWindow, const std::string& caption,
     if (state & MF_HILITE) highlighted = static_cast<int>(stops.size());
     stops.push_back(i);
   }
-  if (target < 0) return false;
+  if (target < 0) {
+    EndMenu();
+    return false;
+  }
   const int n = static_cast<int>(stops.size());
   const int downs = highlighted < 0 ? target + 1 : (target - highlighted + n) % n;
   for (int i = 0; i < downs; ++i) PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);

@@ -13,44 +13,52 @@
 #include <cstring>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/pictures.h"
 
+#include "dll_loader.h"
+#include "step_player.h"
 #include "wine_keys.h"
 #include "wine_windows.h"
 
 namespace {
 
-using wine_windows::AnswerMessageBox;
 using wine_windows::Child;
 using wine_windows::ClassOf;
 using wine_windows::TextOf;
 using wine_windows::TopLevel;
 
-// One thing the user does, in the window whose caption starts with `window`
-// ("#32768" for an open pop-up menu).
-// A step with `when` waits, ticking, until it holds.
-struct Step {
-  std::string window;
-  std::function<void(HWND)> act;
-  std::function<bool()> when = {};
-};
+// The user, played in the editor's windows (the editor, its pop-up menus,
+// the nested explorer, message boxes).
+wine_steps::Player player;
+std::deque<wine_steps::Step>& steps = player.steps;  // what the user does, in order
+std::vector<std::string>& boxes = player.boxes;      // texts of the message boxes seen
+std::deque<int>& boxAnswers = player.boxAnswers;     // button ids to answer them with
 
-std::deque<Step> steps;
-std::vector<std::string> boxes;  // texts of the message boxes seen
-std::deque<int> boxAnswers;      // button ids to answer them with
-HWND seen = nullptr;             // the window of the next step, seen at the last tick
-bool inStep = false;
-bool awaitScript = false;  // the editor opens with a script it has not yet read
-
-BOOL CALLBACK TraceTop(HWND h, LPARAM) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  if (pid == GetCurrentProcessId() && IsWindowVisible(h))
-    std::fprintf(stderr, "  visible %s '%s'\n", ClassOf(h).c_str(), TextOf(h).c_str());
-  return TRUE;
+// The editor lets messages run once while it opens, before it reads the
+// script it was given (or sets up a new one): what a step did then would be
+// done to a window not yet ready. It is ready once its path line names a
+// slide ("[1 of 3]"), or once a message box said the script cannot be read.
+bool awaitEditor = false;
+size_t boxesBefore = 0;  // boxes answered before the editor was opened
+bool NamesASlide(HWND editor) {
+  for (HWND h : wine_windows::Descendants(editor)) {
+    const std::string text = TextOf(h);
+    const size_t open = text.rfind(" [");
+    if (open != std::string::npos && text.find(" of ", open) != std::string::npos) return true;
+  }
+  return false;
+}
+HWND FindWindowOfStep(const std::string& wanted) {
+  HWND window = TopLevel(wanted);
+  if (window && awaitEditor && TextOf(window).rfind("Plimbo Slide Editor", 0) == 0) {
+    if (!NamesASlide(window) && boxes.size() == boxesBefore) return nullptr;
+    awaitEditor = false;
+  }
+  return window;
 }
 
 // With W95_SHOTS set, asks for a picture of the window's area of the screen:
@@ -80,37 +88,6 @@ std::function<bool()> ShotTaken(const char* name) {
   return [done] {
     return !std::getenv("W95_SHOTS") || GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES;
   };
-}
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-  if (inStep) return;
-  if (auto box = AnswerMessageBox(boxAnswers)) {
-    awaitScript = false;  // the script was read, or could not be
-    boxes.push_back(box->text);
-    if (std::getenv("W95_TRACE")) std::fprintf(stderr, "box %s\n", box->text.c_str());
-    return;
-  }
-  if (steps.empty()) return;
-  HWND window = TopLevel(steps.front().window);
-  if (std::getenv("W95_TRACE") && !window) EnumWindows(TraceTop, 0);
-  // The editor lets messages run once while it opens, before it reads the
-  // script it was given: it is ready once its caption names a script.
-  if (window && awaitScript && TextOf(window).rfind("Plimbo Slide Editor", 0) == 0) {
-    if (TextOf(window) == "Plimbo Slide Editor [*New*]") return;
-    awaitScript = false;
-  }
-  if (!window || window != seen) {
-    seen = window;  // act at the next tick, once the window has settled
-    return;
-  }
-  if (steps.front().when && !steps.front().when()) return;
-  Step step = steps.front();
-  steps.pop_front();
-  if (std::getenv("W95_TRACE")) std::fprintf(stderr, "step in %s\n", step.window.c_str());
-  seen = nullptr;
-  inStep = true;
-  step.act(window);
-  inStep = false;
 }
 
 void Press(HWND window, const char* caption) {
@@ -178,20 +155,53 @@ void RightClickCell(HWND editor, int col, int row) {
   PostMessageA(grid, WM_RBUTTONUP, 0, at);
 }
 
-// Picks the item at `index` of an open pop-up menu with the keyboard.
-void PickMenuItem(HWND menu, int index) {
-  for (int i = 0; i <= index; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+// Chooses the item captioned `caption` in an open pop-up menu.
+void Choose(HWND menu, const char* caption) {
+  std::string shown;
+  EXPECT_TRUE(wine_steps::ChooseMenuItem(menu, caption, &shown))
+      << "no item " << caption << " in " << shown;
 }
 
-std::string HostRead(const char* key) {
-  char buf[1024] = "";
-  GetPrivateProfileStringA("plimbo", key, "(none)", buf, sizeof buf, "plimbo.ini");
-  return buf;
+// The nested explorer fills its list and its file name box after letting
+// messages run once while it opens, so what a step did in it before then
+// is undone. These steps look again at a later round and do it once more
+// until it has held (a few times at most, then they go on).
+constexpr int kRetries = 20;
+
+// Types `name` into the save dialog's file name box and presses Save once
+// the box still holds it.
+wine_steps::Step SaveAs(std::string name, int tries = 0) {
+  return {"Save File", [name, tries](HWND d) {
+            HWND edit = Child(d, "Edit");
+            ASSERT_NE(edit, nullptr);
+            if (tries > 0 && (TextOf(edit) == name || tries >= kRetries)) return Press(d, "&Save");
+            SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+            steps.push_front(SaveAs(name, tries + 1));
+          }};
 }
-void HostWrite(const char* key, const char* value) {
-  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
+
+// Marks every entry of the add dialog's list and presses Open once the
+// marks have held.
+wine_steps::Step OpenAllMarked(LRESULT marked = -1, int tries = 0) {
+  return {"Add Multiple Slides", [marked, tries](HWND d) {
+            HWND list = Child(d, "ListBox");
+            ASSERT_NE(list, nullptr);
+            const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+            if ((count > 0 && count == marked && SendMessageA(list, LB_GETSELCOUNT, 0, 0) > 0) ||
+                tries >= kRetries)
+              return Press(d, "&Open");
+            if (count > 0) {
+              SendMessageA(list, LB_SETSEL, TRUE, -1);
+              SendMessageA(GetParent(list), WM_COMMAND,
+                           MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(list));
+            }
+            steps.push_front(OpenAllMarked(count, tries + 1));
+          }};
 }
+
+std::string HostRead(const char* key) { return wine_dll::ReadKey(key); }
+void HostWrite(const char* key, const char* value) { wine_dll::WriteKey(key, value); }
 
 std::string ReadAll(const std::string& path) {
   std::string text;
@@ -226,11 +236,9 @@ const char kGen5[] =
 class EditorDll : public ::testing::Test {
  protected:
   void SetUp() override {
-    dll = LoadLibraryA("w95ZOK56.dll");
-    ASSERT_NE(dll, nullptr);
-    editorWin =
-        reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "EditorWin95")));
-    ASSERT_NE(editorWin, nullptr);
+    dll = std::make_unique<wine_dll::Library>();
+    ASSERT_TRUE(*dll);
+    ASSERT_NE(dll->EditorWin95, nullptr);
     CreateDirectoryA(kFolder, nullptr);
     CreateDirectoryA("c:\\w95ed\\app", nullptr);
     CreateDirectoryA("c:\\w95ed\\pics", nullptr);
@@ -243,33 +251,35 @@ class EditorDll : public ::testing::Test {
     steps.clear();
     boxes.clear();
     boxAnswers.clear();
-    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
-    HostWrite("Win95Tmp", "c:\\w95ed\\plimbo.tmp");
-    HostWrite("AVLFIL", kScript);
-    HostWrite("AVLNOW", kScript);
-    HostWrite("AVLTMP", kTemp);
-    HostWrite("AppDir", "c:\\w95ed\\app");
-    timer = SetTimer(nullptr, 0, 150, &Tick);
+    wine_dll::ClearKeys();
+    HostWrite(W95_KEY_EXCHANGE_FILE, "c:\\w95ed\\plimbo.tmp");
+    HostWrite(W95_KEY_SCRIPT, kScript);
+    HostWrite(W95_KEY_SCRIPT_NOW, kScript);
+    HostWrite(W95_KEY_TEST_SCRIPT, kTemp);
+    HostWrite(W95_KEY_APP_DIR, "c:\\w95ed\\app");
+    player.find = FindWindowOfStep;
+    player.timeoutMs = 60000;
+    player.missing.clear();
+    player.Start(150);
   }
   void TearDown() override {
-    KillTimer(nullptr, timer);
-    if (dll) FreeLibrary(dll);
+    player.Stop();
+    dll.reset();
   }
   LONG Run() {
     // Safety: whatever is left closes the editor without saving.
     for (int i = 0; i < 3; ++i)
       steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
     for (int i = 0; i < 3; ++i) boxAnswers.push_back(IDYES);
-    seen = nullptr;
-    awaitScript = HostRead("AVLFIL") != "*";
-    const LONG r = editorWin();
+    awaitEditor = true;
+    boxesBefore = boxes.size();
+    const LONG r = dll->EditorWin95();
     steps.clear();
+    EXPECT_TRUE(player.missing.empty()) << "a step's window never came: " << player.missing[0];
+    player.missing.clear();
     return r;
   }
-  using Fn = LONG(WINAPI*)();
-  HMODULE dll = nullptr;
-  Fn editorWin = nullptr;
-  UINT_PTR timer = 0;
+  std::unique_ptr<wine_dll::Library> dll;
 };
 
 TEST_F(EditorDll, Generation5ScriptIsShownAndTestLeavesGeneration6ForTheHost) {
@@ -302,15 +312,7 @@ TEST_F(EditorDll, AddingTwoFilesThroughTheNestedExplorer) {
   WriteAll("c:\\w95ed\\add\\two.wav", "2");
   HostWrite("LastDir", "c:\\w95ed\\add\\");
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Add"); }});
-  steps.push_back({"Add Multiple Slides", [](HWND d) {
-                     HWND list = Child(d, "ListBox");
-                     ASSERT_NE(list, nullptr);
-                     SendMessageA(list, LB_SETSEL, TRUE, -1);
-                     SendMessageA(GetParent(list), WM_COMMAND,
-                                  MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
-                                  reinterpret_cast<LPARAM>(list));
-                   }});
-  steps.push_back({"Add Multiple Slides", [](HWND d) { Press(d, "&Open"); }});
+  steps.push_back(OpenAllMarked());
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
   EXPECT_EQ(Run(), -1);
   const std::string text = ReadAll(kTemp);
@@ -325,21 +327,16 @@ TEST_F(EditorDll, MenuChoiceAndGlobalModifyThenSavedThroughTheNestedDialog) {
   HostWrite("SavePath", "c:\\w95ed\\");
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 6, 3); }});
   steps.push_back({"#32768", [](HWND m) { Shot(m, "editor_popup"); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 5); },  // "Rnd Pix"
-                   ShotTaken("editor_popup")});
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "Rnd Pix"); }, ShotTaken("editor_popup")});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) {
                      ClickCell(e, 7, 1);
                      Press(e, "&Global");
                    }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 7); }});  // "1 minute"
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "1 minute"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Shot(e, "editor_global"); }});
   steps.push_back(
       {"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }, ShotTaken("editor_global")});
-  steps.push_back({"Save File", [](HWND d) {
-                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
-                                  reinterpret_cast<LPARAM>("edited.avl"));
-                   }});
-  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back(SaveAs("edited.avl"));
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
   EXPECT_EQ(Run(), 0);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
@@ -359,7 +356,7 @@ TEST_F(EditorDll, MenuChoiceAndGlobalModifyThenSavedThroughTheNestedDialog) {
 
 TEST_F(EditorDll, CloseQuerySavesOnNoAndStaysWhenThatSaveIsCancelled) {
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "5 seconds"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
   steps.push_back({"Save File", [](HWND d) { Press(d, "Cancel"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
@@ -375,13 +372,9 @@ TEST_F(EditorDll, SavingOverAReadOnlyScriptSaysSoKeepsItAndKeepsTheEdits) {
   SetFileAttributesA(kScript, FILE_ATTRIBUTE_READONLY);
   HostWrite("SavePath", "c:\\w95ed\\");
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "5 seconds"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }});
-  steps.push_back({"Save File", [](HWND d) {
-                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
-                                  reinterpret_cast<LPARAM>("trip.avl"));
-                   }});
-  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back(SaveAs("trip.avl"));
   // Still open, the change still there: closing asks about it.
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
   boxAnswers = {IDYES, IDOK, IDYES};
@@ -434,15 +427,7 @@ TEST_F(EditorDll, TwoPicturesAddedToANewScriptAreTheWholeScript) {
   HostWrite("AVLFIL", "*");
   HostWrite("AVLNOW", "");
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Add"); }});
-  steps.push_back({"Add Multiple Slides", [](HWND d) {
-                     HWND list = Child(d, "ListBox");
-                     ASSERT_NE(list, nullptr);
-                     SendMessageA(list, LB_SETSEL, TRUE, -1);
-                     SendMessageA(GetParent(list), WM_COMMAND,
-                                  MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
-                                  reinterpret_cast<LPARAM>(list));
-                   }});
-  steps.push_back({"Add Multiple Slides", [](HWND d) { Press(d, "&Open"); }});
+  steps.push_back(OpenAllMarked());
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
   EXPECT_EQ(Run(), -1);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
@@ -478,7 +463,7 @@ TEST_F(EditorDll, OneSlideScriptIsAskedAboutAndEmptiedWithoutASave) {
            "[1]\r\nF=sunset.bmp,1\r\nX=0\r\n");
   bool saveEnabled = true, testEnabled = true;
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 1); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "5 seconds"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "Ne&w"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) {
                      HWND erase = EraseButton(e);
@@ -504,7 +489,7 @@ TEST_F(EditorDll, OneSlideScriptIsAskedAboutAndEmptiedWithoutASave) {
 TEST_F(EditorDll, CtrlZAndCtrlYTakeAChangeBackAndDoItAgain) {
   std::string afterUndo, afterRedo;
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "5 seconds"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) {
                      SetFocus(GridOf(e));
                      wine_keys::Press('Z', {VK_CONTROL}, 0);
@@ -522,7 +507,7 @@ TEST_F(EditorDll, CtrlZAndCtrlYTakeAChangeBackAndDoItAgain) {
 
   // Once more without the last Ctrl+Z: the change is there.
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "5 seconds"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) {
                      SetFocus(GridOf(e));
                      wine_keys::Press('Z', {VK_CONTROL}, 0);
@@ -702,11 +687,7 @@ TEST_F(ThumbsDll, UpdateNumbersTheGraphicsAndReturnsOneAfterTheSave) {
   DeleteFileA("c:\\w95ed\\numbered.avl");
   ShowThumbnailsStep();
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Update"); }});
-  steps.push_back({"Save File", [](HWND d) {
-                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
-                                  reinterpret_cast<LPARAM>("numbered.avl"));
-                   }});
-  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back(SaveAs("numbered.avl"));
   EXPECT_EQ(Run(), 1);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
   EXPECT_EQ(HostRead("AVLidx"), "504");
@@ -819,7 +800,7 @@ TEST_F(EditorDll, MissingFilesAreMarkedAndFoundAgainInAFolderAsOneStep) {
                    }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 4, 2); },
                    ShotTaken("editor_missing")});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 10); }});  // "Find missing files..."
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "Find missing fi&les..."); }});
   steps.push_back({"Search Folder", [](HWND d) { Press(d, "&Search"); }});
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      relinked = PathLine(e);
@@ -834,11 +815,7 @@ TEST_F(EditorDll, MissingFilesAreMarkedAndFoundAgainInAFolderAsOneStep) {
                      redone = PathLine(e);
                      Press(e, "&Save");
                    }});
-  steps.push_back({"Save File", [](HWND d) {
-                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
-                                  reinterpret_cast<LPARAM>("relinked.avl"));
-                   }});
-  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back(SaveAs("relinked.avl"));
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
   boxAnswers = {IDOK};
   EXPECT_EQ(Run(), 0);
@@ -865,7 +842,7 @@ TEST_F(EditorDll, UndoingARelinkBringsTheMarksBack) {
   HostWrite("LastDir", "c:\\w95ed\\moved\\");
   std::string relinked, undone;
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 4, 2); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 11); }});  // "Find this file..."
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "Fin&d this file..."); }});
   steps.push_back({"Search Folder", [](HWND d) { Press(d, "&Search"); }});
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      relinked = PathLine(e);
@@ -1079,14 +1056,9 @@ TEST_F(FullDriveDll, TestOntoAFullDriveSaysSoAndKeepsTheEditorOpen) {
 TEST_F(FullDriveDll, SaveOntoAFullDriveSaysSoAndKeepsTheEdits) {
   bool checked = false;
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { RightClickCell(e, 7, 2); }});
-  steps.push_back({"#32768", [](HWND m) { PickMenuItem(m, 3); }});  // "5 seconds"
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "5 seconds"); }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Save"); }});
-  steps.push_back({"Save File", [this](HWND d) {
-                     const std::string name = drive + "show.avl";
-                     SendMessageA(Child(d, "Edit"), WM_SETTEXT, 0,
-                                  reinterpret_cast<LPARAM>(name.c_str()));
-                   }});
-  steps.push_back({"Save File", [](HWND d) { Press(d, "&Save"); }});
+  steps.push_back(SaveAs(drive + "show.avl"));
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) { ExpectStillEditing(e, checked); },
                    [] { return boxes.size() >= 2; }});
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
