@@ -301,6 +301,12 @@ void TEditorForm::FormKeyDown(ui::Control&, int& key, unsigned shift) {
     key = 0;
     return;
   }
+  // Ctrl+D copies the selected slides, as the slide menu does.
+  if (key == 'D' && (shift & (ui::ssCtrl | ui::ssAlt | ui::ssShift)) == ui::ssCtrl) {
+    if (mnuDuplicate->Enabled()) DuplicateClick();
+    key = 0;
+    return;
+  }
   if (Tab.TabIndex() == 1) {
     if (key != ui::vkPrior && key != ui::vkNext) return;
     if (key == ui::vkPrior)
@@ -334,8 +340,8 @@ void TEditorForm::SetSlideControlsEnabled(bool on) {
         static_cast<ui::Control*>(&BtnInsert), static_cast<ui::Control*>(&BtnCatalog),
         static_cast<ui::Control*>(&BtnKillCat)})
     c->SetEnabled(on);
-  for (ui::MenuItem* m :
-       {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash, mnuInsert})
+  for (ui::MenuItem* m : {mnuFind, mnuInfo, mnuRelocate, mnuTag, mnuMove, mnuDelete, mnuTrash,
+                          mnuInsert, mnuDuplicate})
     m->SetEnabled(on);
   if (!on) mnuView->SetEnabled(false);
 }
@@ -356,6 +362,8 @@ void TEditorForm::GridClick(ui::Control&) {
   std::string caption =
       " " + path + " [" + std::to_string(row) + " of " + std::to_string(SlideCount(Grid)) + "]";
   if (missingCount_ > 0) caption += " - " + std::to_string(missingCount_) + " missing";
+  if (const int selected = Grid.SelectedCount(); selected > 1)
+    caption += " - " + std::to_string(selected) + " selected";
   const ui::Font font = GetFont();
   Fullname.SetCaption(FitPathCaption(caption, Fullname.Width() - 2 - 32,
                                      [&](const std::string& t) { return ui::TextWidth(font, t); }));
@@ -369,6 +377,12 @@ void TEditorForm::GridClick(ui::Control&) {
     ColorLabel.SetCaption("Background");
   }
   ThumbnailView.Show(ThumbnailFile(row));
+}
+
+std::vector<int> TEditorForm::SelectedSlides() const {
+  std::vector<int> rows = Grid.SelectedRows();
+  std::erase_if(rows, [&](int r) { return r < 1 || r >= Grid.RowCount(); });
+  return rows;
 }
 
 std::string TEditorForm::ThumbnailFile(int row) const {

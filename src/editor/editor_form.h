@@ -99,6 +99,7 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   ui::MenuItem* mnuTrash;
   ui::MenuItem* mnuFindMissing;
   ui::MenuItem* mnuFindThis;
+  ui::MenuItem* mnuDuplicate;
 
   ui::PopupMenu mnuFX{*this, "mnuFX"};
   ui::PopupMenu mnuFLI{*this, "mnuFLI"};
@@ -159,6 +160,8 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void BtnHelpClick(ui::Control& sender);
   void TagSlide();
   void UpdatePreview();
+  // Copies of the selected slides below them (Ctrl+D): one step.
+  void DuplicateClick();
 
   // ---- Missing files.
   void FormActivate();
@@ -252,6 +255,10 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void SetEffect(const std::string& caption, int index, bool loop);
   int AskValue(const std::string& caption, int min, int max, int small, int large, int initial);
   int CurrentRow() const { return Grid.Row(); }
+  // The slides selected in the grid, top to bottom; several only when the
+  // user picked them with Shift or Ctrl.
+  std::vector<int> SelectedSlides() const;
+  bool SeveralSelected() const { return Grid.SelectedCount() > 1; }
 
   ScriptState state_;
   PlatformScriptFiles files_;

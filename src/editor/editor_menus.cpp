@@ -69,8 +69,10 @@ void TEditorForm::BuildMenus() {
   mnuFindMissing =
       slide("mnuFindMissing", "Find missing fi&les...", [this] { FindMissingClick(false); });
   mnuFindThis = slide("mnuFindThis", "Fin&d this file...", [this] { FindMissingClick(true); });
-  for (ui::MenuItem* m :
-       {mnuInsert, mnuTag, mnuDelete, mnuMove, mnuFind, mnuInfo, mnuView, mnuRelocate, mnuTrash})
+  mnuDuplicate = slide("mnuDuplicate", "D&uplicate slide(s)", [this] { DuplicateClick(); });
+  mnuDuplicate->SetShortCut("Ctrl+D");
+  for (ui::MenuItem* m : {mnuInsert, mnuTag, mnuDelete, mnuMove, mnuFind, mnuInfo, mnuView,
+                          mnuRelocate, mnuTrash, mnuDuplicate})
     m->SetEnabled(false);
   mnuEdit.OnPopup = [this](ui::Control& s) { mnuEditPopup(s); };
 
@@ -154,23 +156,27 @@ void TEditorForm::BuildMenus() {
 // ---- writing a value: into the current slide, or into every slide ---------------------
 
 // A value chosen from a menu or the value dialog is what marks the script
-// changed; a menu dismissed without a choice leaves it as it was.
+// changed; a menu dismissed without a choice leaves it as it was. Several
+// slides selected get it all, where it applies to them, as global
+// modification writes it into every slide.
 void TEditorForm::SetCurrent(int col, const std::string& value) {
   Grid.SetCell(col, CurrentRow(), value);
   state_.Modified = true;
 }
 
 void TEditorForm::SetValue(int col, const std::string& value) {
-  if (!globalMode_) {
+  if (!globalMode_ && !SeveralSelected()) {
     SetCurrent(col, value);
-  } else if (GlobalModify(Grid, col, value) > 0) {
-    state_.Modified = true;
+    return;
   }
+  const std::vector<int> rows = SelectedSlides();
+  if (ModifyRows(Grid, globalMode_ ? nullptr : &rows, col, value) > 0) state_.Modified = true;
 }
 
 void TEditorForm::WritePosition(int col, const std::string& value) {
-  if (globalMode_) {
-    if (GlobalModifyPOS(Grid, col, value) > 0) state_.Modified = true;
+  if (globalMode_ || SeveralSelected()) {
+    const std::vector<int> rows = SelectedSlides();
+    if (ModifyRowsPOS(Grid, globalMode_ ? nullptr : &rows, col, value) > 0) state_.Modified = true;
     return;
   }
   SetCurrent(col, value);
@@ -178,16 +184,16 @@ void TEditorForm::WritePosition(int col, const std::string& value) {
 }
 
 void TEditorForm::SetEffect(const std::string& caption, int index, bool loop) {
-  if (!globalMode_) {
+  if (!globalMode_ && !SeveralSelected()) {
     SetCurrent(kColEffect, caption);
     SetCurrent(kColValue, std::to_string(index));
-  } else if (loop) {
-    if (GlobalModifyLOOP(Grid, kColEffect, caption) > 0) state_.Modified = true;
-    GlobalModifyLOOP(Grid, kColValue, std::to_string(index));
-  } else {
-    if (GlobalModifyFX(Grid, kColEffect, caption) > 0) state_.Modified = true;
-    GlobalModifyFX(Grid, kColValue, std::to_string(index));
+    return;
   }
+  const std::vector<int> selected = SelectedSlides();
+  const std::vector<int>* rows = globalMode_ ? nullptr : &selected;
+  const auto modify = loop ? &ModifyRowsLOOP : &ModifyRowsFX;
+  if (modify(Grid, rows, kColEffect, caption) > 0) state_.Modified = true;
+  modify(Grid, rows, kColValue, std::to_string(index));
 }
 
 // ---- the menus' handlers --------------------------------------------------------------

@@ -198,6 +198,31 @@ void TEditorForm::BtnAddClick(bool insert) {
 
 void TEditorForm::BtnDeleteClick(int how) {
   const ActionStep step(*this);
+  if (how == kEraseAsked && SeveralSelected()) {
+    // The slides selected go at once; the thumbnail question is asked once
+    // for all of them.
+    const std::vector<int> rows = SelectedSlides();
+    std::vector<std::string> thumbs;
+    for (int r : rows)
+      if (const std::string thumb = ThumbnailFile(r); !thumb.empty() && files_.Exists(thumb))
+        thumbs.push_back(thumb);
+    if (!thumbs.empty()) {
+      const ui::ModalResult answer =
+          ui::MessageDlg("Thumbnail should be kept\nif you will save a subset.\nDelete thumbnail ?",
+                         ui::MsgKind::Confirm, ui::Buttons::YesNoCancel);
+      if (answer == ui::mrCancel) return;
+      if (answer == ui::mrYes)
+        for (const std::string& thumb : thumbs) files_.Remove(thumb);
+    }
+    state_.Modified = true;
+    if (EraseSlides(Grid, rows)) {
+      state_.Modified = false;
+      DisableControls();
+    }
+    GridClick(Grid);
+    UpdatePreview();
+    return;
+  }
   const int row = CurrentRow();
   state_.Modified = true;
   const std::string thumb = ThumbnailFile(row);
@@ -243,6 +268,22 @@ int TEditorForm::AskValue(const std::string& caption, int min, int max, int smal
 
 void TEditorForm::BtnMoveClick(ui::Control&) {
   const ActionStep step(*this);
+  if (SeveralSelected()) {
+    // The slides selected move as a block: the number asked for is the
+    // first one's.
+    const std::vector<int> rows = SelectedSlides();
+    const int n = static_cast<int>(rows.size());
+    const int to = AskValue("Move " + std::to_string(n) + " slides to", 1,
+                            std::max(1, SlideCount(Grid) - n + 1), 1, 1, rows.front());
+    if (to == -1 || (to == rows.front() && rows.back() - rows.front() == n - 1)) return;
+    const ui::BusyCursor busy;
+    const int first = MoveSlides(Grid, rows, to);
+    state_.Modified = true;
+    Grid.SelectRows(first, first + n - 1, first);
+    UpdatePreview();
+    GridClick(Grid);
+    return;
+  }
   const int from = CurrentRow();
   const int to =
       AskValue("Move slide #" + std::to_string(from) + " to", 1, SlideCount(Grid), 1, 1, from);
@@ -256,6 +297,21 @@ void TEditorForm::BtnMoveClick(ui::Control&) {
     Grid.SetRow(now);
     GridClick(Grid);
   }
+}
+
+void TEditorForm::DuplicateClick() {
+  const ActionStep step(*this);
+  if (IsEmptyScript(Grid)) return;
+  const std::vector<int> rows = SelectedSlides();
+  if (rows.empty()) return;
+  const int n = static_cast<int>(rows.size());
+  const int first = DuplicateSlides(Grid, rows);
+  state_.Modified = true;
+  // The copies are selected, as a block.
+  Grid.SelectRows(first, first + n - 1, first);
+  GridClick(Grid);
+  UpdatePreview();
+  if (Grid.RowCount() > kManySlidesRows) ShowWarning(std::string(kManySlidesWarning));
 }
 
 // ---- finding --------------------------------------------------------------------------

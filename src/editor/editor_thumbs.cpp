@@ -84,7 +84,18 @@ void TEditorForm::BtnKillCatClick(ui::Control&) {
 }
 
 void TEditorForm::TagSlide() {
-  {
+  if (SeveralSelected()) {
+    // The slides selected are all tagged, or all untagged when they all
+    // were tagged.
+    const UndoHistory::Pause tags(History);
+    const std::vector<int> rows = SelectedSlides();
+    const bool all = std::all_of(rows.begin(), rows.end(), [&](int r) {
+      return IsTagged(Grid, r) || Grid.Cell(kColTag, r) == kNotApplicable;
+    });
+    const std::string tag = all ? "" : std::string(kTagged);
+    for (int r : rows)
+      if (Grid.Cell(kColTag, r) != kNotApplicable) Grid.SetCell(kColTag, r, tag);
+  } else {
     const UndoHistory::Pause tags(History);
     if (!ToggleTag(Grid, CurrentRow())) return;
   }

@@ -14,15 +14,21 @@ bool IsMarker(const StringGrid& grid, int col, int row) {
   return grid.Cell(col, row) == kNotApplicable;
 }
 
-// Writes `value` into `col` of every slide that passes `wanted` and whose
-// cell there is not the marker.
+// Writes `value` into `col` of every slide of `rows` (null: every slide)
+// that passes `wanted` and whose cell there is not the marker.
 template <class Wanted>
-int ModifyWhere(StringGrid& grid, int col, const std::string& value, Wanted wanted) {
+int ModifyWhere(StringGrid& grid, const std::vector<int>* rows, int col, const std::string& value,
+                Wanted wanted) {
   int changed = 0;
-  for (int r = 1; r < grid.RowCount(); ++r) {
-    if (IsMarker(grid, col, r) || !wanted(r)) continue;
+  auto one = [&](int r) {
+    if (r < 1 || r >= grid.RowCount() || IsMarker(grid, col, r) || !wanted(r)) return;
     grid.SetCell(col, r, value);
     ++changed;
+  };
+  if (rows) {
+    for (int r : *rows) one(r);
+  } else {
+    for (int r = 1; r < grid.RowCount(); ++r) one(r);
   }
   return changed;
 }
@@ -70,33 +76,94 @@ int GridxMove(StringGrid& grid, int from, int to) {
   return landing;
 }
 
+bool EraseSlides(StringGrid& grid, const std::vector<int>& rows) {
+  if (rows.empty()) return false;
+  if (static_cast<int>(rows.size()) >= SlideCount(grid)) {
+    SetUpClear(grid);
+    grid.SetRow(1);
+    return true;
+  }
+  for (auto r = rows.rbegin(); r != rows.rend(); ++r) grid.DeleteRow(*r);
+  RenumberFrom(grid, rows.front());
+  grid.SetRow(std::min(rows.front(), grid.RowCount() - 1));
+  return false;
+}
+
+int MoveSlides(StringGrid& grid, const std::vector<int>& rows, int to) {
+  const int n = static_cast<int>(rows.size());
+  to = std::clamp(to, 1, std::max(1, SlideCount(grid) - n + 1));
+  // Slide i goes to to + i. The slides going up go first, top one first,
+  // then the slides going down, bottom one first: no move then shifts a
+  // slide still to go or one in its place, so each moves once from the
+  // row it held.
+  for (int i = 0; i < n; ++i)
+    if (rows[static_cast<size_t>(i)] > to + i) grid.MoveRow(rows[static_cast<size_t>(i)], to + i);
+  for (int i = n - 1; i >= 0; --i)
+    if (rows[static_cast<size_t>(i)] < to + i) grid.MoveRow(rows[static_cast<size_t>(i)], to + i);
+  RenumberFrom(grid, std::min(rows.front(), to));
+  return to;
+}
+
+int DuplicateSlides(StringGrid& grid, const std::vector<int>& rows) {
+  const int n = static_cast<int>(rows.size());
+  const int at = rows.back() + 1;
+  grid.InsertRows(at, n);
+  for (int i = 0; i < n; ++i) {
+    const int from = rows[static_cast<size_t>(i)], copy = at + i;
+    for (int c = kColPath; c < kColumnCount; ++c) grid.SetCell(c, copy, grid.Cell(c, from));
+    // A copy has no thumbnail of its own yet and is not tagged.
+    if (grid.Cell(kColThumb, copy) != kNoThumb) grid.SetCell(kColThumb, copy, "");
+    if (!IsMarker(grid, kColTag, copy)) grid.SetCell(kColTag, copy, "");
+  }
+  RenumberFrom(grid, at);
+  return at;
+}
+
 void RenumberFrom(StringGrid& grid, int first) {
   for (int r = std::max(first, 1); r < grid.RowCount(); ++r)
     grid.SetCell(kColNumber, r, std::to_string(r));
 }
 
-int GlobalModify(StringGrid& grid, int col, const std::string& value) {
-  return ModifyWhere(grid, col, value, [](int) { return true; });
+int ModifyRows(StringGrid& grid, const std::vector<int>* rows, int col, const std::string& value) {
+  return ModifyWhere(grid, rows, col, value, [](int) { return true; });
 }
 
-int GlobalModifyPOS(StringGrid& grid, int col, const std::string& value) {
-  const int changed = GlobalModify(grid, col, value);
+int ModifyRowsPOS(StringGrid& grid, const std::vector<int>* rows, int col,
+                  const std::string& value) {
+  const int changed = ModifyRows(grid, rows, col, value);
   if (value == kMid) {
     const int other = col == kColHorz ? kColVert : kColHorz;
-    for (int r = 1; r < grid.RowCount(); ++r)
-      if (grid.Cell(col, r) == kMid && !IsMarker(grid, other, r)) grid.SetCell(other, r, value);
+    ModifyWhere(grid, rows, other, value, [&](int r) { return grid.Cell(col, r) == kMid; });
   }
   return changed;
 }
 
-int GlobalModifyFX(StringGrid& grid, int col, const std::string& value) {
-  return ModifyWhere(grid, col, value,
+int ModifyRowsFX(StringGrid& grid, const std::vector<int>* rows, int col,
+                 const std::string& value) {
+  return ModifyWhere(grid, rows, col, value,
                      [&](int r) { return !Loops(grid, r) && HasEffectCell(grid, col, r); });
 }
 
-int GlobalModifyLOOP(StringGrid& grid, int col, const std::string& value) {
-  return ModifyWhere(grid, col, value,
+int ModifyRowsLOOP(StringGrid& grid, const std::vector<int>* rows, int col,
+                   const std::string& value) {
+  return ModifyWhere(grid, rows, col, value,
                      [&](int r) { return Loops(grid, r) && HasEffectCell(grid, col, r); });
+}
+
+int GlobalModify(StringGrid& grid, int col, const std::string& value) {
+  return ModifyRows(grid, nullptr, col, value);
+}
+
+int GlobalModifyPOS(StringGrid& grid, int col, const std::string& value) {
+  return ModifyRowsPOS(grid, nullptr, col, value);
+}
+
+int GlobalModifyFX(StringGrid& grid, int col, const std::string& value) {
+  return ModifyRowsFX(grid, nullptr, col, value);
+}
+
+int GlobalModifyLOOP(StringGrid& grid, int col, const std::string& value) {
+  return ModifyRowsLOOP(grid, nullptr, col, value);
 }
 
 std::string SlidePathText(const StringGrid& grid, int row,

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/script_model.h"
 #include "ui/string_grid.h"
@@ -30,6 +31,20 @@ bool EraseSlide(ui::StringGrid& grid, int row);
 // Returns the row the slide now holds.
 int GridxMove(ui::StringGrid& grid, int from, int to);
 
+// ---- several slides at once: `rows` are slide rows, top to bottom.
+
+// Takes the slides out; the slide after the first of them becomes the
+// current one. With every slide taken out the script becomes the empty one
+// and the result is true.
+bool EraseSlides(ui::StringGrid& grid, const std::vector<int>& rows);
+// Gathers the slides, in their order, into a block whose first slide gets
+// number `to` (at most the slide count less the block's size, plus one).
+// Numbers are renewed. Returns the block's first row.
+int MoveSlides(ui::StringGrid& grid, const std::vector<int>& rows, int to);
+// Copies of the slides with their settings, in their order, below the last
+// of them; a copy has no thumbnail and no tag. Returns the first copy's row.
+int DuplicateSlides(ui::StringGrid& grid, const std::vector<int>& rows);
+
 // Column 0 of the rows from `first` on = the row number.
 void RenumberFrom(ui::StringGrid& grid, int first);
 
@@ -48,6 +63,15 @@ int GlobalModifyFX(ui::StringGrid& grid, int col, const std::string& value);
 // Loop counts: only slides whose display name's extension is in the loop
 // list; column 2 as for effects.
 int GlobalModifyLOOP(ui::StringGrid& grid, int col, const std::string& value);
+// The same on the slides of `rows` alone (null: every slide).
+int ModifyRows(ui::StringGrid& grid, const std::vector<int>* rows, int col,
+               const std::string& value);
+int ModifyRowsPOS(ui::StringGrid& grid, const std::vector<int>* rows, int col,
+                  const std::string& value);
+int ModifyRowsFX(ui::StringGrid& grid, const std::vector<int>* rows, int col,
+                 const std::string& value);
+int ModifyRowsLOOP(ui::StringGrid& grid, const std::vector<int>* rows, int col,
+                   const std::string& value);
 
 // ---- what the window shows of the current slide
 

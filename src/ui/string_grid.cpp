@@ -27,6 +27,7 @@ void StringGrid::SetRowCount(int n) {
       std::vector<std::string> cells = std::move(cells_[static_cast<size_t>(r)]);
       cells_.pop_back();
       styles_.pop_back();
+      marks_.pop_back();
       observer_->RowDeleted(r, std::move(cells));
     }
     if (n > RowCount()) {
@@ -34,6 +35,7 @@ void StringGrid::SetRowCount(int n) {
       cells_.resize(static_cast<size_t>(n),
                     std::vector<std::string>(static_cast<size_t>(colCount_)));
       styles_.resize(static_cast<size_t>(n));
+      marks_.resize(static_cast<size_t>(n));
       observer_->RowsInserted(at, n - at);
     }
     Changed(Prop::Cells);
@@ -41,6 +43,7 @@ void StringGrid::SetRowCount(int n) {
   }
   cells_.resize(static_cast<size_t>(n), std::vector<std::string>(static_cast<size_t>(colCount_)));
   styles_.resize(static_cast<size_t>(std::max(n, 0)));
+  marks_.resize(static_cast<size_t>(std::max(n, 0)));
   Changed(Prop::Cells);
 }
 
@@ -49,6 +52,11 @@ void StringGrid::InsertRows(int at, int count) {
   cells_.insert(cells_.begin() + at, static_cast<size_t>(count),
                 std::vector<std::string>(static_cast<size_t>(colCount_)));
   styles_.insert(styles_.begin() + at, static_cast<size_t>(count), RowStyle{});
+  marks_.insert(marks_.begin() + at, static_cast<size_t>(count), 0);
+  // With several rows selected the current row stays one of them.
+  if (multi_)
+    for (int* r : {&row_, &anchor_})
+      if (*r >= at) *r += count;
   if (observer_ && count > 0) observer_->RowsInserted(at, count);
   Changed(Prop::Cells);
 }
@@ -58,6 +66,20 @@ void StringGrid::DeleteRow(int row) {
   std::vector<std::string> cells = std::move(cells_[static_cast<size_t>(row)]);
   cells_.erase(cells_.begin() + row);
   styles_.erase(styles_.begin() + row);
+  marks_.erase(marks_.begin() + row);
+  if (multi_) {
+    if (anchor_ > row) --anchor_;
+    if (row_ > row) {
+      --row_;
+    } else if (row_ == row) {
+      const auto next = std::find(marks_.begin() + row, marks_.end(), 1);
+      const auto before = std::find(marks_.rbegin(), marks_.rend(), 1);
+      if (next != marks_.end())
+        row_ = static_cast<int>(next - marks_.begin());
+      else if (before != marks_.rend())
+        row_ = static_cast<int>(marks_.rend() - before) - 1;
+    }
+  }
   if (observer_) observer_->RowDeleted(row, std::move(cells));
   Changed(Prop::Cells);
 }
@@ -125,7 +147,54 @@ void StringGrid::SetDefaultRowHeight(int h) {
 }
 
 void StringGrid::SetRow(int row) {
+  ClearMarks();
   row_ = row;
+  anchor_ = row;
+  Changed(Prop::Selection);
+}
+
+// ---- Selection.
+
+void StringGrid::ClearMarks() {
+  if (!multi_) return;
+  std::fill(marks_.begin(), marks_.end(), 0);
+  multi_ = false;
+}
+
+void StringGrid::MarkRange(int first, int last) {
+  if (first > last) std::swap(first, last);
+  first = std::max(first, fixedRows_);
+  last = std::min(last, RowCount() - 1);
+  for (int r = first; r <= last; ++r) marks_[static_cast<size_t>(r)] = 1;
+  multi_ = true;
+}
+
+bool StringGrid::IsRowSelected(int row) const {
+  if (row < fixedRows_ || row >= RowCount()) return false;
+  return row == row_ || (multi_ && marks_[static_cast<size_t>(row)]);
+}
+
+std::vector<int> StringGrid::SelectedRows() const {
+  std::vector<int> rows;
+  if (!multi_) {
+    if (row_ >= fixedRows_ && row_ < RowCount()) rows.push_back(row_);
+    return rows;
+  }
+  for (int r = fixedRows_; r < RowCount(); ++r)
+    if (IsRowSelected(r)) rows.push_back(r);
+  return rows;
+}
+
+int StringGrid::SelectedCount() const {
+  if (!multi_) return row_ >= fixedRows_ && row_ < RowCount() ? 1 : 0;
+  return static_cast<int>(SelectedRows().size());
+}
+
+void StringGrid::SelectRows(int first, int last, int current) {
+  ClearMarks();
+  row_ = current;
+  anchor_ = std::min(first, last);
+  if (first != last) MarkRange(first, last);
   Changed(Prop::Selection);
 }
 
@@ -149,12 +218,17 @@ void StringGrid::MoveRow(int from, int to) {
   const RowStyle style = styles_[static_cast<size_t>(from)];
   styles_.erase(styles_.begin() + from);
   styles_.insert(styles_.begin() + to, style);
-  if (row_ == from)
-    row_ = to;
-  else if (from < row_ && row_ <= to)
-    --row_;
-  else if (to <= row_ && row_ < from)
-    ++row_;
+  const char mark = marks_[static_cast<size_t>(from)];
+  marks_.erase(marks_.begin() + from);
+  marks_.insert(marks_.begin() + to, mark);
+  for (int* r : {&row_, &anchor_}) {
+    if (*r == from)
+      *r = to;
+    else if (from < *r && *r <= to)
+      --*r;
+    else if (to <= *r && *r < from)
+      ++*r;
+  }
   if (observer_) observer_->RowMoved(from, to);
   Changed(Prop::Selection);
 }
@@ -220,14 +294,58 @@ int StringGrid::SizingColAt(Point p) const {
 
 // ---- User input.
 
-void StringGrid::UserSelectCell(int col, int row) {
+void StringGrid::UserSelectCell(int col, int row, unsigned shift) {
+  // With Shift or Ctrl a click on the row's fixed cell picks the row.
+  if (col < fixedCols_ && (shift & (ssShift | ssCtrl))) col = col_;
   if (col < fixedCols_ || row < fixedRows_ || col >= colCount_ || row >= RowCount()) return;
+  Select(col, row, (shift & ssShift) ? Pick::Extend : (shift & ssCtrl) ? Pick::Toggle : Pick::One);
+}
+
+void StringGrid::Select(int col, int row, Pick how) {
   Guard([&] {
     bool can = true;
     if (OnSelectCell) OnSelectCell(*this, col, row, can);
     if (!can) return;
     col_ = col;
-    row_ = row;
+    switch (how) {
+      case Pick::One:
+        ClearMarks();
+        row_ = anchor_ = row;
+        break;
+      case Pick::Column:
+        row_ = row;
+        break;
+      case Pick::Extend: {
+        const int anchor = std::clamp(anchor_, fixedRows_, RowCount() - 1);
+        ClearMarks();
+        row_ = row;
+        if (anchor != row) MarkRange(anchor, row);
+        break;
+      }
+      case Pick::Toggle:
+        anchor_ = row;
+        if (!IsRowSelected(row)) {
+          MarkRange(row_, row_);
+          MarkRange(row, row);
+          row_ = row;
+        } else if (SelectedCount() > 1) {
+          // Out of the selection; the current row goes to the nearest row
+          // still in it. The last selected row stays.
+          marks_[static_cast<size_t>(row)] = 0;
+          if (row == row_) {
+            int next = -1;
+            for (int d = 1; next < 0 && (row - d >= fixedRows_ || row + d < RowCount()); ++d) {
+              if (row + d < RowCount() && marks_[static_cast<size_t>(row + d)])
+                next = row + d;
+              else if (row - d >= fixedRows_ && marks_[static_cast<size_t>(row - d)])
+                next = row - d;
+            }
+            row_ = next;
+          }
+          if (SelectedCount() == 1) ClearMarks();
+        }
+        break;
+    }
     Changed(Prop::Selection);
     Fire(OnClick);
   });
@@ -278,13 +396,13 @@ void StringGrid::UserKeyDown(int& key, unsigned shift) {
       col = NextCol(col, 1);
       break;
     case vkHome:
-      if (shift & ssCtrl)
+      if (shift & (ssCtrl | ssShift))
         row = fixedRows_;
       else
         col = NextCol(fixedCols_ - 1, 1);
       break;
     case vkEnd:
-      if (shift & ssCtrl)
+      if (shift & (ssCtrl | ssShift))
         row = RowCount() - 1;
       else
         col = NextCol(colCount_, -1);
@@ -293,7 +411,13 @@ void StringGrid::UserKeyDown(int& key, unsigned shift) {
       return;
   }
   row = std::clamp(row, fixedRows_, RowCount() - 1);
-  if (col != col_ || row != row_) UserSelectCell(col, row);
+  const bool rows = key != vkLeft && key != vkRight;
+  if (rows && (shift & ssShift)) {
+    if (row != row_) Select(col, row, Pick::Extend);
+  } else if (col != col_ || row != row_) {
+    // Across the columns the rows stay selected; up or down one row is.
+    Select(col, row, rows ? Pick::One : Pick::Column);
+  }
 }
 
 // ---- Painting.
@@ -344,6 +468,7 @@ void StringGrid::Paint(Canvas& canvas, int clientWidth, int clientHeight, bool f
         const bool current = !fixed && row == row_ && (rowSelect_ || col == col_);
         unsigned state = odNone;
         if (current && (rowSelect_ || (options_ & goDrawFocusSelected))) state |= odSelected;
+        if (!fixed && multi_ && IsRowSelected(row)) state |= odSelected;
         if (current && focused && col == col_) state |= odFocused;
         const Rect cell{x, y, w, h};
         Guard([&] { DrawCell(col, row, canvas, cell, state); });

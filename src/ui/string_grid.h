@@ -93,13 +93,23 @@ class StringGrid : public Control {
   int DefaultRowHeight() const { return defaultRowHeight_; }
   void SetDefaultRowHeight(int h);
 
-  // The current (selected) cell.
+  // The current (selected) cell. Setting the row selects that row alone.
   int Row() const { return row_; }
   void SetRow(int row);
   int Col() const { return col_; }
   void SetCol(int col);
   int TopRow() const { return topRow_; }
   void SetTopRow(int row);
+  // ---- Several rows selected at once. The current row is always one of
+  // them; the others are kept with their rows when rows are inserted,
+  // deleted or moved. A grid whose user never holds Shift or Ctrl has the
+  // current row alone selected.
+  bool IsRowSelected(int row) const;
+  // The selected rows, top to bottom (the current row alone when no other is).
+  std::vector<int> SelectedRows() const;
+  int SelectedCount() const;
+  // Selects the rows first..last with `current` among them as the current row.
+  void SelectRows(int first, int last, int current);
   bool RowSelect() const { return rowSelect_; }
   void SetRowSelect(bool on) { rowSelect_ = on; }
   bool CanFocus() const override { return true; }
@@ -139,14 +149,21 @@ class StringGrid : public Control {
   RowMovedEvent OnRowMoved;
 
   // The user clicked a cell (OnSelectCell may refuse it), then OnClick.
-  void UserSelectCell(int col, int row);
+  // Alone the click selects that row alone; with Ctrl it adds the row to
+  // the selection or takes it out; with Shift it selects the rows from the
+  // anchor (the row last clicked without Shift) to it. With either, a click
+  // on a fixed cell selects its row, keeping the column.
+  void UserSelectCell(int col, int row, unsigned shift = ssNone);
   // The user dragged row `from` to `to` (goRowMoving): moves it, then OnRowMoved.
   void UserMoveRow(int from, int to);
   // The user dragged a column border (goColSizing).
   void UserSizeCol(int col, int width);
   // OnKeyDown first; a key it leaves moves the current cell: arrows, Page
   // Up/Down by the rows in view, Home/End to the first/last column (with
-  // Ctrl: row). Hidden (narrower than 2 pixels) columns are skipped.
+  // Ctrl: row). Hidden (narrower than 2 pixels) columns are skipped. With
+  // Shift, Up, Down, Page Up/Down and Home/End (to the first/last row)
+  // select the rows from the anchor to the new current row; Left and Right
+  // keep the rows selected.
   void UserKeyDown(int& key, unsigned shift) override;
   // Rows in view, as the backend's window says (headless: 10).
   int PageRows() const { return pageRows_; }
@@ -160,6 +177,10 @@ class StringGrid : public Control {
  private:
   bool Hidden(int col) const { return ColWidth(col) < 2; }
   int NextCol(int col, int step) const;
+  enum class Pick { One, Toggle, Extend, Column };
+  void Select(int col, int row, Pick how);
+  void ClearMarks();
+  void MarkRange(int first, int last);
 
   int colCount_ = 5;
   int fixedCols_ = 1;
@@ -177,6 +198,11 @@ class StringGrid : public Control {
   std::vector<std::vector<std::string>> cells_ =
       std::vector<std::vector<std::string>>(5, std::vector<std::string>(5));
   std::vector<RowStyle> styles_ = std::vector<RowStyle>(5);  // one per row of cells_
+  // Rows selected besides the current one (one per row of cells_); only
+  // looked at while `multi_` is set.
+  std::vector<char> marks_ = std::vector<char>(5);
+  bool multi_ = false;
+  int anchor_ = 1;  // where a Shift selection starts
 };
 
 }  // namespace w95::ui

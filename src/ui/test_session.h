@@ -59,8 +59,9 @@ class User {
   virtual void Select(std::string_view name, int index, unsigned shift = ssNone) = 0;
   // Double-clicks a control; in a list box, on the entry `index`.
   virtual void DoubleClick(std::string_view name, int index = -1) = 0;
-  // Clicks a cell of a string grid (scrolled into view first).
-  virtual void SelectCell(std::string_view name, int col, int row) = 0;
+  // Clicks a cell of a string grid (scrolled into view first), with Shift
+  // or Ctrl held when `shift` says so.
+  virtual void SelectCell(std::string_view name, int col, int row, unsigned shift = 0) = 0;
   // Drags row `from` of a string grid by its fixed cell and drops it on row `to`.
   virtual void DragRow(std::string_view name, int from, int to) = 0;
   // Drags the right border of a grid column (in the fixed row) to that width.

@@ -94,17 +94,20 @@ class GridPeer : public ContainerPeer {
       case WM_LBUTTONDOWN: {
         SetFocus(hwnd_);
         int col, row;
+        // Shift and Ctrl as they were when the button went down.
+        const unsigned picking =
+            ((wp & MK_SHIFT) ? ssShift : ssNone) | ((wp & MK_CONTROL) ? ssCtrl : ssNone);
         if ((g.Options() & goColSizing) && (sizing_ = g.SizingColAt(at)) >= 0) {
           sizeFrom_ = at.x - g.ColWidth(sizing_);
           SetCapture(hwnd_);
-        } else if ((g.Options() & goRowMoving) && g.CellAt(at, col, row) && col < g.FixedCols() &&
-                   row >= g.FixedRows()) {
+        } else if (!picking && (g.Options() & goRowMoving) && g.CellAt(at, col, row) &&
+                   col < g.FixedCols() && row >= g.FixedRows()) {
           dragFrom_ = dragTo_ = row;
           SetCapture(hwnd_);
           UpdateWindow(hwnd_);
           DropMark();
         } else if (g.CellAt(at, col, row)) {
-          g.UserSelectCell(col, row);
+          g.UserSelectCell(col, row, picking);
         }
         g.UserMouseDown(MouseButton::Left, ShiftState(), at.x, at.y);
         return 0;

@@ -124,10 +124,12 @@ TEST_F(Editor, SlideMenuOffersViewFileOnlyForAGraphicWithAFile) {
     EXPECT_FALSE(f.mnuView->Enabled());
     EXPECT_TRUE(f.mnuTrash->Enabled());
     const auto& m = f.mnuEdit;
-    ASSERT_EQ(m.Count(), 12);
+    ASSERT_EQ(m.Count(), 13);
     EXPECT_EQ(m.Item(6).Caption(), "File i&nfo");
     EXPECT_EQ(m.Item(10).Caption(), "Find missing fi&les...");
     EXPECT_EQ(m.Item(11).Caption(), "Fin&d this file...");
+    EXPECT_EQ(m.Item(12).Caption(), "D&uplicate slide(s)");
+    EXPECT_TRUE(m.Item(12).Enabled());
     EXPECT_TRUE(m.Item(6).ColumnBreak());
     EXPECT_EQ(f.mnuFX.Item(15).Caption(), "OutToIn");
     EXPECT_TRUE(f.mnuFX.Item(15).ColumnBreak());

@@ -135,6 +135,50 @@ inline void KeysMoveTheCurrentCellAndReachTheForm() {
   f.ShowModal();
 }
 
+// Shift and Ctrl with the mouse and the keys pick several rows; a plain
+// click or a move up or down picks one again.
+inline void ShiftAndCtrlPickSeveralRowsAndAPlainClickOne() {
+  Session session;
+  Slides f;
+  session.WhenModal<Slides>([&](User& u, Slides& s) {
+    auto picked = [&] { return s.Grid.SelectedRows(); };
+    using Rows = std::vector<int>;
+    u.SelectCell("Grid", 1, 3);
+    u.PressKey(vkDown, ssShift);
+    u.PressKey(vkDown, ssShift);
+    EXPECT_EQ(picked(), (Rows{3, 4, 5}));
+    EXPECT_EQ(s.Grid.Row(), 5);
+    u.PressKey(vkUp, ssShift);
+    EXPECT_EQ(picked(), (Rows{3, 4})) << "back towards the anchor";
+    u.PressKey(vkRight);
+    EXPECT_EQ(picked(), (Rows{3, 4})) << "another column, the same rows";
+    EXPECT_EQ(s.Grid.Col(), 2);
+    u.SelectCell("Grid", 1, 8, ssCtrl);
+    EXPECT_EQ(picked(), (Rows{3, 4, 8}));
+    u.SelectCell("Grid", 1, 3, ssCtrl);
+    EXPECT_EQ(picked(), (Rows{4, 8})) << "Ctrl+click takes a row out";
+    u.SelectCell("Grid", 1, 10, ssShift);
+    EXPECT_EQ(picked(), (Rows{3, 4, 5, 6, 7, 8, 9, 10})) << "from the row last Ctrl+clicked";
+    u.SelectCell("Grid", 0, 12, ssCtrl);
+    EXPECT_EQ(s.Grid.Row(), 12) << "Ctrl+click on the number picks the row";
+    EXPECT_EQ(s.Grid.Col(), 1);
+    EXPECT_TRUE(s.moves.empty()) << "and drags nothing";
+    u.PressKey(vkEnd, ssShift);
+    EXPECT_EQ(picked().front(), 12);
+    EXPECT_EQ(picked().back(), 40);
+    u.PressKey(vkHome, ssShift | ssCtrl);
+    EXPECT_EQ(picked().size(), 12u) << "rows 1 to 12";
+    u.PressKey(vkDown);
+    EXPECT_EQ(picked(), (Rows{2})) << "a plain move picks one";
+    u.PressKey(vkNext, ssShift);
+    EXPECT_EQ(static_cast<int>(picked().size()), 1 + s.Grid.PageRows());
+    u.SelectCell("Grid", 2, 6);
+    EXPECT_EQ(picked(), (Rows{6})) << "a plain click picks one";
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+}
+
 struct Named {
   const char* name;
   void (*run)();
@@ -147,6 +191,8 @@ inline const std::vector<Named>& All() {
        &DraggedRowsMoveWithTheirDataAndTheFormRenumbers},
       {"ColumnsSizeByTheirBorderButHiddenOnesDoNot", &ColumnsSizeByTheirBorderButHiddenOnesDoNot},
       {"KeysMoveTheCurrentCellAndReachTheForm", &KeysMoveTheCurrentCellAndReachTheForm},
+      {"ShiftAndCtrlPickSeveralRowsAndAPlainClickOne",
+       &ShiftAndCtrlPickSeveralRowsAndAPlainClickOne},
   };
   return all;
 }

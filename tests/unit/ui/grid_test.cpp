@@ -128,3 +128,73 @@ TEST(GridLayout, DraggedRowsLandWhereTheMouseIsAndTheMarkShowsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// The selected rows as their texts: what a selection is kept with.
+std::vector<std::string> PickedTexts(const StringGrid& g) {
+  std::vector<std::string> out;
+  for (int r : g.SelectedRows()) out.push_back(g.Cell(1, r));
+  return out;
+}
+
+}  // namespace
+
+// Rows selected besides the current one stay selected with their rows when
+// rows come and go or move, are all drawn highlighted, and setting the row
+// from code picks it alone.
+TEST(GridSelection, GoesWithItsRowsIsDrawnAndSetRowPicksOne) {
+  StringGrid g;
+  Small(g, 10);
+  using Texts = std::vector<std::string>;
+  g.SelectRows(2, 4, 3);
+  EXPECT_EQ(PickedTexts(g), (Texts{"r2", "r3", "r4"}));
+  g.InsertRows(3, 2);
+  EXPECT_EQ(PickedTexts(g), (Texts{"r2", "r3", "r4"})) << "new rows are not selected";
+  g.MoveRow(2, 8);
+  EXPECT_EQ(PickedTexts(g), (Texts{"r3", "r4", "r2"}));
+  g.DeleteRow(5);  // r4
+  EXPECT_EQ(PickedTexts(g), (Texts{"r3", "r2"}));
+  g.SetRowCount(5);
+  EXPECT_EQ(PickedTexts(g), (Texts{"r3"}));
+  g.SetRowCount(10);
+  EXPECT_EQ(g.SelectedCount(), 1) << "rows that come back are not selected";
+
+  g.SelectRows(1, 3, 2);
+  g.SetCol(1);
+  RecordingCanvas c;
+  g.Paint(c, 100, 60, false);
+  const auto has = [&](const std::string& op) {
+    return std::find(c.ops.begin(), c.ops.end(), op) != c.ops.end();
+  };
+  EXPECT_TRUE(has("fill 21,11 40x10 #8000000D")) << "row 1 highlighted";
+  EXPECT_TRUE(has("fill 21,33 40x10 #8000000D")) << "row 3 highlighted";
+  EXPECT_FALSE(has("fill 21,44 40x10 #8000000D")) << "row 4 is not";
+
+  g.SetRow(5);
+  EXPECT_EQ(g.SelectedRows(), std::vector<int>{5});
+}
+
+// Ctrl+click: the last selected row cannot be taken out, and taking out the
+// current row moves it to the nearest row still selected.
+TEST(GridSelection, CtrlClickKeepsOneRowAndTheCurrentRowInTheSelection) {
+  StringGrid g;
+  Small(g, 10);
+  g.SetRow(4);
+  g.UserSelectCell(1, 4, ssCtrl);
+  EXPECT_EQ(g.SelectedRows(), std::vector<int>{4}) << "never none";
+  g.UserSelectCell(1, 7, ssCtrl);
+  g.UserSelectCell(1, 2, ssCtrl);
+  EXPECT_EQ(g.SelectedRows(), (std::vector<int>{2, 4, 7}));
+  g.UserSelectCell(1, 2, ssCtrl);
+  EXPECT_EQ(g.Row(), 4) << "the nearest row left";
+  g.UserSelectCell(1, 4, ssCtrl);
+  EXPECT_EQ(g.SelectedRows(), std::vector<int>{7});
+  EXPECT_EQ(g.Row(), 7);
+  g.UserSelectCell(1, 5, ssShift);
+  EXPECT_EQ(g.SelectedRows(), (std::vector<int>{4, 5})) << "from the row Ctrl+clicked last";
+  bool refuse = true;
+  g.OnSelectCell = [&](Control&, int, int, bool& can) { can = !refuse; };
+  g.UserSelectCell(1, 9, ssShift);
+  EXPECT_EQ(g.SelectedRows(), (std::vector<int>{4, 5})) << "a refused cell changes nothing";
+}

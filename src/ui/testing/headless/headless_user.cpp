@@ -161,13 +161,13 @@ class HeadlessUser final : public User {
     c.UserDblClick();
   }
 
-  void SelectCell(std::string_view name, int col, int row) override {
+  void SelectCell(std::string_view name, int col, int row, unsigned shift) override {
     StringGrid& g = As<StringGrid>(Named(name), "a string grid");
     RequireUsable(g, "click in");
     if (col < 0 || col >= g.ColCount() || row < 0 || row >= g.RowCount() || g.ColWidth(col) <= 0)
       throw ScriptFailure("no visible cell " + std::to_string(col) + "," + std::to_string(row));
     g.UserFocused();
-    g.UserSelectCell(col, row);
+    g.UserSelectCell(col, row, shift);
   }
 
   void DragRow(std::string_view name, int from, int to) override {

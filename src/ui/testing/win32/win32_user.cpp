@@ -197,14 +197,15 @@ class Win32User final : public User {
     Settle();
   }
 
-  void SelectCell(std::string_view name, int col, int row) override {
+  void SelectCell(std::string_view name, int col, int row, unsigned shift) override {
     HWND h = Usable(name, "click in");
     auto& g = As<StringGrid>(name);
     if (col < 0 || col >= g.ColCount() || row < 0 || row >= g.RowCount() || g.ColWidth(col) <= 0)
       throw ScriptFailure("no visible cell " + std::to_string(col) + "," + std::to_string(row));
     const LPARAM at = CellPoint(h, g, col, row);
-    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageA(h, WM_LBUTTONUP, 0, at);
+    const WPARAM held = ((shift & ssShift) ? MK_SHIFT : 0) | ((shift & ssCtrl) ? MK_CONTROL : 0);
+    SendMessageA(h, WM_LBUTTONDOWN, MK_LBUTTON | held, at);
+    SendMessageA(h, WM_LBUTTONUP, held, at);
     Settle();
   }
 
