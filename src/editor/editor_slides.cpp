@@ -273,6 +273,7 @@ void TEditorForm::BtnMoveClick(ui::Control&) {
     // first one's.
     const std::vector<int> rows = SelectedSlides();
     const int n = static_cast<int>(rows.size());
+    if (n >= SlideCount(Grid)) return;  // every slide: there is nowhere to move them
     const int to = AskValue("Move " + std::to_string(n) + " slides to", 1,
                             std::max(1, SlideCount(Grid) - n + 1), 1, 1, rows.front());
     if (to == -1 || (to == rows.front() && rows.back() - rows.front() == n - 1)) return;
@@ -468,7 +469,7 @@ void TEditorForm::BtnNewClick(ui::Control&) {
   state_.Modified = false;
   // A new script has no name and no catalog yet: a save asks for a name and
   // cannot put it over the script that was open.
-  state_.ScriptPath = keys::kNoScript;
+  state_.ScriptPath = std::string(keys::kNoScript);
   state_.ScriptTitle.clear();
   state_.CatalogId.clear();
   state_.Directories.clear();

@@ -49,7 +49,8 @@ class Multi : public Editor {
  protected:
   void SetUp() override {
     Editor::SetUp();
-    for (const char* f : {"c:\\pics\\tree.bmp", "c:\\pics\\dusk.bmp"}) machine.files.AddFile(f, "x");
+    for (const char* f : {"c:\\pics\\tree.bmp", "c:\\pics\\dusk.bmp"})
+      machine.files.AddFile(f, "x");
     machine.files.AddFile("c:\\shows\\six.avl", kSixSlides);
     StartWith("c:\\shows\\six.avl");
   }
@@ -71,7 +72,8 @@ class Multi : public Editor {
 
 TEST_F(Multi, EachOperationOnSeveralSlidesIsOneStepUndoneAndRedoneWhole) {
   const std::vector<Operation> operations = {
-      {"erase", nullptr, [](User& u, TEditorForm&) {
+      {"erase", nullptr,
+       [](User& u, TEditorForm&) {
          PickRange(u, ed::kColName, 2, 4);
          u.Click("BtnDelete");
        },
@@ -145,9 +147,9 @@ TEST_F(Multi, EachOperationOnSeveralSlidesIsOneStepUndoneAndRedoneWhole) {
          u.PressKey('D', ssCtrl);
        },
        [](const TEditorForm& f) {
-         EXPECT_EQ(Names(f), (std::vector<std::string>{"sunset.bmp", "beach.jpg", "clip.avi",
-                                                       "tree.bmp", "gone.bmp", "tree.bmp",
-                                                       "gone.bmp", "dusk.bmp"}));
+         EXPECT_EQ(Names(f),
+                   (std::vector<std::string>{"sunset.bmp", "beach.jpg", "clip.avi", "tree.bmp",
+                                             "gone.bmp", "tree.bmp", "gone.bmp", "dusk.bmp"}));
          EXPECT_EQ(f.Grid.SelectedRows(), (Rows{6, 7})) << "the copies are selected";
          EXPECT_EQ(f.Grid.Cell(ed::kColNumber, 8), "8");
          EXPECT_EQ(f.Grid.Cell(ed::kColPath, 6), f.Grid.Cell(ed::kColPath, 4));

@@ -138,11 +138,12 @@ LPARAM CellPoint(HWND editor, int col, int row) {
   return MAKELPARAM(x + w[col] / 2, row * 25 + 12);
 }
 
-void ClickCell(HWND editor, int col, int row) {
+// `held`: MK_SHIFT, MK_CONTROL as the mouse reports the keys held.
+void ClickCell(HWND editor, int col, int row, WPARAM held = 0) {
   HWND grid = GridOf(editor);
   const LPARAM at = CellPoint(editor, col, row);
-  SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(grid, WM_LBUTTONUP, 0, at);
+  SendMessageA(grid, WM_LBUTTONDOWN, MK_LBUTTON | held, at);
+  SendMessageA(grid, WM_LBUTTONUP, held, at);
 }
 
 // Opens the cell's menu as the right mouse button does (posted: the menu
@@ -861,6 +862,94 @@ TEST_F(EditorDll, UndoingARelinkBringsTheMarksBack) {
   EXPECT_EQ(relinked.find("missing"), std::string::npos) << relinked;
   EXPECT_NE(undone.find("- 1 missing"), std::string::npos) << undone;
   EXPECT_EQ(ReadAll(kScript), kGen5) << "nothing saved";
+}
+
+// The path line, whatever the slide count.
+std::string StatusLine(HWND editor) {
+  for (HWND h : wine_windows::Descendants(editor)) {
+    const std::string text = TextOf(h);
+    if (text.find(" of ") != std::string::npos && text.find(']') != std::string::npos) return text;
+  }
+  return "<no path line>";
+}
+
+// Several slides at once: Shift+Down picks two, Ctrl+D copies them below,
+// Ctrl+click adds the last slide, the slide menu erases the three, Ctrl+Z
+// brings them back, Ctrl+Y erases them again and Ctrl+Z once more; the
+// script saved holds the copies.
+TEST_F(EditorDll, SeveralSlidesPickedWithShiftAndCtrlAreCopiedErasedAndComeBack) {
+  HostWrite("SavePath", "c:\\w95ed\\");
+  DeleteFileA("c:\\w95ed\\multi.avl");
+  std::string two, copied, three, erased, undone, redone, again;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) {
+                     ClickCell(e, 4, 1);
+                     SetFocus(GridOf(e));
+                     wine_keys::Press(VK_DOWN, {VK_SHIFT}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     two = StatusLine(e);
+                     wine_keys::Press('D', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     copied = StatusLine(e);
+                     ClickCell(e, 4, 5, MK_CONTROL);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     three = StatusLine(e);
+                     // The right button opens the slide menu on the selection.
+                     const LPARAM at = CellPoint(e, 4, 5);
+                     PostMessageA(GridOf(e), WM_RBUTTONDOWN, MK_RBUTTON, at);
+                     PostMessageA(GridOf(e), WM_RBUTTONUP, 0, at);
+                   }});
+  steps.push_back({"#32768", [](HWND m) { Choose(m, "&Erase slide"); }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     erased = StatusLine(e);
+                     SetFocus(GridOf(e));
+                     wine_keys::Press('Z', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     undone = StatusLine(e);
+                     wine_keys::Press('Y', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     redone = StatusLine(e);
+                     wine_keys::Press('Z', {VK_CONTROL}, 0);
+                   }});
+  steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
+                     again = StatusLine(e);
+                     Press(e, "&Save");
+                   }});
+  steps.push_back(SaveAs("multi.avl"));
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }});
+  EXPECT_EQ(Run(), 0);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  EXPECT_NE(two.find("[2 of 3] - 2 selected"), std::string::npos) << two;
+  EXPECT_NE(copied.find("[3 of 5] - 2 selected"), std::string::npos) << copied;
+  EXPECT_NE(three.find("[5 of 5] - 3 selected"), std::string::npos) << three;
+  EXPECT_NE(erased.find("[2 of 2]"), std::string::npos) << erased;
+  EXPECT_NE(undone.find(" of 5]"), std::string::npos) << undone;
+  EXPECT_NE(redone.find(" of 2]"), std::string::npos) << redone;
+  EXPECT_NE(again.find(" of 5]"), std::string::npos) << again;
+  const std::string text = ReadAll("c:\\w95ed\\multi.avl");
+  const auto at = [&](const char* part) { return text.find(part); };
+  EXPECT_NE(at("N=6\r\n"), std::string::npos) << text;
+  const size_t s1 = at("[1]\r\nF=sunset.bmp,"), s2 = at("[2]\r\nF=clip.avi,"),
+               s3 = at("[3]\r\nF=sunset.bmp,"), s4 = at("[4]\r\nF=clip.avi,"),
+               s5 = at("[5]\r\nF=beach.jpg,");
+  EXPECT_TRUE(s1 != std::string::npos && s2 != std::string::npos && s3 != std::string::npos &&
+              s4 != std::string::npos && s5 != std::string::npos)
+      << text;
+  // A copy keeps its slide's settings.
+  const auto section = [&](const char* name) {
+    const size_t from = text.find(name);
+    if (from == std::string::npos) return std::string("<none>");
+    const size_t to = text.find("\r\n[", from);
+    return text.substr(from + std::strlen(name),
+                       to == std::string::npos ? to : to - from - std::strlen(name));
+  };
+  EXPECT_EQ(section("[3]"), section("[1]"));
+  EXPECT_EQ(section("[4]"), section("[2]"));
+  EXPECT_NE(section("[1]").find("W=5"), std::string::npos) << text;
 }
 
 }  // namespace
