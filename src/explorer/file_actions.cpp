@@ -395,6 +395,8 @@ void TFileForm::ViewMenuClick(ui::MenuItem& item) {
     UpdateFiles();
   } else if (&item == mnuDetails) {
     SetDetailsView(!state_.details, true);
+  } else if (&item == mnuPreviewPane) {
+    SetPreviewPane(!Preview.Shown(), true);
   } else if (&item == PreviewMode) {
     item.SetChecked(!item.Checked());
     ui::MessageDlg(item.Checked() ? kMsgPreviewOn : kMsgPreviewOff, ui::MsgKind::Information,

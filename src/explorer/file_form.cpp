@@ -116,6 +116,7 @@ void TFileForm::BuildControls() {
   BtnNewFolder.OnClick = [this](ui::Control& s) { BtnNewFolderClick(s); };
   BtnDetails.OnClick = [this](ui::Control&) { SetDetailsView(!state_.details, true); };
   XFiles.OnHeaderClick = [this](ui::Control&, int column) { XFilesHeaderClick(column); };
+  Preview.Current = [this] { return PreviewSubjectNow(); };
   XFiles.OnCellText = [this](int i, int column) -> std::string {
     const Listing& l = state_.shown;
     if (i < 0 || static_cast<size_t>(i) >= l.entries.size()) return {};
@@ -202,6 +203,7 @@ void TFileForm::BuildMenus() {
   mnuOneCol = add(MainMenu, "mnuOneCol", "Singl&e column", false);
   PreviewMode = add(MainMenu, "PreviewMode", "&Preview mode", false);
   mnuDetails = add(MainMenu, "mnuDetails", "&Details view", false);
+  mnuPreviewPane = add(MainMenu, "mnuPreviewPane", "Picture pa&ne", false);
 }
 
 void TFileForm::FormCreate() {
@@ -220,6 +222,7 @@ void TFileForm::FormCreate() {
   state_.sort = SortOrderFrom(ini.ReadNumber(keys::kSection, keys::kExpSort, 0),
                               ini.ReadNumber(keys::kSection, keys::kExpSortDesc, 0));
   SetDetailsView(ini.ReadNumber(keys::kSection, keys::kExpView, 0) == 1, false);
+  SetPreviewPane(ini.ReadNumber(keys::kSection, keys::kExpPreview, 0) == 1, false);
   std::string start = state_.startFolder;
   if (!start.empty() && start.back() == '\\') start.pop_back();
   start = NormalFolder(LongPathOf(start));
@@ -364,6 +367,7 @@ void TFileForm::FormClose() {
   if (state_.closed) return;
   state_.closed = true;
   state_.open = false;
+  Preview.Stop();
   SaveWindowState();
 }
 

@@ -11,6 +11,7 @@
 #include "explorer/formats.h"
 #include "explorer/listing.h"
 #include "explorer/modes.h"
+#include "explorer/preview_pane.h"
 #include "settings/exchange.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -115,6 +116,7 @@ class TFileForm : public ui::Form {
   ui::Panel PanelList{*this, "PanelList"};
   ui::XFileListBox XFiles{PanelList, "XFiles"};
   ui::ListBox InputList{PanelList, "InputList"};
+  PreviewPane Preview{*this, PanelList};
   ui::Panel PanelButtons{*this, "PanelButtons"};
   ui::Label LabelName{PanelButtons, "LabelName"};
   ui::Edit Edit1{PanelButtons, "Edit1"};
@@ -150,6 +152,7 @@ class TFileForm : public ui::Form {
   ui::MenuItem* mnuOneCol;
   ui::MenuItem* PreviewMode;
   ui::MenuItem* mnuDetails;
+  ui::MenuItem* mnuPreviewPane;
 
   // ---- Handlers and operations.
   void FormCreate();
@@ -174,6 +177,10 @@ class TFileForm : public ui::Form {
   // column's title, which sorts by it or turns its sort round.
   void SetDetailsView(bool on, bool store);
   void XFilesHeaderClick(int column);
+  // The picture pane on or off (remembered when `store`), and the entry it
+  // shows: the one the list points at.
+  void SetPreviewPane(bool on, bool store);
+  PreviewSubject PreviewSubjectNow() const;
   void XFilesClick(ui::Control& sender);
   void XFilesDblClick(ui::Control& sender);
   void XFilesKeyDown(ui::Control& sender, int& key, unsigned shift);

@@ -122,6 +122,7 @@ void TFileForm::Reorder() {
   if (XFiles.MultiSelect())
     XFiles.SelectWhere([&r](int i) { return r.selected[static_cast<size_t>(i)]; });
   XFiles.SetItemIndex(r.current);
+  Preview.SelectionMoved();
 }
 
 void TFileForm::SetDetailsView(bool on, bool store) {
@@ -186,6 +187,7 @@ void TFileForm::CalcStringWidth() {
 void TFileForm::InitFocus() {
   if (XFiles.Count() == 0) {
     mnuFOpen->SetEnabled(false);
+    Preview.SelectionMoved();
     return;
   }
   if (!XFiles.IsFolder(0)) Edit1.SetText(XFiles.Item(0));
@@ -193,6 +195,7 @@ void TFileForm::InitFocus() {
   XFiles.SetItemIndex(0);
   if (XFiles.Showing()) XFiles.SetFocus();
   mnuFOpen->SetEnabled(true);
+  Preview.SelectionMoved();
 }
 
 void TFileForm::UpdateHistory() {
@@ -275,6 +278,7 @@ void TFileForm::BtnNewFolderClick(ui::Control&) {
 }
 
 void TFileForm::XFilesClick(ui::Control&) {
+  Preview.SelectionMoved();
   const int i = XFiles.ItemIndex();
   if (i < 0) return;
   // A Ctrl+click that deselects the entry leaves the box to a file that is
@@ -390,6 +394,7 @@ void TFileForm::FormResize(ui::Control&) {
   BtnJPEG.SetLeft(BtnHelp.Left() + BtnUp.Width() + 2);
   BtnOK.SetLeft(BtnOK.Left() + (PanelButtons.Width() - BtnOK.Left() - BtnOK.Width()) / 2);
   BtnExit.SetLeft(BtnOK.Left());
+  Preview.FitTo(Width());
   if (!state_.initialising) CalcStringWidth();
 }
 

@@ -15,7 +15,8 @@
 
 namespace w95::platform {
 
-class MediaService;  // platform/media.h
+class MediaService;    // platform/media.h
+class PreviewDecoder;  // platform/picture_preview.h
 
 // Win32 error codes the services report through LastError().
 enum : uint32_t {
@@ -253,6 +254,7 @@ struct Machine {
   MediaService* media = nullptr;
   Printer* printer = nullptr;
   PictureLoader* pictures = nullptr;
+  PreviewDecoder* previews = nullptr;  // none: previews show no pictures
 };
 
 // The machine in use. The Win32 build installs the real one at library start;

@@ -64,6 +64,7 @@ inline constexpr char kSafePlay[] = "SafePLAY";
 inline constexpr char kExpView[] = "ExpView";          // 1 details view, 0 the list
 inline constexpr char kExpSort[] = "ExpSort";          // 0 name, 1 size, 2 type, 3 date
 inline constexpr char kExpSortDesc[] = "ExpSortDesc";  // 1 descending
+inline constexpr char kExpPreview[] = "ExpPreview";    // 1 the picture pane shown
 
 // The video window's choices, remembered across openings.
 inline constexpr char kVidZoom[] = "VidZoom";            // 1..4, the zoom chosen last

@@ -120,6 +120,41 @@ void MakeMaterial() {
   video_wine::WriteAvi(kClip, 160, 120, 24, 12);
 }
 
+// The visible glyph buttons (buttons without a caption) of a window, from
+// left to right.
+std::vector<HWND> GlyphButtons(HWND window) {
+  std::vector<std::pair<LONG, HWND>> found;
+  for (HWND h : wine_windows::Descendants(window)) {
+    char text[8] = "";
+    GetWindowTextA(h, text, sizeof text);
+    char cls[16] = "";
+    GetClassNameA(h, cls, sizeof cls);
+    RECT r;
+    GetWindowRect(h, &r);
+    if (_stricmp(cls, "Button") == 0 && !text[0] && IsWindowVisible(h))
+      found.push_back({r.left, h});
+  }
+  std::sort(found.begin(), found.end());
+  std::vector<HWND> out;
+  for (const auto& f : found) out.push_back(f.second);
+  return out;
+}
+
+// Clicks a button as it tells its parent of a click (BM_CLICK needs the
+// window active).
+void PressButton(HWND button) {
+  if (button)
+    PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+// A static text of the window that reads exactly `text`.
+HWND StaticWithText(HWND window, const std::string& text) {
+  for (HWND h : wine_windows::Descendants(window))
+    if (tour::ClassOf(h) == "Static" && tour::TextOf(h) == text && IsWindowVisible(h)) return h;
+  return nullptr;
+}
+
 // The explorer dialog: saving a picture at 24 bits per pixel, then adding
 // slides, as the viewer and the slide editor call it.
 void ExplorerDialog(Host& host, TourLog& log) {
@@ -127,12 +162,23 @@ void ExplorerDialog(Host& host, TourLog& log) {
   if (!remoteDlg) return;
 
   WriteKey(W95_KEY_SAVE_PATH, ShortOf(kPictures) + "\\");
-  std::string picture;
+  std::string picture, compression;
   LONG result = 0;
   auto outcome = tour::Play({{"Save File",
                               [&](HWND d) {
                                 tour::SetEditText(d, "Sunset");
                                 picture = log.Shot("explorer-save", d);
+                              }},
+                             // The JPEG compression button, the rightmost glyph of the top row.
+                             {"Save File",
+                              [](HWND d) {
+                                const auto glyphs = GlyphButtons(d);
+                                if (!glyphs.empty()) PressButton(glyphs.back());
+                              }},
+                             {"Compression Setting",
+                              [&](HWND c) {
+                                compression = log.Shot("explorer-compression", c);
+                                tour::Click(c, "Cancel");
                               }},
                              {"Save File", [](HWND d) { tour::Click(d, "&Save"); }}},
                             [&] { result = remoteDlg(24, 0); });
@@ -142,8 +188,13 @@ void ExplorerDialog(Host& host, TourLog& log) {
            "typed \"Sunset\" and pressed Save",
            "result " + std::to_string(result) + ", Savename=" + ReadKey("Savename") +
                ", LongName=" + saved + ", SaveExt=" + ReadKey(W95_KEY_SAVE_EXT));
-  log.Summary("explorer dialog", outcome.missing.empty() && result >= 0 && saved == "Sunset.JPG",
-              "save at 24 bits: format code " + std::to_string(result) + ", " + saved);
+  log.Line(compression, "Compression setting (the JPEG button of the save dialog)",
+           "pressed the JPEG compression button, then Cancel", "nothing: the settings stay");
+  log.Summary(
+      "explorer dialog",
+      outcome.missing.empty() && result >= 0 && saved == "Sunset.JPG" && !compression.empty(),
+      "save at 24 bits: format code " + std::to_string(result) + ", " + saved +
+          ", compression dialog shown");
 
   WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
   outcome =
@@ -242,30 +293,54 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
   if (!open || !close) return;
   WriteKey(W95_KEY_LAST_DIR, std::string(kPictures) + "\\");
   const size_t before = HostMessages().size();
-  std::string first, all, details;
-  auto outcome = tour::Play({{"Plimbo Explorer",
-                              [&](HWND w) {
-                                MarkEntries(w, FirstFile(w));
-                                first = log.Shot("explorer-window", w);
-                              }},
-                             {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
-                             {"Plimbo Explorer",
-                              [&](HWND w) {
-                                MarkEntries(w, -1);
-                                all = log.Shot("explorer-window-all", w);
-                              }},
-                             {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
-                             // The details view, sorted by size, largest first.
-                             {"Plimbo Explorer", [](HWND w) { ClickViewButton(w); }},
-                             {"Plimbo Explorer", [](HWND w) { ClickColumn(w, 1); }},
-                             {"Plimbo Explorer", [](HWND w) { ClickColumn(w, 1); }},
-                             {"Plimbo Explorer",
-                              [&](HWND w) {
-                                MarkEntries(w, FirstFile(w));
-                                details = log.Shot("explorer-window-details", w);
-                              }},
-                             {"Plimbo Explorer", [](HWND) {}}},
-                            [&] { open(hostWindow, 0); });
+  std::string first, all, details, preview;
+  bool pane = false;
+  auto outcome =
+      tour::Play({{"Plimbo Explorer",
+                   [&](HWND w) {
+                     MarkEntries(w, FirstFile(w));
+                     first = log.Shot("explorer-window", w);
+                   }},
+                  {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
+                  {"Plimbo Explorer",
+                   [&](HWND w) {
+                     MarkEntries(w, -1);
+                     all = log.Shot("explorer-window-all", w);
+                   }},
+                  {"Plimbo Explorer", [](HWND w) { tour::Click(w, "&Open"); }},
+                  // The details view, sorted by size, largest first.
+                  {"Plimbo Explorer", [](HWND w) { ClickViewButton(w); }},
+                  {"Plimbo Explorer", [](HWND w) { ClickColumn(w, 1); }},
+                  {"Plimbo Explorer", [](HWND w) { ClickColumn(w, 1); }},
+                  {"Plimbo Explorer",
+                   [&](HWND w) {
+                     MarkEntries(w, FirstFile(w));
+                     details = log.Shot("explorer-window-details", w);
+                   }},
+                  // The picture pane, from the view menu of the
+                  // menu button (the third glyph from the left).
+                  {"Plimbo Explorer",
+                   [](HWND w) {
+                     const auto glyphs = GlyphButtons(w);
+                     if (glyphs.size() > 2) PressButton(glyphs[2]);
+                   }},
+                  {tour::kPopupMenu,
+                   [](HWND m) {
+                     for (int i = 0; i < 11; ++i)  // "Picture pa&ne"
+                       PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);
+                     PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
+                   }},
+                  {"Plimbo Explorer",
+                   [&](HWND w) {
+                     MarkEntries(w, FirstFile(w));
+                     // The picture is decoded once the selection rests.
+                     for (int i = 0; i < 100 && !StaticWithText(w, "160 x 120 pixels"); ++i)
+                       tour::Pump(50);
+                     pane = StaticWithText(w, "160 x 120 pixels") != nullptr;
+                     preview = log.Shot("explorer-window-preview", w);
+                   }},
+                  {"Plimbo Explorer", [](HWND) {}}},
+                 [&] { open(hostWindow, 0); });
   log.Missing(outcome, "explorer window");
   const bool one = Received(before, "0x911 " + std::to_string(W95_REQ_ONE_FILE));
   const bool several = Received(before, "0x911 " + std::to_string(W95_REQ_SEVERAL_FILES));
@@ -279,14 +354,21 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
   log.Line(details, "Explorer window, details view",
            "pressed the view button, then clicked the Size title twice",
            bySize ? "ExpView=1, ExpSort=1, ExpSortDesc=1" : "the view or sort was not remembered");
+  const bool paneKept = ReadKey("ExpPreview") == "1";
+  log.Line(preview, "Explorer window, picture pane",
+           "chose \"Picture pane\" in the view menu and picked a picture",
+           pane ? std::string("the pane shows the picture, 160 x 120 pixels") +
+                      (paneKept ? ", ExpPreview=1" : ", ExpPreview NOT written")
+                : "the pane did not show the picture's size");
   // The rest of the tour shows the list as it always was.
-  for (const char* key : {"ExpView", "ExpSort", "ExpSortDesc"})
+  for (const char* key : {"ExpView", "ExpSort", "ExpSortDesc", "ExpPreview"})
     WritePrivateProfileStringA(kSection, key, nullptr, kIni);
   close();
   tour::Pump(200);
   const bool closed = tour::FindWindowStarting("Plimbo Explorer") == nullptr;
-  log.Summary("explorer window", outcome.missing.empty() && one && several && closed && bySize,
-              std::string("requests 2313 and 2320 received") +
+  log.Summary("explorer window",
+              outcome.missing.empty() && one && several && closed && bySize && pane && paneKept,
+              std::string("requests 2313 and 2320 received, picture pane shown") +
                   (closed ? ", closed by the host" : ", NOT closed"));
 }
 

@@ -13,6 +13,7 @@ void SimMachine::Install() {
   m.media = &media;
   m.printer = &printer;
   m.pictures = &pictures;
+  m.previews = &previews;
   platform::Install(m);
 }
 

@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_media.h"
+#include "platform/sim/sim_previews.h"
 #include "platform/sim/sim_printer.h"
 #include "platform/sim/sim_profiles.h"
 
@@ -121,6 +122,7 @@ class SimMachine {
   SimMedia media{&files};
   SimPrinter printer;  // no printer until a test installs some
   SimPictures pictures{files};
+  SimPreviews previews{files};
 
   void Install();
 };

@@ -102,6 +102,7 @@ void InstallWin32Machine() {
   m.media = &media;
   m.printer = &Win32Printer();
   m.pictures = &Win32Pictures();
+  m.previews = &Win32Previews();
   Install(m);
 }
 
