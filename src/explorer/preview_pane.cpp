@@ -39,8 +39,8 @@ std::string DepthText(int bits) {
 PreviewPane::PreviewPane(ui::Control& owner, ui::Control& parent)
     : Pane(parent, "PanePreview"),
       View(Pane, "PreviewImage"),
-      SizeLine(Pane, "PreviewSize"),
       DepthLine(Pane, "PreviewDepth"),
+      SizeLine(Pane, "PreviewSize"),
       Settle(owner, "PreviewSettle"),
       Poll(owner, "PreviewPoll") {
   Pane.SetAlign(ui::Align::Right);

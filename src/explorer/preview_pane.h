@@ -47,8 +47,9 @@ class PreviewPane {
 
   ui::Panel Pane;
   ui::Image View;
-  ui::Label SizeLine;   // pixel size, or the type
+  // Bottom-aligned, so the one made first lies lowest.
   ui::Label DepthLine;  // colour depth, or the file size
+  ui::Label SizeLine;   // pixel size, or the type
   ui::Timer Settle;     // the selection has rested: decode
   ui::Timer Poll;       // looks for the decoding's result
 
