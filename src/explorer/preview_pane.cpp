@@ -149,9 +149,8 @@ void PreviewPane::Paint(ui::Canvas& canvas) {
   if (!picture_ || picture_->Empty()) return;
   // Fitted by the picture's own size, so a pane resized since still shows
   // it whole.
-  const platform::FitRect fit = platform::FitPicture(facts_.width, facts_.height,
-                                                     View.Width() - 2 * kMargin,
-                                                     View.Height() - 2 * kMargin);
+  const platform::FitRect fit = platform::FitPicture(
+      facts_.width, facts_.height, View.Width() - 2 * kMargin, View.Height() - 2 * kMargin);
   if (fit.width <= 0) return;
   const ui::Rect at{kMargin + fit.left, kMargin + fit.top, fit.width, fit.height};
   canvas.DrawPicture(at, *picture_);

@@ -51,8 +51,8 @@ PictureFacts JpegFacts(std::string_view b) {
     if (marker == 0xDA || marker == 0xD9) return {};
     const uint32_t length = Be16(b, at + 2);
     if (length < 2) return {};
-    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-                       marker != 0xCC;
+    const bool frame =
+        marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
     if (frame) {
       if (length < 8 || at + 10 > b.size()) return {};
       const int precision = static_cast<int>(Byte(b, at + 4));

@@ -96,8 +96,7 @@ PicturePtr PlatformDecode(std::string_view bytes, PictureFormat, int width, int 
   want.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP section =
-      dc ? CreateDIBSection(dc, &want, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+  HBITMAP section = dc ? CreateDIBSection(dc, &want, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
   if (section && bits && hw > 0 && hh > 0) {
     HGDIOBJ old = SelectObject(dc, section);
     PatBlt(dc, 0, 0, width, height, WHITENESS);
@@ -123,8 +122,8 @@ PicturePtr PlatformDecode(std::string_view bytes, PictureFormat, int width, int 
 PreviewResult DecodeFile(const std::string& path, int width, int height,
                          const std::atomic<bool>& cancelled) {
   PreviewResult r;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return r;
   LARGE_INTEGER size{};
   std::string bytes;
@@ -152,9 +151,9 @@ DWORD WINAPI DecodeThread(void* param) {
     std::unique_ptr<std::shared_ptr<JobState>> held(static_cast<std::shared_ptr<JobState>*>(param));
     std::shared_ptr<JobState> s = std::move(*held);
     held.reset();
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&DecodeThread), &self);
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&DecodeThread), &self);
     if (!s->cancelled) {
       const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
       s->result = DecodeFile(s->path, s->width, s->height, s->cancelled);

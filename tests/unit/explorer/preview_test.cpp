@@ -14,8 +14,8 @@ using w95::explorer::PreviewPaneWidth;
 using w95::explorer::PreviewsAsPicture;
 
 std::string JpegBytes(int width, int height) {
-  const int b[] = {0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x11, 8, height >> 8, height & 0xFF,
-                   width >> 8, width & 0xFF, 3, 0xFF, 0xD9};
+  const int b[] = {0xFF,        0xD8,          0xFF,       0xC0,         0x00, 0x11, 8,
+                   height >> 8, height & 0xFF, width >> 8, width & 0xFF, 3,    0xFF, 0xD9};
   std::string s;
   for (int c : b) s += static_cast<char>(c);
   return s;
@@ -135,9 +135,9 @@ TEST_F(Preview, PicturesAreDecodedOnceTheSelectionRestsOthersShowTypeAndSize) {
     EXPECT_EQ(f.Preview.Picture()->width, room);
     w95::ui::RecordingCanvas canvas;
     f.Preview.View.Paint(canvas);
-    const std::string drawn = "picture 4," + std::to_string(4 + (f.Preview.View.Height() - 8 -
-                                                                  f.Preview.Picture()->height) /
-                                                                     2);
+    const std::string drawn =
+        "picture 4," +
+        std::to_string(4 + (f.Preview.View.Height() - 8 - f.Preview.Picture()->height) / 2);
     bool found = false;
     for (const std::string& op : canvas.ops) found |= op.rfind(drawn, 0) == 0;
     EXPECT_TRUE(found) << "centred in the pane";

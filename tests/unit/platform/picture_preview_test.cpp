@@ -28,13 +28,16 @@ std::string Bytes(std::initializer_list<int> b) {
 // A JPEG's start: SOI, an APP0 segment to step over (after fill bytes),
 // then a baseline frame header of width x height with three components.
 std::string JpegHead(int width, int height) {
-  return Bytes({0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x06, 'J', 'F', 'I', 'F', 0xFF, 0xFF, 0xC0, 0x00,
-                0x11, 8, height >> 8, height & 0xFF, width >> 8, width & 0xFF, 3});
+  return Bytes({0xFF, 0xD8, 0xFF,        0xE0,          0x00,       0x06,         'J',
+                'F',  'I',  'F',         0xFF,          0xFF,       0xC0,         0x00,
+                0x11, 8,    height >> 8, height & 0xFF, width >> 8, width & 0xFF, 3});
 }
 
 std::string PngHead(int width, int height, int depth, int colourType) {
-  return Bytes({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0,
-                0, width >> 8, width & 0xFF, 0, 0, height >> 8, height & 0xFF, depth, colourType});
+  return Bytes({0x89,  'P',       'N',        'G',          '\r', '\n', 0x1A,        '\n',
+                0,     0,         0,          13,           'I',  'H',  'D',         'R',
+                0,     0,         width >> 8, width & 0xFF, 0,    0,    height >> 8, height & 0xFF,
+                depth, colourType});
 }
 
 TEST(PictureFit, ShrinksToTheBoxKeepingTheShapeAndNeverEnlarges) {
@@ -42,15 +45,15 @@ TEST(PictureFit, ShrinksToTheBoxKeepingTheShapeAndNeverEnlarges) {
     int w, h, boxW, boxH;
     FitRect want;
   } rows[] = {
-      {40, 30, 100, 100, {30, 35, 40, 30}},            // small: as it is, centred
-      {400, 300, 100, 100, {0, 12, 100, 75}},          // wide: the width fills
-      {300, 400, 100, 100, {12, 0, 75, 100}},          // tall: the height fills
-      {1000, 3, 100, 100, {0, 49, 100, 1}},            // a sliver stays one pixel high
-      {8192, 8192, 150, 90, {30, 0, 90, 90}},          // square in a flat box
-      {100, 100, 100, 100, {0, 0, 100, 100}},          // exactly the box
-      {101, 50, 100, 100, {0, 25, 100, 50}},           // rounded to the nearest pixel
-      {0, 10, 100, 100, {}},                           // no picture
-      {10, 10, 0, 100, {}},                            // no room
+      {40, 30, 100, 100, {30, 35, 40, 30}},    // small: as it is, centred
+      {400, 300, 100, 100, {0, 12, 100, 75}},  // wide: the width fills
+      {300, 400, 100, 100, {12, 0, 75, 100}},  // tall: the height fills
+      {1000, 3, 100, 100, {0, 49, 100, 1}},    // a sliver stays one pixel high
+      {8192, 8192, 150, 90, {30, 0, 90, 90}},  // square in a flat box
+      {100, 100, 100, 100, {0, 0, 100, 100}},  // exactly the box
+      {101, 50, 100, 100, {0, 25, 100, 50}},   // rounded to the nearest pixel
+      {0, 10, 100, 100, {}},                   // no picture
+      {10, 10, 0, 100, {}},                    // no room
   };
   for (const Row& r : rows)
     EXPECT_EQ(FitPicture(r.w, r.h, r.boxW, r.boxH), r.want) << r.w << "x" << r.h;
