@@ -15,6 +15,7 @@
 #include "file_printer.h"
 #include "host.h"
 #include "tour_driver.h"
+#include "wine_keys.h"
 
 namespace w95host {
 
@@ -521,6 +522,119 @@ void SlideEditorThumbnails(Host& host, TourLog& log) {
                   std::to_string(tags.size()) + " tagged slides");
 }
 
+// Picks the item at `index` of the pop-up menu on screen with the keyboard.
+void PickMenuItem(HWND menu, int index) {
+  for (int i = 0; i <= index; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// Keys typed for real into the editor's grid (they reach it through the
+// editor's own loop).
+void TypeInGrid(HWND editor, std::initializer_list<WORD> keys,
+                std::initializer_list<WORD> held = {}) {
+  HWND g = nullptr;
+  EnumChildWindows(editor, MatchGrid, reinterpret_cast<LPARAM>(&g));
+  if (g) SetFocus(g);
+  for (WORD k : keys) wine_keys::Press(k, held, 0);
+}
+
+// The right mouse button on the editor's grid: the menu of the current cell.
+void RightClickGrid(HWND editor) {
+  HWND g = nullptr;
+  EnumChildWindows(editor, MatchGrid, reinterpret_cast<LPARAM>(&g));
+  if (!g) return;
+  PostMessageA(g, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  PostMessageA(g, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+// The slide editor on a script whose second picture was moved away: the
+// slide is marked missing and found again in the folder it went to; a
+// global modify is taken back with Ctrl+Z; a wait is typed into the value
+// dialog. Nothing is saved.
+void SlideEditorMissingAndUndo(Host& host, TourLog& log) {
+  auto editor = host.Export<W95_PFN_EditorWin95>("EditorWin95");
+  if (!editor) return;
+  const std::string moved = std::string(kRoot) + "\\Moved";
+  CreateDirectoryA(moved.c_str(), nullptr);
+  WriteBitmap(moved + "\\meadow.bmp", 160, 120, 120, 220, 40);
+  DeleteFileA((std::string(kPictures) + "\\meadow.bmp").c_str());
+  const std::string script = std::string(kRoot) + "\\Shows\\Spring.avl";
+  if (FILE* f = std::fopen(script.c_str(), "wb")) {
+    std::fprintf(f,
+                 "[Header]\r\nVer=5\r\nN=4\r\nCat=ABCDE\r\n[Directory]\r\n0=%s\\\r\n1=%s\\\r\n"
+                 "[1]\r\nF=forest.bmp,1\r\nX=0\r\n[2]\r\nF=meadow.bmp,1\r\nX=0\r\n"
+                 "[3]\r\nF=portrait.bmp,1\r\nX=0\r\n",
+                 ShortOf(kRoot).c_str(), ShortOf(kPictures).c_str());
+    std::fclose(f);
+  }
+  WriteKey(W95_KEY_SCRIPT, script);
+  WriteKey(W95_KEY_SCRIPT_NOW, script);
+  WriteKey(W95_KEY_LAST_DIR, ShortOf(moved) + "\\");
+  std::string missing, folder, relinked, global, undone, value;
+  LONG result = -2;
+  auto outcome =
+      tour::Play({{"Plimbo Slide Editor",
+                   [&](HWND e) {
+                     missing = log.Shot("editor-missing", e);
+                     TypeInGrid(e, {VK_DOWN});
+                   }},
+                  // The slide menu from the keyboard: "Find missing files...".
+                  {"Plimbo Slide Editor", [](HWND e) { TypeInGrid(e, {VK_APPS}); }},
+                  {tour::kPopupMenu, [](HWND m) { PickMenuItem(m, 10); }},
+                  // The dialog fills its list after it first shows: a tick later.
+                  {"Search Folder", [](HWND) {}},
+                  {"Search Folder",
+                   [&](HWND d) {
+                     folder = log.Shot("editor-search-folder", d);
+                     tour::Click(d, "&Search");
+                   }},
+                  // Global: every slide waits 10 seconds.
+                  {"Plimbo Slide Editor",
+                   [&](HWND e) {
+                     relinked = log.Shot("editor-relinked", e);
+                     TypeInGrid(e, {VK_RIGHT, VK_RIGHT, VK_RIGHT});
+                   }},
+                  {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Global"); }},
+                  {tour::kPopupMenu, [](HWND m) { PickMenuItem(m, 4); }},
+                  {"Plimbo Slide Editor",
+                   [&](HWND e) {
+                     global = log.Shot("editor-global", e);
+                     TypeInGrid(e, {'Z'}, {VK_CONTROL});
+                   }},
+                  // The wait menu's "User": the value dialog.
+                  {"Plimbo Slide Editor",
+                   [&](HWND e) {
+                     undone = log.Shot("editor-undo", e);
+                     RightClickGrid(e);
+                   }},
+                  {tour::kPopupMenu, [](HWND m) { PickMenuItem(m, 11); }},
+                  {"Slide Delay/Wait (secs)",
+                   [&](HWND d) {
+                     tour::SetEditText(d, "45");
+                     value = log.Shot("editor-value-dialog", d);
+                   }},
+                  {"Slide Delay/Wait (secs)", [](HWND d) { tour::Click(d, "&Ok"); }},
+                  {"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }}},
+                 [&] { result = editor(); }, 30000, {IDOK, IDYES});
+  log.Missing(outcome, "slide editor");
+  const std::string found = outcome.boxes.empty() ? "(no box)" : outcome.boxes[0];
+  log.Line(missing, "Slide editor, a missing file",
+           "opened a script whose second picture was moved to another folder",
+           "the slide is marked (glyph, grey text), the path line says 1 missing");
+  log.Line(folder, "Slide editor, Find missing files...",
+           "chose Find missing files... from the slide menu", "the folder to search in");
+  log.Line(relinked, "Slide editor, relinked", "pressed Search", "\"" + found + "\"");
+  log.Line(global, "Slide editor, Global", "chose Global on the Wait column, then 10 seconds",
+           "every slide waits 10 seconds");
+  log.Line(undone, "Slide editor, undo", "pressed Ctrl+Z", "the waits are back as they were");
+  log.Line(value, "Slide editor, value dialog", "chose User on the Wait column, typed 45",
+           "closed without saving: result " + std::to_string(result));
+  log.Summary("slide editor",
+              outcome.missing.empty() && result == 0 &&
+                  found.find("Found 1 of 1 missing files.") != std::string::npos,
+              "missing file found again: " + found + "; closed with " + std::to_string(result));
+}
+
 // The buttons of the video window's media bar: the visible push buttons that
 // share a parent with another one (the menu button stands alone).
 std::vector<HWND> MediaButtons(HWND form) {
@@ -731,6 +845,7 @@ int Tour(Host& host, const Args& args) {
   ExplorerWindow(host, log, hostWindow);
   SlideEditor(host, log);
   SlideEditorThumbnails(host, log);
+  SlideEditorMissingAndUndo(host, log);
   VideoWindow(host, log, hostWindow);
   PrintWindow(host, log, hostWindow);
   tour::Pump(100);
