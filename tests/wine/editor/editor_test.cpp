@@ -896,11 +896,16 @@ TEST_F(EditorDll, SeveralSlidesPickedWithShiftAndCtrlAreCopiedErasedAndComeBack)
                    }});
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      three = StatusLine(e);
+                     Shot(e, "editor_multi");
+                   }});
+  steps.push_back({"Plimbo Slide Editor",
+                   [](HWND e) {
                      // The right button opens the slide menu on the selection.
                      const LPARAM at = CellPoint(e, 4, 5);
                      PostMessageA(GridOf(e), WM_RBUTTONDOWN, MK_RBUTTON, at);
                      PostMessageA(GridOf(e), WM_RBUTTONUP, 0, at);
-                   }});
+                   },
+                   ShotTaken("editor_multi")});
   steps.push_back({"#32768", [](HWND m) { Choose(m, "&Erase slide"); }});
   steps.push_back({"Plimbo Slide Editor", [&](HWND e) {
                      erased = StatusLine(e);
