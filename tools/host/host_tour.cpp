@@ -327,9 +327,9 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
                    }},
                   {tour::kPopupMenu,
                    [](HWND m) {
-                     for (int i = 0; i < 11; ++i)  // "Picture pa&ne"
-                       PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);
-                     PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
+                     // By its access key: the item is found wherever the
+                     // highlight starts.
+                     PostMessageA(m, WM_CHAR, 'n', 0);  // "Picture pa&ne"
                    }},
                   {"Plimbo Explorer",
                    [&](HWND w) {
