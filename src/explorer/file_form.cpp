@@ -368,6 +368,7 @@ void TFileForm::FormClose() {
   state_.closed = true;
   state_.open = false;
   Preview.Stop();
+  StopWatching();
   SaveWindowState();
 }
 

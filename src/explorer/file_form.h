@@ -10,6 +10,7 @@
 
 #include "explorer/formats.h"
 #include "explorer/listing.h"
+#include "explorer/live_folder.h"
 #include "explorer/modes.h"
 #include "explorer/preview_pane.h"
 #include "settings/exchange.h"
@@ -22,6 +23,7 @@
 #include "ui/list_box.h"
 #include "ui/menu.h"
 #include "ui/panel.h"
+#include "ui/timer.h"
 
 namespace w95::explorer {
 
@@ -154,6 +156,9 @@ class TFileForm : public ui::Form {
   ui::MenuItem* mnuDetails;
   ui::MenuItem* mnuPreviewPane;
 
+  // Looks for changes of the folder on show while it is watched.
+  ui::Timer LiveTimer{*this, "LiveTimer"};
+
   // ---- Handlers and operations.
   void FormCreate();
   void FormActivate(ui::Control& sender);
@@ -167,6 +172,16 @@ class TFileForm : public ui::Form {
 
   void GoToFolder(const std::string& folder);
   void UpdateFiles();
+  // The folder on show is watched from now on (live_refresh.cpp); the watch
+  // ends when the window closes.
+  void WatchShownFolder();
+  void StopWatching();
+  // A look at the watch: once files came, went or were renamed and things
+  // have settled, the list is read again (LiveRefresh), when the user can
+  // work in the window. The selection, the current and the first entry
+  // shown are kept by name, the name box as it is.
+  void LiveTick();
+  void LiveRefresh();
   void CalcStringWidth();
   void InitFocus();
   void UpdateHistory();
@@ -229,6 +244,8 @@ class TFileForm : public ui::Form {
   bool RefusedAsNameless(const std::string& name);
   bool RefusedAsNameless(const std::vector<int>& entries);
   void FitWindowWidth(bool toScreen);
+  // The folder on show as the list has it (its entries, in list order).
+  Listing ReadFolder();
   // Puts the folder as read into the list, in the order of the view.
   void ShowListing();
   // The same entries in the order of the view, the selection kept.
@@ -243,6 +260,7 @@ class TFileForm : public ui::Form {
 
   ExplorerState state_;
   ModeLook look_;
+  LiveFolder live_;
 };
 
 }  // namespace w95::explorer

@@ -68,6 +68,20 @@ void TFileForm::UpdateFiles() {
   BtnUp.SetEnabled(false);
   mnuFLevel->SetEnabled(false);
   Edit1.SetText("");
+  state_.listing = ReadFolder();
+  ShowListing();
+  state_.widestEntry = -1;
+  if (state_.listing.hasParent) {
+    BtnUp.SetEnabled(true);
+    mnuFLevel->SetEnabled(true);
+  }
+  CalcStringWidth();
+  XFiles.SetVisible(!InputList.Visible());
+  InitFocus();
+  WatchShownFolder();
+}
+
+Listing TFileForm::ReadFolder() {
   const std::string folder = AddBackslash(state_.currentFolder);
   auto found = [](const platform::FindData& d) {
     return FoundEntry{d.name, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0, d.size,
@@ -87,16 +101,7 @@ void TFileForm::UpdateFiles() {
       if (MatchesMask(d.name, pattern)) files.push_back(e);
     all.push_back(std::move(e));
   }
-  state_.listing = BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
-  ShowListing();
-  state_.widestEntry = -1;
-  if (state_.listing.hasParent) {
-    BtnUp.SetEnabled(true);
-    mnuFLevel->SetEnabled(true);
-  }
-  CalcStringWidth();
-  XFiles.SetVisible(!InputList.Visible());
-  InitFocus();
+  return BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
 }
 
 void TFileForm::ShowListing() {

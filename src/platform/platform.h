@@ -91,6 +91,18 @@ class OutputFile {
   virtual bool Close() = 0;
 };
 
+// A watch on one folder: it notices files and folders made, removed or
+// renamed in it (not in the folders below it). Closed when destroyed.
+class FolderWatch {
+ public:
+  virtual ~FolderWatch() = default;
+  // True when something changed since the last call; never waits. A watch
+  // that broke (its folder or drive went away) reports that as a change
+  // once and is Lost from then on.
+  virtual bool Changed() = 0;
+  virtual bool Lost() const = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -154,6 +166,10 @@ class FileSystem {
   virtual std::optional<uint64_t> FreeSpace(const std::string& root) = 0;
   // GetLastError after the last failing call of this service.
   virtual uint32_t LastError() = 0;
+  // A watch on an existing folder; nullptr when it cannot be watched.
+  virtual std::unique_ptr<FolderWatch> WatchFolder(const std::string& /*folder*/) {
+    return nullptr;
+  }
 };
 
 struct ScreenSize {
@@ -180,6 +196,9 @@ class Desktop {
   virtual uint64_t AvailPageFile() = 0;
   // The mouse pointer in screen coordinates (GetCursorPos).
   virtual ScreenPoint CursorPos() { return cursor; }
+  // Milliseconds since some start (GetTickCount): short spans are measured
+  // with it, across its wrap-around.
+  virtual uint32_t Ticks() = 0;
   // A file time (FILETIME ticks, UTC) as local time in the user's short date
   // and time form. This fallback (simulated machines) gives "M/D/YYYY H:MM"
   // of the time as it stands.

@@ -1,11 +1,13 @@
 #include "ui/dialogs.h"
 
+#include "ui/form_registry.h"
 #include "ui/input_box.h"
 #include "ui/peer.h"
 
 namespace w95::ui {
 
 ModalResult MessageDlg(std::string_view text, MsgKind kind, Buttons buttons) {
+  const detail::DialogBoxScope box;
   return CurrentBackend().Message(kind, text, buttons);
 }
 
@@ -48,8 +50,17 @@ std::string InputBox(const std::string& caption, const std::string& prompt,
   return InputQuery(caption, prompt, value) ? value : def;
 }
 
-bool ColorDialog(Color& color) { return CurrentBackend().PickColor(color); }
-bool FontDialog(Font& font) { return CurrentBackend().PickFont(font); }
-bool PrintSetupDialog() { return CurrentBackend().RunPrintSetup(); }
+bool ColorDialog(Color& color) {
+  const detail::DialogBoxScope box;
+  return CurrentBackend().PickColor(color);
+}
+bool FontDialog(Font& font) {
+  const detail::DialogBoxScope box;
+  return CurrentBackend().PickFont(font);
+}
+bool PrintSetupDialog() {
+  const detail::DialogBoxScope box;
+  return CurrentBackend().RunPrintSetup();
+}
 
 }  // namespace w95::ui

@@ -24,6 +24,12 @@ Form::~Form() {
   DestroyPeers();
 }
 
+bool AtRest(const Form& form) {
+  if (detail::DialogBoxesOpen() > 0) return false;
+  const Form* innermost = detail::InnermostModal();
+  return innermost == nullptr || innermost == &form;
+}
+
 ModalResult Form::ShowModal() {
   modalResult_ = mrNone;
   modal_ = true;

@@ -115,4 +115,10 @@ class Form : public Control {
   std::unique_ptr<Form> self_;
 };
 
+// True when the user can work in `form` now: no message box, pop-up menu,
+// common dialog or other modal form of the library runs its loop over it.
+// Their loops let timers run while the handler that opened them waits: work
+// a timer does on a form's contents belongs to the moments it is at rest.
+bool AtRest(const Form& form);
+
 }  // namespace w95::ui

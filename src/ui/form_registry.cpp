@@ -12,6 +12,7 @@ std::vector<Form*> forms;   // in order of last showing
 std::vector<Form*> modals;  // innermost last
 std::vector<std::unique_ptr<Form>> released;
 int running = 0;  // open HandlerScopes
+int boxes = 0;    // open DialogBoxScopes
 
 void Erase(std::vector<Form*>& v, Form* f) { v.erase(std::remove(v.begin(), v.end(), f), v.end()); }
 }  // namespace
@@ -59,6 +60,11 @@ void FreeReleased() {
     dying.clear();
   }
 }
+
+DialogBoxScope::DialogBoxScope() { ++boxes; }
+DialogBoxScope::~DialogBoxScope() { --boxes; }
+int DialogBoxesOpen() { return boxes; }
+Form* InnermostModal() { return modals.empty() ? nullptr : modals.back(); }
 
 void EnterHandler() { ++running; }
 void LeaveHandler() {

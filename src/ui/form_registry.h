@@ -23,6 +23,18 @@ const std::vector<Form*>& Forms();
 void Release(std::unique_ptr<Form> form);
 bool HasReleased();
 void FreeReleased();
+// A message box, pop-up menu or common dialog of the library is on screen
+// while one of these lives.
+class DialogBoxScope {
+ public:
+  DialogBoxScope();
+  ~DialogBoxScope();
+  DialogBoxScope(const DialogBoxScope&) = delete;
+  DialogBoxScope& operator=(const DialogBoxScope&) = delete;
+};
+int DialogBoxesOpen();
+// The innermost modal form, or nullptr.
+Form* InnermostModal();
 void EnterHandler();
 void LeaveHandler();
 int HandlerDepth();

@@ -190,6 +190,11 @@ int ListBox::SelCount() const {
       std::count_if(items_.begin(), items_.end(), [](const Entry& e) { return e.selected; }));
 }
 
+int ListBox::TopIndex() const {
+  const int shown = GetPeer() ? GetPeer()->ScrollPlace() : -1;
+  return shown >= 0 && shown < Count() ? shown : topIndex_;
+}
+
 void ListBox::SetTopIndex(int index) {
   topIndex_ = std::clamp(index, 0, std::max(Count() - 1, 0));
   Changed(Prop::TopIndex);

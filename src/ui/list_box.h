@@ -91,7 +91,8 @@ class ListBox : public Control {
   int SortColumn() const { return sortColumn_; }
   bool SortDescending() const { return sortDescending_; }
   void SetSortMark(int column, bool descending);
-  int TopIndex() const { return topIndex_; }
+  // The first entry shown (as the user scrolled the list).
+  int TopIndex() const;
   void SetTopIndex(int index);
   bool CanFocus() const override { return true; }
 

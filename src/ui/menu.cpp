@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "ui/form.h"
+#include "ui/form_registry.h"
 
 namespace w95::ui {
 
@@ -58,7 +59,12 @@ void PopupMenu::Popup(int x, int y) {
   Guard([&] {
     if (OnPopup) OnPopup(owner_);
   });
-  if (MenuItem* chosen = CurrentBackend().TrackPopup(*this, Point{x, y})) chosen->Click();
+  MenuItem* chosen = nullptr;
+  {
+    const detail::DialogBoxScope box;
+    chosen = CurrentBackend().TrackPopup(*this, Point{x, y});
+  }
+  if (chosen) chosen->Click();
 }
 
 MainMenu::MainMenu(Form& form, std::string name) : MenuItem(std::move(name)), form_(form) {}

@@ -42,7 +42,6 @@ std::string Slashes(std::string s) {
 }  // namespace
 
 SimFileSystem::SimFileSystem() { AddDrive('C'); }
-SimFileSystem::~SimFileSystem() = default;
 
 bool SimFileSystem::Fail(uint32_t error) {
   lastError_ = error;
@@ -70,7 +69,10 @@ void SimFileSystem::AddDrive(char letter, bool ready, unsigned type) {
 }
 
 void SimFileSystem::SetDriveReady(char letter, bool ready) {
-  if (Drive* d = DriveOf(letter)) d->ready = ready;
+  Drive* d = DriveOf(letter);
+  if (!d) return;
+  d->ready = ready;
+  if (!ready) LoseWatches(*d);
 }
 
 void SimFileSystem::SetWriteProtected(char letter, bool on) {
@@ -143,6 +145,7 @@ SimFileSystem::Where SimFileSystem::Locate(const std::string& path, bool forBuil
 }
 
 SimFileSystem::Node* SimFileSystem::Insert(Node& folder, std::unique_ptr<Node> node) {
+  Touched(&folder);
   node->parent = &folder;
   const std::string key = Upper(node->name);
   auto pos = std::find_if(folder.children.begin(), folder.children.end(),
@@ -151,6 +154,7 @@ SimFileSystem::Node* SimFileSystem::Insert(Node& folder, std::unique_ptr<Node> n
 }
 
 std::unique_ptr<SimFileSystem::Node> SimFileSystem::Detach(Node& node) {
+  Touched(node.parent, &node);
   auto& list = node.parent->children;
   auto it = std::find_if(list.begin(), list.end(), [&](const auto& c) { return c.get() == &node; });
   std::unique_ptr<Node> owned = std::move(*it);

@@ -82,6 +82,15 @@ class SimFileSystem final : public FileSystem {
   std::string VolumeLabel(char letter) override;
   std::optional<uint64_t> FreeSpace(const std::string& root) override;
   uint32_t LastError() override { return lastError_; }
+  // Signalled when entries are made, removed or renamed in the folder (by
+  // the calls above and by the building calls alike), or when the folder
+  // itself is moved away; lost when its drive stops being ready.
+  std::unique_ptr<FolderWatch> WatchFolder(const std::string& folder) override;
+
+  // The folders watched now, as they were named, and how many watches were
+  // ever made.
+  std::vector<std::string> WatchedFolders() const;
+  int watchesMade = 0;
 
   struct Node;
   struct Drive;
@@ -98,6 +107,14 @@ class SimFileSystem final : public FileSystem {
   bool Succeed();
   bool Store(Node& node, Drive& drive, const std::string& data);
   friend class SimOutput;
+  class Watch;
+  friend class Watch;
+  // Something changed in `folder`; `moved` (when given) left its place with
+  // everything below it.
+  void Touched(const Node* folder, const Node* moved = nullptr);
+  void LoseWatches(const Drive& drive);
+
+  std::vector<Watch*> watches_;
 
   std::map<char, std::unique_ptr<Drive>> drives_;
   std::string current_ = "C:\\";

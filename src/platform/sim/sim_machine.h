@@ -57,6 +57,9 @@ class SimDesktop final : public Desktop {
     return execResult;
   }
   uint64_t AvailPageFile() override { return availPageFile; }
+  // The machine's clock: it moves only when a test moves it.
+  uint32_t ticks = 0;
+  uint32_t Ticks() override { return ticks; }
 };
 
 // A message the library sent to the host (or broadcast to all windows).

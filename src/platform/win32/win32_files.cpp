@@ -1,6 +1,7 @@
 // The file-system service over kernel32.
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 // The service's own member names, not the A/W macros of <windows.h>.
@@ -120,6 +121,33 @@ class Win32Output final : public OutputFile {
     h_ = INVALID_HANDLE_VALUE;
     return ok;
   }
+
+ private:
+  HANDLE h_;
+};
+
+// A change notification on one folder (names of files and folders),
+// looked at without waiting and armed again after each signal.
+class Win32FolderWatch final : public FolderWatch {
+ public:
+  explicit Win32FolderWatch(HANDLE h) : h_(h) {}
+  ~Win32FolderWatch() override {
+    if (h_ != INVALID_HANDLE_VALUE) FindCloseChangeNotification(h_);
+  }
+  Win32FolderWatch(const Win32FolderWatch&) = delete;
+  Win32FolderWatch& operator=(const Win32FolderWatch&) = delete;
+
+  bool Changed() override {
+    if (h_ == INVALID_HANDLE_VALUE) return false;
+    const DWORD r = WaitForSingleObject(h_, 0);
+    if (r == WAIT_TIMEOUT) return false;
+    if (r == WAIT_OBJECT_0 && FindNextChangeNotification(h_)) return true;
+    // The folder or its drive went away under the watch.
+    FindCloseChangeNotification(h_);
+    h_ = INVALID_HANDLE_VALUE;
+    return true;
+  }
+  bool Lost() const override { return h_ == INVALID_HANDLE_VALUE; }
 
  private:
   HANDLE h_;
@@ -328,6 +356,17 @@ class Win32FileSystem final : public FileSystem {
     return avail.QuadPart;
   }
   uint32_t LastError() override { return lastError_; }
+
+  std::unique_ptr<FolderWatch> WatchFolder(const std::string& folder) override {
+    QuietDrives quiet;
+    const auto wide = WidePath(folder);
+    if (!wide) return Failed(ERROR_INVALID_NAME), nullptr;
+    const HANDLE h = FindFirstChangeNotificationW(
+        wide->c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME);
+    if (h == INVALID_HANDLE_VALUE) return Failed(), nullptr;
+    lastError_ = 0;
+    return std::make_unique<Win32FolderWatch>(h);
+  }
 
  private:
   bool Failed(DWORD error = GetLastError()) {

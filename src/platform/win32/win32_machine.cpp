@@ -31,6 +31,7 @@ class Win32Desktop final : public Desktop {
   bool Exec(const std::string& command, int show) override {
     return WinExec(command.c_str(), static_cast<UINT>(show)) > 31;
   }
+  uint32_t Ticks() override { return GetTickCount(); }
   uint64_t AvailPageFile() override {
     MEMORYSTATUS status{};
     status.dwLength = sizeof status;

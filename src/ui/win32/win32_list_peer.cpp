@@ -22,6 +22,9 @@ class ListPeer : public NativePeer {
   using NativePeer::NativePeer;
   ~ListPeer() override { DropHeader(); }
   ListBox& List() { return static_cast<ListBox&>(control_); }
+  int ScrollPlace() const override {
+    return static_cast<int>(SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0));
+  }
 
   // ---- The header: a sibling of the list box, above it within the
   // control's bounds. Its notifications reach this peer through the parent

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -79,6 +80,29 @@ inline std::vector<FileCase> FileCases() {
        [](FS& fs, S r) { return fs.ReadFile(r + "\\dir\\long name.TXT") == std::string("B"); },
        true, 0},
   };
+}
+
+// A watch on <root> (made by MakeCaseFiles) sees a file made, renamed and
+// deleted there and a folder made there; a missing folder cannot be
+// watched. `changed` waits as long as the implementation needs for the
+// watch to report a change. Empty when all holds, else what did not.
+inline std::string WatchCases(platform::FileSystem& fs, const std::string& root,
+                              const std::function<bool(platform::FolderWatch&)>& changed) {
+  if (fs.WatchFolder(root + "\\Missing")) return "a missing folder is watched";
+  const auto watch = fs.WatchFolder(root);
+  if (!watch) return "no watch";
+  const std::pair<const char*, std::function<bool()>> steps[] = {
+      {"file made", [&] { return fs.WriteFile(root + "\\new.txt", "N"); }},
+      {"file renamed", [&] { return fs.MoveFile(root + "\\new.txt", root + "\\old.txt"); }},
+      {"file deleted", [&] { return fs.DeleteFile(root + "\\old.txt"); }},
+      {"folder made", [&] { return fs.CreateDirectory(root + "\\Made"); }},
+  };
+  for (const auto& [what, step] : steps) {
+    if (!step()) return std::string(what) + ": the change failed";
+    if (!changed(*watch)) return std::string(what) + ": not seen";
+    if (watch->Lost()) return std::string(what) + ": watch lost";
+  }
+  return {};
 }
 
 }  // namespace w95::test

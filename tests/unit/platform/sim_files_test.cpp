@@ -269,4 +269,38 @@ TEST(SimFiles, SharedCasesHoldOnTheSimulation) {
   }
 }
 
+TEST(SimFiles, FolderWatchesSeeTheirOwnEntriesOnly) {
+  SimFileSystem fs;
+  const std::string root = "C:\\Cases";
+  ASSERT_TRUE(w95::test::MakeCaseFiles(fs, root));
+  EXPECT_EQ(
+      w95::test::WatchCases(fs, root, [](w95::platform::FolderWatch& w) { return w.Changed(); }),
+      "");
+  auto watch = fs.WatchFolder(root);
+  ASSERT_TRUE(watch);
+  EXPECT_FALSE(watch->Changed());
+  // Contents, attributes and the folders below are no change of its entries.
+  ASSERT_TRUE(fs.WriteFile(root + "\\a.txt", "longer"));
+  ASSERT_TRUE(fs.SetAttributes(root + "\\b.txt", w95::platform::kAttrHidden));
+  ASSERT_TRUE(fs.WriteFile(root + "\\Dir\\below.txt", "B"));
+  EXPECT_FALSE(watch->Changed());
+  // The folder moved away (with the one above it), then its drive gone.
+  fs.AddFile("D:\\Top\\Shown\\x.txt");
+  auto shown = fs.WatchFolder("d:\\top\\shown");
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(fs.WatchedFolders(), (std::vector<std::string>{root, "d:\\top\\shown"}));
+  ASSERT_TRUE(fs.MoveFile("d:\\top", "d:\\moved"));
+  EXPECT_TRUE(shown->Changed());
+  EXPECT_FALSE(shown->Lost());
+  fs.SetDriveReady('D', false);
+  EXPECT_TRUE(shown->Changed());
+  EXPECT_TRUE(shown->Lost());
+  EXPECT_FALSE(shown->Changed()) << "reported once";
+  EXPECT_EQ(fs.WatchedFolders(), std::vector<std::string>{root});
+  EXPECT_EQ(fs.WatchFolder("d:\\moved\\shown"), nullptr) << "not ready";
+  EXPECT_EQ(fs.LastError(), w95::platform::kErrNotReady);
+  watch.reset();
+  EXPECT_TRUE(fs.WatchedFolders().empty());
+}
+
 }  // namespace

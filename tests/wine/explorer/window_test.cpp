@@ -276,6 +276,63 @@ TEST_F(ExplorerWindowDll, UpdateListsAFileTheHostAddedKeepingTheSelection) {
   EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0);
 }
 
+// Runs a command line of the system's command interpreter in a process of
+// its own and waits for it to end.
+bool RunElsewhere(const std::string& command) {
+  std::string line = "cmd.exe /c " + command;
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &si, &pi))
+    return false;
+  const bool ended = WaitForSingleObject(pi.hProcess, 30000) == WAIT_OBJECT_0;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return ended;
+}
+
+// The host's loop runs until the list holds `count` entries (true), or
+// for at most 20 seconds.
+bool PumpUntilCount(HWND list, LRESULT count) {
+  for (int i = 0; i < 400; ++i) {
+    if (SendMessageA(list, LB_GETCOUNT, 0, 0) == count) return true;
+    Pump(50);
+  }
+  return SendMessageA(list, LB_GETCOUNT, 0, 0) == count;
+}
+
+TEST_F(ExplorerWindowDll, FilesAnotherProgramMakesAndDeletesShowByThemselves) {
+  DeleteFileA("c:\\w95win\\pics\\other.jpg");
+  HWND w = Open(host);
+  ASSERT_NE(w, nullptr);
+  HWND list = Child(w, "ListBox");
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+  MouseClickEntry(list, 2);
+  MouseClickEntry(list, 1, MK_CONTROL);
+  ASSERT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 2);
+  const std::string box = TextOf(Child(w, "Edit"));
+
+  ASSERT_TRUE(RunElsewhere("echo x> c:\\w95win\\pics\\other.jpg"));
+  ASSERT_NE(GetFileAttributesA("c:\\w95win\\pics\\other.jpg"), INVALID_FILE_ATTRIBUTES);
+  ASSERT_TRUE(PumpUntilCount(list, 4)) << "the new file never showed";
+  char text[MAX_PATH] = "";
+  SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "other.jpg");
+  EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0) << "a long name.bmp, still selected";
+  EXPECT_EQ(SendMessageA(list, LB_GETSEL, 2, 0), 0) << "the new file";
+  EXPECT_GT(SendMessageA(list, LB_GETSEL, 3, 0), 0) << "b.jpg, one further down";
+  EXPECT_EQ(SendMessageA(list, LB_GETCARETINDEX, 0, 0), 1);
+  EXPECT_EQ(TextOf(Child(w, "Edit")), box);
+  Shot(w, "explorer_window_live");
+
+  ASSERT_TRUE(RunElsewhere("del c:\\w95win\\pics\\other.jpg"));
+  ASSERT_TRUE(PumpUntilCount(list, 3)) << "the deleted file stayed";
+  EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 2);
+  EXPECT_TRUE(requests.empty()) << "nothing asked of the host";
+}
+
 // Opens a popup menu with a right click on `target` and chooses the item
 // captioned `caption` in it; the texts of the message boxes answered meanwhile.
 std::vector<std::string> ChooseFromMenu(HWND target, const char* caption) {

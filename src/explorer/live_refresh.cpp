@@ -1,0 +1,102 @@
+// The explorer's list kept current: the folder on show is watched, and
+// files made, removed or renamed there show up without a refresh asked for.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "explorer/file_form.h"
+#include "explorer/form_support.h"
+#include "explorer/listing.h"
+
+namespace w95::explorer {
+
+namespace {
+uint32_t Now() {
+  platform::Desktop* desktop = platform::Current().desktop;
+  return desktop ? desktop->Ticks() : 0;
+}
+
+bool SameListing(const Listing& a, const Listing& b) {
+  return a.entries == b.entries && a.folder == b.folder && a.size == b.size &&
+         a.writeTime == b.writeTime && a.hasParent == b.hasParent;
+}
+}  // namespace
+
+void TFileForm::WatchShownFolder() {
+  if (!LiveTimer.OnTimer) LiveTimer.OnTimer = [this](ui::Control&) { LiveTick(); };
+  live_.Watch(Files(), state_.currentFolder);
+  live_.Read(Files());  // the list was just read
+  if (!live_.Watching()) {
+    LiveTimer.SetEnabled(false);
+  } else if (!LiveTimer.Running()) {
+    LiveTimer.SetInterval(LiveFolder::kPoll);
+    LiveTimer.SetEnabled(true);
+  }
+}
+
+void TFileForm::StopWatching() {
+  live_.Stop();
+  LiveTimer.SetEnabled(false);
+}
+
+void TFileForm::LiveTick() {
+  // A closed window, or a dialog whose run has ended, reads nothing more.
+  if (!state_.open || state_.closed || state_.initialising || (state_.modal && !Modal())) return;
+  if (!live_.Poll(Now())) return;
+  // A message box or another dialog over the window may belong to a handler
+  // that still works on the list as it was: the reading waits for them.
+  if (state_.navigating || !ui::AtRest(*this)) return;
+  LiveRefresh();
+}
+
+void TFileForm::LiveRefresh() {
+  live_.Read(Files());
+  if (!FolderExists(state_.currentFolder)) {
+    // The folder or its drive went away: nothing is listed any more, and
+    // the next thing the user does in the list says so and goes to the
+    // nearest folder still there (LeaveVanishedFolder).
+    StopWatching();
+    if (XFiles.Count() > 0) {
+      state_.listing = Listing{};
+      ShowListing();
+      mnuFOpen->SetEnabled(false);
+    }
+    return;
+  }
+  Listing fresh = ReadFolder();
+  if (SameListing(fresh, state_.listing)) return;  // a change the list does not show
+  std::vector<std::string> chosen;
+  for (int i = 0; i < XFiles.Count(); ++i)
+    if (XFiles.Selected(i)) chosen.push_back(XFiles.Item(i));
+  const int at = XFiles.ItemIndex();
+  const std::string current = at >= 0 && at < XFiles.Count() ? XFiles.Item(at) : std::string();
+  const int top = XFiles.TopIndex();
+  const std::string first = top >= 0 && top < XFiles.Count() ? XFiles.Item(top) : std::string();
+
+  state_.listing = std::move(fresh);
+  ShowListing();
+  state_.widestEntry = -1;
+  BtnUp.SetEnabled(state_.listing.hasParent);
+  mnuFLevel->SetEnabled(state_.listing.hasParent);
+  mnuFOpen->SetEnabled(XFiles.Count() > 0);
+  CalcStringWidth();
+
+  const std::vector<std::string> texts = XFiles.Texts();
+  const Reselection again = ReselectByName(texts, chosen, current);
+  if (XFiles.MultiSelect()) {
+    XFiles.SelectWhere([&again](int i) { return again.selected[static_cast<size_t>(i)]; });
+    // The focus mark stays where it was when its entry went.
+    XFiles.SetItemIndex(again.current >= 0 ? again.current
+                        : at >= 0          ? std::min(at, XFiles.Count() - 1)
+                                           : -1);
+  } else {
+    XFiles.SetItemIndex(again.current);
+  }
+  const auto kept = std::find(texts.begin(), texts.end(), first);
+  if (kept != texts.end())
+    XFiles.SetTopIndex(static_cast<int>(kept - texts.begin()));
+  else if (XFiles.Count() > 0)
+    XFiles.SetTopIndex(std::min(top, XFiles.Count() - 1));
+}
+
+}  // namespace w95::explorer
