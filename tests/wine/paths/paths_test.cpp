@@ -213,6 +213,19 @@ TEST(WinFileCases, SharedCasesHoldOnKernel32) {
     }
   }
   clean();
+  // The watches, whose notices come a little later than the change.
+  ASSERT_TRUE(w95::test::MakeCaseFiles(fs, root)) << fs.LastError();
+  EXPECT_EQ(w95::test::WatchCases(fs, root,
+                                  [](w95::platform::FolderWatch& w) {
+                                    for (int i = 0; i < 500; ++i) {
+                                      if (w.Changed()) return true;
+                                      Sleep(20);
+                                    }
+                                    return false;
+                                  }),
+            "");
+  RemoveDirectoryA((root + "\\Made").c_str());
+  clean();
 }
 
 }  // namespace
