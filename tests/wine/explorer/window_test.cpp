@@ -303,7 +303,7 @@ bool PumpUntilCount(HWND list, LRESULT count) {
 }
 
 TEST_F(ExplorerWindowDll, FilesAnotherProgramMakesAndDeletesShowByThemselves) {
-  DeleteFileA("c:\\w95win\\pics\\other.jpg");
+  DeleteFileA("c:\\w95win\\pics\\ab.jpg");
   HWND w = Open(host);
   ASSERT_NE(w, nullptr);
   HWND list = Child(w, "ListBox");
@@ -314,12 +314,12 @@ TEST_F(ExplorerWindowDll, FilesAnotherProgramMakesAndDeletesShowByThemselves) {
   ASSERT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 2);
   const std::string box = TextOf(Child(w, "Edit"));
 
-  ASSERT_TRUE(RunElsewhere("echo x> c:\\w95win\\pics\\other.jpg"));
-  ASSERT_NE(GetFileAttributesA("c:\\w95win\\pics\\other.jpg"), INVALID_FILE_ATTRIBUTES);
+  ASSERT_TRUE(RunElsewhere("echo x> c:\\w95win\\pics\\ab.jpg"));
+  ASSERT_NE(GetFileAttributesA("c:\\w95win\\pics\\ab.jpg"), INVALID_FILE_ATTRIBUTES);
   ASSERT_TRUE(PumpUntilCount(list, 4)) << "the new file never showed";
   char text[MAX_PATH] = "";
   SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ(text, "other.jpg");
+  EXPECT_STREQ(text, "ab.jpg");
   EXPECT_GT(SendMessageA(list, LB_GETSEL, 1, 0), 0) << "a long name.bmp, still selected";
   EXPECT_EQ(SendMessageA(list, LB_GETSEL, 2, 0), 0) << "the new file";
   EXPECT_GT(SendMessageA(list, LB_GETSEL, 3, 0), 0) << "b.jpg, one further down";
@@ -327,7 +327,7 @@ TEST_F(ExplorerWindowDll, FilesAnotherProgramMakesAndDeletesShowByThemselves) {
   EXPECT_EQ(TextOf(Child(w, "Edit")), box);
   Shot(w, "explorer_window_live");
 
-  ASSERT_TRUE(RunElsewhere("del c:\\w95win\\pics\\other.jpg"));
+  ASSERT_TRUE(RunElsewhere("del c:\\w95win\\pics\\ab.jpg"));
   ASSERT_TRUE(PumpUntilCount(list, 3)) << "the deleted file stayed";
   EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 2);
   EXPECT_TRUE(requests.empty()) << "nothing asked of the host";
