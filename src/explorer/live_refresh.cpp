@@ -60,6 +60,7 @@ void TFileForm::LiveRefresh() {
       state_.listing = Listing{};
       ShowListing();
       mnuFOpen->SetEnabled(false);
+      Preview.SelectionMoved();
     }
     return;
   }
@@ -97,6 +98,7 @@ void TFileForm::LiveRefresh() {
     XFiles.SetTopIndex(static_cast<int>(kept - texts.begin()));
   else if (XFiles.Count() > 0)
     XFiles.SetTopIndex(std::min(top, XFiles.Count() - 1));
+  Preview.SelectionMoved();  // the entry pointed at may be another, or gone
 }
 
 }  // namespace w95::explorer

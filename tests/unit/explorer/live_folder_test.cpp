@@ -151,13 +151,17 @@ TEST_F(Live, ABurstGivesOneReadingAndASteadyTrickleStillShows) {
 }
 
 TEST_F(Live, ChosenFilesThatGoLeaveTheRestChosenAndTheNameBoxAlone) {
+  machine.files.AddFile("C:\\Pics\\d.jpg", std::string(5000, 'x'));
+  SetKey("ExpPreview", "1");
   TFileForm& f = OpenWindow();
   f.XFiles.UserSelect(2);                   // b.jpg
   f.XFiles.UserSelect(4, w95::ui::ssCtrl);  // d.jpg, current
+  EXPECT_EQ(f.Preview.DepthLine.Caption(), "5 KB");
   ASSERT_TRUE(machine.files.DeleteFile("c:\\pics\\d.jpg"));
   Settle();
   EXPECT_EQ(Chosen(f), "b.jpg");
   EXPECT_EQ(f.XFiles.Item(f.XFiles.ItemIndex()), "b.jpg");
+  EXPECT_EQ(f.Preview.DepthLine.Caption(), "1 KB") << "the picture pane follows";
   EXPECT_EQ(f.Edit1.Text(), "d.jpg") << "the box is the user's";
   ASSERT_TRUE(machine.files.DeleteFile("c:\\pics\\b.jpg"));
   Settle();
