@@ -823,6 +823,51 @@ TEST_F(ExplorerDll, LettersTypedInTheListFindTheFile) {
             (std::vector<std::string>{"berry.bmp|berry.bmp|1", "apricot.bmp|apricot.bmp|1"}));
 }
 
+// A file another program makes while the dialog is open shows in its list
+// by itself, the name box as the user left it.
+TEST_F(ExplorerDll, AFileMadeElsewhereShowsInTheOpenDialog) {
+  CreateDirectoryA("c:\\w95exp\\live", nullptr);
+  DeleteFileA("c:\\w95exp\\live\\b.bmp");
+  MakeFile("c:\\w95exp\\live\\a.bmp");
+  HostWrite("LastDir", "c:\\w95exp\\live\\");
+  std::string box, listed;
+  steps.push_back([&](HWND d) {
+    box = TextOf(Child(d, "Edit"));
+    std::string line = "cmd.exe /c echo x> c:\\w95exp\\live\\b.bmp";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &si, &pi));
+    WaitForSingleObject(pi.hProcess, 30000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  });
+  // Played once the list holds both files (or given up on after a while).
+  const DWORD start = GetTickCount();
+  player.steps.push_back({"",
+                          [&](HWND d) {
+                            HWND list = Child(d, "ListBox");
+                            for (int i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+                              char buf[MAX_PATH] = "";
+                              SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                                           reinterpret_cast<LPARAM>(buf));
+                              listed += std::string(listed.empty() ? "" : " ") + buf;
+                            }
+                            EXPECT_EQ(TextOf(Child(d, "Edit")), box);
+                            Press(d, "Cancel");
+                          },
+                          [start] {
+                            HWND d = ExplorerDialog({});
+                            HWND list = d ? Child(d, "ListBox") : nullptr;
+                            return GetTickCount() - start > 20000 ||
+                                   (list && SendMessageA(list, LB_GETCOUNT, 0, 0) == 2);
+                          }});
+  EXPECT_EQ(Run(253), -1);
+  EXPECT_EQ(listed, "a.bmp b.bmp");
+  DeleteFileA("c:\\w95exp\\live\\b.bmp");
+}
+
 // The save dialog's New folder button: the name is asked for, the folder is
 // made and chosen; a fixed drive's label shows in the Look-in list.
 TEST_F(ExplorerDll, NewFolderButtonAndDriveLabel) {
