@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "dll_loader.h"
 #include "mini_benchmark.h"
 #include "editor/script_file.h"
 #include "editor/script_sources.h"
@@ -172,10 +173,8 @@ void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
   ini.WriteText("plimbo", "AVLTMP", "c:\\w95bench\\avltmp.avl");
   ini.WriteText("plimbo", "AppDir", "c:\\viewer");
   // Through the library's export, as a host calls it.
-  HMODULE dll = LoadLibraryA("w95ZOK56.dll");
-  using EditorFn = LONG(WINAPI*)();
-  const auto editorWin = reinterpret_cast<EditorFn>(
-      reinterpret_cast<void (*)()>(dll ? GetProcAddress(dll, "EditorWin95") : nullptr));
+  wine_dll::Library dll;
+  const W95_PFN_EditorWin95 editorWin = dll.EditorWin95;
   if (!editorWin) {
     state.SkipWithError("no EditorWin95 in w95ZOK56.dll");
     return;
@@ -190,7 +189,6 @@ void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
     ++runs;
   }
   KillTimer(nullptr, timer);
-  FreeLibrary(dll);
   if (shownCount != runs) state.SkipWithError("the editor closed without showing the script");
 }
 BENCHMARK(BM_EditorShowsTenThousandSlides)->Iterations(3)->Unit(benchmark::kMillisecond);

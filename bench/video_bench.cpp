@@ -7,6 +7,7 @@
 #include <vfw.h>
 
 #include "avi_writer.h"
+#include "dll_loader.h"
 #include "mini_benchmark.h"
 #else
 #include <benchmark/benchmark.h>
@@ -37,16 +38,13 @@ struct Dll {
   Dll() {
     CreateDirectoryA("c:\\w95vid", nullptr);
     video_wine::WriteAvi(kClip, 320, 240, 30, 15);
-    WritePrivateProfileStringA("plimbo", "SaveName", kClip, "plimbo.ini");
-    module = LoadLibraryA("w95ZOK56.dll");
-    player = reinterpret_cast<LONG(WINAPI*)(HWND, LONG, LONG)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module, "VideoWinPlayer95")));
-    close = reinterpret_cast<void(WINAPI*)()>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module, "VideoWinClose95")));
+    wine_dll::WriteKey(W95_KEY_SAVE_NAME, kClip);
+    player = library.VideoWinPlayer95;
+    close = library.VideoWinClose95;
   }
-  HMODULE module = nullptr;
-  LONG(WINAPI* player)(HWND, LONG, LONG) = nullptr;
-  void(WINAPI* close)() = nullptr;
+  wine_dll::Library library;
+  W95_PFN_VideoWinPlayer95 player = nullptr;
+  W95_PFN_VideoWinClose95 close = nullptr;
 };
 
 Dll& TheDll() {

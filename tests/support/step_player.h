@@ -43,6 +43,10 @@ class Player {
   std::vector<std::string> missing;    // captions given up on (see timeoutMs)
   DWORD timeoutMs = 0;                 // > 0: a step not played in time (or one that does not
                                        // return) is dropped with the rest; see GiveUpWhenLate
+  // Set while the call that shows the windows has not returned: once every
+  // step has been played, a window still open after `timeoutMs` is closed
+  // (and noted in `missing`) instead of waiting for a user who is not there.
+  bool callRunning = false;
   // How a step's window is found (by default wine_windows::TopLevel).
   std::function<HWND(const std::string& window)> find = {};
 
@@ -87,7 +91,9 @@ class Player {
     // no other step until it returns; it too is given up on when late.
     if (inStep_) return GiveUpWhenLate();
     if (steps.empty()) {
+      if (!idle_) waitingSince_ = GetTickCount();
       idle_ = true;
+      if (callRunning) GiveUpWhenLate();
       return;
     }
     if (idle_) {  // steps were added since the last round: the wait starts now
@@ -125,8 +131,9 @@ class Player {
   // window in front is asked to close, so that whatever loop runs returns.
   void GiveUpWhenLate() {
     if (timeoutMs == 0 || GetTickCount() - waitingSince_ <= timeoutMs) return;
-    missing.push_back(inStep_ || steps.empty() ? "(a step that did not return)"
-                                               : steps.front().window);
+    missing.push_back(inStep_         ? "(a step that did not return)"
+                      : steps.empty() ? "(the call did not return after the last step)"
+                                      : steps.front().window);
     steps.clear();
     waitingSince_ = GetTickCount();
     EndMenu();
@@ -175,10 +182,25 @@ inline std::string PlainMenuText(const std::string& text) {
   return plain;
 }
 
+// The letter marked with "&" in a menu caption (lower case), or 0.
+inline char MnemonicOf(const std::string& text) {
+  for (size_t i = 0; i + 1 < text.size() && text[i] != '\t'; ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    const char c = text[i + 1];
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return 0;
+}
+
 // Chooses the item captioned `caption` (with or without its "&" marks and
 // shortcut text) in the open pop-up menu `menuWindow` with the keyboard, as a
-// user does: Down from the highlighted item (or from none) to it, then
-// Enter. Enter on an item with a submenu opens it: its window is the next
+// user does: its underlined letter when no other item has it, or else
+// Home, Down to it, then Enter. Enter on an item with a submenu opens it: its window is
+// the next
 // "#32768". False when the menu has no such item; `shown` then lists the
 // captions it has, and the menu is closed (a menu left open would keep the
 // call that opened it waiting).
@@ -194,25 +216,40 @@ inline bool ChooseMenuItem(HWND menuWindow, const std::string& caption,
   const int count = GetMenuItemCount(menu);
   // The keyboard moves over every item but separators, wrapping round.
   std::vector<int> stops;
-  int target = -1, highlighted = -1;
+  std::vector<std::string> texts;
+  int target = -1;
   for (int i = 0; i < count; ++i) {
-    const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-    if (state & MF_SEPARATOR) continue;
+    // The item's type and state (GetMenuState gives a submenu's item count
+    // in its high byte instead, which can read as a separator).
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE;
+    if (!GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    if (info.fType & MFT_SEPARATOR) continue;
     char text[256] = "";
     GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
     if (shown) *shown += std::string(shown->empty() ? "" : "|") + text;
     if (target < 0 && (caption == text || PlainMenuText(caption) == PlainMenuText(text)))
       target = static_cast<int>(stops.size());
-    if (state & MF_HILITE) highlighted = static_cast<int>(stops.size());
     stops.push_back(i);
+    texts.push_back(text);
   }
   if (target < 0) {
     EndMenu();
     return false;
   }
-  const int n = static_cast<int>(stops.size());
-  const int downs = highlighted < 0 ? target + 1 : (target - highlighted + n) % n;
-  for (int i = 0; i < downs; ++i) PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
+  // An item with a letter of its own is chosen by typing that letter.
+  const char letter = MnemonicOf(texts[static_cast<size_t>(target)]);
+  int sharing = 0;
+  for (const std::string& t : texts) sharing += letter && MnemonicOf(t) == letter;
+  if (sharing == 1) {
+    PostMessageA(menuWindow, WM_CHAR, static_cast<WPARAM>(letter), 0);
+    return true;
+  }
+  // Otherwise Home highlights the first item whatever was highlighted
+  // before; Down then moves item by item.
+  PostMessageA(menuWindow, WM_KEYDOWN, VK_HOME, 0);
+  for (int i = 0; i < target; ++i) PostMessageA(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageA(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
   return true;
 }

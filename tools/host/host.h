@@ -1,5 +1,6 @@
-// The sample host's shared parts: the loaded library, the settings file as
-// the host reads and writes it, and the commands (one file each).
+// The sample host's shared parts: the loaded library (wine_dll::Library of
+// the support library), the settings file as the host reads and writes it, and the commands (one
+// file each).
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "dll_loader.h"
 #include "w95ZOK56.h"
 
 namespace w95host {
@@ -16,17 +18,19 @@ inline constexpr char kIni[] = W95_SETTINGS_FILE;
 inline constexpr char kSection[] = W95_SECTION;
 
 struct Host {
-  HMODULE dll = nullptr;
+  wine_dll::Library* library = nullptr;  // loaded by main
   int failures = 0;
 
+  // The export `name` as the function type `F`; a missing one is reported
+  // and counted as a failure.
   template <typename F>
   F Export(const char* name) {
-    FARPROC p = GetProcAddress(dll, name);
+    F p = library ? library->Export<F>(name) : nullptr;
     if (!p) {
       std::printf("  %-22s MISSING from the DLL\n", name);
       ++failures;
     }
-    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(p));
+    return p;
   }
   void Check(bool ok, const char* what) {
     if (!ok) {
@@ -36,15 +40,9 @@ struct Host {
   }
 };
 
-inline std::string ReadKey(const char* key) {
-  char buf[1024] = "";
-  GetPrivateProfileStringA(kSection, key, "(absent)", buf, sizeof buf, kIni);
-  return buf;
-}
+inline std::string ReadKey(const char* key) { return wine_dll::ReadKey(key, "(absent)"); }
 
-inline void WriteKey(const char* key, const std::string& value) {
-  WritePrivateProfileStringA(kSection, key, value.c_str(), kIni);
-}
+inline void WriteKey(const char* key, const std::string& value) { wine_dll::WriteKey(key, value); }
 
 inline std::string IniPath() {
   char dir[MAX_PATH] = "";

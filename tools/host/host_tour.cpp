@@ -683,12 +683,7 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
   // The playback options, from the menu, left with Cancel.
   if (HWND button = form ? MenuButton(form) : nullptr) {
     auto shown = tour::Play(
-        {{tour::kPopupMenu,
-          [&](HWND m) {
-            for (int i = 0; i < 6; ++i)
-              PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "Playbac&k Options"
-            PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
-          }},
+        {{tour::kPopupMenu, [&](HWND m) { tour::ChooseMenuItem(m, "Playbac&k Options"); }},
          {"Playback Options",
           [&](HWND d) {
             options = log.Shot("video-options", d);
@@ -703,8 +698,7 @@ void VideoWindow(Host& host, TourLog& log, HWND hostWindow) {
         {{tour::kPopupMenu,
           [&](HWND m) {
             menu = log.Shot("video-menu", form, m);
-            for (int i = 0; i < 12; ++i) PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);  // "&Grab Frame"
-            PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
+            tour::ChooseMenuItem(m, "&Grab Frame");
           }}},
         [&] { SendMessageA(button, BM_CLICK, 0, 0); }, 8000);
     outcome.missing.insert(outcome.missing.end(), chosen.missing.begin(), chosen.missing.end());

@@ -379,9 +379,7 @@ LRESULT CALLBACK HostProc(HWND self, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       // Modeless windows of the library are closed before it is unloaded.
       for (const char* close : {"RemoteWinClose95", "VideoWinClose95"})
-        if (auto f = reinterpret_cast<void(WINAPI*)()>(
-                reinterpret_cast<void (*)()>(GetProcAddress(theHost->dll, close))))
-          f();
+        if (auto f = theHost->library->Export<void(WINAPI*)()>(close)) f();
       if (auto check = theHost->Export<W95_PFN_PrintCheck95>("PrintCheck95"))
         if (check())
           if (auto end = theHost->Export<W95_PFN_PrintEnd95>("PrintEnd95")) end();

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -149,16 +150,18 @@ int main(int argc, char** argv) {
   }
 
   Host host;
-  host.dll = LoadLibraryA(dllPath.c_str());
-  if (!host.dll) {
+  auto library = std::make_unique<wine_dll::Library>(dllPath.c_str());
+  if (!*library) {
     std::printf("plimbo-host: cannot load %s (error %lu)\n", dllPath.c_str(), GetLastError());
     return 1;
   }
+  host.library = library.get();
   char loaded[MAX_PATH] = "";
-  GetModuleFileNameA(host.dll, loaded, sizeof loaded);
+  GetModuleFileNameA(library->Module(), loaded, sizeof loaded);
   std::printf("plimbo-host: loaded %s\n\n", loaded);
   const int status = chosen->run(host, args);
-  FreeLibrary(host.dll);
+  host.library = nullptr;
+  library.reset();
   std::printf("\n%s\n", host.failures ? "plimbo-host: SOME CALLS DID NOT DO WHAT THEY SHOULD"
                                       : "plimbo-host: all calls behaved as expected");
   return status != 0 ? status : host.failures ? 1 : 0;

@@ -29,21 +29,24 @@ HWND FindWindowStarting(const std::string& caption);
 void Click(HWND window, const std::string& buttonCaption);
 void SetEditText(HWND window, const std::string& text);  // the first edit box
 void Key(HWND target, int vk);
+// Chooses the item captioned `caption` in the open pop-up menu `menu` with
+// the keyboard; when it has none, says so and closes the menu.
+void ChooseMenuItem(HWND menu, const std::string& caption);
 
 // --- seeing ------------------------------------------------------------------
 // Saves the whole screen as a 24-bit bitmap file; false when it could not.
 bool SaveScreen(const std::string& bmpFile);
 
 // --- steps ---------------------------------------------------------------------
-// A step waits for a window whose caption starts with `caption`, lets it
-// settle for one tick, then acts on it.
+// A step waits for a window whose caption starts with `caption` and acts on
+// it once it has settled (see wine_steps::Player).
 struct Step {
   std::string caption;
   std::function<void(HWND)> act;
 };
 
 // Runs `call` (an export that shows a modal window, or that opens a modeless
-// one) while a thread timer plays the steps. Message boxes that appear are
+// one) while a wine_steps::Player plays the steps. Message boxes that appear are
 // answered with OK (or the next of `answers`) and their texts collected.
 // Steps not played within `timeoutMs` are reported as missing windows and the
 // window in front is closed so that the tour never hangs.

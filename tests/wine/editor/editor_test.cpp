@@ -52,6 +52,20 @@ bool NamesASlide(HWND editor) {
   }
   return false;
 }
+// Holds once the editor's path line counts `n` slides ("[1 of n]"): the
+// slides added through the nested explorer are all in (the editor lets
+// messages run while it makes room for them).
+std::function<bool()> SlidesShown(int n) {
+  const std::string count = " of " + std::to_string(n) + "]";
+  return [count] {
+    HWND editor = TopLevel("Plimbo Slide Editor");
+    if (!editor) return false;
+    for (HWND h : wine_windows::Descendants(editor))
+      if (TextOf(h).find(count) != std::string::npos) return true;
+    return false;
+  };
+}
+
 HWND FindWindowOfStep(const std::string& wanted) {
   HWND window = TopLevel(wanted);
   if (window && awaitEditor && TextOf(window).rfind("Plimbo Slide Editor", 0) == 0) {
@@ -314,7 +328,7 @@ TEST_F(EditorDll, AddingTwoFilesThroughTheNestedExplorer) {
   HostWrite("LastDir", "c:\\w95ed\\add\\");
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Add"); }});
   steps.push_back(OpenAllMarked());
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }, SlidesShown(5)});
   EXPECT_EQ(Run(), -1);
   const std::string text = ReadAll(kTemp);
   EXPECT_NE(text.find("N=6\r\n"), std::string::npos) << text;
@@ -429,7 +443,7 @@ TEST_F(EditorDll, TwoPicturesAddedToANewScriptAreTheWholeScript) {
   HostWrite("AVLNOW", "");
   steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Add"); }});
   steps.push_back(OpenAllMarked());
-  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }});
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }, SlidesShown(2)});
   EXPECT_EQ(Run(), -1);
   EXPECT_TRUE(boxes.empty()) << boxes.front();
   const std::string text = ReadAll(kTemp);

@@ -17,7 +17,9 @@
 #include <string>
 #include <vector>
 
+#include "dll_loader.h"
 #include "file_printer.h"
+#include "step_player.h"
 #include "wine_keys.h"
 #include "wine_windows.h"
 
@@ -25,66 +27,56 @@ namespace {
 
 using wine_windows::TextOf;
 
-using PrintDlgFn = void(WINAPI*)(HWND, LONG, LONG, LONG);
-using LongFn = LONG(WINAPI*)();
-using VoidFn = void(WINAPI*)();
-
-template <typename F>
-F Proc(HMODULE dll, const char* name) {
-  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
-}
-
-struct Library {
-  HMODULE dll = LoadLibraryA("w95ZOK56.dll");
-  PrintDlgFn printDlg = Proc<PrintDlgFn>(dll, "PrintDlg95");
-  LongFn printCheck = Proc<LongFn>(dll, "PrintCheck95");
-  VoidFn printEnd = Proc<VoidFn>(dll, "PrintEnd95");
-};
-Library& Lib() {
-  static Library lib;
+wine_dll::Library& Lib() {
+  static wine_dll::Library lib;
   return lib;
 }
 
-std::string Key(const char* key) {
-  char buf[256] = "";
-  GetPrivateProfileStringA("plimbo", key, "(none)", buf, sizeof buf, "plimbo.ini");
-  return buf;
-}
-void SetKey(const char* key, const char* value) {
-  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
-}
+std::string Key(const char* key) { return wine_dll::ReadKey(key); }
+void SetKey(const char* key, const char* value) { wine_dll::WriteKey(key, value); }
 
 void Pump(int ms) { wine_windows::Pump(static_cast<DWORD>(ms)); }
 
-// ---- Message boxes of the library: recorded and answered with OK.
+// ---- The user: the library's message boxes answered with OK and recorded;
+// the printer's setup dialog, when a test opens it, answered by a step.
+wine_steps::Player user;
 struct Box {
   std::string title, text;
 };
-std::vector<Box> boxes;
-HHOOK cbt = nullptr;
-
-// The printer setup dialog, when a test asks for it: the "Landscape"
-// button (rad2) is clicked and the dialog confirmed.
-bool setupLandscape = false;
-int setupDialogs = 0;
-constexpr int kLandscapeButton = 0x421;
-
-LRESULT CALLBACK CbtProc(int code, WPARAM wp, LPARAM lp) {
-  if (code == HCBT_ACTIVATE) {
-    HWND h = reinterpret_cast<HWND>(wp);
-    char cls[32] = "";
-    GetClassNameA(h, cls, sizeof cls);
-    HWND text = GetDlgItem(h, 0xFFFF);
-    if (std::string(cls) == "#32770" && GetDlgItem(h, kLandscapeButton)) {
-      ++setupDialogs;
-      if (setupLandscape) PostMessageA(GetDlgItem(h, kLandscapeButton), BM_CLICK, 0, 0);
-      PostMessageA(h, WM_COMMAND, IDOK, 0);
-    } else if (std::string(cls) == "#32770" && text) {
-      boxes.push_back({TextOf(h), TextOf(text)});
-      PostMessageA(h, WM_COMMAND, IDOK, 0);
-    }
+struct AnsweredBoxes {
+  size_t size() const { return user.boxes.size(); }
+  bool empty() const { return user.boxes.empty(); }
+  Box operator[](size_t i) const {
+    return i < size() ? Box{user.boxTitles[i], user.boxes[i]} : Box{"", "(no box)"};
   }
-  return CallNextHookEx(cbt, code, wp, lp);
+  void clear() {
+    user.boxes.clear();
+    user.boxTitles.clear();
+  }
+} boxes;
+
+// Lets messages run until `n` boxes have been answered (or a generous limit).
+void WaitForBoxes(size_t n) {
+  for (int i = 0; i < 1500 && boxes.size() < n; ++i) Pump(20);
+}
+
+// The printer's setup dialog: the dialog with a "Landscape" button (rad2).
+constexpr int kLandscapeButton = 0x421;
+constexpr char kPrinterSetup[] = "(printer setup)";
+BOOL CALLBACK MatchPrinterSetup(HWND h, LPARAM found) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid != GetCurrentProcessId() || !IsWindowVisible(h) || wine_windows::ClassOf(h) != "#32770" ||
+      !GetDlgItem(h, kLandscapeButton))
+    return TRUE;
+  *reinterpret_cast<HWND*>(found) = h;
+  return FALSE;
+}
+HWND FindWindowOfStep(const std::string& wanted) {
+  if (wanted != kPrinterSetup) return wine_windows::TopLevel(wanted);
+  HWND found = nullptr;
+  EnumWindows(MatchPrinterSetup, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // ---- The print setup window and its controls.
@@ -145,7 +137,7 @@ LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   HWND form = SetupWindow();
   received.windowDisabled = form && !IsWindowEnabled(form);
   received.windowMinimised = form && IsIconic(form);
-  received.checkDuring = Lib().printCheck();
+  received.checkDuring = Lib().PrintCheck95();
   received.horzRes = GetDeviceCaps(dc, HORZRES);
   received.vertRes = GetDeviceCaps(dc, VERTRES);
   received.offsetX = GetDeviceCaps(dc, PHYSICALOFFSETX);
@@ -157,7 +149,7 @@ LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   RECT r{l, t, l + std::atoi(received.keys["prW"].c_str()),
          t + std::atoi(received.keys["prH"].c_str())};
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  Lib().printEnd();
+  Lib().PrintEnd95();
   return 0;
 }
 
@@ -213,15 +205,15 @@ void WritePreviewBitmap(const std::string& path) {
 class PrintOnWine : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    cbt = SetWindowsHookExA(WH_CBT, &CbtProc, nullptr, GetCurrentThreadId());
     wine_print::RemoveFilePrinter();  // left over from an interrupted run
   }
-  static void TearDownTestSuite() {
-    UnhookWindowsHookEx(cbt);
-    wine_print::RemoveFilePrinter();
-  }
+  static void TearDownTestSuite() { wine_print::RemoveFilePrinter(); }
   void SetUp() override {
-    ASSERT_NE(Lib().printDlg, nullptr);
+    ASSERT_NE(Lib().PrintDlg95, nullptr);
+    user.find = FindWindowOfStep;
+    user.timeoutMs = 30000;
+    user.missing.clear();
+    user.Start(100);
     ASSERT_NE(HostWindow(), nullptr);
     boxes.clear();
     received = {};
@@ -230,24 +222,27 @@ class PrintOnWine : public ::testing::Test {
     // one case to the next: every case starts without them.
     for (const char* k : {"PrtUnit", "PrtStyle", "PrtColor", "PrtEnhance", "PrtZoom", "PrtPhoto",
                           "PrtWidth", "PrtFill", "PrtPaper", "PrtRotate"})
-      WritePrivateProfileStringA("plimbo", k, nullptr, "plimbo.ini");
+      wine_dll::WriteKey(k, nullptr);
   }
   void TearDown() override {
     if (HWND f = SetupWindow()) SendMessageA(f, WM_CLOSE, 0, 0);
     Pump(50);
+    user.Stop();
+    EXPECT_TRUE(user.missing.empty()) << "a step's window never came: " << user.missing[0];
   }
 };
 
 TEST_F(PrintOnWine, WithoutAPrinterTheWindowSaysSoAndPrintItSaysCheckPrinter) {
   if (wine_print::AnyPrinterInstalled()) GTEST_SKIP() << "this prefix has a printer";
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
+  WaitForBoxes(1);
   ASSERT_EQ(boxes.size(), 1u) << "one box, not one per activation";
   EXPECT_EQ(boxes[0].title, "Error");
   EXPECT_EQ(boxes[0].text, "There is no default printer currently selected");
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
-  EXPECT_EQ(Lib().printCheck(), 1);
+  EXPECT_EQ(Lib().PrintCheck95(), 1);
   // Nothing was laid out, so there is nothing to print.
   EXPECT_FALSE(IsWindowEnabled(Child(form, "&Print It", "Button")));
   Click(form, "&Print It");  // a click that reaches it anyway
@@ -257,17 +252,18 @@ TEST_F(PrintOnWine, WithoutAPrinterTheWindowSaysSoAndPrintItSaysCheckPrinter) {
   EXPECT_TRUE(IsWindowEnabled(form));
   Click(form, "Cancel");
   Pump(50);
-  EXPECT_EQ(Lib().printCheck(), 0);
+  EXPECT_EQ(Lib().PrintCheck95(), 0);
   EXPECT_EQ(SetupWindow(), nullptr);
 }
 
 TEST_F(PrintOnWine, ImageWithoutSizeIsRefused) {
-  Lib().printDlg(HostWindow(), 0, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 0, 480, 0);
   Pump(50);
+  WaitForBoxes(1);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, "Error");
   EXPECT_EQ(SetupWindow(), nullptr);
-  EXPECT_EQ(Lib().printCheck(), 0);
+  EXPECT_EQ(Lib().PrintCheck95(), 0);
 }
 
 TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
@@ -280,14 +276,14 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
   WritePreviewBitmap(bmp);
   SetKey("BMP", bmp.c_str());
 
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
   EXPECT_TRUE(boxes.empty()) << boxes[0].text;
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
-  EXPECT_EQ(Lib().printCheck(), 1);
+  EXPECT_EQ(Lib().PrintCheck95(), 1);
   // A second call while the window exists does nothing.
-  Lib().printDlg(HostWindow(), 100, 100, 1);
+  Lib().PrintDlg95(HostWindow(), 100, 100, 1);
   Pump(20);
   EXPECT_EQ(SetupWindow(), form);
   EXPECT_TRUE(IsWindowEnabled(Child(form, "E&nhance", "Button")));
@@ -325,7 +321,7 @@ TEST_F(PrintOnWine, PrintsTheRectangleWhereTheKeysPutIt) {
 
   Click(form, "&Print It");
   // PrintEnd95 ran inside the host's handler: job ended, window going away.
-  EXPECT_EQ(Lib().printCheck(), 0);
+  EXPECT_EQ(Lib().PrintCheck95(), 0);
   Pump(100);
   EXPECT_EQ(SetupWindow(), nullptr);
   ASSERT_EQ(received.messages, 1);
@@ -359,7 +355,7 @@ TEST_F(PrintOnWine, TypedSixByFourInchesPrintsToTheDevicePixel) {
   DeleteFileA((dir + "\\photo_placement.txt").c_str());
   wine_print::FilePrinter printer(ps);
   ASSERT_EQ(printer.error, "");
-  Lib().printDlg(HostWindow(), 600, 400, 0);
+  Lib().PrintDlg95(HostWindow(), 600, 400, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
@@ -396,7 +392,7 @@ TEST_F(PrintOnWine, FilledPhotoSizeIsCroppedOnThePage) {
   DeleteFileA((dir + "\\fill_placement.txt").c_str());
   wine_print::FilePrinter printer(ps);
   ASSERT_EQ(printer.error, "");
-  Lib().printDlg(HostWindow(), 800, 400, 0);
+  Lib().PrintDlg95(HostWindow(), 800, 400, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
@@ -465,8 +461,6 @@ class PrintOnWineWithPrinter : public PrintOnWine {
     ps_ = OutputFolder() + "\\sound.ps";
     printer_ = std::make_unique<wine_print::FilePrinter>(ps_);
     ASSERT_EQ(printer_->error, "");
-    setupLandscape = false;
-    setupDialogs = 0;
   }
   void TearDown() override {
     PrintOnWine::TearDown();
@@ -482,7 +476,7 @@ class PrintOnWineWithPrinter : public PrintOnWine {
 // on it, where the next Tab starts; Escape closes the window. With a
 // printer, so that a layout has succeeded and "&Print It" takes its turn.
 TEST_F(PrintOnWineWithPrinter, KeyboardUserTabsThroughEveryControlAndUsesTheAccelerators) {
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
@@ -542,14 +536,14 @@ TEST_F(PrintOnWineWithPrinter, KeyboardUserTabsThroughEveryControlAndUsesTheAcce
 
   wine_keys::Press(VK_ESCAPE);
   EXPECT_EQ(SetupWindow(), nullptr);
-  EXPECT_EQ(Lib().printCheck(), 0);
+  EXPECT_EQ(Lib().PrintCheck95(), 0);
 }
 
 // A preview picture that cannot be read is reported, and the window is laid
 // out for this image all the same: what the host is given is this image's
 // placement, never the last window's.
 TEST_F(PrintOnWineWithPrinter, UnreadablePreviewStillPrintsThisImagesPlacement) {
-  Lib().printDlg(HostWindow(), 640, 320, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 320, 0);
   Pump(100);
   Click(SetupWindow(), "&Print It");
   Pump(100);
@@ -560,10 +554,11 @@ TEST_F(PrintOnWineWithPrinter, UnreadablePreviewStillPrintsThisImagesPlacement) 
   std::ofstream(broken, std::ios::binary) << "not a bitmap";
   SetKey("BMP", broken.c_str());
   boxes.clear();
-  Lib().printDlg(HostWindow(), 4000, 100, 0);
+  Lib().PrintDlg95(HostWindow(), 4000, 100, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
+  WaitForBoxes(1);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].title, "Error");
   HWND printIt = Child(form, "&Print It", "Button");
@@ -582,7 +577,7 @@ TEST_F(PrintOnWineWithPrinter, UnreadablePreviewStillPrintsThisImagesPlacement) 
 // keep the size, unit and style the user chose; turning the page to
 // landscape in Setup lays the image out on the new page at the chosen size.
 TEST_F(PrintOnWineWithPrinter, ActivationAndLandscapeInSetupKeepTheChosenSize) {
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
@@ -603,8 +598,13 @@ TEST_F(PrintOnWineWithPrinter, ActivationAndLandscapeInSetupKeepTheChosenSize) {
   EXPECT_EQ(TextStarting(form, "  Si&ze"), "  Si&ze : 60%");
   EXPECT_EQ(SendMessageA(units, CB_GETCURSEL, 0, 0), 2) << "centimetres stay";
 
-  setupLandscape = true;
-  Click(form, "&Setup");
+  int setupDialogs = 0;
+  user.steps.push_back({kPrinterSetup, [&](HWND d) {
+                          ++setupDialogs;
+                          PostMessageA(GetDlgItem(d, kLandscapeButton), BM_CLICK, 0, 0);
+                          PostMessageA(d, WM_COMMAND, IDOK, 0);
+                        }});
+  Click(form, "&Setup");  // returns once the dialog is closed
   Pump(200);
   ASSERT_EQ(setupDialogs, 1);
   EXPECT_NE(TextStarting(form, "Landscape: "), "") << "the page turned";
@@ -624,13 +624,13 @@ TEST_F(PrintOnWineWithPrinter, ActivationAndLandscapeInSetupKeepTheChosenSize) {
 // A host that closes every window before it lets the library go calls
 // PrintEnd95 with no job open: the window goes.
 TEST_F(PrintOnWine, PrintEndWithoutAJobClosesTheWindow) {
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
   ASSERT_NE(SetupWindow(), nullptr);
-  Lib().printEnd();
+  Lib().PrintEnd95();
   Pump(100);
   EXPECT_EQ(SetupWindow(), nullptr);
-  EXPECT_EQ(Lib().printCheck(), 0);
+  EXPECT_EQ(Lib().PrintCheck95(), 0);
 }
 
 // A host handle that is no window (0, or a window since destroyed): no job
@@ -640,28 +640,29 @@ TEST_F(PrintOnWineWithPrinter, HostThatIsNotAWindowGetsNoJob) {
   DestroyWindow(gone);
   for (HWND host : {static_cast<HWND>(nullptr), gone}) {
     boxes.clear();
-    Lib().printDlg(host, 640, 480, 0);
+    Lib().PrintDlg95(host, 640, 480, 0);
     Pump(100);
     HWND form = SetupWindow();
     ASSERT_NE(form, nullptr);
     Click(form, "&Print It");
     Pump(100);
+    WaitForBoxes(1);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "Warning");
     EXPECT_TRUE(IsWindowEnabled(form));
     EXPECT_FALSE(IsIconic(form));
-    EXPECT_EQ(Lib().printCheck(), 1);
+    EXPECT_EQ(Lib().PrintCheck95(), 1);
     Click(form, "Cancel");
     Pump(100);
-    EXPECT_EQ(Lib().printCheck(), 0);
+    EXPECT_EQ(Lib().PrintCheck95(), 0);
   }
   // The printer is free: the next job prints.
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
   Click(SetupWindow(), "&Print It");
   Pump(100);
   EXPECT_EQ(received.messages, 1);
-  EXPECT_EQ(Lib().printCheck(), 0);
+  EXPECT_EQ(Lib().PrintCheck95(), 0);
 }
 
 // A host that takes the job and never ends it: the window waits minimised;
@@ -669,7 +670,7 @@ TEST_F(PrintOnWineWithPrinter, HostThatIsNotAWindowGetsNoJob) {
 TEST_F(PrintOnWineWithPrinter, UserCancelsAJobTheHostNeverEnds) {
   HWND silent = MakeWindow(&SilentHostProc, "W95PrintSilentHost");
   silentMessages = 0;
-  Lib().printDlg(silent, 640, 480, 0);
+  Lib().PrintDlg95(silent, 640, 480, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
@@ -677,7 +678,7 @@ TEST_F(PrintOnWineWithPrinter, UserCancelsAJobTheHostNeverEnds) {
   Pump(100);
   ASSERT_EQ(silentMessages, 1);
   EXPECT_TRUE(IsIconic(form));
-  EXPECT_EQ(Lib().printCheck(), 1);
+  EXPECT_EQ(Lib().PrintCheck95(), 1);
   ShowWindow(form, SW_RESTORE);
   Pump(100);
   HWND cancel = Child(form, "Cancel", "Button");
@@ -687,12 +688,12 @@ TEST_F(PrintOnWineWithPrinter, UserCancelsAJobTheHostNeverEnds) {
   SendMessageA(cancel, BM_CLICK, 0, 0);
   Pump(100);
   EXPECT_EQ(SetupWindow(), nullptr);
-  EXPECT_EQ(Lib().printCheck(), 0);
-  Lib().printEnd();  // late, and harmless
+  EXPECT_EQ(Lib().PrintCheck95(), 0);
+  Lib().PrintEnd95();  // late, and harmless
   DestroyWindow(silent);
 
   boxes.clear();
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
   Click(SetupWindow(), "&Print It");
   Pump(100);
@@ -703,7 +704,7 @@ TEST_F(PrintOnWineWithPrinter, UserCancelsAJobTheHostNeverEnds) {
 // The position bars with real keys: an arrow moves the image by a tenth of
 // the unit, which the label shows.
 TEST_F(PrintOnWineWithPrinter, ArrowKeysMoveTheImageByATenthOfAnInch) {
-  Lib().printDlg(HostWindow(), 640, 240, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 240, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
@@ -730,17 +731,17 @@ BOOL CALLBACK CollectVisible(HWND h, LPARAM out) {
 // and the next window prints.
 TEST_F(PrintOnWineWithPrinter, RandomExportCallsLeaveNothingBehind) {
   using Fn0 = LONG(WINAPI*)();
-  HMODULE dll = Lib().dll;
+  const auto Proc = [](const char* name) { return Lib().Export<Fn0>(name); };
   const std::vector<std::pair<const char*, Fn0>> plain = {
-      {"PrintCheck95", Proc<Fn0>(dll, "PrintCheck95")},
-      {"PrintEnd95", Proc<Fn0>(dll, "PrintEnd95")},
-      {"GDIflush95", Proc<Fn0>(dll, "GDIflush95")},
-      {"GetFreePageMem95", Proc<Fn0>(dll, "GetFreePageMem95")},
-      {"VideoWinStatus95", Proc<Fn0>(dll, "VideoWinStatus95")},
-      {"VideoWinClose95", Proc<Fn0>(dll, "VideoWinClose95")},
-      {"RemoteWinHide95", Proc<Fn0>(dll, "RemoteWinHide95")},
-      {"RemoteWinClose95", Proc<Fn0>(dll, "RemoteWinClose95")},
-      {"RemoteWinUpdate95", Proc<Fn0>(dll, "RemoteWinUpdate95")}};
+      {"PrintCheck95", Proc("PrintCheck95")},
+      {"PrintEnd95", Proc("PrintEnd95")},
+      {"GDIflush95", Proc("GDIflush95")},
+      {"GetFreePageMem95", Proc("GetFreePageMem95")},
+      {"VideoWinStatus95", Proc("VideoWinStatus95")},
+      {"VideoWinClose95", Proc("VideoWinClose95")},
+      {"RemoteWinHide95", Proc("RemoteWinHide95")},
+      {"RemoteWinClose95", Proc("RemoteWinClose95")},
+      {"RemoteWinUpdate95", Proc("RemoteWinUpdate95")}};
   for (const auto& [name, fn] : plain) ASSERT_NE(fn, nullptr) << name;
   HWND silent = MakeWindow(&SilentHostProc, "W95PrintSilentHost");
   HWND gone = MakeWindow(&DefWindowProcA, "W95PrintGoneHost");
@@ -763,7 +764,7 @@ TEST_F(PrintOnWineWithPrinter, RandomExportCallsLeaveNothingBehind) {
       const auto [w, h] = sizes[random() % std::size(sizes)];
       log += "PrintDlg95(" + std::to_string(reinterpret_cast<uintptr_t>(host)) + "," +
              std::to_string(w) + "," + std::to_string(h) + ") ";
-      Lib().printDlg(host, w, h, static_cast<LONG>(random() % 3) - 1);
+      Lib().PrintDlg95(host, w, h, static_cast<LONG>(random() % 3) - 1);
     } else if (form && what == 11) {
       log += "[Print It] ";
       SendMessageA(Child(form, "&Print It", "Button"), BM_CLICK, 0, 0);
@@ -785,7 +786,7 @@ TEST_F(PrintOnWineWithPrinter, RandomExportCallsLeaveNothingBehind) {
       if (h != HostWindow() && h != silent) SendMessageA(h, WM_CLOSE, 0, 0);
     Pump(50);
   }
-  EXPECT_EQ(Lib().printCheck(), 0) << log;
+  EXPECT_EQ(Lib().PrintCheck95(), 0) << log;
   EXPECT_EQ(SetupWindow(), nullptr) << log;
   DestroyWindow(silent);
 
@@ -793,15 +794,16 @@ TEST_F(PrintOnWineWithPrinter, RandomExportCallsLeaveNothingBehind) {
   received = {};
   boxes.clear();
   SetKey("BMP", "");
-  Lib().printDlg(HostWindow(), 640, 480, 0);
+  Lib().PrintDlg95(HostWindow(), 640, 480, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr) << log;
   Click(form, "&Print It");
   Pump(100);
   EXPECT_EQ(received.messages, 1) << log;
-  EXPECT_EQ(Lib().printCheck(), 0) << log;
-  for (const Box& b : boxes) ADD_FAILURE() << b.title << ": " << b.text;
+  EXPECT_EQ(Lib().PrintCheck95(), 0) << log;
+  for (size_t i = 0; i < boxes.size(); ++i)
+    ADD_FAILURE() << boxes[i].title << ": " << boxes[i].text;
 }
 
 // The landscape button with real keys turns the printer's own paper: the
@@ -815,7 +817,7 @@ TEST_F(PrintOnWine, LandscapeButtonPrintsOnTurnedPaper) {
   DeleteFileA((dir + "\\turned_placement.txt").c_str());
   wine_print::FilePrinter printer(ps);
   ASSERT_EQ(printer.error, "");
-  Lib().printDlg(HostWindow(), 600, 400, 0);
+  Lib().PrintDlg95(HostWindow(), 600, 400, 0);
   Pump(100);
   HWND form = SetupWindow();
   ASSERT_NE(form, nullptr);
@@ -860,7 +862,7 @@ TEST_F(PrintOnWine, LandscapeButtonPrintsOnTurnedPaper) {
   // The next opening keeps the paper; Auto-rotate (Alt+A) turns it the way
   // of an upright picture at once.
   received = {};
-  Lib().printDlg(HostWindow(), 400, 600, 0);
+  Lib().PrintDlg95(HostWindow(), 400, 600, 0);
   Pump(100);
   form = SetupWindow();
   ASSERT_NE(form, nullptr);
