@@ -37,6 +37,7 @@ class RecordingDesktop final : public w95::platform::Desktop {
   }
   bool Exec(const std::string& command, int show) override { return real_->Exec(command, show); }
   uint64_t AvailPageFile() override { return real_->AvailPageFile(); }
+  uint32_t Ticks() override { return real_->Ticks(); }
 
  private:
   w95::platform::Desktop* real_;
