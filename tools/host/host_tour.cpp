@@ -522,12 +522,6 @@ void SlideEditorThumbnails(Host& host, TourLog& log) {
                   std::to_string(tags.size()) + " tagged slides");
 }
 
-// Picks the item at `index` of the pop-up menu on screen with the keyboard.
-void PickMenuItem(HWND menu, int index) {
-  for (int i = 0; i <= index; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-}
-
 // Keys typed for real into the editor's grid (they reach it through the
 // editor's own loop).
 void TypeInGrid(HWND editor, std::initializer_list<WORD> keys,
@@ -572,50 +566,50 @@ void SlideEditorMissingAndUndo(Host& host, TourLog& log) {
   WriteKey(W95_KEY_LAST_DIR, ShortOf(moved) + "\\");
   std::string missing, folder, relinked, global, undone, value;
   LONG result = -2;
-  auto outcome =
-      tour::Play({{"Plimbo Slide Editor",
-                   [&](HWND e) {
-                     missing = log.Shot("editor-missing", e);
-                     TypeInGrid(e, {VK_DOWN});
-                   }},
-                  // The slide menu from the keyboard: "Find missing files...".
-                  {"Plimbo Slide Editor", [](HWND e) { TypeInGrid(e, {VK_APPS}); }},
-                  {tour::kPopupMenu, [](HWND m) { PickMenuItem(m, 10); }},
-                  // The dialog fills its list after it first shows: a tick later.
-                  {"Search Folder", [](HWND) {}},
-                  {"Search Folder",
-                   [&](HWND d) {
-                     folder = log.Shot("editor-search-folder", d);
-                     tour::Click(d, "&Search");
-                   }},
-                  // Global: every slide waits 10 seconds.
-                  {"Plimbo Slide Editor",
-                   [&](HWND e) {
-                     relinked = log.Shot("editor-relinked", e);
-                     TypeInGrid(e, {VK_RIGHT, VK_RIGHT, VK_RIGHT});
-                   }},
-                  {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Global"); }},
-                  {tour::kPopupMenu, [](HWND m) { PickMenuItem(m, 4); }},
-                  {"Plimbo Slide Editor",
-                   [&](HWND e) {
-                     global = log.Shot("editor-global", e);
-                     TypeInGrid(e, {'Z'}, {VK_CONTROL});
-                   }},
-                  // The wait menu's "User": the value dialog.
-                  {"Plimbo Slide Editor",
-                   [&](HWND e) {
-                     undone = log.Shot("editor-undo", e);
-                     RightClickGrid(e);
-                   }},
-                  {tour::kPopupMenu, [](HWND m) { PickMenuItem(m, 11); }},
-                  {"Slide Delay/Wait (secs)",
-                   [&](HWND d) {
-                     tour::SetEditText(d, "45");
-                     value = log.Shot("editor-value-dialog", d);
-                   }},
-                  {"Slide Delay/Wait (secs)", [](HWND d) { tour::Click(d, "&Ok"); }},
-                  {"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }}},
-                 [&] { result = editor(); }, 30000, {IDOK, IDYES});
+  auto outcome = tour::Play(
+      {{"Plimbo Slide Editor",
+        [&](HWND e) {
+          missing = log.Shot("editor-missing", e);
+          TypeInGrid(e, {VK_DOWN});
+        }},
+       // The slide menu from the keyboard: "Find missing files...".
+       {"Plimbo Slide Editor", [](HWND e) { TypeInGrid(e, {VK_APPS}); }},
+       {tour::kPopupMenu, [](HWND m) { tour::ChooseMenuItem(m, "Find missing fi&les..."); }},
+       // The dialog fills its list after it first shows: a tick later.
+       {"Search Folder", [](HWND) {}},
+       {"Search Folder",
+        [&](HWND d) {
+          folder = log.Shot("editor-search-folder", d);
+          tour::Click(d, "&Search");
+        }},
+       // Global: every slide waits 10 seconds.
+       {"Plimbo Slide Editor",
+        [&](HWND e) {
+          relinked = log.Shot("editor-relinked", e);
+          TypeInGrid(e, {VK_RIGHT, VK_RIGHT, VK_RIGHT});
+        }},
+       {"Plimbo Slide Editor", [](HWND e) { tour::Click(e, "&Global"); }},
+       {tour::kPopupMenu, [](HWND m) { tour::ChooseMenuItem(m, "10 seconds"); }},
+       {"Plimbo Slide Editor",
+        [&](HWND e) {
+          global = log.Shot("editor-global", e);
+          TypeInGrid(e, {'Z'}, {VK_CONTROL});
+        }},
+       // The wait menu's "User": the value dialog.
+       {"Plimbo Slide Editor",
+        [&](HWND e) {
+          undone = log.Shot("editor-undo", e);
+          RightClickGrid(e);
+        }},
+       {tour::kPopupMenu, [](HWND m) { tour::ChooseMenuItem(m, "User"); }},
+       {"Slide Delay/Wait (secs)",
+        [&](HWND d) {
+          tour::SetEditText(d, "45");
+          value = log.Shot("editor-value-dialog", d);
+        }},
+       {"Slide Delay/Wait (secs)", [](HWND d) { tour::Click(d, "&Ok"); }},
+       {"Plimbo Slide Editor", [](HWND e) { PostMessageA(e, WM_CLOSE, 0, 0); }}},
+      [&] { result = editor(); }, 30000, {IDOK, IDYES});
   log.Missing(outcome, "slide editor");
   const std::string found = outcome.boxes.empty() ? "(no box)" : outcome.boxes[0];
   log.Line(missing, "Slide editor, a missing file",
