@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <vector>
 #include <string>
 
@@ -473,7 +475,7 @@ WindowTimes WindowOnce(const std::string& folder, int files, HWND host) {
 // Per folder size: ours and the system's dialog by turns (both meet the same
 // load on the machine), the window and its refresh; medians, and the median
 // of the rounds' own ratios.
-void SizeTable() {
+void SizeTable(int maxFiles = kSizes[std::size(kSizes) - 1]) {
   HWND host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
                             nullptr, nullptr);
   std::printf(
@@ -482,6 +484,7 @@ void SizeTable() {
       "%8s %7s %12s %12s %7s %12s %12s\n",
       "files", "rounds", "ours dialog", "system's", "ratio", "our window", "its refresh");
   for (int files : kSizes) {
+    if (files > maxFiles) break;
     const std::string folder = SizedFolder(files);
     if (files > 1) MakeFolder(folder, files, kFolders);
     const int rounds = files >= 100000 ? 3 : files >= 10000 ? 5 : 9;
@@ -533,8 +536,8 @@ BENCHMARK(BM_WinResort10000)->Unit(benchmark::kMillisecond)->Iterations(10);
 int main(int argc, char** argv) {
   // The dialogs keep their settings in the Windows folder, as a host's.
   MakeFolders();
-  if (argc == 2 && std::string(argv[1]) == "--table") {  // the table alone
-    SizeTable();
+  if (argc >= 2 && std::string(argv[1]) == "--table") {  // the table alone, up to N files
+    SizeTable(argc > 2 ? std::atoi(argv[2]) : kSizes[std::size(kSizes) - 1]);
     return 0;
   }
   benchmark::internal::RunAll(argc, argv);

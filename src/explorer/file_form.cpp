@@ -311,35 +311,39 @@ void TFileForm::FormActivate(ui::Control&) {
   if (!state_.modal || state_.activated) return;
   state_.activated = true;
   BtnExit.SetCaption("Cancel");
-  ApplyModeLook();
-  GoToFolder(state_.startFolder);
-  if (Mode() == 0 || Mode() >= kOpenMode) {
-    if (FilterComboBox1.Items().size() > static_cast<size_t>(kSlideshowType))
-      FilterComboBox1.SetItemIndex(kSlideshowType);
-    FilterComboBox1.SetEnabled(false);
+  {
+    // Filled while hidden from view and painted once, complete.
+    const ui::PaintingPause pause(*this);
+    ApplyModeLook();
+    GoToFolder(state_.startFolder);
+    if (Mode() == 0 || Mode() >= kOpenMode) {
+      if (FilterComboBox1.Items().size() > static_cast<size_t>(kSlideshowType))
+        FilterComboBox1.SetItemIndex(kSlideshowType);
+      FilterComboBox1.SetEnabled(false);
+    }
+    state_.fileMask = "\\\\\\";
+    FilterComboBox1Change(FilterComboBox1);
+    XFiles.SetEnabled(true);
+    state_.open = true;
+    state_.navigating = false;
+    state_.initialising = false;
+    UpdateHistory();
+    for (ui::MenuItem* item : {mnuFInfo, mnuFPreview, mnuFRename, mnuFDelete, BatchConvert,
+                               InstantSlideshow, PreviewMode})
+      item->SetVisible(false);
+    state_.currentFormatCode = SelectedFormatCode();
+    ui::Application().ProcessMessages();
+    XFiles.SetFocus();
+    UpdateFiles();
+    if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
+    if (SavesAtADepth(Mode())) {
+      BtnJPEG.SetVisible(look_.compressionButtonAllowed &&
+                         ShowsCompressionButton(state_.currentFormatCode));
+      Edit1Change(Edit1);
+      if (!state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
+    }
+    FormResize(*this);
   }
-  state_.fileMask = "\\\\\\";
-  FilterComboBox1Change(FilterComboBox1);
-  XFiles.SetEnabled(true);
-  state_.open = true;
-  state_.navigating = false;
-  state_.initialising = false;
-  UpdateHistory();
-  for (ui::MenuItem* item :
-       {mnuFInfo, mnuFPreview, mnuFRename, mnuFDelete, BatchConvert, InstantSlideshow, PreviewMode})
-    item->SetVisible(false);
-  state_.currentFormatCode = SelectedFormatCode();
-  ui::Application().ProcessMessages();
-  XFiles.SetFocus();
-  UpdateFiles();
-  if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
-  if (SavesAtADepth(Mode())) {
-    BtnJPEG.SetVisible(look_.compressionButtonAllowed &&
-                       ShowsCompressionButton(state_.currentFormatCode));
-    Edit1Change(Edit1);
-    if (!state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
-  }
-  FormResize(*this);
   // Pending messages run once the dialog is complete.
   ui::Application().ProcessMessages();
 }

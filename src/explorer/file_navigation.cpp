@@ -379,25 +379,26 @@ void TFileForm::BtnMenuClick(ui::Control&) {
 void TFileForm::FormResize(ui::Control&) {
   const int w = PanelButtons.Width() - (LabelName.Width() + BtnUp.Width() + BtnOK.Width() + 24);
   if (w <= 0) return;
-  (InConvertFamily() ? static_cast<ui::Control&>(BPPtype) : Edit1).SetWidth(w);
-  FilterComboBox1.SetWidth(w);
-  LookBox.SetWidth(w);
-  BtnOK.SetLeft(Edit1.Left() + w + 8);
-  BtnUp.SetLeft(BtnOK.Left());
+  // Every control is moved once, to its final place: a move repaints it.
+  const int button = BtnUp.Width();
+  const int edge = Edit1.Left() + w + 8;  // right of the name box: the up button's place
+  int lookWidth = w;
   // The details button, and the New folder button left of it, take room
   // from the Look-in box.
-  if (w > 2 * BtnUp.Width()) {
-    LookBox.SetWidth(w - BtnUp.Width() - 2);
-    BtnDetails.SetLeft(BtnUp.Left() - BtnUp.Width() - 6);
-  }
-  if (BtnNewFolder.Visible() && w > 3 * (BtnUp.Width() + 2)) {
-    LookBox.SetWidth(LookBox.Width() - BtnUp.Width() - 2);
-    BtnNewFolder.SetLeft(BtnDetails.Left() - BtnUp.Width() - 2);
-  }
-  BtnMenu.SetLeft(BtnUp.Left() + BtnUp.Width() + 2);
-  BtnHelp.SetLeft(BtnMenu.Left() + BtnUp.Width() + 2);
-  BtnJPEG.SetLeft(BtnHelp.Left() + BtnUp.Width() + 2);
-  BtnOK.SetLeft(BtnOK.Left() + (PanelButtons.Width() - BtnOK.Left() - BtnOK.Width()) / 2);
+  const bool detailsInRow = w > 2 * button;
+  if (detailsInRow) lookWidth = w - button - 2;
+  if (BtnNewFolder.Visible() && w > 3 * (button + 2)) lookWidth -= button + 2;
+  (InConvertFamily() ? static_cast<ui::Control&>(BPPtype) : Edit1).SetWidth(w);
+  FilterComboBox1.SetWidth(w);
+  LookBox.SetWidth(lookWidth);
+  BtnUp.SetLeft(edge);
+  if (detailsInRow) BtnDetails.SetLeft(edge - button - 6);
+  if (BtnNewFolder.Visible() && w > 3 * (button + 2))
+    BtnNewFolder.SetLeft(BtnDetails.Left() - button - 2);
+  BtnMenu.SetLeft(edge + button + 2);
+  BtnHelp.SetLeft(BtnMenu.Left() + button + 2);
+  BtnJPEG.SetLeft(BtnHelp.Left() + button + 2);
+  BtnOK.SetLeft(edge + (PanelButtons.Width() - edge - BtnOK.Width()) / 2);
   BtnExit.SetLeft(BtnOK.Left());
   Preview.FitTo(Width());
   if (!state_.initialising) CalcStringWidth();

@@ -159,6 +159,8 @@ void Control::SetVisible(bool on) {
   if (on == visible_) return;
   visible_ = on;
   Changed(Prop::Visible);
+  // A backend may leave a hidden control without a window until it is shown.
+  if (on && !peer_ && parent_ && parent_->peer_) CreatePeers();
   if (parent_ && align_ != Align::None) parent_->Realign();
 }
 

@@ -121,6 +121,14 @@ void Form::SetWindowState(WindowState state) {
   Changed(Prop::WindowState);
 }
 
+void Form::SuspendPainting() {
+  if (paintingPauses_++ == 0) Changed(Prop::Painting);
+}
+
+void Form::ResumePainting() {
+  if (paintingPauses_ > 0 && --paintingPauses_ == 0) Changed(Prop::Painting);
+}
+
 void Form::SetStayOnTop(bool on) {
   stayOnTop_ = on;
   Changed(Prop::BorderStyle);

@@ -54,6 +54,12 @@ class Form : public Control {
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool on) { keyPreview_ = on; }
   bool StayOnTop() const { return stayOnTop_; }
+  // While suspended the window and its controls take no paint; the last
+  // resume paints them all once. For a batch of changes made while the window
+  // is on screen (filling it as it opens). Calls nest; see PaintingPause.
+  bool PaintingSuspended() const { return paintingPauses_ > 0; }
+  void SuspendPainting();
+  void ResumePainting();
   void SetStayOnTop(bool on);
 
   Control* ActiveControl() const { return activeControl_; }
@@ -109,6 +115,7 @@ class Form : public Control {
   FormPosition position_ = FormPosition::Designed;
   bool keyPreview_ = false;
   bool stayOnTop_ = false;
+  int paintingPauses_ = 0;
   WindowState windowState_ = WindowState::Normal;
   Control* activeControl_ = nullptr;
   MainMenu* menu_ = nullptr;
@@ -120,5 +127,17 @@ class Form : public Control {
 // Their loops let timers run while the handler that opened them waits: work
 // a timer does on a form's contents belongs to the moments it is at rest.
 bool AtRest(const Form& form);
+
+// Suspends a form's painting for the life of a block, on every way out.
+class PaintingPause {
+ public:
+  explicit PaintingPause(Form& form) : form_(form) { form_.SuspendPainting(); }
+  ~PaintingPause() { form_.ResumePainting(); }
+  PaintingPause(const PaintingPause&) = delete;
+  PaintingPause& operator=(const PaintingPause&) = delete;
+
+ private:
+  Form& form_;
+};
 
 }  // namespace w95::ui

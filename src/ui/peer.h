@@ -47,6 +47,7 @@ enum class Prop {
   Hint,
   Glyph,
   WindowState,
+  Painting,
 };
 
 class Peer {

@@ -89,6 +89,24 @@ class FormPeer final : public ContainerPeer {
       case Prop::Bounds:
         Place();
         break;
+      case Prop::Painting:
+        // Suspending takes the window's visible bit away (children then take
+        // no paint either); resuming gives it back only to a window that is
+        // still shown, so a form hidden meanwhile stays hidden.
+        if (f.PaintingSuspended()) {
+          if (IsWindowVisible(hwnd_)) {
+            SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+            redrawOff_ = true;
+          }
+        } else if (redrawOff_) {
+          redrawOff_ = false;
+          if (f.Visible()) {
+            SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+            RedrawWindow(hwnd_, nullptr, nullptr,
+                         RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+          }
+        }
+        break;
       case Prop::WindowState:
         if (IsWindowVisible(hwnd_))
           ShowWindow(hwnd_, f.GetWindowState() == WindowState::Minimized   ? SW_MINIMIZE
@@ -194,6 +212,7 @@ class FormPeer final : public ContainerPeer {
 
  private:
   bool placed_ = false;
+  bool redrawOff_ = false;  // WM_SETREDRAW FALSE sent and not yet undone
   bool placing_ = false;
 };
 

@@ -19,6 +19,25 @@ namespace w95::ui::win32 {
 
 namespace {
 int nextId = 100;
+
+// A window made after its later siblings (a control shown for the first time,
+// or added to a window on screen) goes where the control stands among them:
+// the system's tab order is the order of the windows.
+void KeepSiblingOrder(Control& c, HWND h) {
+  const auto& siblings = c.Parent()->Children();
+  HWND before = HWND_TOP;
+  bool later = false;
+  for (auto it = siblings.begin(); it != siblings.end(); ++it) {
+    if (*it == &c) {
+      for (auto next = it + 1; next != siblings.end() && !later; ++next)
+        later = (*next)->GetPeer() != nullptr;
+      break;
+    }
+    if (const Peer* p = (*it)->GetPeer(); p && p->Handle())
+      before = reinterpret_cast<HWND>(p->Handle());
+  }
+  if (later) SetWindowPos(h, before, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
 }  // namespace
 
 DWORD StylesOf(const Button& b) {
@@ -81,6 +100,10 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   } else if (auto* sb = dynamic_cast<ScrollBar*>(&c)) {
     peer = MakeScrollBarPeer(c, native("SCROLLBAR", sb->Vertical() ? SBS_VERT : SBS_HORZ, 0));
   } else if (auto* cb = dynamic_cast<ComboBox*>(&c)) {
+    // A hidden combo box gets its window when it is first shown: its
+    // drop-down list is a window of its own, and making the two is the
+    // dearest part of opening a window.
+    if (!c.Visible()) return nullptr;
     const DWORD kind = cb->Style() == ComboStyle::DropDownList ? CBS_DROPDOWNLIST
                        : cb->Style() == ComboStyle::DropDown   ? CBS_DROPDOWN
                                                                : CBS_SIMPLE;
@@ -103,6 +126,7 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   } else {  // panels and any other container
     peer = MakePanelPeer(c, CreateContainer(c, WS_EX_CONTROLPARENT, style, ph, id, r));
   }
+  KeepSiblingOrder(c, reinterpret_cast<HWND>(peer->Handle()));
   peer->Changed(Prop::Font);
   if (!c.Hint().empty()) SyncHint(*peer);
   return peer;

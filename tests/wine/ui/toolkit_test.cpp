@@ -193,3 +193,72 @@ TEST(CursorOnWine, BusyCursorIsTheHourglassUntilTheWorkEnds) {
 }
 
 }  // namespace
+
+namespace {
+
+using w95::ui::ComboBox;
+using w95::ui::Edit;
+using w95::ui::Form;
+
+HWND Hwnd(w95::ui::Control& c) { return reinterpret_cast<HWND>(c.Handle()); }
+
+class ThreeBoxes : public Form {
+ public:
+  ThreeBoxes() : Form("ThreeBoxes") {
+    SetCaption("Three boxes");
+    SetBounds(40, 40, 300, 160);
+    First.SetBounds(8, 8, 120, 21);
+    Middle.SetBounds(8, 40, 120, 21);
+    Middle.SetItems({"one", "two"});
+    Middle.SetItemIndex(1);
+    Middle.SetVisible(false);
+    Last.SetBounds(8, 72, 120, 21);
+    First.SetTabStop(true);
+    Middle.SetTabStop(true);
+    Last.SetTabStop(true);
+  }
+  Edit First{*this, "First"};
+  ComboBox Middle{*this, "Middle"};
+  Edit Last{*this, "Last"};
+};
+
+TEST(LazyWindowsOnWine, AControlShownLaterTakesItsPlaceInTheTabOrder) {
+  wine_ui::RealMachine machine;
+  ThreeBoxes f;
+  f.Show();
+  HostLoop();
+  f.Middle.SetVisible(true);
+  HostLoop();
+  ASSERT_NE(Hwnd(f.Middle), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Hwnd(f.Middle)));
+  EXPECT_EQ(SendMessageA(Hwnd(f.Middle), CB_GETCURSEL, 0, 0), 1) << "made with the items it had";
+  EXPECT_EQ(GetNextDlgTabItem(Hwnd(f), Hwnd(f.First), FALSE), Hwnd(f.Middle));
+  EXPECT_EQ(GetNextDlgTabItem(Hwnd(f), Hwnd(f.Middle), FALSE), Hwnd(f.Last));
+  f.Close();
+}
+
+TEST(PaintingPauseOnWine, ResumingShowsTheWindowAgainButNotOneHiddenMeanwhile) {
+  wine_ui::RealMachine machine;
+  ThreeBoxes f;
+  f.Show();
+  HostLoop();
+  {
+    const w95::ui::PaintingPause outer(f);
+    { const w95::ui::PaintingPause inner(f); }
+    EXPECT_FALSE(IsWindowVisible(Hwnd(f.First))) << "still paused after the inner pause";
+  }
+  EXPECT_TRUE(IsWindowVisible(Hwnd(f)));
+  EXPECT_TRUE(IsWindowVisible(Hwnd(f.First)));
+  {
+    const w95::ui::PaintingPause pause(f);
+    f.Close();
+  }
+  HostLoop();
+  EXPECT_FALSE(IsWindowVisible(Hwnd(f))) << "a window closed while paused stays hidden";
+  f.Show();
+  HostLoop();
+  EXPECT_TRUE(IsWindowVisible(Hwnd(f.First)));
+  f.Close();
+}
+
+}  // namespace
