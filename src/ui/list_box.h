@@ -93,6 +93,8 @@ class ListBox : public Control {
   void SetSortMark(int column, bool descending);
   // The first entry shown (as the user scrolled the list).
   int TopIndex() const;
+  // The first entry the program last asked to show (SetTopIndex).
+  int WantedTopIndex() const { return topIndex_; }
   void SetTopIndex(int index);
   bool CanFocus() const override { return true; }
 

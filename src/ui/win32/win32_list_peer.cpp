@@ -185,7 +185,7 @@ class ListPeer : public NativePeer {
       SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
       Invalidate();
     } else if (p == Prop::TopIndex) {
-      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.TopIndex()), 0);
+      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.WantedTopIndex()), 0);
     } else if (p == Prop::Cells) {
       HeaderItems();
     } else if (p == Prop::Visible) {

@@ -37,7 +37,9 @@ class RecordingDesktop final : public w95::platform::Desktop {
   }
   bool Exec(const std::string& command, int show) override { return real_->Exec(command, show); }
   uint64_t AvailPageFile() override { return real_->AvailPageFile(); }
+  w95::platform::ScreenPoint CursorPos() override { return real_->CursorPos(); }
   uint32_t Ticks() override { return real_->Ticks(); }
+  std::string ShortDateTime(uint64_t fileTime) override { return real_->ShortDateTime(fileTime); }
 
  private:
   w95::platform::Desktop* real_;
