@@ -220,6 +220,9 @@ void ListBox::UserSelect(int index, unsigned shift) {
 }
 
 void ListBox::UserSelectionChanged(int focused, const std::vector<bool>& selected) {
+  // The window can still show entries the list no longer holds (new ones
+  // are on their way to it): a choice among those is no choice.
+  if (focused < -1 || focused >= Count()) return;
   Guard([&] {
     for (size_t i = 0; i < items_.size(); ++i)
       items_[i].selected =

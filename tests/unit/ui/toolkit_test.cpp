@@ -133,6 +133,19 @@ TEST_F(ToolkitTest, OwnerDrawnListEntriesGetTheirStateAndRectangle) {
             (std::vector<std::string>{"glyph 0,16 file", "text 18,16 a.bmp (selected)"}));
 }
 
+TEST_F(ToolkitTest, AChoiceAmongEntriesTheListNoLongerHoldsIsIgnored) {
+  Sample f;
+  f.Files.Add("a.bmp", 1);
+  int clicks = 0;
+  f.Files.OnClick = [&](Control&) { ++clicks; };
+  f.Files.UserSelectionChanged(3, {false, false, false, true});  // the window's old entries
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(f.Files.ItemIndex(), -1);
+  f.Files.UserSelectionChanged(0, {true});
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(f.Files.ItemIndex(), 0);
+}
+
 TEST_F(ToolkitTest, AlignedPanelsShareTheClientAreaInOrder) {
   Form f("Layout");
   f.SetClientSize(300, 200);
