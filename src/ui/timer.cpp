@@ -6,9 +6,11 @@
 namespace w95::ui {
 
 namespace {
+// Never destroyed: forms still waiting to be freed when the program ends are
+// destroyed after this file's statics, and their timers look here.
 std::vector<Timer*>& Timers() {
-  static std::vector<Timer*> timers;
-  return timers;
+  static auto* timers = new std::vector<Timer*>;
+  return *timers;
 }
 }  // namespace
 
