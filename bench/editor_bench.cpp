@@ -7,6 +7,7 @@
 
 #include "dll_loader.h"
 #include "mini_benchmark.h"
+#include "step_player.h"
 #include "editor/script_file.h"
 #include "editor/script_sources.h"
 #include "platform/platform.h"
@@ -106,54 +107,43 @@ BOOL CALLBACK HasLoadedGrid(HWND h, LPARAM found) {
   return TRUE;
 }
 
-// A visible window of this process whose caption starts with `prefix`.
-struct TopQuery {
-  const char* prefix;
-  HWND found;
-};
-BOOL CALLBACK MatchTop(HWND h, LPARAM p) {
-  auto* q = reinterpret_cast<TopQuery*>(p);
-  char text[128] = "";
-  GetWindowTextA(h, text, sizeof text);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  if (pid != GetCurrentProcessId() || !IsWindowVisible(h) ||
-      std::string(text).rfind(q->prefix, 0) != 0)
-    return TRUE;
-  q->found = h;
-  return FALSE;
-}
-HWND TopWindow(const char* prefix) {
-  TopQuery q{prefix, nullptr};
-  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&q));
-  return q.found;
+bool GridLoaded() {
+  HWND editor = wine_windows::TopLevel("Plimbo Slide Editor");
+  bool loaded = false;
+  if (editor) EnumChildWindows(editor, HasLoadedGrid, reinterpret_cast<LPARAM>(&loaded));
+  return loaded;
 }
 
-// A timer on the thread, so it runs inside the editor's own loops. Once the
-// grid holds the script (the many-slides warning is then up over it), the
-// editor is painted and the clock stops: that is the time measured. Then the
+// The user, whose steps play inside the editor's own loops. Once the grid
+// holds the script (the many-slides warning is then up over it), the editor
+// is painted and the clock stops: that is the time measured. Then the
 // warning is answered and the editor closed.
 benchmark::State* running = nullptr;
 bool shownThisRun = false;
 int shownCount = 0;
 
-void CALLBACK CloseWhenShown(HWND, UINT, UINT_PTR, DWORD) {
-  HWND editor = TopWindow("Plimbo Slide Editor");
-  if (!editor) return;
-  HWND warning = TopWindow("Warning");
-  if (!shownThisRun) {
-    bool loaded = false;
-    EnumChildWindows(editor, HasLoadedGrid, reinterpret_cast<LPARAM>(&loaded));
-    if (!loaded) return;
-    RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    running->PauseTiming();
-    shownThisRun = true;
-    ++shownCount;
-  }
-  if (warning)
-    PostMessageA(warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  else
-    PostMessageA(editor, WM_CLOSE, 0, 0);
+void ShownAtLast() {
+  if (shownThisRun) return;
+  HWND editor = wine_windows::TopLevel("Plimbo Slide Editor");
+  RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  running->PauseTiming();
+  shownThisRun = true;
+  ++shownCount;
+}
+
+void QueueTheUser(wine_steps::Player& user) {
+  user.steps.push_back({"Warning",
+                        [](HWND warning) {
+                          ShownAtLast();
+                          PostMessageA(warning, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                        },
+                        GridLoaded});
+  user.steps.push_back({"Plimbo Slide Editor",
+                        [](HWND editor) {
+                          ShownAtLast();
+                          PostMessageA(editor, WM_CLOSE, 0, 0);
+                        },
+                        GridLoaded});
 }
 
 void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
@@ -180,15 +170,20 @@ void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
     return;
   }
   running = &state;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 1, CloseWhenShown);
+  wine_steps::Player user;
+  user.answerBoxes = false;  // the warning is the sign that the script is in
+  user.timeoutMs = 120000;
+  user.Start(10);
   int runs = 0;
   for (auto _ : state) {
     shownThisRun = false;
+    QueueTheUser(user);
     benchmark::DoNotOptimize(editorWin());
     if (shownThisRun) state.ResumeTiming();
+    user.steps.clear();
     ++runs;
   }
-  KillTimer(nullptr, timer);
+  user.Stop();
   if (shownCount != runs) state.SkipWithError("the editor closed without showing the script");
 }
 BENCHMARK(BM_EditorShowsTenThousandSlides)->Iterations(3)->Unit(benchmark::kMillisecond);

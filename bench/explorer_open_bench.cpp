@@ -21,6 +21,7 @@
 #include <vector>
 #include <string>
 
+#include "dll_loader.h"
 #include "mini_benchmark.h"
 
 namespace {
@@ -181,15 +182,15 @@ using DlgFn = LONG(WINAPI*)(LONG, LONG);
 using VoidFn = void(WINAPI*)();
 using WinFn = void(WINAPI*)(HWND, LONG);
 
+// The library, loaded once for the whole run.
 template <typename Fn>
 Fn Export(const char* name) {
-  static HMODULE dll = LoadLibraryA("w95ZOK56.dll");
-  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
+  static wine_dll::Library dll;
+  return dll.Export<Fn>(name);
 }
 
 void StartIn(const char* folder) {
-  WritePrivateProfileStringA("plimbo", "LastDir", (std::string(folder) + "\\").c_str(),
-                             "plimbo.ini");
+  wine_dll::WriteKey(W95_KEY_LAST_DIR, std::string(folder) + "\\");
 }
 
 double OursOnce(const char* folder, int files) {

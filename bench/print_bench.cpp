@@ -5,8 +5,10 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "dll_loader.h"
 #include "file_printer.h"
 #include "mini_benchmark.h"
+#include "wine_windows.h"
 #else
 #include <benchmark/benchmark.h>
 
@@ -20,9 +22,6 @@
 namespace {
 
 #ifdef _WIN32
-using PrintDlgFn = void(WINAPI*)(HWND, LONG, LONG, LONG);
-using LongFn = LONG(WINAPI*)();
-
 void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -39,18 +38,17 @@ void BM_PrintDlgShown(benchmark::State& state) {
     std::printf("no file printer: %s\n", printer.error.c_str());
     return;
   }
-  HMODULE dll = LoadLibraryA("w95ZOK56.dll");
-  auto printDlg =
-      reinterpret_cast<PrintDlgFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "PrintDlg95")));
-  auto printCheck =
-      reinterpret_cast<LongFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "PrintCheck95")));
+  wine_dll::Library dll;
+  const W95_PFN_PrintDlg95 printDlg = dll.PrintDlg95;
+  const W95_PFN_PrintCheck95 printCheck = dll.PrintCheck95;
+  if (!printDlg || !printCheck) return state.SkipWithError("no w95ZOK56.dll");
   HWND host = CreateWindowExA(0, "STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
                               nullptr, nullptr, nullptr);
   for (auto _ : state) {
     printDlg(host, 640, 480, 0);
     state.PauseTiming();
     if (!printCheck()) std::printf("the window did not open\n");
-    SendMessageA(FindWindowA(nullptr, "Plimbo Print Setup"), WM_CLOSE, 0, 0);
+    SendMessageA(wine_windows::TopLevel("Plimbo Print Setup"), WM_CLOSE, 0, 0);
     Pump();
     state.ResumeTiming();
   }

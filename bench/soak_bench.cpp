@@ -18,17 +18,18 @@ int main(int argc, char** argv) {
   const int reloadEvery = argc > 2 ? std::atoi(argv[2]) : 5;
   HWND host = MakeHostWindow();
   const std::string clip = WriteClip();
-  const UINT_PTR timer = SetTimer(nullptr, 0, 30, &User::Tick);
+  wine_steps::Player user;
+  StartUser(user, 30);
   Print("start", Measure());
-  auto lib = std::make_unique<Library>();
+  auto lib = std::make_unique<wine_dll::Library>();
   Counts first{};
   int failed = 0;
   const int step = rounds >= 100 ? rounds / 10 : 1;
   for (int round = 1; round <= rounds; ++round) {
-    if (!*lib || !lib->RoundTrip(host, clip)) ++failed;
+    if (!*lib || !RoundTrip(*lib, host, clip, user)) ++failed;
     if (reloadEvery > 0 && round % reloadEvery == 0) {
       lib.reset();
-      lib = std::make_unique<Library>();
+      lib = std::make_unique<wine_dll::Library>();
     }
     const Counts now = Measure();
     if (round == 1) first = now;
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
   Print("unloaded", Measure());
   std::printf("rounds %d, reload every %d, rounds where a window did not open: %d\n", rounds,
               reloadEvery, failed);
-  KillTimer(nullptr, timer);
+  user.Stop();
   DestroyWindow(host);
   return failed ? 1 : 0;
 }

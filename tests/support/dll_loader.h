@@ -86,11 +86,13 @@ inline int ReadKeyInt(const char* key, int absent) {
   return static_cast<int>(GetPrivateProfileIntA(W95_SECTION, key, absent, W95_SETTINGS_FILE));
 }
 
-// Writes a key; a null value removes it.
-inline void WriteKey(const char* key, const char* value) {
-  WritePrivateProfileStringA(W95_SECTION, key, value, W95_SETTINGS_FILE);
+// Writes a key; a null value removes it. False when the file was not written.
+inline bool WriteKey(const char* key, const char* value) {
+  return WritePrivateProfileStringA(W95_SECTION, key, value, W95_SETTINGS_FILE) != FALSE;
 }
-inline void WriteKey(const char* key, const std::string& value) { WriteKey(key, value.c_str()); }
+inline bool WriteKey(const char* key, const std::string& value) {
+  return WriteKey(key, value.c_str());
+}
 
 // Removes every key of the host's section.
 inline void ClearKeys() {

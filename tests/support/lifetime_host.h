@@ -7,12 +7,12 @@
 #include <psapi.h>
 
 #include <cstdio>
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "avi_writer.h"
+#include "dll_loader.h"
+#include "step_player.h"
 #include "wine_windows.h"
 
 namespace lifetime_wine {
@@ -85,27 +85,25 @@ inline std::vector<std::string> ClassesLeft(HINSTANCE module) {
   return left;
 }
 
-// ---- The user, on a thread timer: closes the window whose caption starts
-// with the target ("*": the library's window that is on screen), answers
-// message boxes (No: keep nothing, save nothing).
-struct User {
-  static inline std::string target;
-  static inline bool busy = false;
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (busy) return;
-    busy = true;
-    std::deque<int> no{IDNO};
-    if (!wine_windows::AnswerMessageBox(no) && !target.empty()) {
-      HWND w = target == "*" ? wine_windows::FindTopLevel({.cls = "W95Window"})
-                             : wine_windows::TopLevel(target);
-      if (w && IsWindowEnabled(w)) {
-        PostMessageA(w, WM_CLOSE, 0, 0);
-        target.clear();
-      }
-    }
-    busy = false;
-  }
-};
+// ---- The user: closes the library's windows the steps name once they are
+// on screen and can take input, and answers every message box with No (keep
+// nothing, save nothing). Started on the host's thread; see RoundTrip.
+inline void StartUser(wine_steps::Player& user, UINT pollMs = 100) {
+  user.steps.clear();
+  user.boxAnswers.clear();
+  user.boxOtherwise = IDNO;
+  user.timeoutMs = 30000;
+  user.find = [](const std::string& caption) -> HWND {
+    HWND w = wine_windows::TopLevel(caption);
+    return w && IsWindowEnabled(w) ? w : nullptr;
+  };
+  user.Start(pollMs);
+}
+
+// A step that closes the window captioned `caption`.
+inline wine_steps::Step CloseWindow(const char* caption) {
+  return {caption, [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); }};
+}
 
 inline LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(h, msg, wp, lp);
@@ -121,66 +119,48 @@ inline HWND MakeHostWindow() {
                          0, 0, 200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-// The library loaded, with its exports.
-class Library {
- public:
-  Library() : dll_(LoadLibraryA("w95ZOK56.dll")) {}
-  ~Library() { Free(); }
-  Library(const Library&) = delete;
-  Library& operator=(const Library&) = delete;
-  explicit operator bool() const { return dll_ != nullptr; }
-  HMODULE Module() const { return dll_; }
-  void Free() {
-    if (dll_) FreeLibrary(dll_);
-    dll_ = nullptr;
-  }
-
-  template <class F>
-  F Export(const char* name) const {
-    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(dll_, name)));
-  }
-
-  // Each window family once: opened as the host opens it, closed as the host
-  // or the user closes it. False when a window did not open.
-  bool RoundTrip(HWND host, const std::string& clip) {
-    using Void = void(WINAPI*)();
-    using Long = LONG(WINAPI*)();
-    bool ok = true;
-    // The explorer window, closed by the host.
-    Export<void(WINAPI*)(HWND, LONG)>("RemoteWin95")(host, 0);
-    wine_windows::Pump(50);
-    ok &= wine_windows::TopLevel("Plimbo Explorer") != nullptr;
-    Export<Void>("RemoteWinClose95")();
-    wine_windows::Pump(50);
-    // The explorer dialog, closed by the user.
-    User::target = "*";
-    ok &= Export<LONG(WINAPI*)(LONG, LONG)>("RemoteDlg95")(253, 0) == -1;
-    // The slide editor on a new script, closed by the user.
-    WritePrivateProfileStringA("plimbo", "AVLFIL", "*", "plimbo.ini");
-    User::target = "*";
-    Export<Long>("EditorWin95")();
-    // The video window on a real clip, closed by the host.
-    char shortName[MAX_PATH] = "";
-    GetShortPathNameA(clip.c_str(), shortName, sizeof shortName);
-    WritePrivateProfileStringA("plimbo", "SaveName", shortName, "plimbo.ini");
-    ok &= Export<LONG(WINAPI*)(HWND, LONG, LONG)>("VideoWinPlayer95")(host, 0, 0) == 1;
-    wine_windows::Pump(50);
-    Export<Void>("VideoWinClose95")();
-    Export<Void>("VideoWinClose95")();
-    wine_windows::Pump(50);
-    // The print setup window, closed by the user.
-    Export<void(WINAPI*)(HWND, LONG, LONG, LONG)>("PrintDlg95")(host, 640, 480, 0);
-    User::target = "Plimbo Print Setup";
-    for (int i = 0; i < 100 && !User::target.empty(); ++i) wine_windows::Pump(20);
-    ok &= User::target.empty();
-    User::target.clear();
-    wine_windows::Pump(50);
-    return ok;
-  }
-
- private:
-  HMODULE dll_;
-};
+// Each window family once through `lib`: opened as the host opens it,
+// closed as the host or `user` (started with StartUser) closes it. False
+// when a window did not open or was not closed.
+inline bool RoundTrip(const wine_dll::Library& lib, HWND host, const std::string& clip,
+                      wine_steps::Player& user) {
+  bool ok = true;
+  // A step left unplayed would close a later window: its window never came.
+  auto played = [&user] {
+    const bool all = user.steps.empty();
+    user.steps.clear();
+    return all;
+  };
+  // The explorer window, closed by the host.
+  lib.RemoteWin95(host, 0);
+  wine_windows::Pump(50);
+  ok &= wine_windows::TopLevel("Plimbo Explorer") != nullptr;
+  lib.RemoteWinClose95();
+  wine_windows::Pump(50);
+  // The explorer dialog, closed by the user.
+  user.steps.push_back(CloseWindow("Add Multiple Slides"));
+  ok &= lib.RemoteDlg95(253, 0) == -1;
+  ok &= played();
+  // The slide editor on a new script, closed by the user.
+  wine_dll::WriteKey(W95_KEY_SCRIPT, "*");
+  user.steps.push_back(CloseWindow("Plimbo Slide Editor"));
+  lib.EditorWin95();
+  ok &= played();
+  // The video window on a real clip, closed by the host.
+  wine_dll::WriteKey(W95_KEY_SAVE_NAME, wine_dll::ShortPath(clip));
+  ok &= lib.VideoWinPlayer95(host, 0, 0) == 1;
+  wine_windows::Pump(50);
+  lib.VideoWinClose95();
+  lib.VideoWinClose95();
+  wine_windows::Pump(50);
+  // The print setup window, closed by the user.
+  lib.PrintDlg95(host, 640, 480, 0);
+  user.steps.push_back(CloseWindow("Plimbo Print Setup"));
+  ok &= user.PlayOut(30000);
+  ok &= played();
+  wine_windows::Pump(50);
+  return ok;
+}
 
 inline std::string WriteClip() {
   CreateDirectoryA("c:\\w95life", nullptr);

@@ -6,10 +6,12 @@
 // created or activated and wakes the player at once; the player acts from a
 // thread timer, whose message the system delivers only once the thread's
 // queue is empty, so the window has been shown and painted by then, and only
-// on a window it has seen settle (see Round). A slower timer covers what
+// on a window it has seen settle (see Round); a pop-up menu, once its own
+// loop has gone idle (the menu tells its owner, which a hook on sent
+// messages sees). A slower timer covers what
 // raises no event (a condition a step waits for, a window settling). Message boxes titled "Error",
 // "Warning", "Confirm" or "Information" are answered between steps with the next of `boxAnswers`
-// (OK when none are left) and their texts collected.
+// (`boxOtherwise`, OK unless set, when none are left) and their texts collected.
 //
 // Thread timers and the hook run inside whatever loop is running (a modal
 // window's, a message box's, a menu's), so the steps play while the export
@@ -38,6 +40,8 @@ class Player {
  public:
   std::deque<Step> steps;
   std::deque<int> boxAnswers;          // button ids for the next message boxes
+  int boxOtherwise = IDOK;             // and for boxes once those are used up
+  bool answerBoxes = true;             // false: boxes are left to the steps
   std::vector<std::string> boxes;      // texts of the boxes answered
   std::vector<std::string> boxTitles;  // and their titles
   std::vector<std::string> missing;    // captions given up on (see timeoutMs)
@@ -55,14 +59,17 @@ class Player {
     current_ = this;
     waitingSince_ = GetTickCount();
     hook_ = SetWindowsHookExA(WH_CBT, &OnCbt, nullptr, GetCurrentThreadId());
+    menuHook_ = SetWindowsHookExA(WH_CALLWNDPROC, &OnSent, nullptr, GetCurrentThreadId());
+    menuIdle_ = false;
     poll_ = SetTimer(nullptr, 0, pollMs, &OnTimer);
   }
   void Stop() {
     if (current_ != this) return;
     if (hook_) UnhookWindowsHookEx(hook_);
+    if (menuHook_) UnhookWindowsHookEx(menuHook_);
     if (poll_) KillTimer(nullptr, poll_);
     if (wake_) KillTimer(nullptr, wake_);
-    hook_ = nullptr;
+    hook_ = menuHook_ = nullptr;
     poll_ = wake_ = 0;
     current_ = nullptr;
   }
@@ -82,7 +89,8 @@ class Player {
   // Runs one round now: answers a box or plays the next step if its window
   // is ready. Called by the timers; a step may call it from a loop of its own.
   void Round() {
-    if (auto box = wine_windows::AnswerMessageBox(boxAnswers)) {
+    if (auto box =
+            answerBoxes ? wine_windows::AnswerMessageBox(boxAnswers, boxOtherwise) : std::nullopt) {
       boxes.push_back(box->text);
       boxTitles.push_back(box->title);
       return;
@@ -115,6 +123,11 @@ class Player {
       windowEvent_ = false;
       return GiveUpWhenLate();
     }
+    // A pop-up menu takes its keys only in its own loop; until that loop
+    // has said it is idle, this round may run inside a loop of someone
+    // else's that the menu let run (a handler of a message it dispatched),
+    // where the keys posted to it would be taken and lost.
+    if (!menuIdle_ && wine_windows::ClassOf(window) == "#32768") return GiveUpWhenLate();
     seen_ = nullptr;
     Step step = std::move(steps.front());
     steps.pop_front();
@@ -149,6 +162,21 @@ class Player {
     return CallNextHookEx(nullptr, code, wp, lp);
   }
 
+  // A menu's loop starts, ends, or has nothing left to do (it tells its
+  // owner so each time it would wait for a message).
+  static LRESULT CALLBACK OnSent(int code, WPARAM wp, LPARAM lp) {
+    if (code == HC_ACTION && current_) {
+      const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
+      if (sent->message == WM_ENTERMENULOOP || sent->message == WM_EXITMENULOOP) {
+        current_->menuIdle_ = false;
+      } else if (sent->message == WM_ENTERIDLE && sent->wParam == MSGF_MENU) {
+        current_->menuIdle_ = true;
+        if (!current_->wake_) current_->wake_ = SetTimer(nullptr, 0, 10, &OnTimer);
+      }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+  }
+
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
     Player* p = current_;
     if (!p) return;
@@ -160,11 +188,12 @@ class Player {
   }
 
   static inline Player* current_ = nullptr;
-  HHOOK hook_ = nullptr;
+  HHOOK hook_ = nullptr, menuHook_ = nullptr;
   UINT_PTR poll_ = 0, wake_ = 0;
   DWORD waitingSince_ = 0;
   HWND seen_ = nullptr;       // the next step's window, seen at the last round
   bool windowEvent_ = false;  // a window was created or activated since
+  bool menuIdle_ = false;     // the running menu loop has been idle
   bool inStep_ = false;
   bool idle_ = true;  // no steps at the last round
 };

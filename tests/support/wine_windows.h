@@ -107,16 +107,16 @@ struct AnsweredBox {
 };
 
 // Answers the first message box of this program titled "Error", "Warning",
-// "Confirm" or "Information" with the next of `answers` (OK when none are
-// left); nothing when no such box is up.
-inline std::optional<AnsweredBox> AnswerMessageBox(std::deque<int>& answers) {
+// "Confirm" or "Information" with the next of `answers` (`otherwise` when
+// none are left); nothing when no such box is up.
+inline std::optional<AnsweredBox> AnswerMessageBox(std::deque<int>& answers, int otherwise = IDOK) {
   for (const char* title : {"Error", "Warning", "Confirm", "Information"}) {
     HWND box = TopLevelExactly("#32770", title);
     if (!box) continue;
     std::string shown;
     for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
       if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
-    const int answer = answers.empty() ? IDOK : answers.front();
+    const int answer = answers.empty() ? otherwise : answers.front();
     if (!answers.empty()) answers.pop_front();
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
     return AnsweredBox{title, shown};

@@ -15,13 +15,13 @@
 #include <string>
 #include <vector>
 
-#include "wine_keys.h"
+#include "dll_loader.h"
 #include "step_player.h"
+#include "wine_keys.h"
 #include "wine_windows.h"
 
 namespace {
 
-using wine_windows::AnswerMessageBox;
 using wine_windows::Child;
 using wine_windows::ClassOf;
 using wine_windows::TextOf;
@@ -101,19 +101,20 @@ void Key(HWND dialog, int vk) {
   PostMessageA(target, WM_KEYUP, static_cast<WPARAM>(vk), 0);
 }
 
-std::string HostRead(const char* key, const char* file = "plimbo.ini",
-                     const char* section = "plimbo") {
+std::string HostRead(const char* key) { return wine_dll::ReadKey(key); }
+void HostWrite(const char* key, const char* value) { wine_dll::WriteKey(key, value); }
+
+// A key of the exchange file the dialog writes for the host.
+std::string ExchangeRead(const std::string& file, const char* section, const char* key) {
   char buf[1024] = "";
-  GetPrivateProfileStringA(section, key, "(none)", buf, sizeof buf, file);
+  GetPrivateProfileStringA(section, key, "(none)", buf, sizeof buf, file.c_str());
   return buf;
 }
-void HostWrite(const char* key, const char* value) {
-  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
-}
 
+// The host's whole section, its entries separated by "|".
 std::string Section() {
   char buf[4096] = "";
-  const DWORD n = GetPrivateProfileSectionA("plimbo", buf, sizeof buf, "plimbo.ini");
+  const DWORD n = GetPrivateProfileSectionA(W95_SECTION, buf, sizeof buf, W95_SETTINGS_FILE);
   std::string out;
   for (DWORD i = 0; i < n; ++i) out += buf[i] ? buf[i] : '|';
   return out;
@@ -124,50 +125,41 @@ void MakeFile(const std::string& path) {
   if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
 }
 
-std::string ShortOf(const std::string& path) {
-  char buf[MAX_PATH] = "";
-  GetShortPathNameA(path.c_str(), buf, sizeof buf);
-  return buf;
-}
+using wine_dll::ShortPath;
 
 class ExplorerDll : public ::testing::Test {
  protected:
   void SetUp() override {
-    dll = LoadLibraryA("w95ZOK56.dll");
-    ASSERT_NE(dll, nullptr);
-    remoteDlg =
-        reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteDlg95")));
-    ASSERT_NE(remoteDlg, nullptr);
+    ASSERT_TRUE(lib);
+    ASSERT_NE(lib.RemoteDlg95, nullptr);
     CreateDirectoryA("c:\\w95exp", nullptr);
     CreateDirectoryA("c:\\w95exp\\Holiday Pictures", nullptr);
     steps.clear();
     boxes.clear();
     boxAnswers.clear();
-    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
-    HostWrite("Win95Tmp", "c:\\w95exp\\plimbo.tmp");
+    wine_dll::ClearKeys();
+    HostWrite(W95_KEY_EXCHANGE_FILE, "c:\\w95exp\\plimbo.tmp");
     player.find = ExplorerDialog;
     player.Start(150);
   }
   void TearDown() override {
     player.Stop();
-    if (dll) FreeLibrary(dll);
+    lib.Free();
   }
   // Runs the dialog; the steps must close it (a safety step cancels).
   LONG Run(LONG kind, LONG restrict = 0) {
     for (int i = 0; i < 3; ++i) steps.push_back([](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
     waitedFor = nullptr;
-    const LONG result = remoteDlg(kind, restrict);
+    const LONG result = lib.RemoteDlg95(kind, restrict);
     steps.clear();
     return result;
   }
-  using Fn = LONG(WINAPI*)(LONG, LONG);
-  HMODULE dll = nullptr;
-  Fn remoteDlg = nullptr;
+  wine_dll::Library lib;
 };
 
 TEST_F(ExplorerDll, Depth24SaveStoresTheChosenNameAndLeavesNoFile) {
   const std::string folder = "c:\\w95exp\\Holiday Pictures";
-  HostWrite("SavePath", (ShortOf(folder) + "\\").c_str());
+  HostWrite("SavePath", (ShortPath(folder) + "\\").c_str());
   steps.push_back([](HWND d) {
     RECT r;
     GetWindowRect(d, &r);  // the whole window, frame and caption included
@@ -180,9 +172,9 @@ TEST_F(ExplorerDll, Depth24SaveStoresTheChosenNameAndLeavesNoFile) {
   steps.push_back([](HWND d) { Press(d, "&Save"); });
   EXPECT_EQ(Run(24), 99) << "JPG JPEG/JFIF(Enhanced), the default position";
   EXPECT_EQ(HostRead("LongName"), "photo.JPG");
-  EXPECT_EQ(_stricmp(HostRead("Savename").c_str(), (ShortOf(folder) + "\\photo.JPG").c_str()), 0)
+  EXPECT_EQ(_stricmp(HostRead("Savename").c_str(), (ShortPath(folder) + "\\photo.JPG").c_str()), 0)
       << HostRead("Savename");
-  EXPECT_EQ(_stricmp(HostRead("SavePath").c_str(), (ShortOf(folder) + "\\").c_str()), 0)
+  EXPECT_EQ(_stricmp(HostRead("SavePath").c_str(), (ShortPath(folder) + "\\").c_str()), 0)
       << HostRead("SavePath");
   EXPECT_EQ(HostRead("SaveExt"), ".JPG");
   EXPECT_EQ(HostRead("MultiBPP"), "24");
@@ -197,7 +189,7 @@ TEST_F(ExplorerDll, CancelAndEscapeReturnMinusOneAndWriteLastDir) {
   steps.push_back([](HWND d) { Press(d, "Cancel"); });
   EXPECT_EQ(Run(253), -1);
   EXPECT_EQ(_stricmp(HostRead("LastDir").c_str(), "c:\\w95exp\\"), 0) << HostRead("LastDir");
-  WritePrivateProfileStringA("plimbo", "LastDir", nullptr, "plimbo.ini");
+  HostWrite(W95_KEY_LAST_DIR, nullptr);
   HostWrite("SavePath", "c:\\w95exp\\");
   steps.push_back([](HWND d) { Key(d, VK_ESCAPE); });
   EXPECT_EQ(Run(0), -1);
@@ -224,11 +216,11 @@ TEST_F(ExplorerDll, AddWritesTheExchangeFileOfTheMarkedFiles) {
   steps.push_back([](HWND d) { Press(d, "&Open"); });
   EXPECT_EQ(Run(253), 0);
   const char* ex = "c:\\w95exp\\plimbo.tmp";
-  EXPECT_EQ(HostRead("Files", ex, "Directory"), "2") << "the folder is not a file";
-  EXPECT_EQ(HostRead("F", ex, "1"), "one.bmp");
-  const std::string second = ShortOf("c:\\w95exp\\add\\Second Picture.jpg");
-  EXPECT_EQ(HostRead("F", ex, "2"), second.substr(second.rfind('\\') + 1));
-  EXPECT_EQ(_stricmp(HostRead("Name", ex, "Directory").c_str(), "c:\\w95exp\\add\\"), 0);
+  EXPECT_EQ(ExchangeRead(ex, "Directory", "Files"), "2") << "the folder is not a file";
+  EXPECT_EQ(ExchangeRead(ex, "1", "F"), "one.bmp");
+  const std::string second = ShortPath("c:\\w95exp\\add\\Second Picture.jpg");
+  EXPECT_EQ(ExchangeRead(ex, "2", "F"), second.substr(second.rfind('\\') + 1));
+  EXPECT_EQ(_stricmp(ExchangeRead(ex, "Directory", "Name").c_str(), "c:\\w95exp\\add\\"), 0);
 }
 
 // Pictures named in Latin with an accent, Greek and Japanese, picked together:
@@ -268,11 +260,11 @@ TEST_F(ExplorerDll, AddHandsOnNamesOutsideTheCodePageByNamesThatOpenThem) {
   EXPECT_EQ(Run(253), 0);
   EXPECT_TRUE(boxes.empty());
   const char* ex = "c:\\w95exp\\plimbo.tmp";
-  ASSERT_EQ(HostRead("Files", ex, "Directory"), "4");
-  const std::string dir = HostRead("Name", ex, "Directory");
+  ASSERT_EQ(ExchangeRead(ex, "Directory", "Files"), "4");
+  const std::string dir = ExchangeRead(ex, "Directory", "Name");
   std::vector<std::string> opened;
   for (int i = 1; i <= 4; ++i) {
-    const std::string name = HostRead("F", ex, std::to_string(i).c_str());
+    const std::string name = ExchangeRead(ex, std::to_string(i).c_str(), "F");
     HANDLE h = CreateFileA((dir + name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE) << name << " opens nothing";

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "dll_loader.h"
 #include "step_player.h"
 #include "wine_keys.h"
 #include "wine_windows.h"
@@ -20,15 +21,16 @@ namespace {
 using wine_windows::Child;
 using wine_windows::TextOf;
 
-std::string Read(const char* key, const char* file = "plimbo.ini", const char* section = "plimbo") {
+std::string Read(const char* key) { return wine_dll::ReadKey(key); }
+void Write(const char* key, const char* value) { wine_dll::WriteKey(key, value); }
+const char* kExchange = "c:\\w95win\\plimbo.tmp";
+
+// A key of the exchange file the window writes for the host.
+std::string ExchangeRead(const char* section, const char* key) {
   char buf[1024] = "";
-  GetPrivateProfileStringA(section, key, "(none)", buf, sizeof buf, file);
+  GetPrivateProfileStringA(section, key, "(none)", buf, sizeof buf, kExchange);
   return buf;
 }
-void Write(const char* key, const char* value) {
-  WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini");
-}
-const char* kExchange = "c:\\w95win\\plimbo.tmp";
 
 struct Request {
   HWND window;
@@ -41,7 +43,7 @@ std::vector<Request> requests;
 LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == 0x911) {
     requests.push_back({h, wp, lp, Read("LongName"), Read("Win95file"),
-                        Read("Files", kExchange, "Directory"), Read("F", kExchange, "1")});
+                        ExchangeRead("Directory", "Files"), ExchangeRead("1", "F")});
     return 0;
   }
   return DefWindowProcA(h, msg, wp, lp);
@@ -113,13 +115,11 @@ void PostKey(HWND target, int vk) {
 class ExplorerWindowDll : public ::testing::Test {
  protected:
   void SetUp() override {
-    dll = LoadLibraryA("w95ZOK56.dll");
-    ASSERT_NE(dll, nullptr);
-    open =
-        reinterpret_cast<OpenFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, "RemoteWin95")));
-    update = Proc("RemoteWinUpdate95");
-    hide = Proc("RemoteWinHide95");
-    close = Proc("RemoteWinClose95");
+    ASSERT_TRUE(lib);
+    open = lib.RemoteWin95;
+    update = lib.RemoteWinUpdate95;
+    hide = lib.RemoteWinHide95;
+    close = lib.RemoteWinClose95;
     ASSERT_TRUE(open && update && hide && close);
     CreateDirectoryA("c:\\w95win", nullptr);
     CreateDirectoryA("c:\\w95win\\pics", nullptr);
@@ -127,9 +127,9 @@ class ExplorerWindowDll : public ::testing::Test {
     MakeFile("c:\\w95win\\pics\\A Long Name.bmp");
     MakeFile("c:\\w95win\\pics\\b.jpg");
     DeleteFileA("c:\\w95win\\pics\\added.jpg");
-    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
-    Write("Win95Tmp", kExchange);
-    Write("LastDir", "c:\\w95win\\pics\\");
+    wine_dll::ClearKeys();
+    Write(W95_KEY_EXCHANGE_FILE, kExchange);
+    Write(W95_KEY_LAST_DIR, "c:\\w95win\\pics\\");
     requests.clear();
     host = MakeHost("Host");
     ASSERT_NE(host, nullptr);
@@ -138,12 +138,7 @@ class ExplorerWindowDll : public ::testing::Test {
     if (close) close();
     Pump(100);
     if (host) DestroyWindow(host);
-    if (dll) FreeLibrary(dll);
-  }
-  using OpenFn = void(WINAPI*)(HWND, LONG);
-  using VoidFn = void(WINAPI*)();
-  VoidFn Proc(const char* name) {
-    return reinterpret_cast<VoidFn>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
+    lib.Free();
   }
   HWND Open(HWND h, LONG remember = 0) {
     open(h, remember);
@@ -153,9 +148,11 @@ class ExplorerWindowDll : public ::testing::Test {
     return w;
   }
 
-  HMODULE dll = nullptr;
-  OpenFn open = nullptr;
-  VoidFn update = nullptr, hide = nullptr, close = nullptr;
+  wine_dll::Library lib;
+  W95_PFN_RemoteWin95 open = nullptr;
+  W95_PFN_RemoteWinUpdate95 update = nullptr;
+  W95_PFN_RemoteWinHide95 hide = nullptr;
+  W95_PFN_RemoteWinClose95 close = nullptr;
   HWND host = nullptr;
 };
 
@@ -191,9 +188,8 @@ TEST_F(ExplorerWindowDll, WindowSendsEachRequestWithItsKeysWritten) {
   EXPECT_EQ(requests[0].wParam, 0u);
   EXPECT_EQ(requests[0].code, 0x909);
   EXPECT_EQ(requests[0].longName, "a long name.bmp");
-  char shortName[MAX_PATH] = "";
-  GetShortPathNameA("c:\\w95win\\pics\\A Long Name.bmp", shortName, sizeof shortName);
-  EXPECT_EQ(_stricmp(requests[0].win95file.c_str(), shortName), 0) << requests[0].win95file;
+  const std::string shortName = wine_dll::ShortPath("c:\\w95win\\pics\\A Long Name.bmp");
+  EXPECT_EQ(_stricmp(requests[0].win95file.c_str(), shortName.c_str()), 0) << requests[0].win95file;
 
   // Enter on a file in the list: the same request, through the keyboard.
   PostKey(list, VK_RETURN);
@@ -210,7 +206,8 @@ TEST_F(ExplorerWindowDll, WindowSendsEachRequestWithItsKeysWritten) {
   ASSERT_EQ(requests.size(), 3u);
   EXPECT_EQ(requests[2].code, 0x910);
   EXPECT_EQ(requests[2].files, "2") << "the folder is not a file";
-  EXPECT_EQ(_stricmp(requests[2].first.c_str(), std::strrchr(shortName, '\\') + 1), 0);
+  EXPECT_EQ(
+      _stricmp(requests[2].first.c_str(), shortName.substr(shortName.rfind('\\') + 1).c_str()), 0);
   EXPECT_TRUE(IsWindowVisible(w)) << "the window stays open";
 
   // Escape closes it; the placement keys and the folder are written.

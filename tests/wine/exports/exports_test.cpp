@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "dll_loader.h"
+
 namespace {
 
 struct Export {
@@ -22,17 +24,13 @@ constexpr Export kExports[] = {
 
 class ExportsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dll = LoadLibraryA("w95ZOK56.dll");
-    ASSERT_NE(dll, nullptr) << "LoadLibrary failed: " << GetLastError();
-  }
-  void TearDown() override {
-    if (dll) FreeLibrary(dll);
-  }
-  HMODULE dll = nullptr;
+  void SetUp() override { ASSERT_TRUE(lib) << "LoadLibrary failed: " << GetLastError(); }
+  void TearDown() override { lib.Free(); }
+  wine_dll::Library lib;
 };
 
 TEST_F(ExportsTest, EveryExportIsFoundByNameAndByItsOrdinal) {
+  const HMODULE dll = lib.Module();
   for (const auto& e : kExports) {
     FARPROC byName = GetProcAddress(dll, e.name);
     FARPROC byOrdinal = GetProcAddress(dll, MAKEINTRESOURCEA(e.ordinal));
@@ -41,35 +39,18 @@ TEST_F(ExportsTest, EveryExportIsFoundByNameAndByItsOrdinal) {
   }
 }
 
-using VoidFn = void(WINAPI*)();
-
-// GetProcAddress as a typed function pointer (through void(*)(), the type
-// that may stand for any function).
-template <typename F>
-F Proc(HMODULE dll, const char* name) {
-  return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
-}
-using LongFn = LONG(WINAPI*)();
-
-// The host's side of "plimbo.ini": the real profile API, file in the Windows directory.
-std::string HostRead(const char* key) {
-  char buf[1024] = "";
-  GetPrivateProfileStringA("plimbo", key, "(none)", buf, sizeof buf, "plimbo.ini");
-  return buf;
-}
-void HostWrite(const char* key, const char* value) {
-  ASSERT_TRUE(WritePrivateProfileStringA("plimbo", key, value, "plimbo.ini"));
-}
+// The host's side of the settings file: the real profile API, file in the
+// Windows directory.
+std::string HostRead(const char* key) { return wine_dll::ReadKey(key); }
+void HostWrite(const char* key, const char* value) { ASSERT_TRUE(wine_dll::WriteKey(key, value)); }
 
 TEST_F(ExportsTest, GdiFlushReturnsExactlyOne) {
-  using Fn = LONG(WINAPI*)();
-  auto flush = Proc<Fn>(dll, "GDIflush95");
-  ASSERT_NE(flush, nullptr);
-  EXPECT_EQ(flush(), 1);
+  ASSERT_NE(lib.GDIflush95, nullptr);
+  EXPECT_EQ(lib.GDIflush95(), 1);
 }
 
 TEST_F(ExportsTest, GetFreePageMemReportsTheFreePagingFile) {
-  auto freeMem = Proc<DWORD(WINAPI*)()>(dll, "GetFreePageMem95");
+  const auto freeMem = lib.GetFreePageMem95;
   ASSERT_NE(freeMem, nullptr);
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof status;
@@ -85,7 +66,7 @@ class ShortToLongNameTest : public ExportsTest {
  protected:
   void SetUp() override {
     ExportsTest::SetUp();
-    shortToLong = Proc<VoidFn>(dll, "ShortToLongName95");
+    shortToLong = lib.ShortToLongName95;
     ASSERT_NE(shortToLong, nullptr);
     CreateDirectoryA(kFolder, nullptr);
     HANDLE h = CreateFileA(kFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -99,14 +80,14 @@ class ShortToLongNameTest : public ExportsTest {
   }
   static constexpr const char* kFolder = "C:\\W95 Export Test";
   static constexpr const char* kFile = "C:\\W95 Export Test\\Long File Name.jpeg";
-  VoidFn shortToLong = nullptr;
+  W95_PFN_ShortToLongName95 shortToLong = nullptr;
 };
 
 TEST_F(ShortToLongNameTest, ExistingFileGivenByItsShortPath) {
-  char shortPath[MAX_PATH] = "";
-  ASSERT_GT(GetShortPathNameA(kFile, shortPath, sizeof shortPath), 0u);
-  ASSERT_STRNE(shortPath, kFile);
-  HostWrite("SaveName", shortPath);
+  const std::string shortPath = wine_dll::ShortPath(kFile);
+  ASSERT_FALSE(shortPath.empty());
+  ASSERT_NE(shortPath, kFile);
+  HostWrite("SaveName", shortPath.c_str());
   shortToLong();
   EXPECT_EQ(HostRead("LongName"), "Long File Name.jpeg") << shortPath;
 }

@@ -22,15 +22,16 @@ class Lifetime : public ::testing::Test {
     host = MakeHostWindow();
     ASSERT_NE(host, nullptr);
     clip = WriteClip();
-    timer = SetTimer(nullptr, 0, 100, &User::Tick);
+    StartUser(user);
   }
   void TearDown() override {
-    KillTimer(nullptr, timer);
+    user.Stop();
+    EXPECT_TRUE(user.missing.empty()) << "a window never came: " << user.missing[0];
     DestroyWindow(host);
   }
   HWND host = nullptr;
   std::string clip;
-  UINT_PTR timer = 0;
+  wine_steps::Player user;
 };
 
 TEST_F(Lifetime, FreeLibraryLeavesNothingOfTheLibraryBehind) {
@@ -39,10 +40,10 @@ TEST_F(Lifetime, FreeLibraryLeavesNothingOfTheLibraryBehind) {
     SCOPED_TRACE(round);
     HINSTANCE module = nullptr;
     {
-      Library lib;
+      wine_dll::Library lib;
       ASSERT_TRUE(lib);
       module = lib.Module();
-      EXPECT_TRUE(lib.RoundTrip(host, clip));
+      EXPECT_TRUE(RoundTrip(lib, host, clip, user));
       EXPECT_GT(ClassesLeft(module).size(), 0u) << "the classes exist while the library is loaded";
     }
     EXPECT_EQ(GetModuleHandleA("w95ZOK56.dll"), nullptr) << "really unloaded";
@@ -131,23 +132,21 @@ LRESULT CALLBACK RecordingHost(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 TEST_F(Lifetime, TheCloseBroadcastDoesNotWaitForAHungProgram) {
-  Library lib;
+  wine_dll::Library lib;
   ASSERT_TRUE(lib);
   SetWindowLongPtrA(host, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingHost));
   hostGot.clear();
-  char shortName[MAX_PATH] = "";
-  GetShortPathNameA(clip.c_str(), shortName, sizeof shortName);
-  WritePrivateProfileStringA("plimbo", "SaveName", shortName, "plimbo.ini");
-  ASSERT_EQ(lib.Export<LONG(WINAPI*)(HWND, LONG, LONG)>("VideoWinPlayer95")(host, 0, 0), 1);
+  wine_dll::WriteKey(W95_KEY_SAVE_NAME, wine_dll::ShortPath(clip));
+  ASSERT_EQ(lib.VideoWinPlayer95(host, 0, 0), 1);
   wine_windows::Pump(50);
   Hung hung;
   hung.Start();
   {
     Watchdog watchdog;
-    lib.Export<void(WINAPI*)()>("VideoWinClose95")();
-    lib.Export<void(WINAPI*)()>("VideoWinClose95")();
+    lib.VideoWinClose95();
+    lib.VideoWinClose95();
   }
-  EXPECT_EQ(lib.Export<LONG(WINAPI*)()>("VideoWinStatus95")(), 0);
+  EXPECT_EQ(lib.VideoWinStatus95(), 0);
   EXPECT_EQ(hostGot.size(), 1u) << "the host's own window has it before the close returns";
   EXPECT_EQ(hung.got905.load(), 0);
   hung.Finish();
@@ -159,13 +158,13 @@ TEST_F(Lifetime, TheCloseBroadcastDoesNotWaitForAHungProgram) {
 TEST_F(Lifetime, TwentyRoundsWithAReloadEveryFiveStayFlat) {
   Print("start", Measure());
   Counts firstRound{}, last{};
-  auto lib = std::make_unique<Library>();
+  auto lib = std::make_unique<wine_dll::Library>();
   for (int round = 1; round <= 20; ++round) {
     ASSERT_TRUE(*lib);
-    EXPECT_TRUE(lib->RoundTrip(host, clip)) << "round " << round;
+    EXPECT_TRUE(RoundTrip(*lib, host, clip, user)) << "round " << round;
     if (round % 5 == 0) {
       lib.reset();
-      lib = std::make_unique<Library>();
+      lib = std::make_unique<wine_dll::Library>();
     }
     last = Measure();
     if (round == 1) firstRound = last;

@@ -8,20 +8,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "avi_writer.h"
+#include "dll_loader.h"
+#include "step_player.h"
 #include "wine_keys.h"
 #include "wine_windows.h"
 
 namespace {
 
 using namespace video_wine;
+using wine_windows::Child;
 using wine_windows::ClassOf;
 using wine_windows::Descendants;
 using wine_windows::TextOf;
@@ -84,14 +85,16 @@ struct Received {
 std::vector<Received> hostGot, otherGot;
 std::vector<UINT> notifications;  // MM_MCINOTIFY codes that passed the loop
 
-int Key(const char* key) { return GetPrivateProfileIntA("plimbo", key, -999, "plimbo.ini"); }
+int Key(const char* key) { return wine_dll::ReadKeyInt(key, -999); }
 
 LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == 0x0913 || msg == 0x0905) {
     Received r{msg, wp, lp, {}, false};
     if (msg == 0x0913) {
-      r.keys = std::to_string(Key("prL")) + "," + std::to_string(Key("prT")) + "," +
-               std::to_string(Key("prW")) + "," + std::to_string(Key("prH"));
+      r.keys = std::to_string(Key(W95_KEY_IMAGE_LEFT)) + "," +
+               std::to_string(Key(W95_KEY_IMAGE_TOP)) + "," +
+               std::to_string(Key(W95_KEY_IMAGE_WIDTH)) + "," +
+               std::to_string(Key(W95_KEY_IMAGE_HEIGHT));
       r.dcValid = GetObjectType(reinterpret_cast<HGDIOBJ>(lp)) == OBJ_DC;
     }
     (GetWindowLongPtrA(h, GWLP_USERDATA) ? otherGot : hostGot).push_back(r);
@@ -117,31 +120,17 @@ HWND MakeTopLevel(const char* title, bool other) {
   return h;
 }
 
-// What runs inside modal loops (message boxes, the popup menu, dialogs):
-// one step per tick of a thread timer.
-std::deque<std::function<bool()>> modalSteps;  // a step returns true when done
-std::vector<std::string> boxes;
-void CALLBACK ModalTick(HWND, UINT, UINT_PTR, DWORD) {
-  static bool busy = false;
-  if (busy) return;
-  busy = true;
-  HWND box = TopLevelExactly("#32770", "Error");
-  if (!box) box = TopLevelExactly("#32770", "Information");
-  if (box) {
-    std::string shown;
-    for (HWND h = GetWindow(box, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
-      if (ClassOf(h) == "Static" && !TextOf(h).empty()) shown = TextOf(h);
-    boxes.push_back(shown);
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  } else if (!modalSteps.empty() && modalSteps.front()()) {
-    modalSteps.pop_front();
-  }
-  busy = false;
-}
+// The user: answers the library's message boxes with OK (their texts are
+// kept) and plays the steps the cases give it, in whatever loop is running
+// (the pop-up menu's, a dialog's, the host's).
+wine_steps::Player user;
+const std::vector<std::string>& boxes = user.boxes;
 
+// Lets this thread's messages run for `ms`, noting the media notifications
+// that pass the host's loop.
 void PumpFor(int ms) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < end) {
+  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
+  do {
     MSG m;
     while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
       if (m.message == MM_MCINOTIFY) notifications.push_back(static_cast<UINT>(m.wParam));
@@ -149,14 +138,15 @@ void PumpFor(int ms) {
       DispatchMessageA(&m);
     }
     Sleep(10);
-  }
+  } while (static_cast<LONG>(until - GetTickCount()) > 0);
 }
 bool PumpUntil(const std::function<bool()>& done, int ms = 5000) {
-  for (int waited = 0; waited < ms; waited += 20) {
-    if (done()) return true;
+  const DWORD until = GetTickCount() + static_cast<DWORD>(ms);
+  while (!done()) {
+    if (static_cast<LONG>(until - GetTickCount()) <= 0) return false;
     PumpFor(20);
   }
-  return done();
+  return true;
 }
 
 // While W95_SHOTS is set, holds the window on screen for a screenshot (see
@@ -171,78 +161,73 @@ void Shot(const char* name) {
     PumpFor(50);
 }
 
-// Chooses a popup menu item by its place among the visible items.
-std::function<bool()> ChooseMenuItem(int place, const char* shot = nullptr) {
-  return [place, shot, seen = HWND{}]() mutable {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (!menu || !IsWindowVisible(menu)) return false;
-    if (menu != seen) {  // act at the next tick, once the menu has settled
-      seen = menu;
-      return false;
-    }
-    if (shot) Shot(shot);
-    for (int i = 0; i < place; ++i) PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    return true;
-  };
+// A step that chooses the pop-up menu's item captioned `caption`.
+wine_steps::Step Choose(std::string caption, const char* shot = nullptr) {
+  return {"#32768", [caption, shot](HWND menu) {
+            if (shot) Shot(shot);
+            std::string shown;
+            EXPECT_TRUE(wine_steps::ChooseMenuItem(menu, caption, &shown))
+                << "no item " << caption << " in " << shown;
+          }};
 }
+
+// Opens the window's menu with its button; returns once the menu is gone.
+void OpenMenu(HWND form) {
+  HWND button = MenuButtonOf(form);
+  ASSERT_NE(button, nullptr);
+  SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+constexpr char kOptions[] = "Playback Options";
 
 class VideoDll : public ::testing::Test {
  protected:
   void SetUp() override {
-    dll = LoadLibraryA("w95ZOK56.dll");
-    ASSERT_NE(dll, nullptr);
-    player = reinterpret_cast<PlayerFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(dll, "VideoWinPlayer95")));
-    status = reinterpret_cast<StatusFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(dll, "VideoWinStatus95")));
-    closeFn = reinterpret_cast<CloseFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(dll, "VideoWinClose95")));
-    ASSERT_TRUE(player && status && closeFn);
+    ASSERT_TRUE(lib);
+    ASSERT_TRUE(lib.VideoWinPlayer95 && lib.VideoWinStatus95 && lib.VideoWinClose95);
     CreateDirectoryA("c:\\w95vid", nullptr);
     clip = "c:\\w95vid\\Video Clip.avi";
     ASSERT_TRUE(WriteAvi(clip, 160, 120, 24, 12));
-    char shortName[MAX_PATH] = "";
-    GetShortPathNameA(clip.c_str(), shortName, sizeof shortName);
-    WritePrivateProfileStringA("plimbo", nullptr, nullptr, "plimbo.ini");
-    WritePrivateProfileStringA("plimbo", "SaveName", shortName, "plimbo.ini");
+    wine_dll::ClearKeys();
+    wine_dll::WriteKey(W95_KEY_SAVE_NAME, wine_dll::ShortPath(clip));
     host = MakeTopLevel("host", false);
     other = MakeTopLevel("other", true);
     hostGot.clear();
     otherGot.clear();
     notifications.clear();
-    boxes.clear();
-    modalSteps.clear();
-    timer = SetTimer(nullptr, 0, 100, &ModalTick);
+    user.steps.clear();
+    user.boxes.clear();
+    user.boxTitles.clear();
+    user.missing.clear();
+    user.timeoutMs = 20000;
+    user.Start(100);
   }
   void TearDown() override {
-    if (status && status() != 0) {
-      closeFn();
-      closeFn();
+    if (lib.VideoWinStatus95 && lib.VideoWinStatus95() != 0) {
+      lib.VideoWinClose95();
+      lib.VideoWinClose95();
       PumpFor(100);
     }
-    KillTimer(nullptr, timer);
+    user.Stop();
+    EXPECT_TRUE(user.steps.empty()) << user.steps.size() << " steps not played";
+    EXPECT_TRUE(user.missing.empty()) << "a step's window never came: " << user.missing[0];
     DestroyWindow(host);
     DestroyWindow(other);
     PumpFor(50);
-    if (dll) FreeLibrary(dll);
+    lib.Free();
   }
   void Click(HWND form, size_t index) {
     const auto bar = BarButtons(form);
     ASSERT_GT(bar.size(), index);
     SendMessageA(bar[index], BM_CLICK, 0, 0);
   }
+  LONG player(HWND h, LONG mode, LONG kind) { return lib.VideoWinPlayer95(h, mode, kind); }
+  LONG status() { return lib.VideoWinStatus95(); }
+  void closeFn() { lib.VideoWinClose95(); }
 
-  using PlayerFn = LONG(WINAPI*)(HWND, LONG, LONG);
-  using StatusFn = LONG(WINAPI*)();
-  using CloseFn = void(WINAPI*)();
-  HMODULE dll = nullptr;
-  PlayerFn player = nullptr;
-  StatusFn status = nullptr;
-  CloseFn closeFn = nullptr;
+  wine_dll::Library lib;
   std::string clip;
   HWND host = nullptr, other = nullptr;
-  UINT_PTR timer = 0;
 };
 
 TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
@@ -306,10 +291,9 @@ TEST_F(VideoDll, PlaysPausesStepsSeeksGrabsAndCloses) {
   EXPECT_EQ(FramePart(StatusOf(form)), "StoppedFrame:" + std::to_string(target));
 
   // Grab: the keys are in the settings file when the host gets the message.
-  modalSteps.push_back(ChooseMenuItem(12, "video_menu"));  // "&Grab Frame"
-  HWND menuButton = MenuButtonOf(form);
-  ASSERT_NE(menuButton, nullptr);
-  SendMessageA(menuButton, BM_CLICK, 0, 0);
+  user.steps.push_back(Choose("&Grab Frame", "video_menu"));
+  OpenMenu(form);
+  EXPECT_TRUE(user.steps.empty());
   PumpFor(100);
   ASSERT_EQ(hostGot.size(), 1u);
   EXPECT_EQ(hostGot[0].message, 0x0913u);
@@ -342,10 +326,9 @@ TEST_F(VideoDll, LoopPlaybackStartsTheClipAgainFromItsStart) {
   ASSERT_EQ(player(host, 0, 0), 1);
   HWND form = TopLevelExactly("", "Video Clip.avi");
   ASSERT_NE(form, nullptr);
-  modalSteps.push_back(ChooseMenuItem(8));  // "&Loop Playback"
-  SendMessageA(MenuButtonOf(form), BM_CLICK, 0, 0);
-  PumpFor(100);
-  ASSERT_TRUE(modalSteps.empty());
+  user.steps.push_back(Choose("&Loop Playback"));
+  OpenMenu(form);
+  ASSERT_TRUE(user.steps.empty());
   Click(form, 0);  // Play
   EXPECT_TRUE(PumpUntil([&] { return PlayingFrame(form) >= 16; }, 5000)) << StatusOf(form);
   EXPECT_TRUE(PumpUntil([&] { return PlayingFrame(form) >= 0 && PlayingFrame(form) < 8; }, 5000))
@@ -358,20 +341,15 @@ TEST_F(VideoDll, OptionsDialogOpensFromTheMenuAndCancels) {
   HWND form = TopLevelExactly("", "Video Clip.avi");
   ASSERT_NE(form, nullptr);
   std::string speed;
-  modalSteps.push_back(ChooseMenuItem(6));
-  modalSteps.push_back([&] {
-    HWND dialog = TopLevelExactly("", "Playback Options");
-    if (!dialog) return false;
-    Shot("video_options");
-    for (HWND h : Descendants(dialog))
-      if (TextOf(h).rfind("&Speed", 0) == 0) speed = TextOf(h);
-    for (HWND h : Descendants(dialog))
-      if (ClassOf(h) == "Button" && TextOf(h) == "Cancel") PostMessageA(h, BM_CLICK, 0, 0);
-    return true;
-  });
-  SendMessageA(MenuButtonOf(form), BM_CLICK, 0, 0);
-  PumpFor(200);
-  EXPECT_TRUE(modalSteps.empty());
+  user.steps.push_back(Choose("Playbac&k Options"));
+  user.steps.push_back({kOptions, [&](HWND dialog) {
+                          Shot("video_options");
+                          for (HWND h : Descendants(dialog))
+                            if (TextOf(h).rfind("&Speed", 0) == 0) speed = TextOf(h);
+                          PostMessageA(Child(dialog, "Button", "Cancel"), BM_CLICK, 0, 0);
+                        }});
+  OpenMenu(form);
+  EXPECT_TRUE(PumpUntil([&] { return user.steps.empty() && !TopLevelExactly("", kOptions); }));
   EXPECT_EQ(speed, "&Speed: 100%");
   EXPECT_NE(TopLevelExactly("", "Video Clip.avi"), nullptr);
   EXPECT_TRUE(boxes.empty());
@@ -391,8 +369,8 @@ TEST_F(VideoDll, FilesThatWillNotOpenAreReportedAndReturnZero) {
       {"c:\\w95vid\\notes.avi", "ErrCode="},
   };
   for (const Case& c : cases) {
-    WritePrivateProfileStringA("plimbo", "SaveName", c.file, "plimbo.ini");
-    boxes.clear();
+    wine_dll::WriteKey(W95_KEY_SAVE_NAME, c.file);
+    user.boxes.clear();
     EXPECT_EQ(player(host, 2, 0), 0) << c.file;
     ASSERT_EQ(boxes.size(), 1u) << c.file;
     EXPECT_NE(boxes[0].find(c.expected), std::string::npos) << boxes[0];
@@ -400,7 +378,7 @@ TEST_F(VideoDll, FilesThatWillNotOpenAreReportedAndReturnZero) {
   }
   closeFn();  // no window: ignored, and the next window is not closed by it
   EXPECT_EQ(status(), 0);
-  WritePrivateProfileStringA("plimbo", "SaveName", clip.c_str(), "plimbo.ini");
+  wine_dll::WriteKey(W95_KEY_SAVE_NAME, clip);
   ASSERT_EQ(player(host, 0, 0), 1);
   PumpFor(1200);
   EXPECT_EQ(status(), 256);
@@ -455,7 +433,7 @@ int LitShare(HWND picture) {
 // open, after a seek, after a resize and after being covered and uncovered.
 TEST_F(VideoDll, PictureShowsTheFrameBeforePlay) {
   const std::string bars = ClipFromData("bars-msvideo1.avi");
-  WritePrivateProfileStringA("plimbo", "SaveName", bars.c_str(), "plimbo.ini");
+  wine_dll::WriteKey(W95_KEY_SAVE_NAME, bars);
   ASSERT_EQ(player(host, 0, 0), 1);
   HWND form = TopLevelExactly("", "bars-msvideo1.avi");
   ASSERT_NE(form, nullptr);
@@ -498,21 +476,18 @@ TEST_F(VideoDll, VolumeAndSpeedTheDeviceDoesNotTakeAreNamedOnce) {
   PumpFor(100);
   for (int round = 0; round < 2; ++round) {
     bool dialogUp = false;
-    modalSteps.push_back(ChooseMenuItem(6));
-    modalSteps.push_back([&] {
-      if (!TopLevelExactly("", "Playback Options")) return false;
-      dialogUp = true;
-      // The speed bar has the focus: to its end; then the volume bar to its
-      // start (or one step up on the second round); Enter is OK.
-      wine_keys::Press(round == 0 ? VK_END : VK_LEFT, {}, 0);
-      wine_keys::Press(VK_TAB, {}, 0);
-      wine_keys::Press(round == 0 ? VK_HOME : VK_RIGHT, {}, 0);
-      wine_keys::Press(VK_RETURN, {}, 0);
-      return true;
-    });
+    user.steps.push_back(Choose("Playbac&k Options"));
+    user.steps.push_back({kOptions, [&](HWND) {
+                            dialogUp = true;
+                            // The speed bar has the focus: to its end; then the volume bar
+                            // to its start (or one step up on the second round); Enter is OK.
+                            wine_keys::Press(round == 0 ? VK_END : VK_LEFT, {}, 0);
+                            wine_keys::Press(VK_TAB, {}, 0);
+                            wine_keys::Press(round == 0 ? VK_HOME : VK_RIGHT, {}, 0);
+                            wine_keys::Press(VK_RETURN, {}, 0);
+                          }});
     wine_keys::Press('M', {VK_CONTROL}, 0);
-    EXPECT_TRUE(PumpUntil(
-        [&] { return modalSteps.empty() && !TopLevelExactly("", "Playback Options"); }, 4000));
+    EXPECT_TRUE(PumpUntil([&] { return user.steps.empty() && !TopLevelExactly("", kOptions); }));
     PumpFor(300);
     EXPECT_TRUE(dialogUp) << round;
   }
@@ -533,7 +508,7 @@ TEST_F(VideoDll, VolumeAndSpeedTheDeviceDoesNotTakeAreNamedOnce) {
 // cannot be played and gives the code, even where the device has no text.
 TEST_F(VideoDll, ClipWithoutADecoderIsReportedWithItsCode) {
   const std::string mjpeg = ClipFromData("bars-mjpeg.avi");
-  WritePrivateProfileStringA("plimbo", "SaveName", mjpeg.c_str(), "plimbo.ini");
+  wine_dll::WriteKey(W95_KEY_SAVE_NAME, mjpeg);
   const LONG opened = player(host, 0, 0);
   PumpFor(500);
   ASSERT_EQ(boxes.size(), 1u) << "opened " << opened;
@@ -560,8 +535,8 @@ void CALLBACK CloseWhileOpening(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(VideoDll, CloseAskedWhileOpeningClosesTheWindowAtItsFirstTick) {
-  statusWhileOpening = status;
-  closeWhileOpening = closeFn;
+  statusWhileOpening = lib.VideoWinStatus95;
+  closeWhileOpening = lib.VideoWinClose95;
   closeCalls = 0;
   SetTimer(nullptr, 0, 1, &CloseWhileOpening);
   Sleep(20);  // due at the opening's first look at the queue
@@ -585,7 +560,7 @@ void CALLBACK PlayWhileOpening(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 TEST_F(VideoDll, PlayAskedAgainWhileOpeningIsRefusedAndTheFirstWindowStays) {
-  playAgain = player;
+  playAgain = lib.VideoWinPlayer95;
   playHost = host;
   innerResult = -5;
   SetTimer(nullptr, 0, 1, &PlayWhileOpening);
@@ -605,7 +580,7 @@ TEST_F(VideoDll, ClipLargerThanTheScreenKeepsTheWindowCaptionOnTheScreen) {
   const std::string big = "c:\\w95vid\\big.avi";
   ASSERT_TRUE(WriteAvi(big, GetSystemMetrics(SM_CXSCREEN) + 400,
                        GetSystemMetrics(SM_CYSCREEN) + 300, 2, 12));
-  WritePrivateProfileStringA("plimbo", "SaveName", big.c_str(), "plimbo.ini");
+  wine_dll::WriteKey(W95_KEY_SAVE_NAME, big);
   ASSERT_EQ(player(host, 0, 0), 1);
   PumpFor(200);
   HWND form = TopLevelExactly("", "big.avi");
@@ -648,26 +623,19 @@ TEST_F(VideoDll, KeyboardUserZoomsPlaysUsesTheOptionsAndCloses) {
 
   std::vector<std::string> ring;
   bool dialogUp = false;
-  modalSteps.push_back(ChooseMenuItem(6));
-  modalSteps.push_back([&] {
-    if (!TopLevelExactly("", "Playback Options")) return false;
-    dialogUp = true;
-    wine_keys::Press(VK_TAB, {}, 0);
-    return true;
-  });
+  user.steps.push_back(Choose("Playbac&k Options"));
+  user.steps.push_back({kOptions, [&](HWND) {
+                          dialogUp = true;
+                          wine_keys::Press(VK_TAB, {}, 0);
+                        }});
   for (int i = 0; i < 5; ++i)
-    modalSteps.push_back([&] {
-      ring.push_back(wine_keys::Focused());
-      wine_keys::Press(VK_TAB, {}, 0);
-      return true;
-    });
-  modalSteps.push_back([&] {
-    wine_keys::Press(VK_ESCAPE, {}, 0);
-    return true;
-  });
+    user.steps.push_back({kOptions, [&](HWND) {
+                            ring.push_back(wine_keys::Focused());
+                            wine_keys::Press(VK_TAB, {}, 0);
+                          }});
+  user.steps.push_back({kOptions, [](HWND) { wine_keys::Press(VK_ESCAPE, {}, 0); }});
   wine_keys::Press('M', {VK_CONTROL}, 0);
-  EXPECT_TRUE(PumpUntil(
-      [&] { return modalSteps.empty() && !TopLevelExactly("", "Playback Options"); }, 4000));
+  EXPECT_TRUE(PumpUntil([&] { return user.steps.empty() && !TopLevelExactly("", kOptions); }));
   EXPECT_TRUE(dialogUp) << "Ctrl+M and the menu's options item";
   // From the speed bar: the volume bar, the three buttons, the speed bar.
   EXPECT_EQ(ring, (std::vector<std::string>{"ScrollBar:", "Button:&Default", "Button:Ok",
