@@ -83,6 +83,11 @@ bool TFileForm::LeaveVanishedFolder() {
 
 void TFileForm::RefreshWindow() {
   if (LeaveVanishedFolder()) return;
+  // The list stays as it is while the folder is read.
+  RereadFolder([this](Listing fresh) { RefreshWith(std::move(fresh)); });
+}
+
+void TFileForm::RefreshWith(Listing fresh) {
   // What the user had selected stays selected, by name, where it is still
   // listed; only when none of it is left does the current entry step back.
   const int p = XFiles.ItemIndex();
@@ -91,7 +96,7 @@ void TFileForm::RefreshWindow() {
   for (int i = 0; i < XFiles.Count(); ++i)
     if (XFiles.Selected(i)) selected.push_back(XFiles.Item(i));
   const int top = XFiles.TopIndex();
-  UpdateFiles();
+  ListingRead(std::move(fresh));
   if (XFiles.Count() == 0) return;
   const Reselection again = ReselectByName(XFiles.Texts(), selected, current);
   if (again.current >= 0) {

@@ -372,6 +372,7 @@ void TFileForm::FormClose() {
   state_.closed = true;
   state_.open = false;
   Preview.Stop();
+  StopReading();
   StopWatching();
   SaveWindowState();
 }

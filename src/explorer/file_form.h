@@ -5,9 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "explorer/folder_read.h"
 #include "explorer/formats.h"
 #include "explorer/listing.h"
 #include "explorer/live_folder.h"
@@ -158,6 +161,14 @@ class TFileForm : public ui::Form {
 
   // Looks for changes of the folder on show while it is watched.
   ui::Timer LiveTimer{*this, "LiveTimer"};
+  // Takes what a reading of the folder under way has read.
+  ui::Timer ListTimer{*this, "ListTimer"};
+  // A reading of the folder is under way (the list is being filled, or will
+  // be replaced once it ends).
+  bool ReadingFolder() const { return reading_ != nullptr; }
+  // The line under the list that counts the entries while they are read;
+  // null until a reading first took its time.
+  const ui::Label* ReadingLine() const { return readingLine_.get(); }
 
   // ---- Handlers and operations.
   void FormCreate();
@@ -171,7 +182,17 @@ class TFileForm : public ui::Form {
   std::string CheckExtension(const std::string& name);
 
   void GoToFolder(const std::string& folder);
+  // Reads the folder on show into the list, emptied for it. A folder read
+  // within a moment is shown whole; else its entries show as they come
+  // (folder_reading.cpp), in the order the whole listing will have, the
+  // window free for the user meanwhile.
   void UpdateFiles();
+  // Reads the folder on show again while the list stays as it is; `then`
+  // gets the complete listing: at once, or once the reading has ended.
+  void RereadFolder(std::function<void(Listing)> then);
+  // Any reading under way stops; what it would still bring is dropped.
+  void StopReading();
+  void ReadTick();
   // The folder on show is watched from now on (live_refresh.cpp); the watch
   // ends when the window closes.
   void WatchShownFolder();
@@ -244,8 +265,23 @@ class TFileForm : public ui::Form {
   bool RefusedAsNameless(const std::string& name);
   bool RefusedAsNameless(const std::vector<int>& entries);
   void FitWindowWidth(bool toScreen);
-  // The folder on show as the list has it (its entries, in list order).
-  Listing ReadFolder();
+  // Starts reading the folder on show, its watch first (so that a change
+  // made while it is read is seen). True, with the whole listing in `read`,
+  // when the reading ended within a moment; else it goes on from the list's
+  // timer (`stream`: the entries shown as they come; else `then` gets the
+  // whole listing).
+  bool StartReading(bool stream, Listing& read, std::function<void(Listing)> then = {});
+  void FinishReading();
+  // Fills the list with what the reading has read so far.
+  void ShowReadSoFar(FolderRead& r);
+  void ShowReading();
+  void ShowReadingLine(size_t read);
+  // The list emptied for a listing, then filled with it, pointing at its
+  // first entry.
+  void ClearList();
+  void ListingRead(Listing read);
+  void RefreshWith(Listing fresh);
+  void LiveRefreshWith(Listing fresh);
   // Puts the folder as read into the list, in the order of the view.
   void ShowListing();
   // The same entries in the order of the view, the selection kept.
@@ -261,6 +297,9 @@ class TFileForm : public ui::Form {
   ExplorerState state_;
   ModeLook look_;
   LiveFolder live_;
+  std::unique_ptr<FolderRead> reading_;
+  uint64_t readGeneration_ = 0;  // counts the readings stopped or started
+  std::unique_ptr<ui::Label> readingLine_;
 };
 
 }  // namespace w95::explorer

@@ -62,48 +62,6 @@ void TFileForm::GoToFolder(const std::string& folder) {
   UpdateHistory();
 }
 
-void TFileForm::UpdateFiles() {
-  if (!state_.open || state_.initialising) return;
-  XFiles.SetVisible(false);
-  BtnUp.SetEnabled(false);
-  mnuFLevel->SetEnabled(false);
-  Edit1.SetText("");
-  state_.listing = ReadFolder();
-  ShowListing();
-  state_.widestEntry = -1;
-  if (state_.listing.hasParent) {
-    BtnUp.SetEnabled(true);
-    mnuFLevel->SetEnabled(true);
-  }
-  CalcStringWidth();
-  XFiles.SetVisible(!InputList.Visible());
-  InitFocus();
-  WatchShownFolder();
-}
-
-Listing TFileForm::ReadFolder() {
-  const std::string folder = AddBackslash(state_.currentFolder);
-  auto found = [](const platform::FindData& d) {
-    return FoundEntry{d.name, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0, d.size,
-                      d.writeTime};
-  };
-  std::vector<FoundEntry> files, all;
-  // One pass over the folder: every pattern is tried on each name here
-  // rather than by a search of its own (each search reads the whole folder
-  // again). A file that two patterns match is listed twice, as two searches
-  // would have listed it.
-  const std::vector<std::string> patterns = state_.typedFilter.empty()
-                                                ? SearchPatterns(state_.fileMask)
-                                                : SplitPatterns(state_.typedFilter);
-  for (const auto& d : Files().Find(folder + "*.*")) {
-    FoundEntry e = found(d);
-    for (const std::string& pattern : patterns)
-      if (MatchesMask(d.name, pattern)) files.push_back(e);
-    all.push_back(std::move(e));
-  }
-  return BuildListing(files, all, {mnuLowercase->Checked(), mnuDirLast->Checked()});
-}
-
 void TFileForm::ShowListing() {
   if (state_.details) {
     const Listing& l = state_.listing;
@@ -271,15 +229,17 @@ void TFileForm::BtnNewFolderClick(ui::Control&) {
     ui::MessageDlg(CannotCreateFolder(folder + name), ui::MsgKind::Error, ui::Buttons::OK);
     return;
   }
-  UpdateFiles();
-  // The new folder is chosen in the list: OK opens it.
-  for (int i = 0; i < XFiles.Count(); ++i) {
-    if (!XFiles.IsFolder(i) || LowerAZ(XFiles.Item(i)) != LowerAZ(name + "\\")) continue;
-    if (XFiles.MultiSelect()) XFiles.SelectWhere([i](int k) { return k == i; });
-    XFiles.SetItemIndex(i);
-    Edit1.SetText("");
-    break;
-  }
+  // The new folder is chosen in the list (OK opens it) once it is read.
+  RereadFolder([this, name](Listing fresh) {
+    ListingRead(std::move(fresh));
+    for (int i = 0; i < XFiles.Count(); ++i) {
+      if (!XFiles.IsFolder(i) || LowerAZ(XFiles.Item(i)) != LowerAZ(name + "\\")) continue;
+      if (XFiles.MultiSelect()) XFiles.SelectWhere([i](int k) { return k == i; });
+      XFiles.SetItemIndex(i);
+      Edit1.SetText("");
+      break;
+    }
+  });
 }
 
 void TFileForm::XFilesClick(ui::Control&) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/flag_guard.h"
+#include <cstdint>
 #include <string>
 
 #include "platform/platform.h"
@@ -22,5 +23,11 @@ inline std::string NormalFolder(std::string folder) {
 }
 
 using ui::FlagGuard;
+
+// The machine's clock in milliseconds (0 without a desktop).
+inline uint32_t Ticks() {
+  platform::Desktop* desktop = platform::Current().desktop;
+  return desktop ? desktop->Ticks() : 0;
+}
 
 }  // namespace w95::explorer

@@ -116,6 +116,18 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
   return out;
 }
 
+void ListingBuilder::Add(FoundEntry entry) {
+  for (const std::string& pattern : patterns_)
+    if (MatchesMask(entry.name, pattern)) files_.push_back(entry);
+  all_.push_back(std::move(entry));
+}
+
+bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown) {
+  constexpr uint32_t kShowEvery = 200;  // ms, for a list of up to 2,000 entries
+  if (waiting == 0) return false;
+  return shown == 0 || sinceShown >= kShowEvery * (1 + shown / 2000);
+}
+
 SortOrder NextSort(SortOrder current, int column) {
   if (column < 0 || column >= kDetailColumns) return current;
   const auto key = static_cast<SortKey>(column);

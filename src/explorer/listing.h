@@ -58,6 +58,33 @@ struct Listing {
 Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
                      const ListOptions& options);
 
+// A folder's listing put together as its entries are read: each entry is
+// matched against the patterns once, as it comes (a file that two patterns
+// match is listed twice, as two searches would list it); Build gives what
+// BuildListing gives for everything added so far.
+class ListingBuilder {
+ public:
+  ListingBuilder(std::vector<std::string> patterns, ListOptions options)
+      : patterns_(std::move(patterns)), options_(options) {}
+  void Add(FoundEntry entry);
+  // How many entries were added.
+  size_t Read() const { return all_.size(); }
+  Listing Build() const { return BuildListing(files_, all_, options_); }
+
+ private:
+  std::vector<std::string> patterns_;
+  ListOptions options_;
+  std::vector<FoundEntry> files_, all_;
+};
+
+// While a folder is read: whether the entries read since the list was last
+// filled (`waiting`, with `shown` read before) go on show now, `sinceShown`
+// milliseconds after it was. The first at once; then after a while that
+// grows with the list (each filling costs in proportion to it), so that a
+// large folder on a fast drive is filled once or twice before its end while
+// a slow one still shows its entries as they come.
+bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown);
+
 // ---- The details view: its columns and their sort orders.
 
 enum class SortKey { Name = 0, Size = 1, Type = 2, Date = 3 };

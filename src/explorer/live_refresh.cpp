@@ -11,11 +11,6 @@
 namespace w95::explorer {
 
 namespace {
-uint32_t Now() {
-  platform::Desktop* desktop = platform::Current().desktop;
-  return desktop ? desktop->Ticks() : 0;
-}
-
 bool SameListing(const Listing& a, const Listing& b) {
   return a.entries == b.entries && a.folder == b.folder && a.size == b.size &&
          a.writeTime == b.writeTime && a.hasParent == b.hasParent;
@@ -25,7 +20,7 @@ bool SameListing(const Listing& a, const Listing& b) {
 void TFileForm::WatchShownFolder() {
   if (!LiveTimer.OnTimer) LiveTimer.OnTimer = [this](ui::Control&) { LiveTick(); };
   live_.Watch(Files(), state_.currentFolder);
-  live_.Read(Files());  // the list was just read
+  live_.Read(Files());  // the list is read from now on
   if (!live_.Watching()) {
     LiveTimer.SetEnabled(false);
   } else if (!LiveTimer.Running()) {
@@ -42,10 +37,12 @@ void TFileForm::StopWatching() {
 void TFileForm::LiveTick() {
   // A closed window, or a dialog whose run has ended, reads nothing more.
   if (!state_.open || state_.closed || state_.initialising || (state_.modal && !Modal())) return;
-  if (!live_.Poll(Now())) return;
+  if (!live_.Poll(Ticks())) return;
   // A message box or another dialog over the window may belong to a handler
   // that still works on the list as it was: the reading waits for them.
-  if (state_.navigating || !ui::AtRest(*this)) return;
+  // A reading under way takes in what it finds; the changes it may have
+  // missed are read once it has ended.
+  if (state_.navigating || reading_ || !ui::AtRest(*this)) return;
   LiveRefresh();
 }
 
@@ -64,7 +61,11 @@ void TFileForm::LiveRefresh() {
     }
     return;
   }
-  Listing fresh = ReadFolder();
+  // The list stays as it is while the folder is read.
+  RereadFolder([this](Listing fresh) { LiveRefreshWith(std::move(fresh)); });
+}
+
+void TFileForm::LiveRefreshWith(Listing fresh) {
   if (SameListing(fresh, state_.listing)) return;  // a change the list does not show
   std::vector<std::string> chosen;
   for (int i = 0; i < XFiles.Count(); ++i)

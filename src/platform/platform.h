@@ -103,6 +103,20 @@ class FolderWatch {
   virtual bool Lost() const = 0;
 };
 
+// A reading of a folder's entries under way, away from the caller, so that a
+// slow drive or share keeps nobody waiting. Dropping it stops the reading:
+// what it would still have read is never seen.
+class FolderReading {
+ public:
+  virtual ~FolderReading() = default;
+  // Waits at most `ms` milliseconds for the reading to end; true once it has.
+  virtual bool Wait(unsigned ms) = 0;
+  // Moves the entries read since the last call to the end of `out`, in the
+  // order Find gives them; true once the reading has ended and all it read
+  // was taken.
+  virtual bool Take(std::vector<FindData>& out) = 0;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -110,6 +124,9 @@ class FileSystem {
   // matched on the long name or the 8.3 alias as Windows does. Empty when the
   // folder is missing or the drive not ready (LastError tells).
   virtual std::vector<FindData> Find(const std::string& pattern) = 0;
+  // Starts reading what Find would give for `pattern`. This fallback reads
+  // it all before it returns.
+  virtual std::unique_ptr<FolderReading> StartFind(const std::string& pattern);
   // The entry for one path (no wildcards), if it exists.
   virtual std::optional<FindData> Stat(const std::string& path) = 0;
   // True when `path` names an existing file, not a folder: with one call

@@ -1,6 +1,7 @@
 #include "platform/sim/sim_files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <stdexcept>
 
 #include "platform/code_page_text.h"
@@ -277,6 +278,52 @@ std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
   else
     Succeed();
   return found;
+}
+
+namespace {
+// Entry k comes once (k + 1) x latency has passed since the start; the end
+// one latency after the last entry (at once for a search that finds nothing
+// but takes its one call).
+class SimReading final : public FolderReading {
+ public:
+  SimReading(std::vector<FindData> found, unsigned latency, uint32_t& clock)
+      : found_(std::move(found)), latency_(latency), clock_(clock), start_(clock) {}
+  bool Wait(unsigned ms) override {
+    const uint64_t left = EndsAt() - std::min<uint64_t>(Elapsed(), EndsAt());
+    clock_ += static_cast<uint32_t>(std::min<uint64_t>(ms, left));
+    return Ended();
+  }
+  bool Take(std::vector<FindData>& out) override {
+    const size_t ready =
+        latency_ == 0 ? found_.size() : std::min<uint64_t>(found_.size(), Elapsed() / latency_);
+    for (; taken_ < ready; ++taken_) out.push_back(std::move(found_[taken_]));
+    return Ended() && taken_ == found_.size();
+  }
+
+ private:
+  uint64_t Elapsed() const { return static_cast<uint32_t>(clock_ - start_); }
+  uint64_t EndsAt() const { return uint64_t{latency_} * (found_.size() + 1); }
+  bool Ended() const { return Elapsed() >= EndsAt(); }
+  std::vector<FindData> found_;
+  size_t taken_ = 0;
+  unsigned latency_;
+  uint32_t& clock_;
+  uint32_t start_;
+};
+}  // namespace
+
+void SimFileSystem::SetReadLatency(char letter, unsigned msPerEntry) {
+  readLatency_[static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))] = msPerEntry;
+}
+
+std::unique_ptr<FolderReading> SimFileSystem::StartFind(const std::string& pattern) {
+  const std::string full = FullPath(pattern);
+  const char drive =
+      full.empty() ? 'C' : static_cast<char>(std::toupper(static_cast<unsigned char>(full[0])));
+  const auto latency = readLatency_.find(drive);
+  return std::make_unique<SimReading>(Find(pattern),
+                                      latency == readLatency_.end() ? 0 : latency->second,
+                                      ticks ? *ticks : ownTicks_);
 }
 
 std::optional<FindData> SimFileSystem::Stat(const std::string& path) {

@@ -56,6 +56,15 @@ class SimFileSystem final : public FileSystem {
   // Whether the drive makes 8.3 aliases for names made from now on.
   void SetShortNames(char letter, bool made);
   void SetWriteTime(const std::string& path, uint64_t fileTime);
+  // A slow drive (a share, a stick): each call that reads a folder's next
+  // entry there takes `msPerEntry` milliseconds of the machine's clock
+  // (`ticks`), the call that finds the end one more. 0 (the default): no time.
+  // Only StartFind takes the time; a reading holds the entries of the moment
+  // it started.
+  void SetReadLatency(char letter, unsigned msPerEntry);
+  // The machine's clock that readings go by (the desktop's); a reading waited
+  // for moves it on, as waiting does. Without one, a clock of its own.
+  uint32_t* ticks = nullptr;
   // FILETIME stamped on files written from now on (default 2001-01-01).
   uint64_t clock = 126227808000000000ull;
 
@@ -63,6 +72,7 @@ class SimFileSystem final : public FileSystem {
 
   // --- FileSystem ---
   std::vector<FindData> Find(const std::string& pattern) override;
+  std::unique_ptr<FolderReading> StartFind(const std::string& pattern) override;
   std::optional<FindData> Stat(const std::string& path) override;
   std::string ShortPath(const std::string& path) override;
   std::string FullPath(const std::string& path) override;
@@ -118,7 +128,9 @@ class SimFileSystem final : public FileSystem {
 
   std::map<char, std::unique_ptr<Drive>> drives_;
   std::string current_ = "C:\\";
-  std::map<char, std::string> driveCurrent_;  // per drive, as "=C:" in Windows
+  std::map<char, std::string> driveCurrent_;
+  std::map<char, unsigned> readLatency_;
+  uint32_t ownTicks_ = 0;  // per drive, as "=C:" in Windows
   uint32_t lastError_ = 0;
 };
 

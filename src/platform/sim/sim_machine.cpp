@@ -2,7 +2,10 @@
 
 namespace w95::platform::sim {
 
-SimMachine::SimMachine() { files.AddFolder(profiles.windowsDirectory); }
+SimMachine::SimMachine() {
+  files.AddFolder(profiles.windowsDirectory);
+  files.ticks = &desktop.ticks;
+}
 
 void SimMachine::Install() {
   Machine m;

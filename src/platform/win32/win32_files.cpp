@@ -1,9 +1,11 @@
 // The file-system service over kernel32.
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 // The service's own member names, not the A/W macros of <windows.h>.
 #undef CreateDirectory
 #undef DeleteFile
@@ -153,8 +155,115 @@ class Win32FolderWatch final : public FolderWatch {
   HANDLE h_;
 };
 
+// A folder read on a thread of its own: a drive that answers slowly (a
+// share, a stick) never holds the window up. The thread holds a reference
+// to this module while it runs and drops it as it exits, so the library can
+// be unloaded under it; the state it shares with the reading outlives
+// whichever side lets go last.
+struct ReadShared {
+  ReadShared() : done(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    InitializeCriticalSection(&lock);
+  }
+  ~ReadShared() {
+    DeleteCriticalSection(&lock);
+    if (done) CloseHandle(done);
+  }
+  ReadShared(const ReadShared&) = delete;
+  ReadShared& operator=(const ReadShared&) = delete;
+
+  std::wstring pattern;
+  CRITICAL_SECTION lock;
+  std::vector<FindData> read;  // under the lock: read, not yet taken
+  bool ended = false;          // under the lock
+  std::atomic<bool> stop{false};
+  HANDLE done;  // set once the reading has ended
+};
+
+void ReadFolder(ReadShared& s) {
+  DWORD old = 0;
+  SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old);
+  WIN32_FIND_DATAW d;
+  HANDLE h = s.stop ? INVALID_HANDLE_VALUE : FindFirstFileW(s.pattern.c_str(), &d);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      FindData e = Entry(d);
+      EnterCriticalSection(&s.lock);
+      s.read.push_back(std::move(e));
+      LeaveCriticalSection(&s.lock);
+    } while (!s.stop && FindNextFileW(h, &d));
+    FindClose(h);
+  }
+  EnterCriticalSection(&s.lock);
+  s.ended = true;
+  LeaveCriticalSection(&s.lock);
+  if (s.done) SetEvent(s.done);
+}
+
+DWORD WINAPI ReadThread(void* param) {
+  HMODULE self = nullptr;
+  {
+    std::unique_ptr<std::shared_ptr<ReadShared>> held(
+        static_cast<std::shared_ptr<ReadShared>*>(param));
+    std::shared_ptr<ReadShared> s = std::move(*held);
+    held.reset();
+    GetModuleHandleExA(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCSTR>(&ReadThread), &self);
+    ReadFolder(*s);
+  }
+  FreeLibraryAndExitThread(self, 0);
+  return 0;
+}
+
+class ThreadReading final : public FolderReading {
+ public:
+  explicit ThreadReading(std::shared_ptr<ReadShared> s) : s_(std::move(s)) {}
+  ~ThreadReading() override { s_->stop = true; }
+  ThreadReading(const ThreadReading&) = delete;
+  ThreadReading& operator=(const ThreadReading&) = delete;
+
+  bool Wait(unsigned ms) override {
+    return s_->done && WaitForSingleObject(s_->done, ms) == WAIT_OBJECT_0;
+  }
+  bool Take(std::vector<FindData>& out) override {
+    std::vector<FindData> taken;
+    EnterCriticalSection(&s_->lock);
+    taken.swap(s_->read);
+    const bool ended = s_->ended;
+    LeaveCriticalSection(&s_->lock);
+    if (out.empty())
+      out.swap(taken);
+    else
+      for (FindData& d : taken) out.push_back(std::move(d));
+    return ended;
+  }
+
+ private:
+  std::shared_ptr<ReadShared> s_;
+};
+
 class Win32FileSystem final : public FileSystem {
  public:
+  std::unique_ptr<FolderReading> StartFind(const std::string& pattern) override {
+    const auto wide = WidePath(pattern);
+    auto s = std::make_shared<ReadShared>();
+    HMODULE self = nullptr;
+    if (!wide || !s->done ||
+        !GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                            reinterpret_cast<LPCSTR>(&ReadThread), &self))
+      return FileSystem::StartFind(pattern);  // read here and now
+    s->pattern = *wide;
+    auto* param = new std::shared_ptr<ReadShared>(s);
+    HANDLE thread = CreateThread(nullptr, 0, ReadThread, param, 0, nullptr);
+    if (!thread) {
+      delete param;
+      FreeLibrary(self);
+      return FileSystem::StartFind(pattern);
+    }
+    CloseHandle(thread);
+    return std::make_unique<ThreadReading>(std::move(s));
+  }
+
   std::vector<FindData> Find(const std::string& pattern) override {
     QuietDrives quiet;
     std::vector<FindData> found;
