@@ -205,8 +205,8 @@ void TFileForm::ShowReadSoFar(FolderRead& r) {
       XFiles.SelectWhere([&again](int i) { return again.selected[static_cast<size_t>(i)]; });
     }
     const auto at = std::find(texts.begin(), texts.end(), current);
-    XFiles.SetItemIndex(current.empty() || at == texts.end() ? -1
-                                                            : static_cast<int>(at - texts.begin()));
+    XFiles.SetItemIndex(
+        current.empty() || at == texts.end() ? -1 : static_cast<int>(at - texts.begin()));
     const auto top = std::find(texts.begin(), texts.end(), first);
     if (top != texts.end()) XFiles.SetTopIndex(static_cast<int>(top - texts.begin()));
   }

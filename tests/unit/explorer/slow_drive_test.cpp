@@ -22,10 +22,10 @@ using w95::explorer::ListOptions;
 using w95::explorer::ShowReadEntries;
 
 TEST(ListingBuilder, GivesWhatTheWholeListingGivesAtEveryStep) {
-  const std::vector<FoundEntry> found = {
-      {".", true},         {"..", true},          {"Zeta.JPG"},     {"b.jpg"},
-      {"_under.jpg"},      {"Old Trips", true},   {"notes.txt"},    {"a.bmp"},
-      {"sys.jpg", false, true}, {"ALPHA", true},  {"pic.jpeg"},     {"c.gif"}};
+  const std::vector<FoundEntry> found = {{".", true},     {"..", true},   {"Zeta.JPG"},
+                                         {"b.jpg"},       {"_under.jpg"}, {"Old Trips", true},
+                                         {"notes.txt"},   {"a.bmp"},      {"sys.jpg", false, true},
+                                         {"ALPHA", true}, {"pic.jpeg"},   {"c.gif"}};
   for (const ListOptions options : {ListOptions{true, false}, ListOptions{false, true}}) {
     const std::vector<std::string> patterns = {"*.jpg", "*.bmp", "*.jpg"};
     ListingBuilder b(patterns, options);

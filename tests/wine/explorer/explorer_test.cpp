@@ -348,16 +348,24 @@ TEST_F(ExplorerDll, ListsTenThousandFiles) {
 // A hundred thousand files: every one listed in order, however the folder
 // was read (at once, or on as the entries came); all of them selected by
 // the user; a range of several thousand handed to the host (how fast:
-// bench_explorer_open).
-TEST_F(ExplorerDll, ListsAHundredThousandFilesSelectsThemAllAndHandsOnThousands) {
-  const std::string huge = "c:\\w95exp\\huge";
-  CreateDirectoryA(huge.c_str(), nullptr);
-  if (GetFileAttributesA((huge + "\\f099999.bmp").c_str()) == INVALID_FILE_ATTRIBUTES)
-    for (int i = 0; i < 100000; ++i) {
-      char name[64];
-      std::snprintf(name, sizeof name, "%s\\f%06d.bmp", huge.c_str(), i);
-      MakeFile(name);
-    }
+// bench_explorer_open). The folder is made by explorer/huge_folder.sh from
+// outside Wine (W95_HUGE_FOLDER names it): Wine makes a new file in a
+// folder only after looking through the folder for the name in another
+// case, so a hundred thousand made here would take most of an hour.
+class HugeFolderDll : public ExplorerDll {
+ protected:
+  void SetUp() override {
+    const char* folder = std::getenv("W95_HUGE_FOLDER");
+    if (!folder || !*folder)
+      GTEST_SKIP() << "run by explorer/huge_folder.sh, which makes the folder";
+    huge = folder;
+    ExplorerDll::SetUp();
+  }
+  std::string huge;
+};
+
+TEST_F(HugeFolderDll, ListsAHundredThousandFilesSelectsThemAllAndHandsOnThousands) {
+  ASSERT_NE(GetFileAttributesA((huge + "\\f099999.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
   HostWrite("LastDir", (huge + "\\").c_str());
   LRESULT count = -1, all = -1;
   std::string first, last;
@@ -408,7 +416,8 @@ TEST_F(ExplorerDll, ListsAHundredThousandFilesSelectsThemAllAndHandsOnThousands)
   EXPECT_EQ(HostRead("F", ex, "1"), "f040000.bmp");
   EXPECT_EQ(HostRead("F", ex, "1500"), "f041499.bmp");
   EXPECT_EQ(HostRead("F", ex, "3000"), "f042999.bmp");
-  EXPECT_EQ(_stricmp(HostRead("Name", ex, "Directory").c_str(), "c:\\w95exp\\huge\\"), 0);
+  EXPECT_EQ(_stricmp(HostRead("Name", ex, "Directory").c_str(), ShortOf(huge + "\\").c_str()), 0)
+      << HostRead("Name", ex, "Directory");
 }
 
 }  // namespace

@@ -171,7 +171,8 @@ TEST(ExplorerReading, ASlowFolderFillsTheRealListStepByStepAndAnswersKeysMeanwhi
   PostMessageA(list, WM_KEYUP, VK_END, 0);
   const int shown = CountOf(list);
   ASSERT_TRUE(PumpUntil([&] {
-    return SendMessageA(list, LB_GETCARETINDEX, 0, 0) == shown - 1 && f->XFiles.ItemIndex() == shown - 1;
+    return SendMessageA(list, LB_GETCARETINDEX, 0, 0) == shown - 1 &&
+           f->XFiles.ItemIndex() == shown - 1;
   }));
   const std::string chosen = TextAt(list, shown - 1);
 
