@@ -2,15 +2,32 @@
 
 #include <string_view>
 
+#include "platform/code_page_text.h"
+
 namespace w95::ui {
 
 namespace {
 char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+char16_t Fold(char16_t c) {
+  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
 bool StartsWith(const std::string& text, std::string_view prefix) {
   if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
+  bool plain = true;
+  for (size_t i = 0; i < prefix.size(); ++i) {
     if (Fold(text[i]) != Fold(prefix[i])) return false;
+    plain = plain && static_cast<unsigned char>(prefix[i]) < 0x80;
+  }
+  if (plain) return true;
+  // A letter of the code page may be the first byte of another character in
+  // UTF-8 ("\xE5" is "å", and begins "写"): the characters must agree.
+  const std::u16string units = platform::WideFromShown(text);
+  const std::u16string typed = platform::WideFromShown(prefix);
+  if (units.size() < typed.size()) return false;
+  for (size_t i = 0; i < typed.size(); ++i)
+    if (Fold(units[i]) != Fold(typed[i])) return false;
   return true;
 }
 }  // namespace

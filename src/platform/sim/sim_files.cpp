@@ -131,8 +131,9 @@ SimFileSystem::Where SimFileSystem::Locate(const std::string& path, bool forBuil
   w.drive = DriveOf(full[0]);
   if (!w.drive) return w.error = kErrPathNotFound, w;
   if (!w.drive->ready && !forBuilding) return w.error = kErrNotReady, w;
-  std::vector<std::string> parts = Components(std::string_view(full).substr(3));
-  for (std::string& part : parts) part = Utf8FromCodePage(part);  // names are kept in UTF-8
+  // Names are kept in UTF-8; the path is read as a whole, as shown text.
+  const std::vector<std::string> parts =
+      Components(Utf8FromShown(std::string_view(full).substr(3)));
   Node* cur = &w.drive->root;
   if (parts.empty()) return w.node = cur, w;
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
@@ -213,11 +214,11 @@ SimFileSystem::Node* SimFileSystem::MakeFolders(const std::string& path) {
 }
 
 void SimFileSystem::AddFolder(const std::string& path) {
-  MakeFolders(Utf8FromCodePage(FullPath(path)));
+  MakeFolders(Utf8FromShown(FullPath(path)));
 }
 
 void SimFileSystem::AddFile(const std::string& path, const std::string& data, uint32_t attributes) {
-  AddFileUtf8(Utf8FromCodePage(FullPath(path)), data, attributes);
+  AddFileUtf8(Utf8FromShown(FullPath(path)), data, attributes);
 }
 
 void SimFileSystem::AddFolderUtf8(const std::string& path) { MakeFolders(path); }
@@ -262,7 +263,7 @@ std::vector<FindData> SimFileSystem::Find(const std::string& pattern) {
   if (w.error || !w.node || !w.node->IsDir())
     return Fail(w.error ? w.error : kErrPathNotFound), std::vector<FindData>{};
   std::vector<FindData> found;
-  const std::string wanted = Utf8FromCodePage(mask);
+  const std::string wanted = Utf8FromShown(mask);
   if (w.node->parent) {  // below the root: "." and ".." come first
     for (const char* dots : {".", ".."})
       if (MatchesPattern(mask, dots)) {
@@ -337,7 +338,7 @@ std::string SimFileSystem::ShortPath(const std::string& input) {
   Where target = Locate(input);
   if (target.error || !target.node) return Fail(target.error ? target.error : kErrFileNotFound), "";
   // Rebuild the path as given, each long component replaced by its alias.
-  const std::string p = Slashes(input);
+  const std::string p = Utf8FromShown(Slashes(input));  // the host's form is built below
   std::string out;
   std::string rest = p;
   Node* cur = nullptr;
@@ -358,9 +359,15 @@ std::string SimFileSystem::ShortPath(const std::string& input) {
     if (c == "..") {
       cur = cur->parent ? cur->parent : cur;
     } else if (c != ".") {
-      cur = cur->Child(Utf8FromCodePage(TrimName(c)));
+      cur = cur->Child(TrimName(c));
       if (!cur) return Fail(kErrFileNotFound), "";  // not reached: the target exists
-      if (!cur->alias.empty()) shown = cur->alias;
+      if (!cur->alias.empty()) {
+        shown = cur->alias;
+      } else if (auto exact = CodePageFromUtf8(c)) {
+        shown = *exact;
+      } else {
+        return Fail(kErrInvalidName), "";  // no short form to hand on
+      }
     }
     out += (first ? "" : "\\") + shown;
     first = false;
@@ -376,6 +383,11 @@ bool SimFileSystem::SetCurrentDirectory(const std::string& path) {
   if (!w.node->IsDir()) return Fail(kErrDirectory);
   std::string full = FullPath(path);
   if (full.size() > 3 && full.back() == '\\') full.pop_back();
+  // Held as the system gives it: in the code page, by its short form if need be.
+  if (!CodePageFromShown(full)) {
+    const std::string shortForm = ShortPath(full);
+    full = shortForm.empty() ? CodePageOrMarksFromUtf8(Utf8FromShown(full)) : shortForm;
+  }
   current_ = full;
   driveCurrent_[UpperLetter(full[0])] = full;
   return Succeed();

@@ -41,12 +41,11 @@ uint64_t Ticks(const FILETIME& t) {
 
 std::u16string_view View(const wchar_t* s) { return reinterpret_cast<const char16_t*>(s); }
 
-// The wide form of a path the library holds in the code page; nothing for
-// bytes the code page does not have.
+// The wide form of a path the library holds as shown text (see
+// code_page_text.h): a name the code page cannot hold comes in UTF-8.
 std::optional<std::wstring> WidePath(const std::string& path) {
-  const auto w = WideFromCodePage(path);
-  if (!w) return std::nullopt;
-  return std::wstring(reinterpret_cast<const wchar_t*>(w->data()), w->size());
+  const std::u16string w = WideFromShown(path);
+  return std::wstring(reinterpret_cast<const wchar_t*>(w.data()), w.size());
 }
 
 // A name as the host gets it: the long name when the code page holds it

@@ -1,11 +1,13 @@
 // Text measure and system metrics from the system: a screen device context
-// with the font selected, GetTextExtentPoint32A, GetSystemMetrics.
+// with the font selected, GetTextExtentPoint32W, GetSystemMetrics.
 #include <windows.h>
 
 #include <algorithm>
 
+#include "platform/code_page_text.h"
 #include "ui/control.h"
 #include "ui/text_metrics.h"
+#include "ui/win32/win32_internal.h"
 
 namespace w95::ui {
 
@@ -71,7 +73,8 @@ class MeasureDC {
   HDC Handle() const { return dc_; }
   int Width(const std::string& text) const {
     SIZE size{};
-    GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = win32::WideText(text);
+    GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size.cx;
   }
 
@@ -100,16 +103,23 @@ int WidestText(const Font& font, const std::vector<std::string>& texts) {
     for (const auto& t : texts) widest = std::max(widest, dc.Width(t));
     return widest;
   }
-  std::vector<std::pair<int, size_t>> bySum(texts.size());
+  // Text in UTF-8 (what the code page cannot hold) has no byte sums: it is
+  // measured.
+  std::vector<std::pair<int, size_t>> bySum;
+  bySum.reserve(texts.size());
   for (size_t i = 0; i < texts.size(); ++i) {
+    if (!platform::CodePageFromShown(texts[i])) {
+      widest = std::max(widest, dc.Width(texts[i]));
+      continue;
+    }
     int sum = 0;
     for (unsigned char c : texts[i]) sum += advance[c];
-    bySum[i] = {sum, i};
+    bySum.emplace_back(sum, i);
   }
-  std::partial_sort(bySum.begin(), bySum.begin() + kMeasured, bySum.end(),
+  const size_t measured = std::min(kMeasured, bySum.size());
+  std::partial_sort(bySum.begin(), bySum.begin() + static_cast<ptrdiff_t>(measured), bySum.end(),
                     [](const auto& a, const auto& b) { return a.first > b.first; });
-  for (size_t k = 0; k < kMeasured; ++k)
-    widest = std::max(widest, dc.Width(texts[bySum[k].second]));
+  for (size_t k = 0; k < measured; ++k) widest = std::max(widest, dc.Width(texts[bySum[k].second]));
   return widest;
 }
 

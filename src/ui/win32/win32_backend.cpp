@@ -62,9 +62,9 @@ Answer pendingAnswer;
 HHOOK cbtHook = nullptr;
 
 std::string TextOf(HWND h) {
-  char buf[1024] = {};
-  GetWindowTextA(h, buf, sizeof buf);
-  return buf;
+  wchar_t buf[1024] = {};
+  GetWindowTextW(h, buf, 1024);
+  return ShownText(buf);
 }
 
 BOOL CALLBACK CollectButton(HWND child, LPARAM lp) {
@@ -151,7 +151,7 @@ class Win32Backend final : public Backend {
     MSG msg;
     while (form.GetModalResult() == mrNone && !HasParkedFailure()) {
       ++ownLoops;
-      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
       --ownLoops;
       if (got <= 0) {
         PostQuitMessage(static_cast<int>(msg.wParam));
@@ -227,10 +227,12 @@ class Win32Backend final : public Backend {
     HWND owner = OwnerWindow();
     if (Automation* s = ActiveAutomation()) {
       const ModalResult answer = s->TakeMessageAnswer(kind, text, buttons);
-      return static_cast<ModalResult>(
-          Answering(title, answer, [&] { return MessageBoxA(owner, body.c_str(), title, type); }));
+      return static_cast<ModalResult>(Answering(title, answer, [&] {
+        return MessageBoxW(owner, WideText(body).c_str(), WideText(title).c_str(), type);
+      }));
     }
-    return static_cast<ModalResult>(MessageBoxA(owner, body.c_str(), title, type));
+    return static_cast<ModalResult>(
+        MessageBoxW(owner, WideText(body).c_str(), WideText(title).c_str(), type));
   }
 
   void StartTimer(Timer& t) override {
@@ -400,7 +402,7 @@ bool PreTranslate(MSG& msg, Form* form) {
     Safely([&] { used = form->UserAccelerator(static_cast<char>(msg.wParam)); });
     if (used) return true;
   }
-  return IsDialogMessageA(fh, &msg) != 0;
+  return IsDialogMessageW(fh, &msg) != 0;
 }
 
 // Modeless forms live on the host's message loop, which knows nothing of
@@ -442,14 +444,14 @@ void Win32Backend::Shutdown() {
 void WatchModelessForms() {
   if (!getMessageHook)
     getMessageHook =
-        SetWindowsHookExA(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
+        SetWindowsHookExW(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
 }
 
 void PumpMessage(MSG& msg) {
   FlushPendingPeers();
   if (PreTranslate(msg, detail::ActiveForm())) return;
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 void PumpPending() {
@@ -462,7 +464,7 @@ void PumpPending() {
   // came after it queued: run now, they would be handled before that key
   // and text typed ahead would come out backwards.
   const UINT noInput = previewingKeys ? PM_QS_POSTMESSAGE | PM_QS_PAINT | PM_QS_SENDMESSAGE : 0;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | noInput)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | noInput)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;

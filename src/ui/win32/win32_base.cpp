@@ -1,6 +1,7 @@
 #include <map>
 #include <tuple>
 
+#include "platform/code_page_text.h"
 #include "ui/application.h"
 #include "ui/win32/win32_internal.h"
 
@@ -41,6 +42,16 @@ void Safely(const std::function<void()>& fn) {
   }
 }
 
+std::wstring WideText(std::string_view shown) {
+  const std::u16string w = platform::WideFromShown(shown);
+  return std::wstring(reinterpret_cast<const wchar_t*>(w.data()), w.size());
+}
+
+std::string ShownText(std::wstring_view wide) {
+  return platform::ShownFromWide(
+      std::u16string_view(reinterpret_cast<const char16_t*>(wide.data()), wide.size()));
+}
+
 bool HasParkedFailure() { return parked != nullptr; }
 
 void RethrowParkedFailure() {
@@ -70,9 +81,9 @@ WindowPeer* WindowPeer::From(HWND hwnd) {
 }
 
 void WindowPeer::PutText(const std::string& text) {
-  if (NativeText(hwnd_) == text) return;  // a typed name the code page cannot hold stays as typed
+  if (NativeText(hwnd_) == text) return;  // what the user typed stays as typed
   updating_ = true;
-  SetWindowTextA(hwnd_, text.c_str());
+  SetWindowTextW(hwnd_, WideText(text).c_str());
   updating_ = false;
 }
 

@@ -34,24 +34,28 @@ void HdcCanvas::FrameRect(const Rect& r) {
 
 void HdcCanvas::PutText(int x, int y, const std::string& text) {
   SetBkMode(dc_, TRANSPARENT);
-  TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+  const std::wstring wide = WideText(text);
+  TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 void HdcCanvas::PutTextRect(const Rect& clip, int x, int y, const std::string& text) {
   RECT rc = ToRect(clip);
   SetBkMode(dc_, TRANSPARENT);
-  ExtTextOutA(dc_, x, y, ETO_CLIPPED, &rc, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+  const std::wstring wide = WideText(text);
+  ExtTextOutW(dc_, x, y, ETO_CLIPPED, &rc, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
 }
 
 int HdcCanvas::TextWidth(const std::string& text) {
   SIZE s{};
-  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &s);
+  const std::wstring wide = WideText(text);
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &s);
   return s.cx;
 }
 
 int HdcCanvas::TextHeight(const std::string& text) {
   SIZE s{};
-  GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &s);
+  const std::wstring wide = WideText(text);
+  GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &s);
   return s.cy;
 }
 

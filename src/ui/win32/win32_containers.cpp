@@ -4,6 +4,7 @@
 // input every peer shares.
 #include <windows.h>
 
+#include "platform/code_page_text.h"
 #include "ui/application.h"
 #include "ui/image.h"
 #include "ui/panel.h"
@@ -15,7 +16,7 @@ namespace w95::ui::win32 {
 
 namespace {
 
-constexpr char kWindowClass[] = "W95Window";
+constexpr wchar_t kWindowClass[] = L"W95Window";
 
 class PanelPeer : public ContainerPeer {
  public:
@@ -40,7 +41,8 @@ class PanelPeer : public ContainerPeer {
                                                                 : DT_CENTER;
       SetBkMode(dc, TRANSPARENT);
       HGDIOBJ old = SelectObject(dc, FontHandle(p.GetFont()));
-      DrawTextA(dc, p.Text().c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
+      DrawTextW(dc, WideText(p.Text()).c_str(), -1, &r,
+                DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | align);
       SelectObject(dc, old);
     }
   }
@@ -74,7 +76,7 @@ class ImagePeer : public ContainerPeer {
 
 LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   auto* p = dynamic_cast<ContainerPeer*>(WindowPeer::From(h));
-  if (!p) return DefWindowProcA(h, msg, wp, lp);
+  if (!p) return DefWindowProcW(h, msg, wp, lp);
   const HandlerScope running;  // the system's move and size loops run in here
   LRESULT result = 0;
   bool handled = false;
@@ -83,7 +85,7 @@ LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     result = p->Proc(msg, wp, lp);
     handled = true;
   });
-  return handled ? result : DefWindowProcA(h, msg, wp, lp);
+  return handled ? result : DefWindowProcW(h, msg, wp, lp);
 }
 
 }  // namespace
@@ -105,8 +107,12 @@ bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
       return false;
     case WM_CHAR: {
       // Every control sees its characters first (a list's type-ahead before
-      // the native list's own search of one letter).
-      char ch = static_cast<char>(wp);
+      // the native list's own search of one letter). Key events take the
+      // characters of the code page; any other goes to the window alone.
+      const std::u16string unit(1, static_cast<char16_t>(wp));
+      const auto inCodePage = platform::CodePageFromWide(unit);
+      if (!inCodePage || inCodePage->size() != 1) return false;
+      char ch = (*inCodePage)[0];
       c.UserKeyPress(ch);
       return ch == 0;
     }
@@ -210,7 +216,7 @@ LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSCROLLBAR:
       if (WindowPeer* child = From(reinterpret_cast<HWND>(lp)))
         return reinterpret_cast<LRESULT>(child->ControlColor(reinterpret_cast<HDC>(wp)));
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_ERASEBKGND:
       return TRUE;
     case WM_PAINT: {
@@ -231,7 +237,7 @@ LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     default:
       if (CommonInput(*this, msg, wp, lp)) return msg == WM_SETCURSOR ? TRUE : 0;
-      return DefWindowProcA(hwnd_, msg, wp, lp);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
   }
 }
 
@@ -240,26 +246,26 @@ bool containerRegistered = false;
 }  // namespace
 
 void UnregisterContainerClass() {
-  if (containerRegistered) UnregisterClassA(kWindowClass, Instance());
+  if (containerRegistered) UnregisterClassW(kWindowClass, Instance());
   containerRegistered = false;
 }
 
 HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id, const Rect& r) {
   bool& registered = containerRegistered;
   if (!registered) {
-    WNDCLASSA wc{};
+    WNDCLASSW wc{};
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &ContainerProc;
     wc.hInstance = Instance();
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
-    RegisterClassA(&wc);
+    RegisterClassW(&wc);
     registered = true;
   }
-  return CreateWindowExA(exStyle, kWindowClass, c.Text().c_str(), style, r.left, r.top, r.width,
-                         r.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         Instance(), nullptr);
+  return CreateWindowExW(exStyle, kWindowClass, WideText(c.Text()).c_str(), style, r.left, r.top,
+                         r.width, r.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
 }
 
 std::unique_ptr<WindowPeer> MakePanelPeer(Control& c, HWND h) {

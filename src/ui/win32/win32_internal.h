@@ -126,7 +126,12 @@ class NativePeer : public WindowPeer {
 LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp);
 // Input common to every peer; true when the message was used up.
 bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp);
-std::string NativeText(HWND h);  // a window's text
+std::string NativeText(HWND h);  // a window's text, as shown text
+// Text crosses into the windows wide: the toolkit's strings are shown text
+// (platform/code_page_text.h: the code page, or UTF-8 for what it cannot
+// hold), every window is a Unicode window and takes them as UTF-16.
+std::wstring WideText(std::string_view shown);
+std::string ShownText(std::wstring_view wide);
 
 // Queues a session's script to run inside the form's modal loop (win32_form.cpp).
 void QueueScript(Form& form, std::function<void(Form&)> script);

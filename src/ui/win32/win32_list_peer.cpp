@@ -173,7 +173,8 @@ class ListPeer : public NativePeer {
       shown_.assign(static_cast<size_t>(lb.Count()), false);
       SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
       for (int i = 0; i < lb.Count(); ++i)
-        SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lb.Item(i).c_str()));
+        SendMessageW(hwnd_, LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(WideText(lb.Item(i)).c_str()));
       SyncSelection();
       if (top > 0 && top < lb.Count())
         SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
@@ -249,19 +250,19 @@ class ListPeer : public NativePeer {
     HWND old = hwnd_;
     if (!control_.Hint().empty()) DropHint(*this);
     const Rect& r = control_.Bounds();
-    HWND fresh = CreateWindowExA(
-        static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), "LISTBOX", "",
+    HWND fresh = CreateWindowExW(
+        static_cast<DWORD>(GetWindowLongPtrA(old, GWL_EXSTYLE)), L"LISTBOX", L"",
         static_cast<DWORD>(style & ~static_cast<LONG_PTR>(kMadeStyles)) | StylesOf(lb) | keep,
         r.left, r.top, r.width, r.height, GetParent(old),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))), Instance(), nullptr);
     if (!fresh) return false;
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowLongPtrA(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    SetWindowLongPtrW(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     SetWindowLongPtrA(old, GWLP_USERDATA, 0);
     hwnd_ = fresh;
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
     DestroyWindow(old);
     WindowPeer::Changed(Prop::Font);
     Changed(Prop::Items);
@@ -290,8 +291,8 @@ class ListPeer : public NativePeer {
     for (int k = 0; k < sp->removed; ++k)
       SendMessageA(hwnd_, LB_DELETESTRING, static_cast<WPARAM>(sp->at), 0);
     for (int k = 0; k < sp->added; ++k)
-      SendMessageA(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(sp->at + k),
-                   reinterpret_cast<LPARAM>(lb.Item(sp->at + k).c_str()));
+      SendMessageW(hwnd_, LB_INSERTSTRING, static_cast<WPARAM>(sp->at + k),
+                   reinterpret_cast<LPARAM>(WideText(lb.Item(sp->at + k)).c_str()));
     const auto at = shown_.begin() + sp->at;
     shown_.insert(shown_.erase(at, at + sp->removed), static_cast<size_t>(sp->added), false);
     SyncSelection();

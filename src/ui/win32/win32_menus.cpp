@@ -21,7 +21,7 @@ void Fill(HMENU menu, const MenuItem& parent, bool bar) {
   for (int i = 0; i < parent.Count(); ++i) {
     const MenuItem& item = parent.Item(i);
     if (!item.Visible()) continue;
-    MENUITEMINFOA mi{};
+    MENUITEMINFOW mi{};
     mi.cbSize = sizeof mi;
     mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
     mi.fType = item.IsSeparator() ? MFT_SEPARATOR : MFT_STRING;
@@ -31,14 +31,15 @@ void Fill(HMENU menu, const MenuItem& parent, bool bar) {
     mi.wID = item.Command();
     std::string text = item.Caption();
     if (!bar && !item.ShortCut().empty() && !item.IsSeparator()) text += "\t" + item.ShortCut();
-    mi.dwTypeData = text.data();
+    std::wstring wide = WideText(text);
+    mi.dwTypeData = wide.data();
     if (item.Count() > 0) {
       mi.fMask |= MIIM_SUBMENU;
       mi.hSubMenu = CreatePopupMenu();
       popups[mi.hSubMenu] = &item;
       Fill(mi.hSubMenu, item, false);
     }
-    InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &mi);
+    InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &mi);
   }
 }
 }  // namespace

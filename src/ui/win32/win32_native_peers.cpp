@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/code_page_text.h"
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -20,18 +19,17 @@
 namespace w95::ui::win32 {
 
 // What the user typed or pasted, read wide: a character the code page cannot
-// hold comes back as "?" (which no file name takes), never as a look-alike
-// ("Ωmega" is not "omega").
+// hold comes back as itself (in UTF-8), never as a look-alike ("Ωmega" is not
+// "omega").
 std::string NativeText(HWND h) {
   std::wstring s(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
   s.resize(static_cast<size_t>(GetWindowTextW(h, s.data(), static_cast<int>(s.size()))));
-  return platform::CodePageOrMarks(
-      std::u16string_view(reinterpret_cast<const char16_t*>(s.data()), s.size()));
+  return ShownText(s);
 }
 
 LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   WindowPeer* p = WindowPeer::From(h);
-  if (!p) return DefWindowProcA(h, msg, wp, lp);
+  if (!p) return DefWindowProcW(h, msg, wp, lp);
   // The control's own procedure may run a loop of its own (tracking, a
   // drop-down): its form is not freed under it.
   const HandlerScope running;
@@ -48,7 +46,7 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_LBUTTONDOWN) {
       // The control's own handling (a scroll bar tracks the mouse until the
       // button is released) comes first; the mouse-down event after it.
-      result = CallWindowProcA(original, h, msg, wp, lp);
+      result = CallWindowProcW(original, h, msg, wp, lp);
       used = true;
       if (WindowPeer::From(h) == p)
         p->GetControl().UserMouseDown(MouseButton::Left, ShiftState(),
@@ -60,16 +58,16 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     if (used && msg == WM_SETCURSOR) result = TRUE;
   });
   if (used) return result;
-  return CallWindowProcA(original, h, msg, wp, lp);
+  return CallWindowProcW(original, h, msg, wp, lp);
 }
 
 NativePeer::NativePeer(Control& c, HWND h) : WindowPeer(c, h) {
   original = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+      SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
 }
 
 NativePeer::~NativePeer() {
-  SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
 }
 
 namespace {
@@ -119,8 +117,8 @@ class ButtonPeer : public NativePeer {
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     HFONT old = static_cast<HFONT>(SelectObject(dc, FontHandle(control_.GetFont())));
     RECT calc{0, 0, 0, 0};
-    const std::string& text = control_.Text();
-    if (!text.empty()) DrawTextA(dc, text.c_str(), -1, &calc, DT_CALCRECT | DT_SINGLELINE);
+    const std::wstring text = WideText(control_.Text());
+    if (!text.empty()) DrawTextW(dc, text.c_str(), -1, &calc, DT_CALCRECT | DT_SINGLELINE);
     const Rect whole{d.rcItem.left, d.rcItem.top, d.rcItem.right - d.rcItem.left,
                      d.rcItem.bottom - d.rcItem.top};
     const ButtonFace face = LayoutButtonFace(whole, true, calc.right, calc.bottom, pressed);
@@ -134,12 +132,12 @@ class ButtonPeer : public NativePeer {
         RECT hr = tr;
         OffsetRect(&hr, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextA(dc, text.c_str(), -1, &hr, DT_SINGLELINE);
+        DrawTextW(dc, text.c_str(), -1, &hr, DT_SINGLELINE);
         SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
       } else {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
       }
-      DrawTextA(dc, text.c_str(), -1, &tr, DT_SINGLELINE);
+      DrawTextW(dc, text.c_str(), -1, &tr, DT_SINGLELINE);
     }
     SelectObject(dc, old);
     if (d.itemState & ODS_FOCUS) {
@@ -291,13 +289,13 @@ class ComboPeer : public NativePeer {
     if (p == Prop::Items) {
       SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
       for (const auto& s : cb.Items())
-        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s.c_str()));
+        SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(s).c_str()));
       SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(cb.ItemIndex()), 0);
     } else if (p == Prop::ItemIndex) {
       SendMessageA(hwnd_, CB_SETCURSEL, static_cast<WPARAM>(cb.ItemIndex()), 0);
     } else if (p == Prop::Text) {
       if (cb.Style() != ComboStyle::DropDownList && NativeText(hwnd_) != cb.Text())
-        SetWindowTextA(hwnd_, cb.Text().c_str());
+        SetWindowTextW(hwnd_, WideText(cb.Text()).c_str());
     } else {
       WindowPeer::Changed(p);
     }

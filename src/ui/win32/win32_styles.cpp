@@ -81,24 +81,25 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   const int id = nextId++;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) |
                 (c.TabStop() ? WS_TABSTOP : 0) | (c.Enabled() ? 0 : WS_DISABLED);
-  auto native = [&](const char* cls, DWORD more, DWORD ex) {
-    return CreateWindowExA(ex, cls, c.Text().c_str(), style | more, r.left, r.top, r.width,
-                           r.height, ph, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  // Unicode windows all: they hold any text the toolkit gives them.
+  auto native = [&](const wchar_t* cls, DWORD more, DWORD ex) {
+    return CreateWindowExW(ex, cls, WideText(c.Text()).c_str(), style | more, r.left, r.top,
+                           r.width, r.height, ph, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            Instance(), nullptr);
   };
   std::unique_ptr<WindowPeer> peer;
   if (auto* b = dynamic_cast<Button*>(&c)) {
-    peer = MakeButtonPeer(c, native("BUTTON", StylesOf(*b), 0));
+    peer = MakeButtonPeer(c, native(L"BUTTON", StylesOf(*b), 0));
   } else if (dynamic_cast<CheckBox*>(&c)) {
-    peer = MakeButtonPeer(c, native("BUTTON", BS_CHECKBOX, 0));
+    peer = MakeButtonPeer(c, native(L"BUTTON", BS_CHECKBOX, 0));
   } else if (dynamic_cast<RadioButton*>(&c)) {
-    peer = MakeButtonPeer(c, native("BUTTON", BS_RADIOBUTTON, 0));
+    peer = MakeButtonPeer(c, native(L"BUTTON", BS_RADIOBUTTON, 0));
   } else if (auto* l = dynamic_cast<Label*>(&c)) {
-    peer = MakeLabelPeer(c, native("STATIC", StylesOf(*l) | SS_NOTIFY, 0));
+    peer = MakeLabelPeer(c, native(L"STATIC", StylesOf(*l) | SS_NOTIFY, 0));
   } else if (auto* e = dynamic_cast<Edit*>(&c)) {
-    peer = MakeEditPeer(c, native("EDIT", StylesOf(*e), WS_EX_CLIENTEDGE));
+    peer = MakeEditPeer(c, native(L"EDIT", StylesOf(*e), WS_EX_CLIENTEDGE));
   } else if (auto* sb = dynamic_cast<ScrollBar*>(&c)) {
-    peer = MakeScrollBarPeer(c, native("SCROLLBAR", sb->Vertical() ? SBS_VERT : SBS_HORZ, 0));
+    peer = MakeScrollBarPeer(c, native(L"SCROLLBAR", sb->Vertical() ? SBS_VERT : SBS_HORZ, 0));
   } else if (auto* cb = dynamic_cast<ComboBox*>(&c)) {
     // A hidden combo box gets its window when it is first shown: its
     // drop-down list is a window of its own, and making the two is the
@@ -109,20 +110,20 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
                                                                : CBS_SIMPLE;
     const DWORD drawn = cb->ShowsGlyphs() ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0;
     HWND h =
-        CreateWindowExA(0, "COMBOBOX", "", style | kind | drawn | WS_VSCROLL | CBS_AUTOHSCROLL,
+        CreateWindowExW(0, L"COMBOBOX", L"", style | kind | drawn | WS_VSCROLL | CBS_AUTOHSCROLL,
                         r.left, r.top, r.width, r.height + 16 * cb->DropDownCount(), ph,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
     peer = MakeComboPeer(c, h);
   } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
     const DWORD more = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | StylesOf(*lb);
-    peer = MakeListPeer(c, native("LISTBOX", more, WS_EX_CLIENTEDGE));
+    peer = MakeListPeer(c, native(L"LISTBOX", more, WS_EX_CLIENTEDGE));
   } else if (dynamic_cast<StringGrid*>(&c)) {
     peer = MakeGridPeer(c, CreateContainer(c, WS_EX_CLIENTEDGE, style | WS_VSCROLL, ph, id, r));
   } else if (dynamic_cast<Image*>(&c) || dynamic_cast<Gauge*>(&c)) {
     peer = MakeImagePeer(c, CreateContainer(c, 0, style, ph, id, r));
   } else if (dynamic_cast<TabControl*>(&c)) {
     EnsureCommonControls();
-    peer = MakeTabPeer(c, native(WC_TABCONTROLA, WS_CLIPCHILDREN, 0));
+    peer = MakeTabPeer(c, native(WC_TABCONTROLW, WS_CLIPCHILDREN, 0));
   } else {  // panels and any other container
     peer = MakePanelPeer(c, CreateContainer(c, WS_EX_CONTROLPARENT, style, ph, id, r));
   }

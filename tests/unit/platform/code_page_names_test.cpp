@@ -37,6 +37,48 @@ TEST(CodePageText, OnlyExactConversionsAndMarksForWhatDoesNotFit) {
   EXPECT_EQ(CodePageOrMarksFromUtf8(kSmile), "?.bmp") << "one mark per character";
 }
 
+TEST(CodePageText, ShownTextKeepsTheCodePageAndTellsUtf8FromIt) {
+  // What the code page holds stays in it; each other character is in UTF-8.
+  EXPECT_EQ(ShownFromUtf8(kCafe), "caf\xE9.bmp");
+  EXPECT_EQ(ShownFromUtf8(kPhoto), kPhoto);
+  EXPECT_EQ(ShownFromUtf8("caf\xC3\xA9 \xCE\xA9"), "caf\xE9 \xCE\xA9") << "per character";
+  for (const char* name : {kCafe, kOmega, kPhoto, kSmile}) {
+    const std::string shown = ShownFromUtf8(name);
+    EXPECT_EQ(Utf8FromShown(shown), name) << "round trip of " << name;
+    EXPECT_EQ(CodePageFromShown(shown).has_value(), CodePageFromUtf8(name).has_value()) << name;
+  }
+  // Code-page text that happens to be well-formed UTF-8 ("Ã©") is still
+  // code page: its UTF-8 reading would be a character the code page holds.
+  EXPECT_EQ(Utf8FromShown("\xC3\xA9"), "\xC3\x83\xC2\xA9");
+  EXPECT_EQ(CodePageFromShown("\xC3\xA9"), "\xC3\xA9");
+  // Pieces joined: a folder in the code page, a name in UTF-8, and a whole
+  // path straight from the file system.
+  EXPECT_EQ(Utf8FromShown(std::string("c:\\caf\xE9\\") + kPhoto),
+            std::string("c:\\caf\xC3\xA9\\") + kPhoto);
+  EXPECT_EQ(Utf8FromShown(std::string("c:\\caf\xC3\xA9\\") + kPhoto),
+            std::string("c:\\caf\xC3\xA9\\") + kPhoto);
+  EXPECT_EQ(WideFromShown(kSmile).size(), 6u) << "a surrogate pair and \".bmp\"";
+}
+
+TEST(SimFiles, PathsInShownTextReachTheFilesAndShortFormsAreForTheHost) {
+  SimFileSystem fs;
+  fs.AddFileUtf8(std::string("C:\\") + kPhoto + "\\" + kCafe, "inside");
+  const std::string folder = ShownFromUtf8(kPhoto);
+  EXPECT_EQ(fs.ReadFile("c:\\" + folder + "\\caf\xE9.bmp").value_or(""), "inside");
+  const std::string shortPath = fs.ShortPath("c:\\" + folder + "\\caf\xE9.bmp");
+  ASSERT_TRUE(CodePageFromShown(shortPath)) << shortPath;
+  EXPECT_EQ(fs.ReadFile(shortPath).value_or(""), "inside");
+  // The current folder is held as the system gives it: in the code page.
+  ASSERT_TRUE(fs.SetCurrentDirectory("c:\\" + folder));
+  EXPECT_TRUE(CodePageFromShown(fs.CurrentDirectory())) << fs.CurrentDirectory();
+  EXPECT_EQ(fs.ReadFile("caf\xE9.bmp").value_or(""), "inside");
+  // Without aliases there is no short form to give.
+  fs.AddDrive('D');
+  fs.SetShortNames('D', false);
+  fs.AddFileUtf8(std::string("D:\\") + kOmega, "omega");
+  EXPECT_EQ(fs.ShortPath("d:\\" + ShownFromUtf8(kOmega)), "");
+}
+
 TEST(CodePageText, Utf8AndUtf16RoundTripAndMalformedUtf8IsRefused) {
   for (const char* name : {kCafe, kOmega, kPhoto, kSmile}) {
     const auto wide = w95::Utf16FromUtf8(name);

@@ -290,6 +290,33 @@ inline void ListBoxFindsEntriesByTheLettersTyped() {
   EXPECT_EQ(clicks, 1 + 10) << "each letter that finds an entry selects it as a click does";
 }
 
+// Greek, Japanese and an emoji, which the code page cannot hold, reach the
+// windows and come back as they are; "é" stays in the code page.
+inline void TextBeyondTheCodePageIsShownAndTypedAsItIs() {
+  const std::string omega = "\xCE\xA9mega.bmp", photo = "\xE5\x86\x99\xE7\x9C\x9F.bmp",
+                    smile = "\xF0\x9F\x98\x80.bmp", apple = "\xE5pple.bmp";
+  Session session;
+  Sample f;
+  f.SetCaption(photo);
+  f.LabelName.SetCaption(omega);
+  f.Files.SetTypeAheadFind(true);
+  f.Files.Assign({photo, apple, smile, "caf\xE9.bmp"});
+  session.WhenModal<Sample>([&](User& u, Sample& s) {
+    EXPECT_EQ(u.TextOf("LabelName"), omega);
+    u.Type("EditName", photo);
+    EXPECT_EQ(u.TextOf("EditName"), photo);
+    EXPECT_EQ(s.EditName.Text(), photo);
+    u.Type("EditName", "caf\xE9 " + smile);
+    EXPECT_EQ(s.EditName.Text(), "caf\xE9 " + smile) << "each character in its own form";
+    u.Select("Files", 3);
+    u.TypeChars("\xE5");
+    EXPECT_EQ(s.Files.ItemIndex(), 1) << "\"\xE5\" (a ring) does not begin the Japanese name";
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(f.Caption(), photo);
+}
+
 inline void MenusCheckRadioItemsHideItemsAndTellTheSender() {
   Session session;
   Sample f;
@@ -497,6 +524,7 @@ inline const std::vector<Named>& All() {
       {"ListBoxSortsAndSelectsLikeWindows", &ListBoxSortsAndSelectsLikeWindows},
       {"ListBoxTakesAWholeListAndSelectionInOneGo", &ListBoxTakesAWholeListAndSelectionInOneGo},
       {"ListBoxFindsEntriesByTheLettersTyped", &ListBoxFindsEntriesByTheLettersTyped},
+      {"TextBeyondTheCodePageIsShownAndTypedAsItIs", &TextBeyondTheCodePageIsShownAndTypedAsItIs},
       {"MenusCheckRadioItemsHideItemsAndTellTheSender",
        &MenusCheckRadioItemsHideItemsAndTellTheSender},
       {"PopupMenuRunsTheChosenItem", &PopupMenuRunsTheChosenItem},

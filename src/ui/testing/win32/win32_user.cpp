@@ -39,11 +39,14 @@ class Win32User final : public User {
     SetFocus(h);
     SendMessageA(h, EM_SETSEL, 0, -1);
     if (text.empty()) SendMessageA(h, WM_CHAR, VK_BACK, 1);
-    for (size_t i = 0; i < text.size(); ++i) {
+    // Characters as the keyboard (or an input method) gives them: UTF-16
+    // units, so that a name the code page cannot hold is typed as it is.
+    const std::wstring wide = win32::WideText(text);
+    for (size_t i = 0; i < wide.size(); ++i) {
       // The first character replaces the selection; the others go at the end.
-      const int len = GetWindowTextLengthA(h);
-      if (i > 0) SendMessageA(h, EM_SETSEL, static_cast<WPARAM>(len), len);
-      SendMessageA(h, WM_CHAR, static_cast<unsigned char>(text[i]), 1);
+      const int len = GetWindowTextLengthW(h);
+      if (i > 0) SendMessageW(h, EM_SETSEL, static_cast<WPARAM>(len), len);
+      SendMessageW(h, WM_CHAR, static_cast<WPARAM>(wide[i]), 1);
     }
     Settle();
   }
@@ -258,12 +261,7 @@ class Win32User final : public User {
     Settle();
   }
 
-  std::string TextOf(std::string_view name) override {
-    HWND h = Window(name);
-    std::string s(static_cast<size_t>(GetWindowTextLengthA(h)) + 1, '\0');
-    s.resize(static_cast<size_t>(GetWindowTextA(h, s.data(), static_cast<int>(s.size()))));
-    return s;
-  }
+  std::string TextOf(std::string_view name) override { return win32::NativeText(Window(name)); }
 
   int PositionOf(std::string_view name) override {
     return static_cast<int>(SendMessageA(Window(name), SBM_GETPOS, 0, 0));
