@@ -10,6 +10,7 @@
 #include "explorer/messages.h"
 #include "explorer/names.h"
 #include "explorer/rename.h"
+#include "platform/code_page_text.h"
 #include "platform/platform.h"
 #include "settings/exchange.h"
 #include "settings/ini_file.h"
@@ -65,7 +66,7 @@ void TFileForm::BtnOKClick(ui::Control& sender) {
     // A folder chosen is the folder the dialog is in (RunFolderDlg takes it).
     if (state_.setup.pickFolder) return Accept();
     Settings().WriteText(keys::kSection, keys::kSavename,
-                         AddBackslash(state_.currentFolder) + LongNameOf(state_.saveAsName));
+                         AddBackslash(HostFolder()) + LongNameOf(state_.saveAsName));
     return Accept();
   }
   // A convert-family kind whose depth is not in the table has no formats to
@@ -174,14 +175,18 @@ bool TFileForm::NameFollowsSelection() {
 }
 
 bool TFileForm::RefusedAsNameless(const std::string& name) {
-  // No file name holds "?" or "*": a listed entry that does is a stand-in.
-  const std::string part = FileNamePart(name);
-  if (part.find_first_of("*?") == std::string::npos) return false;
-  bool listed = false;
-  for (int i = 0; i < XFiles.Count() && !listed; ++i) listed = XFiles.Item(i) == part;
-  if (!listed) return false;
-  ShowError(NameCannotBePassedOn(part));
+  // A name the code page cannot hold goes to the host by its short form: a
+  // file without one (a volume that makes none) cannot be handed on.
+  if (platform::CodePageFromShown(name)) return false;
+  const std::string full = FullNameOf(name);
+  if (!Files().Stat(full) || !HostPathOf(full).empty()) return false;
+  ShowError(NameCannotBePassedOn(FileNamePart(name)));
   return true;
+}
+
+std::string TFileForm::HostFolder() const {
+  const std::string host = HostPathOf(state_.currentFolder);
+  return host.empty() ? state_.currentFolder : host;
 }
 
 bool TFileForm::RefusedAsNameless(const std::vector<int>& entries) {
@@ -207,14 +212,28 @@ bool TFileForm::StoreChosenName() {
   }
   std::string shortName;
   try {
-    const TIniFile ini = Settings();
-    ini.WriteText(keys::kSection, keys::kLongName, FileNamePart(full));
     shortName = ShortPathOf(full);
+    // A name the code page cannot hold: the host's long name is the short
+    // one. Where there is none the host is handed nothing.
+    if (!platform::CodePageFromShown(shortName)) {
+      if (placeholder) Files().DeleteFile(full);
+      ShowError(NameCannotBePassedOn(FileNamePart(full)));
+      return false;
+    }
+    const std::string longName = platform::CodePageFromShown(FileNamePart(full))
+                                     ? FileNamePart(full)
+                                     : FileNamePart(shortName);
+    const TIniFile ini = Settings();
+    ini.WriteText(keys::kSection, keys::kLongName, longName);
     ini.WriteText(keys::kSection, state_.modal ? keys::kSavename : keys::kWin95File, shortName);
   } catch (...) {
     if (placeholder) Files().DeleteFile(full);
     throw;
   }
+  // A name the code page cannot hold reaches the host only as the short
+  // name of a file that exists: the placeholder stays for the host to write
+  // over, so that the picture gets the name the user typed.
+  if (placeholder && !platform::CodePageFromShown(FileNamePart(full))) return true;
   if (placeholder && !Files().DeleteFile(shortName)) {
     ShowError(kMsgAccessDenied);
     return false;

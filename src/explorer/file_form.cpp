@@ -335,12 +335,12 @@ void TFileForm::FormActivate(ui::Control&) {
     ui::Application().ProcessMessages();
     XFiles.SetFocus();
     UpdateFiles();
-    if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
+    if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(ShownBoxText(state_.saveAsName));
     if (SavesAtADepth(Mode())) {
       BtnJPEG.SetVisible(look_.compressionButtonAllowed &&
                          ShowsCompressionButton(state_.currentFormatCode));
       Edit1Change(Edit1);
-      if (!state_.saveAsName.empty()) Edit1.SetText(state_.saveAsName);
+      if (!state_.saveAsName.empty()) Edit1.SetText(ShownBoxText(state_.saveAsName));
     }
     FormResize(*this);
   }
@@ -351,6 +351,12 @@ void TFileForm::FormActivate(ui::Control&) {
 int32_t TFileForm::SelectedFormatCode() const {
   const int pos = FilterComboBox1.ItemIndex();
   return pos >= 0 && pos < kFormatCodeRoom ? state_.formatCodeTable[static_cast<size_t>(pos)] : 0;
+}
+
+std::string TFileForm::ShownBoxText(const std::string& name) const {
+  if (IsFullPath(name)) return ShownPathOf(name);
+  if (name.find_first_of(":\\") != std::string::npos) return name;
+  return ShownNameOf(FullNameOf(name));
 }
 
 void TFileForm::StoreSaveSettings() {

@@ -264,6 +264,12 @@ class TFileForm : public ui::Form {
   // stand-in for a name that cannot be handed to the host.
   bool RefusedAsNameless(const std::string& name);
   bool RefusedAsNameless(const std::vector<int>& entries);
+  // The folder on show as the host takes it (its short form where the code
+  // page cannot hold it).
+  std::string HostFolder() const;
+  // A name for the name box: a file the code page cannot name by its long
+  // name (the host's name is its alias) is shown by that long name.
+  std::string ShownBoxText(const std::string& name) const;
   void FitWindowWidth(bool toScreen);
   // Starts reading the folder on show, its watch first (so that a change
   // made while it is read is seen). True, with the whole listing in `read`,

@@ -10,6 +10,7 @@
 #include "explorer/listing.h"
 #include "explorer/messages.h"
 #include "explorer/names.h"
+#include "platform/code_page_text.h"
 #include "settings/paths.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
@@ -54,7 +55,9 @@ std::string TFileForm::FullNameOf(const std::string& boxText) const {
 }
 
 void TFileForm::GoToFolder(const std::string& folder) {
-  state_.currentFolder = NormalFolder(folder);
+  // Folders the code page cannot hold are shown by their real names (the
+  // host's keys take the short form).
+  state_.currentFolder = ShownPathOf(NormalFolder(folder));
   state_.typedFilter.clear();
   Files().SetCurrentDirectory(state_.currentFolder);
   if (!state_.open) return;

@@ -9,6 +9,7 @@
 #include "explorer/form_support.h"
 #include "explorer/listing.h"
 #include "explorer/names.h"
+#include "platform/code_page_text.h"
 #include "settings/paths.h"
 
 namespace w95::explorer {
@@ -20,8 +21,11 @@ constexpr unsigned kQuickRead = 60;
 // How often a reading under way is looked at (ms).
 constexpr unsigned kReadPoll = 40;
 
+// Listed by the names the file system has (see ShownNameOf); the host is
+// handed the short name of one the code page cannot hold.
 FoundEntry Found(const platform::FindData& d) {
-  return FoundEntry{d.name, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0, d.size,
+  const std::string shown = d.longName.empty() ? d.name : platform::ShownFromUtf8(d.longName);
+  return FoundEntry{shown, d.IsDirectory(), (d.attributes & platform::kAttrSystem) != 0, d.size,
                     d.writeTime};
 }
 

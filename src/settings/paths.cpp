@@ -1,5 +1,6 @@
 #include "settings/paths.h"
 
+#include "platform/code_page_text.h"
 #include "platform/platform.h"
 
 namespace w95 {
@@ -59,6 +60,38 @@ std::string LongPathOf(const std::string& path) {
     start = end + 1;
   }
   return result;
+}
+
+std::string ShownNameOf(const std::string& path) {
+  const auto found = Files().Stat(path);
+  if (!found || found->longName.empty() || platform::CodePageFromUtf8(found->longName))
+    return NamePart(path);
+  return platform::ShownFromUtf8(found->longName);
+}
+
+std::string ShownPathOf(const std::string& path) {
+  if (path.size() <= 3 || path[1] != ':') return path;
+  std::string out = path.substr(0, 2);
+  for (size_t start = 3; start < path.size();) {
+    size_t end = path.find('\\', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string running = out + "\\" + path.substr(start, end - start);
+    out += "\\" + (end > start ? ShownNameOf(running) : std::string());
+    start = end + 1;
+  }
+  if (path.back() == '\\') out += '\\';
+  return out;
+}
+
+std::string LongShownNameOf(const std::string& path) {
+  const std::string shown = ShownNameOf(path);
+  return platform::CodePageFromShown(shown) ? LongNameOf(path) : shown;
+}
+
+std::string HostPathOf(const std::string& path) {
+  if (platform::CodePageFromShown(path)) return path;
+  const std::string shortPath = Files().ShortPath(path);
+  return platform::CodePageFromShown(shortPath) ? shortPath : std::string();
 }
 
 std::string TrimLeadingSpaces(const std::string& text) {

@@ -263,6 +263,15 @@ TEST_F(ExplorerDll, AddHandsOnNamesOutsideTheCodePageByNamesThatOpenThem) {
     }
     ASSERT_EQ(count, 4);
     Shot(d, "names253");
+    // Listed by the names the file system has.
+    std::vector<std::wstring> listed;
+    for (int i = 0; i < 4; ++i) {
+      std::wstring text(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+      listed.push_back(text);
+    }
+    for (const wchar_t* want : {names[0], names[1], names[2], L"omega.bmp"})
+      EXPECT_EQ(std::count(listed.begin(), listed.end(), want), 1) << listed.size();
     SendMessageA(list, LB_SETSEL, TRUE, -1);
     SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
