@@ -358,7 +358,7 @@ void TEditorForm::GridClick(ui::Control&) {
   const int row = CurrentRow();
   if (row < 1 || row >= Grid.RowCount()) return;
   const std::string path =
-      SlidePathText(Grid, row, [](const std::string& p) { return LongPathOf(p); });
+      SlidePathText(Grid, row, [](const std::string& p) { return ShownPathOf(LongPathOf(p)); });
   std::string caption =
       " " + path + " [" + std::to_string(row) + " of " + std::to_string(SlideCount(Grid)) + "]";
   if (missingCount_ > 0) caption += " - " + std::to_string(missingCount_) + " missing";

@@ -7,6 +7,7 @@
 #include "editor/editor_form.h"
 #include "editor/scrl_dlg.h"
 #include "editor/slide_ops.h"
+#include "platform/code_page_text.h"
 #include "platform/platform.h"
 #include "settings/exchange.h"
 #include "settings/ini_file.h"
@@ -183,7 +184,7 @@ void TEditorForm::BtnAddClick(bool insert) {
     int row = CurrentRow();
     if (!Grid.Cell(kColPath, row).empty()) Grid.SetRow(++row);
     Grid.SetCell(kColPath, row, Lower(ShortPathOf(path)));
-    Grid.SetCell(kColName, row, LongNameOf(path));
+    Grid.SetCell(kColName, row, LongShownNameOf(path));
     const std::string_view warning = SetUpKind(Grid, row, KindForAdding(path));
     if (!warning.empty()) ShowWarning(std::string(warning));
   }
@@ -344,7 +345,12 @@ void TEditorForm::BtnFindClick(ui::Control&) {
 void TEditorForm::mnuRelocateClick() {
   const ActionStep step(*this);
   const int row = CurrentRow();
-  Settings().WriteText(keys::kSection, keys::kSaveAs, Grid.Cell(kColName, row));
+  // The host's form of the name: the slide's short name where the code page
+  // cannot hold the one shown.
+  const std::string& shown = Grid.Cell(kColName, row);
+  Settings().WriteText(
+      keys::kSection, keys::kSaveAs,
+      platform::CodePageFromShown(shown) ? shown : NamePart(Grid.Cell(kColPath, row)));
   if (RunExplorer(kExplorerMoveFile) == -1) return;
   const std::string target = Settings().ReadText(keys::kSection, keys::kSaveName, keys::kAbsent);
   // No name came back: there is nowhere to move the file to.
@@ -361,7 +367,7 @@ void TEditorForm::mnuRelocateClick() {
   History.FileMoved(source, target);
   Grid.SetCell(kColPath, row, ShortPathOf(target));
   // The slide is shown under the name the file has now.
-  Grid.SetCell(kColName, row, LongNameOf(target));
+  Grid.SetCell(kColName, row, LongShownNameOf(target));
   GridClick(Grid);
   UpdatePreview();
   state_.Modified = true;
@@ -403,7 +409,7 @@ void TEditorForm::FindMissingClick(bool currentOnly) {
       }
       const int row = rows[i];
       Grid.SetCell(kColPath, row, Lower(ShortPathOf(at->second)));
-      Grid.SetCell(kColName, row, LongNameOf(at->second));
+      Grid.SetCell(kColName, row, LongShownNameOf(at->second));
       ++relinked;
     }
   }

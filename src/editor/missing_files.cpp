@@ -4,6 +4,8 @@
 #include <cctype>
 #include <map>
 
+#include "platform/code_page_text.h"
+
 namespace w95::editor {
 
 namespace {
@@ -77,6 +79,7 @@ int MissingCheck::CheckFolder(const Folder& folder) {
   for (const platform::FindData& e : entries) {
     if (e.IsDirectory()) continue;
     there.insert(Lower(e.longName.empty() ? e.name : e.longName));
+    there.insert(Lower(platform::ShownFromUtf8(e.longName)));  // as the grid shows it
     there.insert(Lower(e.name));
     if (!e.alternate.empty()) there.insert(Lower(e.alternate));
   }
@@ -155,7 +158,8 @@ std::unordered_map<std::string, std::string> FindByName(platform::FileSystem& fi
           if (d < depth) below.push_back(dir + e.name + "\\");
           continue;
         }
-        for (const std::string* n : {&e.longName, &e.name}) {
+        const std::string shown = platform::ShownFromUtf8(e.longName);
+        for (const std::string* n : {&shown, &e.longName, &e.name}) {
           const std::string key = Lower(*n);
           if (!key.empty() && wanted.count(key) != 0 && result.count(key) == 0) {
             result.emplace(key, dir + e.name);

@@ -44,6 +44,10 @@ class ScriptFiles {
   virtual ~ScriptFiles() = default;
   virtual std::string ShortPathOf(const std::string& path) = 0;
   virtual std::string LongNameOf(const std::string& path) = 0;
+  // The name shown for a file: LongNameOf, except that a long name the code
+  // page cannot hold is shown as it is (LongNameOf gives its alias, for the
+  // host).
+  virtual std::string ShownNameOf(const std::string& path) { return LongNameOf(path); }
   virtual std::string CurrentDirectory() = 0;
   virtual bool Exists(const std::string& path) = 0;
   // The whole file; nullopt when it cannot be read.
@@ -59,6 +63,7 @@ class ScriptFiles {
   struct FolderEntry {
     std::string name;       // long name
     std::string alternate;  // 8.3 alias; empty when the name is already 8.3
+    std::string shown;      // the long name as shown, when `name` is the alias
   };
   virtual std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) {
     (void)folder;

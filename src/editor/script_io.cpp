@@ -3,6 +3,7 @@
 #include "editor/catalog_id.h"
 #include "editor/script_model.h"
 #include "editor/script_sources.h"
+#include "platform/code_page_text.h"
 #include "platform/platform.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -10,6 +11,12 @@
 namespace w95::editor {
 
 namespace {
+
+// The caption's name: the shown long name where the code page cannot hold
+// it, else the name as it was.
+std::string ShownOr(const std::string& shown, const std::string& name) {
+  return platform::CodePageFromShown(shown) ? name : shown;
+}
 
 // Hourglass for the life of the object.
 class Busy {
@@ -67,11 +74,13 @@ bool LoadFile(ScriptState& state, ui::StringGrid& grid, ScriptWindow& window, Sc
     const std::string now = Settings().ReadText(keys::kSection, keys::kAvlNow, "");
     state.Modified = now.empty();
     name = now.empty() ? std::string("*New*") : FileNamePart(now);
-    // The name in the caption is also the one a save offers.
+    // The name in the caption is also the one a save offers (the host's
+    // form of it; the caption shows the long name the code page lacks).
     state.ScriptTitle = now.empty() ? std::string() : name;
+    if (!now.empty()) name = ShownOr(files.ShownNameOf(now), name);
   } else {
     state.ScriptTitle = files.LongNameOf(state.ScriptPath);
-    name = state.ScriptTitle;
+    name = ShownOr(files.ShownNameOf(state.ScriptPath), state.ScriptTitle);
   }
   window.SetCaption(EditorCaption(name));
 
@@ -107,7 +116,7 @@ bool SaveFile(ScriptState& state, const ui::StringGrid& grid, ScriptWindow& wind
     if (chosen.empty()) return false;
     state.ScriptPath = chosen;
     state.ScriptTitle = files.LongNameOf(chosen);
-    window.SetCaption(EditorCaption(state.ScriptTitle));
+    window.SetCaption(EditorCaption(ShownOr(files.ShownNameOf(chosen), state.ScriptTitle)));
     target = std::move(chosen);
   }
 

@@ -44,13 +44,14 @@ class PathForms {
         name.find_first_of(":*?") == std::string::npos) {
       folder = &Listed(path.substr(0, sep + 1));
     }
-    if (!folder || !folder->listed) return {files_.ShortPathOf(path), files_.LongNameOf(path)};
+    if (!folder || !folder->listed) return {files_.ShortPathOf(path), files_.ShownNameOf(path)};
     const auto found = folder->byName.find(Lower(name));
     if (found == folder->byName.end()) return {path, Lower(name)};  // no such file
     const ScriptFiles::FolderEntry& entry = folder->entries[found->second];
     const bool isShort = entry.alternate.empty();
     std::string shortPath = folder->shortForm + (isShort ? entry.name : entry.alternate);
     if (shortPath.size() > kMaxShortPath) shortPath = path;
+    if (!entry.shown.empty()) return {std::move(shortPath), entry.shown};
     return {std::move(shortPath), isShort ? Lower(entry.name) : entry.name};
   }
 

@@ -1,5 +1,6 @@
 #include "editor/script_sources.h"
 
+#include "platform/code_page_text.h"
 #include "platform/error.h"
 #include "platform/platform.h"
 #include "settings/ini_file.h"
@@ -48,6 +49,10 @@ std::string PlatformScriptFiles::LongNameOf(const std::string& path) {
   return w95::LongNameOf(path);
 }
 
+std::string PlatformScriptFiles::ShownNameOf(const std::string& path) {
+  return w95::LongShownNameOf(path);
+}
+
 std::string PlatformScriptFiles::CurrentDirectory() { return Files().CurrentDirectory(); }
 
 bool PlatformScriptFiles::Exists(const std::string& path) { return Files().Stat(path).has_value(); }
@@ -70,8 +75,11 @@ std::optional<std::vector<ScriptFiles::FolderEntry>> PlatformScriptFiles::ListFo
     const std::string& folder) {
   std::vector<FolderEntry> entries;
   for (auto& found : Files().Find(folder + "*.*")) {
-    if (found.name != "." && found.name != "..")
-      entries.push_back({std::move(found.name), std::move(found.alternate)});
+    if (found.name == "." || found.name == "..") continue;
+    std::string shown;
+    if (!found.longName.empty() && !platform::CodePageFromUtf8(found.longName))
+      shown = platform::ShownFromUtf8(found.longName);
+    entries.push_back({std::move(found.name), std::move(found.alternate), std::move(shown)});
   }
   return entries;
 }

@@ -40,6 +40,7 @@ class PlatformScriptFiles final : public ScriptFiles {
  public:
   std::string ShortPathOf(const std::string& path) override;
   std::string LongNameOf(const std::string& path) override;
+  std::string ShownNameOf(const std::string& path) override;
   std::string CurrentDirectory() override;
   bool Exists(const std::string& path) override;
   std::optional<std::string> ReadAll(const std::string& path) override;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/code_page_text.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "ui/dialogs.h"
@@ -312,7 +313,11 @@ int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind) {
   }
   std::string shown = st.fileName;
   const auto found = platform::Current().files->Find(st.fileName);
-  if (!found.empty()) shown = found.front().name;
+  // The name as the file system has it, where the code page cannot hold it.
+  if (!found.empty())
+    shown = found.front().longName.empty() || found.front().nameless
+                ? found.front().name
+                : platform::ShownFromUtf8(found.front().longName);
   form.SetCaption(NameOnly(shown));
   platform::Current().media->OnPaletteChanged([](uintptr_t by) {
     if (TVideoForm* f = Video().form) f->PaletteChanged(by);

@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#include "editor/script_io.h"
+#include "platform/code_page_text.h"
+#include "settings/paths.h"
+
 namespace editor_test {
 namespace {
 
@@ -17,9 +21,15 @@ TEST_F(Editor, SlidesNamedInAnyScriptReachTheTestScriptByNamesThatOpenThem) {
   for (const auto& d : machine.files.Find("c:\\world\\*.bmp")) listed.push_back(d.name);
   ASSERT_EQ(listed.size(), 4u);
   ExplorerAdds("c:\\world\\", listed);
-  Run([](User& u, TEditorForm& f) {
+  Run([&](User& u, TEditorForm& f) {
     u.Click("BtnAdd");
     ASSERT_EQ(f.Grid.RowCount(), 5);
+    // The grid shows each slide by its real name.
+    std::vector<std::string> shown;
+    for (int row = 1; row < 5; ++row) shown.push_back(f.Grid.Cell(w95::editor::kColName, row));
+    for (const std::string& name : longNames)
+      EXPECT_EQ(std::count(shown.begin(), shown.end(), w95::platform::ShownFromUtf8(name)), 1)
+          << name;
     u.Click("BtnTest");
   });
   const w95::TIniFile script("c:\\viewer\\avltmp.avl");
@@ -37,6 +47,30 @@ TEST_F(Editor, SlidesNamedInAnyScriptReachTheTestScriptByNamesThatOpenThem) {
   std::vector<std::string> expected = longNames;
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(opened, expected);
+}
+
+TEST_F(Editor, AScriptHoldingShortNamesShowsTheRealNamesOfItsSlidesAndItself) {
+  const std::string photo = "\xE5\x86\x99\xE7\x9C\x9F";  // 写真
+  machine.files.AddFileUtf8("c:\\world\\" + photo + ".bmp", "photo");
+  machine.files.AddFileUtf8("c:\\world\\caf\xC3\xA9.bmp", "cafe");
+  const std::string shortPhoto = machine.files.ShortPath("c:\\world\\" + photo + ".bmp");
+  ASSERT_TRUE(w95::platform::CodePageFromShown(shortPhoto)) << shortPhoto;
+  // A script the host made, by the names it has: short for the photo.
+  const std::string script =
+      "[Header]\r\nVer=6\r\nN=3\r\nCat=ABCDE\r\n"
+      "[Directory]\r\n0=c:\\viewer\\\r\n1=c:\\world\\\r\n"
+      "[1]\r\nF=" +
+      w95::NamePart(shortPhoto) + ",1\r\n[2]\r\nF=caf\xE9.bmp,1\r\n";
+  machine.files.AddFileUtf8("c:\\world\\" + photo + ".avl", script);
+  const std::string shortScript = machine.files.ShortPath("c:\\world\\" + photo + ".avl");
+  StartWith(shortScript);
+  Run([&](User& u, TEditorForm& f) {
+    u.Click("BtnQuit");
+    ASSERT_GE(f.Grid.RowCount(), 3);
+    EXPECT_EQ(f.Grid.Cell(w95::editor::kColName, 1), photo + ".bmp");
+    EXPECT_EQ(f.Grid.Cell(w95::editor::kColName, 2), "caf\xE9.bmp");
+    EXPECT_EQ(f.Caption(), w95::editor::EditorCaption(photo + ".avl"));
+  });
 }
 
 }  // namespace

@@ -325,3 +325,19 @@ TEST_F(VideoWindow, LoopRewindsOnADeviceThatEndsOnTheLastFrame) {
 
 }  // namespace
 }  // namespace video_test
+
+namespace video_test {
+namespace {
+
+TEST_F(VideoWindow, TheCaptionShowsAClipByItsRealNameGivenByItsShortName) {
+  const std::string clip = "C:\\Clips\\\xCE\xA9mega \xE5\x86\x99\xE7\x9C\x9F.avi";  // Ωmega 写真
+  machine.media.AddClip(clip, SimClip{320, 240, 100});
+  SetKey("SaveName", machine.files.ShortPath(clip));
+  TVideoForm* f = Open();
+  ASSERT_NE(f, nullptr);
+  EXPECT_NE(f->Caption().find("\xCE\xA9mega \xE5\x86\x99\xE7\x9C\x9F.avi"), std::string::npos)
+      << f->Caption();
+}
+
+}  // namespace
+}  // namespace video_test

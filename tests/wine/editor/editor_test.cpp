@@ -453,6 +453,53 @@ TEST_F(EditorDll, TwoPicturesAddedToANewScriptAreTheWholeScript) {
   EXPECT_EQ(text.find("[3]"), std::string::npos) << text;
 }
 
+// A picture named in Japanese, added to a new script: the editor's path line
+// shows its real name, and the test script names it by a name that opens it.
+TEST_F(EditorDll, APictureNamedOutsideTheCodePageIsShownByItsNameAndOpensFromTheScript) {
+  CreateDirectoryW(L"c:\\w95ed\\names", nullptr);
+  const std::wstring photo = L"c:\\w95ed\\names\\\u5199\u771f.bmp";
+  HANDLE h = CreateFileW(photo.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  DWORD done = 0;
+  WriteFile(h, "photo", 5, &done, nullptr);
+  CloseHandle(h);
+  HostWrite("LastDir", "c:\\w95ed\\names\\");
+  HostWrite("AVLFIL", "*");
+  HostWrite("AVLNOW", "");
+  std::wstring pathLine;
+  steps.push_back({"Plimbo Slide Editor", [](HWND e) { Press(e, "&Add"); }});
+  steps.push_back(OpenAllMarked());
+  steps.push_back({"Plimbo Slide Editor",
+                   [&](HWND e) {
+                     for (HWND c : wine_windows::Descendants(e)) {
+                       wchar_t text[512] = L"";
+                       GetWindowTextW(c, text, 512);
+                       if (std::wstring(text).find(L" of 1]") != std::wstring::npos)
+                         pathLine = text;
+                     }
+                     Shot(e, "editor_names");
+                   },
+                   SlidesShown(1)});
+  steps.push_back(
+      {"Plimbo Slide Editor", [](HWND e) { Press(e, "&Test"); }, ShotTaken("editor_names")});
+  EXPECT_EQ(Run(), -1);
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+  EXPECT_NE(pathLine.find(L"\u5199\u771f.bmp"), std::wstring::npos);
+  // The script's slide opens the picture.
+  const std::string text = ReadAll(kTemp);
+  const std::string slide = "[1]\r\nF=";
+  const size_t at = text.find(slide);
+  ASSERT_NE(at, std::string::npos) << text;
+  const size_t start = at + slide.size(), comma = text.find(',', start);
+  const std::string name = text.substr(start, comma - start);
+  const std::string folderKey = text.substr(comma + 1, text.find("\r\n", comma) - comma - 1);
+  const size_t folderAt = text.find("\r\n" + folderKey + "=");
+  ASSERT_NE(folderAt, std::string::npos) << text;
+  const size_t folderStart = folderAt + 3 + folderKey.size();
+  const std::string folder = text.substr(folderStart, text.find("\r\n", folderStart) - folderStart);
+  EXPECT_EQ(ReadAll(folder + name), "photo") << folder << name;
+}
+
 // The erase button: the first glyph button of the top row.
 HWND EraseButton(HWND editor) {
   HWND best = nullptr;
