@@ -16,6 +16,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/code_page_text.h"
 #include "platform/picture_preview.h"
 #include "platform/win32/win32_pictures.h"
 
@@ -122,8 +123,11 @@ PicturePtr PlatformDecode(std::string_view bytes, PictureFormat, int width, int 
 PreviewResult DecodeFile(const std::string& path, int width, int height,
                          const std::atomic<bool>& cancelled) {
   PreviewResult r;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // The path as the explorer shows it: a name the code page cannot hold in UTF-8.
+  const std::u16string wide = WideFromShown(path);
+  HANDLE file = CreateFileW(reinterpret_cast<const wchar_t*>(wide.c_str()), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return r;
   LARGE_INTEGER size{};
   std::string bytes;
