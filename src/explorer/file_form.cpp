@@ -112,6 +112,8 @@ void TFileForm::BuildControls() {
   FilterComboBox1.OnChange = [this](ui::Control& s) { FilterComboBox1Change(s); };
   BPPtype.OnChange = [this](ui::Control& s) { BPPtypeChange(s); };
   LookBox.OnChange = [this](ui::Control& s) { LookBoxChange(s); };
+  // Opened, the list shows the drives as they are now.
+  LookBox.OnDropDown = [this](ui::Control&) { UpdateHistory(true); };
   BtnUp.OnClick = [this](ui::Control& s) { BtnUpClick(s); };
   BtnNewFolder.OnClick = [this](ui::Control& s) { BtnNewFolderClick(s); };
   BtnDetails.OnClick = [this](ui::Control&) { SetDetailsView(!state_.details, true); };
@@ -251,6 +253,11 @@ void TFileForm::ApplyDefaultPlacement() {
   state_.defaultWidth = r.width;
   state_.defaultHeight = r.height;
   SetWindowBounds(r.left, r.top, r.width, r.height);
+  // The mode's look and the layout are settled before the window is made:
+  // each control is then made once, as it shows, and never moved or made
+  // again on the way to the first paint.
+  ApplyModeLook();
+  FormResize(*this);
 }
 
 int TFileForm::WindowWidth() const { return Width() + FrameOf(GetBorderStyle()).width; }
@@ -266,6 +273,7 @@ ui::Point TFileForm::ScreenPointOf(const ui::Control& control, int x, int y) con
 }
 
 void TFileForm::ApplyModeLook() {
+  state_.lookApplied = true;
   look_ = LookOf(state_.setup, state_.saveAsName);
   SetCaption(look_.caption);
   if (!look_.labelList.empty()) LabelList.SetCaption(look_.labelList);
@@ -314,7 +322,7 @@ void TFileForm::FormActivate(ui::Control&) {
   {
     // Filled while hidden from view and painted once, complete.
     const ui::PaintingPause pause(*this);
-    ApplyModeLook();
+    if (!state_.lookApplied) ApplyModeLook();
     GoToFolder(state_.startFolder);
     if (Mode() == 0 || Mode() >= kOpenMode) {
       if (FilterComboBox1.Items().size() > static_cast<size_t>(kSlideshowType))

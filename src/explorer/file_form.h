@@ -65,8 +65,9 @@ struct ExplorerState {
   Listing listing;
   Listing shown;
   TypeNamer types;
-  bool activated = false;  // the one-time activation has run
-  bool closed = false;     // the close work has run
+  bool activated = false;    // the one-time activation has run
+  bool lookApplied = false;  // the mode's captions, boxes and buttons are set
+  bool closed = false;       // the close work has run
 };
 
 class TFileForm : public ui::Form {
@@ -205,7 +206,9 @@ class TFileForm : public ui::Form {
   void LiveRefresh();
   void CalcStringWidth();
   void InitFocus();
-  void UpdateHistory();
+  // The Look-in list for the folder on show; `freshDrives` reads the drives
+  // and their labels again rather than taking those last read.
+  void UpdateHistory(bool freshDrives = false);
   void LookBoxChange(ui::Control& sender);
   void BtnUpClick(ui::Control& sender);
   void BtnNewFolderClick(ui::Control& sender);

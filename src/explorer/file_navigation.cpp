@@ -164,27 +164,30 @@ void TFileForm::InitFocus() {
   Preview.SelectionMoved();
 }
 
-void TFileForm::UpdateHistory() {
+void TFileForm::UpdateHistory(bool freshDrives) {
   std::vector<std::string> drives;
+  std::vector<ui::GlyphKind> driveGlyphs;
   int driveIndex = 0;
   const char current = LowerAZ(state_.currentFolder.substr(0, 1))[0];
-  for (char letter : Files().Drives()) {
-    const std::string lower = LowerAZ(std::string(1, letter));
+  for (const DriveFacts& d : KnownDrives(freshDrives)) {
+    const std::string lower = LowerAZ(std::string(1, d.letter));
     if (lower[0] == current) driveIndex = static_cast<int>(drives.size());
-    // Labels only of fixed drives and RAM disks: a floppy, a CD or a network
-    // drive could keep the user waiting.
-    const unsigned type = Files().DriveType(letter);
-    drives.push_back(DriveEntry(letter, type == 3 || type == 6 ? Files().VolumeLabel(letter) : ""));
+    drives.push_back(DriveEntry(d.letter, d.label));
+    driveGlyphs.push_back(DriveGlyph(d.type));
   }
   const LookInList list = BuildLookIn(drives, driveIndex, FolderChain(state_.currentFolder));
   std::vector<std::string> texts;
   std::vector<ui::GlyphKind> glyphs;
+  size_t drive = 0;
   for (const auto& e : list.entries) {
     texts.push_back(e.text);
-    glyphs.push_back(!e.glyph   ? ui::GlyphKind::None
-                     : e.folder ? ui::GlyphKind::OpenFolder
-                                : DriveGlyph(Files().DriveType(UpperAZ(e.text.substr(0, 1))[0])));
+    if (e.folder)
+      glyphs.push_back(e.glyph ? ui::GlyphKind::OpenFolder : ui::GlyphKind::None);
+    else
+      glyphs.push_back(drive < driveGlyphs.size() ? driveGlyphs[drive++] : ui::GlyphKind::None);
   }
+  // Opened to look at the drives, the list changes only if they did.
+  if (freshDrives && texts == LookBox.Items()) return;
   LookBox.SetItems(std::move(texts), std::move(glyphs));
   LookBox.SetItemIndex(list.selected);
 }

@@ -2,6 +2,40 @@
 
 namespace w95::explorer {
 
+std::vector<DriveFacts> ReadDrives(platform::FileSystem& files) {
+  std::vector<DriveFacts> out;
+  for (char letter : files.Drives()) {
+    DriveFacts d{letter, files.DriveType(letter), {}};
+    if (d.type == 3 || d.type == 6) d.label = files.VolumeLabel(letter);
+    out.push_back(std::move(d));
+  }
+  return out;
+}
+
+const std::vector<DriveFacts>& KnownDrives(bool fresh) {
+  static struct {
+    std::vector<DriveFacts> drives;
+    std::string letters;
+    platform::FileSystem* files = nullptr;
+    unsigned installation = 0;
+  } known;
+  platform::FileSystem* files = platform::Current().files;
+  if (!files) {
+    known = {};
+    return known.drives;
+  }
+  // The set of drives costs the system next to nothing to tell.
+  std::string letters = files->Drives();
+  if (fresh || files != known.files || platform::Installations() != known.installation ||
+      letters != known.letters) {
+    known.drives = ReadDrives(*files);
+    known.letters = std::move(letters);
+    known.files = files;
+    known.installation = platform::Installations();
+  }
+  return known.drives;
+}
+
 std::string TrimSpaces(const std::string& s) {
   const size_t first = s.find_first_not_of(' ');
   return first == std::string::npos ? std::string() : s.substr(first);

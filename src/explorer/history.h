@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace w95::explorer {
 
 struct LookInEntry {
@@ -40,5 +42,25 @@ struct LookInTarget {
 LookInTarget TargetOf(const std::vector<std::string>& entries, int index);
 
 std::string TrimSpaces(const std::string& s);
+
+// A drive as the Look-in list shows it: its letter, its kind (the system's
+// drive type) and its label ("" when not read).
+struct DriveFacts {
+  char letter = 0;
+  unsigned type = 0;
+  std::string label;
+  bool operator==(const DriveFacts&) const = default;
+};
+
+// The drives of `files`, each asked its kind once; labels only of fixed
+// drives and RAM disks: a floppy, a CD or a network drive could keep the
+// user waiting.
+std::vector<DriveFacts> ReadDrives(platform::FileSystem& files);
+
+// The drives of the installed machine as last read. A drive takes a while to
+// give its label and every window with a Look-in list wants them, so they are
+// read again only when the set of drives changes, another machine is
+// installed, or `fresh` asks for it (the user opening the list to see them).
+const std::vector<DriveFacts>& KnownDrives(bool fresh = false);
 
 }  // namespace w95::explorer

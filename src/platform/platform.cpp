@@ -49,7 +49,15 @@ std::unique_ptr<FolderReading> FileSystem::StartFind(const std::string& pattern)
   return std::make_unique<ReadAlready>(Find(pattern));
 }
 
+namespace {
+unsigned installed = 0;
+}  // namespace
+
 Machine& Current() { return current; }
-void Install(const Machine& machine) { current = machine; }
+void Install(const Machine& machine) {
+  current = machine;
+  ++installed;
+}
+unsigned Installations() { return installed; }
 
 }  // namespace w95::platform

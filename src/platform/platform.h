@@ -297,5 +297,8 @@ struct Machine {
 // native tests install a simulated machine (platform/sim/sim_machine.h).
 Machine& Current();
 void Install(const Machine& machine);
+// How many times a machine was installed: what was learnt from one machine
+// (drive labels kept between windows) is not taken for another.
+unsigned Installations();
 
 }  // namespace w95::platform

@@ -75,6 +75,10 @@ void ComboBox::UserSelected(int index) {
   });
 }
 
+void ComboBox::UserDroppedDown() {
+  Guard([&] { Fire(OnDropDown); });
+}
+
 void ComboBox::UserEdited(std::string text) {
   Guard([&] {
     SetText(std::move(text));

@@ -40,10 +40,11 @@ class ComboBox : public Control {
   void SetDropDownCount(int n) { dropDownCount_ = n; }
   bool CanFocus() const override { return true; }
 
-  NotifyEvent OnChange;  // the user chose an item or edited the text
-  NotifyEvent OnDropDown;
+  NotifyEvent OnChange;    // the user chose an item or edited the text
+  NotifyEvent OnDropDown;  // the list is about to open
 
   void UserSelected(int index);
+  void UserDroppedDown();
   void UserEdited(std::string text);
 
  private:

@@ -279,9 +279,7 @@ class ComboPeer : public NativePeer {
     else if (code == CBN_EDITCHANGE && !updating_)
       cb.UserEdited(NativeText(hwnd_));
     else if (code == CBN_DROPDOWN)
-      Guard([&] {
-        if (cb.OnDropDown) cb.OnDropDown(cb);
-      });
+      cb.UserDroppedDown();
   }
   void Changed(Prop p) override {
     auto& cb = static_cast<ComboBox&>(control_);

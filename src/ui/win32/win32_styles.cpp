@@ -115,6 +115,8 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr);
     peer = MakeComboPeer(c, h);
   } else if (auto* lb = dynamic_cast<ListBox*>(&c)) {
+    // The same for a hidden list: it takes its entries when it is made.
+    if (!c.Visible()) return nullptr;
     const DWORD more = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | StylesOf(*lb);
     peer = MakeListPeer(c, native(L"LISTBOX", more, WS_EX_CLIENTEDGE));
   } else if (dynamic_cast<StringGrid*>(&c)) {

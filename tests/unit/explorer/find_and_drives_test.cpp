@@ -60,5 +60,35 @@ TEST_F(Explorer, FixedDrivesShowTheirLabelsAndOthersAreNotRead) {
   });
 }
 
+// The labels are read once and kept for the next windows; opening the list
+// reads them again, and a new set of drives is read at once.
+TEST_F(Explorer, DriveLabelsAreKeptUntilTheListIsOpenedOrTheDrivesChange) {
+  machine.files.SetVolumeLabel('C', "SYSTEM");
+  SetKey("LastDir", "c:\\windows\\");
+  auto lookIn = [this] {
+    std::vector<std::string> items;
+    Run(253, 0, [&](User& u, TFileForm& f) {
+      items = f.LookBox.Items();
+      u.Click("BtnExit");
+    });
+    return items;
+  };
+  EXPECT_EQ(lookIn(), (std::vector<std::string>{"c: [SYSTEM]", " \\windows"}));
+  machine.files.SetVolumeLabel('C', "WORK");
+  EXPECT_EQ(lookIn()[0], "c: [SYSTEM]") << "as read by the last window";
+  Run(253, 0, [](User& u, TFileForm& f) {
+    f.LookBox.UserDroppedDown();
+    EXPECT_EQ(f.LookBox.Items(), (std::vector<std::string>{"c: [WORK]", " \\windows"}));
+    EXPECT_EQ(f.LookBox.ItemIndex(), 1) << "the folder on show stays chosen";
+    EXPECT_EQ(f.LookBox.ItemGlyph(1), w95::ui::GlyphKind::OpenFolder);
+    u.Click("BtnExit");
+  });
+  machine.files.SetVolumeLabel('C', "LATER");
+  machine.files.AddDrive('E', true, 5);
+  machine.files.SetVolumeLabel('E', "DISC");
+  EXPECT_EQ(lookIn(), (std::vector<std::string>{"c: [LATER]", " \\windows", "e:"}))
+      << "another set of drives: all read again, a CD's label still not";
+}
+
 }  // namespace
 }  // namespace explorer_test
