@@ -325,12 +325,7 @@ void ExplorerWindow(Host& host, TourLog& log, HWND hostWindow) {
                      const auto glyphs = GlyphButtons(w);
                      if (glyphs.size() > 2) PressButton(glyphs[2]);
                    }},
-                  {tour::kPopupMenu,
-                   [](HWND m) {
-                     // By its access key: the item is found wherever the
-                     // highlight starts.
-                     PostMessageA(m, WM_CHAR, 'n', 0);  // "Picture pa&ne"
-                   }},
+                  {tour::kPopupMenu, [](HWND m) { tour::ChooseMenuItem(m, "Picture pa&ne"); }},
                   {"Plimbo Explorer",
                    [&](HWND w) {
                      MarkEntries(w, FirstFile(w));
