@@ -352,15 +352,15 @@ void TFileForm::FormResize(ui::Control&) {
   // The details button, and the New folder button left of it, take room
   // from the Look-in box.
   const bool detailsInRow = w > 2 * button;
+  const bool newFolderInRow = BtnNewFolder.Visible() && w > 3 * (button + 2);
   if (detailsInRow) lookWidth = w - button - 2;
-  if (BtnNewFolder.Visible() && w > 3 * (button + 2)) lookWidth -= button + 2;
+  if (newFolderInRow) lookWidth -= button + 2;
   (InConvertFamily() ? static_cast<ui::Control&>(BPPtype) : Edit1).SetWidth(w);
   FilterComboBox1.SetWidth(w);
   LookBox.SetWidth(lookWidth);
   BtnUp.SetLeft(edge);
   if (detailsInRow) BtnDetails.SetLeft(edge - button - 6);
-  if (BtnNewFolder.Visible() && w > 3 * (button + 2))
-    BtnNewFolder.SetLeft(BtnDetails.Left() - button - 2);
+  if (newFolderInRow) BtnNewFolder.SetLeft(BtnDetails.Left() - button - 2);
   BtnMenu.SetLeft(edge + button + 2);
   BtnHelp.SetLeft(BtnMenu.Left() + button + 2);
   BtnJPEG.SetLeft(BtnHelp.Left() + button + 2);
