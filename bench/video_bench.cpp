@@ -1,6 +1,10 @@
 // The video window. Under Wine: VideoWinPlayer95 through the real DLL on a
 // 320 x 240 clip until the window has shown its first frame, beside the
 // platform's own media window (MCIWnd) opening the same clip in the same run.
+// Without arguments (or with --table [rounds]) it ends with rounds that open
+// ours and the platform's window by turns, so that both meet the same load on
+// a shared machine: the medians and the median of the rounds' own ratios,
+// with the load average the machine reported.
 // Natively: one status tick of a playing clip on the simulated device.
 #ifdef _WIN32
 #include <windows.h>
@@ -19,6 +23,13 @@
 #endif
 
 #include <string>
+#ifdef _WIN32
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+#endif
 
 namespace {
 
@@ -52,38 +63,111 @@ Dll& TheDll() {
   return dll;
 }
 
+using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::time_point from) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
+}
+
 // Open, show, set up, and let the first paint run; closing is not timed.
+// Milliseconds, or -1 when the window did not open.
+double OursOnce(Dll& dll) {
+  const Clock::time_point start = Clock::now();
+  if (dll.player(nullptr, 0, 0) != 1) return -1;
+  PumpPending();
+  const double ms = Ms(start);
+  dll.close();
+  dll.close();
+  PumpPending();
+  return ms;
+}
+
+// The platform's own media window on the same clip, shown and painted.
+double PlatformOnce() {
+  const Clock::time_point start = Clock::now();
+  HWND w = MCIWndCreateA(nullptr, GetModuleHandleA(nullptr),
+                         WS_OVERLAPPEDWINDOW | WS_VISIBLE | MCIWNDF_NOERRORDLG, kClip);
+  if (!w) return -1;
+  UpdateWindow(w);
+  PumpPending();
+  const double ms = Ms(start);
+  MCIWndDestroy(w);
+  PumpPending();
+  return ms;
+}
+
 void BM_VideoWinPlayerFirstFrame(benchmark::State& state) {
   Dll& dll = TheDll();
   if (!dll.player) return state.SkipWithError("no DLL");
   for (auto _ : state) {
-    if (dll.player(nullptr, 0, 0) != 1) return state.SkipWithError("open failed");
-    PumpPending();
-    state.PauseTiming();
-    dll.close();
-    dll.close();
-    PumpPending();
-    state.ResumeTiming();
+    const double ms = OursOnce(dll);
+    if (ms < 0) return state.SkipWithError("open failed");
+    state.SetIterationTime(ms / 1000);
   }
 }
-BENCHMARK(BM_VideoWinPlayerFirstFrame);
+BENCHMARK(BM_VideoWinPlayerFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime();
 
-// The platform's own media window on the same clip, shown and painted.
 void BM_PlatformMediaWindowFirstFrame(benchmark::State& state) {
   TheDll();
   for (auto _ : state) {
-    HWND w = MCIWndCreateA(nullptr, GetModuleHandleA(nullptr),
-                           WS_OVERLAPPEDWINDOW | WS_VISIBLE | MCIWNDF_NOERRORDLG, kClip);
-    if (!w) return state.SkipWithError("MCIWnd failed");
-    UpdateWindow(w);
-    PumpPending();
-    state.PauseTiming();
-    MCIWndDestroy(w);
-    PumpPending();
-    state.ResumeTiming();
+    const double ms = PlatformOnce();
+    if (ms < 0) return state.SkipWithError("MCIWnd failed");
+    state.SetIterationTime(ms / 1000);
   }
 }
-BENCHMARK(BM_PlatformMediaWindowFirstFrame);
+BENCHMARK(BM_PlatformMediaWindowFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// The machine's load average as Linux reports it (Wine shows the root as
+// drive Z:); empty elsewhere.
+std::string LoadAverage() {
+  char line[128] = "";
+  if (FILE* f = std::fopen("z:\\proc\\loadavg", "r")) {
+    if (!std::fgets(line, sizeof line, f)) line[0] = 0;
+    std::fclose(f);
+  }
+  std::string s = line;
+  // The three averages only.
+  size_t cut = 0;
+  for (int fields = 0; fields < 3 && cut != std::string::npos; ++fields)
+    cut = s.find(' ', cut ? cut + 1 : 0);
+  return cut == std::string::npos ? s : s.substr(0, cut);
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v.empty()      ? 0
+         : v.size() % 2 ? v[v.size() / 2]
+                        : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// Ours and the platform's window by turns, after one unmeasured opening of
+// each; the ratio is the median of the rounds' own ratios.
+void PairedRounds(int rounds) {
+  Dll& dll = TheDll();
+  if (!dll.player) return;
+  const std::string loadBefore = LoadAverage();
+  OursOnce(dll);
+  PlatformOnce();
+  std::vector<double> ours, platform, ratio;
+  for (int i = 0; i < rounds; ++i) {
+    const double o = OursOnce(dll);
+    const double p = PlatformOnce();
+    if (o < 0 || p < 0) {
+      std::printf("paired rounds: a window did not open\n");
+      return;
+    }
+    ours.push_back(o);
+    platform.push_back(p);
+    ratio.push_back(o / p);
+  }
+  std::printf(
+      "\n%d rounds by turns to the first frame of a 320 x 240 clip, medians:\n"
+      "  ours %.1f ms, the platform's media window %.1f ms; ours / platform: %.2f\n"
+      "  load average before: %s, after: %s\n",
+      rounds, Median(ours), Median(platform), Median(ratio), loadBefore.c_str(),
+      LoadAverage().c_str());
+  std::fflush(stdout);
+}
 
 #else
 
@@ -112,4 +196,16 @@ BENCHMARK(BM_StatusTick);
 
 }  // namespace
 
+#ifdef _WIN32
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::string(argv[1]) == "--table") {  // the rounds alone
+    PairedRounds(argc > 2 ? std::atoi(argv[2]) : 21);
+    return 0;
+  }
+  benchmark::internal::RunAll(argc, argv);
+  if (argc < 2) PairedRounds(21);
+  return 0;
+}
+#else
 BENCHMARK_MAIN();
+#endif
