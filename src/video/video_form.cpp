@@ -78,8 +78,15 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
 
   MediaPlayer1.SetBounds(0, 0, 55, 23);
   MediaPlayer1.SetVisible(false);
+  // The buttons of a clip that is ready, set before the window is made: the
+  // bar's other buttons get windows only when first shown.
+  MediaPlayer1.SetEnabledButtons(kButtonsEnabled);
+  ShowButtons(kButtonsReady);
   XScrollbar1.SetBounds(2, 3, 100, 14);
   XScrollbar1.SetParams(0, 0, 0);
+  // Shown with the media bar once the set-up has given it its range and
+  // place: a bar on screen repaints at once at each of those changes.
+  XScrollbar1.SetVisible(false);
   MenuButton.SetBounds(1, 1, 23, 20);
   MenuButton.SetGlyph(ui::GlyphKind::Menu);
   MenuButton.SetHint("Menu (Ctrl+M)");
@@ -183,9 +190,6 @@ bool TVideoForm::SetUp() {
   VideoState& st = Video();
   setUpDone_ = true;
   bool ok = false;
-  Pump();
-  MediaPlayer1.SetEnabledButtons(kButtonsEnabled);
-  ShowButtons(kButtonsReady);
   Act([&] {
     Busy(true);
     st.resizing = true;
@@ -205,7 +209,6 @@ bool TVideoForm::SetUp() {
     st.frameRate = Media().FrameRate(MediaPlayer1.DeviceID(), rate) == 0 ? rate : 0;
     bool reverse = false;
     st.canReverse = Media().CanReverse(MediaPlayer1.DeviceID(), reverse) == 0 && reverse;
-    Pump();
     st.barMax = BarMaxFor(st.clipLength);
     XScrollbar1.SetParams(0, 0, st.barMax);
     if (HasPicture()) {
@@ -216,14 +219,16 @@ bool TVideoForm::SetUp() {
       SetClientSize(kNoPictureWidth, Status.Height() + Panel4.Height());
     }
     Realign();
-    MediaPlayer1.Stop();
+    // A clip just opened is at rest: a stop would only wait on the device.
+    if (MediaPlayer1.Mode() != platform::kModeStop) MediaPlayer1.Stop();
     VideoOptions1->SetVisible(st.hostMode != kHostModeSlideshow);
     mnuQuietPlayback->SetVisible(st.hostMode != kHostModeSlideshow);
-    LayoutBars();
+    PlaceBars();
     ReseekStill();
     UpdateVideo();
     st.resizing = false;
     MediaPlayer1.SetVisible(true);
+    XScrollbar1.SetVisible(true);
     MenuButton.SetVisible(true);
     Busy(false);
     ok = true;

@@ -200,6 +200,9 @@ class TVideoForm : public ui::Form {
   void ReadPosition();
   int StatusHeight() const { return Status.Visible() ? Status.Height() : 0; }
   void LayoutBars();
+  // The seek bar, the media bar and the picture in their places, with no
+  // message let through (the set-up, before the first paint).
+  void PlaceBars();
   void BuildMenu();
   // The clip has a picture size (a sound-only clip has none).
   bool HasPicture() const;

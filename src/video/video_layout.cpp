@@ -11,12 +11,18 @@
 
 namespace w95::video {
 
-void TVideoForm::LayoutBars() {
-  XScrollbar1.SetVisible(false);
+void TVideoForm::PlaceBars() {
   XScrollbar1.SetBounds(2, 3, Panel2.Width() - 4, 14);
   MediaPlayer1.SetBounds(0, 0, MediaPanel.Width(), MediaPanel.Height());
   MediaPlayer1.Arrange();
   FitVideo();
+}
+
+// After a resize the seek bar is hidden while the window settles, then shown
+// again in its new place.
+void TVideoForm::LayoutBars() {
+  XScrollbar1.SetVisible(false);
+  PlaceBars();
   Pump();
   XScrollbar1.SetVisible(true);
 }

@@ -11,6 +11,7 @@
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
+#include "ui/media_bar.h"
 #include "ui/scroll_bar.h"
 #include "ui/string_grid.h"
 #include "ui/win32/win32_internal.h"
@@ -77,6 +78,9 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   Control* parent = c.Parent();
   HWND ph = parent ? reinterpret_cast<HWND>(parent->Handle()) : nullptr;
   if (!ph) return nullptr;  // not on a window (yet)
+  // A media bar shows a few of its nine buttons at a time and most are never
+  // shown in a window's life: a hidden one gets its window when first shown.
+  if (!c.Visible() && dynamic_cast<MediaBar*>(parent)) return nullptr;
   const Rect& r = c.Bounds();
   const int id = nextId++;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) |
