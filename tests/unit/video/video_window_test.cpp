@@ -35,6 +35,31 @@ TEST_F(VideoWindow, StatusWordFollowsOpenCloseRequestAndClose) {
   EXPECT_EQ(machine.media.log.back(), "close wait");
 }
 
+// The first frame comes without waiting: the set-up lets no message run, a
+// clip just opened (at rest) is sent no stop, the picture is drawn once, and
+// the bars are shown in their places.
+TEST_F(VideoWindow, OpeningDrawsTheFirstFrameOnceWithoutWaitingOnTheDevice) {
+  int pumps = 0;
+  bool setUpRunning = false;
+  session.OnPump([&] {
+    ++pumps;
+    if (form() && form()->SetUpDone() && w95::VideoWinStatus() == 0) setUpRunning = true;
+  });
+  TVideoForm* f = Open();
+  ASSERT_NE(f, nullptr);
+  EXPECT_FALSE(setUpRunning) << "no message runs between the set-up's device calls";
+  EXPECT_EQ(machine.media.CountOf("stop"), 0);
+  EXPECT_EQ(machine.media.CountOf("update"), 1);
+  EXPECT_EQ(machine.media.CountOf("open"), 1);
+  EXPECT_TRUE(f->XScrollbar1.Visible());
+  EXPECT_EQ(f->XScrollbar1.Max(), 99);
+  EXPECT_EQ(f->XScrollbar1.Width(), f->Panel2.Width() - 4);
+  EXPECT_TRUE(f->MediaPlayer1.Visible());
+  EXPECT_TRUE(f->MenuButton.Visible());
+  EXPECT_EQ(f->MediaPanel.Width(), 55);
+  EXPECT_GT(pumps, 0);
+}
+
 TEST_F(VideoWindow, SecondCloseRequestClosesAtOnceEvenWithTheTimerOff) {
   TVideoForm* f = Open();
   ASSERT_NE(f, nullptr);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "ui/controls.h"
+#include "ui/media_bar.h"
 #include "ui/test_session.h"
 #include "ui/win32/win32_internal.h"
 #include "wine_ui_support.h"
@@ -204,6 +205,57 @@ TEST(HintsOnWine, BecomeTooltipsThatFollowTheControl) {
   });
   Glyphs f;
   EXPECT_EQ(f.ShowModal(), mrCancel);
+}
+
+// A media bar's buttons that are hidden when its window is made get theirs
+// when first shown: enabled as the bar says, with their hints, left to right
+// in the tab order.
+class Player : public Form {
+ public:
+  Player() : Form("Player") {
+    SetCaption("Player");
+    SetBounds(40, 40, 300, 80);
+    Bar.SetBounds(0, 0, 200, 24);
+    Bar.SetVisibleButtons(ButtonSet(MediaButton::Play, MediaButton::Stop));
+    Bar.SetEnabledButtons(ButtonSet(MediaButton::Play, MediaButton::Stop, MediaButton::Back));
+    Bar.ButtonOf(MediaButton::Back).SetHint("Step back (Left)");
+  }
+  MediaBar Bar{*this, "Bar"};
+};
+
+TEST(MediaBarOnWine, HiddenButtonsGetTheirWindowsWhenFirstShown) {
+  wine_ui::RealMachine machine;
+  Player f;
+  f.Show();
+  win32::PumpPending();
+  Button& play = f.Bar.ButtonOf(MediaButton::Play);
+  Button& step = f.Bar.ButtonOf(MediaButton::Step);
+  Button& back = f.Bar.ButtonOf(MediaButton::Back);
+  ASSERT_NE(H(play), nullptr);
+  EXPECT_EQ(back.GetPeer(), nullptr) << "no window for a button not shown yet";
+
+  f.Bar.SetVisibleButtons(ButtonSet(MediaButton::Play, MediaButton::Step, MediaButton::Back));
+  win32::PumpPending();
+  ASSERT_NE(H(step), nullptr);
+  ASSERT_NE(H(back), nullptr);
+  EXPECT_TRUE(IsWindowVisible(H(back)));
+  EXPECT_FALSE(IsWindowEnabled(H(step))) << "Step is not in the enabled set";
+  EXPECT_TRUE(IsWindowEnabled(H(back)));
+  RECT r;
+  GetWindowRect(H(back), &r);
+  MapWindowPoints(nullptr, H(f.Bar), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, back.Left());
+  EXPECT_EQ(r.right - r.left, back.Width());
+  HWND tip = win32::HintWindow(H(f));
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(ToolText(tip, H(back), 0), "Step back (Left)");
+  EXPECT_EQ(ToolText(tip, H(f.Bar), IdOf(step)), "Step");
+  // The windows in the bar's order: Play, Stop (hidden now), Step, Back.
+  HWND stop = H(f.Bar.ButtonOf(MediaButton::Stop));
+  EXPECT_EQ(GetWindow(H(play), GW_HWNDNEXT), stop);
+  EXPECT_EQ(GetWindow(stop, GW_HWNDNEXT), H(step));
+  EXPECT_EQ(GetWindow(H(step), GW_HWNDNEXT), H(back));
+  f.Close();
 }
 
 }  // namespace
