@@ -462,9 +462,18 @@ void PumpPending() {
   } leave;
   // Messages run while a key is previewed leave the keys and clicks that
   // came after it queued: run now, they would be handled before that key
-  // and text typed ahead would come out backwards.
+  // and text typed ahead would come out backwards. Timers wait for those
+  // keys too, as they do in the loop (a timer comes only once no input is
+  // queued): one run here would see the text of half the keys typed.
   const UINT noInput = previewingKeys ? PM_QS_POSTMESSAGE | PM_QS_PAINT | PM_QS_SENDMESSAGE : 0;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | noInput)) {
+  for (;;) {
+    if (previewingKeys) {
+      if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | noInput) || msg.message == WM_TIMER)
+        break;
+      if (!PeekMessageW(&msg, nullptr, msg.message, msg.message, PM_REMOVE | noInput)) continue;
+    } else if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      break;
+    }
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;

@@ -5,6 +5,7 @@
 
 #include "../../unit/ui/toolkit_scenarios.h"
 #include "ui/win32/win32_internal.h"
+#include "wine_keys.h"
 #include "wine_ui_support.h"
 
 namespace {
@@ -259,6 +260,50 @@ TEST(PaintingPauseOnWine, ResumingShowsTheWindowAgainButNotOneHiddenMeanwhile) {
   HostLoop();
   EXPECT_TRUE(IsWindowVisible(Hwnd(f.First)));
   f.Close();
+}
+
+}  // namespace
+
+namespace {
+
+// A form that lets messages run while it previews a key leaves the keys
+// typed after it queued; a timer due meanwhile waits for them as well, as
+// it would in the loop, and never sees the text of half the keys.
+TEST(KeysOnWine, ATimerDueWhileAKeyIsPreviewedWaitsForTheKeysTypedAfterIt) {
+  using namespace w95::ui;
+  wine_ui::RealMachine machine;
+  toolkit_scenarios::Session s;
+  toolkit_scenarios::Sample f;
+  bool previewing = false;
+  std::vector<std::string> seenInPreview;
+  f.SetKeyPreview(true);
+  f.OnKeyDown = [&](Control&, int&, unsigned) {
+    previewing = true;
+    Sleep(40);  // the timer is due by now
+    Application().ProcessMessages();
+    previewing = false;
+  };
+  f.Timer1.SetInterval(10);
+  f.Timer1.OnTimer = [&](Control&) {
+    if (previewing) seenInPreview.push_back(f.EditName.Text());
+  };
+  std::string typed;
+  s.WhenModal<toolkit_scenarios::Sample>(
+      [&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+        SetFocus(reinterpret_cast<HWND>(f.EditName.Handle()));
+        f.Timer1.SetEnabled(true);
+        for (WORD key : {'A', 'B', 'C'}) wine_keys::Press(key, {}, 0);
+        for (int i = 0; i < 300 && f.EditName.Text() != "abc"; ++i) {
+          win32::PumpPending();
+          Sleep(10);
+        }
+        typed = f.EditName.Text();
+        f.Timer1.SetEnabled(false);
+        u.Click("BtnOK");
+      });
+  f.ShowModal();
+  EXPECT_EQ(typed, "abc");
+  EXPECT_EQ(seenInPreview, std::vector<std::string>{});
 }
 
 }  // namespace
