@@ -44,6 +44,22 @@ DWORD ExStyleOf(const Form& f) {
   return ex;
 }
 
+// The outer rectangle of a form's window for its client size and position.
+RECT OuterRect(const Form& f, DWORD style, DWORD ex, bool menu) {
+  RECT r{0, 0, f.ClientWidth(), f.ClientHeight()};
+  AdjustWindowRectEx(&r, style, menu, ex);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  int x = f.Left(), y = f.Top();
+  if (f.Position() == FormPosition::ScreenCenter) {
+    const auto screen = platform::Current().desktop->Screen();
+    // A window larger than the screen keeps its caption on it: centred
+    // it would start above and left of the screen, out of the user's reach.
+    x = std::max(0, (screen.width - w) / 2);
+    y = std::max(0, (screen.height - h) / 2);
+  }
+  return RECT{x, y, x + w, y + h};
+}
+
 class FormPeer final : public ContainerPeer {
  public:
   FormPeer(Form& f, HWND h) : ContainerPeer(f, h) {}
@@ -58,25 +74,17 @@ class FormPeer final : public ContainerPeer {
 
   // Outer rectangle for the form's client size and position.
   RECT Outer() {
-    Form& f = GetForm();
-    RECT r{0, 0, f.ClientWidth(), f.ClientHeight()};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
-                       GetMenu(hwnd_) != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)));
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    int x = f.Left(), y = f.Top();
-    if (f.Position() == FormPosition::ScreenCenter) {
-      const auto screen = platform::Current().desktop->Screen();
-      // A window larger than the screen keeps its caption on it: centred
-      // it would start above and left of the screen, out of the user's reach.
-      x = std::max(0, (screen.width - w) / 2);
-      y = std::max(0, (screen.height - h) / 2);
-    }
-    return RECT{x, y, x + w, y + h};
+    return OuterRect(GetForm(), static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE)),
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)),
+                     GetMenu(hwnd_) != nullptr);
   }
 
+  // A window already where it belongs is left alone: moving it to the same
+  // place still costs the system a round of messages.
   void Place() {
     const RECT r = Outer();
+    RECT now;
+    if (GetWindowRect(hwnd_, &now) && EqualRect(&now, &r)) return;
     placing_ = true;
     SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -219,8 +227,11 @@ class FormPeer final : public ContainerPeer {
 }  // namespace
 
 std::unique_ptr<Peer> MakeFormPeer(Form& form) {
-  HWND h = CreateContainer(form, ExStyleOf(form), StyleOf(form), AppWindow(), 0,
-                           Rect{form.Left(), form.Top(), 100, 100});
+  // Made in its place and at its size, so that it is not moved at once.
+  const RECT outer = OuterRect(form, StyleOf(form), ExStyleOf(form), form.Menu() != nullptr);
+  HWND h = CreateContainer(
+      form, ExStyleOf(form), StyleOf(form), AppWindow(), 0,
+      Rect{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top});
   auto peer = std::make_unique<FormPeer>(form, h);
   peer->Changed(Prop::Font);
   if (form.Menu()) peer->Changed(Prop::Menu);

@@ -262,6 +262,45 @@ TEST(PaintingPauseOnWine, ResumingShowsTheWindowAgainButNotOneHiddenMeanwhile) {
   f.Close();
 }
 
+// A form's window is made in its place, at its client size with the menu bar
+// counted, and showing it keeps it there.
+class Centred : public Form {
+ public:
+  Centred() : Form("Centred") {
+    SetCaption("Centred");
+    SetPosition(w95::ui::FormPosition::ScreenCenter);
+    SetClientSize(320, 200);
+    Bar.Add("mnuFile", "&File");
+    SetMenu(&Bar);
+  }
+  w95::ui::MainMenu Bar{*this, "Bar"};
+};
+
+TEST(FormPlaceOnWine, MadeCentredAtItsClientSizeWithItsMenuBar) {
+  wine_ui::RealMachine machine;
+  Centred f;
+  f.CreatePeers();
+  ASSERT_NE(Hwnd(f), nullptr);
+  RECT made;
+  GetWindowRect(Hwnd(f), &made);
+  f.Show();
+  HostLoop();
+  RECT shown, client;
+  GetWindowRect(Hwnd(f), &shown);
+  GetClientRect(Hwnd(f), &client);
+  EXPECT_TRUE(EqualRect(&made, &shown)) << "not moved when shown";
+  EXPECT_EQ(client.right, 320);
+  EXPECT_EQ(client.bottom, 200) << "the menu bar is outside the client area";
+  const auto screen = machine.desktop->Screen();
+  EXPECT_EQ(shown.left, (screen.width - (shown.right - shown.left)) / 2);
+  EXPECT_EQ(shown.top, (screen.height - (shown.bottom - shown.top)) / 2);
+  f.SetClientSize(300, 180);
+  GetClientRect(Hwnd(f), &client);
+  EXPECT_EQ(client.right, 300);
+  EXPECT_EQ(client.bottom, 180);
+  f.Close();
+}
+
 }  // namespace
 
 namespace {
