@@ -36,6 +36,7 @@ void TFileForm::OpenWindow(uintptr_t hostWindow, bool rememberPlacement) {
     RestoreWindowPlacement();
   else
     SetWindowBounds(r.left, r.top, r.width, r.height);
+  ReadStartFolderEarly();
   Show();
   state_.hostWindow = hostWindow;
   GoToFolder(state_.startFolder);

@@ -258,6 +258,7 @@ void TFileForm::ApplyDefaultPlacement() {
   // again on the way to the first paint.
   ApplyModeLook();
   FormResize(*this);
+  ReadStartFolderEarly();
 }
 
 int TFileForm::WindowWidth() const { return Width() + FrameOf(GetBorderStyle()).width; }

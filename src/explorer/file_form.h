@@ -280,6 +280,9 @@ class TFileForm : public ui::Form {
   // timer (`stream`: the entries shown as they come; else `then` gets the
   // whole listing).
   bool StartReading(bool stream, Listing& read, std::function<void(Listing)> then = {});
+  // Begins reading the folder the window opens on while the window is still
+  // being made; its first listing takes that reading.
+  void ReadStartFolderEarly();
   void FinishReading();
   // Fills the list with what the reading has read so far.
   void ShowReadSoFar(FolderRead& r);
@@ -309,6 +312,9 @@ class TFileForm : public ui::Form {
   std::unique_ptr<FolderRead> reading_;
   uint64_t readGeneration_ = 0;  // counts the readings stopped or started
   std::unique_ptr<ui::Label> readingLine_;
+  // The start folder read early (ReadStartFolderEarly), and which it is.
+  std::unique_ptr<platform::FolderReading> early_;
+  std::string earlyFolder_;
 };
 
 }  // namespace w95::explorer

@@ -25,6 +25,7 @@ struct FolderRead {
   bool streaming = false;
   std::function<void(Listing)> done;
 
+  uint32_t startedAt = 0;  // when the reading began
   // Entries read when the list was last filled, and when that was.
   size_t shownRead = 0;
   uint32_t shownAt = 0;

@@ -2,6 +2,9 @@
 // a moment; else on a reading that goes on while the user works in the
 // window, its entries shown as they come.
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,11 +18,23 @@
 namespace w95::explorer {
 
 namespace {
+struct TT {
+  const char* n;
+  std::chrono::steady_clock::time_point t = std::chrono::steady_clock::now();
+  ~TT() {
+    if (getenv("W95TR"))
+      fprintf(
+          stderr, "%s %.2f at %u\n", n,
+          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count(),
+          Ticks());
+  }
+};
 // How long a reading is waited for before the window shows what came and
 // goes back to the user: short of a pause a person notices.
 constexpr unsigned kQuickRead = 60;
-// How often a reading under way is looked at (ms).
-constexpr unsigned kReadPoll = 40;
+// How often a reading under way is looked at (ms): its end is noticed soon,
+// and what it read is taken in small batches while it goes on.
+constexpr unsigned kReadPoll = 15;
 
 // Listed by the names the file system has (see ShownNameOf); the host is
 // handed the short name of one the code page cannot hold.
@@ -81,9 +96,30 @@ void TFileForm::RereadFolder(std::function<void(Listing)> then) {
   if (StartReading(false, read, then)) then(std::move(read));
 }
 
+void TFileForm::ReadStartFolderEarly() {
+  earlyFolder_ = ShownPathOf(NormalFolder(state_.startFolder));
+  // Watched from before it is read, as any listing's folder.
+  live_.Watch(Files(), earlyFolder_);
+  live_.Read(Files());
+  early_ = Files().StartFind(AddBackslash(earlyFolder_) + "*.*");
+}
+
 bool TFileForm::StartReading(bool stream, Listing& read, std::function<void(Listing)> then) {
+  // The reading begun while the window was made, if it is of this folder.
+  std::unique_ptr<platform::FolderReading> early = std::move(early_);
+  if (early && LowerAZ(earlyFolder_) != LowerAZ(state_.currentFolder)) early.reset();
   StopReading();
-  WatchShownFolder();
+  if (early) {
+    // Changes since it began stay noticed: the watch is not started anew.
+    live_.Watch(Files(), state_.currentFolder);
+    if (!LiveTimer.OnTimer) LiveTimer.OnTimer = [this](ui::Control&) { LiveTick(); };
+    if (live_.Watching() && !LiveTimer.Running()) {
+      LiveTimer.SetInterval(LiveFolder::kPoll);
+      LiveTimer.SetEnabled(true);
+    }
+  } else {
+    WatchShownFolder();
+  }
   const std::vector<std::string> patterns = state_.typedFilter.empty()
                                                 ? SearchPatterns(state_.fileMask)
                                                 : SplitPatterns(state_.typedFilter);
@@ -91,9 +127,19 @@ bool TFileForm::StartReading(bool stream, Listing& read, std::function<void(List
       patterns, ListOptions{mnuLowercase->Checked(), mnuDirLast->Checked()});
   // One pass over the folder: every pattern is tried on each name rather
   // than by a search of its own (each search reads the whole folder again).
-  r->job = Files().StartFind(AddBackslash(state_.currentFolder) + "*.*");
-  r->job->Wait(kQuickRead);
-  if (TakeRead(*r)) {
+  r->startedAt = Ticks();
+  r->job = early ? std::move(early) : Files().StartFind(AddBackslash(state_.currentFolder) + "*.*");
+  {
+    TT a{"wait"};
+    r->job->Wait(kQuickRead);
+  }
+  bool e;
+  {
+    TT a{"take0"};
+    e = TakeRead(*r);
+  }
+  if (getenv("W95TR")) fprintf(stderr, "read %zu\n", r->listing.Read());
+  if (e) {
     read = r->listing.Build();
     return true;
   }
@@ -107,8 +153,9 @@ bool TFileForm::StartReading(bool stream, Listing& read, std::function<void(List
   ListTimer.SetInterval(kReadPoll);
   ListTimer.SetEnabled(true);
   if (stream) {
-    ShowReadingLine(reading_->listing.Read());
-    ShowReading();
+    const size_t got = reading_->listing.Read();
+    ShowReadingLine(got);
+    if (ShowReadEntries(0, got, 0, Ticks() - reading_->startedAt)) ShowReading();
   }
   return false;
 }
@@ -125,6 +172,7 @@ void TFileForm::ShowReading() {
 void TFileForm::StopReading() {
   ++readGeneration_;
   reading_.reset();  // a reading dropped stops; nothing it read is taken
+  early_.reset();
   ListTimer.SetEnabled(false);
   if (readingLine_) readingLine_->SetVisible(false);
 }
@@ -135,10 +183,12 @@ void TFileForm::ReadTick() {
     return;
   }
   FolderRead& r = *reading_;
+  TT tt{"tick"};
   if (TakeRead(r)) return FinishReading();
   if (!r.streaming) return;
   ShowReadingLine(r.listing.Read());
-  if (ShowReadEntries(r.shownRead, r.listing.Read() - r.shownRead, Ticks() - r.shownAt))
+  if (ShowReadEntries(r.shownRead, r.listing.Read() - r.shownRead, Ticks() - r.shownAt,
+                      Ticks() - r.startedAt))
     ShowReading();
 }
 
@@ -179,14 +229,25 @@ void TFileForm::ShowReadSoFar(FolderRead& r) {
     if (top >= 0 && top < XFiles.Count()) first = XFiles.Item(top);
   }
 
-  state_.listing = r.listing.Build();
-  ShowListing();
+  TT all{"showsofar"};
+  {
+    TT a{"build"};
+    state_.listing = r.listing.Build();
+  }
+  if (getenv("W95TR")) fprintf(stderr, "n %zu\n", state_.listing.entries.size());
+  {
+    TT a{"showlisting"};
+    ShowListing();
+  }
   r.shownRead = r.listing.Read();
   r.shownAt = Ticks();
   BtnUp.SetEnabled(state_.listing.hasParent);
   mnuFLevel->SetEnabled(state_.listing.hasParent);
   state_.widestEntry = -1;
-  CalcStringWidth();
+  {
+    TT a{"calcwidth"};
+    CalcStringWidth();
+  }
   XFiles.SetVisible(!InputList.Visible());
   mnuFOpen->SetEnabled(XFiles.Count() > 0);
 

@@ -68,8 +68,10 @@ bool ListLess(std::string_view a, std::string_view b) {
   return a.size() < b.size();
 }
 
-Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
-                     const ListOptions& options) {
+namespace {
+// The listing of `files` (each an entry of `all` or a copy of one) and `all`.
+Listing ListingOf(const std::vector<const FoundEntry*>& files, const std::vector<FoundEntry>& all,
+                  const ListOptions& options) {
   struct Item {
     std::string name;
     const FoundEntry* found;
@@ -77,9 +79,9 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
   auto byName = [](const Item& a, const Item& b) { return ListLess(a.name, b.name); };
   std::vector<Item> names;
   names.reserve(files.size());
-  for (const FoundEntry& f : files)
-    if (!f.directory && !f.system)
-      names.push_back({options.lowercase ? LowerAZ(f.name) : f.name, &f});
+  for (const FoundEntry* f : files)
+    if (!f->directory && !f->system)
+      names.push_back({options.lowercase ? LowerAZ(f->name) : f->name, f});
   std::stable_sort(names.begin(), names.end(), byName);
 
   Listing out;
@@ -115,17 +117,65 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
   }
   return out;
 }
+}  // namespace
+
+Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<FoundEntry>& all,
+                     const ListOptions& options) {
+  std::vector<const FoundEntry*> found;
+  found.reserve(files.size());
+  for (const FoundEntry& f : files) found.push_back(&f);
+  return ListingOf(found, all, options);
+}
+
+Listing ListingBuilder::Build() const {
+  std::vector<const FoundEntry*> found;
+  found.reserve(files_.size());
+  for (const size_t i : files_) found.push_back(&all_[i]);
+  return ListingOf(found, all_, options_);
+}
+
+ListingBuilder::ListingBuilder(std::vector<std::string> patterns, ListOptions options)
+    : options_(options) {
+  for (std::string& p : patterns) {
+    const bool extension = p.size() >= 2 && p[0] == '*' && p[1] == '.' &&
+                           p.find_first_of("*.", 2) == std::string::npos;
+    (extension ? byExtension_ : others_).push_back(std::move(p));
+  }
+}
 
 void ListingBuilder::Add(FoundEntry entry) {
-  for (const std::string& pattern : patterns_)
-    if (MatchesMask(entry.name, pattern)) files_.push_back(entry);
+  // A "?" never takes a ".", so "*.ext" can only match from the last "."
+  // (a name without one is matched as if it ended in one): the extension
+  // decides, and the names of a folder share few.
+  int matches = 0;
+  if (!byExtension_.empty()) {
+    const size_t dot = entry.name.rfind('.');
+    const std::string extension =
+        LowerAZ(dot == std::string::npos ? std::string() : entry.name.substr(dot + 1));
+    const auto known = matchesOfExtension_.find(extension);
+    if (known != matchesOfExtension_.end()) {
+      matches = known->second;
+    } else {
+      for (const std::string& pattern : byExtension_)
+        if (MatchesMask("." + extension, pattern)) ++matches;
+      matchesOfExtension_.emplace(extension, matches);
+    }
+  }
+  for (const std::string& pattern : others_)
+    if (MatchesMask(entry.name, pattern)) ++matches;
+  files_.insert(files_.end(), static_cast<size_t>(matches), all_.size());
   all_.push_back(std::move(entry));
 }
 
-bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown) {
+bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown, uint32_t sinceStart) {
   constexpr uint32_t kShowEvery = 200;  // ms, for a list of up to 2,000 entries
+  constexpr uint32_t kFastHold = 250;   // ms a fast drive is given to end
+  constexpr size_t kFastPerMs = 10;     // entries a millisecond: a fast drive
+  constexpr size_t kCheapFill = 1000;   // entries shown at once whatever the drive
   if (waiting == 0) return false;
-  return shown == 0 || sinceShown >= kShowEvery * (1 + shown / 2000);
+  if (shown == 0)
+    return waiting < kCheapFill || waiting < kFastPerMs * sinceStart || sinceStart >= kFastHold;
+  return sinceShown >= kShowEvery * (1 + shown / 2000);
 }
 
 SortOrder NextSort(SortOrder current, int column) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace w95::explorer {
@@ -64,26 +65,32 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
 // BuildListing gives for everything added so far.
 class ListingBuilder {
  public:
-  ListingBuilder(std::vector<std::string> patterns, ListOptions options)
-      : patterns_(std::move(patterns)), options_(options) {}
+  ListingBuilder(std::vector<std::string> patterns, ListOptions options);
   void Add(FoundEntry entry);
   // How many entries were added.
   size_t Read() const { return all_.size(); }
-  Listing Build() const { return BuildListing(files_, all_, options_); }
+  Listing Build() const;
 
  private:
-  std::vector<std::string> patterns_;
+  // Patterns of the form "*.ext" (no other "*" or ".") decide by the
+  // extension alone: how many of them match is kept per extension seen.
+  std::vector<std::string> byExtension_, others_;
+  std::unordered_map<std::string, int> matchesOfExtension_;
   ListOptions options_;
-  std::vector<FoundEntry> files_, all_;
+  std::vector<FoundEntry> all_;
+  std::vector<size_t> files_;  // what the patterns found, as indices into all_
 };
 
 // While a folder is read: whether the entries read since the list was last
 // filled (`waiting`, with `shown` read before) go on show now, `sinceShown`
-// milliseconds after it was. The first at once; then after a while that
-// grows with the list (each filling costs in proportion to it), so that a
-// large folder on a fast drive is filled once or twice before its end while
-// a slow one still shows its entries as they come.
-bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown);
+// milliseconds after it was and `sinceStart` after the reading began. The
+// first at once from a drive that reads slowly; a drive that has read
+// thousands at a fast pace is given a little longer (a quarter of a second)
+// to end, so that a folder of some thousands of files fills its list once. Then after a while that
+// grows with the list (each filling costs in proportion to it), so that a large folder on a fast
+// drive is filled once or twice before its end while a slow one still shows its entries as they
+// come.
+bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown, uint32_t sinceStart);
 
 // ---- The details view: its columns and their sort orders.
 

@@ -26,32 +26,42 @@ TEST(ListingBuilder, GivesWhatTheWholeListingGivesAtEveryStep) {
   const std::vector<FoundEntry> found = {{".", true},     {"..", true},   {"Zeta.JPG"},
                                          {"b.jpg"},       {"_under.jpg"}, {"Old Trips", true},
                                          {"notes.txt"},   {"a.bmp"},      {"sys.jpg", false, true},
-                                         {"ALPHA", true}, {"pic.jpeg"},   {"c.gif"}};
-  for (const ListOptions options : {ListOptions{true, false}, ListOptions{false, true}}) {
-    const std::vector<std::string> patterns = {"*.jpg", "*.bmp", "*.jpg"};
-    ListingBuilder b(patterns, options);
-    std::vector<FoundEntry> files, all;
-    for (const FoundEntry& e : found) {
-      b.Add(e);
-      all.push_back(e);
-      for (const std::string& p : patterns)
-        if (w95::explorer::MatchesMask(e.name, p)) files.push_back(e);
-      const auto built = b.Build(), whole = BuildListing(files, all, options);
-      ASSERT_EQ(built.entries, whole.entries) << all.size();
-      ASSERT_EQ(built.folder, whole.folder);
-      ASSERT_EQ(built.hasParent, whole.hasParent);
+                                         {"ALPHA", true}, {"pic.jpeg"},   {"c.gif"},
+                                         {"noext"},       {"trailing."},  {"a.tar.BMP"},
+                                         {"bmp.txt"},     {"x.JPG"},      {"b2.Jpg"}};
+  const std::vector<std::vector<std::string>> patternSets = {
+      {"*.jpg", "*.bmp", "*.jpg"}, {"*.?pg", "*.", "b*.jpg", "*.b?p", "*.tar.bmp"}};
+  for (const ListOptions options : {ListOptions{true, false}, ListOptions{false, true}})
+    for (const std::vector<std::string>& patterns : patternSets) {
+      ListingBuilder b(patterns, options);
+      std::vector<FoundEntry> files, all;
+      for (const FoundEntry& e : found) {
+        b.Add(e);
+        all.push_back(e);
+        for (const std::string& p : patterns)
+          if (w95::explorer::MatchesMask(e.name, p)) files.push_back(e);
+        const auto built = b.Build(), whole = BuildListing(files, all, options);
+        ASSERT_EQ(built.entries, whole.entries) << all.size();
+        ASSERT_EQ(built.folder, whole.folder);
+        ASSERT_EQ(built.hasParent, whole.hasParent);
+      }
+      EXPECT_EQ(b.Read(), found.size());
     }
-    EXPECT_EQ(b.Read(), found.size());
-  }
 }
 
-TEST(ListingBuilder, ShowsTheFirstEntriesAtOnceThenLessOftenAsTheListGrows) {
-  EXPECT_FALSE(ShowReadEntries(0, 0, 5000)) << "nothing new";
-  EXPECT_TRUE(ShowReadEntries(0, 1, 0));
-  EXPECT_FALSE(ShowReadEntries(100, 5000, 199));
-  EXPECT_TRUE(ShowReadEntries(100, 1, 200));
-  EXPECT_FALSE(ShowReadEntries(100000, 1, 1000)) << "a long list is filled seldom";
-  EXPECT_TRUE(ShowReadEntries(100000, 1, 20000));
+TEST(ListingBuilder, ShowsTheFirstEntriesSoonThenLessOftenAsTheListGrows) {
+  EXPECT_FALSE(ShowReadEntries(0, 0, 5000, 5000)) << "nothing new";
+  EXPECT_TRUE(ShowReadEntries(0, 12, 0, 60)) << "a slow drive: at once";
+  EXPECT_TRUE(ShowReadEntries(0, 1, 0, 0));
+  // A drive that gave thousands in the first wait is likely to end soon:
+  // the list is filled once then, unless it goes on for a quarter second.
+  EXPECT_FALSE(ShowReadEntries(0, 6000, 0, 60));
+  EXPECT_FALSE(ShowReadEntries(0, 9000, 0, 249));
+  EXPECT_TRUE(ShowReadEntries(0, 9000, 0, 250));
+  EXPECT_FALSE(ShowReadEntries(100, 5000, 199, 400));
+  EXPECT_TRUE(ShowReadEntries(100, 1, 200, 400));
+  EXPECT_FALSE(ShowReadEntries(100000, 1, 1000, 9000)) << "a long list is filled seldom";
+  EXPECT_TRUE(ShowReadEntries(100000, 1, 20000, 30000));
 }
 
 TEST(SimReading, EntriesComeOneLatencyApartAndWaitingTakesTheMachinesTime) {
