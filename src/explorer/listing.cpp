@@ -169,7 +169,7 @@ void ListingBuilder::Add(FoundEntry entry) {
 
 bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown, uint32_t sinceStart) {
   constexpr uint32_t kShowEvery = 200;  // ms, for a list of up to 2,000 entries
-  constexpr uint32_t kFastHold = 250;   // ms a fast drive is given to end
+  constexpr uint32_t kFastHold = 150;   // ms a fast drive is given to end
   constexpr size_t kFastPerMs = 10;     // entries a millisecond: a fast drive
   constexpr size_t kCheapFill = 1000;   // entries shown at once whatever the drive
   if (waiting == 0) return false;

@@ -85,7 +85,7 @@ class ListingBuilder {
 // filled (`waiting`, with `shown` read before) go on show now, `sinceShown`
 // milliseconds after it was and `sinceStart` after the reading began. The
 // first at once from a drive that reads slowly; a drive that has read
-// thousands at a fast pace is given a little longer (a quarter of a second)
+// thousands at a fast pace is given a little longer (150 ms)
 // to end, so that a folder of some thousands of files fills its list once. Then after a while that
 // grows with the list (each filling costs in proportion to it), so that a large folder on a fast
 // drive is filled once or twice before its end while a slow one still shows its entries as they

@@ -54,10 +54,10 @@ TEST(ListingBuilder, ShowsTheFirstEntriesSoonThenLessOftenAsTheListGrows) {
   EXPECT_TRUE(ShowReadEntries(0, 12, 0, 60)) << "a slow drive: at once";
   EXPECT_TRUE(ShowReadEntries(0, 1, 0, 0));
   // A drive that gave thousands in the first wait is likely to end soon:
-  // the list is filled once then, unless it goes on for a quarter second.
+  // the list is filled once then, unless it goes on for 150 ms.
   EXPECT_FALSE(ShowReadEntries(0, 6000, 0, 60));
-  EXPECT_FALSE(ShowReadEntries(0, 9000, 0, 249));
-  EXPECT_TRUE(ShowReadEntries(0, 9000, 0, 250));
+  EXPECT_FALSE(ShowReadEntries(0, 9000, 0, 149));
+  EXPECT_TRUE(ShowReadEntries(0, 9000, 0, 150));
   EXPECT_FALSE(ShowReadEntries(100, 5000, 199, 400));
   EXPECT_TRUE(ShowReadEntries(100, 1, 200, 400));
   EXPECT_FALSE(ShowReadEntries(100000, 1, 1000, 9000)) << "a long list is filled seldom";
