@@ -137,7 +137,10 @@ class ListPeer : public NativePeer {
     } else {
       mark(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0));
     }
-    shown_ = sel;
+    shown_.assign(sel.begin(), sel.begin() + Sent());
+    // Entries not sent to the native list yet keep their state.
+    if (lb.MultiSelect())
+      for (int i = Sent(); i < lb.Count(); ++i) sel[static_cast<size_t>(i)] = lb.Selected(i);
     const int focused = static_cast<int>(
         SendMessageA(hwnd_, lb.MultiSelect() ? LB_GETCARETINDEX : LB_GETCURSEL, 0, 0));
     lb.UserSelectionChanged(focused, sel);
@@ -166,20 +169,27 @@ class ListPeer : public NativePeer {
     } else if (p == Prop::Items && Splice()) {
       // Only the run of entries that changed.
     } else if (p == Prop::Items) {
-      // The whole list is sent again; where the user had scrolled stays.
+      // The whole list is sent again; where the user had scrolled stays. A
+      // long list goes in parts, one per turn of the message loop, so that
+      // the window keeps answering while it fills.
       const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
       SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
       SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
-      shown_.assign(static_cast<size_t>(lb.Count()), false);
+      const int part = lb.Count() > kFillPart ? kFillPart : lb.Count();
+      sent_ = part;
+      shown_.assign(static_cast<size_t>(part), false);
       SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
-      for (int i = 0; i < lb.Count(); ++i)
+      for (int i = 0; i < part; ++i)
         SendMessageW(hwnd_, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(WideText(lb.Item(i)).c_str()));
       SyncSelection();
-      if (top > 0 && top < lb.Count())
-        SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+      if (top > 0 && top < part) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
       SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
       Invalidate();
+      if (part < lb.Count() && !fillPosted_) {
+        fillPosted_ = true;
+        PostMessageA(hwnd_, kDeferred, 0, 0);
+      }
     } else if (p == Prop::ItemIndex || p == Prop::Selection) {
       SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
       SyncSelection();
@@ -226,10 +236,40 @@ class ListPeer : public NativePeer {
   // one's place (same id, tab order, font and hint), with the entries, the
   // selection and the scroll place carried over.
   void Deferred() override {
+    if (fillPosted_) FillMore();
+    if (!remakePosted_) return;
     remakePosted_ = false;
     const bool owed = itemsOwed_;
     itemsOwed_ = false;
     if (!Recreate() && owed) Changed(Prop::Items);
+  }
+  // The next part of a long list sent to the native one: the entries from
+  // sent_ on (the native list holds those before it).
+  static constexpr int kFillPart = 16384;
+  int sent_ = 0;
+  bool fillPosted_ = false;
+  int Sent() { return std::min(sent_, List().Count()); }
+  void FillMore() {
+    fillPosted_ = false;
+    ListBox& lb = List();
+    if (sent_ >= lb.Count() || SendMessageA(hwnd_, LB_GETCOUNT, 0, 0) != sent_) return;
+    const bool was = updating_;
+    updating_ = true;
+    const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    const int end = std::min(lb.Count(), sent_ + kFillPart);
+    for (int i = sent_; i < end; ++i)
+      SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(lb.Item(i)).c_str()));
+    sent_ = end;
+    SyncSelection();
+    SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+    updating_ = was;
+    if (sent_ < lb.Count()) {
+      fillPosted_ = true;
+      PostMessageA(hwnd_, kDeferred, 0, 0);
+    }
   }
   bool remakePosted_ = false;
   bool itemsOwed_ = false;
@@ -295,6 +335,7 @@ class ListPeer : public NativePeer {
                    reinterpret_cast<LPARAM>(WideText(lb.Item(sp->at + k)).c_str()));
     const auto at = shown_.begin() + sp->at;
     shown_.insert(shown_.erase(at, at + sp->removed), static_cast<size_t>(sp->added), false);
+    sent_ = lb.Count();
     SyncSelection();
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     Invalidate();
@@ -307,7 +348,7 @@ class ListPeer : public NativePeer {
     if (lb.MultiSelect()) {
       // Only the entries whose state differs from what the list shows, each
       // run of them with one message.
-      const int n = lb.Count();
+      const int n = Sent();
       shown_.resize(static_cast<size_t>(n), false);
       auto differs = [&](int i) { return shown_[static_cast<size_t>(i)] != lb.Selected(i); };
       for (int i = 0; i < n; ++i) {
