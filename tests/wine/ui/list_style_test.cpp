@@ -183,4 +183,41 @@ TEST(ListStylesOnWine, NewEntriesReachTheRealListInOrder) {
   EXPECT_EQ(f.ShowModal(), mrOk);
 }
 
+// A long list reaches the real list box in parts, one per turn of the
+// message loop: what is chosen meanwhile (by the program, or by the user
+// among the entries already there) holds for the entries still to come.
+TEST(ListStylesOnWine, ALongListFillsInPartsAndKeepsWhatIsChosenMeanwhile) {
+  wine_ui::RealMachine machine;
+  test::Session s;
+  s.WhenModal<Lists>([](test::User& u, Lists& f) {
+    const HWND h = reinterpret_cast<HWND>(f.Files.Handle());
+    std::vector<std::string> texts;
+    for (int i = 0; i < 40000; ++i) texts.push_back("f" + std::to_string(100000 + i) + ".bmp");
+    f.Files.Assign(texts);
+    const LRESULT first = SendMessageA(h, LB_GETCOUNT, 0, 0);
+    EXPECT_GT(first, 0);
+    EXPECT_LT(first, 40000) << "the first part only";
+    f.Files.SetSelected(39000, true);  // not in the real list yet
+    f.Files.SetSelected(5, true);
+    // The user Ctrl+clicks entry 10 of the real list.
+    SendMessageA(h, LB_SETSEL, TRUE, 10);
+    SendMessageA(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(h));
+    EXPECT_TRUE(f.Files.Selected(10));
+    EXPECT_TRUE(f.Files.Selected(5));
+    EXPECT_TRUE(f.Files.Selected(39000)) << "a choice among entries still to come is kept";
+    for (int i = 0; i < 20 && SendMessageA(h, LB_GETCOUNT, 0, 0) < 40000; ++i)
+      w95::ui::win32::PumpPending();
+    ASSERT_EQ(SendMessageA(h, LB_GETCOUNT, 0, 0), 40000);
+    char last[32] = "";
+    SendMessageA(h, LB_GETTEXT, 39999, reinterpret_cast<LPARAM>(last));
+    EXPECT_STREQ(last, "f139999.bmp");
+    EXPECT_EQ(SendMessageA(h, LB_GETSELCOUNT, 0, 0), 3);
+    EXPECT_GT(SendMessageA(h, LB_GETSEL, 39000, 0), 0) << "shown once it came";
+    u.Click("BtnOK");
+  });
+  Lists f;
+  EXPECT_EQ(f.ShowModal(), mrOk);
+}
+
 }  // namespace
