@@ -312,6 +312,7 @@ class TFileForm : public ui::Form {
   std::unique_ptr<FolderRead> reading_;
   uint64_t readGeneration_ = 0;  // counts the readings stopped or started
   std::unique_ptr<ui::Label> readingLine_;
+  bool busyCursor_ = false;  // the hourglass set for a reading under way
   // The start folder read early (ReadStartFolderEarly), and which it is.
   std::unique_ptr<platform::FolderReading> early_;
   std::string earlyFolder_;

@@ -14,6 +14,7 @@
 #include "explorer/names.h"
 #include "platform/code_page_text.h"
 #include "settings/paths.h"
+#include "ui/screen.h"
 
 namespace w95::explorer {
 
@@ -153,6 +154,9 @@ bool TFileForm::StartReading(bool stream, Listing& read, std::function<void(List
   ListTimer.SetInterval(kReadPoll);
   ListTimer.SetEnabled(true);
   if (stream) {
+    // The hourglass while the list is not complete; the window answers.
+    ui::Screen().SetCursor(ui::Cursor::HourGlass);
+    busyCursor_ = true;
     const size_t got = reading_->listing.Read();
     ShowReadingLine(got);
     if (ShowReadEntries(0, got, 0, Ticks() - reading_->startedAt)) ShowReading();
@@ -175,6 +179,10 @@ void TFileForm::StopReading() {
   early_.reset();
   ListTimer.SetEnabled(false);
   if (readingLine_) readingLine_->SetVisible(false);
+  if (busyCursor_) {
+    busyCursor_ = false;
+    ui::Screen().SetCursor(ui::Cursor::Default);
+  }
 }
 
 void TFileForm::ReadTick() {

@@ -10,6 +10,7 @@
 #include "explorer/remote_win.h"
 #include "ui/application.h"
 #include "ui/label.h"
+#include "ui/screen.h"
 #include "ui/timer.h"
 #include "explorer_fixture.h"
 
@@ -162,6 +163,7 @@ TEST_F(SlowDrive, EntriesComeAsTheyAreReadInTheOrderOfTheWholeList) {
   ASSERT_NE(f.ReadingLine(), nullptr);
   EXPECT_TRUE(f.ReadingLine()->Visible());
   EXPECT_NE(f.ReadingLine()->Caption().find("entries"), std::string::npos);
+  EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::HourGlass);
   size_t seen = f.XFiles.Count();
   int fillings = 0;
   while (f.ReadingFolder()) {
@@ -179,6 +181,7 @@ TEST_F(SlowDrive, EntriesComeAsTheyAreReadInTheOrderOfTheWholeList) {
   EXPECT_GE(fillings, 3) << "entries came in steps";
   EXPECT_EQ(f.XFiles.Texts(), whole);
   EXPECT_FALSE(f.ReadingLine()->Visible());
+  EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::Default) << "the list is complete";
   EXPECT_TRUE(f.BtnUp.Enabled());
   EXPECT_TRUE(f.XFiles.Selected(0));
   EXPECT_EQ(f.Edit1.Text(), "") << "a folder is first";
@@ -239,6 +242,7 @@ TEST_F(SlowDrive, AnotherFolderStopsTheReadingAndNothingOfItComesLater) {
   EXPECT_FALSE(f.ListTimer.Running());
   EXPECT_EQ(f.XFiles.Texts(), std::vector<std::string>{"d.jpg"});
   EXPECT_FALSE(f.ReadingLine()->Visible());
+  EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::Default);
 }
 
 TEST_F(SlowDrive, AFileMadeWhileTheFolderIsReadShowsOnceItHasBeenRead) {
@@ -278,6 +282,7 @@ TEST_F(SlowDrive, CancelStopsTheReadingAndOkActsOnWhatIsShown) {
   // The dialog is gone, and with it the reading: no timer of it runs on.
   const w95::ui::Timer* left = w95::ui::FindTimer("ListTimer");
   EXPECT_TRUE(left == nullptr || !left->Running());
+  EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::Default);
   EXPECT_EQ(Exchange("Directory", "Files"), "ERROR");
 
   // OK in the middle: the files the user marked among those shown.
