@@ -2,9 +2,6 @@
 // a moment; else on a reading that goes on while the user works in the
 // window, its entries shown as they come.
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -19,17 +16,6 @@
 namespace w95::explorer {
 
 namespace {
-struct TT {
-  const char* n;
-  std::chrono::steady_clock::time_point t = std::chrono::steady_clock::now();
-  ~TT() {
-    if (getenv("W95TR"))
-      fprintf(
-          stderr, "%s %.2f at %u\n", n,
-          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count(),
-          Ticks());
-  }
-};
 // How long a reading is waited for before the window shows what came and
 // goes back to the user: short of a pause a person notices.
 constexpr unsigned kQuickRead = 60;
@@ -130,17 +116,8 @@ bool TFileForm::StartReading(bool stream, Listing& read, std::function<void(List
   // than by a search of its own (each search reads the whole folder again).
   r->startedAt = Ticks();
   r->job = early ? std::move(early) : Files().StartFind(AddBackslash(state_.currentFolder) + "*.*");
-  {
-    TT a{"wait"};
-    r->job->Wait(kQuickRead);
-  }
-  bool e;
-  {
-    TT a{"take0"};
-    e = TakeRead(*r);
-  }
-  if (getenv("W95TR")) fprintf(stderr, "read %zu\n", r->listing.Read());
-  if (e) {
+  r->job->Wait(kQuickRead);
+  if (TakeRead(*r)) {
     read = r->listing.Build();
     return true;
   }
@@ -191,7 +168,6 @@ void TFileForm::ReadTick() {
     return;
   }
   FolderRead& r = *reading_;
-  TT tt{"tick"};
   if (TakeRead(r)) return FinishReading();
   if (!r.streaming) return;
   ShowReadingLine(r.listing.Read());
@@ -237,25 +213,14 @@ void TFileForm::ShowReadSoFar(FolderRead& r) {
     if (top >= 0 && top < XFiles.Count()) first = XFiles.Item(top);
   }
 
-  TT all{"showsofar"};
-  {
-    TT a{"build"};
-    state_.listing = r.listing.Build();
-  }
-  if (getenv("W95TR")) fprintf(stderr, "n %zu\n", state_.listing.entries.size());
-  {
-    TT a{"showlisting"};
-    ShowListing();
-  }
+  state_.listing = r.listing.Build();
+  ShowListing();
   r.shownRead = r.listing.Read();
   r.shownAt = Ticks();
   BtnUp.SetEnabled(state_.listing.hasParent);
   mnuFLevel->SetEnabled(state_.listing.hasParent);
   state_.widestEntry = -1;
-  {
-    TT a{"calcwidth"};
-    CalcStringWidth();
-  }
+  CalcStringWidth();
   XFiles.SetVisible(!InputList.Visible());
   mnuFOpen->SetEnabled(XFiles.Count() > 0);
 
