@@ -1,7 +1,9 @@
 // The slide editor's costs on big scripts: a global change of one column and
 // moving the first slide to the end (the grid alone); under Wine also the
 // whole editor entry until the grid of a 10,000-slide script is on screen
-// with its first rows painted (painting a long grid: grid_bench.cpp).
+// with its first rows painted (painting a long grid: grid_bench.cpp), and
+// with --rounds N [--beside OTHER.dll] that opening N times, medians, beside
+// another build of the library by turns.
 #ifdef _WIN32
 #include <windows.h>
 
@@ -17,7 +19,13 @@
 #include <benchmark/benchmark.h>
 #endif
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/slide_ops.h"
 #include "editor/undo_history.h"
@@ -114,21 +122,39 @@ bool GridLoaded() {
   return loaded;
 }
 
+// The big script and the host's keys that open it.
+bool PrepareBigScript() {
+  platform::InstallWin32Machine();
+  platform::Current().files->CreateDirectory("c:\\w95bench");
+  ui::StringGrid grid;
+  bench::MakeScript(grid, kBigSlides);
+  editor::PlatformScriptFiles files;
+  editor::ScriptHeader header{1024, 768, "ABCDE", "c:\\viewer\\"};
+  if (!editor::SaveScriptFile(grid, header, files, kBigScript).ok) return false;
+  const TIniFile ini("plimbo.ini");
+  ini.WriteText("plimbo", "AVLFIL", kBigScript);
+  ini.WriteText("plimbo", "AVLNOW", kBigScript);
+  ini.WriteText("plimbo", "AVLTMP", "c:\\w95bench\\avltmp.avl");
+  ini.WriteText("plimbo", "AppDir", "c:\\viewer");
+  return true;
+}
+
 // The user, whose steps play inside the editor's own loops. Once the grid
-// holds the script (the many-slides warning is then up over it), the editor
-// is painted and the clock stops: that is the time measured. Then the
-// warning is answered and the editor closed.
-benchmark::State* running = nullptr;
+// holds the script (the many-slides warning is then up over it) and the
+// editor has painted what it had to (the step plays from a timer, which
+// comes only when no paint is owed; any paint still owed is done here), the
+// clock stops: that is the time measured. Then the warning is answered and
+// the editor closed.
+using Clock = std::chrono::steady_clock;
+Clock::time_point shownAt;
 bool shownThisRun = false;
-int shownCount = 0;
 
 void ShownAtLast() {
   if (shownThisRun) return;
   HWND editor = wine_windows::TopLevel("Plimbo Slide Editor");
-  RedrawWindow(editor, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  running->PauseTiming();
+  RedrawWindow(editor, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  shownAt = Clock::now();
   shownThisRun = true;
-  ++shownCount;
 }
 
 void QueueTheUser(wine_steps::Player& user) {
@@ -146,50 +172,85 @@ void QueueTheUser(wine_steps::Player& user) {
                         GridLoaded});
 }
 
-void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
-  platform::InstallWin32Machine();
-  platform::Current().files->CreateDirectory("c:\\w95bench");
-  {
-    ui::StringGrid grid;
-    bench::MakeScript(grid, kBigSlides);
-    editor::PlatformScriptFiles files;
-    editor::ScriptHeader header{1024, 768, "ABCDE", "c:\\viewer\\"};
-    if (!editor::SaveScriptFile(grid, header, files, kBigScript).ok)
-      state.SkipWithError("no script");
-  }
-  const TIniFile ini("plimbo.ini");
-  ini.WriteText("plimbo", "AVLFIL", kBigScript);
-  ini.WriteText("plimbo", "AVLNOW", kBigScript);
-  ini.WriteText("plimbo", "AVLTMP", "c:\\w95bench\\avltmp.avl");
-  ini.WriteText("plimbo", "AppDir", "c:\\viewer");
-  // Through the library's export, as a host calls it.
-  wine_dll::Library dll;
-  const W95_PFN_EditorWin95 editorWin = dll.EditorWin95;
-  if (!editorWin) {
-    state.SkipWithError("no EditorWin95 in w95ZOK56.dll");
-    return;
-  }
-  running = &state;
+// One opening through the export, as a host calls it: milliseconds from the
+// call until the editor showed the script, or -1 when it never did.
+double EditorOnce(W95_PFN_EditorWin95 editorWin) {
   wine_steps::Player user;
   user.answerBoxes = false;  // the warning is the sign that the script is in
   user.timeoutMs = 120000;
   user.Start(10);
-  int runs = 0;
-  for (auto _ : state) {
-    shownThisRun = false;
-    QueueTheUser(user);
-    benchmark::DoNotOptimize(editorWin());
-    if (shownThisRun) state.ResumeTiming();
-    user.steps.clear();
-    ++runs;
-  }
+  shownThisRun = false;
+  QueueTheUser(user);
+  const Clock::time_point start = Clock::now();
+  benchmark::DoNotOptimize(editorWin());
   user.Stop();
-  if (shownCount != runs) state.SkipWithError("the editor closed without showing the script");
+  if (!shownThisRun) return -1;
+  return std::chrono::duration<double, std::milli>(shownAt - start).count();
 }
-BENCHMARK(BM_EditorShowsTenThousandSlides)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_EditorShowsTenThousandSlides(benchmark::State& state) {
+  if (!PrepareBigScript()) return state.SkipWithError("no script");
+  wine_dll::Library dll;
+  if (!dll.EditorWin95) return state.SkipWithError("no EditorWin95 in w95ZOK56.dll");
+  for (auto _ : state) {
+    const double ms = EditorOnce(dll.EditorWin95);
+    if (ms < 0) return state.SkipWithError("the editor closed without showing the script");
+    state.SetIterationTime(ms / 1e3);
+  }
+}
+BENCHMARK(BM_EditorShowsTenThousandSlides)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// --rounds N [--beside OTHER.dll]: the first opening (cold), then N more,
+// medians; beside another build of the library (copied under another name),
+// the two by turns, so that both meet the same load on the machine, and the
+// median of the rounds' own ratios.
+int Rounds(int rounds, const char* beside) {
+  if (!PrepareBigScript()) return std::printf("no script\n"), 1;
+  wine_dll::Library ours;
+  std::unique_ptr<wine_dll::Library> other;
+  if (beside) other = std::make_unique<wine_dll::Library>(beside);
+  if (!ours.EditorWin95 || (other && !other->EditorWin95))
+    return std::printf("no EditorWin95\n"), 1;
+  const double cold = EditorOnce(ours.EditorWin95);
+  const double otherCold = other ? EditorOnce(other->EditorWin95) : 0;
+  std::vector<double> mine, theirs, ratio;
+  for (int i = 0; i < rounds; ++i) {
+    const double o = EditorOnce(ours.EditorWin95);
+    const double t = other ? EditorOnce(other->EditorWin95) : 1;
+    if (o < 0 || t < 0) return std::printf("the editor did not show the script\n"), 1;
+    mine.push_back(o);
+    theirs.push_back(t);
+    ratio.push_back(o / t);
+  }
+  std::printf("editor until a %d-slide script is shown, %d rounds, ms:\n", kBigSlides, rounds);
+  std::printf("  this build: first %.1f, median %.1f\n", cold, Median(mine));
+  if (other)
+    std::printf("  %s: first %.1f, median %.1f\n  ratio this / beside: %.2f\n", beside, otherCold,
+                Median(theirs), Median(ratio));
+  return 0;
+}
 
 #endif
 
 }  // namespace
 
+#ifdef _WIN32
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::string(argv[1]) == "--rounds")
+    return Rounds(std::atoi(argv[2]),
+                  argc >= 5 && std::string(argv[3]) == "--beside" ? argv[4] : nullptr);
+  return benchmark::internal::RunAll(argc, argv);
+}
+#else
 BENCHMARK_MAIN();
+#endif

@@ -3,7 +3,9 @@
 #include "editor/editor_form.h"
 
 #include <chrono>
+#include <exception>
 #include <memory>
+#include <utility>
 
 #include "editor/script_model.h"
 #include "editor/slide_ops.h"
@@ -58,6 +60,7 @@ TEditorForm::TEditorForm(ScriptState state)
   BuildControls();
   BuildMenus();
   FormCreate();
+  FitToScreen();
 }
 
 TEditorForm::~TEditorForm() = default;
@@ -79,6 +82,11 @@ void TEditorForm::BuildControls() {
   Fullname.SetCaption("Slide Pathname: <blank>");
   Gauge.SetBounds(2, 2, kClientWidth - 4, kPathPanelHeight - 4);
   Gauge.SetVisible(false);
+  // Shown only for a while, if ever: their windows are made when first shown.
+  for (ui::Control* c :
+       {static_cast<ui::Control*>(&Gauge), static_cast<ui::Control*>(&PanelThumbs),
+        static_cast<ui::Control*>(&PageThumbs), static_cast<ui::Control*>(&Thumbnail)})
+    c->SetWindowWhenShown(true);
 
   PanelControls.SetAlign(ui::Align::Bottom);
   PanelControls.SetHeight(kControlsHeight);
@@ -248,9 +256,9 @@ void TEditorForm::SetUpColumns() {
   for (int c = 0; c < kColumnCount; ++c) Grid.SetColWidth(c, widths[static_cast<size_t>(c)]);
 }
 
-void TEditorForm::FormShow(ui::Control&) {
-  if (shown_) return;
-  shown_ = true;
+// The window is laid out for the screen once, before it has its windows:
+// each control is then made where it stays.
+void TEditorForm::FitToScreen() {
   // The grid holds whole thumbnail rows of a window as high as the screen.
   const int screenHeight = ui::Screen().Height();
   const int frame = ui::SystemMetric(ui::Metric::CaptionHeight) +
@@ -260,16 +268,32 @@ void TEditorForm::FormShow(ui::Control&) {
   SetHeight(FittedWindowHeight(screenHeight - frame, Grid.Height()));
   SetTop(std::max(0, (screenHeight - Height() - frame) / 2));
   SetUpColumns();
+}
 
-  ui::Application().ProcessMessages();
-  {
+void TEditorForm::OpenStartScript() {
+  if (opened_) return;
+  opened_ = true;
+  // What the load has to tell waits for the window (see ShowError); so does
+  // a failure, which the first showing reports as its own.
+  try {
     const UndoHistory::Pause loading(History);
     if (state_.ScriptPath != keys::kNoScript) {
       LoadFile(state_, Grid, *this, files_, true);
     } else {
       state_.Modified = false;
     }
+  } catch (...) {
+    openFailure_ = std::current_exception();
   }
+}
+
+void TEditorForm::FormShow(ui::Control&) {
+  if (shown_) return;
+  OpenStartScript();
+  shown_ = true;
+  for (const auto& [warning, text] : std::exchange(heldBoxes_, {}))
+    ui::MessageDlg(text, warning ? ui::MsgKind::Warning : ui::MsgKind::Error, ui::Buttons::OK);
+  if (openFailure_) std::rethrow_exception(std::exchange(openFailure_, nullptr));
   History.Reset(!state_.Modified);
   UpdateUndoButtons();
   GridClick(Grid);
@@ -503,10 +527,18 @@ bool TEditorForm::Confirm(const std::string& text) {
 }
 
 void TEditorForm::ShowError(const std::string& text) {
+  if (!shown_) {
+    heldBoxes_.emplace_back(false, text);
+    return;
+  }
   ui::MessageDlg(text, ui::MsgKind::Error, ui::Buttons::OK);
 }
 
 void TEditorForm::ShowWarning(const std::string& text) {
+  if (!shown_) {
+    heldBoxes_.emplace_back(true, text);
+    return;
+  }
   ui::MessageDlg(text, ui::MsgKind::Warning, ui::Buttons::OK);
 }
 
@@ -555,6 +587,9 @@ int32_t RunEditorWin() {
   int32_t result = 0;
   {
     auto form = std::make_unique<TEditorForm>(std::move(state));
+    // The script is read into the grid before the window is made: the
+    // window is then made once with the slides in it and painted once.
+    form->OpenStartScript();
     const ui::ModalResult closedWith = form->ShowModal();
     switch (closedWith) {
       case ui::mrAll:

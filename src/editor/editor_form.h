@@ -4,9 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "editor/missing_files.h"
 #include "editor/script_io.h"
@@ -126,6 +129,10 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   ui::Timer MissingTimer{*this, "MissingTimer"};
 
   // ---- Window.
+  // Reads the script the host named ("AVLFIL") into the grid, once; before
+  // the window is made, or at its first showing. What the reading has to
+  // tell the user is shown once the window is.
+  void OpenStartScript();
   void FormCreate();
   void FormShow(ui::Control& sender);
   void FormCloseQuery(ui::Control& sender, bool& canClose);
@@ -239,6 +246,7 @@ class TEditorForm : public ui::Form, private ScriptWindow {
   void BuildControls();
   void BuildMenus();
   void SetUpColumns();
+  void FitToScreen();
   bool LoopMenuFor(int row) const;
   void OpenCell(int col);
   ui::Point MenuPoint() const;
@@ -262,9 +270,12 @@ class TEditorForm : public ui::Form, private ScriptWindow {
 
   ScriptState state_;
   PlatformScriptFiles files_;
-  bool globalMode_ = false;      // the next menu choice goes into every slide
-  bool keyboardOpened_ = false;  // the menu was opened from the keyboard
-  bool shown_ = false;           // the first showing has run
+  bool globalMode_ = false;         // the next menu choice goes into every slide
+  bool keyboardOpened_ = false;     // the menu was opened from the keyboard
+  bool shown_ = false;              // the first showing has run
+  bool opened_ = false;             // the host's script has been read
+  std::exception_ptr openFailure_;  // reading it failed so
+  std::vector<std::pair<bool, std::string>> heldBoxes_;  // (warning, text) until shown
   bool closed_ = false;
   int thumbRows_ = 4;
   int explorerResult_ = -2;  // what the last explorer call returned

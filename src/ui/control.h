@@ -74,6 +74,11 @@ class Control {
   void SetEnabled(bool on);
   bool Visible() const { return visible_; }
   void SetVisible(bool on);
+  // A control (with its children) that stays hidden for most of a window's
+  // life may get its window only when first shown: the window then opens
+  // sooner. Not for a control whose window is used while it is hidden.
+  bool WindowWhenShown() const { return windowWhenShown_; }
+  void SetWindowWhenShown(bool on) { windowWhenShown_ = on; }
   // Visible and enabled all the way up to the form.
   bool Showing() const;
   bool CanUse() const;
@@ -161,6 +166,7 @@ class Control {
   bool aligning_ = false;  // laying out the aligned children
   bool enabled_ = true;
   bool visible_ = true;
+  bool windowWhenShown_ = false;
   bool parentFont_ = true;
   Font font_;
   Color color_ = clBtnFace;

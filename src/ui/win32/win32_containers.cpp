@@ -170,6 +170,12 @@ unsigned ShiftState() {
   return s;
 }
 
+void ContainerPeer::Invalidate() {
+  if (invalid_) return;
+  invalid_ = true;
+  WindowPeer::Invalidate();
+}
+
 void ContainerPeer::Paint(HDC dc) {
   RECT r;
   GetClientRect(hwnd_, &r);
@@ -220,6 +226,7 @@ LRESULT ContainerPeer::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
       return TRUE;
     case WM_PAINT: {
+      invalid_ = false;  // a change from here on asks again
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
       Paint(dc);

@@ -68,6 +68,12 @@ class ContainerPeer : public WindowPeer {
   using WindowPeer::WindowPeer;
   virtual LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
   virtual void Paint(HDC dc);  // fills the client area with the control's colour
+  // Asks the system once until the next paint: filling thousands of cells
+  // of a grid in view costs one request, not one a cell.
+  void Invalidate() override;
+
+ private:
+  bool invalid_ = false;  // the whole window is to be painted and has not been yet
 };
 HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id, const Rect& r);
 unsigned ShiftState();

@@ -81,6 +81,7 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
   // A media bar shows a few of its nine buttons at a time and most are never
   // shown in a window's life: a hidden one gets its window when first shown.
   if (!c.Visible() && dynamic_cast<MediaBar*>(parent)) return nullptr;
+  if (c.WindowWhenShown() && !c.Visible()) return nullptr;  // made by SetVisible(true)
   const Rect& r = c.Bounds();
   const int id = nextId++;
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) |

@@ -1,6 +1,7 @@
 // The editor window on the headless backend: entry and results, the first
 // showing, the slide display, and the slide operations.
 #include "editor_fixture.h"
+#include "ui/form_registry.h"
 
 namespace editor_test {
 namespace {
@@ -40,6 +41,58 @@ TEST_F(Editor, StartUpLoadsTheScriptAndTestHandsItToTheHost) {
       << text;
   EXPECT_NE(text.find("[4]\r\nF=------------------------------\r\nX=7\r\n"), std::string::npos);
   EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::Default);
+}
+
+// The host's script is read before the window is made; what the reading
+// has to tell comes once the window is up, over the slides it read.
+TEST_F(Editor, WhatReadingTheHostsScriptTellsWaitsForTheWindow) {
+  struct Seen {
+    bool visible = false;
+    int rows = 0;
+  };
+  std::vector<Seen> atBoxes;
+  session.DialogsLetMessagesRun();
+  session.OnPump([&] {
+    if (!session.InMessageBox()) return;
+    for (w95::ui::Form* f : w95::ui::detail::Forms())
+      if (auto* editor = dynamic_cast<TEditorForm*>(f))
+        atBoxes.push_back({editor->Visible(), editor->Grid.RowCount()});
+  });
+
+  // Many slides: the warning over the window with every slide in it.
+  std::string big = "[Header]\r\nVer=6\r\nN=1702\r\n[Directory]\r\n0=c:\\viewer\\\r\n";
+  for (int i = 1; i <= 1701; ++i)
+    big += "[" + std::to_string(i) + "]\r\nF=------------------------------\r\nX=3\r\n";
+  machine.files.AddFile("c:\\shows\\big.avl", big);
+  StartWith("c:\\shows\\big.avl");
+  session.ExpectMessage(MsgKind::Warning, std::string(ed::kManySlidesWarning), mrOk);
+  Run([](User& u, TEditorForm& f) {
+    EXPECT_EQ(f.Grid.RowCount(), 1702);
+    EXPECT_FALSE(f.State().Modified);
+    EXPECT_FALSE(f.BtnUndo.Enabled()) << "reading is no step to take back";
+    u.Click("BtnQuit");
+  });
+  ASSERT_EQ(atBoxes.size(), 1u);
+  EXPECT_TRUE(atBoxes[0].visible);
+  EXPECT_EQ(atBoxes[0].rows, 1702);
+
+  // A damaged slide: the error over the window with the slides before it;
+  // the script has no name to save under.
+  atBoxes.clear();
+  machine.files.AddFile("c:\\shows\\bad.avl",
+                        "[Header]\r\nVer=6\r\nN=3\r\n[Directory]\r\n0=c:\\pics\\\r\n"
+                        "[1]\r\nF=sunset.bmp,0\r\n[2]\r\nF=clip.avi,0\r\nX=99\r\n");
+  StartWith("c:\\shows\\bad.avl");
+  session.ExpectMessage(MsgKind::Error, std::string(ed::kBadScript), mrOk);
+  Run([](User& u, TEditorForm& f) {
+    EXPECT_EQ(f.Caption(), "Plimbo Slide Editor [*New*]");
+    EXPECT_EQ(f.Grid.Cell(ed::kColName, 1), "sunset.bmp");
+    EXPECT_EQ(f.Fullname.Caption().rfind(" c:\\pics\\sunset.bmp [1 of ", 0), 0u);
+    u.Click("BtnQuit");
+  });
+  ASSERT_EQ(atBoxes.size(), 1u);
+  EXPECT_TRUE(atBoxes[0].visible);
+  EXPECT_EQ(atBoxes[0].rows, 3);
 }
 
 TEST_F(Editor, TestThatCannotWriteItsFileSaysSoAndStaysWithTheChanges) {
