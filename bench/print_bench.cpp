@@ -1,9 +1,20 @@
 // PrintDlg95 until the print setup window is shown and laid out on the
 // printer's page. Under Wine through the real DLL with a file printer set
-// up for the run; natively on the simulated machine's 600 dpi printer with
-// the headless toolkit (the layout work alone).
+// up for the run, and beside it the system's own print dialog on the same
+// printer (shown until its window is up and painted, then dismissed), by
+// turns, with the median of the rounds' own ratios; natively on the
+// simulated machine's 600 dpi printer with the headless toolkit (the layout
+// work alone).
 #ifdef _WIN32
 #include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "dll_loader.h"
 #include "file_printer.h"
@@ -22,6 +33,8 @@
 namespace {
 
 #ifdef _WIN32
+using Clock = std::chrono::steady_clock;
+
 void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -30,29 +43,137 @@ void Pump() {
   }
 }
 
-void BM_PrintDlgShown(benchmark::State& state) {
-  char tmp[MAX_PATH] = "";
-  GetTempPathA(sizeof tmp, tmp);
-  wine_print::FilePrinter printer(std::string(tmp) + "w95bench.ps");
-  if (!printer.error.empty()) {
-    std::printf("no file printer: %s\n", printer.error.c_str());
-    return;
-  }
+double Ms(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// The file printer (the default printer for the run), a host window and the
+// library: what both timings need.
+struct Setup {
+  wine_print::FilePrinter printer{[] {
+    char tmp[MAX_PATH] = "";
+    GetTempPathA(sizeof tmp, tmp);
+    return std::string(tmp) + "w95bench.ps";
+  }()};
   wine_dll::Library dll;
-  const W95_PFN_PrintDlg95 printDlg = dll.PrintDlg95;
-  const W95_PFN_PrintCheck95 printCheck = dll.PrintCheck95;
-  if (!printDlg || !printCheck) return state.SkipWithError("no w95ZOK56.dll");
   HWND host = CreateWindowExA(0, "STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
                               nullptr, nullptr, nullptr);
-  for (auto _ : state) {
-    printDlg(host, 640, 480, 0);
-    state.PauseTiming();
-    if (!printCheck()) std::printf("the window did not open\n");
-    SendMessageA(wine_windows::TopLevel("Plimbo Print Setup"), WM_CLOSE, 0, 0);
-    Pump();
-    state.ResumeTiming();
+  ~Setup() { DestroyWindow(host); }
+  std::string Problem() const {
+    if (!printer.error.empty()) return "no file printer: " + printer.error;
+    if (!dll.PrintDlg95 || !dll.PrintCheck95) return "no w95ZOK56.dll";
+    return {};
   }
-  DestroyWindow(host);
+};
+
+// Ours: from the call until the window is shown and every paint it owes is
+// done; then it is closed. -1 when it did not open.
+double OursOnce(const Setup& s) {
+  const Clock::time_point start = Clock::now();
+  s.dll.PrintDlg95(s.host, 640, 480, 0);
+  HWND window = wine_windows::TopLevel("Plimbo Print Setup");
+  if (window) RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  const Clock::time_point shown = Clock::now();
+  const bool open = s.dll.PrintCheck95() != 0 && window && IsWindowVisible(window);
+  if (window) SendMessageA(window, WM_CLOSE, 0, 0);
+  Pump();
+  return open ? Ms(start, shown) : -1;
+}
+
+// The system's print dialog: its hook sees the dialog made, then (a message
+// it posted itself coming back through the dialog's loop) the dialog on
+// screen; the paints it owes are done and the clock stops there.
+constexpr UINT kShownCheck = WM_APP + 0x51;
+Clock::time_point platformShown;
+bool platformUp = false;
+
+UINT_PTR CALLBACK PrintHook(HWND dialog, UINT msg, WPARAM, LPARAM) {
+  if (msg == WM_INITDIALOG) {
+    PostMessageA(dialog, kShownCheck, 0, 0);
+  } else if (msg == kShownCheck) {
+    if (!IsWindowVisible(dialog)) {
+      PostMessageA(dialog, kShownCheck, 0, 0);  // not on screen yet: look again
+      return TRUE;
+    }
+    RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    platformShown = Clock::now();
+    platformUp = true;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return TRUE;
+  }
+  return 0;
+}
+
+double PlatformOnce(const Setup& s) {
+  PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  pd.hwndOwner = s.host;
+  pd.Flags = PD_ENABLEPRINTHOOK | PD_NOSELECTION | PD_NOPAGENUMS;
+  pd.lpfnPrintHook = PrintHook;
+  platformUp = false;
+  const Clock::time_point start = Clock::now();
+  PrintDlgA(&pd);
+  if (pd.hDevMode) GlobalFree(pd.hDevMode);
+  if (pd.hDevNames) GlobalFree(pd.hDevNames);
+  Pump();
+  return platformUp ? Ms(start, platformShown) : -1;
+}
+
+void BM_PrintDlgShown(benchmark::State& state) {
+  Setup s;
+  if (const std::string problem = s.Problem(); !problem.empty())
+    return state.SkipWithError(problem.c_str());
+  for (auto _ : state) {
+    const double ms = OursOnce(s);
+    if (ms < 0) return state.SkipWithError("the window did not open");
+    state.SetIterationTime(ms / 1e3);
+  }
+}
+
+void BM_PlatformPrintDlgShown(benchmark::State& state) {
+  Setup s;
+  if (const std::string problem = s.Problem(); !problem.empty())
+    return state.SkipWithError(problem.c_str());
+  for (auto _ : state) {
+    const double ms = PlatformOnce(s);
+    if (ms < 0) return state.SkipWithError("the system's dialog did not open");
+    state.SetIterationTime(ms / 1e3);
+  }
+}
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// Ours and the system's dialog by turns, so that both meet the same load on
+// the machine; the first opening of each (cold) apart, then medians and the
+// median of the rounds' own ratios (below 1: ours is shown sooner).
+int PairedRounds(int rounds) {
+  Setup s;
+  if (const std::string problem = s.Problem(); !problem.empty())
+    return std::printf("%s\n", problem.c_str()), 1;
+  const double oursCold = OursOnce(s);
+  const double platformCold = PlatformOnce(s);
+  std::vector<double> ours, platform, ratio;
+  for (int i = 0; i < rounds; ++i) {
+    const double o = OursOnce(s);
+    const double p = PlatformOnce(s);
+    if (o < 0 || p < 0 || oursCold < 0 || platformCold < 0)
+      return std::printf("a window did not open (ours %.0f, system's %.0f)\n", o, p), 1;
+    ours.push_back(o);
+    platform.push_back(p);
+    ratio.push_back(o / p);
+  }
+  std::printf(
+      "\nprint setup until shown, %d rounds by turns, ms (first opening apart):\n"
+      "  ours (PrintDlg95 640 x 480): first %.1f, median %.1f\n"
+      "  the system's print dialog, same printer: first %.1f, median %.1f\n"
+      "  ours / system's: %.2f\n",
+      rounds, oursCold, Median(ours), platformCold, Median(platform), Median(ratio));
+  return 0;
 }
 #else
 void BM_PrintDlgShown(benchmark::State& state) {
@@ -71,5 +192,18 @@ void BM_PrintDlgShown(benchmark::State& state) {
 
 }  // namespace
 
+#ifdef _WIN32
+BENCHMARK(BM_PrintDlgShown)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+BENCHMARK(BM_PlatformPrintDlgShown)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+
+// With no arguments the benchmarks, then 15 rounds by turns; --rounds N:
+// those rounds alone.
+int main(int argc, char** argv) {
+  if (argc >= 3 && std::string(argv[1]) == "--rounds") return PairedRounds(std::atoi(argv[2]));
+  benchmark::internal::RunAll(argc, argv);
+  return argc < 2 ? PairedRounds(15) : 0;
+}
+#else
 BENCHMARK(BM_PrintDlgShown)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK_MAIN();
+#endif

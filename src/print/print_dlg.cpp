@@ -31,6 +31,7 @@ void PrintDlg(uintptr_t hostWindow, int32_t width, int32_t height, int32_t noEnh
   TPrintForm& form = *owned;
   form.ReleaseOnClose(std::move(owned));
   s.PrintForm = &form;
+  form.LayOutBeforeShowing();
   form.Show();
   // Without native windows (tests) nothing else activates the window.
   if (!form.Handle()) form.UserActivated();

@@ -607,6 +607,17 @@ void TPrintForm::FormActivate(ui::Control&) {
   }
 }
 
+void TPrintForm::LayOutBeforeShowing() {
+  if (laidOut_) return;
+  try {
+    LayOut();
+  } catch (const ui::ScriptFailure&) {
+    throw;
+  } catch (const std::exception&) {
+    laidOut_ = false;
+  }
+}
+
 void TPrintForm::LayOut() {
   QuietScope quiet(quiet_);
   PrintModule& s = State();

@@ -90,6 +90,11 @@ class TPrintForm : public ui::Form {
   const ui::Picture& Preview() const { return picture_; }
 
   void FormActivate(ui::Control& sender);
+  // Lays the window out on the printer's page before it is shown, so that
+  // its controls are made where they stay and it is painted once. Where
+  // that fails the first activation lays it out again and tells the user,
+  // as it always has.
+  void LayOutBeforeShowing();
   void FormClose(ui::Control& sender, ui::CloseAction& action);
   void FormKeyDown(ui::Control& sender, int& key, unsigned shift);
   void ZoomScrollScroll(ui::Control& sender, ui::ScrollCode code, int& position);
