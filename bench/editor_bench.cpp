@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "dll_loader.h"
+#include "median.h"
 #include "mini_benchmark.h"
 #include "step_player.h"
 #include "editor/script_file.h"
@@ -202,13 +203,6 @@ BENCHMARK(BM_EditorShowsTenThousandSlides)
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime();
-
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 // --rounds N [--beside OTHER.dll]: the first opening (cold), then N more,
 // medians; beside another build of the library (copied under another name),

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "dll_loader.h"
+#include "median.h"
 #include "mini_benchmark.h"
 
 namespace {
@@ -397,13 +398,6 @@ void BM_WinResort10000(benchmark::State& state) {
     if (!list || SendMessageA(list, LB_GETCOUNT, 0, 0) != kFiles + kFolders)
       return state.SkipWithError("not every file listed");
   }
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty()      ? 0
-         : v.size() % 2 ? v[v.size() / 2]
-                        : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // Ours and the system's dialog by turns, so that both meet the same load on

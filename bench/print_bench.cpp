@@ -18,6 +18,7 @@
 
 #include "dll_loader.h"
 #include "file_printer.h"
+#include "median.h"
 #include "mini_benchmark.h"
 #include "wine_windows.h"
 #else
@@ -139,13 +140,6 @@ void BM_PlatformPrintDlgShown(benchmark::State& state) {
     if (ms < 0) return state.SkipWithError("the system's dialog did not open");
     state.SetIterationTime(ms / 1e3);
   }
-}
-
-double Median(std::vector<double> v) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // Ours and the system's dialog by turns, so that both meet the same load on

@@ -12,6 +12,7 @@
 
 #include "avi_writer.h"
 #include "dll_loader.h"
+#include "median.h"
 #include "mini_benchmark.h"
 #else
 #include <benchmark/benchmark.h>
@@ -131,13 +132,6 @@ std::string LoadAverage() {
   for (int fields = 0; fields < 3 && cut != std::string::npos; ++fields)
     cut = s.find(' ', cut ? cut + 1 : 0);
   return cut == std::string::npos ? s : s.substr(0, cut);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty()      ? 0
-         : v.size() % 2 ? v[v.size() / 2]
-                        : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // Ours and the platform's window by turns, after one unmeasured opening of
