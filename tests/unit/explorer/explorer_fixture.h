@@ -8,9 +8,11 @@
 
 #include "explorer/file_form.h"
 #include "explorer/remote_dlg.h"
+#include "explorer/remote_win.h"
 #include "platform/sim/sim_machine.h"
 #include "platform/sim/sim_profiles.h"
 #include "settings/ini_file.h"
+#include "ui/application.h"
 #include "ui/test_session.h"
 #include "ui/text_metrics.h"
 
@@ -51,6 +53,22 @@ class Explorer : public ::testing::Test {
   w95::platform::sim::SimMachine machine;
   w95::platform::sim::SimProfileStore profiles{&machine.files};
   Session session;
+};
+
+// The explorer window (modeless) for a test that opens it; closed after it.
+class ExplorerWindowTest : public Explorer {
+ protected:
+  void TearDown() override {
+    w95::explorer::RemoteWinClose();
+    w95::ui::Application().ProcessMessages();
+    Explorer::TearDown();
+  }
+  TFileForm& OpenWindow() {
+    w95::explorer::RunRemoteWin(0x4242, false);
+    shown = w95::explorer::ExplorerWindow();
+    return *shown;
+  }
+  TFileForm* shown = nullptr;
 };
 
 }  // namespace explorer_test

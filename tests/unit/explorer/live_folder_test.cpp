@@ -40,25 +40,15 @@ TEST(ChangeGate, WaitsForQuietButNotForeverAcrossTheClocksWrap) {
   }
 }
 
-class Live : public Explorer {
+class Live : public ExplorerWindowTest {
  protected:
   void SetUp() override {
-    Explorer::SetUp();
+    ExplorerWindowTest::SetUp();
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg"})
       machine.files.AddFile(std::string("C:\\Pics\\") + name, "data");
     machine.files.AddFolder("C:\\Pics\\Sub");
     machine.files.AddFile("C:\\Pics\\Sub\\inner.jpg");
     SetKey("LastDir", "c:\\pics\\");
-  }
-  void TearDown() override {
-    w95::explorer::RemoteWinClose();
-    w95::ui::Application().ProcessMessages();
-    Explorer::TearDown();
-  }
-  TFileForm& OpenWindow() {
-    w95::explorer::RunRemoteWin(0x4242, false);
-    shown = w95::explorer::ExplorerWindow();
-    return *shown;
   }
   // Time passes and the window looks at its watch.
   void Tick(uint32_t ms = 100) {
@@ -69,7 +59,6 @@ class Live : public Explorer {
   void Settle() {
     for (int i = 0; i < 4; ++i) Tick();
   }
-  TFileForm* shown = nullptr;
   static std::string Listed(const TFileForm& f) {
     std::string out;
     for (int i = 0; i < f.XFiles.Count(); ++i) out += (i ? " " : "") + f.XFiles.Item(i);

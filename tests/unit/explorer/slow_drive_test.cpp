@@ -93,10 +93,10 @@ TEST(SimReading, EntriesComeOneLatencyApartAndWaitingTakesTheMachinesTime) {
   EXPECT_TRUE(m.files.StartFind("d:\\*.*")->Take(got));
 }
 
-class SlowDrive : public Explorer {
+class SlowDrive : public ExplorerWindowTest {
  protected:
   void SetUp() override {
-    Explorer::SetUp();
+    ExplorerWindowTest::SetUp();
     // In the drive's order (by upper-case name) "_x" comes after "Z", in the
     // list's before "a"; folders are listed first; other types not at all.
     for (int i = 0; i < 120; ++i) {
@@ -108,16 +108,6 @@ class SlowDrive : public Explorer {
     }
     for (int i = 0; i < 40; ++i) machine.files.AddFile("C:\\Other\\o" + std::to_string(i) + ".jpg");
     SetKey("LastDir", "c:\\slow\\");
-  }
-  void TearDown() override {
-    w95::explorer::RemoteWinClose();
-    w95::ui::Application().ProcessMessages();
-    Explorer::TearDown();
-  }
-  TFileForm& OpenWindow() {
-    w95::explorer::RunRemoteWin(0x4242, false);
-    shown = w95::explorer::ExplorerWindow();
-    return *shown;
   }
   // The list of a folder as a fast drive gives it.
   std::vector<std::string> ListedAtOnce() {
@@ -147,7 +137,6 @@ class SlowDrive : public Explorer {
     }
     return true;
   }
-  TFileForm* shown = nullptr;
 };
 
 TEST_F(SlowDrive, EntriesComeAsTheyAreReadInTheOrderOfTheWholeList) {
