@@ -1,8 +1,10 @@
-// Hints as tooltips: one tooltip window per form, made when its first control
-// with a hint gets a window. Each hinted control has two tools: one on its
-// own window (the mouse is over an enabled control) and one on its parent for
-// the control's rectangle (a disabled control's mouse messages go to its
-// parent). Our window procedures relay the mouse messages to the tooltip.
+// Hints as tooltips: one tooltip window per form, made when the mouse first
+// comes onto a control with a hint (or a test asks for it), so that opening
+// a form makes no window that may never be used. Each hinted control has two
+// tools: one on its own window (the mouse is over an enabled control) and one
+// on its parent for the control's rectangle (a disabled control's mouse
+// messages go to its parent). Our window procedures relay the mouse messages
+// to the tooltip.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -13,6 +15,8 @@ namespace w95::ui::win32 {
 namespace {
 
 constexpr char kTipProp[] = "W95HintWindow";
+// On a form some control of which has a hint while no tooltip window is made.
+constexpr char kWantProp[] = "W95HintWanted";
 
 HWND FormOf(HWND h) { return GetAncestor(h, GA_ROOT); }
 
@@ -52,33 +56,25 @@ bool HasTool(HWND tip, TTTOOLINFOA t) {
   return SendMessageA(tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&t)) != 0;
 }
 
-}  // namespace
-
-void EnsureCommonControls() {
-  static const bool ready = [] {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
-    return InitCommonControlsEx(&icc) != FALSE;
-  }();
-  (void)ready;
-}
-
-HWND HintWindow(HWND anyWindowOfForm) {
+// The form's tooltip window as it is: null when none is made yet.
+HWND TipOf(HWND anyWindowOfForm) {
   HWND form = FormOf(anyWindowOfForm);
   return form ? static_cast<HWND>(GetPropA(form, kTipProp)) : nullptr;
 }
 
-void SyncHint(WindowPeer& peer) {
-  HWND h = peer.Hwnd();
-  Control& c = peer.GetControl();
-  const bool wanted = !c.Hint().empty() && c.ShowHint() && GetParent(h) != nullptr &&
-                      (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD);
-  HWND tip = HintWindow(h);
-  if (!wanted) {
-    if (tip) DropHint(peer);
-    return;
-  }
-  if (!tip) tip = MakeTipWindow(FormOf(h));
-  if (!tip) return;
+// A control's window shows its hint: there is one, it is on, and the window
+// is a child window.
+bool WantsHint(const Control& c, HWND h) {
+  return h && !c.Hint().empty() && c.ShowHint() && GetParent(h) != nullptr &&
+         (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD);
+}
+
+HWND WindowOf(const Control& c) {
+  const Peer* p = c.GetPeer();
+  return p ? reinterpret_cast<HWND>(p->Handle()) : nullptr;
+}
+
+void AddTools(HWND tip, const Control& c, HWND h) {
   for (TTTOOLINFOA t : {OwnTool(h), ParentTool(h)}) {
     t.lpszText = const_cast<char*>(c.Hint().c_str());
     if (!HasTool(tip, t)) {
@@ -91,21 +87,91 @@ void SyncHint(WindowPeer& peer) {
   }
 }
 
+void AddToolsBelow(HWND tip, const Control& c) {
+  for (const Control* child : c.Children()) {
+    if (HWND h = WindowOf(*child); WantsHint(*child, h)) AddTools(tip, *child, h);
+    AddToolsBelow(tip, *child);
+  }
+}
+
+// The tooltip window of a form that wants one, with the tools of every
+// control of the form that shows a hint.
+HWND MakeHints(HWND form) {
+  const WindowPeer* formPeer = WindowPeer::From(form);
+  if (!formPeer) return nullptr;
+  HWND tip = MakeTipWindow(form);
+  if (!tip) return nullptr;
+  RemovePropA(form, kWantProp);
+  AddToolsBelow(tip, formPeer->GetControl());
+  return tip;
+}
+
+// The mouse is on a control with a hint: on its window, or on its parent
+// over a child whose window does not take the mouse (a disabled one).
+bool MouseOnHint(HWND h, LPARAM lp) {
+  const WindowPeer* p = WindowPeer::From(h);
+  if (!p) return false;
+  if (WantsHint(p->GetControl(), h)) return true;
+  const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  for (const Control* child : p->GetControl().Children()) {
+    HWND ch = WindowOf(*child);
+    if (!WantsHint(*child, ch) || !IsWindowVisible(ch)) continue;
+    RECT r;
+    GetWindowRect(ch, &r);
+    MapWindowPoints(nullptr, h, reinterpret_cast<POINT*>(&r), 2);
+    if (PtInRect(&r, at)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void EnsureCommonControls() {
+  static const bool ready = [] {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
+    return InitCommonControlsEx(&icc) != FALSE;
+  }();
+  (void)ready;
+}
+
+HWND HintWindow(HWND anyWindowOfForm) {
+  if (HWND tip = TipOf(anyWindowOfForm)) return tip;
+  HWND form = FormOf(anyWindowOfForm);
+  return form && GetPropA(form, kWantProp) ? MakeHints(form) : nullptr;
+}
+
+void SyncHint(WindowPeer& peer) {
+  HWND h = peer.Hwnd();
+  HWND tip = TipOf(h);
+  if (!WantsHint(peer.GetControl(), h)) {
+    if (tip) DropHint(peer);
+    return;
+  }
+  // Without a tooltip window yet the form only notes that it wants one: the
+  // tools are added, from the controls as they are then, when it is made.
+  if (!tip) {
+    if (HWND form = FormOf(h)) SetPropA(form, kWantProp, form);
+    return;
+  }
+  AddTools(tip, peer.GetControl(), h);
+}
+
 void MoveHint(WindowPeer& peer) {
-  HWND tip = HintWindow(peer.Hwnd());
+  HWND tip = TipOf(peer.Hwnd());
   if (!tip) return;
   TTTOOLINFOA t = ParentTool(peer.Hwnd());
   if (HasTool(tip, t)) SendMessageA(tip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&t));
 }
 
 void DropHint(WindowPeer& peer) {
-  HWND tip = HintWindow(peer.Hwnd());
+  HWND tip = TipOf(peer.Hwnd());
   if (!tip || !IsWindow(tip)) return;
   for (TTTOOLINFOA t : {OwnTool(peer.Hwnd()), ParentTool(peer.Hwnd())})
     SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
 }
 
 void DropHintWindow(HWND form) {
+  RemovePropA(form, kWantProp);
   if (HWND tip = static_cast<HWND>(RemovePropA(form, kTipProp))) DestroyWindow(tip);
 }
 
@@ -113,8 +179,13 @@ void RelayHint(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP &&
       msg != WM_RBUTTONDOWN && msg != WM_RBUTTONUP && msg != WM_MBUTTONDOWN && msg != WM_MBUTTONUP)
     return;
-  HWND tip = HintWindow(h);
-  if (!tip) return;
+  HWND tip = TipOf(h);
+  if (!tip) {
+    HWND form = FormOf(h);
+    if (!form || !GetPropA(form, kWantProp) || !MouseOnHint(h, lp)) return;
+    tip = MakeHints(form);
+    if (!tip) return;
+  }
   MSG m{};
   m.hwnd = h;
   m.message = msg;

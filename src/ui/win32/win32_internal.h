@@ -151,7 +151,9 @@ void WatchModelessForms();
 // changed or its window was made, MoveHint after it moved, DropHint before
 // its window goes; RelayHint passes a window's mouse message to the tooltip.
 void EnsureCommonControls();
-HWND HintWindow(HWND anyWindowOfForm);  // the form's tooltip window, or null
+// The form's tooltip window, made now when a control of the form shows a
+// hint and none is made yet (else it comes with the mouse); or null.
+HWND HintWindow(HWND anyWindowOfForm);
 void SyncHint(WindowPeer& peer);
 void MoveHint(WindowPeer& peer);
 void DropHint(WindowPeer& peer);

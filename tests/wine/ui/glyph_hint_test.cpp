@@ -207,6 +207,59 @@ TEST(HintsOnWine, BecomeTooltipsThatFollowTheControl) {
   EXPECT_EQ(f.ShowModal(), mrCancel);
 }
 
+// The tooltip windows owned by a form.
+struct TipCount {
+  HWND form;
+  int count = 0;
+};
+
+BOOL CALLBACK CountTip(HWND h, LPARAM lp) {
+  auto* c = reinterpret_cast<TipCount*>(lp);
+  char cls[64] = {};
+  GetClassNameA(h, cls, sizeof cls);
+  if (lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0 && GetWindow(h, GW_OWNER) == c->form) ++c->count;
+  return TRUE;
+}
+
+int TipWindowsOf(HWND form) {
+  TipCount c{form};
+  EnumThreadWindows(GetCurrentThreadId(), &CountTip, reinterpret_cast<LPARAM>(&c));
+  return c.count;
+}
+
+// A form opens without a tooltip window: it comes when the mouse first
+// comes onto a control with a hint, enabled (the button's own window) or
+// disabled (its parent), with the tools of every hinted control; the mouse
+// on a control without a hint makes none.
+TEST(HintsOnWine, TheTooltipWindowComesWithTheMouseOnAHintedControl) {
+  wine_ui::RealMachine machine;
+  for (const bool disabled : {false, true}) {
+    Glyphs f;
+    f.Show();
+    win32::PumpPending();
+    EXPECT_EQ(TipWindowsOf(H(f)), 0) << "none while the form opens";
+    RestMouseOn(f.BtnPlain);
+    win32::PumpPending();
+    EXPECT_EQ(TipWindowsOf(H(f)), 0) << "none for a control without a hint";
+    Button& target = disabled ? f.BtnTrash : f.BtnFind;
+    RestMouseOn(target);
+    EXPECT_TRUE(WaitFor([&] { return TipWindowsOf(H(f)) == 1; })) << disabled;
+    HWND tip = win32::HintWindow(H(f));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(TipWindowsOf(H(f)), 1) << "asking again makes no second one";
+    EXPECT_EQ(ToolCount(tip), 2 * 4) << "own and parent tool for each of the four hints";
+    EXPECT_EQ(ToolText(tip, H(f.Bar), IdOf(f.BtnPlay)), "Play");
+    EXPECT_TRUE(WaitFor([&] {
+      return disabled ? TipShownFor(tip, H(f), IdOf(f.BtnTrash))
+                      : TipShownFor(tip, H(f.BtnFind), 0);
+    })) << "the first rest already shows the hint; disabled: "
+        << disabled;
+    SetCursorPos(0, 0);
+    f.Close();
+    win32::PumpPending();
+  }
+}
+
 // A media bar's buttons that are hidden when its window is made get theirs
 // when first shown: enabled as the bar says, with their hints, left to right
 // in the tab order.
