@@ -67,14 +67,6 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   Panel4.SetAlign(ui::Align::Bottom);
   Panel4.SetHeight(23);
   Panel4.SetBevelOuter(ui::Bevel::None);
-  MediaPanel.SetAlign(ui::Align::Left);
-  MediaPanel.SetWidth(55);
-  MediaPanel.SetBevelOuter(ui::Bevel::None);
-  MenuPanel.SetAlign(ui::Align::Right);
-  MenuPanel.SetWidth(25);
-  MenuPanel.SetBevelOuter(ui::Bevel::None);
-  Panel2.SetAlign(ui::Align::Client);
-  Panel2.SetBevelOuter(ui::Bevel::None);
 
   MediaPlayer1.SetBounds(0, 0, 55, 23);
   MediaPlayer1.SetVisible(false);
@@ -82,12 +74,10 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   // bar's other buttons get windows only when first shown.
   MediaPlayer1.SetEnabledButtons(kButtonsEnabled);
   ShowButtons(kButtonsReady);
-  XScrollbar1.SetBounds(2, 3, 100, 14);
   XScrollbar1.SetParams(0, 0, 0);
   // Shown with the media bar once the set-up has given it its range and
   // place: a bar on screen repaints at once at each of those changes.
   XScrollbar1.SetVisible(false);
-  MenuButton.SetBounds(1, 1, 23, 20);
   MenuButton.SetGlyph(ui::GlyphKind::Menu);
   MenuButton.SetHint("Menu (Ctrl+M)");
   MenuButton.SetTabStop(false);
@@ -131,6 +121,7 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
     XScrollbar1MouseDown();
   };
   Realign();
+  PlaceStrip();
 }
 
 TVideoForm::~TVideoForm() {

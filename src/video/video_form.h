@@ -84,13 +84,13 @@ class TVideoForm : public ui::Form {
   ui::Panel VideoWinBack{*this, "VideoWinBack"};
   ui::Image VideoWin{VideoWinBack, "VideoWin"};  // the picture area
   ui::Panel Status{*this, "Status"};             // bottom-most
+  // The strip above the status line: the media bar at the left, as wide as
+  // its buttons need, the menu button at the right and the seek bar between,
+  // all on the strip's one window (PlaceStrip).
   ui::Panel Panel4{*this, "Panel4"};
-  ui::Panel MediaPanel{Panel4, "MediaPanel"};
-  ui::Panel MenuPanel{Panel4, "MenuPanel"};
-  ui::Panel Panel2{Panel4, "Panel2"};
-  ui::MediaBar MediaPlayer1{MediaPanel, "MediaPlayer1"};
-  ui::ScrollBar XScrollbar1{Panel2, "XScrollbar1"};
-  ui::Button MenuButton{MenuPanel, "MenuButton"};
+  ui::MediaBar MediaPlayer1{Panel4, "MediaPlayer1"};
+  ui::Button MenuButton{Panel4, "MenuButton"};
+  ui::ScrollBar XScrollbar1{Panel4, "XScrollbar1"};
   ui::Timer Timer1{*this, "Timer1"};
   ui::PopupMenu MenuOptions{*this, "MenuOptions"};
 
@@ -200,6 +200,9 @@ class TVideoForm : public ui::Form {
   void ReadPosition();
   int StatusHeight() const { return Status.Visible() ? Status.Height() : 0; }
   void LayoutBars();
+  // The media bar, the seek bar and the menu button in their places on the
+  // strip, for its width and the buttons shown.
+  void PlaceStrip();
   // The seek bar, the media bar and the picture in their places, with no
   // message let through (the set-up, before the first paint).
   void PlaceBars();

@@ -14,7 +14,7 @@
 namespace w95::video {
 
 namespace {
-constexpr int kTwoButtonWidth = 55;  // the bar's panel for two buttons
+constexpr int kTwoButtonWidth = 55;  // the media bar for two buttons
 constexpr int kButtonWidth = 22;     // and for each when it shows more
 }  // namespace
 
@@ -22,12 +22,10 @@ void TVideoForm::ShowButtons(ui::MediaButtons set) {
   MediaPlayer1.SetVisibleButtons(set);
   const int shown = std::popcount(set);
   const int width = shown > 2 ? shown * kButtonWidth : kTwoButtonWidth;
-  if (MediaPanel.Width() == width) return;
-  MediaPanel.SetWidth(width);
-  Panel4.Realign();
-  MediaPlayer1.SetBounds(0, 0, MediaPanel.Width(), MediaPanel.Height());
+  if (MediaPlayer1.Width() == width) return;
+  MediaPlayer1.SetWidth(width);
+  PlaceStrip();
   MediaPlayer1.Arrange();
-  XScrollbar1.SetBounds(2, 3, std::max(0, Panel2.Width() - 4), 14);
 }
 
 std::string TVideoForm::FrameText(const std::string& prefix, int32_t frame) const {

@@ -11,9 +11,17 @@
 
 namespace w95::video {
 
+void TVideoForm::PlaceStrip() {
+  constexpr int kMenuWidth = 25;  // the menu button and its margin
+  const int strip = Panel4.Width();
+  const int bar = MediaPlayer1.Width();
+  MediaPlayer1.SetBounds(0, 0, bar, Panel4.Height());
+  MenuButton.SetBounds(strip - kMenuWidth + 1, 1, 23, 20);
+  XScrollbar1.SetBounds(bar + 2, 3, std::max(0, strip - bar - kMenuWidth - 4), 14);
+}
+
 void TVideoForm::PlaceBars() {
-  XScrollbar1.SetBounds(2, 3, Panel2.Width() - 4, 14);
-  MediaPlayer1.SetBounds(0, 0, MediaPanel.Width(), MediaPanel.Height());
+  PlaceStrip();
   MediaPlayer1.Arrange();
   FitVideo();
 }

@@ -88,14 +88,17 @@ TEST_F(VideoKeys, StepBackUsesTheDevicesReverseStepOrASeek) {
   Key(w95::ui::vkEnd);
   ASSERT_TRUE(f->MediaPlayer1.VisibleButtons() & w95::ui::Bit(MediaButton::Back));
   EXPECT_EQ(f->MediaPlayer1.ButtonOf(MediaButton::Back).Hint(), "Step back (Left)");
-  EXPECT_EQ(f->MediaPanel.Width(), 66) << "room for three buttons";
+  EXPECT_EQ(f->MediaPlayer1.Width(), 66) << "room for three buttons";
+  EXPECT_EQ(f->XScrollbar1.Left(), 68) << "the seek bar moves over";
+  EXPECT_EQ(f->XScrollbar1.Width(), f->Panel4.Width() - 66 - 25 - 4);
   machine.media.ClearLog();
   Click(MediaButton::Back);
   EXPECT_EQ(machine.media.Position(), 98u);
   EXPECT_EQ(machine.media.CountOf("seek 98"), 1) << "this device has no reverse step";
   EXPECT_EQ(f->Status.Caption(), "Stopped Frame:98  0:09 / 0:10");
   Key(w95::ui::vkSpace);
-  EXPECT_EQ(f->MediaPanel.Width(), 55) << "two buttons while playing";
+  EXPECT_EQ(f->MediaPlayer1.Width(), 55) << "two buttons while playing";
+  EXPECT_EQ(f->XScrollbar1.Left(), 57);
 
   // A device that steps backwards itself is asked to.
   w95::VideoWinClose();

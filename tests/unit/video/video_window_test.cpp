@@ -1,6 +1,8 @@
 // Scenarios of the video window on the simulated device: the host protocol
 // (status word, close requests, open errors), the status tick with its end,
 // loop and host-mode rules, the buttons, and device failures.
+#include <vector>
+
 #include "video_fixture.h"
 
 namespace video_test {
@@ -53,10 +55,17 @@ TEST_F(VideoWindow, OpeningDrawsTheFirstFrameOnceWithoutWaitingOnTheDevice) {
   EXPECT_EQ(machine.media.CountOf("open"), 1);
   EXPECT_TRUE(f->XScrollbar1.Visible());
   EXPECT_EQ(f->XScrollbar1.Max(), 99);
-  EXPECT_EQ(f->XScrollbar1.Width(), f->Panel2.Width() - 4);
   EXPECT_TRUE(f->MediaPlayer1.Visible());
   EXPECT_TRUE(f->MenuButton.Visible());
-  EXPECT_EQ(f->MediaPanel.Width(), 55);
+  // The strip: the media bar for two buttons, the seek bar from 2 pixels
+  // after it to 4 before the menu button's room, the menu button at the right.
+  auto box = [](const w95::ui::Control& c) {
+    const w95::ui::Rect& r = c.Bounds();
+    return std::vector<int>{r.left, r.top, r.width, r.height};
+  };
+  EXPECT_EQ(box(f->MediaPlayer1), (std::vector<int>{0, 0, 55, 23}));
+  EXPECT_EQ(box(f->XScrollbar1), (std::vector<int>{57, 3, 320 - 55 - 25 - 4, 14}));
+  EXPECT_EQ(box(f->MenuButton), (std::vector<int>{320 - 24, 1, 23, 20}));
   EXPECT_GT(pumps, 0);
 }
 
