@@ -225,6 +225,13 @@ class Win32Media final : public MediaService {
     return Direct(device, command, flags, params);
   }
 
+  static bool ScreenHasPalette() {
+    HDC screen = GetDC(nullptr);
+    const bool palette = screen && (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    return palette;
+  }
+
   static HINSTANCE Module() {
     HMODULE module = nullptr;
     GetModuleHandleExA(
@@ -246,9 +253,12 @@ class Win32Media final : public MediaService {
     wc.lpszClassName = kNotifyClass;
     RegisterClassA(&wc);
     // A hidden overlapped top-level window: it hears palette changes, which
-    // only top-level windows are told of.
+    // only top-level windows are told of. Only a screen of palette colours
+    // has any: elsewhere a window for messages only, much quicker to make,
+    // takes the notifications.
     window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kNotifyClass, "", WS_OVERLAPPED, 0, 0, 0, 0,
-                              nullptr, nullptr, wc.hInstance, nullptr);
+                              ScreenHasPalette() ? nullptr : HWND_MESSAGE, nullptr, wc.hInstance,
+                              nullptr);
     return window_;
   }
 
