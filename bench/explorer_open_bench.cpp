@@ -202,6 +202,17 @@ double OursOnce(const char* folder, int files) {
                          [] { remoteDlg(253, 0); });
 }
 
+// The same dialog from an earlier build of the library, loaded beside this
+// one under another file name (--before): both meet the same load on the
+// machine when they take turns.
+double BeforeOnce(const wine_dll::Library& before, const char* folder, int files) {
+  const auto remoteDlg = before.Export<DlgFn>("RemoteDlg95");
+  if (!remoteDlg) return -1;
+  StartIn(folder);
+  return TimeUntilFilled(Watch::Ours, files + (files > 1 ? kFolders : 0),
+                         [&] { remoteDlg(253, 0); });
+}
+
 // ---- The system's old-style open dialog.
 
 UINT_PTR CALLBACK OldStyleHook(HWND dialog, UINT msg, WPARAM, LPARAM) {
@@ -510,6 +521,58 @@ void SizeTable(int maxFiles = kSizes[std::size(kSizes) - 1]) {
   DestroyWindow(host);
 }
 
+// Per folder size: this build's dialog, an earlier build's and the system's
+// by turns; medians, and the medians of each round's ratios.
+void BeforeTable(const char* file, int maxFiles) {
+  const wine_dll::Library before(file);
+  if (!before.RemoteDlg95) {
+    std::printf("no RemoteDlg95 in %s\n", file);
+    return;
+  }
+  std::printf(
+      "\nThis build against %s and the system's old-style dialog, by turns;\n"
+      "medians in ms, ratios = the medians of each round's own:\n\n"
+      "%8s %7s %9s %9s %9s %12s %14s %12s\n",
+      file, "files", "rounds", "ours", "before", "system's", "ours/system", "before/system",
+      "ours/before");
+  for (int files : kSizes) {
+    if (files > maxFiles) break;
+    const std::string folder = SizedFolder(files);
+    if (files > 1) MakeFolder(folder, files, kFolders);
+    const int rounds = files >= 100000 ? 3 : files >= 10000 ? 7 : 25;
+    OursOnce(folder.c_str(), files);  // the first opening of a folder reads it cold
+    BeforeOnce(before, folder.c_str(), files);
+    PlatformOnce(folder.c_str(), files, kValidated);
+    std::vector<double> ours, old, platform, ratio, oldRatio, gain;
+    for (int i = 0; i < rounds; ++i) {
+      // Who goes first changes from round to round.
+      double o = -1, b = -1;
+      if (i % 2 == 0) {
+        o = OursOnce(folder.c_str(), files);
+        b = BeforeOnce(before, folder.c_str(), files);
+      } else {
+        b = BeforeOnce(before, folder.c_str(), files);
+        o = OursOnce(folder.c_str(), files);
+      }
+      const double p = PlatformOnce(folder.c_str(), files, kValidated);
+      if (o < 0 || b < 0 || p < 0) {
+        std::printf("%8d: a list was never filled\n", files);
+        break;
+      }
+      ours.push_back(o);
+      old.push_back(b);
+      platform.push_back(p);
+      ratio.push_back(o / p);
+      oldRatio.push_back(b / p);
+      gain.push_back(o / b);
+    }
+    if (ours.size() == static_cast<size_t>(rounds))
+      std::printf("%8d %7d %9.1f %9.1f %9.1f %12.2f %14.2f %12.2f\n", files, rounds, Median(ours),
+                  Median(old), Median(platform), Median(ratio), Median(oldRatio), Median(gain));
+    std::fflush(stdout);
+  }
+}
+
 // ---- A folder of 100,000 files in the explorer window.
 //
 // C:\w95huge (f000000.bmp to f099999.bmp, made from outside Wine by
@@ -648,6 +711,10 @@ int main(int argc, char** argv) {
   MakeFolders();
   if (argc >= 2 && std::string(argv[1]) == "--huge") {  // 100,000 files in the window
     HugeFolder();
+    return 0;
+  }
+  if (argc >= 3 && std::string(argv[1]) == "--before") {  // against an earlier build's copy
+    BeforeTable(argv[2], argc > 3 ? std::atoi(argv[3]) : kSizes[std::size(kSizes) - 1]);
     return 0;
   }
   if (argc >= 2 && std::string(argv[1]) == "--table") {  // the table alone, up to N files

@@ -67,6 +67,10 @@ void TFileForm::BuildControls() {
   BtnNewFolder.SetGlyph(ui::GlyphKind::NewFolder);
   BtnNewFolder.SetHint("New Folder");
   BtnNewFolder.SetVisible(false);
+  // Shown in a few modes and formats only: their windows are made when
+  // first shown, and the window opens sooner without them.
+  BtnJPEG.SetWindowWhenShown(true);
+  BtnNewFolder.SetWindowWhenShown(true);
 
   PanelList.SetAlign(ui::Align::Client);
   PanelList.SetBevelOuter(ui::Bevel::None);
@@ -277,6 +281,9 @@ void TFileForm::ApplyModeLook() {
   state_.lookApplied = true;
   look_ = LookOf(state_.setup, state_.saveAsName);
   SetCaption(look_.caption);
+  // Captioned before its window is made: a caption changed on screen is
+  // drawn at once, ahead of the rest of the window.
+  if (state_.modal) BtnExit.SetCaption("Cancel");
   if (!look_.labelList.empty()) LabelList.SetCaption(look_.labelList);
   Edit1.SetReadOnly(!look_.nameEditable);
   Edit1.SetColor(look_.nameColor);
@@ -316,45 +323,62 @@ void TFileForm::ApplyModeLook() {
 }
 
 void TFileForm::FormActivate(ui::Control&) {
-  ui::Screen().SetCursor(ui::Cursor::Default);
+  // The hourglass of the making goes; that of a folder still being read
+  // stays until the reading ends.
+  ui::Screen().SetCursor(busyCursor_ ? ui::Cursor::HourGlass : ui::Cursor::Default);
   if (!state_.modal || state_.activated) return;
   state_.activated = true;
-  BtnExit.SetCaption("Cancel");
-  {
+  if (state_.filled) {
+    // Filled before it was shown: the list takes the focus now.
+    if (XFiles.Showing()) XFiles.SetFocus();
+  } else {
     // Filled while hidden from view and painted once, complete.
     const ui::PaintingPause pause(*this);
-    if (!state_.lookApplied) ApplyModeLook();
-    GoToFolder(state_.startFolder);
-    if (Mode() == 0 || Mode() >= kOpenMode) {
-      if (FilterComboBox1.Items().size() > static_cast<size_t>(kSlideshowType))
-        FilterComboBox1.SetItemIndex(kSlideshowType);
-      FilterComboBox1.SetEnabled(false);
-    }
-    state_.fileMask = "\\\\\\";
-    FilterComboBox1Change(FilterComboBox1);
-    XFiles.SetEnabled(true);
-    state_.open = true;
-    state_.navigating = false;
-    state_.initialising = false;
-    UpdateHistory();
-    for (ui::MenuItem* item : {mnuFInfo, mnuFPreview, mnuFRename, mnuFDelete, BatchConvert,
-                               InstantSlideshow, PreviewMode})
-      item->SetVisible(false);
-    state_.currentFormatCode = SelectedFormatCode();
-    ui::Application().ProcessMessages();
-    XFiles.SetFocus();
-    UpdateFiles();
-    if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(ShownBoxText(state_.saveAsName));
-    if (SavesAtADepth(Mode())) {
-      BtnJPEG.SetVisible(look_.compressionButtonAllowed &&
-                         ShowsCompressionButton(state_.currentFormatCode));
-      Edit1Change(Edit1);
-      if (!state_.saveAsName.empty()) Edit1.SetText(ShownBoxText(state_.saveAsName));
-    }
-    FormResize(*this);
+    FillDialog(true);
   }
   // Pending messages run once the dialog is complete.
   ui::Application().ProcessMessages();
+}
+
+void TFileForm::FillBeforeShowing() {
+  if (!state_.modal || state_.activated || state_.filled) return;
+  CreatePeers();
+  ui::Guard([&] { FillDialog(false); });
+}
+
+void TFileForm::FillDialog(bool onScreen) {
+  state_.filled = true;
+  if (!state_.lookApplied) ApplyModeLook();
+  GoToFolder(state_.startFolder);
+  if (Mode() == 0 || Mode() >= kOpenMode) {
+    if (FilterComboBox1.Items().size() > static_cast<size_t>(kSlideshowType))
+      FilterComboBox1.SetItemIndex(kSlideshowType);
+    FilterComboBox1.SetEnabled(false);
+  }
+  state_.fileMask = "\\\\\\";
+  FilterComboBox1Change(FilterComboBox1);
+  XFiles.SetEnabled(true);
+  state_.open = true;
+  state_.navigating = false;
+  state_.initialising = false;
+  UpdateHistory();
+  for (ui::MenuItem* item :
+       {mnuFInfo, mnuFPreview, mnuFRename, mnuFDelete, BatchConvert, InstantSlideshow, PreviewMode})
+    item->SetVisible(false);
+  state_.currentFormatCode = SelectedFormatCode();
+  if (onScreen) {
+    ui::Application().ProcessMessages();
+    XFiles.SetFocus();
+  }
+  UpdateFiles();
+  if (Mode() == 0 && !state_.saveAsName.empty()) Edit1.SetText(ShownBoxText(state_.saveAsName));
+  if (SavesAtADepth(Mode())) {
+    BtnJPEG.SetVisible(look_.compressionButtonAllowed &&
+                       ShowsCompressionButton(state_.currentFormatCode));
+    Edit1Change(Edit1);
+    if (!state_.saveAsName.empty()) Edit1.SetText(ShownBoxText(state_.saveAsName));
+  }
+  FormResize(*this);
 }
 
 int32_t TFileForm::SelectedFormatCode() const {

@@ -67,6 +67,7 @@ struct ExplorerState {
   TypeNamer types;
   bool activated = false;    // the one-time activation has run
   bool lookApplied = false;  // the mode's captions, boxes and buttons are set
+  bool filled = false;       // the dialog's folder, boxes and list are set
   bool closed = false;       // the close work has run
 };
 
@@ -81,6 +82,10 @@ class TFileForm : public ui::Form {
 
   // The dialog entry's steps around the modal run.
   void ApplyDefaultPlacement();
+  // Makes the dialog's windows and fills them while it is still hidden: it
+  // is then shown and painted once, complete. Without this the first
+  // activation fills it.
+  void FillBeforeShowing();
   void ApplyFontRule();
   int32_t SelectedFormatCode() const;
   void StoreSaveSettings();
@@ -254,6 +259,10 @@ class TFileForm : public ui::Form {
   void BuildControls();
   void BuildMenus();
   void ApplyModeLook();
+  // The dialog's first folder, type box, Look-in list and file list;
+  // `onScreen` when the window is up already (pending messages run first,
+  // and the list takes the focus).
+  void FillDialog(bool onScreen);
   void CommonPath();
   bool FileExists(const std::string& name) const;
   bool FolderExists(const std::string& folder) const;

@@ -46,6 +46,8 @@ PreviewPane::PreviewPane(ui::Control& owner, ui::Control& parent)
   Pane.SetAlign(ui::Align::Right);
   Pane.SetBevelOuter(ui::Bevel::Lowered);
   Pane.SetVisible(false);
+  // Off unless the user turned it on: its windows come when first shown.
+  Pane.SetWindowWhenShown(true);
   View.SetAlign(ui::Align::Client);
   View.OnPaint = [this](ui::Control&, ui::Canvas& c) { Paint(c); };
   for (ui::Label* line : {&DepthLine, &SizeLine}) {

@@ -18,6 +18,7 @@ int32_t RunRemoteDlg(int32_t kind, int32_t restrictFormats) {
   {
     auto form = std::make_unique<TFileForm>(ModeFromKind(kind, restrictFormats), true);
     form->ApplyDefaultPlacement();
+    form->FillBeforeShowing();
     const ui::ModalResult closedWith = form->ShowModal();
     ui::Guard([&] {
       if (closedWith != ui::mrOk) return;
@@ -42,6 +43,7 @@ std::optional<std::string> RunFolderDlg() {
   {
     auto form = std::make_unique<TFileForm>(setup, true);
     form->ApplyDefaultPlacement();
+    form->FillBeforeShowing();
     const ui::ModalResult closedWith = form->ShowModal();
     if (closedWith == ui::mrOk) folder = AddBackslash(form->CurrentFolder());
     ui::Guard([&] { form->FormClose(); });

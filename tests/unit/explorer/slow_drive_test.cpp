@@ -263,6 +263,9 @@ TEST_F(SlowDrive, CancelStopsTheReadingAndOkActsOnWhatIsShown) {
   EXPECT_EQ(Run(253, 0,
                 [&](User& u, TFileForm& f) {
                   ASSERT_TRUE(f.ReadingFolder());
+                  EXPECT_EQ(w95::ui::Screen().GetCursor(), w95::ui::Cursor::HourGlass)
+                      << "the dialog is up, its folder still being read";
+                  EXPECT_EQ(u.FocusedName(), "XFiles");
                   machine.desktop.ticks += 40;
                   f.ListTimer.Fire();
                   u.PressKey(w95::ui::vkEscape);
