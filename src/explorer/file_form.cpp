@@ -124,7 +124,7 @@ void TFileForm::BuildControls() {
   XFiles.OnHeaderClick = [this](ui::Control&, int column) { XFilesHeaderClick(column); };
   Preview.Current = [this] { return PreviewSubjectNow(); };
   XFiles.OnCellText = [this](int i, int column) -> std::string {
-    const Listing& l = state_.shown;
+    const Listing& l = Shown();
     if (i < 0 || static_cast<size_t>(i) >= l.entries.size()) return {};
     const auto at = static_cast<size_t>(i);
     switch (column) {

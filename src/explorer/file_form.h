@@ -63,7 +63,7 @@ struct ExplorerState {
   bool details = false;
   SortOrder sort;
   Listing listing;
-  Listing shown;
+  Listing shown;  // the details view's order of it (the list view shows it as it is)
   TypeNamer types;
   bool activated = false;    // the one-time activation has run
   bool lookApplied = false;  // the mode's captions, boxes and buttons are set
@@ -293,8 +293,9 @@ class TFileForm : public ui::Form {
   // being made; its first listing takes that reading.
   void ReadStartFolderEarly();
   void FinishReading();
-  // Fills the list with what the reading has read so far.
-  void ShowReadSoFar(FolderRead& r);
+  // Fills the list with what the reading has read so far; `last`: it has
+  // ended, and its listing is taken from it.
+  void ShowReadSoFar(FolderRead& r, bool last = false);
   void ShowReading();
   void ShowReadingLine(size_t read);
   // The list emptied for a listing, then filled with it, pointing at its
@@ -305,6 +306,8 @@ class TFileForm : public ui::Form {
   void LiveRefreshWith(Listing fresh);
   // Puts the folder as read into the list, in the order of the view.
   void ShowListing();
+  // The listing in the order the list shows it.
+  const Listing& Shown() const { return state_.details ? state_.shown : state_.listing; }
   // The same entries in the order of the view, the selection kept.
   void Reorder();
   void DetailColumns();

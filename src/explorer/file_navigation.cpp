@@ -72,9 +72,10 @@ void TFileForm::ShowListing() {
                                return state_.types.Of(l.entries[i], l.folder[i]);
                              }));
   } else {
-    state_.shown = state_.listing;
+    state_.shown = Listing{};  // the listing itself is shown
   }
-  XFiles.SetEntries(state_.shown.entries, state_.shown.folder);
+  const Listing& shown = Shown();
+  XFiles.SetEntries(shown.entries, shown.folder);
 }
 
 void TFileForm::Reorder() {
@@ -142,7 +143,12 @@ void TFileForm::CalcStringWidth() {
   if (mnuOneCol->Checked()) return;
   const ui::Font& font = XFiles.GetFont();
   if (state_.widestEntry < 0 || !(state_.measuredIn == font)) {
-    state_.widestEntry = std::max(60, ui::WidestText(font, XFiles.Texts()));
+    // The list holds what is shown: measured there, without a copy.
+    const std::vector<std::string>& texts = Shown().entries;
+    const int widest = static_cast<int>(texts.size()) == XFiles.Count()
+                           ? ui::WidestText(font, texts)
+                           : ui::WidestText(font, XFiles.Texts());
+    state_.widestEntry = std::max(60, widest);
     state_.measuredIn = font;
   }
   const ColumnLayout c = ColumnsFor(state_.widestEntry, ui::TextWidth(font, "WW"), XFiles.Width());

@@ -22,7 +22,7 @@ PreviewSubject TFileForm::PreviewSubjectNow() const {
   PreviewSubject s;
   const std::string& name = XFiles.Item(i);
   const bool folder = XFiles.IsFolder(i);
-  const Listing& l = state_.shown;
+  const Listing& l = Shown();
   const auto at = static_cast<size_t>(i);
   const bool known = at < l.entries.size() && l.entries[at] == name;
   if (!folder) s.path = AddBackslash(state_.currentFolder) + name;

@@ -36,6 +36,8 @@ bool TakeRead(FolderRead& r) {
   std::vector<platform::FindData> batch;
   const bool ended = r.job->Take(batch);
   for (const platform::FindData& d : batch) r.listing.Add(Found(d));
+  // Sorted in as they come: the end of a long reading has little left to do.
+  r.listing.Settle();
   return ended;
 }
 
@@ -118,7 +120,7 @@ bool TFileForm::StartReading(bool stream, Listing& read, std::function<void(List
   r->job = early ? std::move(early) : Files().StartFind(AddBackslash(state_.currentFolder) + "*.*");
   r->job->Wait(kQuickRead);
   if (TakeRead(*r)) {
-    read = r->listing.Build();
+    read = r->listing.TakeListing();
     return true;
   }
   // A slow drive: the window goes back to the user while the rest comes.
@@ -182,9 +184,9 @@ void TFileForm::FinishReading() {
   std::unique_ptr<FolderRead> r = std::move(reading_);
   StopReading();
   if (r->streaming)
-    ShowReadSoFar(*r);
+    ShowReadSoFar(*r, true);
   else if (r->done)
-    r->done(r->listing.Build());
+    r->done(r->listing.TakeListing());
 }
 
 void TFileForm::ShowReadingLine(size_t read) {
@@ -197,7 +199,7 @@ void TFileForm::ShowReadingLine(size_t read) {
   readingLine_->SetVisible(true);
 }
 
-void TFileForm::ShowReadSoFar(FolderRead& r) {
+void TFileForm::ShowReadSoFar(FolderRead& r, bool last) {
   // Whether the user has moved in the list since it was last filled.
   const int selected = XFiles.MultiSelect() ? XFiles.SelCount() : 0;
   const bool unmoved = r.pointing && XFiles.ItemIndex() == r.markIndex &&
@@ -213,9 +215,9 @@ void TFileForm::ShowReadSoFar(FolderRead& r) {
     if (top >= 0 && top < XFiles.Count()) first = XFiles.Item(top);
   }
 
-  state_.listing = r.listing.Build();
-  ShowListing();
   r.shownRead = r.listing.Read();
+  state_.listing = last ? r.listing.TakeListing() : r.listing.Build();
+  ShowListing();
   r.shownAt = Ticks();
   BtnUp.SetEnabled(state_.listing.hasParent);
   mnuFLevel->SetEnabled(state_.listing.hasParent);

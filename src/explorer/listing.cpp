@@ -1,6 +1,7 @@
 #include "explorer/listing.h"
 
 #include <algorithm>
+#include <cstddef>
 
 #include "explorer/names.h"
 
@@ -127,11 +128,67 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
   return ListingOf(found, all, options);
 }
 
-Listing ListingBuilder::Build() const {
-  std::vector<const FoundEntry*> found;
-  found.reserve(files_.size());
-  for (const size_t i : files_) found.push_back(&all_[i]);
-  return ListingOf(found, all_, options_);
+void ListingBuilder::Settle() {
+  auto byName = [](const Sorted& a, const Sorted& b) { return ListLess(a.name, b.name); };
+  // The new ones sorted among themselves, then merged after the old ones
+  // they equal: the order a stable sort of everything gives.
+  auto merge = [&](std::vector<Sorted>& sorted, size_t from) {
+    const auto mid = sorted.begin() + static_cast<std::ptrdiff_t>(from);
+    std::stable_sort(mid, sorted.end(), byName);
+    std::inplace_merge(sorted.begin(), mid, sorted.end(), byName);
+  };
+  const size_t oldFiles = sortedFiles_.size();
+  for (; settledFiles_ < files_.size(); ++settledFiles_) {
+    const FoundEntry& f = all_[files_[settledFiles_]];
+    if (!f.directory && !f.system)
+      sortedFiles_.push_back(
+          {options_.lowercase ? LowerAZ(f.name) : f.name, files_[settledFiles_]});
+  }
+  if (sortedFiles_.size() > oldFiles) merge(sortedFiles_, oldFiles);
+  const size_t oldFolders = sortedFolders_.size();
+  for (; settledAll_ < all_.size(); ++settledAll_) {
+    const FoundEntry& f = all_[settledAll_];
+    if (!f.directory) continue;
+    if (!f.name.empty() && f.name[0] == '.')
+      hasParent_ = true;
+    else
+      sortedFolders_.push_back({LowerAZ(f.name) + "\\", settledAll_});
+  }
+  if (sortedFolders_.size() > oldFolders) merge(sortedFolders_, oldFolders);
+}
+
+Listing ListingBuilder::Assemble(bool take) {
+  Settle();
+  Listing out;
+  out.hasParent = hasParent_;
+  const size_t total = sortedFiles_.size() + sortedFolders_.size();
+  out.entries.reserve(total);
+  out.size.reserve(total);
+  out.writeTime.reserve(total);
+  auto add = [&](std::vector<Sorted>& part, bool isFolder) {
+    for (Sorted& s : part) {
+      out.entries.push_back(take ? std::move(s.name) : s.name);
+      out.size.push_back(isFolder ? 0 : all_[s.found].size);
+      out.writeTime.push_back(all_[s.found].writeTime);
+    }
+    out.folder.insert(out.folder.end(), part.size(), isFolder);
+  };
+  if (options_.foldersLast) {
+    add(sortedFiles_, false);
+    add(sortedFolders_, true);
+  } else {
+    add(sortedFolders_, true);
+    add(sortedFiles_, false);
+  }
+  return out;
+}
+
+Listing ListingBuilder::Build() { return Assemble(false); }
+
+Listing ListingBuilder::TakeListing() {
+  Listing out = Assemble(true);
+  *this = ListingBuilder({}, options_);
+  return out;
 }
 
 ListingBuilder::ListingBuilder(std::vector<std::string> patterns, ListOptions options)

@@ -61,15 +61,22 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
 
 // A folder's listing put together as its entries are read: each entry is
 // matched against the patterns once, as it comes (a file that two patterns
-// match is listed twice, as two searches would list it); Build gives what
-// BuildListing gives for everything added so far.
+// match is listed twice, as two searches would list it), and what came is
+// kept in list order as it comes, so that no step sorts the whole folder.
+// Build gives what BuildListing gives for everything added so far.
 class ListingBuilder {
  public:
   ListingBuilder(std::vector<std::string> patterns, ListOptions options);
   void Add(FoundEntry entry);
   // How many entries were added.
   size_t Read() const { return all_.size(); }
-  Listing Build() const;
+  // Puts what was added since into list order (Build does it too): a step
+  // in proportion to what is already sorted, never a sort of it all.
+  void Settle();
+  Listing Build();
+  // The listing, the last time: what the builder holds moves into it and
+  // the builder is left empty.
+  Listing TakeListing();
 
  private:
   // Patterns of the form "*.ext" (no other "*" or ".") decide by the
@@ -79,6 +86,16 @@ class ListingBuilder {
   ListOptions options_;
   std::vector<FoundEntry> all_;
   std::vector<size_t> files_;  // what the patterns found, as indices into all_
+  // The files and the folders in list order, by the names they are listed
+  // under; files_ and all_ are in them up to these counts.
+  struct Sorted {
+    std::string name;
+    size_t found;  // index into all_
+  };
+  std::vector<Sorted> sortedFiles_, sortedFolders_;
+  size_t settledFiles_ = 0, settledAll_ = 0;
+  bool hasParent_ = false;
+  Listing Assemble(bool take);
 };
 
 // While a folder is read: whether the entries read since the list was last

@@ -7,6 +7,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <vector>
 
 #include "ui/list_box.h"
@@ -175,28 +177,32 @@ class ListPeer : public NativePeer {
       const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
       SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
       SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
-      const int part = lb.Count() > kFillPart ? kFillPart : lb.Count();
-      sent_ = part;
-      shown_.assign(static_cast<size_t>(part), false);
       SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
-      for (int i = 0; i < part; ++i)
-        SendMessageW(hwnd_, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(WideText(lb.Item(i)).c_str()));
+      sent_ = 0;
+      wantedTop_ = -1;
+      SendPart();
+      shown_.assign(static_cast<size_t>(sent_), false);
       SyncSelection();
-      if (top > 0 && top < part) SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+      ShowTop(static_cast<int>(top));
       SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
       Invalidate();
-      if (part < lb.Count() && !fillPosted_) {
+      if (sent_ < lb.Count() && !fillPosted_) {
         fillPosted_ = true;
         PostMessageA(hwnd_, kDeferred, 0, 0);
       }
     } else if (p == Prop::ItemIndex || p == Prop::Selection) {
-      SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+      // A few entries change as they are sent; many at once are drawn
+      // once, after them (turning drawing back on repaints the list there
+      // and then, which a long list pays for at every change).
+      const bool many = SelectionRuns() > kQuietRuns;
+      if (many) SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
       SyncSelection();
-      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-      Invalidate();
+      if (many) {
+        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        Invalidate();
+      }
     } else if (p == Prop::TopIndex) {
-      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(lb.WantedTopIndex()), 0);
+      ShowTop(lb.WantedTopIndex());
     } else if (p == Prop::Cells) {
       HeaderItems();
     } else if (p == Prop::Visible) {
@@ -244,25 +250,63 @@ class ListPeer : public NativePeer {
     if (!Recreate() && owed) Changed(Prop::Items);
   }
   // The next part of a long list sent to the native one: the entries from
-  // sent_ on (the native list holds those before it).
-  static constexpr int kFillPart = 16384;
+  // sent_ on (the native list holds those before it). A part is what a few
+  // milliseconds allow (the native list takes longer for each entry as it
+  // grows), and never less than a page or two.
+  static constexpr int kLeastPart = 512;
+  static constexpr auto kPartTime = std::chrono::milliseconds(8);
   int sent_ = 0;
   bool fillPosted_ = false;
   int Sent() { return std::min(sent_, List().Count()); }
+  void SendPart() {
+    ListBox& lb = List();
+    const int count = lb.Count();
+    const int from = sent_;
+    const auto until = std::chrono::steady_clock::now() + kPartTime;
+    int i = from;
+    while (i < count) {
+      const int stop = std::min(count, i + 128);
+      // Straight to the native list: these are its own messages.
+      for (; i < stop; ++i)
+        CallWindowProcW(original, hwnd_, LB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(WideText(lb.Item(i)).c_str()));
+      if (i - from >= kLeastPart && std::chrono::steady_clock::now() >= until) break;
+    }
+    sent_ = i;
+  }
+  // The first entry to show, once the native list holds it: asked for
+  // before its part came, it is shown when it comes, unless the user
+  // scrolled meanwhile.
+  int wantedTop_ = -1;
+  LRESULT topWhenWanted_ = 0;
+  void ShowTop(int top) {
+    wantedTop_ = -1;
+    if (top < 0) return;
+    if (top < Sent() || Sent() >= List().Count()) {
+      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+      return;
+    }
+    wantedTop_ = top;
+    topWhenWanted_ = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+  }
   void FillMore() {
     fillPosted_ = false;
     ListBox& lb = List();
     if (sent_ >= lb.Count() || SendMessageA(hwnd_, LB_GETCOUNT, 0, 0) != sent_) return;
     const bool was = updating_;
     updating_ = true;
-    const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+    LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+    if (wantedTop_ >= 0 && top != topWhenWanted_) wantedTop_ = -1;  // the user scrolled
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
-    const int end = std::min(lb.Count(), sent_ + kFillPart);
-    for (int i = sent_; i < end; ++i)
-      SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideText(lb.Item(i)).c_str()));
-    sent_ = end;
+    SendPart();
     SyncSelection();
-    SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    if (wantedTop_ >= 0 && wantedTop_ < sent_) {
+      top = wantedTop_;
+      wantedTop_ = -1;
+    }
+    if (SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0) != top)
+      SendMessageA(hwnd_, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    if (wantedTop_ >= 0) topWhenWanted_ = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     Invalidate();
     updating_ = was;
@@ -320,10 +364,14 @@ class ListPeer : public NativePeer {
   // entries that went are deleted and those that came inserted, the others
   // stay with their place on screen. False (nothing done) when the whole
   // list is better sent again or the list holds other than was sent.
+  static constexpr int64_t kSpliceMoves = 4000000;
   bool Splice() {
     ListBox& lb = List();
     const ListBox::Splice* sp = lb.LastSplice();
+    // Each entry put in or taken out of the middle moves those after it: a
+    // long run in a long list is sent again in parts instead.
     if (!sp || sp->removed + sp->added >= lb.Count() / 2 ||
+        static_cast<int64_t>(sp->removed + sp->added) * lb.Count() > kSpliceMoves ||
         SendMessageA(hwnd_, LB_GETCOUNT, 0, 0) != lb.Count() - sp->added + sp->removed ||
         shown_.size() != static_cast<size_t>(lb.Count() - sp->added + sp->removed))
       return false;
@@ -343,6 +391,24 @@ class ListPeer : public NativePeer {
   }
   // What the native list shows selected, as last sent or read.
   std::vector<bool> shown_;
+  // How many messages SyncSelection would send for the entries' states.
+  static constexpr int kQuietRuns = 8;
+  int SelectionRuns() {
+    ListBox& lb = List();
+    if (!lb.MultiSelect()) return 1;
+    const int n = Sent();
+    shown_.resize(static_cast<size_t>(n), false);
+    int runs = 0;
+    bool inRun = false, runOn = false;
+    for (int i = 0; i < n; ++i) {
+      const bool on = lb.Selected(i);
+      const bool differs = shown_[static_cast<size_t>(i)] != on;
+      if (differs && (!inRun || on != runOn)) ++runs;
+      inRun = differs;
+      runOn = on;
+    }
+    return runs;
+  }
   void SyncSelection() {
     ListBox& lb = List();
     if (lb.MultiSelect()) {
@@ -365,7 +431,8 @@ class ListPeer : public NativePeer {
         for (int k = i; k <= last; ++k) shown_[static_cast<size_t>(k)] = on;
         i = last;
       }
-      if (lb.ItemIndex() >= 0)
+      // The focus mark moved only where it is elsewhere (a move repaints).
+      if (lb.ItemIndex() >= 0 && SendMessageA(hwnd_, LB_GETCARETINDEX, 0, 0) != lb.ItemIndex())
         SendMessageA(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(lb.ItemIndex()), FALSE);
     } else {
       SendMessageA(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(lb.ItemIndex()), 0);

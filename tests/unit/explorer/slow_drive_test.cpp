@@ -50,6 +50,58 @@ TEST(ListingBuilder, GivesWhatTheWholeListingGivesAtEveryStep) {
     }
 }
 
+// A long reading sorted in batch by batch: names that differ only in case
+// (equal in list order) keep the order they came in, a file two patterns
+// match is listed twice, and the last listing (taken from the builder) has
+// every entry's size and date beside it.
+TEST(ListingBuilder, SortsBatchByBatchIntoTheOrderOfTheWholeListing) {
+  std::vector<FoundEntry> found;
+  for (int i = 0; i < 3000; ++i) {
+    const int k = (i * 7919) % 1000;  // out of order, each name three times
+    std::string name = "F" + std::to_string(k);
+    if (i % 3 == 1) name = "f" + std::to_string(k);
+    if (i % 11 == 0)
+      name += ".jpeg";  // matched by neither pattern
+    else if (i % 5 == 0)
+      name += ".bmp";
+    else
+      name += ".jpg";
+    found.push_back({name, i % 97 == 0, i % 89 == 0, static_cast<uint64_t>(i) * 1000,
+                     static_cast<uint64_t>(i)});
+  }
+  found.push_back({"..", true});
+  const std::vector<std::string> patterns = {"*.jpg", "*.bmp", "f*.jpg"};
+  for (const ListOptions options : {ListOptions{true, false}, ListOptions{false, true}}) {
+    ListingBuilder b(patterns, options);
+    std::vector<FoundEntry> files, all;
+    size_t next = 0;
+    for (size_t batch = 1; next < found.size(); batch = batch * 3 % 701 + 1) {
+      for (size_t end = std::min(found.size(), next + batch); next < end; ++next) {
+        const FoundEntry& e = found[next];
+        b.Add(e);
+        all.push_back(e);
+        for (const std::string& p : patterns)
+          if (w95::explorer::MatchesMask(e.name, p)) files.push_back(e);
+      }
+      b.Settle();
+      if (batch % 4 == 0) {
+        const auto built = b.Build(), whole = BuildListing(files, all, options);
+        ASSERT_EQ(built.entries, whole.entries) << all.size();
+        ASSERT_EQ(built.folder, whole.folder);
+      }
+    }
+    const auto whole = BuildListing(files, all, options);
+    const auto last = b.TakeListing();
+    EXPECT_EQ(last.entries, whole.entries);
+    EXPECT_EQ(last.folder, whole.folder);
+    EXPECT_EQ(last.size, whole.size);
+    EXPECT_EQ(last.writeTime, whole.writeTime);
+    EXPECT_TRUE(last.hasParent);
+    EXPECT_GT(last.entries.size(), 2000u);
+    EXPECT_EQ(b.Read(), 0u) << "what it held went into the listing";
+  }
+}
+
 TEST(ListingBuilder, ShowsTheFirstEntriesSoonThenLessOftenAsTheListGrows) {
   EXPECT_FALSE(ShowReadEntries(0, 0, 5000, 5000)) << "nothing new";
   EXPECT_TRUE(ShowReadEntries(0, 12, 0, 60)) << "a slow drive: at once";

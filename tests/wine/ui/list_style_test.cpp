@@ -206,7 +206,7 @@ TEST(ListStylesOnWine, ALongListFillsInPartsAndKeepsWhatIsChosenMeanwhile) {
     EXPECT_TRUE(f.Files.Selected(10));
     EXPECT_TRUE(f.Files.Selected(5));
     EXPECT_TRUE(f.Files.Selected(39000)) << "a choice among entries still to come is kept";
-    for (int i = 0; i < 20 && SendMessageA(h, LB_GETCOUNT, 0, 0) < 40000; ++i)
+    for (int i = 0; i < 200 && SendMessageA(h, LB_GETCOUNT, 0, 0) < 40000; ++i)
       w95::ui::win32::PumpPending();
     ASSERT_EQ(SendMessageA(h, LB_GETCOUNT, 0, 0), 40000);
     char last[32] = "";
