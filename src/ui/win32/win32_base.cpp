@@ -149,6 +149,7 @@ std::map<std::tuple<std::string, int, int, bool, bool, bool>, HFONT> fonts;
 }  // namespace
 
 void ReleaseGdiCache() {
+  ReleaseKeptBars();
   for (auto& [c, b] : brushes)
     if (b) DeleteObject(b);
   brushes.clear();

@@ -50,6 +50,9 @@ class WindowPeer : public Peer {
   virtual void Notify(const NMHDR&) {}
   virtual HBRUSH ControlColor(HDC dc);
   virtual void Deferred() {}  // kDeferred arrived
+  // A native control that paints from what it drew before: true when
+  // WM_PAINT was answered so.
+  virtual bool PaintKept() { return false; }
   // Subclassed native controls: the original window procedure.
   WNDPROC original = nullptr;
 
@@ -86,6 +89,8 @@ HWND AppWindow();
 HINSTANCE Instance();
 // Unloading: the cached fonts and brushes, the window class of our own windows.
 void ReleaseGdiCache();
+// The scroll bars' kept pictures (win32_native_peers.cpp), given back with the rest.
+void ReleaseKeptBars();
 void UnregisterContainerClass();
 
 // Runs fn without letting an exception unwind through Windows: an error is

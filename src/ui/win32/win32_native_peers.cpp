@@ -6,6 +6,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "ui/application.h"
 #include "ui/button.h"
 #include "ui/combo_box.h"
@@ -39,6 +43,11 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   Safely([&] {
     if (msg == kDeferred) {
       p->Deferred();
+      used = true;
+      return;
+    }
+    if (msg == WM_THEMECHANGED) ReleaseKeptBars();
+    if (msg == WM_PAINT && wp == 0 && p->PaintKept()) {
       used = true;
       return;
     }
@@ -195,9 +204,103 @@ class EditPeer : public NativePeer {
   }
 };
 
+// What decides how a scroll bar looks: its size and style, its values and
+// the state of each of its parts as the system reports them, its colour and
+// the system's colours.
+struct BarLook {
+  int width = 0, height = 0;
+  LONG_PTR style = 0;
+  bool enabled = false;
+  int min = 0, max = 0, page = 0, pos = 0;
+  int thumbTop = 0, thumbBottom = 0, arrow = 0;
+  DWORD states[CCHILDREN_SCROLLBAR + 1] = {};
+  Color color = 0;
+  COLORREF system[6] = {};
+  bool operator==(const BarLook&) const = default;
+};
+
+// The system draws a themed scroll bar piece by piece along its length: a
+// long bar costs milliseconds at each paint, every time a window opens or is
+// uncovered. What it drew is kept for the looks last seen, so that a bar at
+// rest is painted again with one copy. A bar being tracked, under the mouse
+// or with the focus is always drawn by the system.
+struct KeptBar {
+  BarLook look;
+  HBITMAP bitmap = nullptr;
+};
+constexpr size_t kKeptBars = 24;
+std::vector<KeptBar>& KeptBars() {
+  static std::vector<KeptBar> kept;
+  return kept;
+}
+
+bool LookOf(HWND h, Control& c, BarLook& look) {
+  RECT r;
+  GetClientRect(h, &r);
+  look.width = r.right;
+  look.height = r.bottom;
+  look.style = GetWindowLongPtrW(h, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE | WS_TABSTOP);
+  look.enabled = IsWindowEnabled(h) != 0;
+  SCROLLINFO si{};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
+  SCROLLBARINFO sbi{};
+  sbi.cbSize = sizeof sbi;
+  if (!GetScrollInfo(h, SB_CTL, &si) || !GetScrollBarInfo(h, OBJID_CLIENT, &sbi)) return false;
+  look.min = si.nMin;
+  look.max = si.nMax;
+  look.page = static_cast<int>(si.nPage);
+  look.pos = si.nPos;
+  look.thumbTop = sbi.xyThumbTop;
+  look.thumbBottom = sbi.xyThumbBottom;
+  look.arrow = sbi.dxyLineButton;
+  std::copy(std::begin(sbi.rgstate), std::end(sbi.rgstate), std::begin(look.states));
+  look.color = c.GetColor();
+  const int colours[] = {COLOR_SCROLLBAR,  COLOR_BTNFACE,    COLOR_BTNSHADOW,
+                         COLOR_BTNHILIGHT, COLOR_3DDKSHADOW, COLOR_BTNTEXT};
+  for (size_t i = 0; i < std::size(colours); ++i) look.system[i] = GetSysColor(colours[i]);
+  return look.width > 0 && look.height > 0;
+}
+
+// The bar looks as it does at rest: not tracked, not under the mouse, and
+// without the focus (which puts a caret on it).
+bool AtRest(HWND h) {
+  if (GetCapture() == h || GetFocus() == h) return false;
+  POINT at;
+  RECT r;
+  return !GetCursorPos(&at) || !GetWindowRect(h, &r) || !PtInRect(&r, at);
+}
+
 class ScrollBarPeer : public NativePeer {
  public:
   using NativePeer::NativePeer;
+  bool PaintKept() override {
+    BarLook look;
+    if (!AtRest(hwnd_) || !LookOf(hwnd_, control_, look)) return false;
+    auto& kept = KeptBars();
+    auto it =
+        std::find_if(kept.begin(), kept.end(), [&](const KeptBar& k) { return k.look == look; });
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    HDC mem = CreateCompatibleDC(dc);
+    HBITMAP bitmap =
+        it != kept.end() ? it->bitmap : CreateCompatibleBitmap(dc, look.width, look.height);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    if (it == kept.end()) {
+      // The system's own drawing, once, into the picture kept.
+      CallWindowProcW(original, hwnd_, WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
+      if (kept.size() == kKeptBars) {
+        DeleteObject(kept.front().bitmap);
+        kept.erase(kept.begin());
+      }
+      kept.push_back({look, bitmap});
+    }
+    BitBlt(dc, 0, 0, look.width, look.height, mem, 0, 0, SRCCOPY);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    EndPaint(hwnd_, &ps);
+    return true;
+  }
   void Scroll(WORD code, int pos) override {
     auto& sb = static_cast<ScrollBar&>(control_);
     ScrollCode c;
@@ -330,6 +433,11 @@ class TabPeer : public NativePeer {
 };
 
 }  // namespace
+
+void ReleaseKeptBars() {
+  for (KeptBar& k : KeptBars()) DeleteObject(k.bitmap);
+  KeptBars().clear();
+}
 
 std::unique_ptr<WindowPeer> MakeButtonPeer(Control& c, HWND h) {
   auto peer = std::make_unique<ButtonPeer>(c, h);
