@@ -37,17 +37,28 @@ void TFileForm::OpenWindow(uintptr_t hostWindow, bool rememberPlacement) {
   else
     SetWindowBounds(r.left, r.top, r.width, r.height);
   ReadStartFolderEarly();
+  // Made and filled while still hidden, then shown and painted once; a
+  // failure on the way still shows what there is, as before.
+  CreatePeers();
+  try {
+    state_.hostWindow = hostWindow;
+    GoToFolder(state_.startFolder);
+    XFiles.SetEnabled(true);
+    state_.open = true;
+    state_.navigating = false;
+    state_.initialising = false;
+    FormResize(*this);
+    UpdateFiles();
+    UpdateHistory();
+    CalcStringWidth();
+  } catch (...) {
+    Show();
+    throw;
+  }
   Show();
-  state_.hostWindow = hostWindow;
-  GoToFolder(state_.startFolder);
-  XFiles.SetEnabled(true);
-  state_.open = true;
-  state_.navigating = false;
-  state_.initialising = false;
-  FormResize(*this);
-  UpdateFiles();
-  UpdateHistory();
-  CalcStringWidth();
+  // A list with entries takes the focus, as one filled on screen does (on a
+  // slow drive it takes it with its first entries).
+  if (XFiles.Count() > 0 && XFiles.Showing()) XFiles.SetFocus();
 }
 
 void TFileForm::RestoreWindowPlacement() {

@@ -80,6 +80,7 @@ TEST_F(Window, OpensBesideTheHostWithItsOwnLook) {
   ASSERT_EQ(f.XFiles.Count(), 3);
   EXPECT_EQ(f.XFiles.Item(0), "sub\\");
   EXPECT_EQ(f.XFiles.Item(1), "a long name.bmp");
+  EXPECT_EQ(U().FocusedName(), "XFiles") << "filled before it shows, the list still has the keys";
   // Half the screen, frame and caption included, centred.
   EXPECT_EQ(f.Left(), 256);
   EXPECT_EQ(f.Top(), 192);
