@@ -180,7 +180,7 @@ class ListPeer : public NativePeer {
       SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
       sent_ = 0;
       wantedTop_ = -1;
-      SendPart();
+      SendPart(lb.Count() <= kWholeList);
       shown_.assign(static_cast<size_t>(sent_), false);
       SyncSelection();
       ShowTop(static_cast<int>(top));
@@ -252,13 +252,15 @@ class ListPeer : public NativePeer {
   // The next part of a long list sent to the native one: the entries from
   // sent_ on (the native list holds those before it). A part is what a few
   // milliseconds allow (the native list takes longer for each entry as it
-  // grows), and never less than a page or two.
+  // grows), and never less than a page or two. A list of some thousands
+  // goes whole, at once: filling it in turns would cost more than it saves.
   static constexpr int kLeastPart = 512;
+  static constexpr int kWholeList = 16384;
   static constexpr auto kPartTime = std::chrono::milliseconds(8);
   int sent_ = 0;
   bool fillPosted_ = false;
   int Sent() { return std::min(sent_, List().Count()); }
-  void SendPart() {
+  void SendPart(bool whole = false) {
     ListBox& lb = List();
     const int count = lb.Count();
     const int from = sent_;
@@ -270,7 +272,7 @@ class ListPeer : public NativePeer {
       for (; i < stop; ++i)
         CallWindowProcW(original, hwnd_, LB_ADDSTRING, 0,
                         reinterpret_cast<LPARAM>(WideText(lb.Item(i)).c_str()));
-      if (i - from >= kLeastPart && std::chrono::steady_clock::now() >= until) break;
+      if (!whole && i - from >= kLeastPart && std::chrono::steady_clock::now() >= until) break;
     }
     sent_ = i;
   }
