@@ -290,12 +290,10 @@ int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind) {
   st.nonClientHeight = static_cast<uint16_t>(fm.cyCaption + 2 * fm.cyFrame - fm.cyBorder);
   st.nonClientWidth = static_cast<uint16_t>(2 * fm.cxFrame);
   int32_t safePlay = 0;
-  RememberedChoices remembered;
   {
     const TIniFile ini(keys::kSettingsFile);
     st.fileName = ini.ReadText(keys::kSection, keys::kSaveName, keys::kAbsent);
     safePlay = ini.ReadNumber(keys::kSection, keys::kSafePlay, 0);
-    remembered = ReadRemembered(ini);
   }
   st.closeRequested = false;
   st.videoOpen = 0;
@@ -336,7 +334,7 @@ int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind) {
     st.volume = 500;
     form.mnuPlaybackLoop->SetVisible(false);
   }
-  form.ApplyRemembered(remembered);
+  form.ApplyRemembered();
   return 1;
 }
 

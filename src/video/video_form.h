@@ -43,16 +43,6 @@ inline constexpr ui::MediaButtons kButtonsEnabled =
 
 class TVideoForm;
 
-// The choices remembered from earlier openings (zoom, status line, looping,
-// quiet playback, the time in the status line), read with the file name.
-struct RememberedChoices {
-  int zoom = 1;
-  int statusBar = 1;
-  int loop = 0;
-  int quiet = 0;
-  int time = 1;
-};
-
 // The video window's module state: one window at a time; it outlives the
 // window and is reset by each VideoWinPlayer.
 struct VideoState {
@@ -186,7 +176,7 @@ class TVideoForm : public ui::Form {
   void ToggleFullScreen();
   bool FullScreen() const { return fullScreen_; }
   // The choices remembered from earlier openings.
-  void ApplyRemembered(const RememberedChoices& choices);
+  void ApplyRemembered();
   // Draws the current frame into the picture area (a device context of the
   // area, or 0 for one of its own); the device draws by itself only while
   // it plays.

@@ -5,9 +5,7 @@
 #include "ui/flag_guard.h"
 #include "platform/media.h"
 #include "platform/platform.h"
-#include "settings/ini_file.h"
 #include "ui/application.h"
-#include "video/video_form.h"
 
 namespace w95::video {
 
@@ -16,8 +14,5 @@ inline platform::MediaService& Media() { return *platform::Current().media; }
 inline void Pump() { ui::Application().ProcessMessages(); }
 
 using ui::FlagGuard;
-
-// The remembered choices as the settings file holds them.
-RememberedChoices ReadRemembered(const TIniFile& ini);
 
 }  // namespace w95::video

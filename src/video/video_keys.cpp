@@ -150,24 +150,22 @@ void TVideoForm::ToggleFullScreen() {
 
 // ---- Remembered choices.
 
-RememberedChoices ReadRemembered(const TIniFile& ini) {
-  RememberedChoices c;
-  c.zoom = ini.ReadNumber(keys::kSection, keys::kVidZoom, 1);
-  c.statusBar = ini.ReadNumber(keys::kSection, keys::kVidStatusBar, 1);
-  c.loop = ini.ReadNumber(keys::kSection, keys::kVidLoop, 0);
-  c.quiet = ini.ReadNumber(keys::kSection, keys::kVidQuiet, 0);
-  c.time = ini.ReadNumber(keys::kSection, keys::kVidTime, 1);
-  return c;
-}
-
-void TVideoForm::ApplyRemembered(const RememberedChoices& c) {
+void TVideoForm::ApplyRemembered() {
+  int zoom = 1, statusBar = 1, loop = 0, quiet = 0, time = 1;
+  {
+    const TIniFile ini(keys::kSettingsFile);
+    zoom = ini.ReadNumber(keys::kSection, keys::kVidZoom, 1);
+    statusBar = ini.ReadNumber(keys::kSection, keys::kVidStatusBar, 1);
+    loop = ini.ReadNumber(keys::kSection, keys::kVidLoop, 0);
+    quiet = ini.ReadNumber(keys::kSection, keys::kVidQuiet, 0);
+    time = ini.ReadNumber(keys::kSection, keys::kVidTime, 1);
+  }
   const VideoState& st = Video();
-  mnuShowTime->SetChecked(c.time != 0);
-  if (c.loop != 0 && mnuPlaybackLoop->Visible()) mnuPlaybackLoop->SetChecked(true);
-  if (c.statusBar == 0 && Status.Visible()) DisplayStatusClick();
-  if (st.form == this && c.zoom >= 2 && c.zoom <= 4) ZoomVideo(c.zoom);
-  if (st.form == this && c.quiet != 0 && mnuQuietPlayback->Visible() &&
-      !mnuQuietPlayback->Checked())
+  mnuShowTime->SetChecked(time != 0);
+  if (loop != 0 && mnuPlaybackLoop->Visible()) mnuPlaybackLoop->SetChecked(true);
+  if (statusBar == 0 && Status.Visible()) DisplayStatusClick();
+  if (st.form == this && zoom >= 2 && zoom <= 4) ZoomVideo(zoom);
+  if (st.form == this && quiet != 0 && mnuQuietPlayback->Visible() && !mnuQuietPlayback->Checked())
     mnuQuietPlaybackClick();
 }
 
