@@ -450,7 +450,10 @@ TEST_F(VideoDll, PictureShowsTheFrameBeforePlay) {
   PumpFor(300);
   HWND picture = PictureOf(form);
   ASSERT_NE(picture, nullptr);
-  EXPECT_EQ(StatusOf(form), "Ready");
+  // "Ready" until the status timer's first tick, which a slow machine may
+  // already have seen.
+  const std::string status = StatusOf(form);
+  EXPECT_TRUE(status == "Ready" || FramePart(status) == "Stopped Frame:0") << status;
   EXPECT_GT(LitShare(picture), 50) << "once open";
 
   HWND bar = ScrollBarOf(form);
