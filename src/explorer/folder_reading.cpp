@@ -90,6 +90,7 @@ void TFileForm::ReadStartFolderEarly() {
   // Watched from before it is read, as any listing's folder.
   live_.Watch(Files(), earlyFolder_);
   live_.Read(Files());
+  earlyStartedAt_ = Ticks();
   early_ = Files().StartFind(AddBackslash(earlyFolder_) + "*.*");
 }
 
@@ -116,7 +117,9 @@ bool TFileForm::StartReading(bool stream, Listing& read, std::function<void(List
       patterns, ListOptions{mnuLowercase->Checked(), mnuDirLast->Checked()});
   // One pass over the folder: every pattern is tried on each name rather
   // than by a search of its own (each search reads the whole folder again).
-  r->startedAt = Ticks();
+  // A reading begun early has been under way since then: a fast drive's
+  // time to end counts from there.
+  r->startedAt = early ? earlyStartedAt_ : Ticks();
   r->job = early ? std::move(early) : Files().StartFind(AddBackslash(state_.currentFolder) + "*.*");
   r->job->Wait(kQuickRead);
   if (TakeRead(*r)) {
