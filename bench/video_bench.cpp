@@ -72,16 +72,18 @@ double Ms(Clock::time_point from) {
 
 // Open, show, set up, and let the first paint run; closing is not timed.
 // Milliseconds, or -1 when the window did not open.
-double OursOnce(Dll& dll) {
+double OpenOnce(W95_PFN_VideoWinPlayer95 player, W95_PFN_VideoWinClose95 close) {
   const Clock::time_point start = Clock::now();
-  if (dll.player(nullptr, 0, 0) != 1) return -1;
+  if (player(nullptr, 0, 0) != 1) return -1;
   PumpPending();
   const double ms = Ms(start);
-  dll.close();
-  dll.close();
+  close();
+  close();
   PumpPending();
   return ms;
 }
+
+double OursOnce(Dll& dll) { return OpenOnce(dll.player, dll.close); }
 
 // The platform's own media window on the same clip, shown and painted.
 double PlatformOnce() {
@@ -163,6 +165,54 @@ void PairedRounds(int rounds) {
   std::fflush(stdout);
 }
 
+// This build, an earlier build's copy loaded beside it under another file
+// name, and the platform's window, by turns (who of the first two goes first
+// changes each round): medians and the medians of each round's own ratios.
+void BeforeRounds(const char* file, int rounds) {
+  Dll& dll = TheDll();
+  const wine_dll::Library before(file);
+  const auto player = before.VideoWinPlayer95;
+  const auto close = before.VideoWinClose95;
+  if (!dll.player || !player || !close) {
+    std::printf("no VideoWinPlayer95 in %s\n", dll.player ? file : "this build");
+    return;
+  }
+  const std::string loadBefore = LoadAverage();
+  OursOnce(dll);
+  OpenOnce(player, close);
+  PlatformOnce();
+  std::vector<double> ours, old, platform, ratio, oldRatio, gain;
+  for (int i = 0; i < rounds; ++i) {
+    double o = -1, b = -1;
+    if (i % 2 == 0) {
+      o = OursOnce(dll);
+      b = OpenOnce(player, close);
+    } else {
+      b = OpenOnce(player, close);
+      o = OursOnce(dll);
+    }
+    const double p = PlatformOnce();
+    if (o < 0 || b < 0 || p < 0) {
+      std::printf("by turns with %s: a window did not open\n", file);
+      return;
+    }
+    ours.push_back(o);
+    old.push_back(b);
+    platform.push_back(p);
+    ratio.push_back(o / p);
+    oldRatio.push_back(b / p);
+    gain.push_back(o / b);
+  }
+  std::printf(
+      "\n%d rounds by turns with %s, to the first frame, medians:\n"
+      "  ours %.1f ms, before %.1f ms, the platform's %.1f ms\n"
+      "  ours / platform %.2f, before / platform %.2f, ours / before %.2f\n"
+      "  load average before: %s, after: %s\n",
+      rounds, file, Median(ours), Median(old), Median(platform), Median(ratio), Median(oldRatio),
+      Median(gain), loadBefore.c_str(), LoadAverage().c_str());
+  std::fflush(stdout);
+}
+
 #else
 
 // A playing clip that never ends within the run; each tick reads the mode
@@ -192,6 +242,10 @@ BENCHMARK(BM_StatusTick);
 
 #ifdef _WIN32
 int main(int argc, char** argv) {
+  if (argc >= 3 && std::string(argv[1]) == "--before") {  // against an earlier build's copy
+    BeforeRounds(argv[2], argc > 3 ? std::atoi(argv[3]) : 21);
+    return 0;
+  }
   if (argc >= 2 && std::string(argv[1]) == "--table") {  // the rounds alone
     PairedRounds(argc > 2 ? std::atoi(argv[2]) : 21);
     return 0;
