@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,13 +70,14 @@ struct Setup {
 
 // Ours: from the call until the window is shown and every paint it owes is
 // done; then it is closed. -1 when it did not open.
-double OursOnce(const Setup& s) {
+double OursOnce(const Setup& s, const wine_dll::Library* other = nullptr) {
+  const wine_dll::Library& dll = other ? *other : s.dll;
   const Clock::time_point start = Clock::now();
-  s.dll.PrintDlg95(s.host, 640, 480, 0);
+  dll.PrintDlg95(s.host, 640, 480, 0);
   HWND window = wine_windows::TopLevel("Plimbo Print Setup");
   if (window) RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const Clock::time_point shown = Clock::now();
-  const bool open = s.dll.PrintCheck95() != 0 && window && IsWindowVisible(window);
+  const bool open = dll.PrintCheck95() != 0 && window && IsWindowVisible(window);
   if (window) SendMessageA(window, WM_CLOSE, 0, 0);
   Pump();
   return open ? Ms(start, shown) : -1;
@@ -144,22 +146,34 @@ void BM_PlatformPrintDlgShown(benchmark::State& state) {
 
 // Ours and the system's dialog by turns, so that both meet the same load on
 // the machine; the first opening of each (cold) apart, then medians and the
-// median of the rounds' own ratios (below 1: ours is shown sooner).
-int PairedRounds(int rounds) {
+// median of the rounds' own ratios (below 1: ours is shown sooner). Beside
+// another build of the library (a copy under another name), that one too in
+// each round, with its own ratio to the system's dialog and this one's to it.
+int PairedRounds(int rounds, const char* beside) {
   Setup s;
   if (const std::string problem = s.Problem(); !problem.empty())
     return std::printf("%s\n", problem.c_str()), 1;
+  std::unique_ptr<wine_dll::Library> other;
+  if (beside) {
+    other = std::make_unique<wine_dll::Library>(beside);
+    if (!other->PrintDlg95 || !other->PrintCheck95) return std::printf("no %s\n", beside), 1;
+  }
   const double oursCold = OursOnce(s);
+  const double otherCold = other ? OursOnce(s, other.get()) : 0;
   const double platformCold = PlatformOnce(s);
-  std::vector<double> ours, platform, ratio;
+  std::vector<double> ours, theirs, platform, ratio, otherRatio, toOther;
   for (int i = 0; i < rounds; ++i) {
     const double o = OursOnce(s);
+    const double t = other ? OursOnce(s, other.get()) : 1;
     const double p = PlatformOnce(s);
-    if (o < 0 || p < 0 || oursCold < 0 || platformCold < 0)
+    if (o < 0 || t < 0 || p < 0 || oursCold < 0 || otherCold < 0 || platformCold < 0)
       return std::printf("a window did not open (ours %.0f, system's %.0f)\n", o, p), 1;
     ours.push_back(o);
+    theirs.push_back(t);
     platform.push_back(p);
     ratio.push_back(o / p);
+    otherRatio.push_back(t / p);
+    toOther.push_back(o / t);
   }
   std::printf(
       "\nprint setup until shown, %d rounds by turns, ms (first opening apart):\n"
@@ -167,6 +181,11 @@ int PairedRounds(int rounds) {
       "  the system's print dialog, same printer: first %.1f, median %.1f\n"
       "  ours / system's: %.2f\n",
       rounds, oursCold, Median(ours), platformCold, Median(platform), Median(ratio));
+  if (other)
+    std::printf(
+        "  %s: first %.1f, median %.1f; it / system's: %.2f\n"
+        "  ours / %s: %.2f\n",
+        beside, otherCold, Median(theirs), Median(otherRatio), beside, Median(toOther));
   return 0;
 }
 #else
@@ -190,12 +209,14 @@ void BM_PrintDlgShown(benchmark::State& state) {
 BENCHMARK(BM_PrintDlgShown)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 BENCHMARK(BM_PlatformPrintDlgShown)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
 
-// With no arguments the benchmarks, then 15 rounds by turns; --rounds N:
-// those rounds alone.
+// With no arguments the benchmarks, then 15 rounds by turns; --rounds N
+// [--beside OTHER.dll]: those rounds alone.
 int main(int argc, char** argv) {
-  if (argc >= 3 && std::string(argv[1]) == "--rounds") return PairedRounds(std::atoi(argv[2]));
+  if (argc >= 3 && std::string(argv[1]) == "--rounds")
+    return PairedRounds(std::atoi(argv[2]),
+                        argc >= 5 && std::string(argv[3]) == "--beside" ? argv[4] : nullptr);
   benchmark::internal::RunAll(argc, argv);
-  return argc < 2 ? PairedRounds(15) : 0;
+  return argc < 2 ? PairedRounds(15, nullptr) : 0;
 }
 #else
 BENCHMARK(BM_PrintDlgShown)->Unit(benchmark::kMillisecond)->Iterations(10);

@@ -33,6 +33,9 @@ void PrintDlg(uintptr_t hostWindow, int32_t width, int32_t height, int32_t noEnh
   s.PrintForm = &form;
   form.LayOutBeforeShowing();
   form.Show();
+  // Its 40-odd windows are painted at once: fetched from the message queue,
+  // each paint would cost a round trip to the system.
+  form.PaintNow();
   // Without native windows (tests) nothing else activates the window.
   if (!form.Handle()) form.UserActivated();
   ui::Application().ProcessMessages();

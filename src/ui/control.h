@@ -117,6 +117,10 @@ class Control {
   void Invalidate() {
     if (peer_) peer_->Invalidate();
   }
+  // Paints at once what the control's window and its children owe.
+  void PaintNow() {
+    if (peer_) peer_->PaintNow();
+  }
 
   NotifyEvent OnClick;
   NotifyEvent OnDblClick;

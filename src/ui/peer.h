@@ -57,6 +57,9 @@ class Peer {
   virtual void Focus() = 0;
   virtual void Invalidate() = 0;
   virtual uintptr_t Handle() const = 0;  // the native window (HWND), 0 when none
+  // Paints now what the window and its children owe, instead of one round
+  // of the message loop each.
+  virtual void PaintNow() {}
   // The first entry a list shows now, where the user may have scrolled it
   // without telling; -1 when the peer keeps no scroll place of its own.
   virtual int ScrollPlace() const { return -1; }

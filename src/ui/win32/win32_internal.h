@@ -36,6 +36,9 @@ class WindowPeer : public Peer {
   void Changed(Prop p) override;
   void Focus() override;
   void Invalidate() override { InvalidateRect(hwnd_, nullptr, TRUE); }
+  void PaintNow() override {
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
   uintptr_t Handle() const override { return reinterpret_cast<uintptr_t>(hwnd_); }
 
   Control& GetControl() const { return control_; }
@@ -53,6 +56,8 @@ class WindowPeer : public Peer {
   // A native control that paints from what it drew before: true when
   // WM_PAINT was answered so.
   virtual bool PaintKept() { return false; }
+  // The mouse moved over a native control (its own WM_MOUSEMOVE).
+  virtual void MouseMoved() {}
   // Subclassed native controls: the original window procedure.
   WNDPROC original = nullptr;
 

@@ -52,6 +52,7 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       return;
     }
     RelayHint(h, msg, wp, lp);
+    if (msg == WM_MOUSEMOVE) p->MouseMoved();
     if (msg == WM_LBUTTONDOWN) {
       // The control's own handling (a scroll bar tracks the mouse until the
       // button is released) comes first; the mouse-down event after it.
@@ -262,21 +263,26 @@ bool LookOf(HWND h, Control& c, BarLook& look) {
   return look.width > 0 && look.height > 0;
 }
 
-// The bar looks as it does at rest: not tracked, not under the mouse, and
-// without the focus (which puts a caret on it).
-bool AtRest(HWND h) {
-  if (GetCapture() == h || GetFocus() == h) return false;
-  POINT at;
-  RECT r;
-  return !GetCursorPos(&at) || !GetWindowRect(h, &r) || !PtInRect(&r, at);
-}
-
 class ScrollBarPeer : public NativePeer {
  public:
   using NativePeer::NativePeer;
+  void MouseMoved() override { mouseCame_ = true; }
+  // The bar looks as it does at rest: not tracked, without the focus (which
+  // puts a caret on it), and not under the mouse. The system lights a part
+  // under the mouse only once the mouse has moved over the bar: until then
+  // the cursor, which costs a round trip to the display, is not asked.
+  bool AtRest() {
+    if (GetCapture() == hwnd_ || GetFocus() == hwnd_) return false;
+    if (!mouseCame_) return true;
+    POINT at;
+    RECT r;
+    if (GetCursorPos(&at) && GetWindowRect(hwnd_, &r) && PtInRect(&r, at)) return false;
+    mouseCame_ = false;
+    return true;
+  }
   bool PaintKept() override {
     BarLook look;
-    if (!AtRest(hwnd_) || !LookOf(hwnd_, control_, look)) return false;
+    if (!AtRest() || !LookOf(hwnd_, control_, look)) return false;
     auto& kept = KeptBars();
     auto it =
         std::find_if(kept.begin(), kept.end(), [&](const KeptBar& k) { return k.look == look; });
@@ -356,6 +362,9 @@ class ScrollBarPeer : public NativePeer {
     // the real focus behind).
     if (control_.Enabled() && !IsWindowEnabled(hwnd_)) EnableWindow(hwnd_, TRUE);
   }
+
+ private:
+  bool mouseCame_ = false;  // the mouse moved over the bar and may still be on it
 };
 
 class ComboPeer : public NativePeer {
@@ -464,6 +473,10 @@ std::unique_ptr<WindowPeer> MakeScrollBarPeer(Control& c, HWND h) {
 
 std::unique_ptr<WindowPeer> MakeComboPeer(Control& c, HWND h) {
   auto peer = std::make_unique<ComboPeer>(c, h);
+  // The font first: a combo box measures its field and its drop-down list
+  // again for a new font, and resizes both (the list is a window of its own)
+  // when its entries were added with the system's font.
+  peer->Changed(Prop::Font);
   if (static_cast<ComboBox&>(c).ShowsGlyphs()) {
     SendMessageA(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kGlyphSize);
     SendMessageA(h, CB_SETITEMHEIGHT, 0, kGlyphSize);

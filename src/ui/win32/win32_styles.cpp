@@ -135,7 +135,8 @@ std::unique_ptr<Peer> MakePeer(Control& c) {
     peer = MakePanelPeer(c, CreateContainer(c, WS_EX_CONTROLPARENT, style, ph, id, r));
   }
   KeepSiblingOrder(c, reinterpret_cast<HWND>(peer->Handle()));
-  peer->Changed(Prop::Font);
+  // A combo box took its font before its entries (MakeComboPeer).
+  if (!dynamic_cast<ComboBox*>(&c)) peer->Changed(Prop::Font);
   if (!c.Hint().empty()) SyncHint(*peer);
   return peer;
 }

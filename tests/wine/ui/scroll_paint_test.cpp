@@ -97,6 +97,18 @@ TEST(ScrollPaintOnWine, KeptPicturesAreTheSystemsAndFollowEveryChange) {
       EXPECT_NE(narrower.size(), atStart.size());
       EXPECT_EQ(narrower, SystemPixelsOf(*bar));
       bar->SetBounds(was.left, was.top, was.width, was.height);
+
+      // Under the mouse a part may light up, and stays lit until the system
+      // hears the mouse has gone: what shows is the system's drawing.
+      HWND h = reinterpret_cast<HWND>(bar->Handle());
+      RECT outer;
+      GetWindowRect(h, &outer);
+      SetCursorPos(outer.left + 3, outer.top + 3);  // on the first arrow
+      SendMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+      EXPECT_EQ(PixelsOf(*bar), SystemPixelsOf(*bar)) << "under the mouse";
+      SetCursorPos(0, 0);
+      SendMessageA(h, WM_MOUSELEAVE, 0, 0);
+      EXPECT_EQ(PixelsOf(*bar), SystemPixelsOf(*bar)) << "the mouse has gone";
     }
     u.Click("BtnOK");
   });

@@ -238,6 +238,21 @@ TEST(LazyWindowsOnWine, AControlShownLaterTakesItsPlaceInTheTabOrder) {
   f.Close();
 }
 
+TEST(PaintNowOnWine, AShownWindowAndItsChildrenOweNoPaintAfterwards) {
+  wine_ui::RealMachine machine;
+  ThreeBoxes f;
+  f.Show();
+  f.PaintNow();
+  for (HWND h : {Hwnd(f), Hwnd(f.First), Hwnd(f.Last)}) {
+    ASSERT_NE(h, nullptr);
+    EXPECT_FALSE(GetUpdateRect(h, nullptr, FALSE)) << "a paint left for the message loop";
+  }
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+  f.Close();
+  HostLoop();
+}
+
 TEST(PaintingPauseOnWine, ResumingShowsTheWindowAgainButNotOneHiddenMeanwhile) {
   wine_ui::RealMachine machine;
   ThreeBoxes f;
