@@ -218,7 +218,10 @@ class ListPeer : public NativePeer {
     } else if (p == Prop::Style || p == Prop::Bounds) {
       // Windows often set several styles in a row (or set one and take it
       // back): the list is made again once, after them, if still needed.
-      if (p == Prop::Style && !remakePosted_) {
+      // A change that leaves the made styles as they are (the number of
+      // columns of a list that has columns) needs no new list: the entries
+      // that follow are sent at once.
+      if (p == Prop::Style && !remakePosted_ && NeedsRemaking()) {
         remakePosted_ = true;
         PostMessageA(hwnd_, kDeferred, 0, 0);
       }
@@ -319,18 +322,28 @@ class ListPeer : public NativePeer {
   }
   bool remakePosted_ = false;
   bool itemsOwed_ = false;
+  // The made styles the list keeps when it is made again.
+  DWORD KeptStyles(LONG_PTR style) {
+    // A list made with columns shows a single column as one column the
+    // width of the list (see Changed): only going to columns needs a new list.
+    const DWORD have = static_cast<DWORD>(style & kMadeStyles);
+    ListBox& lb = List();
+    return lb.Columns() == 0 && lb.Header().empty() ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
+  }
+  // Whether the list's styles now ask for a new native list. The scroll bar
+  // is left out of the comparison: a list with columns shows and hides it
+  // itself as its entries need.
+  bool NeedsRemaking() {
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    const DWORD have = static_cast<DWORD>(style & kMadeStyles);
+    return (have & ~WS_HSCROLL) != ((StylesOf(List()) | KeptStyles(style)) & ~WS_HSCROLL);
+  }
   // True when a new list was made.
   bool Recreate() {
     ListBox& lb = List();
     const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
-    // A list made with columns shows a single column as one column the
-    // width of the list (see Changed): only going to columns needs a new list.
-    // The scroll bar is left out of the comparison: a list with columns
-    // shows and hides it itself as its entries need.
-    const DWORD have = static_cast<DWORD>(style & kMadeStyles);
-    const DWORD keep =
-        lb.Columns() == 0 && lb.Header().empty() ? have & (LBS_MULTICOLUMN | WS_HSCROLL) : 0;
-    if ((have & ~WS_HSCROLL) == ((StylesOf(lb) | keep) & ~WS_HSCROLL)) return false;
+    const DWORD keep = KeptStyles(style);
+    if (!NeedsRemaking()) return false;
     const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
     const bool focused = GetFocus() == hwnd_;
     HWND old = hwnd_;

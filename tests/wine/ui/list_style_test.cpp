@@ -89,6 +89,45 @@ TEST(ListStylesOnWine, ReachTheRealListAfterItExists) {
   EXPECT_EQ(f.ShowModal(), mrOk);
 }
 
+// A style change that needs no new native list (another number of columns
+// in a list that has columns) holds nothing back: the entries set after it
+// reach the real list at once, not on a later turn of the message loop
+// (a window filled before it shows would otherwise fill again on screen).
+TEST(ListStylesOnWine, EntriesAfterAColumnCountChangeArriveAtOnce) {
+  wine_ui::RealMachine machine;
+  test::Session s;
+  s.WhenModal<Lists>([](test::User& u, Lists& f) {
+    auto h = [&] { return reinterpret_cast<HWND>(f.Files.Handle()); };
+    f.Files.SetColumns(2);
+    w95::ui::win32::PumpPending();  // made again with columns
+    const HWND made = h();
+    ASSERT_TRUE(GetWindowLongPtrA(made, GWL_STYLE) & LBS_MULTICOLUMN);
+    f.Files.SetColumns(3);
+    f.Files.Assign({"x.bmp", "y.bmp", "z.bmp"});
+    EXPECT_EQ(SendMessageA(made, LB_GETCOUNT, 0, 0), 3) << "sent at once";
+    MSG m;
+    EXPECT_FALSE(
+        PeekMessageA(&m, made, w95::ui::win32::kDeferred, w95::ui::win32::kDeferred, PM_NOREMOVE))
+        << "nothing left for later";
+    w95::ui::win32::PumpPending();
+    EXPECT_EQ(h(), made) << "the same list";
+    ASSERT_EQ(SendMessageA(made, LB_GETCOUNT, 0, 0), 3);
+    wchar_t text[16] = L"";
+    SendMessageW(made, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(std::wstring(text), L"y.bmp");
+    // A change that does need a new list still sends the entries once, to it.
+    f.Files.SetMultiSelect(false);
+    f.Files.Assign({"a.bmp", "b.bmp", "c.bmp", "d.bmp"});
+    w95::ui::win32::PumpPending();
+    EXPECT_NE(h(), made);
+    EXPECT_FALSE(GetWindowLongPtrA(h(), GWL_STYLE) & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL));
+    EXPECT_EQ(SendMessageA(h(), LB_GETCOUNT, 0, 0), 4);
+    u.Click("BtnOK");
+  });
+  Lists f;
+  EXPECT_EQ(f.ShowModal(), mrOk);
+}
+
 // Selection changes made by the program and by the user meet in the real
 // list: what it shows is always what the list holds.
 TEST(ListStylesOnWine, SelectionChangesReachTheRealList) {
