@@ -17,10 +17,9 @@ XFileListBox::XFileListBox(Control& parent, std::string name) : ListBox(parent, 
 
 void XFileListBox::SetEntries(const std::vector<std::string>& texts,
                               const std::vector<bool>& folder) {
-  std::vector<intptr_t> glyphs(texts.size(), kFileGlyph);
-  for (size_t i = 0; i < texts.size() && i < folder.size(); ++i)
-    if (folder[i]) glyphs[i] = kFolderGlyph;
-  Assign(texts, glyphs);
+  Assign(texts, [&folder](size_t i) -> intptr_t {
+    return i < folder.size() && folder[i] ? kFolderGlyph : kFileGlyph;
+  });
 }
 
 void XFileListBox::ReplaceEntry(int index, const std::string& text) {

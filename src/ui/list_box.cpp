@@ -63,15 +63,53 @@ void ListBox::Clear() {
 }
 
 void ListBox::Assign(const std::vector<std::string>& texts, const std::vector<intptr_t>& data) {
-  std::vector<Entry> fresh;
-  fresh.reserve(texts.size());
-  for (size_t i = 0; i < texts.size(); ++i)
-    fresh.push_back(Entry{texts[i], i < data.size() ? data[i] : 0, false});
-  if (sorted_)
+  Assign(texts, [&data](size_t i) { return i < data.size() ? data[i] : 0; });
+}
+
+void ListBox::Assign(const std::vector<std::string>& texts,
+                     const std::function<intptr_t(size_t)>& dataOf) {
+  if (sorted_) {
+    std::vector<Entry> fresh;
+    fresh.reserve(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) fresh.push_back(Entry{texts[i], dataOf(i), false});
     std::stable_sort(fresh.begin(), fresh.end(),
                      [](const Entry& a, const Entry& b) { return LessNoCase(a.text, b.text); });
+    Replace(std::move(fresh));
+    return;
+  }
   // The run that differs: what the old and the new list share at both ends
-  // stays out of it.
+  // stays out of it, and keeps its entries (a long list that grew at its
+  // end is not copied again).
+  auto same = [&](size_t old, size_t i) {
+    return items_[old].text == texts[i] && items_[old].data == dataOf(i);
+  };
+  const size_t shorter = std::min(items_.size(), texts.size());
+  size_t head = 0;
+  while (head < shorter && same(head, head)) ++head;
+  size_t tail = 0;
+  while (tail < shorter - head && same(items_.size() - 1 - tail, texts.size() - 1 - tail)) ++tail;
+  const size_t removed = items_.size() - head - tail, added = texts.size() - head - tail;
+  const auto at = items_.begin() + static_cast<std::ptrdiff_t>(head);
+  const size_t over = std::min(removed, added);
+  for (size_t k = 0; k < over; ++k) {
+    at[static_cast<std::ptrdiff_t>(k)].text = texts[head + k];
+    at[static_cast<std::ptrdiff_t>(k)].data = dataOf(head + k);
+  }
+  if (removed > added) {
+    items_.erase(at + static_cast<std::ptrdiff_t>(over), at + static_cast<std::ptrdiff_t>(removed));
+  } else if (added > removed) {
+    std::vector<Entry> run;
+    run.reserve(added - over);
+    for (size_t i = head + over; i < head + added; ++i) run.push_back(Entry{texts[i], dataOf(i)});
+    items_.insert(at + static_cast<std::ptrdiff_t>(over), std::make_move_iterator(run.begin()),
+                  std::make_move_iterator(run.end()));
+  }
+  for (Entry& e : items_) e.selected = false;
+  splice_ = {static_cast<int>(head), static_cast<int>(removed), static_cast<int>(added)};
+  Spliced();
+}
+
+void ListBox::Replace(std::vector<Entry> fresh) {
   auto same = [](const Entry& a, const Entry& b) { return a.text == b.text && a.data == b.data; };
   const size_t shorter = std::min(items_.size(), fresh.size());
   size_t head = 0;
@@ -83,6 +121,10 @@ void ListBox::Assign(const std::vector<std::string>& texts, const std::vector<in
   splice_ = {static_cast<int>(head), static_cast<int>(items_.size() - head - tail),
              static_cast<int>(fresh.size() - head - tail)};
   items_ = std::move(fresh);
+  Spliced();
+}
+
+void ListBox::Spliced() {
   itemIndex_ = -1;
   topIndex_ = 0;
   splicing_ = true;
@@ -119,6 +161,7 @@ void ListBox::SetMultiSelect(bool on) {
 }
 
 void ListBox::SetColumns(int n) {
+  if (n == columns_) return;
   columns_ = n;
   Changed(Prop::Style);
 }

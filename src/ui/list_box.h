@@ -41,6 +41,8 @@ class ListBox : public Control {
   // Replaces all items in one go (sorted when Sorted); data[i] goes with
   // texts[i] (0 where data is shorter).
   void Assign(const std::vector<std::string>& texts, const std::vector<intptr_t>& data = {});
+  // The same, with the data of entry i given by dataOf(i).
+  void Assign(const std::vector<std::string>& texts, const std::function<intptr_t(size_t)>& dataOf);
   // While the peers hear of the entries Assign set: the one run of entries
   // it replaced (from `at`, `removed` went and `added` came; the entries
   // before and after it are as they were), so that a backend may change
@@ -123,6 +125,10 @@ class ListBox : public Control {
     intptr_t data = 0;
     bool selected = false;
   };
+  // The entries become `fresh`, the run that differs told to the peers.
+  void Replace(std::vector<Entry> fresh);
+  // The peers told of the run in splice_ that changed.
+  void Spliced();
   std::vector<Entry> items_;
   Splice splice_;
   bool splicing_ = false;

@@ -104,22 +104,27 @@ int WidestText(const Font& font, const std::vector<std::string>& texts) {
     return widest;
   }
   // Text in UTF-8 (what the code page cannot hold) has no byte sums: it is
-  // measured.
-  std::vector<std::pair<int, size_t>> bySum;
-  bySum.reserve(texts.size());
+  // measured. The largest sums are kept as they come, largest first (a long
+  // list is not copied to be sorted).
+  std::pair<int, size_t> top[kMeasured];
+  size_t kept = 0;
   for (size_t i = 0; i < texts.size(); ++i) {
-    if (!platform::CodePageFromShown(texts[i])) {
+    int sum = 0;
+    bool ascii = true;
+    for (unsigned char c : texts[i]) {
+      sum += advance[c];
+      ascii = ascii && c < 0x80;
+    }
+    if (!ascii && !platform::CodePageFromShown(texts[i])) {
       widest = std::max(widest, dc.Width(texts[i]));
       continue;
     }
-    int sum = 0;
-    for (unsigned char c : texts[i]) sum += advance[c];
-    bySum.emplace_back(sum, i);
+    if (kept == kMeasured && sum <= top[kMeasured - 1].first) continue;
+    size_t at = kept < kMeasured ? kept++ : kMeasured - 1;
+    for (; at > 0 && top[at - 1].first < sum; --at) top[at] = top[at - 1];
+    top[at] = {sum, i};
   }
-  const size_t measured = std::min(kMeasured, bySum.size());
-  std::partial_sort(bySum.begin(), bySum.begin() + static_cast<ptrdiff_t>(measured), bySum.end(),
-                    [](const auto& a, const auto& b) { return a.first > b.first; });
-  for (size_t k = 0; k < measured; ++k) widest = std::max(widest, dc.Width(texts[bySum[k].second]));
+  for (size_t k = 0; k < kept; ++k) widest = std::max(widest, dc.Width(texts[top[k].second]));
   return widest;
 }
 

@@ -170,6 +170,8 @@ class ListPeer : public NativePeer {
       itemsOwed_ = true;
     } else if (p == Prop::Items && Splice()) {
       // Only the run of entries that changed.
+    } else if (p == Prop::Items && KeepHead()) {
+      // The entries before the run stay; those from it on go again, in parts.
     } else if (p == Prop::Items) {
       // The whole list is sent again; where the user had scrolled stays. A
       // long list goes in parts, one per turn of the message loop, so that
@@ -179,6 +181,7 @@ class ListPeer : public NativePeer {
       SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
       SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count()), 0);
       sent_ = 0;
+      storageOwed_ = false;
       wantedTop_ = -1;
       SendPart(lb.Count() <= kWholeList);
       shown_.assign(static_cast<size_t>(sent_), false);
@@ -262,6 +265,9 @@ class ListPeer : public NativePeer {
   static constexpr auto kPartTime = std::chrono::milliseconds(8);
   int sent_ = 0;
   bool fillPosted_ = false;
+  // Room for the entries still to come is asked of the native list with the
+  // next part.
+  bool storageOwed_ = false;
   int Sent() { return std::min(sent_, List().Count()); }
   void SendPart(bool whole = false) {
     ListBox& lb = List();
@@ -303,6 +309,10 @@ class ListPeer : public NativePeer {
     LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
     if (wantedTop_ >= 0 && top != topWhenWanted_) wantedTop_ = -1;  // the user scrolled
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    if (storageOwed_) {
+      storageOwed_ = false;
+      SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count() - sent_), 0);
+    }
     SendPart();
     SyncSelection();
     if (wantedTop_ >= 0 && wantedTop_ < sent_) {
@@ -402,6 +412,53 @@ class ListPeer : public NativePeer {
     SyncSelection();
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     Invalidate();
+    return true;
+  }
+  // A new list whose run of changes starts well into what the native list
+  // holds (a folder read in the order of its listing grows at its end): the
+  // native entries before the run stay, with their selection and scroll
+  // place; those from the run on are taken off its end (nothing moves) and
+  // the new ones sent from there as a refill sends them. Emptying a long
+  // list costs as much per entry as taking one off, and its kept entries
+  // would then be sent again. False (nothing done) when fewer would stay
+  // than go, or the list holds other than was sent.
+  bool KeepHead() {
+    ListBox& lb = List();
+    const ListBox::Splice* sp = lb.LastSplice();
+    if (!sp || SendMessageA(hwnd_, LB_GETCOUNT, 0, 0) != sent_ ||
+        shown_.size() != static_cast<size_t>(sent_))
+      return false;
+    const int keep = std::min(sp->at, sent_);
+    if (keep == 0 || sent_ - keep > keep) return false;
+    if (keep == sent_ && lb.Count() > kWholeList) {
+      // Only new entries after those shown: they come with the next parts,
+      // the list on screen is unchanged until then but for its selection.
+      SyncSelection();
+      storageOwed_ = true;
+      if (sent_ < lb.Count() && !fillPosted_) {
+        fillPosted_ = true;
+        PostMessageA(hwnd_, kDeferred, 0, 0);
+      }
+      return true;
+    }
+    const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
+    SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
+    for (int i = sent_ - 1; i >= keep; --i)
+      CallWindowProcW(original, hwnd_, LB_DELETESTRING, static_cast<WPARAM>(i), 0);
+    sent_ = keep;
+    shown_.resize(static_cast<size_t>(keep));
+    if (lb.Count() > sent_)
+      SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count() - sent_), 0);
+    wantedTop_ = -1;
+    SendPart(lb.Count() <= kWholeList);
+    SyncSelection();
+    ShowTop(static_cast<int>(top));
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+    if (sent_ < lb.Count() && !fillPosted_) {
+      fillPosted_ = true;
+      PostMessageA(hwnd_, kDeferred, 0, 0);
+    }
     return true;
   }
   // What the native list shows selected, as last sent or read.

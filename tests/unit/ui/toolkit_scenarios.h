@@ -258,6 +258,44 @@ inline void ListBoxTakesAWholeListAndSelectionInOneGo() {
   EXPECT_FALSE(f.Files.Selected(3));
 }
 
+// A new list over the old one, whatever the two share (its start, its end,
+// all or nothing): the entries and their data are the new list's and
+// nothing is selected.
+inline void ListBoxTakesANewListOverTheOld() {
+  Session session;
+  Sample f;
+  f.Files.SetMultiSelect(true);
+  session.WhenModal<Sample>([](User& u, Sample& s) {
+    auto check = [&](const std::vector<std::string>& texts, const std::vector<intptr_t>& data,
+                     const char* what) {
+      s.Files.Assign(texts, data);
+      ASSERT_EQ(s.Files.Count(), static_cast<int>(texts.size())) << what;
+      for (int i = 0; i < s.Files.Count(); ++i) {
+        const size_t k = static_cast<size_t>(i);
+        EXPECT_EQ(s.Files.Item(i), texts[k]) << what << ", entry " << i;
+        EXPECT_EQ(s.Files.ItemData(i), k < data.size() ? data[k] : 0) << what << ", entry " << i;
+      }
+      EXPECT_EQ(s.Files.SelCount(), 0) << what;
+      EXPECT_EQ(s.Files.ItemIndex(), -1) << what;
+      s.Files.SelectWhere([](int i) { return i % 2 == 1; });  // chosen before the next
+      s.Files.SetItemIndex(s.Files.Count() > 1 ? 1 : -1);
+    };
+    check({"a", "b", "c"}, {1, 2, 3}, "first");
+    check({"a", "b", "c", "d", "e"}, {1, 2, 3, 4}, "grown at its end, data cut short");
+    check({"a", "b", "c", "d", "e"}, {1, 2, 3, 4, 5}, "the same texts, one datum changed");
+    check({"z", "a", "b", "c", "d", "e"}, {9, 1, 2, 3, 4, 5}, "one at the start");
+    check({"z", "a", "x", "y", "d", "e"}, {9, 1, 7, 8, 4, 5}, "the middle replaced");
+    check({"z", "a", "q", "e"}, {9, 1, 6, 5}, "fewer in the middle");
+    check({"z", "a", "q", "r", "s", "t", "e"}, {9, 1, 6, 0, 0, 0, 5}, "more in the middle");
+    check({"z", "e"}, {9, 5}, "only the ends left");
+    check({}, {}, "emptied");
+    check({"n", "m"}, {}, "another folder");
+    u.Click("BtnOK");
+  });
+  f.ShowModal();
+  EXPECT_EQ(f.Files.Count(), 2);
+}
+
 inline void ListBoxFindsEntriesByTheLettersTyped() {
   Session session;
   Sample f;
@@ -523,6 +561,7 @@ inline const std::vector<Named>& All() {
       {"RadioButtonsOfAGroupExcludeEachOther", &RadioButtonsOfAGroupExcludeEachOther},
       {"ListBoxSortsAndSelectsLikeWindows", &ListBoxSortsAndSelectsLikeWindows},
       {"ListBoxTakesAWholeListAndSelectionInOneGo", &ListBoxTakesAWholeListAndSelectionInOneGo},
+      {"ListBoxTakesANewListOverTheOld", &ListBoxTakesANewListOverTheOld},
       {"ListBoxFindsEntriesByTheLettersTyped", &ListBoxFindsEntriesByTheLettersTyped},
       {"TextBeyondTheCodePageIsShownAndTypedAsItIs", &TextBeyondTheCodePageIsShownAndTypedAsItIs},
       {"MenusCheckRadioItemsHideItemsAndTellTheSender",

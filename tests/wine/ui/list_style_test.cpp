@@ -259,4 +259,61 @@ TEST(ListStylesOnWine, ALongListFillsInPartsAndKeepsWhatIsChosenMeanwhile) {
   EXPECT_EQ(f.ShowModal(), mrOk);
 }
 
+// A long list that grows at its end (a folder read in its listing's
+// order) or changes near it: the real list keeps the entries it shares with
+// the new one and where the user scrolled, lets go of what was selected,
+// and ends up holding the new list whole.
+TEST(ListStylesOnWine, ALongListKeepsTheEntriesItShares) {
+  wine_ui::RealMachine machine;
+  test::Session s;
+  s.WhenModal<Lists>([](test::User& u, Lists& f) {
+    const HWND h = reinterpret_cast<HWND>(f.Files.Handle());
+    auto filled = [&] {
+      for (int i = 0; i < 400 && SendMessageA(h, LB_GETCOUNT, 0, 0) < f.Files.Count(); ++i)
+        w95::ui::win32::PumpPending();
+      w95::ui::win32::PumpPending();
+    };
+    auto differs = [&]() -> int {  // the first entry the real list holds otherwise, or -1
+      if (SendMessageA(h, LB_GETCOUNT, 0, 0) != f.Files.Count()) return -2;
+      for (int i = 0; i < f.Files.Count(); ++i) {
+        char text[32] = "";
+        SendMessageA(h, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        if (f.Files.Item(i) != text ||
+            (SendMessageA(h, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) != f.Files.Selected(i))
+          return i;
+      }
+      return -1;
+    };
+    std::vector<std::string> texts;
+    for (int i = 0; i < 20000; ++i) texts.push_back("f" + std::to_string(100000 + i) + ".bmp");
+    f.Files.Assign(texts);
+    filled();
+    ASSERT_EQ(differs(), -1);
+    f.Files.SelectWhere([](int i) { return i >= 100 && i < 106; });
+    SendMessageA(h, LB_SETTOPINDEX, 90, 0);  // the user scrolled
+    for (int i = 20000; i < 50000; ++i) texts.push_back("f" + std::to_string(100000 + i) + ".bmp");
+    f.Files.Assign(texts);
+    EXPECT_EQ(SendMessageA(h, LB_GETSELCOUNT, 0, 0), 0) << "a new list starts unselected";
+    EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), 90);
+    f.Files.SetSelected(49990, true);  // not in the real list yet
+    filled();
+    EXPECT_EQ(differs(), -1) << "grown at its end";
+    EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), 90) << "scroll place kept";
+    // The last few thousand change; the rest stays.
+    texts.resize(45000);
+    for (int i = 0; i < 8000; ++i) texts.push_back("g" + std::to_string(100000 + i) + ".bmp");
+    f.Files.SetSelected(10, true);  // the real list shows it: scrolled back where the user was
+    SendMessageA(h, LB_SETTOPINDEX, 90, 0);
+    f.Files.Assign(texts);
+    f.Files.SetSelected(52999, true);
+    filled();
+    EXPECT_EQ(differs(), -1) << "changed near its end";
+    EXPECT_EQ(SendMessageA(h, LB_GETSELCOUNT, 0, 0), 1);
+    EXPECT_EQ(SendMessageA(h, LB_GETTOPINDEX, 0, 0), 90);
+    u.Click("BtnOK");
+  });
+  Lists f;
+  EXPECT_EQ(f.ShowModal(), mrOk);
+}
+
 }  // namespace
