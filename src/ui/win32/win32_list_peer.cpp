@@ -185,14 +185,7 @@ class ListPeer : public NativePeer {
       wantedTop_ = -1;
       SendPart(lb.Count() <= kWholeList);
       shown_.assign(static_cast<size_t>(sent_), false);
-      SyncSelection();
-      ShowTop(static_cast<int>(top));
-      SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-      Invalidate();
-      if (sent_ < lb.Count() && !fillPosted_) {
-        fillPosted_ = true;
-        PostMessageA(hwnd_, kDeferred, 0, 0);
-      }
+      ShowAndPostRest(top);
     } else if (p == Prop::ItemIndex || p == Prop::Selection) {
       // A few entries change as they are sent; many at once are drawn
       // once, after them (turning drawing back on repaints the list there
@@ -300,6 +293,22 @@ class ListPeer : public NativePeer {
     wantedTop_ = top;
     topWhenWanted_ = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
   }
+  // After a refill's first part: the selection and the scroll place shown,
+  // drawing back on, and the next part asked for if any is left.
+  void ShowAndPostRest(LRESULT top) {
+    SyncSelection();
+    ShowTop(static_cast<int>(top));
+    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+    PostNextPart();
+  }
+  // The next part comes with a message to the list's own window, one at a
+  // time: a list refilled or destroyed first checks or never gets it.
+  void PostNextPart() {
+    if (sent_ >= List().Count() || fillPosted_) return;
+    fillPosted_ = true;
+    PostMessageA(hwnd_, kDeferred, 0, 0);
+  }
   void FillMore() {
     fillPosted_ = false;
     ListBox& lb = List();
@@ -325,10 +334,7 @@ class ListPeer : public NativePeer {
     SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
     Invalidate();
     updating_ = was;
-    if (sent_ < lb.Count()) {
-      fillPosted_ = true;
-      PostMessageA(hwnd_, kDeferred, 0, 0);
-    }
+    PostNextPart();
   }
   bool remakePosted_ = false;
   bool itemsOwed_ = false;
@@ -435,10 +441,7 @@ class ListPeer : public NativePeer {
       // the list on screen is unchanged until then but for its selection.
       SyncSelection();
       storageOwed_ = true;
-      if (sent_ < lb.Count() && !fillPosted_) {
-        fillPosted_ = true;
-        PostMessageA(hwnd_, kDeferred, 0, 0);
-      }
+      PostNextPart();
       return true;
     }
     const LRESULT top = SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0);
@@ -451,14 +454,7 @@ class ListPeer : public NativePeer {
       SendMessageA(hwnd_, LB_INITSTORAGE, static_cast<WPARAM>(lb.Count() - sent_), 0);
     wantedTop_ = -1;
     SendPart(lb.Count() <= kWholeList);
-    SyncSelection();
-    ShowTop(static_cast<int>(top));
-    SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-    Invalidate();
-    if (sent_ < lb.Count() && !fillPosted_) {
-      fillPosted_ = true;
-      PostMessageA(hwnd_, kDeferred, 0, 0);
-    }
+    ShowAndPostRest(top);
     return true;
   }
   // What the native list shows selected, as last sent or read.
