@@ -328,6 +328,7 @@ class TFileForm : public ui::Form {
   // The start folder read early (ReadStartFolderEarly), and which it is.
   std::unique_ptr<platform::FolderReading> early_;
   std::string earlyFolder_;
+  std::string earlyFrom_;  // the start folder it was asked for, before its shown names
   uint32_t earlyStartedAt_ = 0;
 };
 

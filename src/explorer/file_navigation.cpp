@@ -57,7 +57,9 @@ std::string TFileForm::FullNameOf(const std::string& boxText) const {
 void TFileForm::GoToFolder(const std::string& folder) {
   // Folders the code page cannot hold are shown by their real names (the
   // host's keys take the short form).
-  state_.currentFolder = ShownPathOf(NormalFolder(folder));
+  // The start folder's was worked out as its early reading began.
+  const std::string normal = NormalFolder(folder);
+  state_.currentFolder = early_ && normal == earlyFrom_ ? earlyFolder_ : ShownPathOf(normal);
   state_.typedFilter.clear();
   Files().SetCurrentDirectory(state_.currentFolder);
   if (!state_.open) return;

@@ -86,7 +86,8 @@ void TFileForm::RereadFolder(std::function<void(Listing)> then) {
 }
 
 void TFileForm::ReadStartFolderEarly() {
-  earlyFolder_ = ShownPathOf(NormalFolder(state_.startFolder));
+  earlyFrom_ = NormalFolder(state_.startFolder);
+  earlyFolder_ = ShownPathOf(earlyFrom_);
   // Watched from before it is read, as any listing's folder.
   live_.Watch(Files(), earlyFolder_);
   live_.Read(Files());
