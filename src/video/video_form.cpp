@@ -51,9 +51,6 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   SetKeyPreview(true);
   SetClientSize(320, 280);
 
-  VideoWinBack.SetAlign(ui::Align::Client);
-  VideoWinBack.SetBevelOuter(ui::Bevel::None);
-  VideoWinBack.SetColor(ui::clBlack);
   VideoWin.SetColor(ui::clBlack);
   VideoWin.SetBounds(0, 0, 320, 240);
 
@@ -96,13 +93,13 @@ TVideoForm::TVideoForm() : ui::Form("VideoForm") {
   auto rightClick = [this](ui::Control&, ui::MouseButton b, unsigned, int, int) {
     if (b == ui::MouseButton::Right) MenuButtonClick();
   };
-  for (ui::Control* c : {static_cast<ui::Control*>(this), static_cast<ui::Control*>(&VideoWinBack),
-                         static_cast<ui::Control*>(&VideoWin), static_cast<ui::Control*>(&Status)})
+  for (ui::Control* c : {static_cast<ui::Control*>(this), static_cast<ui::Control*>(&VideoWin),
+                         static_cast<ui::Control*>(&Status)})
     c->OnMouseDown = rightClick;
-  VideoWinBack.OnClick = [this](ui::Control&) { FormClick(); };
+  // The black around the picture is the window's own.
   VideoWin.OnClick = [this](ui::Control&) { FormClick(); };
   VideoWin.OnDblClick = [this](ui::Control&) { ToggleFullScreen(); };
-  VideoWinBack.OnDblClick = [this](ui::Control&) { ToggleFullScreen(); };
+  OnDblClick = [this](ui::Control&) { ToggleFullScreen(); };
   MediaPlayer1.ButtonOf(ui::MediaButton::Back).SetHint("Step back (Left)");
   VideoWin.OnPaint = [this](ui::Control&, ui::Canvas& canvas) {
     ShowFrame(canvas.DeviceContext());
@@ -206,7 +203,7 @@ bool TVideoForm::SetUp() {
       SetClientSize(st.videoWidth, st.videoHeight + Status.Height() + Panel4.Height());
     } else {
       // Sound only: the bars, and no picture area.
-      VideoWinBack.SetVisible(false);
+      VideoWin.SetVisible(false);
       SetClientSize(kNoPictureWidth, Status.Height() + Panel4.Height());
     }
     Realign();

@@ -81,9 +81,7 @@ class TVideoForm : public ui::Form {
   TVideoForm();
   ~TVideoForm() override;
 
-  ui::Panel VideoWinBack{*this, "VideoWinBack"};
-  ui::Image VideoWin{VideoWinBack, "VideoWin"};  // the picture area
-  ui::Panel Status{*this, "Status"};             // bottom-most
+  ui::Panel Status{*this, "Status"};  // bottom-most
   // The strip above the status line: the media bar at the left, as wide as
   // its buttons need, the menu button at the right and the seek bar between,
   // all on the strip's one window (PlaceStrip).
@@ -91,6 +89,10 @@ class TVideoForm : public ui::Form {
   ui::MediaBar MediaPlayer1{Panel4, "MediaPlayer1"};
   ui::Button MenuButton{Panel4, "MenuButton"};
   ui::ScrollBar XScrollbar1{Panel4, "XScrollbar1"};
+  // The picture, on the window's black above the bars. It is fitted into an
+  // area a pixel larger than the room above them, and made after the strip so
+  // that it lies under it: the strip hides its last row.
+  ui::Image VideoWin{*this, "VideoWin"};
   ui::Timer Timer1{*this, "Timer1"};
   ui::PopupMenu MenuOptions{*this, "MenuOptions"};
 
@@ -175,6 +177,8 @@ class TVideoForm : public ui::Form {
   // Double click on the picture: the picture fills the screen, or comes back.
   void ToggleFullScreen();
   bool FullScreen() const { return fullScreen_; }
+  // The room for the picture: the client area above the bars shown.
+  int AreaHeight() const;
   // The choices remembered from earlier openings.
   void ApplyRemembered();
   // Draws the current frame into the picture area (a device context of the

@@ -41,8 +41,7 @@ void TVideoForm::FitVideo() {
   if (!MediaPlayer1.IsOpen()) return;
   const VideoState& st = Video();
   Busy(true);
-  const PictureRect r =
-      FitPicture(VideoWinBack.Width(), VideoWinBack.Height(), st.videoWidth, st.videoHeight);
+  const PictureRect r = FitPicture(ClientWidth(), AreaHeight(), st.videoWidth, st.videoHeight);
   VideoWin.SetBounds(r.left, r.top, r.width, r.height);
   Busy(false);
 }
@@ -98,6 +97,10 @@ void TVideoForm::ResizeAroundPause(const std::function<void()>& resize) {
   });
 }
 
+int TVideoForm::AreaHeight() const {
+  return std::max(0, ClientHeight() - StatusHeight() - (Panel4.Visible() ? Panel4.Height() : 0));
+}
+
 bool TVideoForm::HasPicture() const {
   const VideoState& st = Video();
   return st.videoWidth > 0 && st.videoHeight > 0;
@@ -129,8 +132,8 @@ void TVideoForm::mnuOptimizeClick() {
       SetClientSize(ClientWidth(), bars);
       return;
     }
-    SetClientSize(std::min(VideoWin.Width(), VideoWinBack.Width()),
-                  std::min(VideoWin.Height(), VideoWinBack.Height()) + bars);
+    SetClientSize(std::min(VideoWin.Width(), ClientWidth()),
+                  std::min(VideoWin.Height(), AreaHeight()) + bars);
   });
 }
 

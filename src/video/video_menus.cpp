@@ -194,8 +194,8 @@ void TVideoForm::mnuGrabClick() {
   mnuPauseClick();
   if (st.form != this) return;  // the pause failed and closed the window
   TIniFile ini(keys::kSettingsFile);
-  ini.WriteNumber(keys::kSection, keys::kPrLeft, VideoWinBack.Left() + VideoWin.Left());
-  ini.WriteNumber(keys::kSection, keys::kPrTop, VideoWinBack.Top() + VideoWin.Top());
+  ini.WriteNumber(keys::kSection, keys::kPrLeft, VideoWin.Left());
+  ini.WriteNumber(keys::kSection, keys::kPrTop, VideoWin.Top());
   ini.WriteNumber(keys::kSection, keys::kPrWidth, VideoWin.Width());
   ini.WriteNumber(keys::kSection, keys::kPrHeight, VideoWin.Height());
   const uintptr_t dc = Media().ClientDC(Handle());

@@ -198,14 +198,12 @@ class Win32Media final : public MediaService {
     palette_ = nullptr;
     ReleaseWindow();
   }
-  // The hidden window lives while someone listens: a library that is
-  // unloaded later leaves no window behind whose procedure is gone.
+  // The hidden window is made at the first use and kept until the library
+  // is unloaded (Shutdown): making it again at each opening cost a window's
+  // creation each time.
   void OnPaletteChanged(std::function<void(uintptr_t)> handler) override {
     palette_ = std::move(handler);
-    if (palette_)
-      NotifyWindow();
-    else if (callbacks_.empty())
-      ReleaseWindow();
+    if (palette_) NotifyWindow();
   }
 
  private:

@@ -38,12 +38,12 @@ TEST_F(VideoWindow, ZoomAsksForTheWindowSizeOnlyWhereTheScreenHasRoom) {
 
 TEST_F(VideoWindow, StatusLineSwitchKeepsTheWindowAndOptimizeFitsAroundThePicture) {
   TVideoForm* f = Open();
-  const int back = f->VideoWinBack.Height();
+  const int back = f->AreaHeight();
   f->DisplayStatus->Click();
   EXPECT_FALSE(f->Status.Visible());
   EXPECT_FALSE(f->DisplayStatus->Checked());
   EXPECT_EQ(f->ClientHeight(), 240 + 17 + 23);
-  EXPECT_EQ(f->VideoWinBack.Height(), back + 17);
+  EXPECT_EQ(f->AreaHeight(), back + 17);
   EXPECT_EQ(f->VideoWin.Bounds().top, 8);  // refitted: 321 x 240, centred down
   EXPECT_EQ(f->VideoWin.Bounds().height, 240);
   int key = 'O';  // the window shrinks around the part of the picture that shows

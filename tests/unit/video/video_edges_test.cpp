@@ -61,7 +61,7 @@ TEST_F(VideoWindow, AClipWithoutAPictureGetsTheBarsAndNoPictureArea) {
   ASSERT_NE(f, nullptr);
   EXPECT_GE(f->ClientWidth(), 200);  // room for the bars
   EXPECT_EQ(f->ClientHeight(), 17 + 23);
-  EXPECT_FALSE(f->VideoWinBack.Visible());
+  EXPECT_FALSE(f->VideoWin.Visible());
   f->mnuZoom200->Click();
   f->mnuOptimize->Click();
   EXPECT_GE(f->ClientWidth(), 200);
