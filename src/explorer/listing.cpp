@@ -128,65 +128,109 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
   return ListingOf(found, all, options);
 }
 
+namespace {
+struct Came {
+  std::string name;
+  uint64_t size, writeTime;
+};
+
+// Entries that came, sorted among themselves, put into their places in a
+// part already in list order, each after those it equals: the order a
+// stable sort of everything gives. Merged from the end, so that only what
+// came is held aside and the part grows where it is.
+template <typename Part>
+void MergeInto(Part& part, std::vector<Came>& came) {
+  if (came.empty()) return;
+  std::stable_sort(came.begin(), came.end(),
+                   [](const Came& a, const Came& b) { return ListLess(a.name, b.name); });
+  size_t old = part.names.size(), fresh = came.size();
+  const size_t total = old + fresh;
+  // A long vector that grows is copied whole into memory never used
+  // before, which is slow to touch: the sizes and dates grow a step before
+  // the names need to, so that no step pays for all three.
+  if (total > part.names.capacity() / 4 * 3 && part.size.capacity() <= part.names.capacity()) {
+    const size_t ahead = std::max(total, part.names.capacity() * 2);
+    part.size.reserve(ahead);
+    part.writeTime.reserve(ahead);
+  }
+  part.names.resize(total);
+  part.size.resize(total);
+  part.writeTime.resize(total);
+  for (size_t out = total; fresh > 0;) {
+    --out;
+    if (old > 0 && ListLess(came[fresh - 1].name, part.names[old - 1])) {
+      --old;
+      part.names[out] = std::move(part.names[old]);
+      part.size[out] = part.size[old];
+      part.writeTime[out] = part.writeTime[old];
+    } else {
+      --fresh;
+      part.names[out] = std::move(came[fresh].name);
+      part.size[out] = came[fresh].size;
+      part.writeTime[out] = came[fresh].writeTime;
+    }
+  }
+}
+}  // namespace
+
 void ListingBuilder::Settle() {
-  auto byName = [](const Sorted& a, const Sorted& b) { return ListLess(a.name, b.name); };
-  // The new ones sorted among themselves, then merged after the old ones
-  // they equal: the order a stable sort of everything gives.
-  auto merge = [&](std::vector<Sorted>& sorted, size_t from) {
-    const auto mid = sorted.begin() + static_cast<std::ptrdiff_t>(from);
-    std::stable_sort(mid, sorted.end(), byName);
-    std::inplace_merge(sorted.begin(), mid, sorted.end(), byName);
-  };
-  const size_t oldFiles = sortedFiles_.size();
-  for (; settledFiles_ < files_.size(); ++settledFiles_) {
-    const FoundEntry& f = all_[files_[settledFiles_]];
-    if (!f.directory && !f.system)
-      sortedFiles_.push_back(
-          {options_.lowercase ? LowerAZ(f.name) : f.name, files_[settledFiles_]});
+  std::vector<Came> files, folders;
+  for (Pending& p : pending_) {
+    FoundEntry& f = p.entry;
+    if (f.directory) {
+      if (!f.name.empty() && f.name[0] == '.')
+        hasParent_ = true;
+      else
+        folders.push_back({LowerAZ(f.name) + "\\", 0, f.writeTime});
+    } else if (!f.system) {
+      // A file two patterns find is listed twice.
+      for (int k = 0; k < p.matches; ++k)
+        files.push_back({options_.lowercase ? LowerAZ(f.name) : f.name, f.size, f.writeTime});
+    }
   }
-  if (sortedFiles_.size() > oldFiles) merge(sortedFiles_, oldFiles);
-  const size_t oldFolders = sortedFolders_.size();
-  for (; settledAll_ < all_.size(); ++settledAll_) {
-    const FoundEntry& f = all_[settledAll_];
-    if (!f.directory) continue;
-    if (!f.name.empty() && f.name[0] == '.')
-      hasParent_ = true;
-    else
-      sortedFolders_.push_back({LowerAZ(f.name) + "\\", settledAll_});
-  }
-  if (sortedFolders_.size() > oldFolders) merge(sortedFolders_, oldFolders);
+  pending_.clear();
+  MergeInto(files_, files);
+  MergeInto(folders_, folders);
 }
 
-Listing ListingBuilder::Assemble(bool take) {
+Listing ListingBuilder::Build() {
   Settle();
   Listing out;
   out.hasParent = hasParent_;
-  const size_t total = sortedFiles_.size() + sortedFolders_.size();
+  const size_t total = files_.names.size() + folders_.names.size();
   out.entries.reserve(total);
   out.size.reserve(total);
   out.writeTime.reserve(total);
-  auto add = [&](std::vector<Sorted>& part, bool isFolder) {
-    for (Sorted& s : part) {
-      out.entries.push_back(take ? std::move(s.name) : s.name);
-      out.size.push_back(isFolder ? 0 : all_[s.found].size);
-      out.writeTime.push_back(all_[s.found].writeTime);
-    }
-    out.folder.insert(out.folder.end(), part.size(), isFolder);
+  out.folder.reserve(total);
+  auto add = [&out](const Part& part, bool isFolder) {
+    out.entries.insert(out.entries.end(), part.names.begin(), part.names.end());
+    out.size.insert(out.size.end(), part.size.begin(), part.size.end());
+    out.writeTime.insert(out.writeTime.end(), part.writeTime.begin(), part.writeTime.end());
+    out.folder.insert(out.folder.end(), part.names.size(), isFolder);
   };
-  if (options_.foldersLast) {
-    add(sortedFiles_, false);
-    add(sortedFolders_, true);
-  } else {
-    add(sortedFolders_, true);
-    add(sortedFiles_, false);
-  }
+  add(options_.foldersLast ? files_ : folders_, !options_.foldersLast);
+  add(options_.foldersLast ? folders_ : files_, options_.foldersLast);
   return out;
 }
 
-Listing ListingBuilder::Build() { return Assemble(false); }
-
 Listing ListingBuilder::TakeListing() {
-  Listing out = Assemble(true);
+  Settle();
+  Listing out;
+  out.hasParent = hasParent_;
+  // The files move into the listing whole (there are seldom many folders);
+  // the folders join them before or after.
+  const size_t files = files_.names.size(), folders = folders_.names.size();
+  out.entries = std::move(files_.names);
+  out.size = std::move(files_.size);
+  out.writeTime = std::move(files_.writeTime);
+  const auto at = [&](auto& v) { return options_.foldersLast ? v.end() : v.begin(); };
+  out.entries.insert(at(out.entries), std::make_move_iterator(folders_.names.begin()),
+                     std::make_move_iterator(folders_.names.end()));
+  out.size.insert(at(out.size), folders_.size.begin(), folders_.size.end());
+  out.writeTime.insert(at(out.writeTime), folders_.writeTime.begin(), folders_.writeTime.end());
+  out.folder.assign(files + folders, false);
+  std::fill_n(out.folder.begin() + static_cast<std::ptrdiff_t>(options_.foldersLast ? files : 0),
+              folders, true);
   *this = ListingBuilder({}, options_);
   return out;
 }
@@ -220,8 +264,8 @@ void ListingBuilder::Add(FoundEntry entry) {
   }
   for (const std::string& pattern : others_)
     if (MatchesMask(entry.name, pattern)) ++matches;
-  files_.insert(files_.end(), static_cast<size_t>(matches), all_.size());
-  all_.push_back(std::move(entry));
+  ++read_;
+  pending_.push_back({std::move(entry), matches});
 }
 
 bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown, uint32_t sinceStart) {

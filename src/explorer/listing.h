@@ -69,7 +69,7 @@ class ListingBuilder {
   ListingBuilder(std::vector<std::string> patterns, ListOptions options);
   void Add(FoundEntry entry);
   // How many entries were added.
-  size_t Read() const { return all_.size(); }
+  size_t Read() const { return read_; }
   // Puts what was added since into list order (Build does it too): a step
   // in proportion to what is already sorted, never a sort of it all.
   void Settle();
@@ -84,18 +84,22 @@ class ListingBuilder {
   std::vector<std::string> byExtension_, others_;
   std::unordered_map<std::string, int> matchesOfExtension_;
   ListOptions options_;
-  std::vector<FoundEntry> all_;
-  std::vector<size_t> files_;  // what the patterns found, as indices into all_
-  // The files and the folders in list order, by the names they are listed
-  // under; files_ and all_ are in them up to these counts.
-  struct Sorted {
-    std::string name;
-    size_t found;  // index into all_
+  size_t read_ = 0;
+  // What came since the last Settle, each with how many patterns found it.
+  struct Pending {
+    FoundEntry entry;
+    int matches = 0;
   };
-  std::vector<Sorted> sortedFiles_, sortedFolders_;
-  size_t settledFiles_ = 0, settledAll_ = 0;
+  std::vector<Pending> pending_;
+  // The files and the folders in list order, by the names they are listed
+  // under, as the listing holds them: the last listing takes the larger of
+  // them whole rather than as a copy.
+  struct Part {
+    std::vector<std::string> names;
+    std::vector<uint64_t> size, writeTime;
+  };
+  Part files_, folders_;
   bool hasParent_ = false;
-  Listing Assemble(bool take);
 };
 
 // While a folder is read: whether the entries read since the list was last

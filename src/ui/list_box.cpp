@@ -98,11 +98,12 @@ void ListBox::Assign(const std::vector<std::string>& texts,
   if (removed > added) {
     items_.erase(at + static_cast<std::ptrdiff_t>(over), at + static_cast<std::ptrdiff_t>(removed));
   } else if (added > removed) {
-    std::vector<Entry> run;
-    run.reserve(added - over);
-    for (size_t i = head + over; i < head + added; ++i) run.push_back(Entry{texts[i], dataOf(i)});
-    items_.insert(at + static_cast<std::ptrdiff_t>(over), std::make_move_iterator(run.begin()),
-                  std::make_move_iterator(run.end()));
+    // Filled where they stand: a long run is not built aside first.
+    items_.insert(at + static_cast<std::ptrdiff_t>(over), added - over, Entry{});
+    for (size_t i = head + over; i < head + added; ++i) {
+      items_[i].text = texts[i];
+      items_[i].data = dataOf(i);
+    }
   }
   for (Entry& e : items_) e.selected = false;
   splice_ = {static_cast<int>(head), static_cast<int>(removed), static_cast<int>(added)};

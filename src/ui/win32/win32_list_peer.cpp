@@ -222,9 +222,9 @@ class ListPeer : public NativePeer {
         PostMessageA(hwnd_, kDeferred, 0, 0);
       }
       if (lb.Columns() > 0 && lb.Header().empty())
-        SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(lb.Width() / lb.Columns()), 0);
+        SetColumnWidth(lb.Width() / lb.Columns());
       else if (GetWindowLongPtrA(hwnd_, GWL_STYLE) & LBS_MULTICOLUMN)
-        SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(std::max(lb.Width() - 4, 1)), 0);
+        SetColumnWidth(std::max(lb.Width() - 4, 1));
       SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, lb.ItemHeight());
       WindowPeer::Changed(p);
       if (p == Prop::Style) SyncHeader();
@@ -233,6 +233,16 @@ class ListPeer : public NativePeer {
       WindowPeer::Changed(p);
     }
     updating_ = false;
+  }
+  // The column width the native list was given, -1 for none yet. Giving it
+  // again costs as much as a change (the list updates its scroll bar and
+  // repaints it there and then), and a list only made taller or shorter
+  // keeps its width.
+  int columnWidth_ = -1;
+  void SetColumnWidth(int width) {
+    if (width == columnWidth_) return;
+    columnWidth_ = width;
+    SendMessageA(hwnd_, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(width), 0);
   }
   // The styles a list box reads only when it is made.
   static constexpr DWORD kMadeStyles = LBS_MULTIPLESEL | LBS_EXTENDEDSEL | LBS_MULTICOLUMN |
@@ -375,6 +385,7 @@ class ListPeer : public NativePeer {
     SetWindowLongPtrW(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     SetWindowLongPtrA(old, GWLP_USERDATA, 0);
     hwnd_ = fresh;
+    columnWidth_ = -1;
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
