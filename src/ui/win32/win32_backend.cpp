@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "platform/platform.h"
@@ -26,7 +27,9 @@ namespace w95::ui::win32 {
 namespace {
 
 std::map<UINT_PTR, Timer*> timers;
-int ownLoops = 0;  // our modal loop or PumpPending is fetching messages
+int ownLoops = 0;    // our modal loop or PumpPending is fetching messages
+int modalLoops = 0;  // RunModal is running (its loop gives every form its keys)
+void SyncModelessHook();
 UINT_PTR nextTimer = 1;
 LastBox lastBox;
 
@@ -144,6 +147,17 @@ class Win32Backend final : public Backend {
     FlushPendingPeers();
     HWND h = reinterpret_cast<HWND>(form.Handle());
     HWND previous = GetActiveWindow();
+    // The host's loop waits meanwhile: the modeless forms' hook is not needed.
+    struct Running {
+      Running() {
+        ++modalLoops;
+        SyncModelessHook();
+      }
+      ~Running() {
+        --modalLoops;
+        SyncModelessHook();
+      }
+    } running;
     TaskWindows disabled(h);
     form.Show();
     SetActiveWindow(h);
@@ -361,7 +375,10 @@ HWND AppWindow() {
 namespace {
 
 HHOOK getMessageHook = nullptr;
-int previewingKeys = 0;  // a form's key preview is running
+std::set<const WindowPeer*> modelessShown;
+int inHook = 0;             // GetMessageProc is running
+bool hookOutdated = false;  // to be put right when it returns
+int previewingKeys = 0;     // a form's key preview is running
 
 // What a dialog does with a message before it is dispatched: key preview,
 // accelerators of labels, IsDialogMessage (Tab, Return, Escape, mnemonics).
@@ -406,8 +423,12 @@ bool PreTranslate(MSG& msg, Form* form) {
 }
 
 // Modeless forms live on the host's message loop, which knows nothing of
-// them: a message hook gives them the same dialog keys.
+// them: a message hook gives them the same dialog keys. It is there only
+// while such a form is on screen and no modal loop of ours runs: under the
+// system's windowing every message that any loop of the thread fetches
+// costs a few more round trips to it while a hook is set.
 LRESULT CALLBACK GetMessageProc(int code, WPARAM wp, LPARAM lp) {
+  ++inHook;
   if (code == HC_ACTION && wp == PM_REMOVE && ownLoops == 0) {
     Safely([] { FlushPendingPeers(); });
     MSG* msg = reinterpret_cast<MSG*>(lp);
@@ -417,7 +438,33 @@ LRESULT CALLBACK GetMessageProc(int code, WPARAM wp, LPARAM lp) {
       if (form && !form->Modal() && PreTranslate(*msg, form)) msg->message = WM_NULL;
     }
   }
-  return CallNextHookEx(getMessageHook, code, wp, lp);
+  const LRESULT result = CallNextHookEx(getMessageHook, code, wp, lp);
+  // A form closed or a modal loop began meanwhile: the hook is taken off
+  // only now, its own call over.
+  if (--inHook == 0 && hookOutdated) SyncModelessHook();
+  return result;
+}
+
+// Sets or removes the hook as the modeless forms on screen and the modal
+// loops need it.
+void SyncModelessHook() {
+  const bool wanted = !modelessShown.empty() && modalLoops == 0;
+  if (wanted == (getMessageHook != nullptr)) {
+    hookOutdated = false;
+    return;
+  }
+  if (!wanted && inHook > 0) {
+    hookOutdated = true;
+    return;
+  }
+  hookOutdated = false;
+  if (wanted) {
+    getMessageHook =
+        SetWindowsHookExW(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
+  } else {
+    UnhookWindowsHookEx(getMessageHook);
+    getMessageHook = nullptr;
+  }
 }
 
 }  // namespace
@@ -432,6 +479,8 @@ void Win32Backend::Shutdown() {
   timers.clear();
   if (getMessageHook) UnhookWindowsHookEx(getMessageHook);
   getMessageHook = nullptr;
+  modelessShown.clear();
+  hookOutdated = false;
   if (cbtHook) UnhookWindowsHookEx(cbtHook);
   cbtHook = nullptr;
   if (appWindow && IsWindow(appWindow)) DestroyWindow(appWindow);
@@ -441,10 +490,11 @@ void Win32Backend::Shutdown() {
   ReleaseGdiCache();
 }
 
-void WatchModelessForms() {
-  if (!getMessageHook)
-    getMessageHook =
-        SetWindowsHookExW(WH_GETMESSAGE, &GetMessageProc, nullptr, GetCurrentThreadId());
+bool ModelessKeysHooked() { return getMessageHook != nullptr; }
+
+void ModelessShown(const WindowPeer& form, bool shown) {
+  if (shown ? modelessShown.insert(&form).second : modelessShown.erase(&form) > 0)
+    SyncModelessHook();
 }
 
 void PumpMessage(MSG& msg) {

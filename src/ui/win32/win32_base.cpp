@@ -1,5 +1,6 @@
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 #include "platform/code_page_text.h"
 #include "ui/application.h"
@@ -9,7 +10,8 @@ namespace w95::ui::win32 {
 
 namespace {
 std::exception_ptr parked;
-}
+std::unordered_map<HWND, WindowPeer*> peers;  // WindowPeer::From
+}  // namespace
 
 HINSTANCE Instance() {
   // The module that holds this code (the DLL, or a test program).
@@ -62,23 +64,32 @@ void RethrowParkedFailure() {
 }
 
 WindowPeer::WindowPeer(Control& control, HWND hwnd) : control_(control), hwnd_(hwnd) {
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  Link(hwnd_, this);
 }
 
 WindowPeer::~WindowPeer() {
+  // Unlinked first: the messages of the window's destruction find no peer.
+  Unlink(hwnd_, this);
   if (!IsWindow(hwnd_)) return;
   if (!control_.Hint().empty()) DropHint(*this);
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
   DestroyWindow(hwnd_);
 }
 
 WindowPeer* WindowPeer::From(HWND hwnd) {
   if (!hwnd) return nullptr;
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != GetCurrentProcessId()) return nullptr;
-  return reinterpret_cast<WindowPeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  const auto it = peers.find(hwnd);
+  return it == peers.end() ? nullptr : it->second;
 }
+
+void WindowPeer::Link(HWND hwnd, WindowPeer* peer) {
+  if (hwnd) peers[hwnd] = peer;
+}
+
+void WindowPeer::Unlink(HWND hwnd, const WindowPeer* peer) {
+  if (const auto it = peers.find(hwnd); it != peers.end() && it->second == peer) peers.erase(it);
+}
+
+void WindowPeer::Gone(HWND hwnd) { peers.erase(hwnd); }
 
 void WindowPeer::PutText(const std::string& text) {
   if (NativeText(hwnd_) == text) return;  // what the user typed stays as typed

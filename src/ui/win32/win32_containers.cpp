@@ -85,7 +85,9 @@ LRESULT CALLBACK ContainerProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     result = p->Proc(msg, wp, lp);
     handled = true;
   });
-  return handled ? result : DefWindowProcW(h, msg, wp, lp);
+  if (!handled) result = DefWindowProcW(h, msg, wp, lp);
+  if (msg == WM_NCDESTROY) WindowPeer::Gone(h);  // destroyed under its peer
+  return result;
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ class FormPeer final : public ContainerPeer {
   Form& GetForm() { return static_cast<Form&>(control_); }
 
   ~FormPeer() override {
+    ModelessShown(*this, false);
     if (HMENU m = GetMenu(hwnd_)) {
       SetMenu(hwnd_, nullptr);
       DestroyMenu(m);
@@ -127,11 +128,12 @@ class FormPeer final : public ContainerPeer {
             Place();
             placed_ = true;
           }
-          if (!f.Modal()) WatchModelessForms();
+          if (!f.Modal()) ModelessShown(*this, true);
           ShowWindow(hwnd_, IsIconic(hwnd_) ? SW_RESTORE : SW_SHOW);
           f.UserWindowState(IsZoomed(hwnd_) ? WindowState::Maximized : WindowState::Normal);
           SetForegroundWindow(hwnd_);
         } else {
+          ModelessShown(*this, false);
           ShowWindow(hwnd_, SW_HIDE);
         }
         break;
@@ -200,6 +202,9 @@ class FormPeer final : public ContainerPeer {
       case WM_INITMENUPOPUP:
         RefreshPopup(reinterpret_cast<HMENU>(wp));
         return 0;
+      case WM_NCDESTROY:  // destroyed by another hand than ours
+        ModelessShown(*this, false);
+        break;
       case kRunScript: {
         if (pendingScript_) {
           auto script = std::move(pendingScript_);

@@ -8,25 +8,30 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+
 #include "ui/win32/win32_internal.h"
 
 namespace w95::ui::win32 {
 
 namespace {
 
-constexpr char kTipProp[] = "W95HintWindow";
-// On a form some control of which has a hint while no tooltip window is made.
-constexpr char kWantProp[] = "W95HintWanted";
-
 HWND FormOf(HWND h) { return GetAncestor(h, GA_ROOT); }
 
-HWND MakeTipWindow(HWND form) {
+// The peer of the form a window is on, which keeps the form's hint state;
+// null for a window not on a form of ours.
+ContainerPeer* FormPeerOf(HWND anyWindowOfForm) {
+  HWND form = FormOf(anyWindowOfForm);
+  return form ? dynamic_cast<ContainerPeer*>(WindowPeer::From(form)) : nullptr;
+}
+
+HWND MakeTipWindow(ContainerPeer& form) {
   EnsureCommonControls();
   HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form,
-                             nullptr, Instance(), nullptr);
-  if (tip) SetPropA(form, kTipProp, tip);
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                             form.Hwnd(), nullptr, Instance(), nullptr);
+  if (tip) form.hintWindow = tip;
   return tip;
 }
 
@@ -58,8 +63,8 @@ bool HasTool(HWND tip, TTTOOLINFOA t) {
 
 // The form's tooltip window as it is: null when none is made yet.
 HWND TipOf(HWND anyWindowOfForm) {
-  HWND form = FormOf(anyWindowOfForm);
-  return form ? static_cast<HWND>(GetPropA(form, kTipProp)) : nullptr;
+  const ContainerPeer* form = FormPeerOf(anyWindowOfForm);
+  return form ? form->hintWindow : nullptr;
 }
 
 // A control's window shows its hint: there is one, it is on, and the window
@@ -96,13 +101,11 @@ void AddToolsBelow(HWND tip, const Control& c) {
 
 // The tooltip window of a form that wants one, with the tools of every
 // control of the form that shows a hint.
-HWND MakeHints(HWND form) {
-  const WindowPeer* formPeer = WindowPeer::From(form);
-  if (!formPeer) return nullptr;
+HWND MakeHints(ContainerPeer& form) {
   HWND tip = MakeTipWindow(form);
   if (!tip) return nullptr;
-  RemovePropA(form, kWantProp);
-  AddToolsBelow(tip, formPeer->GetControl());
+  form.hintWanted = false;
+  AddToolsBelow(tip, form.GetControl());
   return tip;
 }
 
@@ -135,9 +138,10 @@ void EnsureCommonControls() {
 }
 
 HWND HintWindow(HWND anyWindowOfForm) {
-  if (HWND tip = TipOf(anyWindowOfForm)) return tip;
-  HWND form = FormOf(anyWindowOfForm);
-  return form && GetPropA(form, kWantProp) ? MakeHints(form) : nullptr;
+  ContainerPeer* form = FormPeerOf(anyWindowOfForm);
+  if (!form) return nullptr;
+  if (form->hintWindow) return form->hintWindow;
+  return form->hintWanted ? MakeHints(*form) : nullptr;
 }
 
 void SyncHint(WindowPeer& peer) {
@@ -150,7 +154,7 @@ void SyncHint(WindowPeer& peer) {
   // Without a tooltip window yet the form only notes that it wants one: the
   // tools are added, from the controls as they are then, when it is made.
   if (!tip) {
-    if (HWND form = FormOf(h)) SetPropA(form, kWantProp, form);
+    if (ContainerPeer* form = FormPeerOf(h)) form->hintWanted = true;
     return;
   }
   AddTools(tip, peer.GetControl(), h);
@@ -171,19 +175,22 @@ void DropHint(WindowPeer& peer) {
 }
 
 void DropHintWindow(HWND form) {
-  RemovePropA(form, kWantProp);
-  if (HWND tip = static_cast<HWND>(RemovePropA(form, kTipProp))) DestroyWindow(tip);
+  ContainerPeer* peer = FormPeerOf(form);
+  if (!peer) return;
+  peer->hintWanted = false;
+  if (HWND tip = std::exchange(peer->hintWindow, nullptr)) DestroyWindow(tip);
 }
 
 void RelayHint(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg != WM_MOUSEMOVE && msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP &&
       msg != WM_RBUTTONDOWN && msg != WM_RBUTTONUP && msg != WM_MBUTTONDOWN && msg != WM_MBUTTONUP)
     return;
-  HWND tip = TipOf(h);
+  ContainerPeer* form = FormPeerOf(h);
+  if (!form) return;
+  HWND tip = form->hintWindow;
   if (!tip) {
-    HWND form = FormOf(h);
-    if (!form || !GetPropA(form, kWantProp) || !MouseOnHint(h, lp)) return;
-    tip = MakeHints(form);
+    if (!form->hintWanted || !MouseOnHint(h, lp)) return;
+    tip = MakeHints(*form);
     if (!tip) return;
   }
   MSG m{};

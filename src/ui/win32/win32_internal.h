@@ -1,5 +1,5 @@
 // Shared pieces of the Win32 backend: the peer base class (an HWND mapped to
-// its peer through GWLP_USERDATA), fonts and brushes, the application window
+// its peer by a table in the process), fonts and brushes, the application window
 // and the error parking that keeps C++ exceptions out of window procedures.
 #pragma once
 
@@ -43,7 +43,15 @@ class WindowPeer : public Peer {
 
   Control& GetControl() const { return control_; }
   HWND Hwnd() const { return hwnd_; }
+  // The peer of a window of ours, or null. The links are kept in the process
+  // (the system's window data costs a round trip to it for every window
+  // made and every window gone); a link goes with its peer (Unlink) or with
+  // its window (Gone, at WM_NCDESTROY), so a handle the system hands out
+  // again never leads to the peer of a window that is gone.
   static WindowPeer* From(HWND hwnd);
+  static void Link(HWND hwnd, WindowPeer* peer);
+  static void Unlink(HWND hwnd, const WindowPeer* peer);  // if still linked to that peer
+  static void Gone(HWND hwnd);
 
   // Notifications the parent window reflects to its child's peer.
   virtual void Command(WORD /*code*/) {}
@@ -79,6 +87,10 @@ class ContainerPeer : public WindowPeer {
   // Asks the system once until the next paint: filling thousands of cells
   // of a grid in view costs one request, not one a cell.
   void Invalidate() override;
+  // A form's hints (win32_hints.cpp): its tooltip window once made, and
+  // whether some control of it shows a hint while none is made.
+  HWND hintWindow = nullptr;
+  bool hintWanted = false;
 
  private:
   bool invalid_ = false;  // the whole window is to be painted and has not been yet
@@ -155,8 +167,10 @@ void QueueScript(Form& form, std::function<void(Form&)> script);
 void PumpPending();
 // Dispatches one message as the modal loop does (key preview, dialog keys).
 void PumpMessage(MSG& msg);
-// Gives modeless forms their dialog keys on the host's message loop.
-void WatchModelessForms();
+// Gives modeless forms their dialog keys on the host's message loop: a form
+// tells when it is shown without a modal loop and when it is hidden or gone.
+void ModelessShown(const WindowPeer& form, bool shown);
+bool ModelessKeysHooked();  // the hook is set now
 // Hints as tooltips (win32_hints.cpp): SyncHint after the control's hint
 // changed or its window was made, MoveHint after it moved, DropHint before
 // its window goes; RelayHint passes a window's mouse message to the tooltip.

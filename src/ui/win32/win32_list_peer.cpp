@@ -30,11 +30,11 @@ class ListPeer : public NativePeer {
 
   // ---- The header: a sibling of the list box, above it within the
   // control's bounds. Its notifications reach this peer through the parent
-  // (its window data names the peer).
+  // (it is linked to the peer).
   HWND header_ = nullptr;
   void DropHeader() {
     if (!header_) return;
-    SetWindowLongPtrA(header_, GWLP_USERDATA, 0);
+    Unlink(header_, this);
     DestroyWindow(header_);
     header_ = nullptr;
   }
@@ -54,7 +54,7 @@ class ListPeer : public NativePeer {
                                     (control_.Visible() ? WS_VISIBLE : 0),
                                 0, 0, 0, 0, GetParent(hwnd_), nullptr, Instance(), nullptr);
       if (!header_) return;
-      SetWindowLongPtrA(header_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+      Link(header_, this);
       SendMessageA(header_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.GetFont())),
                    FALSE);
     }
@@ -383,10 +383,10 @@ class ListPeer : public NativePeer {
     if (!fresh) return false;
     SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowLongPtrW(old, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    SetWindowLongPtrA(old, GWLP_USERDATA, 0);
+    Unlink(old, this);
     hwnd_ = fresh;
     columnWidth_ = -1;
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    Link(hwnd_, this);
     original = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
     DestroyWindow(old);

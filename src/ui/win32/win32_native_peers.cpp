@@ -67,8 +67,9 @@ LRESULT CALLBACK SubclassProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
     used = CommonInput(*p, msg, wp, lp);
     if (used && msg == WM_SETCURSOR) result = TRUE;
   });
-  if (used) return result;
-  return CallWindowProcW(original, h, msg, wp, lp);
+  if (!used) result = CallWindowProcW(original, h, msg, wp, lp);
+  if (msg == WM_NCDESTROY) WindowPeer::Gone(h);  // destroyed under its peer
+  return result;
 }
 
 NativePeer::NativePeer(Control& c, HWND h) : WindowPeer(c, h) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "../../unit/ui/toolkit_scenarios.h"
 #include "ui/win32/win32_internal.h"
 #include "wine_keys.h"
@@ -75,6 +77,114 @@ TEST(ModelessOnWine, DialogKeysWorkOnTheHostsPlainMessageLoop) {
   EXPECT_FALSE(IsIconic(hwnd(f))) << "showing again restores a minimised window";
   f.Close();
   EXPECT_FALSE(IsWindowVisible(hwnd(f)));
+}
+
+// The hook that gives modeless forms their keys is set only while one is on
+// screen and no modal loop of ours runs; the keys work each time it is back.
+TEST(ModelessOnWine, TheKeysHookIsSetOnlyWhileAModelessFormIsUp) {
+  using w95::ui::win32::ModelessKeysHooked;
+  wine_ui::RealMachine machine;
+  toolkit_scenarios::Session s;
+  auto hwnd = [](w95::ui::Control& c) { return reinterpret_cast<HWND>(c.Handle()); };
+  toolkit_scenarios::Sample f;
+  int cancels = 0;
+  f.BtnCancel.OnClick = [&](w95::ui::Control&) { ++cancels; };
+  EXPECT_FALSE(ModelessKeysHooked());
+  f.Show();
+  HostLoop();
+  EXPECT_TRUE(ModelessKeysHooked());
+  f.Hide();
+  EXPECT_FALSE(ModelessKeysHooked()) << "hidden, nothing of ours needs the host's messages";
+  f.Show();
+  HostLoop();
+  ASSERT_TRUE(ModelessKeysHooked());
+  SetFocus(hwnd(f.EditName));
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), hwnd(f.BtnSave)) << "Tab on the host's loop once shown again";
+
+  // A modal form over it: the modal loop gives the keys; the hook comes back after.
+  bool hookedInModal = true;
+  s.WhenModal<toolkit_scenarios::Sample>(
+      [&](toolkit_scenarios::User& u, toolkit_scenarios::Sample&) {
+        hookedInModal = ModelessKeysHooked();
+        u.Click("BtnCancel");
+      });
+  toolkit_scenarios::Sample modal;
+  EXPECT_EQ(modal.ShowModal(), w95::ui::mrCancel);
+  EXPECT_FALSE(hookedInModal);
+  EXPECT_TRUE(ModelessKeysHooked());
+  SetActiveWindow(hwnd(f));
+  SetFocus(hwnd(f.BtnSave));
+  Press(GetFocus(), VK_ESCAPE);
+  EXPECT_EQ(cancels, 1) << "Escape on the host's loop after the modal form";
+
+  // Two modeless forms: the hook stays until the last one goes, also when it
+  // is destroyed on screen.
+  auto other = std::make_unique<toolkit_scenarios::Sample>();
+  other->Show();
+  f.Close();
+  EXPECT_TRUE(ModelessKeysHooked());
+  other.reset();
+  EXPECT_FALSE(ModelessKeysHooked());
+}
+
+// A form closed by its own key on the host's loop: the hook is taken off
+// once its call is over, the loop goes on, and the form can be shown again.
+TEST(ModelessOnWine, AFormClosedByAKeyInTheHookTakesTheHookOffAfterIt) {
+  using w95::ui::win32::ModelessKeysHooked;
+  wine_ui::RealMachine machine;
+  auto hwnd = [](w95::ui::Control& c) { return reinterpret_cast<HWND>(c.Handle()); };
+  toolkit_scenarios::Sample f;
+  f.BtnCancel.OnClick = [&](w95::ui::Control&) { f.Close(); };
+  f.Show();
+  HostLoop();
+  SetFocus(hwnd(f.EditName));
+  Press(GetFocus(), VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(hwnd(f)));
+  EXPECT_FALSE(ModelessKeysHooked());
+  f.Show();
+  HostLoop();
+  EXPECT_TRUE(ModelessKeysHooked());
+  SetFocus(hwnd(f.EditName));
+  Press(GetFocus(), VK_TAB);
+  EXPECT_EQ(GetFocus(), hwnd(f.BtnSave));
+  Press(GetFocus(), VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(hwnd(f)));
+  EXPECT_FALSE(ModelessKeysHooked());
+}
+
+// A window's peer is found through a link kept in the process: it goes when
+// the window is destroyed by another hand, and a window of our class made by
+// others has none.
+TEST(PeerLinksOnWine, FollowTheWindowsNotTheirHandles) {
+  using w95::ui::win32::WindowPeer;
+  wine_ui::RealMachine machine;
+  auto hwnd = [](w95::ui::Control& c) { return reinterpret_cast<HWND>(c.Handle()); };
+  toolkit_scenarios::Sample f;
+  f.Show();
+  HostLoop();
+  HWND button = hwnd(f.BtnSave), panel = hwnd(f.Group), radio = hwnd(f.Radio1);
+  ASSERT_NE(WindowPeer::From(button), nullptr);
+  EXPECT_EQ(&WindowPeer::From(button)->GetControl(), &f.BtnSave);
+  EXPECT_EQ(&WindowPeer::From(panel)->GetControl(), &f.Group);
+  DestroyWindow(button);
+  EXPECT_EQ(WindowPeer::From(button), nullptr) << "a native control destroyed under its peer";
+  DestroyWindow(panel);
+  EXPECT_EQ(WindowPeer::From(panel), nullptr) << "a panel destroyed under its peer";
+  EXPECT_EQ(WindowPeer::From(radio), nullptr) << "and the windows on it";
+
+  HWND stranger = CreateWindowExW(0, L"W95Window", L"", WS_CHILD, 0, 0, 10, 10, hwnd(f), nullptr,
+                                  w95::ui::win32::Instance(), nullptr);
+  ASSERT_NE(stranger, nullptr);
+  EXPECT_EQ(WindowPeer::From(stranger), nullptr);
+  SendMessageW(stranger, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"x"));
+  DestroyWindow(stranger);
+
+  EXPECT_EQ(&WindowPeer::From(hwnd(f))->GetControl(), &f);
+  HWND edit = hwnd(f.EditName);
+  DestroyWindow(hwnd(f));
+  EXPECT_EQ(WindowPeer::From(edit), nullptr) << "the form destroyed by another hand";
+  f.Close();  // the peers of windows gone are given up safely
 }
 
 }  // namespace
