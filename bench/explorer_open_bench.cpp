@@ -94,7 +94,8 @@ struct Watch {
   bool close = true;  // closed once filled (the modeless window is left open)
   bool done = false;
   Clock::time_point stopped{};
-  HWND list = nullptr;  // the platform's list, from its dialog hook
+  HWND list = nullptr;  // the platform's list, from its dialog hook; ours once found
+  HWND top = nullptr;   // our dialog, once found
 };
 Watch watch;
 
@@ -115,6 +116,13 @@ BOOL CALLBACK FindOurDialog(HWND h, LPARAM p) {
 }
 
 HWND WatchedList(HWND* top) {
+  // Ours is looked for among the thread's windows until it is on screen,
+  // then kept as the platform's is: looking costs the server a round trip
+  // per window, which would be counted against ours alone.
+  if (watch.kind == Watch::Ours && watch.top && IsWindow(watch.top) && IsWindow(watch.list)) {
+    *top = watch.top;
+    return watch.list;
+  }
   if (watch.kind == Watch::Ours) {
     HWND dialog = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindOurDialog, reinterpret_cast<LPARAM>(&dialog));
@@ -122,6 +130,10 @@ HWND WatchedList(HWND* top) {
     HWND list = nullptr;
     EnumChildWindows(dialog, FindOurList, reinterpret_cast<LPARAM>(&list));
     *top = dialog;
+    if (list) {
+      watch.top = dialog;
+      watch.list = list;
+    }
     return list;
   }
   if (!watch.list) return nullptr;
