@@ -262,7 +262,7 @@ class Win32Backend final : public Backend {
     t.backendId = 0;
   }
 
-  void SetCursor(Cursor c) override { ::SetCursor(LoadCursorA(nullptr, CursorId(c))); }
+  void SetCursor(Cursor c) override { ::SetCursor(CursorHandle(c)); }
 
   bool PickColor(Color& color) override {
     static COLORREF custom[16] = {};

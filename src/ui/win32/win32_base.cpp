@@ -128,8 +128,10 @@ void WindowPeer::Changed(Prop p) {
       ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Prop::Font:
+      // A window not on screen is painted when it comes: asking for a
+      // repaint now costs the system a round trip for nothing.
       SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle(control_.GetFont())),
-                   TRUE);
+                   IsWindowVisible(hwnd_));
       for (Control* c : control_.Children())
         if (c->ParentFont() && c->GetPeer()) c->GetPeer()->Changed(Prop::Font);
       break;

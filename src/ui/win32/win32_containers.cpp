@@ -4,6 +4,8 @@
 // input every peer shares.
 #include <windows.h>
 
+#include <map>
+
 #include "platform/code_page_text.h"
 #include "ui/application.h"
 #include "ui/image.h"
@@ -135,7 +137,7 @@ bool CommonInput(WindowPeer& p, UINT msg, WPARAM wp, LPARAM lp) {
       return false;
     case WM_SETCURSOR:
       if (Screen().GetCursor() != Cursor::Default) {
-        ::SetCursor(LoadCursorA(nullptr, CursorId(Screen().GetCursor())));
+        ::SetCursor(CursorHandle(Screen().GetCursor()));
         return true;
       }
       return false;
@@ -164,6 +166,17 @@ LPCSTR CursorId(Cursor c) {
       return IDC_ARROW;
   }
 }
+HCURSOR CursorHandle(Cursor c) {
+  // The system's shared cursors stay for the life of the process: each is
+  // looked up once (asking costs the system a round trip, and a busy
+  // window asks at every move of the mouse).
+  static std::map<LPCSTR, HCURSOR> loaded;
+  const LPCSTR id = CursorId(c);
+  HCURSOR& h = loaded[id];
+  if (!h) h = LoadCursorA(nullptr, id);
+  return h;
+}
+
 unsigned ShiftState() {
   unsigned s = ssNone;
   if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;

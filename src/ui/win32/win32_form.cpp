@@ -80,6 +80,17 @@ class FormPeer final : public ContainerPeer {
                      GetMenu(hwnd_) != nullptr);
   }
 
+  // Made at `outer`, the rectangle Outer() gave then: where the system left
+  // it there, it is placed (working out the place again asks the system for
+  // the screen's size, a round trip to it each time).
+  void MadeAt(const RECT& outer) {
+    RECT now;
+    if (GetWindowRect(hwnd_, &now) && EqualRect(&now, &outer))
+      placed_ = true;
+    else
+      Place();
+  }
+
   // A window already where it belongs is left alone: moving it to the same
   // place still costs the system a round of messages.
   void Place() {
@@ -239,8 +250,10 @@ std::unique_ptr<Peer> MakeFormPeer(Form& form) {
       Rect{outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top});
   auto peer = std::make_unique<FormPeer>(form, h);
   peer->Changed(Prop::Font);
-  if (form.Menu()) peer->Changed(Prop::Menu);
-  peer->Place();
+  if (form.Menu())
+    peer->Changed(Prop::Menu);  // placed again for its menu bar
+  else
+    peer->MadeAt(outer);
   return peer;
 }
 

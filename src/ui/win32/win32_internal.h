@@ -98,6 +98,7 @@ class ContainerPeer : public WindowPeer {
 HWND CreateContainer(Control& c, DWORD exStyle, DWORD style, HWND parent, int id, const Rect& r);
 unsigned ShiftState();
 LPCSTR CursorId(Cursor c);
+HCURSOR CursorHandle(Cursor c);  // the system's cursor, loaded once
 
 HFONT FontHandle(const Font& font);
 HBRUSH BrushOf(Color color);
