@@ -534,12 +534,25 @@ void SizeTable(int maxFiles = kSizes[std::size(kSizes) - 1]) {
 }
 
 // Per folder size: this build's dialog, an earlier build's and the system's
-// by turns; medians, and the medians of each round's ratios.
-void BeforeTable(const char* file, int maxFiles) {
+// by turns; medians, and the medians of each round's ratios. With
+// `overWindow` this build's explorer window stays open meanwhile, as the
+// host's browser does: the dialogs run over a modeless window.
+void BeforeTable(const char* file, int maxFiles, bool overWindow) {
   const wine_dll::Library before(file);
   if (!before.RemoteDlg95) {
     std::printf("no RemoteDlg95 in %s\n", file);
     return;
+  }
+  HWND host = nullptr;
+  if (overWindow) {
+    auto open = Export<WinFn>("RemoteWin95");
+    if (!open) return;
+    StartIn(kOneFolder);
+    host = CreateWindowA("STATIC", "bench host", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                         nullptr, nullptr);
+    open(host, 0);
+    Pump();
+    std::printf("\n(over this build's explorer window, open throughout)");
   }
   std::printf(
       "\nThis build against %s and the system's old-style dialog, by turns;\n"
@@ -582,6 +595,11 @@ void BeforeTable(const char* file, int maxFiles) {
       std::printf("%8d %7d %9.1f %9.1f %9.1f %12.2f %14.2f %12.2f\n", files, rounds, Median(ours),
                   Median(old), Median(platform), Median(ratio), Median(oldRatio), Median(gain));
     std::fflush(stdout);
+  }
+  if (host) {
+    if (auto close = Export<VoidFn>("RemoteWinClose95")) close();
+    Pump();
+    DestroyWindow(host);
   }
 }
 
@@ -725,8 +743,10 @@ int main(int argc, char** argv) {
     HugeFolder();
     return 0;
   }
-  if (argc >= 3 && std::string(argv[1]) == "--before") {  // against an earlier build's copy
-    BeforeTable(argv[2], argc > 3 ? std::atoi(argv[3]) : kSizes[std::size(kSizes) - 1]);
+  // --before OLD.dll [N [--over-window]]: against an earlier build's copy
+  if (argc >= 3 && std::string(argv[1]) == "--before") {
+    const bool over = argc > 4 && std::string(argv[4]) == "--over-window";
+    BeforeTable(argv[2], argc > 3 ? std::atoi(argv[3]) : kSizes[std::size(kSizes) - 1], over);
     return 0;
   }
   if (argc >= 2 && std::string(argv[1]) == "--table") {  // the table alone, up to N files
