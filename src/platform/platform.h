@@ -74,6 +74,15 @@ class ProfileStore {
                                                size_t bufSize) = 0;
   // Section names of the file (NULL section).
   virtual std::vector<std::string> GetSectionNames(const std::string& file, size_t bufSize) = 0;
+  // GetPrivateProfileSectionA(section, buf, bufSize, file): the lines of the
+  // section ("key=value", or the bare name) in one call; nullopt when they
+  // may not all have fit the buffer (the count came back as bufSize-2) or
+  // the store does not read sections whole.
+  virtual std::optional<std::vector<std::string>> GetSection(const std::string& /*file*/,
+                                                             const std::string& /*section*/,
+                                                             size_t /*bufSize*/) {
+    return std::nullopt;
+  }
   // WritePrivateProfileStringA; key or value nullopt deletes (section or key).
   virtual bool WriteString(const std::string& file, const std::string& section,
                            const std::optional<std::string>& key,

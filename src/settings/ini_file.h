@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace w95 {
@@ -41,6 +43,34 @@ class TIniFile {
  private:
   std::string fileName_;
 };
+
+// The values of one section, read in one call to the profile functions and
+// then looked up by the rules a single key's read follows: keys match
+// ignoring ASCII case, the first of a name wins, a line without "=" is no
+// key, blanks around the value go and then a pair of like quotes round it,
+// at most 1023 characters. Where the section does not fit the buffer (or
+// the store cannot read it whole) each key is read on its own, as TIniFile
+// does. Read when made: a later change of the file is not seen.
+class TIniSection {
+ public:
+  TIniSection(const TIniFile& file, std::string section);
+  // As TIniFile::ReadText; `def` comes back as the profile functions give
+  // a default: without its trailing spaces.
+  std::string ReadText(const std::string& key, const std::string& def) const;
+  int32_t ReadNumber(const std::string& key, int32_t def) const;
+  bool ReadWhole() const { return lines_.has_value(); }
+
+ private:
+  TIniFile file_;
+  std::string section_;
+  std::optional<std::vector<std::string>> lines_;
+};
+
+// The value of `key` among a section's lines ("key=value" or a bare name),
+// by GetPrivateProfileStringA's rules (see TIniSection); nullopt when no line
+// is that key.
+std::optional<std::string> ProfileValueIn(const std::vector<std::string>& lines,
+                                          std::string_view key);
 
 // ReadNumber's rule on a text already read: true, with the value, when the
 // text is a 32-bit signed decimal or "0x"/"0X" and hexadecimal digits.

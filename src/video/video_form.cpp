@@ -288,9 +288,9 @@ int32_t VideoWinPlayer(HostWindow host, int32_t hostMode, int32_t kind) {
   st.nonClientWidth = static_cast<uint16_t>(2 * fm.cxFrame);
   int32_t safePlay = 0;
   {
-    const TIniFile ini(keys::kSettingsFile);
-    st.fileName = ini.ReadText(keys::kSection, keys::kSaveName, keys::kAbsent);
-    safePlay = ini.ReadNumber(keys::kSection, keys::kSafePlay, 0);
+    const TIniSection settings(TIniFile(keys::kSettingsFile), keys::kSection);
+    st.fileName = settings.ReadText(keys::kSaveName, keys::kAbsent);
+    safePlay = settings.ReadNumber(keys::kSafePlay, 0);
   }
   st.closeRequested = false;
   st.videoOpen = 0;

@@ -153,12 +153,12 @@ void TVideoForm::ToggleFullScreen() {
 void TVideoForm::ApplyRemembered() {
   int zoom = 1, statusBar = 1, loop = 0, quiet = 0, time = 1;
   {
-    const TIniFile ini(keys::kSettingsFile);
-    zoom = ini.ReadNumber(keys::kSection, keys::kVidZoom, 1);
-    statusBar = ini.ReadNumber(keys::kSection, keys::kVidStatusBar, 1);
-    loop = ini.ReadNumber(keys::kSection, keys::kVidLoop, 0);
-    quiet = ini.ReadNumber(keys::kSection, keys::kVidQuiet, 0);
-    time = ini.ReadNumber(keys::kSection, keys::kVidTime, 1);
+    const TIniSection settings(TIniFile(keys::kSettingsFile), keys::kSection);
+    zoom = settings.ReadNumber(keys::kVidZoom, 1);
+    statusBar = settings.ReadNumber(keys::kVidStatusBar, 1);
+    loop = settings.ReadNumber(keys::kVidLoop, 0);
+    quiet = settings.ReadNumber(keys::kVidQuiet, 0);
+    time = settings.ReadNumber(keys::kVidTime, 1);
   }
   const VideoState& st = Video();
   mnuShowTime->SetChecked(time != 0);

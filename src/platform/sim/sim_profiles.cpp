@@ -54,6 +54,24 @@ std::vector<std::string> SimProfileStore::GetSectionNames(const std::string& fil
   return Cached(file).SectionNames(bufSize);
 }
 
+std::optional<std::vector<std::string>> SimProfileStore::GetSection(const std::string& file,
+                                                                    const std::string& section,
+                                                                    size_t bufSize) {
+  if (bufSize < 3) return std::nullopt;
+  const ProfileText::Listing listing = Cached(file).SectionData(section, bufSize);
+  if (listing.ret + 2 >= bufSize) return std::nullopt;
+  std::vector<std::string> lines;
+  const std::string_view all = std::string_view(listing.bytes).substr(0, listing.ret);
+  size_t pos = 0;
+  while (pos < all.size()) {
+    size_t end = all.find('\0', pos);
+    if (end == std::string_view::npos) end = all.size();
+    if (end > pos) lines.emplace_back(all.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return lines;
+}
+
 bool SimProfileStore::WriteString(const std::string& file, const std::string& section,
                                   const std::optional<std::string>& key,
                                   const std::optional<std::string>& value) {

@@ -36,6 +36,9 @@ class SimProfileStore final : public ProfileStore {
   std::vector<std::string> GetKeyNames(const std::string& file, const std::string& section,
                                        size_t bufSize) override;
   std::vector<std::string> GetSectionNames(const std::string& file, size_t bufSize) override;
+  std::optional<std::vector<std::string>> GetSection(const std::string& file,
+                                                     const std::string& section,
+                                                     size_t bufSize) override;
   bool WriteString(const std::string& file, const std::string& section,
                    const std::optional<std::string>& key,
                    const std::optional<std::string>& value) override;

@@ -39,6 +39,19 @@ std::vector<std::string> ReadList(const std::function<DWORD(char*, DWORD)>& call
   return names;
 }
 
+// The NUL-separated lines in the first `count` characters of a buffer.
+std::vector<std::string> SplitLines(const std::string& buf, size_t count) {
+  std::vector<std::string> lines;
+  size_t pos = 0;
+  while (pos < count) {
+    size_t end = buf.find('\0', pos);
+    if (end == std::string::npos || end > count) end = count;
+    if (end > pos) lines.push_back(buf.substr(pos, end - pos));
+    pos = end + 1;
+  }
+  return lines;
+}
+
 class Win32ProfileStore final : public ProfileStore {
  public:
   std::string PathOf(const std::string& file) override {
@@ -75,6 +88,17 @@ class Win32ProfileStore final : public ProfileStore {
           return GetPrivateProfileSectionNamesA(buf, size, file.c_str());
         },
         bufSize);
+  }
+
+  std::optional<std::vector<std::string>> GetSection(const std::string& file,
+                                                     const std::string& section,
+                                                     size_t bufSize) override {
+    if (bufSize < 3) return std::nullopt;
+    std::string buf(bufSize, '\0');
+    const DWORD ret = GetPrivateProfileSectionA(section.c_str(), buf.data(),
+                                                static_cast<DWORD>(bufSize), file.c_str());
+    if (ret + 2 >= bufSize) return std::nullopt;
+    return SplitLines(buf, ret);
   }
 
   bool WriteString(const std::string& file, const std::string& section,

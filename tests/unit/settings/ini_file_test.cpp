@@ -123,5 +123,49 @@ TEST_F(IniFileTest, KeyNamesComeThroughAn8192ByteBuffer) {
   EXPECT_EQ(list.back(), "key2022");
 }
 
+// The window reads its remembered choices as one section; each value must be
+// what the key's own read gives (the profile vectors hold the rules' corner
+// cases: ProfileVectors.ASectionReadFindsWhatEachKeyReadFinds).
+TEST_F(IniFileTest, ASectionReadOnceGivesWhatEachKeyReadGives) {
+  files.AddFile("C:\\WINDOWS\\plimbo.ini",
+                "[plimbo]\r\n  vidzoom =  3 \r\nVidZoom=4\r\nVidLoop\r\nVidTime=\"0\"\r\n"
+                ";VidQuiet=1\r\nSaveName= 'C:\\A B.AVI' \r\nSafePLAY=0x10\r\n"
+                "[other]\r\nVidStatusBar=0\r\n[PLIMBO]\r\nVidQuiet=1\r\n");
+  const TIniSection section(ini, keys::kSection);
+  EXPECT_TRUE(section.ReadWhole());
+  for (const char* key : {keys::kVidZoom, keys::kVidLoop, keys::kVidTime, keys::kVidQuiet,
+                          keys::kSaveName, keys::kSafePlay, keys::kVidStatusBar}) {
+    SCOPED_TRACE(key);
+    EXPECT_EQ(section.ReadText(key, keys::kAbsent),
+              ini.ReadText(keys::kSection, key, keys::kAbsent));
+    EXPECT_EQ(section.ReadNumber(key, -7), ini.ReadNumber(keys::kSection, key, -7));
+  }
+  EXPECT_EQ(section.ReadNumber(keys::kVidZoom, 1), 3);
+  EXPECT_EQ(section.ReadText(keys::kSaveName, ""), "C:\\A B.AVI");
+  EXPECT_EQ(section.ReadText("Missing", "ERROR  "), "ERROR");
+  // Read once: the host's later change is for the next reading.
+  HostWrites("VidZoom", "2");
+  EXPECT_EQ(section.ReadNumber(keys::kVidZoom, 1), 3);
+  EXPECT_EQ(TIniSection(ini, keys::kSection).ReadNumber(keys::kVidZoom, 1), 2);
+}
+
+TEST_F(IniFileTest, ASectionTooLargeToReadWholeIsReadKeyByKey) {
+  std::string text = "[plimbo]\r\n";
+  for (int i = 0; i < 3000; ++i) text += "Host" + std::to_string(i) + "=value\r\n";
+  files.AddFile("C:\\WINDOWS\\plimbo.ini", text + "VidZoom=2\r\n");
+  const TIniSection section(ini, keys::kSection);
+  EXPECT_FALSE(section.ReadWhole());
+  EXPECT_EQ(section.ReadNumber(keys::kVidZoom, 1), 2);
+  EXPECT_EQ(section.ReadText("Host2999", ""), "value");
+  EXPECT_EQ(section.ReadNumber(keys::kVidLoop, 5), 5);
+  // A section named with blanks at its ends is found by a key's read.
+  EXPECT_FALSE(TIniSection(ini, " plimbo").ReadWhole());
+  EXPECT_EQ(TIniSection(ini, " plimbo").ReadNumber(keys::kVidZoom, 1), 2);
+  // No file at all: every default.
+  const TIniSection none(TIniFile("c:\\nothing.ini"), "s");
+  EXPECT_TRUE(none.ReadWhole());
+  EXPECT_EQ(none.ReadText("k", "d"), "d");
+}
+
 }  // namespace
 }  // namespace w95

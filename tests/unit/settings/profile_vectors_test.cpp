@@ -7,6 +7,7 @@
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_profiles.h"
 #include "profile_vectors.h"
+#include "settings/ini_file.h"
 
 namespace w95::test {
 namespace {
@@ -122,6 +123,40 @@ TEST(ProfileVectors, EveryCaseFollowsTheWindowsColumn) {
   std::printf("profile vectors: %d calls checked, %d not checked\n", tally.checked,
               tally.unchecked);
   EXPECT_GT(tally.checked, 350);
+}
+
+// Every key read of the vectors, made on each case's first file, finds the
+// same value among the lines of a whole-section read (quotes, blanks, case,
+// repeated keys and sections, comments, bare names, long values).
+TEST(ProfileVectors, ASectionReadFindsWhatEachKeyReadFinds) {
+  const Json vectors = LoadVectors(W95_TESTDATA "/profile-vectors.json");
+  const std::string absent =
+      "\x01"
+      "absent";
+  int compared = 0;
+  for (const Json& c : vectors["cases"].items) {
+    if (c["initial"].IsNull()) continue;
+    SimBackend backend;
+    const std::string file = backend.Path(c["path"].text);
+    backend.RawWrite(file, InitialBytes(c));
+    for (const Json& op : c["ops"].items) {
+      const Json& call = op["call"];
+      if (call["fn"].text != "GetPrivateProfileStringA" || call["section"].IsNull() ||
+          call["key"].IsNull() || call.Has("path"))
+        continue;
+      const std::string& name = call["section"].text;
+      if (!name.empty() && (name.front() == ' ' || name.back() == ' '))
+        continue;  // a window reads such a section key by key (TIniSection)
+      SCOPED_TRACE(c["id"].text + " [" + call["section"].text + "] " + call["key"].text);
+      const auto lines = backend.store.GetSection(file, call["section"].text, 32767);
+      if (!lines) continue;  // larger than one read takes: read key by key
+      EXPECT_EQ(Printable(ProfileValueIn(*lines, call["key"].text).value_or(absent)),
+                Printable(backend.store.GetString(file, call["section"].text, call["key"].text,
+                                                  absent, 1024)));
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 100);
 }
 
 }  // namespace

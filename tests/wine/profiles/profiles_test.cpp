@@ -10,6 +10,7 @@
 
 #include "../../unit/settings/profile_vectors.h"
 #include "platform/win32/win32_profiles.h"
+#include "settings/ini_file.h"
 #include "text/profile_text.h"
 
 namespace w95::test {
@@ -246,6 +247,42 @@ TEST_F(ProfileVectorsUnderWine, StoreListsAgreeWithProfileText) {
   for (size_t size : {size_t{4}, size_t{5}, size_t{6}, size_t{7}, size_t{100}})
     EXPECT_EQ(store.GetSectionNames(path, size), model.SectionNames(size)) << size;
   DeleteFileA(path.c_str());
+}
+
+// The system's whole-section read, looked up by our rules, gives what its
+// key read gives, on each case's first file, for the reads where Windows and
+// Wine agree.
+TEST_F(ProfileVectorsUnderWine, ASectionReadFindsWhatEachKeyReadFinds) {
+  RealFiles files("w95sec");
+  platform::ProfileStore& store = platform::Win32Profiles();
+  const std::string absent =
+      "\x01"
+      "absent";
+  int compared = 0;
+  for (const Json& c : (*vectors)["cases"].items) {
+    if (c["initial"].IsNull() || ConcernsFiles(c)) continue;
+    const std::string path = files.Map("$W\\section.ini");
+    files.Write(path, InitialBytes(c));
+    for (const Json& op : c["ops"].items) {
+      const Json& call = op["call"];
+      if (call["fn"].text != "GetPrivateProfileStringA" || call["section"].IsNull() ||
+          call["key"].IsNull() || call.Has("path") || op["windows"]["status"].text != "same")
+        continue;
+      const std::string& name = call["section"].text;
+      if (!name.empty() && (name.front() == ' ' || name.back() == ' '))
+        continue;  // a window reads such a section key by key (TIniSection)
+      SCOPED_TRACE(c["id"].text + " [" + call["section"].text + "] " + call["key"].text);
+      const auto lines = store.GetSection(path, call["section"].text, 32767);
+      if (!lines) continue;  // larger than one read takes: read key by key
+      EXPECT_EQ(
+          Printable(ProfileValueIn(*lines, call["key"].text).value_or(absent)),
+          Printable(store.GetString(path, call["section"].text, call["key"].text, absent, 1024)));
+      ++compared;
+    }
+    DeleteFileA(path.c_str());
+  }
+  std::printf("section reads compared: %d\n", compared);
+  EXPECT_GT(compared, 50);
 }
 
 }  // namespace
