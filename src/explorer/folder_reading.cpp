@@ -2,6 +2,7 @@
 // a moment; else on a reading that goes on while the user works in the
 // window, its entries shown as they come.
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -176,6 +177,8 @@ void TFileForm::ReadTick() {
   FolderRead& r = *reading_;
   if (TakeRead(r)) return FinishReading();
   if (!r.streaming) return;
+  // The list will take what is read: its room is made ready as it comes.
+  XFiles.PrepareRoom(static_cast<int>(std::min<size_t>(r.listing.Read(), INT_MAX)));
   ShowReadingLine(r.listing.Read());
   if (ShowReadEntries(r.shownRead, r.listing.Read() - r.shownRead, Ticks() - r.shownAt,
                       Ticks() - r.startedAt))

@@ -129,20 +129,18 @@ Listing BuildListing(const std::vector<FoundEntry>& files, const std::vector<Fou
 }
 
 namespace {
-struct Came {
-  std::string name;
-  uint64_t size, writeTime;
-};
-
 // Entries that came, sorted among themselves, put into their places in a
 // part already in list order, each after those it equals: the order a
 // stable sort of everything gives. Merged from the end, so that only what
 // came is held aside and the part grows where it is.
-template <typename Part>
+template <typename Part, typename Came>
 void MergeInto(Part& part, std::vector<Came>& came) {
   if (came.empty()) return;
-  std::stable_sort(came.begin(), came.end(),
-                   [](const Came& a, const Came& b) { return ListLess(a.name, b.name); });
+  auto byName = [](const Came& a, const Came& b) { return ListLess(a.name, b.name); };
+  // A drive that gives its entries in order needs no sort (nor the sort's
+  // room).
+  if (!std::is_sorted(came.begin(), came.end(), byName))
+    std::stable_sort(came.begin(), came.end(), byName);
   size_t old = part.names.size(), fresh = came.size();
   const size_t total = old + fresh;
   // A long vector that grows is copied whole into memory never used
@@ -170,27 +168,13 @@ void MergeInto(Part& part, std::vector<Came>& came) {
       part.writeTime[out] = came[fresh].writeTime;
     }
   }
+  came.clear();
 }
 }  // namespace
 
 void ListingBuilder::Settle() {
-  std::vector<Came> files, folders;
-  for (Pending& p : pending_) {
-    FoundEntry& f = p.entry;
-    if (f.directory) {
-      if (!f.name.empty() && f.name[0] == '.')
-        hasParent_ = true;
-      else
-        folders.push_back({LowerAZ(f.name) + "\\", 0, f.writeTime});
-    } else if (!f.system) {
-      // A file two patterns find is listed twice.
-      for (int k = 0; k < p.matches; ++k)
-        files.push_back({options_.lowercase ? LowerAZ(f.name) : f.name, f.size, f.writeTime});
-    }
-  }
-  pending_.clear();
-  MergeInto(files_, files);
-  MergeInto(folders_, folders);
+  MergeInto(files_, cameFiles_);
+  MergeInto(folders_, cameFolders_);
 }
 
 Listing ListingBuilder::Build() {
@@ -265,7 +249,17 @@ void ListingBuilder::Add(FoundEntry entry) {
   for (const std::string& pattern : others_)
     if (MatchesMask(entry.name, pattern)) ++matches;
   ++read_;
-  pending_.push_back({std::move(entry), matches});
+  if (entry.directory) {
+    if (!entry.name.empty() && entry.name[0] == '.')
+      hasParent_ = true;
+    else
+      cameFolders_.push_back({LowerAZ(entry.name) + "\\", 0, entry.writeTime});
+  } else if (!entry.system && matches > 0) {
+    // A file two patterns find is listed twice.
+    std::string name = options_.lowercase ? LowerAZ(entry.name) : std::move(entry.name);
+    for (int k = 1; k < matches; ++k) cameFiles_.push_back({name, entry.size, entry.writeTime});
+    cameFiles_.push_back({std::move(name), entry.size, entry.writeTime});
+  }
 }
 
 bool ShowReadEntries(size_t shown, size_t waiting, uint32_t sinceShown, uint32_t sinceStart) {

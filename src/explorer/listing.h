@@ -85,12 +85,14 @@ class ListingBuilder {
   std::unordered_map<std::string, int> matchesOfExtension_;
   ListOptions options_;
   size_t read_ = 0;
-  // What came since the last Settle, each with how many patterns found it.
-  struct Pending {
-    FoundEntry entry;
-    int matches = 0;
+  // What came since the last Settle, under the names it is listed by, in
+  // the order it came. Kept from one step to the next (memory used before
+  // is quick to use again).
+  struct Came {
+    std::string name;
+    uint64_t size = 0, writeTime = 0;
   };
-  std::vector<Pending> pending_;
+  std::vector<Came> cameFiles_, cameFolders_;
   // The files and the folders in list order, by the names they are listed
   // under, as the listing holds them: the last listing takes the larger of
   // them whole rather than as a copy.

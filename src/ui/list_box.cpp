@@ -110,6 +110,24 @@ void ListBox::Assign(const std::vector<std::string>& texts,
   Spliced();
 }
 
+void ListBox::PrepareRoom(int count) {
+  if (count <= 0) return;
+  const auto want = static_cast<size_t>(count);
+  if (items_.capacity() < want) items_.reserve(std::max(want, items_.capacity() * 2));
+  const auto at = reinterpret_cast<uintptr_t>(items_.data());
+  if (at != readyAt_) {
+    readyAt_ = at;
+    readyRoom_ = 0;
+  }
+  const size_t size = items_.size();
+  if (std::max(readyRoom_, size) >= want) return;
+  // Entries made past the end and taken away again leave their memory used.
+  constexpr size_t kPart = 8192;
+  readyRoom_ = std::min(want, std::max(readyRoom_, size) + kPart);
+  items_.resize(readyRoom_);
+  items_.resize(size);
+}
+
 void ListBox::Replace(std::vector<Entry> fresh) {
   auto same = [](const Entry& a, const Entry& b) { return a.text == b.text && a.data == b.data; };
   const size_t shorter = std::min(items_.size(), fresh.size());

@@ -288,6 +288,24 @@ inline void ListBoxTakesANewListOverTheOld() {
     check({"z", "a", "q", "e"}, {9, 1, 6, 5}, "fewer in the middle");
     check({"z", "a", "q", "r", "s", "t", "e"}, {9, 1, 6, 0, 0, 0, 5}, "more in the middle");
     check({"z", "e"}, {9, 5}, "only the ends left");
+    // Room made ready ahead of a long list, a part at a time (as for a
+    // folder read in steps): what the list holds and what was chosen stay.
+    for (int count : {3000, 20000, 20000, 20000, 5}) {
+      s.Files.PrepareRoom(count);
+      ASSERT_EQ(s.Files.Count(), 2) << count;
+      EXPECT_EQ(s.Files.Item(0), "z");
+      EXPECT_EQ(s.Files.ItemData(1), 5);
+      EXPECT_TRUE(s.Files.Selected(1));
+      EXPECT_FALSE(s.Files.Selected(0));
+      EXPECT_EQ(s.Files.ItemIndex(), 1);
+    }
+    std::vector<std::string> many = {"z", "e"};
+    std::vector<intptr_t> manyData = {9, 5};
+    for (int i = 0; i < 20000; ++i) {
+      many.push_back("f" + std::to_string(i));
+      manyData.push_back(i);
+    }
+    check(many, manyData, "grown into the room made");
     check({}, {}, "emptied");
     check({"n", "m"}, {}, "another folder");
     u.Click("BtnOK");
