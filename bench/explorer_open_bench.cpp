@@ -568,7 +568,7 @@ void BeforeTable(const char* file, int maxFiles, bool overWindow) {
     OursOnce(folder.c_str(), files);  // the first opening of a folder reads it cold
     BeforeOnce(before, folder.c_str(), files);
     PlatformOnce(folder.c_str(), files, kValidated);
-    std::vector<double> ours, old, platform, ratio, oldRatio, gain;
+    ByTurns r;
     for (int i = 0; i < rounds; ++i) {
       // Who goes first changes from round to round.
       double o = -1, b = -1;
@@ -584,16 +584,12 @@ void BeforeTable(const char* file, int maxFiles, bool overWindow) {
         std::printf("%8d: a list was never filled\n", files);
         break;
       }
-      ours.push_back(o);
-      old.push_back(b);
-      platform.push_back(p);
-      ratio.push_back(o / p);
-      oldRatio.push_back(b / p);
-      gain.push_back(o / b);
+      r.Add(o, b, p);
     }
-    if (ours.size() == static_cast<size_t>(rounds))
-      std::printf("%8d %7d %9.1f %9.1f %9.1f %12.2f %14.2f %12.2f\n", files, rounds, Median(ours),
-                  Median(old), Median(platform), Median(ratio), Median(oldRatio), Median(gain));
+    if (r.ours.size() == static_cast<size_t>(rounds))
+      std::printf("%8d %7d %9.1f %9.1f %9.1f %12.2f %14.2f %12.2f\n", files, rounds, Median(r.ours),
+                  Median(r.other), Median(r.platform), Median(r.ratio), Median(r.otherRatio),
+                  Median(r.toOther));
     std::fflush(stdout);
   }
   if (host) {

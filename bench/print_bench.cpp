@@ -161,31 +161,26 @@ int PairedRounds(int rounds, const char* beside) {
   const double oursCold = OursOnce(s);
   const double otherCold = other ? OursOnce(s, other.get()) : 0;
   const double platformCold = PlatformOnce(s);
-  std::vector<double> ours, theirs, platform, ratio, otherRatio, toOther;
+  ByTurns r;
   for (int i = 0; i < rounds; ++i) {
     const double o = OursOnce(s);
     const double t = other ? OursOnce(s, other.get()) : 1;
     const double p = PlatformOnce(s);
     if (o < 0 || t < 0 || p < 0 || oursCold < 0 || otherCold < 0 || platformCold < 0)
       return std::printf("a window did not open (ours %.0f, system's %.0f)\n", o, p), 1;
-    ours.push_back(o);
-    theirs.push_back(t);
-    platform.push_back(p);
-    ratio.push_back(o / p);
-    otherRatio.push_back(t / p);
-    toOther.push_back(o / t);
+    r.Add(o, t, p);
   }
   std::printf(
       "\nprint setup until shown, %d rounds by turns, ms (first opening apart):\n"
       "  ours (PrintDlg95 640 x 480): first %.1f, median %.1f\n"
       "  the system's print dialog, same printer: first %.1f, median %.1f\n"
       "  ours / system's: %.2f\n",
-      rounds, oursCold, Median(ours), platformCold, Median(platform), Median(ratio));
+      rounds, oursCold, Median(r.ours), platformCold, Median(r.platform), Median(r.ratio));
   if (other)
     std::printf(
         "  %s: first %.1f, median %.1f; it / system's: %.2f\n"
         "  ours / %s: %.2f\n",
-        beside, otherCold, Median(theirs), Median(otherRatio), beside, Median(toOther));
+        beside, otherCold, Median(r.other), Median(r.otherRatio), beside, Median(r.toOther));
   return 0;
 }
 #else

@@ -181,7 +181,7 @@ void BeforeRounds(const char* file, int rounds) {
   OursOnce(dll);
   OpenOnce(player, close);
   PlatformOnce();
-  std::vector<double> ours, old, platform, ratio, oldRatio, gain;
+  ByTurns r;
   for (int i = 0; i < rounds; ++i) {
     double o = -1, b = -1;
     if (i % 2 == 0) {
@@ -196,20 +196,15 @@ void BeforeRounds(const char* file, int rounds) {
       std::printf("by turns with %s: a window did not open\n", file);
       return;
     }
-    ours.push_back(o);
-    old.push_back(b);
-    platform.push_back(p);
-    ratio.push_back(o / p);
-    oldRatio.push_back(b / p);
-    gain.push_back(o / b);
+    r.Add(o, b, p);
   }
   std::printf(
       "\n%d rounds by turns with %s, to the first frame, medians:\n"
       "  ours %.1f ms, before %.1f ms, the platform's %.1f ms\n"
       "  ours / platform %.2f, before / platform %.2f, ours / before %.2f\n"
       "  load average before: %s, after: %s\n",
-      rounds, file, Median(ours), Median(old), Median(platform), Median(ratio), Median(oldRatio),
-      Median(gain), loadBefore.c_str(), LoadAverage().c_str());
+      rounds, file, Median(r.ours), Median(r.other), Median(r.platform), Median(r.ratio),
+      Median(r.otherRatio), Median(r.toOther), loadBefore.c_str(), LoadAverage().c_str());
   std::fflush(stdout);
 }
 
